@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "tamovid/positions/birth_record.h"
+
+namespace tamovid {
+
+/// Julian day number of a civil date; Julian calendar up to 15 October 1582 (as the
+/// day count runs), Gregorian after it. 1 January 2000 gives 2451545.
+double JulianDayNumber(int month, int day, int year);
+
+/// Ayanamsa correction in degrees (negative) for T Julian centuries from JD 2415020.0.
+double Ayanamsa(double T);
+
+/// Universal Time of the birth in hours from midnight of the civil birth date (may lie
+/// outside 0..24): local clock time plus the zone's signed correction, one hour
+/// earlier when daylight-saving time was in force. Sun and Ascendant share it.
+double UniversalTimeHours(const BirthRecord& record);
+
+struct AscendantResult {
+    double julianDayNumber = 0;  ///< of the civil birth date
+    double universalTime = 0;    ///< hours, see UniversalTimeHours
+    double centuries = 0;        ///< T, Julian centuries from JD 2415020.0
+    double vntAyanamsa = 0;      ///< degrees, negative: tropical + correction = sidereal
+    double ramc = 0;             ///< sidereal time as an angle, degrees
+    double obliquity = 0;        ///< degrees
+    double ascendant = 0;        ///< sidereal longitude, degrees 0..360
+    std::string vntAscText;      ///< the Ascendant in the long text form
+};
+
+/// The ayanamsa and the sidereal Ascendant of a birth.
+AscendantResult CalcAscendant(const BirthRecord& record);
+
+}  // namespace tamovid
