@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "tamovid/positions/longitude_text.h"
+
+namespace tamovid {
+namespace {
+
+struct TextCase {
+    const char* name;
+    double degrees;
+    const char* longForm;
+    const char* compact;
+};
+
+class LongitudeText : public testing::TestWithParam<TextCase> {};
+
+TEST_P(LongitudeText, LongAndCompactForms) {
+    const TextCase& c = GetParam();
+    const std::string longForm = FormatLongitude(c.degrees);
+    EXPECT_EQ(longForm, c.longForm);
+    EXPECT_EQ(ToSignFirst(longForm), c.compact);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LongitudeText,
+    testing::Values(TextCase{"Zero", 0, "0\u00B0 0' 0\" Ari", "00 Ari 00"},
+                    TextCase{"HalfPastFifteenTaurus", 45.5, "15\u00B0 30' 0\" Tau", "15 Tau 30"},
+                    TextCase{"NegativeReadsAsPositive", -45.5, "15\u00B0 30' 0\" Tau", "15 Tau 30"},
+                    TextCase{"QuarterPastAquarius", 300.25, "0\u00B0 15' 0\" Aqu", "00 Aqu 15"},
+                    TextCase{"JustBelowTheEnd", 359.99, "29\u00B0 59' 24\" Pis", "29 Pis 59"},
+                    TextCase{"SignBoundary", 30, "0\u00B0 0' 0\" Tau", "00 Tau 00"},
+                    TextCase{"HairBelowAMinuteTruncates", 10.0 + 59.9999 / 60,
+                             "10\u00B0 59' 59\" Ari", "10 Ari 59"},
+                    // A full turn names the first sign instead of running off the table.
+                    TextCase{"FullTurnWrapsToAries", 360, "0\u00B0 0' 0\" Ari", "00 Ari 00"},
+                    TextCase{"BeyondOneTurnStaysInTheTable", 725, "5\u00B0 0' 0\" Ari",
+                             "05 Ari 00"}),
+    [](const testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
+
+TEST(Norm360, StepsOnceInEachDirection) {
+    EXPECT_DOUBLE_EQ(Norm360(-10), 350);
+    EXPECT_DOUBLE_EQ(Norm360(370), 10);
+    EXPECT_DOUBLE_EQ(Norm360(360), 360);
+    EXPECT_DOUBLE_EQ(Norm360(-370), -10);
+}
+
+TEST(ToSignFirst, ToleratesTextsWithoutMarks) {
+    EXPECT_EQ(ToSignFirst(""), "0  0");
+    EXPECT_EQ(ToSignFirst("  7\u00B0 5' 1\" Gem"), "07 Gem 05");
+}
+
+}  // namespace
+}  // namespace tamovid

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <cmath>
+#include <string>
+
+#include "tamovid/positions/tables.h"
+
+namespace tamovid {
+namespace {
+
+TEST(TimeZoneTable, EndsWithThePrintedRows) {
+    EXPECT_EQ(strTimeZones.front(), "Alaska/Hawaii Daylight Time,AHDT,-9.0");
+    EXPECT_EQ(strTimeZones.back(), "Yukon War Time,YWT,-8.0");
+    EXPECT_EQ(strTimeZones[34], "Indian Time, IST, 5.3");
+}
+
+struct ZoneCase {
+    std::size_t row;
+    std::int16_t hours;
+    std::int16_t minutes;
+};
+
+void PrintTo(const ZoneCase& c, std::ostream* os) { *os << strTimeZones[c.row]; }
+
+class TimeZoneCorrection : public testing::TestWithParam<ZoneCase> {};
+
+TEST_P(TimeZoneCorrection, MatchesTheTable) {
+    const ZoneCase& c = GetParam();
+    EXPECT_EQ(intTZHours[c.row], c.hours) << strTimeZones[c.row];
+    EXPECT_EQ(intTZMinutes[c.row], c.minutes) << strTimeZones[c.row];
+}
+
+INSTANTIATE_TEST_SUITE_P(KnownRows, TimeZoneCorrection,
+                         testing::Values(ZoneCase{34, -5, -30},  // Indian Time
+                                         ZoneCase{50, 3, 30},    // Newfoundland
+                                         ZoneCase{29, 0, 0},     // GMT "-0.0"
+                                         ZoneCase{61, 0, 0},     // Universal Time
+                                         ZoneCase{51, 11, 0},    // Nome: label says 11.0
+                                         ZoneCase{0, 9, 0}, ZoneCase{70, 8, 0}));
+
+// Every label's offset is the negated correction, except row 51, whose label is kept as
+// stored although the correction disagrees with it.
+TEST(TimeZoneTable, CorrectionsOpposeTheLabelOffsets) {
+    for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
+        if (row == 51) continue;
+        const std::string label(strTimeZones[row]);
+        const std::string offset = label.substr(label.rfind(',') + 1);
+        const double value = std::stod(offset);
+        const bool negative = offset.find('-') != std::string::npos;
+        const std::string fraction = offset.substr(offset.find('.') + 1);
+        const int minutes = fraction == "0" ? 0 : 30;
+        const int magnitude = static_cast<int>(std::fabs(std::trunc(value)));
+        const int sign = negative ? 1 : -1;  // the correction runs the other way
+        EXPECT_EQ(intTZHours[row], sign * magnitude) << label;
+        EXPECT_EQ(intTZMinutes[row], sign * minutes) << label;
+    }
+}
+
+TEST(SignTable, HasTwelveSignsAndAnEmptyThirteenth) {
+    EXPECT_EQ(strSignAbbr[0], "Ari");
+    EXPECT_EQ(strSignAbbr[11], "Pis");
+    EXPECT_EQ(strSignAbbr[12], "");
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(vntSignString.substr(3 * static_cast<std::size_t>(i), 3),
+                  strSignAbbr[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(SignIndex(strSignAbbr[static_cast<std::size_t>(i)]), i);
+    }
+    EXPECT_EQ(SignIndex("ari"), -1);
+    EXPECT_EQ(SignIndex(""), -1);
+}
+
+}  // namespace
+}  // namespace tamovid
