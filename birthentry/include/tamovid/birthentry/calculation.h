@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/messages.h"
+#include "tamovid/positions/birth_record.h"
+
+namespace tamovid {
+
+/// Copies the form into the birth record, field by field. A value that cannot be read
+/// (a list with nothing chosen, a number that does not parse, a zone row outside the
+/// table) leaves that field of `previous` as it was.
+BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord previous);
+
+/// Everything one calculation shows.
+struct Reading {
+    BirthRecord record;
+    std::string sun;        ///< compact text, "16 Sag 31"
+    std::string ascendant;  ///< compact text, "17 Pis 31"
+    AprakashaResult grahas;
+};
+
+/// Validate, fill the record, compute the Ascendant, the Sun and the five points.
+/// `previous` is the record of the last successful calculation.
+std::variant<Refusal, Reading> Calculate(const BirthEntry& entry,
+                                         const BirthRecord& previous = {});
+
+}  // namespace tamovid

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/messages.h"
+
+namespace tamovid {
+
+/// The form's checks in their fixed order; the first that fails is returned, nothing
+/// when every check passes.
+std::optional<Refusal> ValidateInput(const BirthEntry& entry);
+
+/// The place lookup: the query text for a web search ("Pune Maharashtra India Latitude
+/// Longitude", the fields as typed), or the refusal when city, state or country is empty.
+std::variant<Refusal, std::string> LookupQuery(const BirthEntry& entry);
+
+}  // namespace tamovid

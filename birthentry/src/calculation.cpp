@@ -1,0 +1,61 @@
+#include "tamovid/birthentry/calculation.h"
+
+#include <cstdlib>
+
+#include "number_text.h"
+#include "tamovid/birthentry/form_lists.h"
+#include "tamovid/birthentry/validation.h"
+#include "tamovid/positions/sun.h"
+#include "tamovid/positions/tables.h"
+
+namespace tamovid {
+namespace {
+
+void SetIfReadable(std::int16_t& field, std::optional<int> value) {
+    if (value) field = static_cast<std::int16_t>(*value);
+}
+
+}  // namespace
+
+BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
+    record.strName = entry.txtName;
+    if (entry.cboMonth >= 0 && entry.cboMonth < static_cast<int>(kMonthNames.size())) {
+        record.intMonth = static_cast<std::int16_t>(entry.cboMonth + 1);
+    }
+    SetIfReadable(record.intDate, ParseWholeNumber(DateListText(entry.cboDate)));
+    SetIfReadable(record.intYear, ParseWholeNumber(YearListText(entry.cboYear)));
+    SetIfReadable(record.intHour, ParseWholeNumber(HourListText(entry.cboHour)));
+    SetIfReadable(record.intMinute, ParseWholeNumber(MinuteListText(entry.cboMinute)));
+    if (entry.cboTimeZone >= 0 && entry.cboTimeZone < static_cast<int>(kTimeZoneCount)) {
+        const auto row = static_cast<std::size_t>(entry.cboTimeZone);
+        record.intZoneHour = static_cast<std::int16_t>(std::abs(intTZHours[row]));
+        record.intZoneMinute = static_cast<std::int16_t>(std::abs(intTZMinutes[row]));
+        record.vntZoneHour = intTZHours[row];
+        record.vntZoneMinute = intTZMinutes[row];
+    }
+    SetIfReadable(record.intLonDeg, ParseWholeNumber(entry.txtLonDeg));
+    SetIfReadable(record.intLonMin, ParseWholeNumber(entry.txtLonMin));
+    SetIfReadable(record.intLatDeg, ParseWholeNumber(entry.txtLatDeg));
+    SetIfReadable(record.intLatMin, ParseWholeNumber(entry.txtLatMin));
+    record.blnEast = entry.optLong == LongitudeOption::kEast;
+    record.blnSouth = entry.optLat == LatitudeOption::kSouth;
+    record.blnDST = entry.chkDST;
+    record.strCity = std::string(TrimBlanks(entry.txtCity));
+    record.strState = std::string(TrimBlanks(entry.txtState));
+    record.strCountry = std::string(TrimBlanks(entry.txtCountry));
+    return record;
+}
+
+std::variant<Refusal, Reading> Calculate(const BirthEntry& entry, const BirthRecord& previous) {
+    if (std::optional<Refusal> refusal = ValidateInput(entry)) return *refusal;
+    Reading reading;
+    reading.record = FillBirthRecord(entry, previous);
+    const AscendantResult ascendant = CalcAscendant(reading.record);
+    const PlanetsResult planets = CalcPlanets(reading.record, ascendant);
+    reading.sun = planets.strPositions[kSunSlot];
+    reading.ascendant = planets.strPositions[kAscendantSlot];
+    reading.grahas = CalcAprakashaGrahas(reading.sun, reading.ascendant);
+    return reading;
+}
+
+}  // namespace tamovid

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tamovid {
+
+/// A whole, unsigned number from a form text: blanks around it are ignored, anything
+/// else that is not a digit, or a value beyond 32767, makes it unreadable.
+std::optional<int> ParseWholeNumber(std::string_view text);
+
+/// The text without leading and trailing blanks.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace tamovid

@@ -1,0 +1,122 @@
+#include "tamovid/birthentry/validation.h"
+
+#include <array>
+
+#include "number_text.h"
+#include "tamovid/birthentry/form_lists.h"
+
+namespace tamovid {
+namespace {
+
+struct RequiredField {
+    std::string BirthEntry::*text;
+    std::string_view message;
+    FormField focus;
+};
+
+// A field counts as empty only when its text is exactly empty; blanks are content.
+constexpr std::array<RequiredField, 8> kRequiredFields = {{
+    {&BirthEntry::txtName, "Please Enter Your Name", FormField::txtName},
+    {&BirthEntry::txtLatDeg, "Please Enter Degree of Latitude", FormField::txtLatDeg},
+    {&BirthEntry::txtLatMin, "Please Enter Minutes of Latitude", FormField::txtLatMin},
+    {&BirthEntry::txtLonDeg, "Please Enter Degree of Longitude", FormField::txtLonDeg},
+    {&BirthEntry::txtLonMin, "Please Enter Minute of Longitude", FormField::txtLonMin},
+    {&BirthEntry::txtCity, "Please Enter Your City name", FormField::txtCity},
+    {&BirthEntry::txtState, "Please Enter Your State name", FormField::txtState},
+    {&BirthEntry::txtCountry, "Please Enter Your Country name", FormField::txtCountry},
+}};
+
+constexpr std::array<RequiredField, 3> kLookupFields = {{
+    {&BirthEntry::txtCity, "Please Enter City", FormField::txtCity},
+    {&BirthEntry::txtState, "Please Enter State", FormField::txtState},
+    {&BirthEntry::txtCountry, "Please Enter Country", FormField::txtCountry},
+}};
+
+// The two date messages differ only in the blank before the exclamation mark.
+constexpr std::string_view kFebruaryMessage = "Please Enter Correct Date Or Month!";
+constexpr std::string_view kThirtyDayMonthMessage = "Please Enter Correct Date Or Month !";
+
+constexpr int kFebruary = 1;
+constexpr int kLastDayPosition = 30;  // day 31
+
+template <std::size_t N>
+std::optional<Refusal> FirstEmpty(const BirthEntry& entry,
+                                  const std::array<RequiredField, N>& fields) {
+    for (const RequiredField& field : fields) {
+        if ((entry.*field.text).empty()) {
+            return Refusal{field.message, MessageIcon::kCritical, field.focus};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> CheckDate(const BirthEntry& entry) {
+    const Refusal february{kFebruaryMessage, MessageIcon::kInformation};
+    if (entry.cboDate < 0 || entry.cboDate >= kDayCount || entry.cboMonth < 0 ||
+        entry.cboMonth >= static_cast<int>(kMonthNames.size()) || entry.cboYear < 0 ||
+        entry.cboYear >= kYearCount) {
+        return february;  // nothing chosen in a date list: no date to compute
+    }
+    if (entry.cboMonth == kFebruary) {
+        // Every fourth year is a leap year; within 1901..2050 that is the calendar's rule.
+        const int year = kFirstYear + entry.cboYear;
+        const int firstMissingDayPosition = year % 4 == 0 ? 29 : 28;
+        if (entry.cboDate >= firstMissingDayPosition) return february;
+    }
+    constexpr std::array<int, 4> kThirtyDayMonths = {3, 5, 8, 10};
+    for (const int month : kThirtyDayMonths) {
+        if (entry.cboMonth == month && entry.cboDate == kLastDayPosition) {
+            return Refusal{kThirtyDayMonthMessage, MessageIcon::kInformation};
+        }
+    }
+    return std::nullopt;
+}
+
+// Degrees up to `limit` (the limit itself only with zero minutes) and minutes up to 59.
+std::optional<Refusal> CheckCoordinate(const std::string& degreesText,
+                                       const std::string& minutesText, int limit,
+                                       Refusal badDegrees, Refusal badMinutes) {
+    const std::optional<int> degrees = ParseWholeNumber(degreesText);
+    const std::optional<int> minutes = ParseWholeNumber(minutesText);
+    if (!degrees || *degrees > limit || (*degrees == limit && minutes.value_or(0) > 0)) {
+        return badDegrees;
+    }
+    if (!minutes || *minutes > 59) return badMinutes;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Refusal> ValidateInput(const BirthEntry& entry) {
+    if (auto refusal = FirstEmpty(entry, kRequiredFields)) return refusal;
+    if (entry.optLat == LatitudeOption::kNone) {
+        return Refusal{"Please Select Direction For The Latitude", MessageIcon::kCritical,
+                       FormField::kNone, Refusal::Choose::kNorth};
+    }
+    if (entry.optLong == LongitudeOption::kNone) {
+        return Refusal{"Please Select Direction For The Longitude", MessageIcon::kCritical,
+                       FormField::kNone, Refusal::Choose::kEast};
+    }
+    if (auto refusal = CheckDate(entry)) return refusal;
+    // A place that cannot exist is refused after every other check.
+    if (auto refusal = CheckCoordinate(
+            entry.txtLatDeg, entry.txtLatMin, 90,
+            {"Please Enter Correct Degree of Latitude", MessageIcon::kCritical,
+             FormField::txtLatDeg},
+            {"Please Enter Correct Minutes of Latitude", MessageIcon::kCritical,
+             FormField::txtLatMin})) {
+        return refusal;
+    }
+    return CheckCoordinate(entry.txtLonDeg, entry.txtLonMin, 180,
+                           {"Please Enter Correct Degree of Longitude", MessageIcon::kCritical,
+                            FormField::txtLonDeg},
+                           {"Please Enter Correct Minute of Longitude", MessageIcon::kCritical,
+                            FormField::txtLonMin});
+}
+
+std::variant<Refusal, std::string> LookupQuery(const BirthEntry& entry) {
+    if (auto refusal = FirstEmpty(entry, kLookupFields)) return *refusal;
+    return entry.txtCity + " " + entry.txtState + " " + entry.txtCountry + " Latitude Longitude";
+}
+
+}  // namespace tamovid

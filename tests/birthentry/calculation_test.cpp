@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "sample_entries.h"
+#include "tamovid/birthentry/calculation.h"
+
+namespace tamovid {
+namespace {
+
+using testing_support::Delhi1947;
+
+TEST(FillBirthRecord, CopiesTheFormWithSignedAndUnsignedZone) {
+    BirthEntry entry = Delhi1947();
+    entry.txtName = "  Asha  ";
+    entry.txtCity = "  New Delhi ";
+    entry.cboHour = 24;
+    const BirthRecord r = FillBirthRecord(entry, {});
+    EXPECT_EQ(r.strName, "  Asha  ");  // the name keeps its blanks
+    EXPECT_EQ(r.strCity, "New Delhi");
+    EXPECT_EQ(r.intDate, 15);
+    EXPECT_EQ(r.intMonth, 8);
+    EXPECT_EQ(r.intYear, 1947);
+    EXPECT_EQ(r.intHour, 24);
+    EXPECT_EQ(r.intZoneHour, 5);
+    EXPECT_EQ(r.intZoneMinute, 30);
+    EXPECT_EQ(r.vntZoneHour, -5);
+    EXPECT_EQ(r.vntZoneMinute, -30);
+    EXPECT_EQ(r.intLonDeg, 77);
+    EXPECT_EQ(r.intLatMin, 39);
+    EXPECT_TRUE(r.blnEast);
+    EXPECT_FALSE(r.blnSouth);
+}
+
+TEST(FillBirthRecord, WestNorthAndAZoneWestOfGreenwich) {
+    BirthEntry entry = Delhi1947();
+    entry.optLong = LongitudeOption::kWest;
+    entry.cboTimeZone = 27;  // "Eastern Standard Time,EST,-5.0"
+    const BirthRecord r = FillBirthRecord(entry, {});
+    EXPECT_FALSE(r.blnEast);
+    EXPECT_FALSE(r.blnSouth);
+    EXPECT_EQ(r.intZoneHour, 5);
+    EXPECT_EQ(r.vntZoneHour, 5);
+}
+
+TEST(FillBirthRecord, UnreadableValuesLeaveThePreviousFields) {
+    BirthRecord previous;
+    previous.intZoneHour = 3;
+    previous.vntZoneHour = -3;
+    previous.intHour = 7;
+    previous.intLonDeg = 12;
+    BirthEntry entry = Delhi1947();
+    entry.cboTimeZone = 71;
+    entry.cboHour = -1;
+    entry.txtLonDeg = "1x";
+    const BirthRecord r = FillBirthRecord(entry, previous);
+    EXPECT_EQ(r.intZoneHour, 3);
+    EXPECT_EQ(r.vntZoneHour, -3);
+    EXPECT_EQ(r.intHour, 7);
+    EXPECT_EQ(r.intLonDeg, 12);
+}
+
+TEST(Calculate, RefusalLeavesNoReading) {
+    BirthEntry entry = Delhi1947();
+    entry.txtName.clear();
+    const auto outcome = Calculate(entry);
+    ASSERT_TRUE(std::holds_alternative<Refusal>(outcome));
+    EXPECT_EQ(std::get<Refusal>(outcome).message, "Please Enter Your Name");
+}
+
+TEST(Calculate, Delhi1947FromFormToFivePoints) {
+    const auto outcome = Calculate(Delhi1947());
+    ASSERT_TRUE(std::holds_alternative<Reading>(outcome));
+    const Reading& reading = std::get<Reading>(outcome);
+    EXPECT_EQ(reading.sun, "27 Can 59");
+    EXPECT_EQ(reading.ascendant, "07 Tau 45");
+    const std::array<std::string, 5> positions = {"11 Sag 19", "18 Can 41", "18 Cap 41",
+                                                  "11 Gem 19", "27 Gem 59"};
+    const std::array<std::int16_t, 5> houses = {8, 3, 9, 2, 2};
+    EXPECT_EQ(reading.grahas.strAprPositions, positions);
+    EXPECT_EQ(reading.grahas.intAprHouses, houses);
+    EXPECT_EQ(ResultLines(reading.grahas, kDhuma)[3], "Dhuma is in the house 8 from the Ascendant");
+}
+
+TEST(Calculate, SameInputSameReading) {
+    const Reading first = std::get<Reading>(Calculate(Delhi1947()));
+    const Reading second = std::get<Reading>(Calculate(Delhi1947(), first.record));
+    EXPECT_EQ(first.record, second.record);
+    EXPECT_EQ(first.grahas.strAprPositions, second.grahas.strAprPositions);
+}
+
+}  // namespace
+}  // namespace tamovid
