@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tamovid/positions/birth_record.h"
+
+namespace tamovid {
+
+/// A chart file holds exactly this many lines, each shifted and ended by CR LF.
+inline constexpr std::size_t kChartFileLineCount = 17;
+
+/// The largest chart file that is written or read. A real chart needs a few hundred
+/// bytes; anything bigger is not a chart, and reading stops well before memory matters.
+inline constexpr std::size_t kChartFileMaxBytes = 16 * 1024;
+
+/// The lines of a chart file, in file order.
+enum class ChartLine : std::uint8_t {
+    Name, Month, Date, Year, Hour, Minute, TimeZone,
+    LonDeg, LonMin, LatDeg, LatMin, East, South, Dst,
+    City, State, Country,
+};
+
+/// Lower-case words for the field a line holds, for messages ("name", "latitude degrees").
+std::string_view ChartLineLabel(ChartLine line);
+
+/// What a chart file restores. Each member is empty when its line is missing or holds
+/// nothing the matching input control could show; the window then leaves that control
+/// as it was.
+struct ChartFileContents {
+    std::optional<std::string> name;  ///< UTF-8, as stored
+    std::optional<int> month;         ///< 1..12
+    std::optional<int> date;          ///< 1..31, stored exactly as the day list's text
+    std::optional<int> year;          ///< 1901..2050, stored exactly as the year list's text
+    std::optional<int> hour;          ///< 0..24, stored exactly as the hour list's text
+    std::optional<int> minute;        ///< 0..59, stored exactly as the minute list's text
+    std::optional<int> timeZone;      ///< time-zone list position 0..70
+    std::optional<std::string> lonDeg;  ///< 1 to 3 ASCII digits, kept as text
+    std::optional<std::string> lonMin;
+    std::optional<std::string> latDeg;
+    std::optional<std::string> latMin;
+    std::optional<bool> east;
+    std::optional<bool> south;
+    std::optional<bool> dst;
+    std::optional<std::string> city;     ///< UTF-8, as stored (may be empty)
+    std::optional<std::string> state;
+    std::optional<std::string> country;
+
+    friend bool operator==(const ChartFileContents&, const ChartFileContents&) = default;
+};
+
+/// Why a chart cannot be written without losing part of it.
+enum class ChartEncodeProblem : std::uint8_t {
+    NotInCodePage,     ///< a character with no Windows-1252 byte (or text not valid UTF-8)
+    LostByShift,       ///< a character of code 171 or above, which the text shift drops
+    ControlCharacter,  ///< a control character, which no input field can hold
+    OutOfRange,        ///< a number the matching list or digit field cannot show
+    TooLong,           ///< the file would exceed kChartFileMaxBytes
+};
+
+struct ChartEncodeError {
+    ChartLine line;
+    ChartEncodeProblem problem;
+
+    friend bool operator==(const ChartEncodeError&, const ChartEncodeError&) = default;
+};
+
+/// An English sentence for the user, naming the field: "The city holds a character ...".
+std::string DescribeChartEncodeError(const ChartEncodeError& error);
+
+/// The whole file content, or the first line that cannot be stored losslessly.
+struct ChartEncodeResult {
+    std::string bytes;  ///< empty when error is set
+    std::optional<ChartEncodeError> error;
+};
+
+/// Encodes a chart: the 17 lines of the record's values (texts trimmed of blanks,
+/// numbers in plain decimal, booleans as "True"/"False"), each shifted and ended by
+/// CR LF. Refuses, naming the line, any value that would not read back as written.
+ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition);
+
+/// Decodes a chart file's bytes. Never fails: lines end at CR LF, LF or CR; the first
+/// 17 are used; a missing or unusable line leaves its member empty. A text larger than
+/// kChartFileMaxBytes restores nothing.
+ChartFileContents DecodeChartFile(std::string_view bytes);
+
+}  // namespace tamovid

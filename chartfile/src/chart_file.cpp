@@ -1,0 +1,196 @@
+#include "tamovid/chartfile/chart_file.h"
+
+#include <algorithm>
+#include <array>
+
+#include "chart_values.h"
+#include "tamovid/chartfile/codepage.h"
+#include "tamovid/chartfile/text_shift.h"
+
+namespace tamovid {
+namespace {
+
+using namespace chartvalues;
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr unsigned char kLowestShiftedByte = 85;
+constexpr unsigned char kLowestUnshiftableByte = 171;
+
+constexpr std::array<std::string_view, kChartFileLineCount> kLineLabels = {
+    "name", "month", "day of the month", "year", "hour", "minute", "time zone",
+    "longitude degrees", "longitude minutes", "latitude degrees", "latitude minutes",
+    "east or west direction", "north or south direction", "daylight saving setting",
+    "city", "state", "country",
+};
+
+// ---- Encoding ----
+
+struct LineText {
+    std::string bytes;  // Windows-1252, before the shift
+    std::optional<ChartEncodeProblem> problem;
+};
+
+LineText FieldText(std::string_view utf8) {
+    const auto bytes = Utf8ToWindows1252(TrimBlanks(utf8));
+    if (!bytes) {
+        return {{}, ChartEncodeProblem::NotInCodePage};
+    }
+    for (const char ch : *bytes) {
+        const auto code = static_cast<unsigned char>(ch);
+        if (code >= kLowestUnshiftableByte) {
+            return {{}, ChartEncodeProblem::LostByShift};
+        }
+        if (IsControlByte(code)) {
+            return {{}, ChartEncodeProblem::ControlCharacter};
+        }
+    }
+    return {*bytes, std::nullopt};
+}
+
+/// Writes a number only when the reader would take its text back, so that the two
+/// sides cannot drift apart.
+template <typename Parse>
+LineText NumberText(int value, Parse&& readsBack) {
+    std::string text = DecimalText(value);
+    if (!readsBack(text)) {
+        return {{}, ChartEncodeProblem::OutOfRange};
+    }
+    return {std::move(text), std::nullopt};
+}
+
+LineText ListEntryText(int value, NumberRange range) {
+    return NumberText(value, [range](std::string_view t) { return ParseListEntry(t, range); });
+}
+
+LineText DigitFieldText(int value) {
+    return NumberText(value, [](std::string_view t) { return ParseDigitField(t); });
+}
+
+std::array<LineText, kChartFileLineCount> LineTexts(const BirthRecord& r, int timeZone) {
+    return {{
+        FieldText(r.strName),
+        ListEntryText(r.intMonth, kMonths),
+        ListEntryText(r.intDate, kDays),
+        ListEntryText(r.intYear, kYears),
+        ListEntryText(r.intHour, kHours),
+        ListEntryText(r.intMinute, kMinutes),
+        ListEntryText(timeZone, kTimeZones),
+        DigitFieldText(r.intLonDeg),
+        DigitFieldText(r.intLonMin),
+        DigitFieldText(r.intLatDeg),
+        DigitFieldText(r.intLatMin),
+        {std::string(YesNoText(r.blnEast)), std::nullopt},
+        {std::string(YesNoText(r.blnSouth)), std::nullopt},
+        {std::string(YesNoText(r.blnDST)), std::nullopt},
+        FieldText(r.strCity),
+        FieldText(r.strState),
+        FieldText(r.strCountry),
+    }};
+}
+
+// ---- Decoding ----
+
+/// Splits off the first line; CR LF, LF and CR each end a line.
+std::string_view TakeLine(std::string_view& rest) {
+    const auto end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+        const auto line = rest;
+        rest = {};
+        return line;
+    }
+    const auto line = rest.substr(0, end);
+    const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
+    rest.remove_prefix(end + (crlf ? 2 : 1));
+    return line;
+}
+
+void RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
+    switch (line) {
+    case ChartLine::Name: out.name = ParseFieldText(v); break;
+    case ChartLine::Month: out.month = ParseWholeNumber(v, kMonths); break;
+    case ChartLine::Date: out.date = ParseListEntry(v, kDays); break;
+    case ChartLine::Year: out.year = ParseListEntry(v, kYears); break;
+    case ChartLine::Hour: out.hour = ParseListEntry(v, kHours); break;
+    case ChartLine::Minute: out.minute = ParseListEntry(v, kMinutes); break;
+    case ChartLine::TimeZone: out.timeZone = ParseWholeNumber(v, kTimeZones); break;
+    case ChartLine::LonDeg: out.lonDeg = ParseDigitField(v); break;
+    case ChartLine::LonMin: out.lonMin = ParseDigitField(v); break;
+    case ChartLine::LatDeg: out.latDeg = ParseDigitField(v); break;
+    case ChartLine::LatMin: out.latMin = ParseDigitField(v); break;
+    case ChartLine::East: out.east = ParseYesNo(v); break;
+    case ChartLine::South: out.south = ParseYesNo(v); break;
+    case ChartLine::Dst: out.dst = ParseYesNo(v); break;
+    case ChartLine::City: out.city = ParseFieldText(v); break;
+    case ChartLine::State: out.state = ParseFieldText(v); break;
+    case ChartLine::Country: out.country = ParseFieldText(v); break;
+    }
+}
+
+}  // namespace
+
+std::string_view ChartLineLabel(ChartLine line) {
+    const auto index = static_cast<std::size_t>(line);
+    return index < kLineLabels.size() ? kLineLabels[index] : std::string_view("field");
+}
+
+std::string DescribeChartEncodeError(const ChartEncodeError& error) {
+    const std::string field(ChartLineLabel(error.line));
+    switch (error.problem) {
+    case ChartEncodeProblem::NotInCodePage:
+    case ChartEncodeProblem::LostByShift:
+    case ChartEncodeProblem::ControlCharacter:
+        return "The " + field + " holds a character that a chart file cannot store.";
+    case ChartEncodeProblem::OutOfRange:
+        return "The " + field + " is outside the range that a chart file can hold.";
+    case ChartEncodeProblem::TooLong:
+        return "The " + field + " is too long for a chart file.";
+    }
+    return "The " + field + " cannot be stored in a chart file.";
+}
+
+ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition) {
+    const auto lines = LineTexts(record, timeZonePosition);
+    std::size_t longest = 0;
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].problem) {
+            return {{}, ChartEncodeError{static_cast<ChartLine>(i), *lines[i].problem}};
+        }
+        total += lines[i].bytes.size() + kLineEnd.size();
+        if (lines[i].bytes.size() > lines[longest].bytes.size()) {
+            longest = i;
+        }
+    }
+    if (total > kChartFileMaxBytes) {
+        return {{}, ChartEncodeError{static_cast<ChartLine>(longest), ChartEncodeProblem::TooLong}};
+    }
+    std::string bytes;
+    bytes.reserve(total);
+    for (const auto& line : lines) {
+        bytes += ScrambleText(line.bytes);
+        bytes += kLineEnd;
+    }
+    return {std::move(bytes), std::nullopt};
+}
+
+ChartFileContents DecodeChartFile(std::string_view bytes) {
+    ChartFileContents out;
+    if (bytes.size() > kChartFileMaxBytes) {
+        return out;
+    }
+    std::string_view rest = bytes;
+    for (std::size_t i = 0; i < kChartFileLineCount && !rest.empty(); ++i) {
+        const std::string_view line = TakeLine(rest);
+        // The writer only makes bytes of 85 and up; a lower one means the line was
+        // made or changed by something else, and the shift would silently drop it.
+        const bool shifted = std::all_of(line.begin(), line.end(), [](char ch) {
+            return static_cast<unsigned char>(ch) >= kLowestShiftedByte;
+        });
+        if (shifted) {
+            RestoreLine(static_cast<ChartLine>(i), UnscrambleText(line), out);
+        }
+    }
+    return out;
+}
+
+}  // namespace tamovid

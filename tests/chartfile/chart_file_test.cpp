@@ -1,0 +1,487 @@
+#include "tamovid/chartfile/chart_file.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tamovid/chartfile/text_shift.h"
+
+namespace tamovid {
+namespace {
+
+constexpr int kIndianTimePosition = 34;
+
+BirthRecord SampleRecord() {
+    BirthRecord r;
+    r.strName = "Jawahar Lal";
+    r.intDate = 15;
+    r.intMonth = 8;
+    r.intYear = 1947;
+    r.intHour = 0;
+    r.intMinute = 0;
+    r.intZoneHour = 5;
+    r.intZoneMinute = 30;
+    r.vntZoneHour = -5;
+    r.vntZoneMinute = -30;
+    r.intLonDeg = 77;
+    r.intLonMin = 13;
+    r.intLatDeg = 28;
+    r.intLatMin = 39;
+    r.blnEast = true;
+    r.blnSouth = false;
+    r.blnDST = false;
+    r.strCity = "New Delhi";
+    r.strState = "Delhi";
+    r.strCountry = "India";
+    return r;
+}
+
+ChartFileContents SampleContents() {
+    return {"Jawahar Lal", 8, 15, 1947, 0, 0, kIndianTimePosition, "77", "13", "28", "39",
+            true, false, false, "New Delhi", "Delhi", "India"};
+}
+
+/// What reading back a written record must give.
+ChartFileContents ContentsOf(const BirthRecord& r, int zone) {
+    const auto trimmed = [](const std::string& s) {
+        const auto first = s.find_first_not_of(' ');
+        return first == std::string::npos ? std::string()
+                                          : s.substr(first, s.find_last_not_of(' ') - first + 1);
+    };
+    return {trimmed(r.strName), r.intMonth, r.intDate, r.intYear, r.intHour, r.intMinute, zone,
+            std::to_string(r.intLonDeg), std::to_string(r.intLonMin),
+            std::to_string(r.intLatDeg), std::to_string(r.intLatMin),
+            r.blnEast, r.blnSouth, r.blnDST,
+            trimmed(r.strCity), trimmed(r.strState), trimmed(r.strCountry)};
+}
+
+std::string ReadTestData(const std::string& name) {
+    std::ifstream in(std::string(TAMOVID_CHARTFILE_TEST_DATA) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::array<std::string, kChartFileLineCount> SampleValueTexts() {
+    return {"Jawahar Lal", "8", "15", "1947", "0", "0", "34", "77", "13", "28", "39",
+            "True", "False", "False", "New Delhi", "Delhi", "India"};
+}
+
+/// The sample file with one line's stored bytes replaced as given.
+std::string SampleWithRawLine(ChartLine line, const std::string& rawBytes) {
+    std::string file;
+    const auto values = SampleValueTexts();
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        file += i == static_cast<std::size_t>(line) ? rawBytes : ScrambleText(values[i]);
+        file += "\r\n";
+    }
+    return file;
+}
+
+/// One restored member as text, so that rows of different types share one table.
+std::string Restored(const ChartFileContents& c, ChartLine line) {
+    const auto show = [](const auto& value) -> std::string {
+        if (!value) {
+            return "<absent>";
+        }
+        using T = std::decay_t<decltype(*value)>;
+        if constexpr (std::is_same_v<T, bool>) {
+            return *value ? "yes" : "no";
+        } else if constexpr (std::is_same_v<T, int>) {
+            return std::to_string(*value);
+        } else {
+            return *value;
+        }
+    };
+    switch (line) {
+    case ChartLine::Name: return show(c.name);
+    case ChartLine::Month: return show(c.month);
+    case ChartLine::Date: return show(c.date);
+    case ChartLine::Year: return show(c.year);
+    case ChartLine::Hour: return show(c.hour);
+    case ChartLine::Minute: return show(c.minute);
+    case ChartLine::TimeZone: return show(c.timeZone);
+    case ChartLine::LonDeg: return show(c.lonDeg);
+    case ChartLine::LonMin: return show(c.lonMin);
+    case ChartLine::LatDeg: return show(c.latDeg);
+    case ChartLine::LatMin: return show(c.latMin);
+    case ChartLine::East: return show(c.east);
+    case ChartLine::South: return show(c.south);
+    case ChartLine::Dst: return show(c.dst);
+    case ChartLine::City: return show(c.city);
+    case ChartLine::State: return show(c.state);
+    case ChartLine::Country: return show(c.country);
+    }
+    return "?";
+}
+
+// ---- Writing ----
+
+TEST(ChartFileEncode, SampleChartMatchesGoldenFileByteForByte) {
+    const auto result = EncodeChartFile(SampleRecord(), kIndianTimePosition);
+    ASSERT_EQ(result.error, std::nullopt);
+    const std::string golden = ReadTestData("sample.vug");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(result.bytes, golden);
+}
+
+TEST(ChartFileEncode, EmptyPlaceIsWrittenAsBareLineEnd) {
+    BirthRecord r = SampleRecord();
+    r.strCountry.clear();
+    const auto result = EncodeChartFile(r, kIndianTimePosition);
+    ASSERT_EQ(result.error, std::nullopt);
+    EXPECT_EQ(result.bytes.substr(result.bytes.size() - 5), ScrambleText("i") + "\r\n\r\n");
+}
+
+TEST(ChartFileEncode, NameAndPlacesLoseSurroundingBlanksOnly) {
+    BirthRecord r = SampleRecord();
+    r.strName = "  Jawahar  Lal ";
+    r.strCity = " New Delhi";
+    const auto decoded = DecodeChartFile(EncodeChartFile(r, 0).bytes);
+    EXPECT_EQ(decoded.name, "Jawahar  Lal");
+    EXPECT_EQ(decoded.city, "New Delhi");
+}
+
+struct RefusedRecordCase {
+    const char* name;
+    void (*change)(BirthRecord&, int& zone);
+    ChartEncodeError expected;
+};
+void PrintTo(const RefusedRecordCase& c, std::ostream* os) { *os << c.name; }
+
+class ChartFileEncodeRefusalTest : public testing::TestWithParam<RefusedRecordCase> {};
+
+TEST_P(ChartFileEncodeRefusalTest, NamesTheFieldAndWritesNothing) {
+    BirthRecord r = SampleRecord();
+    int zone = kIndianTimePosition;
+    GetParam().change(r, zone);
+    const auto result = EncodeChartFile(r, zone);
+    EXPECT_EQ(result.error, GetParam().expected);
+    EXPECT_EQ(result.bytes, "");
+}
+
+using P = ChartEncodeProblem;
+using L = ChartLine;
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, ChartFileEncodeRefusalTest,
+    testing::Values(
+        RefusedRecordCase{"AccentedNameWouldLoseLetter",
+                          [](BirthRecord& r, int&) { r.strName = "Jos\u00E9"; },
+                          {L::Name, P::LostByShift}},
+        RefusedRecordCase{"GuillemetIsFirstLostCode",
+                          [](BirthRecord& r, int&) { r.strState = "a\u00ABb"; },
+                          {L::State, P::LostByShift}},
+        RefusedRecordCase{"CityOutsideCodePage",
+                          [](BirthRecord& r, int&) { r.strCity = "\u6771\u4EAC"; },
+                          {L::City, P::NotInCodePage}},
+        RefusedRecordCase{"CountryNotValidUtf8",
+                          [](BirthRecord& r, int&) { r.strCountry = "Ind\xFFia"; },
+                          {L::Country, P::NotInCodePage}},
+        RefusedRecordCase{"TabInState",
+                          [](BirthRecord& r, int&) { r.strState = "Del\thi"; },
+                          {L::State, P::ControlCharacter}},
+        RefusedRecordCase{"LineBreakInName",
+                          [](BirthRecord& r, int&) { r.strName = "Ravi\nKumar"; },
+                          {L::Name, P::ControlCharacter}},
+        RefusedRecordCase{"UndefinedByteInCity",
+                          [](BirthRecord& r, int&) { r.strCity = "a\u0081"; },
+                          {L::City, P::ControlCharacter}},
+        RefusedRecordCase{"MonthThirteen", [](BirthRecord& r, int&) { r.intMonth = 13; },
+                          {L::Month, P::OutOfRange}},
+        RefusedRecordCase{"MonthZero", [](BirthRecord& r, int&) { r.intMonth = 0; },
+                          {L::Month, P::OutOfRange}},
+        RefusedRecordCase{"DayThirtyTwo", [](BirthRecord& r, int&) { r.intDate = 32; },
+                          {L::Date, P::OutOfRange}},
+        RefusedRecordCase{"Year1900", [](BirthRecord& r, int&) { r.intYear = 1900; },
+                          {L::Year, P::OutOfRange}},
+        RefusedRecordCase{"Year2051", [](BirthRecord& r, int&) { r.intYear = 2051; },
+                          {L::Year, P::OutOfRange}},
+        RefusedRecordCase{"Hour25", [](BirthRecord& r, int&) { r.intHour = 25; },
+                          {L::Hour, P::OutOfRange}},
+        RefusedRecordCase{"NegativeMinute", [](BirthRecord& r, int&) { r.intMinute = -1; },
+                          {L::Minute, P::OutOfRange}},
+        RefusedRecordCase{"ZonePosition71", [](BirthRecord&, int& zone) { zone = 71; },
+                          {L::TimeZone, P::OutOfRange}},
+        RefusedRecordCase{"ZonePositionMinusOne", [](BirthRecord&, int& zone) { zone = -1; },
+                          {L::TimeZone, P::OutOfRange}},
+        RefusedRecordCase{"FourDigitLongitude", [](BirthRecord& r, int&) { r.intLonDeg = 1000; },
+                          {L::LonDeg, P::OutOfRange}},
+        RefusedRecordCase{"NegativeLatitudeMinutes",
+                          [](BirthRecord& r, int&) { r.intLatMin = -5; },
+                          {L::LatMin, P::OutOfRange}},
+        RefusedRecordCase{"NameTooLongToReadBack",
+                          [](BirthRecord& r, int&) { r.strName.assign(kChartFileMaxBytes, 'a'); },
+                          {L::Name, P::TooLong}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChartFileEncode, ErrorMessageNamesTheField) {
+    EXPECT_EQ(DescribeChartEncodeError({ChartLine::City, ChartEncodeProblem::NotInCodePage}),
+              "The city holds a character that a chart file cannot store.");
+    EXPECT_EQ(DescribeChartEncodeError({ChartLine::LatDeg, ChartEncodeProblem::OutOfRange}),
+              "The latitude degrees is outside the range that a chart file can hold.");
+}
+
+// ---- Round trips ----
+
+struct RoundTripCase {
+    const char* name;
+    void (*change)(BirthRecord&, int& zone);
+};
+void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
+
+class ChartFileRoundTripTest : public testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(ChartFileRoundTripTest, ReadsBackEveryField) {
+    BirthRecord r = SampleRecord();
+    int zone = kIndianTimePosition;
+    GetParam().change(r, zone);
+    const auto written = EncodeChartFile(r, zone);
+    ASSERT_EQ(written.error, std::nullopt);
+    EXPECT_EQ(DecodeChartFile(written.bytes), ContentsOf(r, zone));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, ChartFileRoundTripTest,
+    testing::Values(
+        RoundTripCase{"Sample", [](BirthRecord&, int&) {}},
+        RoundTripCase{"LowestValues",
+                      [](BirthRecord& r, int& zone) {
+                          r.intDate = 1, r.intMonth = 1, r.intYear = 1901, r.intHour = 0;
+                          r.intMinute = 0, zone = 0;
+                          r.intLonDeg = r.intLonMin = r.intLatDeg = r.intLatMin = 0;
+                      }},
+        RoundTripCase{"HighestValues",
+                      [](BirthRecord& r, int& zone) {
+                          r.intDate = 31, r.intMonth = 12, r.intYear = 2050, r.intHour = 24;
+                          r.intMinute = 59, zone = 70;
+                          r.intLonDeg = r.intLonMin = r.intLatDeg = r.intLatMin = 999;
+                      }},
+        RoundTripCase{"WestSouthWithDaylightSaving",
+                      [](BirthRecord& r, int&) {
+                          r.blnEast = false, r.blnSouth = true, r.blnDST = true;
+                      }},
+        RoundTripCase{"EmptyPlaces",
+                      [](BirthRecord& r, int&) {
+                          r.strCity.clear(), r.strState.clear(), r.strCountry.clear();
+                      }},
+        RoundTripCase{"EmptyName", [](BirthRecord& r, int&) { r.strName.clear(); }},
+        RoundTripCase{"WesternCharactersBelow171",
+                      [](BirthRecord& r, int&) { r.strName = "\u0160tefan O'Brien-\u2122 \u00AA"; }},
+        RoundTripCase{"LongestNameThatFits",
+                      [](BirthRecord& r, int&) { r.strName.assign(kChartFileMaxBytes - 200, 'x'); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Reading ----
+
+TEST(ChartFileDecode, GoldenFileRestoresEveryLine) {
+    EXPECT_EQ(DecodeChartFile(ReadTestData("sample.vug")), SampleContents());
+}
+
+TEST(ChartFileDecode, EmptyFileRestoresNothing) {
+    EXPECT_EQ(DecodeChartFile(""), ChartFileContents{});
+}
+
+TEST(ChartFileDecode, ShortFileRestoresWhatItHas) {
+    const std::string golden = ReadTestData("sample.vug");
+    std::string firstFive;
+    std::size_t pos = 0;
+    for (int line = 0; line < 5; ++line) {
+        pos = golden.find("\r\n", pos) + 2;
+    }
+    firstFive = golden.substr(0, pos);
+    ChartFileContents expected;
+    expected.name = "Jawahar Lal";
+    expected.month = 8;
+    expected.date = 15;
+    expected.year = 1947;
+    expected.hour = 0;
+    EXPECT_EQ(DecodeChartFile(firstFive), expected);
+    // The same without the last line end: the unfinished line still counts.
+    EXPECT_EQ(DecodeChartFile(firstFive.substr(0, firstFive.size() - 2)), expected);
+}
+
+TEST(ChartFileDecode, LinesBeyondSeventeenAreIgnored) {
+    EXPECT_EQ(DecodeChartFile(ReadTestData("sample.vug") + ScrambleText("extra") + "\r\n"),
+              SampleContents());
+}
+
+struct LineEndCase {
+    const char* name;
+    std::string lineEnd;
+};
+void PrintTo(const LineEndCase& c, std::ostream* os) { *os << c.name; }
+
+class ChartFileLineEndTest : public testing::TestWithParam<LineEndCase> {};
+
+TEST_P(ChartFileLineEndTest, AnyLineEndSeparatesLines) {
+    std::string file;
+    for (const auto& value : SampleValueTexts()) {
+        file += ScrambleText(value) + GetParam().lineEnd;
+    }
+    EXPECT_EQ(DecodeChartFile(file), SampleContents());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, ChartFileLineEndTest,
+                         testing::Values(LineEndCase{"CrLf", "\r\n"}, LineEndCase{"Lf", "\n"},
+                                         LineEndCase{"Cr", "\r"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChartFileDecode, LfCrIsTwoLineEnds) {
+    // An LF followed by CR ends one line and then an empty one, which shifts the rest.
+    const std::string file = ScrambleText("Ravi") + "\n\r" + ScrambleText("8") + "\r\n";
+    const auto decoded = DecodeChartFile(file);
+    EXPECT_EQ(decoded.name, "Ravi");
+    EXPECT_EQ(decoded.month, std::nullopt);  // the empty second line
+    EXPECT_EQ(decoded.date, 8);              // "8" moved down to the day's line
+}
+
+struct BadFileCase {
+    const char* name;
+    std::string bytes;
+};
+void PrintTo(const BadFileCase& c, std::ostream* os) { *os << c.name; }
+
+class ChartFileBadFileTest : public testing::TestWithParam<BadFileCase> {};
+
+TEST_P(ChartFileBadFileTest, RestoresNothing) {
+    EXPECT_EQ(DecodeChartFile(GetParam().bytes), ChartFileContents{});
+}
+
+std::string RandomBytes(std::size_t count) {
+    std::mt19937 random(12345);
+    std::string bytes(count, '\0');
+    for (auto& b : bytes) {
+        b = static_cast<char>(random() % 85);  // below the shifted range, CR and LF included
+    }
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ChartFileBadFileTest,
+    testing::Values(
+        BadFileCase{"LargerThanLimit",
+                    ReadTestData("sample.vug") + std::string(kChartFileMaxBytes, '\xAA')},
+        BadFileCase{"LineOfAMegabyte", std::string(1 << 20, '\xB6') + "\r\n"},
+        BadFileCase{"BinaryBelowShiftedRange", RandomBytes(4000)},
+        BadFileCase{"PlainTextNeverShifted",
+                    "Jawahar Lal\r\n8\r\n15\r\n1947\r\n0\r\n0\r\n34\r\n77\r\n13\r\n28\r\n39\r\n"
+                    "True\r\nFalse\r\nFalse\r\nNew Delhi\r\nDelhi\r\nIndia\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChartFileDecode, ArbitraryBinaryNeverCrashes) {
+    std::mt19937 random(2024);
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes(random() % 600, '\0');
+        for (auto& b : bytes) {
+            b = static_cast<char>(random());
+        }
+        const auto decoded = DecodeChartFile(bytes);
+        if (decoded.month) {
+            EXPECT_GE(*decoded.month, 1);
+            EXPECT_LE(*decoded.month, 12);
+        }
+        if (decoded.timeZone) {
+            EXPECT_LE(*decoded.timeZone, 70);
+        }
+    }
+}
+
+struct LineCase {
+    const char* name;
+    ChartLine line;
+    std::string stored;  // the line's bytes as they are in the file
+    std::string restored;
+};
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+
+LineCase Shifted(const char* name, ChartLine line, const std::string& value,
+                 const std::string& restored) {
+    return {name, line, ScrambleText(value), restored};
+}
+
+class ChartFileLineTest : public testing::TestWithParam<LineCase> {};
+
+TEST_P(ChartFileLineTest, RestoresLineOrMarksItUnusable) {
+    const auto& c = GetParam();
+    const auto decoded = DecodeChartFile(SampleWithRawLine(c.line, c.stored));
+    EXPECT_EQ(Restored(decoded, c.line), c.restored);
+    // Every other line is unaffected.
+    for (std::size_t i = 0; i < kChartFileLineCount; ++i) {
+        const auto other = static_cast<ChartLine>(i);
+        if (other != c.line) {
+            EXPECT_EQ(Restored(decoded, other), Restored(SampleContents(), other)) << "line " << i;
+        }
+    }
+}
+
+constexpr const char* kAbsent = "<absent>";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ChartFileLineTest,
+    testing::Values(
+        Shifted("MonthThirteen", L::Month, "13", kAbsent),
+        Shifted("MonthZero", L::Month, "0", kAbsent),
+        Shifted("MonthWithLeadingZero", L::Month, "03", "3"),
+        Shifted("MonthNotANumber", L::Month, "abc", kAbsent),
+        Shifted("MonthEmpty", L::Month, "", kAbsent),
+        Shifted("MonthNegative", L::Month, "-3", kAbsent),
+        Shifted("MonthWithBlank", L::Month, " 3", kAbsent),
+        Shifted("MonthHuge", L::Month, "99999999999999999999", kAbsent),
+        Shifted("DayWithLeadingZeroMatchesNoEntry", L::Date, "07", kAbsent),
+        Shifted("Day31", L::Date, "31", "31"),
+        Shifted("Day32", L::Date, "32", kAbsent),
+        Shifted("Day0", L::Date, "0", kAbsent),
+        Shifted("Year1900", L::Year, "1900", kAbsent),
+        Shifted("Year2050", L::Year, "2050", "2050"),
+        Shifted("YearFraction", L::Year, "1947.5", kAbsent),
+        Shifted("Hour24", L::Hour, "24", "24"),
+        Shifted("Hour25", L::Hour, "25", kAbsent),
+        Shifted("Minute59", L::Minute, "59", "59"),
+        Shifted("Minute60", L::Minute, "60", kAbsent),
+        Shifted("MinuteWithPlusSign", L::Minute, "+5", kAbsent),
+        Shifted("ZoneZero", L::TimeZone, "0", "0"),
+        Shifted("Zone70", L::TimeZone, "70", "70"),
+        Shifted("Zone71", L::TimeZone, "71", kAbsent),
+        Shifted("ZoneMinusOne", L::TimeZone, "-1", kAbsent),
+        Shifted("ZoneWithLeadingZeros", L::TimeZone, "007", "7"),
+        Shifted("ZoneHuge", L::TimeZone, "4294967330", kAbsent),
+        Shifted("LongitudeThreeDigits", L::LonDeg, "999", "999"),
+        Shifted("LongitudeLeadingZerosKeptAsText", L::LonDeg, "007", "007"),
+        Shifted("LongitudeFourDigits", L::LonDeg, "1000", kAbsent),
+        Shifted("LongitudeEmpty", L::LonDeg, "", kAbsent),
+        Shifted("LongitudeMinutesWithLetter", L::LonMin, "1a", kAbsent),
+        Shifted("LatitudeNegative", L::LatDeg, "-5", kAbsent),
+        Shifted("LatitudeMinutesDecimal", L::LatMin, "3.5", kAbsent),
+        Shifted("EastTrue", L::East, "True", "yes"),
+        Shifted("EastFalse", L::East, "False", "no"),
+        Shifted("EastMinusOne", L::East, "-1", "yes"),
+        Shifted("EastZero", L::East, "0", "no"),
+        Shifted("SouthFraction", L::South, "0.5", "yes"),
+        Shifted("SouthZeroFraction", L::South, "-0.00", "no"),
+        Shifted("SouthLongNumber", L::South, "000000000000000000000000001", "yes"),
+        Shifted("DstLowerCaseTrue", L::Dst, "true", kAbsent),
+        Shifted("DstYes", L::Dst, "Yes", kAbsent),
+        Shifted("DstEmpty", L::Dst, "", kAbsent),
+        Shifted("DstSignOnly", L::Dst, "-", kAbsent),
+        Shifted("DstPointOnly", L::Dst, ".", kAbsent),
+        Shifted("DstExponent", L::Dst, "1e3", kAbsent),
+        Shifted("DstTwoPoints", L::Dst, "1.2.3", kAbsent),
+        Shifted("NameKeptAsStored", L::Name, " O'Brien ", " O'Brien "),
+        Shifted("NameWesternCharacter", L::Name, "\x8A" "tefan", "\u0160tefan"),
+        Shifted("NameWithControlCharacter", L::Name, "Ra\tvi", kAbsent),
+        Shifted("NameWithUndefinedByte", L::Name, "Ra\x81vi", kAbsent),
+        Shifted("CityEmpty", L::City, "", ""),
+        Shifted("StateEmpty", L::State, "", ""),
+        Shifted("CountryWithDel", L::Country, "Ind\x7Fia", kAbsent),
+        LineCase{"NameWithUnshiftedByte", L::Name, ScrambleText("Ravi") + "!", kAbsent},
+        LineCase{"MonthWithNul", L::Month, std::string("\x8C\0", 2), kAbsent},
+        LineCase{"CityTypedInPlainText", L::City, "Pune", kAbsent}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tamovid

@@ -1,0 +1,254 @@
+#include "tamovid/chartfile/file_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tamovid/chartfile/chart_file.h"
+
+namespace tamovid {
+namespace {
+
+namespace fs = std::filesystem;
+
+/// A fresh folder per test, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string("tamovid-chartfile-") + info->test_suite_name() + "-" +
+                           info->name();
+        std::replace(name.begin(), name.end(), '/', '_');  // parameterised names hold slashes
+        path_ = fs::temp_directory_path() / name;
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Put(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> Entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const std::string kEarlier = "earlier chart\r\n";
+const std::string kNewer(600, '\xB6');
+
+TEST(WriteFileAtomically, CreatesNewFile) {
+    TempFolder folder;
+    const auto target = folder.path() / "chart.vug";
+    const auto result = WriteFileAtomically(target, kNewer);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(Slurp(target), kNewer);
+    EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"chart.vug"});
+}
+
+TEST(WriteFileAtomically, ReplacesEarlierFileAndKeepsItsPermissions) {
+    TempFolder folder;
+    const auto target = folder.path() / "chart.vug";
+    Put(target, kEarlier);
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const auto result = WriteFileAtomically(target, kNewer);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(Slurp(target), kNewer);
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"chart.vug"});
+}
+
+TEST(WriteFileAtomically, WritesEmptyContent) {
+    TempFolder folder;
+    const auto target = folder.path() / "chart.vug";
+    Put(target, kEarlier);
+    EXPECT_TRUE(WriteFileAtomically(target, "").ok);
+    EXPECT_EQ(Slurp(target), "");
+}
+
+struct FailedSaveCase {
+    const char* name;
+    fs::path (*target)(const fs::path& folder);
+};
+void PrintTo(const FailedSaveCase& c, std::ostream* os) { *os << c.name; }
+
+class WriteFileFailureTest : public testing::TestWithParam<FailedSaveCase> {};
+
+TEST_P(WriteFileFailureTest, ReportsFailureAndLeavesFolderAsItWas) {
+    TempFolder folder;
+    Put(folder.path() / "earlier.vug", kEarlier);
+    fs::create_directory(folder.path() / "sub");
+    Put(folder.path() / "sub" / "inside", "x");
+    const auto before = Entries(folder.path());
+
+    const fs::path target = GetParam().target(folder.path());
+    const auto result = WriteFileAtomically(target, kNewer);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(target.string()), std::string::npos) << result.error;
+    EXPECT_EQ(Entries(folder.path()), before);
+    EXPECT_EQ(Slurp(folder.path() / "earlier.vug"), kEarlier);
+    EXPECT_EQ(Slurp(folder.path() / "sub" / "inside"), "x");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, WriteFileFailureTest,
+    testing::Values(
+        FailedSaveCase{"TargetIsAFolder", [](const fs::path& f) { return f / "sub"; }},
+        FailedSaveCase{"FolderDoesNotExist",
+                       [](const fs::path& f) { return f / "missing" / "chart.vug"; }},
+        FailedSaveCase{"FolderIsAFile",
+                       [](const fs::path& f) { return f / "earlier.vug" / "chart.vug"; }},
+        FailedSaveCase{"NameEndsInSlash", [](const fs::path& f) { return f / "sub" / ""; }},
+        FailedSaveCase{"FolderCannotHoldFiles",
+                       [](const fs::path&) { return fs::path("/proc/self/chart.vug"); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+/// Limits the size of files this process may write, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(WriteFileAtomically, WriteFailingMidwayLeavesEarlierFileByteIdentical) {
+    TempFolder folder;
+    const auto target = folder.path() / "chart.vug";
+    Put(target, kEarlier);
+    FileWriteResult result;
+    {
+        FileSizeLimit limit(100);
+        result = WriteFileAtomically(target, kNewer);
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("cannot write"), std::string::npos) << result.error;
+    EXPECT_EQ(Slurp(target), kEarlier);
+    EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"chart.vug"});
+}
+
+// ---- Reading ----
+
+TEST(ReadChartFile, ReadsWholeFile) {
+    TempFolder folder;
+    const auto path = folder.path() / "chart.vug";
+    Put(path, kNewer);
+    const auto result = ReadChartFile(path);
+    ASSERT_TRUE(result.bytes) << result.error;
+    EXPECT_EQ(*result.bytes, kNewer);
+}
+
+TEST(ReadChartFile, ReadsFileOfExactlyTheLimit) {
+    TempFolder folder;
+    const auto path = folder.path() / "chart.vug";
+    Put(path, std::string(kChartFileMaxBytes, '\xB6'));
+    const auto result = ReadChartFile(path);
+    ASSERT_TRUE(result.bytes) << result.error;
+    EXPECT_EQ(result.bytes->size(), kChartFileMaxBytes);
+}
+
+struct UnreadableCase {
+    const char* name;
+    fs::path (*make)(const fs::path& folder);
+    const char* reason;
+};
+void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+
+class ReadChartFileRefusalTest : public testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(ReadChartFileRefusalTest, RefusesWithReason) {
+    TempFolder folder;
+    const fs::path path = GetParam().make(folder.path());
+    const auto result = ReadChartFile(path);
+    EXPECT_EQ(result.bytes, std::nullopt);
+    EXPECT_NE(result.error.find(path.string()), std::string::npos) << result.error;
+    EXPECT_NE(result.error.find(GetParam().reason), std::string::npos) << result.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ReadChartFileRefusalTest,
+    testing::Values(
+        UnreadableCase{"Missing", [](const fs::path& f) { return f / "none.vug"; },
+                       "No such file"},
+        UnreadableCase{"OneByteTooLarge",
+                       [](const fs::path& f) {
+                           Put(f / "big.vug", std::string(kChartFileMaxBytes + 1, '\xB6'));
+                           return f / "big.vug";
+                       },
+                       "larger than 16384 bytes"},
+        UnreadableCase{"Folder",
+                       [](const fs::path& f) {
+                           fs::create_directory(f / "dir.vug");
+                           return f / "dir.vug";
+                       },
+                       "not a regular file"},
+        UnreadableCase{"EndlessDevice", [](const fs::path&) { return fs::path("/dev/zero"); },
+                       "not a regular file"},
+        UnreadableCase{"PipeWithoutWriter",
+                       [](const fs::path& f) {
+                           mkfifo((f / "pipe.vug").c_str(), 0600);
+                           return f / "pipe.vug";
+                       },
+                       "not a regular file"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChartFileFiles, SavedChartOpensAsTheSameChart) {
+    TempFolder folder;
+    BirthRecord r;
+    r.strName = "Ravi";
+    r.intDate = 29, r.intMonth = 2, r.intYear = 1904, r.intHour = 24, r.intMinute = 5;
+    r.intLonDeg = 73, r.intLonMin = 51, r.intLatDeg = 18, r.intLatMin = 31;
+    r.blnEast = true, r.blnDST = true;
+    r.strCity = "Pune", r.strState = "Maharashtra", r.strCountry = "India";
+    const auto encoded = EncodeChartFile(r, 34);
+    ASSERT_EQ(encoded.error, std::nullopt);
+    const auto path = folder.path() / "ravi.vug";
+    ASSERT_TRUE(WriteFileAtomically(path, encoded.bytes).ok);
+    const auto read = ReadChartFile(path);
+    ASSERT_TRUE(read.bytes) << read.error;
+    const ChartFileContents expected{"Ravi", 2, 29, 1904, 24, 5, 34, "73", "51", "18", "31",
+                                     true, false, true, "Pune", "Maharashtra", "India"};
+    EXPECT_EQ(DecodeChartFile(*read.bytes), expected);
+}
+
+}  // namespace
+}  // namespace tamovid
