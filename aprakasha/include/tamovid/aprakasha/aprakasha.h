@@ -26,8 +26,9 @@ struct AprakashaResult {
 };
 
 /// The five points from the Sun's and the Ascendant's compact texts ("16 Sag 31",
-/// "17 Pis 31"). Never fails: a missing or unreadable number reads as 0 and an
-/// unknown sign as Aries.
+/// "17 Pis 31"), read by character position. Never fails: a missing or unreadable
+/// number reads as 0, an unknown sign as Aries, and a Sun whose degrees or minutes lie
+/// out of range is taken round the circle ("99 Ari 75" as 10°15' Cancer).
 AprakashaResult CalcAprakashaGrahas(std::string_view sunCompact, std::string_view ascendantCompact);
 
 /// Interpretation of a point in a house; "" for a house outside 1..12 or an unknown point.
