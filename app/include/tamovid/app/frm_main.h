@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+
+#include "tamovid/app/promotion.h"
+#include "tamovid/app/web_links.h"
+#include "tamovid/aprakasha/aprakasha.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace tamovid {
+
+class LinkLabel;
+class UserInterface;
+
+/// The program's one working window: the birth-data panel and the result panel in
+/// one place, the menus, the banner and the promotional strip.
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 604;
+    static constexpr int kClientHeight = 381;
+    static constexpr int kLabelCount = 18;
+
+    explicit FrmMain(UserInterface& ui, QWidget* parent = nullptr);
+
+    /// Shows a finished calculation: the Sun and Ascendant texts, Dhuma's five lines
+    /// and the first tab, with the result panel in front. Later tab clicks read this
+    /// reading again; nothing is recalculated.
+    void ShowReading(const std::string& sun, const std::string& ascendant, AprakashaResult reading);
+
+    /// The reading the tabs show (empty before the first calculation).
+    const AprakashaResult& LastReading() const { return reading_; }
+
+    /// Brings one of the promotional labels to the front.
+    void ShowPromotion(Promotion promotion);
+
+public slots:
+    void TS_Click();
+    void cmdBack_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildMenus();
+    QWidget* BuildInputPanel();
+    QWidget* BuildResultPanel();
+    void BuildPromotionStrip(QWidget* client);
+    void Form_Load();
+    void SetTabOrder();
+    void ShowPoint(AprakashaPoint point);
+    void OpenPage(WebPage page);
+    QLabel* AddLabel(int index, const QString& caption, QWidget* parent, int left, int top);
+
+    UserInterface& ui_;
+    AprakashaResult reading_;
+    bool centred_ = false;
+
+    std::array<QLabel*, kLabelCount> lblLabel_{};
+    std::array<QLabel*, 5> lblResult_{};
+
+    QMenu* mnuFile_ = nullptr;
+    QMenu* mnuHelp_ = nullptr;
+    QAction* mnuCalculate_ = nullptr;
+    QAction* mnuExit_ = nullptr;
+    QAction* mnuOnline_ = nullptr;
+    QAction* mnuVisit_ = nullptr;
+    QAction* mnuUpdate_ = nullptr;
+    QAction* mnuAbout_ = nullptr;
+    QAction* mnuDonate_ = nullptr;
+
+    LinkLabel* Label8_ = nullptr;
+    QStackedWidget* panels_ = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    QWidget* fraFullBrand_ = nullptr;
+    LinkLabel* lblCobrand_ = nullptr;
+    LinkLabel* lblFullBrand_ = nullptr;
+
+    QPushButton* cmdOpen_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QComboBox* cboHour_ = nullptr;
+    QComboBox* cboMinute_ = nullptr;
+    QComboBox* cboTimeZone_ = nullptr;
+    QCheckBox* chkDST_ = nullptr;
+    QPushButton* cmdCalculate_ = nullptr;
+    QLineEdit* txtLatDeg_ = nullptr;
+    QLineEdit* txtLatMin_ = nullptr;
+    QLineEdit* txtLonDeg_ = nullptr;
+    QLineEdit* txtLonMin_ = nullptr;
+    std::array<QRadioButton*, 2> optLat_{};
+    std::array<QRadioButton*, 2> optLong_{};
+    QLineEdit* txtCity_ = nullptr;
+    QLineEdit* txtState_ = nullptr;
+    QLineEdit* txtCountry_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+
+    QTabBar* TS_ = nullptr;
+    QLabel* lblSun_ = nullptr;
+    QLabel* lblAsc_ = nullptr;
+    QPushButton* cmdSave_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+};
+
+}  // namespace tamovid

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+
+namespace tamovid {
+
+/// Window positions are laid out in twips, 15 to a pixel.
+constexpr int Px(int twips) { return twips / 15; }
+constexpr QRect TwipRect(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+inline constexpr QColor kBackground{33, 70, 82};
+inline constexpr QColor kLabelText{224, 224, 224};
+inline constexpr QColor kAmber{255, 199, 6};
+
+/// The window's face in a pixel size, so the fixed layout holds at any screen DPI:
+/// Verdana where installed, otherwise a close sans-serif.
+QFont UiFont(double points, bool bold = false);
+
+/// The program's icon, drawn at run time.
+QIcon AppIcon();
+
+}  // namespace tamovid

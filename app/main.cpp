@@ -1,0 +1,3 @@
+#include "tamovid/app/startup.h"
+
+int main(int argc, char** argv) { return tamovid::RunApplication(argc, argv); }

@@ -1,0 +1,94 @@
+#include "tamovid/app/frm_about.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "tamovid/app/link_label.h"
+#include "tamovid/app/look.h"
+#include "tamovid/app/user_interface.h"
+#include "tamovid/app/web_links.h"
+
+namespace tamovid {
+namespace {
+
+QLabel* Paragraph(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setFont(UiFont(8.25));
+    return label;
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Tamovid v1.15"));
+    setWindowIcon(AppIcon());
+    setModal(true);
+    setFixedSize(kClientWidth, kClientHeight);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setFont(UiFont(8.25));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("imgIcon"));
+    icon->setPixmap(AppIcon().pixmap(32, 32));
+    auto* title = new QLabel(QStringLiteral("Tamovid v1.15"), this);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setFont(UiFont(14.25, true));
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(icon);
+    heading->addWidget(title, 1);
+
+    QLabel* about = Paragraph(
+        QStringLiteral("Tamovid calculates these non-luminous planets on the basis of Vedic Astrology. "
+                       "Aparaksha Grahas are known as non-luminous planets. They are malefic by nature and "
+                       "cause distress, pain and suffering. Knowing your Apraksha Grahas can prepare you "
+                       "for the worst."),
+        this);
+    about->setObjectName(QStringLiteral("lblDescription"));
+
+    const QUrl home = WebAddress(WebPage::kHomePage);
+    auto* lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + home.toString(), this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    lblHomePage->setFont(UiFont(8.25));
+    lblHomePage->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
+    connect(lblHomePage, &LinkLabel::clicked, this, [&ui, home] { ui.openUrl(home); });
+
+    QLabel* offer = Paragraph(QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                                             "make money online. Get this software fully branded for your "
+                                             "website."),
+                              this);
+    offer->setObjectName(QStringLiteral("lblOffer"));
+    auto* lblCobrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
+    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    lblCobrand->setFont(UiFont(8.25));
+    lblCobrand->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
+    connect(lblCobrand, &LinkLabel::clicked, this, [&ui] { ui.openUrl(WebAddress(WebPage::kFullBrand)); });
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setMinimumWidth(75);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addLayout(heading);
+    layout->addWidget(about);
+    layout->addWidget(lblHomePage);
+    layout->addWidget(offer);
+    layout->addWidget(lblCobrand);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+}  // namespace tamovid

@@ -1,0 +1,194 @@
+#include <QLabel>
+#include <QProcess>
+#include <QSettings>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+
+#include "fake_user_interface.h"
+#include "tamovid/app/frm_main.h"
+#include "tamovid/app/startup.h"
+#include "tamovid/app/update_reminder.h"
+#include "tamovid/app/web_links.h"
+#include "tamovid/chartfile/codepage.h"
+#include "tamovid/chartfile/text_shift.h"
+
+using tamovid::StartupContext;
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+using tamovid::testing::FakeUserInterface;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+// How the setting looks on disk: shifted, then read as Windows-1252.
+QString Shifted(const QString& plain) {
+    return QString::fromStdString(tamovid::Windows1252ToUtf8(tamovid::ScrambleText(plain.toStdString())));
+}
+
+QString RawKey() { return QStringLiteral("Settings/") + Shifted(QStringLiteral("Duration")); }
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    FakeUserInterface ui_;
+    std::unique_ptr<QSettings> settings_;
+
+    QString settingsPath() const { return dir_.filePath(QStringLiteral("settings.ini")); }
+    QString lockPath() const { return dir_.filePath(QStringLiteral("tamovid.lock")); }
+
+    StartupContext context(double random = 0.5) {
+        return StartupContext{
+            .ui = &ui_,
+            .settings = settings_.get(),
+            .today = [] { return kToday; },
+            .random = [random] { return random; },
+            .lockPath = lockPath(),
+        };
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir_.isValid());
+    }
+    void init() {
+        ui_ = FakeUserInterface();
+        QFile::remove(settingsPath());
+        QFile::remove(lockPath());
+        settings_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
+    }
+    void cleanup() { settings_.reset(); }
+
+    void reminder_data() {
+        QTest::addColumn<std::optional<QString>>("stored");  // raw setting; none = missing
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<std::optional<QString>>("storedAfter");  // raw; none = unchanged
+        QTest::addColumn<bool>("opensDownload");
+
+        const auto daysAgo = [](int days) { return std::optional(Shifted(kToday.addDays(-days).toString(Qt::ISODate))); };
+        const std::optional<QString> today = Shifted(kToday.toString(Qt::ISODate));
+        const std::optional<QString> unchanged;
+        QTest::newRow("first start: nothing asked, today stored") << std::optional<QString>() << false << false << today << false;
+        QTest::newRow("empty value counts as first start") << std::optional(QString()) << false << false << today << false;
+        QTest::newRow("same day: nothing") << daysAgo(0) << false << false << unchanged << false;
+        QTest::newRow("14 days ago: nothing") << daysAgo(14) << false << false << unchanged << false;
+        QTest::newRow("14 days ahead: nothing") << daysAgo(-14) << false << false << unchanged << false;
+        QTest::newRow("15 days ago, No: asked, today stored") << daysAgo(15) << false << true << today << false;
+        QTest::newRow("15 days ago, Yes: download page opened") << daysAgo(15) << true << true << today << true;
+        QTest::newRow("15 days ahead (clock moved back): asked") << daysAgo(-15) << false << true << today << false;
+        QTest::newRow("years ago: asked") << daysAgo(3000) << false << true << today << false;
+        QTest::newRow("unreadable: plain text is not shifted") << std::optional(QStringLiteral("2026-11-01")) << true
+                                                               << false << unchanged << false;
+        QTest::newRow("unreadable: shifted text that is no date")
+            << std::optional(Shifted(QStringLiteral("12/08/2026"))) << true << false << unchanged << false;
+        QTest::newRow("unreadable: shifted date with trailing text")
+            << std::optional(Shifted(QStringLiteral("2026-11-01x"))) << true << false << unchanged << false;
+        QTest::newRow("unreadable: impossible date") << std::optional(Shifted(QStringLiteral("2026-02-30"))) << true
+                                                     << false << unchanged << false;
+        QTest::newRow("unreadable: not a Windows-1252 text") << std::optional(QStringLiteral("\u4e2d\u6587")) << true
+                                                             << false << unchanged << false;
+    }
+    void reminder() {
+        QFETCH(std::optional<QString>, stored);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        QFETCH(std::optional<QString>, storedAfter);
+        QFETCH(bool, opensDownload);
+        if (stored) {
+            settings_->setValue(RawKey(), *stored);
+        }
+        ui_.answer = answer;
+
+        tamovid::RunUpdateReminder(*settings_, kToday, ui_);
+
+        QCOMPARE(ui_.questions.size(), std::size_t{asked ? 1u : 0u});
+        if (asked) {
+            QCOMPARE(ui_.questions.front(), QStringLiteral("There maybe an update to this software available\r"
+                                                           "Do you want to check for an update?"));
+        }
+        QCOMPARE(settings_->value(RawKey()).toString(), storedAfter.value_or(stored.value_or(QString())));
+        QCOMPARE(settings_->allKeys().size(), qsizetype{(stored || storedAfter) ? 1 : 0});
+        QCOMPARE(ui_.urls.size(), std::size_t{opensDownload ? 1u : 0u});
+        if (opensDownload) {
+            QCOMPARE(ui_.urls.front(), tamovid::WebAddress(tamovid::WebPage::kDownload));
+        }
+        QVERIFY(ui_.messages.empty());
+    }
+
+    void reminderDateSurvivesTheSettingsFile() {
+        // Several shifted digits land on Windows-1252 codes that are control characters.
+        const QDate date(2028, 8, 18);
+        tamovid::WriteReminderDate(*settings_, date);
+        settings_.reset();
+        QSettings reopened(settingsPath(), QSettings::IniFormat);
+        QCOMPARE(reopened.childGroups(), QStringList{QStringLiteral("Settings")});
+        QVERIFY2(!reopened.allKeys().contains(QStringLiteral("Settings/Duration")), "the key is stored shifted");
+        const tamovid::StoredReminder read = tamovid::ReadReminderDate(reopened);
+        QCOMPARE(read.state, tamovid::StoredReminder::State::kDate);
+        QCOMPARE(read.date, date);
+    }
+
+    void startShowsTheWindowAfterTheReminder() {
+        settings_->setValue(RawKey(), Shifted(kToday.addDays(-30).toString(Qt::ISODate)));
+        const std::unique_ptr<tamovid::Session> session = tamovid::StartSession(context(0.0));
+        QVERIFY(session);
+        QCOMPARE(ui_.questions.size(), std::size_t{1});
+        QVERIFY(session->window().isVisible());
+        auto* strip = session->window().findChild<QWidget*>(QStringLiteral("fraFullBrand"));
+        QCOMPARE(strip->childAt(strip->rect().center())->objectName(), QStringLiteral("lblCobrand"));
+    }
+
+    void secondCopyIsRefused() {
+        const std::unique_ptr<tamovid::Session> first = tamovid::StartSession(context());
+        QVERIFY(first);
+        settings_->remove(RawKey());
+
+        const std::unique_ptr<tamovid::Session> second = tamovid::StartSession(context());
+
+        QVERIFY(!second);
+        QCOMPARE(ui_.messages.size(), std::size_t{1});
+        QCOMPARE(ui_.messages.front().text, QStringLiteral("Application is already running"));
+        QCOMPARE(ui_.messages.front().icon, QMessageBox::Information);
+        QVERIFY2(settings_->allKeys().isEmpty(), "a refused copy runs no reminder");
+        QVERIFY(first->window().isVisible());
+    }
+
+    void copyStartsAgainAfterTheFirstEnds() {
+        QVERIFY(tamovid::StartSession(context()));
+        QVERIFY(tamovid::StartSession(context()));
+        QVERIFY(ui_.messages.empty());
+    }
+
+    void lockOfACrashedCopyDoesNotBlock() {
+        // A lock file whose owner process no longer exists, as a crash leaves it.
+        QProcess finished;
+        finished.start(QStringLiteral("true"));
+        QVERIFY(finished.waitForStarted());
+        const qint64 deadPid = finished.processId();
+        QVERIFY(finished.waitForFinished());
+        QFile lock(lockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QStringLiteral("%1\n%2\n%3\n")
+                       .arg(deadPid)
+                       .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName())
+                       .toUtf8());
+        lock.close();
+
+        const std::unique_ptr<tamovid::Session> session = tamovid::StartSession(context());
+
+        QVERIFY(session);
+        QVERIFY(ui_.messages.empty());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
