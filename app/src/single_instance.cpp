@@ -20,7 +20,13 @@ SingleInstanceLock::SingleInstanceLock(const QString& path) : lock_(path) {
 }
 
 bool SingleInstanceLock::tryAcquire() {
-    return lock_.isLocked() || lock_.tryLock(0);
+    if (lock_.isLocked() || lock_.tryLock(0)) {
+        return true;
+    }
+    // Only a lock that another live copy holds refuses the start; a lock file that
+    // cannot be written at all (no such folder, no permission) must not lock the
+    // user out of the program.
+    return lock_.error() != QLockFile::LockFailedError;
 }
 
 }  // namespace tamovid

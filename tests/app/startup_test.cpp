@@ -168,6 +168,13 @@ private slots:
         QVERIFY(ui_.messages.empty());
     }
 
+    void unwritableLockPlaceDoesNotLockTheUserOut() {
+        StartupContext start = context();
+        start.lockPath = dir_.filePath(QStringLiteral("no-such-folder/tamovid.lock"));
+        QVERIFY(tamovid::StartSession(start));
+        QVERIFY(ui_.messages.empty());
+    }
+
     void lockOfACrashedCopyDoesNotBlock() {
         // A lock file whose owner process no longer exists, as a crash leaves it.
         QProcess finished;

@@ -16,7 +16,7 @@ public:
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
-    /// True when this copy now holds the lock; false when another copy runs.
+    /// False only when another running copy holds the lock.
     bool tryAcquire();
 
 private:
