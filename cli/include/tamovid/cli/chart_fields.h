@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "tamovid/birthentry/birth_entry.h"
+
+namespace tamovid::cli {
+
+/// The values that describe one chart, named alike as options and as CSV columns.
+enum class ChartField { kName, kDate, kTime, kZone, kDst, kLat, kLon, kCity, kState, kCountry };
+inline constexpr std::size_t kChartFieldCount = 10;
+
+inline constexpr std::array<std::string_view, kChartFieldCount> kChartFieldNames = {
+    "name", "date", "time", "zone", "dst", "lat", "lon", "city", "state", "country"};
+
+/// "date" for ChartField::kDate.
+std::string_view ChartFieldName(ChartField field);
+/// The field of a column or option name ("date"), exact and case-sensitive.
+std::optional<ChartField> ChartFieldByName(std::string_view name);
+/// Whether a chart cannot be described without this field (the form has no blank for it).
+bool IsRequiredField(ChartField field);
+
+/// A value that the form's lists or fields cannot hold.
+struct FieldError {
+    ChartField field;
+    std::string message;  ///< "expected YYYY-MM-DD, got \"1975/12/03\""
+
+    friend bool operator==(const FieldError&, const FieldError&) = default;
+};
+
+/// "date: expected ..." (prefix "") or "--date: expected ..." (prefix "--").
+std::string DescribeFieldError(const FieldError& error, std::string_view prefix);
+
+// Each parser reads one value strictly into the form's values; nothing is changed on failure.
+std::optional<std::string> ApplyDate(std::string_view text, BirthEntry& entry);       ///< YYYY-MM-DD
+std::optional<std::string> ApplyTime(std::string_view text, BirthEntry& entry);       ///< H:MM or HH:MM
+std::optional<std::string> ApplyZone(std::string_view text, BirthEntry& entry);       ///< row 0..70
+std::optional<std::string> ApplyDst(std::string_view text, BirthEntry& entry);        ///< 0, 1 or empty
+std::optional<std::string> ApplyLatitude(std::string_view text, BirthEntry& entry);   ///< 28N39
+std::optional<std::string> ApplyLongitude(std::string_view text, BirthEntry& entry);  ///< 118W15
+
+/// The texts of one chart, by field; nullopt when the field was not given at all.
+using ChartFieldTexts = std::array<std::optional<std::string_view>, kChartFieldCount>;
+
+/// The form as the window would hold it for these values. Name, city, state and country
+/// are copied as given (absent means empty, which the form's checks then refuse); a
+/// missing required field or a value outside the form's lists is an error.
+std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& texts);
+
+}  // namespace tamovid::cli

@@ -1,0 +1,151 @@
+#include "tamovid/cli/batch.h"
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "tamovid/cli/chart_fields.h"
+#include "tamovid/cli/csv.h"
+#include "tamovid/cli/exit_codes.h"
+#include "tamovid/cli/reading_output.h"
+
+namespace tamovid::cli {
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string KnownColumns() {
+    std::string known;
+    for (const std::string_view name : kChartFieldNames) {
+        if (!known.empty()) known += ", ";
+        known += name;
+    }
+    return known;
+}
+
+/// The field of each column, or the reason the header cannot be used.
+std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view line) {
+    if (line.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+        line.remove_prefix(kUtf8ByteOrderMark.size());
+    }
+    std::vector<std::string> names;
+    if (std::optional<std::string> error = SplitCsvLine(line, names)) {
+        return "the CSV header cannot be read: " + *error;
+    }
+    std::vector<ChartField> columns;
+    std::array<bool, kChartFieldCount> seen{};
+    for (const std::string& rawName : names) {
+        const std::string_view name = TrimBlanks(rawName);
+        const std::optional<ChartField> field = ChartFieldByName(name);
+        if (!field) {
+            return "unknown column \"" + std::string(name) + "\" in the CSV header (known: " +
+                   KnownColumns() + ")";
+        }
+        bool& wasSeen = seen[static_cast<std::size_t>(*field)];
+        if (wasSeen) return "the column \"" + std::string(name) + "\" appears twice in the CSV header";
+        wasSeen = true;
+        columns.push_back(*field);
+    }
+    for (std::size_t i = 0; i < kChartFieldCount; ++i) {
+        if (!seen[i] && IsRequiredField(static_cast<ChartField>(i))) {
+            return "the CSV header lacks the column \"" + std::string(kChartFieldNames[i]) + "\"";
+        }
+    }
+    return columns;
+}
+
+/// The JSON answer for one data row.
+nlohmann::ordered_json AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
+                                 const std::vector<std::string>& fields) {
+    if (fields.size() != columns.size()) {
+        return RowErrorJson(row, "expected " + std::to_string(columns.size()) +
+                                     " fields as in the header, found " +
+                                     std::to_string(fields.size()));
+    }
+    ChartFieldTexts texts;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        texts[static_cast<std::size_t>(columns[i])] = fields[i];
+    }
+    std::variant<FieldError, BirthEntry> entry = EntryFromFieldTexts(texts);
+    if (const auto* error = std::get_if<FieldError>(&entry)) {
+        return RowErrorJson(row, DescribeFieldError(*error, ""));
+    }
+    std::variant<Refusal, Reading> result = Calculate(std::get<BirthEntry>(entry));
+    if (const auto* refusal = std::get_if<Refusal>(&result)) {
+        return RowErrorJson(row, refusal->message);
+    }
+    return ReadingJson(std::get<Reading>(result), row);
+}
+
+}  // namespace
+
+BatchResult RunBatch(std::istream& in, std::ostream& out) {
+    BatchResult result;
+    LineReader reader(in);
+    std::string line;
+
+    auto readFailed = [&] {
+        result.exitCode = kExitIoError;
+        result.error = "cannot read the CSV input";
+        return result;
+    };
+
+    std::vector<ChartField> columns;
+    switch (reader.Next(line)) {
+        case LineReader::Status::kFailed: return readFailed();
+        case LineReader::Status::kEnd:
+            result.exitCode = kExitUsage;
+            result.error = "the CSV input is empty; it needs a header row";
+            return result;
+        case LineReader::Status::kTooLong:
+            result.exitCode = kExitUsage;
+            result.error = "the CSV header is too long";
+            return result;
+        case LineReader::Status::kLine: {
+            auto header = ReadHeader(line);
+            if (auto* error = std::get_if<std::string>(&header)) {
+                result.exitCode = kExitUsage;
+                result.error = std::move(*error);
+                return result;
+            }
+            columns = std::move(std::get<std::vector<ChartField>>(header));
+            break;
+        }
+    }
+
+    std::vector<std::string> fields;
+    for (;;) {
+        const LineReader::Status status = reader.Next(line);
+        if (status == LineReader::Status::kEnd) break;
+        if (status == LineReader::Status::kFailed) return readFailed();
+        if (status == LineReader::Status::kLine && line.empty()) continue;
+
+        const std::size_t row = ++result.rows;
+        nlohmann::ordered_json answer;
+        if (status == LineReader::Status::kTooLong) {
+            answer = RowErrorJson(row, "the row is longer than " +
+                                           std::to_string(LineReader::kDefaultMaxLineBytes) +
+                                           " bytes");
+        } else if (std::optional<std::string> error = SplitCsvLine(line, fields)) {
+            answer = RowErrorJson(row, *error);
+        } else {
+            answer = AnswerRow(row, columns, fields);
+        }
+        if (answer.contains("error")) ++result.failedRows;
+        WriteJsonLine(out, answer);
+        if (!out) {
+            result.exitCode = kExitIoError;
+            result.error = "cannot write the output";
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace tamovid::cli

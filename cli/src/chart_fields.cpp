@@ -1,0 +1,208 @@
+#include "tamovid/cli/chart_fields.h"
+
+#include "tamovid/birthentry/form_lists.h"
+#include "tamovid/positions/tables.h"
+
+namespace tamovid::cli {
+namespace {
+
+// The form's degree and minute fields hold at most three digits.
+constexpr std::size_t kMaxCoordinateDigits = 3;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+/// A run of minDigits..maxDigits ASCII digits and nothing else.
+std::optional<int> ParseDigits(std::string_view text, std::size_t minDigits,
+                               std::size_t maxDigits) {
+    if (text.size() < minDigits || text.size() > maxDigits) return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (!IsDigit(c)) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+std::string Expected(std::string_view form, std::string_view text) {
+    return "expected " + std::string(form) + ", got " + Quoted(text);
+}
+
+std::string OutOfRange(std::string_view what, int first, int last) {
+    return "the " + std::string(what) + " must lie between " + std::to_string(first) + " and " +
+           std::to_string(last);
+}
+
+struct Coordinate {
+    std::string degrees;
+    bool positiveDirection;  // N or E
+    std::string minutes;
+};
+
+/// Degrees, a direction letter, minutes: "28N39", "118W15". Letters in either case.
+std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative) {
+    const std::size_t letter = text.find_first_not_of("0123456789");
+    if (letter == std::string_view::npos) return std::nullopt;
+    const char direction = static_cast<char>(text[letter] & ~0x20);  // ASCII upper case
+    if (direction != positive && direction != negative) return std::nullopt;
+    const std::string_view degrees = text.substr(0, letter);
+    const std::string_view minutes = text.substr(letter + 1);
+    if (!ParseDigits(degrees, 1, kMaxCoordinateDigits) ||
+        !ParseDigits(minutes, 1, kMaxCoordinateDigits)) {
+        return std::nullopt;
+    }
+    return Coordinate{std::string(degrees), direction == positive, std::string(minutes)};
+}
+
+}  // namespace
+
+std::string_view ChartFieldName(ChartField field) {
+    return kChartFieldNames[static_cast<std::size_t>(field)];
+}
+
+std::optional<ChartField> ChartFieldByName(std::string_view name) {
+    for (std::size_t i = 0; i < kChartFieldCount; ++i) {
+        if (kChartFieldNames[i] == name) return static_cast<ChartField>(i);
+    }
+    return std::nullopt;
+}
+
+bool IsRequiredField(ChartField field) {
+    switch (field) {
+        case ChartField::kDate:
+        case ChartField::kTime:
+        case ChartField::kZone:
+        case ChartField::kLat:
+        case ChartField::kLon: return true;
+        default: return false;
+    }
+}
+
+std::string DescribeFieldError(const FieldError& error, std::string_view prefix) {
+    std::string text(prefix);
+    text += ChartFieldName(error.field);
+    text += ": ";
+    text += error.message;
+    return text;
+}
+
+std::optional<std::string> ApplyDate(std::string_view text, BirthEntry& entry) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return Expected("YYYY-MM-DD", text);
+    }
+    const std::optional<int> year = ParseDigits(text.substr(0, 4), 4, 4);
+    const std::optional<int> month = ParseDigits(text.substr(5, 2), 2, 2);
+    const std::optional<int> day = ParseDigits(text.substr(8, 2), 2, 2);
+    if (!year || !month || !day) return Expected("YYYY-MM-DD", text);
+    const std::optional<int> yearPosition = YearListPosition(std::to_string(*year));
+    if (!yearPosition) return OutOfRange("year", kFirstYear, kFirstYear + kYearCount - 1);
+    if (*month < 1 || *month > static_cast<int>(kMonthNames.size())) {
+        return OutOfRange("month", 1, static_cast<int>(kMonthNames.size()));
+    }
+    // Day 31 of a 30-day month fits the list; the form's own check refuses it later.
+    const std::optional<int> dayPosition = DateListPosition(std::to_string(*day));
+    if (!dayPosition) return OutOfRange("day", kFirstDay, kFirstDay + kDayCount - 1);
+    entry.cboYear = *yearPosition;
+    entry.cboMonth = *month - 1;
+    entry.cboDate = *dayPosition;
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyTime(std::string_view text, BirthEntry& entry) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos) return Expected("HH:MM", text);
+    const std::optional<int> hour = ParseDigits(text.substr(0, colon), 1, 2);
+    const std::optional<int> minute = ParseDigits(text.substr(colon + 1), 2, 2);
+    if (!hour || !minute) return Expected("HH:MM", text);
+    const std::optional<int> hourPosition = HourListPosition(std::to_string(*hour));
+    if (!hourPosition) return OutOfRange("hour", 0, kHourCount - 1);
+    const std::optional<int> minutePosition = MinuteListPosition(std::to_string(*minute));
+    if (!minutePosition) return OutOfRange("minute", 0, kMinuteCount - 1);
+    entry.cboHour = *hourPosition;
+    entry.cboMinute = *minutePosition;
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyZone(std::string_view text, BirthEntry& entry) {
+    constexpr int kLastRow = static_cast<int>(kTimeZoneCount) - 1;
+    const std::optional<int> row = ParseDigits(text, 1, 2);
+    if (!row) return Expected("a time-zone row number from 0 to 70", text);
+    if (*row > kLastRow) return OutOfRange("time-zone row", 0, kLastRow);
+    entry.cboTimeZone = *row;
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyDst(std::string_view text, BirthEntry& entry) {
+    if (text == "1") {
+        entry.chkDST = true;
+    } else if (text == "0" || text.empty()) {
+        entry.chkDST = false;
+    } else {
+        return Expected("0 or 1", text);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyLatitude(std::string_view text, BirthEntry& entry) {
+    const std::optional<Coordinate> c = ParseCoordinate(text, 'N', 'S');
+    if (!c) return Expected("degrees, N or S, minutes (like 28N39 or 33S52)", text);
+    entry.txtLatDeg = c->degrees;
+    entry.txtLatMin = c->minutes;
+    entry.optLat = c->positiveDirection ? LatitudeOption::kNorth : LatitudeOption::kSouth;
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyLongitude(std::string_view text, BirthEntry& entry) {
+    const std::optional<Coordinate> c = ParseCoordinate(text, 'E', 'W');
+    if (!c) return Expected("degrees, E or W, minutes (like 77E13 or 118W15)", text);
+    entry.txtLonDeg = c->degrees;
+    entry.txtLonMin = c->minutes;
+    entry.optLong = c->positiveDirection ? LongitudeOption::kEast : LongitudeOption::kWest;
+    return std::nullopt;
+}
+
+std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& texts) {
+    using Parser = std::optional<std::string> (*)(std::string_view, BirthEntry&);
+    struct Step {
+        ChartField field;
+        Parser parse;
+    };
+    static constexpr std::array<Step, 6> kParsed = {{
+        {ChartField::kDate, ApplyDate},
+        {ChartField::kTime, ApplyTime},
+        {ChartField::kZone, ApplyZone},
+        {ChartField::kDst, ApplyDst},
+        {ChartField::kLat, ApplyLatitude},
+        {ChartField::kLon, ApplyLongitude},
+    }};
+    static constexpr std::array<std::pair<ChartField, std::string BirthEntry::*>, 4> kTexts = {{
+        {ChartField::kName, &BirthEntry::txtName},
+        {ChartField::kCity, &BirthEntry::txtCity},
+        {ChartField::kState, &BirthEntry::txtState},
+        {ChartField::kCountry, &BirthEntry::txtCountry},
+    }};
+
+    BirthEntry entry;
+    for (const Step& step : kParsed) {
+        const std::optional<std::string_view>& text = texts[static_cast<std::size_t>(step.field)];
+        if (!text) {
+            if (IsRequiredField(step.field)) return FieldError{step.field, "required, but not given"};
+            continue;
+        }
+        if (std::optional<std::string> error = step.parse(*text, entry)) {
+            return FieldError{step.field, std::move(*error)};
+        }
+    }
+    for (const auto& [field, member] : kTexts) {
+        if (const auto& text = texts[static_cast<std::size_t>(field)]) entry.*member = *text;
+    }
+    return entry;
+}
+
+}  // namespace tamovid::cli

@@ -1,0 +1,52 @@
+#include "tamovid/cli/chart_file_entry.h"
+
+#include <string>
+
+#include "tamovid/birthentry/form_lists.h"
+#include "tamovid/positions/tables.h"
+
+namespace tamovid::cli {
+namespace {
+
+/// Selects the list entry whose text is the stored number, as the window does.
+void SelectEntry(const std::optional<int>& value,
+                 std::optional<int> (*position)(std::string_view), int& list) {
+    if (!value) return;
+    if (const std::optional<int> found = position(std::to_string(*value))) list = *found;
+}
+
+void SetText(const std::optional<std::string>& value, std::string& field) {
+    if (value) field = *value;
+}
+
+}  // namespace
+
+BirthEntry EntryFromChartFile(const ChartFileContents& contents) {
+    BirthEntry entry;
+    SetText(contents.name, entry.txtName);
+    if (contents.month && *contents.month >= 1 &&
+        *contents.month <= static_cast<int>(kMonthNames.size())) {
+        entry.cboMonth = *contents.month - 1;
+    }
+    SelectEntry(contents.date, DateListPosition, entry.cboDate);
+    SelectEntry(contents.year, YearListPosition, entry.cboYear);
+    SelectEntry(contents.hour, HourListPosition, entry.cboHour);
+    SelectEntry(contents.minute, MinuteListPosition, entry.cboMinute);
+    if (contents.timeZone && *contents.timeZone >= 0 &&
+        *contents.timeZone < static_cast<int>(kTimeZoneCount)) {
+        entry.cboTimeZone = *contents.timeZone;
+    }
+    SetText(contents.lonDeg, entry.txtLonDeg);
+    SetText(contents.lonMin, entry.txtLonMin);
+    SetText(contents.latDeg, entry.txtLatDeg);
+    SetText(contents.latMin, entry.txtLatMin);
+    if (contents.east) entry.optLong = *contents.east ? LongitudeOption::kEast : LongitudeOption::kWest;
+    if (contents.south) entry.optLat = *contents.south ? LatitudeOption::kSouth : LatitudeOption::kNorth;
+    if (contents.dst) entry.chkDST = *contents.dst;
+    SetText(contents.city, entry.txtCity);
+    SetText(contents.state, entry.txtState);
+    SetText(contents.country, entry.txtCountry);
+    return entry;
+}
+
+}  // namespace tamovid::cli
