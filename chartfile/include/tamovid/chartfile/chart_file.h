@@ -29,7 +29,9 @@ std::string_view ChartLineLabel(ChartLine line);
 
 /// What a chart file restores. Each member is empty when its line is missing or holds
 /// nothing the matching input control could show; the window then leaves that control
-/// as it was.
+/// as it was. Names and places come back exactly as stored, refused only for a control
+/// character; which letters a field accepts is the form's rule, not the file's, so a
+/// chart written from any record reads back whole.
 struct ChartFileContents {
     std::optional<std::string> name;  ///< UTF-8, as stored
     std::optional<int> month;         ///< 1..12
