@@ -60,13 +60,18 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
     return columns;
 }
 
-/// The JSON answer for one data row.
-nlohmann::ordered_json AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
-                                 const std::vector<std::string>& fields) {
+/// Appends the JSON answer for one data row to `text`; false when the row failed.
+bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
+               const std::vector<std::string>& fields, ReadingJsonWriter& writer,
+               std::string& text) {
+    auto fail = [&](std::string_view message) {
+        text += RowErrorJson(row, message).dump(-1, ' ', false,
+                                                nlohmann::ordered_json::error_handler_t::replace);
+        return false;
+    };
     if (fields.size() != columns.size()) {
-        return RowErrorJson(row, "expected " + std::to_string(columns.size()) +
-                                     " fields as in the header, found " +
-                                     std::to_string(fields.size()));
+        return fail("expected " + std::to_string(columns.size()) +
+                    " fields as in the header, found " + std::to_string(fields.size()));
     }
     ChartFieldTexts texts;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -74,13 +79,12 @@ nlohmann::ordered_json AnswerRow(std::size_t row, const std::vector<ChartField>&
     }
     std::variant<FieldError, BirthEntry> entry = EntryFromFieldTexts(texts);
     if (const auto* error = std::get_if<FieldError>(&entry)) {
-        return RowErrorJson(row, DescribeFieldError(*error, ""));
+        return fail(DescribeFieldError(*error, ""));
     }
-    std::variant<Refusal, Reading> result = Calculate(std::get<BirthEntry>(entry));
-    if (const auto* refusal = std::get_if<Refusal>(&result)) {
-        return RowErrorJson(row, refusal->message);
-    }
-    return ReadingJson(std::get<Reading>(result), row);
+    const std::variant<Refusal, Reading> result = Calculate(std::get<BirthEntry>(entry));
+    if (const auto* refusal = std::get_if<Refusal>(&result)) return fail(refusal->message);
+    writer.Append(text, std::get<Reading>(result), row);
+    return true;
 }
 
 }  // namespace
@@ -120,6 +124,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out) {
     }
 
     std::vector<std::string> fields;
+    ReadingJsonWriter writer;
+    std::string answer;
     for (;;) {
         const LineReader::Status status = reader.Next(line);
         if (status == LineReader::Status::kEnd) break;
@@ -127,18 +133,21 @@ BatchResult RunBatch(std::istream& in, std::ostream& out) {
         if (status == LineReader::Status::kLine && line.empty()) continue;
 
         const std::size_t row = ++result.rows;
-        nlohmann::ordered_json answer;
+        answer.clear();
+        bool answered = false;
         if (status == LineReader::Status::kTooLong) {
             answer = RowErrorJson(row, "the row is longer than " +
                                            std::to_string(LineReader::kDefaultMaxLineBytes) +
-                                           " bytes");
+                                           " bytes")
+                         .dump();
         } else if (std::optional<std::string> error = SplitCsvLine(line, fields)) {
-            answer = RowErrorJson(row, *error);
+            answer = RowErrorJson(row, *error).dump();
         } else {
-            answer = AnswerRow(row, columns, fields);
+            answered = AnswerRow(row, columns, fields, writer, answer);
         }
-        if (answer.contains("error")) ++result.failedRows;
-        WriteJsonLine(out, answer);
+        if (!answered) ++result.failedRows;
+        answer += '\n';
+        out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
         if (!out) {
             result.exitCode = kExitIoError;
             result.error = "cannot write the output";

@@ -100,17 +100,20 @@ std::optional<std::string> ApplyDate(std::string_view text, BirthEntry& entry) {
     const std::optional<int> month = ParseDigits(text.substr(5, 2), 2, 2);
     const std::optional<int> day = ParseDigits(text.substr(8, 2), 2, 2);
     if (!year || !month || !day) return Expected("YYYY-MM-DD", text);
-    const std::optional<int> yearPosition = YearListPosition(std::to_string(*year));
-    if (!yearPosition) return OutOfRange("year", kFirstYear, kFirstYear + kYearCount - 1);
+    // List positions count from each list's first entry, whose texts are these numbers.
+    if (*year < kFirstYear || *year >= kFirstYear + kYearCount) {
+        return OutOfRange("year", kFirstYear, kFirstYear + kYearCount - 1);
+    }
     if (*month < 1 || *month > static_cast<int>(kMonthNames.size())) {
         return OutOfRange("month", 1, static_cast<int>(kMonthNames.size()));
     }
     // Day 31 of a 30-day month fits the list; the form's own check refuses it later.
-    const std::optional<int> dayPosition = DateListPosition(std::to_string(*day));
-    if (!dayPosition) return OutOfRange("day", kFirstDay, kFirstDay + kDayCount - 1);
-    entry.cboYear = *yearPosition;
+    if (*day < kFirstDay || *day >= kFirstDay + kDayCount) {
+        return OutOfRange("day", kFirstDay, kFirstDay + kDayCount - 1);
+    }
+    entry.cboYear = *year - kFirstYear;
     entry.cboMonth = *month - 1;
-    entry.cboDate = *dayPosition;
+    entry.cboDate = *day - kFirstDay;
     return std::nullopt;
 }
 
@@ -120,12 +123,10 @@ std::optional<std::string> ApplyTime(std::string_view text, BirthEntry& entry) {
     const std::optional<int> hour = ParseDigits(text.substr(0, colon), 1, 2);
     const std::optional<int> minute = ParseDigits(text.substr(colon + 1), 2, 2);
     if (!hour || !minute) return Expected("HH:MM", text);
-    const std::optional<int> hourPosition = HourListPosition(std::to_string(*hour));
-    if (!hourPosition) return OutOfRange("hour", 0, kHourCount - 1);
-    const std::optional<int> minutePosition = MinuteListPosition(std::to_string(*minute));
-    if (!minutePosition) return OutOfRange("minute", 0, kMinuteCount - 1);
-    entry.cboHour = *hourPosition;
-    entry.cboMinute = *minutePosition;
+    if (*hour >= kHourCount) return OutOfRange("hour", 0, kHourCount - 1);
+    if (*minute >= kMinuteCount) return OutOfRange("minute", 0, kMinuteCount - 1);
+    entry.cboHour = *hour;
+    entry.cboMinute = *minute;
     return std::nullopt;
 }
 

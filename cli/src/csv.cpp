@@ -1,46 +1,31 @@
 #include "tamovid/cli/csv.h"
 
 #include <algorithm>
-#include <streambuf>
+#include <limits>
 
 namespace tamovid::cli {
 
 LineReader::LineReader(std::istream& in, std::size_t maxLineBytes)
-    : in_(in), maxLineBytes_(maxLineBytes) {}
+    : in_(in), buffer_(maxLineBytes + 1) {}
 
 LineReader::Status LineReader::Next(std::string& line) {
     line.clear();
-    std::streambuf* buffer = in_.rdbuf();
-    if (buffer == nullptr || !in_.good()) return in_.bad() ? Status::kFailed : Status::kEnd;
-    using Traits = std::streambuf::traits_type;
-    bool tooLong = false;
-    bool readAny = false;
-    try {
-        for (;;) {
-            const Traits::int_type c = buffer->sbumpc();
-            if (Traits::eq_int_type(c, Traits::eof())) {
-                in_.setstate(std::ios::eofbit);
-                break;
-            }
-            readAny = true;
-            const char ch = Traits::to_char_type(c);
-            if (ch == '\n') break;
-            if (line.size() < maxLineBytes_) {
-                line.push_back(ch);
-            } else {
-                tooLong = true;  // keep reading to the end of the line, storing nothing
-            }
-        }
-    } catch (...) {
-        in_.setstate(std::ios::badbit);
-        return Status::kFailed;
+    if (in_.bad()) return Status::kFailed;
+    if (!in_.good()) return Status::kEnd;
+    in_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    const auto count = static_cast<std::size_t>(in_.gcount());
+    if (in_.bad()) return Status::kFailed;
+    if (in_.fail()) {
+        if (count == 0) return Status::kEnd;  // nothing left to read
+        // The buffer filled before the line ended: skip the rest of it.
+        in_.clear(in_.rdstate() & ~std::ios::failbit);
+        in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        return in_.bad() ? Status::kFailed : Status::kTooLong;
     }
-    if (!readAny) return Status::kEnd;
+    std::size_t length = count;
+    if (length > 0 && !in_.eof()) --length;  // the LF, which getline counts but does not store
+    line.assign(buffer_.data(), length);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (tooLong) {
-        line.clear();
-        return Status::kTooLong;
-    }
     return Status::kLine;
 }
 

@@ -1,5 +1,6 @@
 #include "tamovid/cli/reading_output.h"
 
+#include <algorithm>
 #include <string>
 
 #include "tamovid/aprakasha/aprakasha.h"
@@ -20,7 +21,81 @@ std::string Place(const BirthRecord& record) {
     return place;
 }
 
+/// A JSON string value, invalid UTF-8 replaced as in WriteJsonLine.
+void AppendJsonString(std::string& text, std::string_view value) {
+    // Printable ASCII other than quote and backslash stands for itself inside the quotes;
+    // the engine's position texts are always of this kind, and serializing them one by
+    // one through a json value costs more than the whole chart's arithmetic.
+    const bool plain = std::all_of(value.begin(), value.end(), [](char c) {
+        return c >= ' ' && c <= '~' && c != '"' && c != '\\';
+    });
+    if (plain) {
+        text += '"';
+        text += value;
+        text += '"';
+        return;
+    }
+    text += nlohmann::ordered_json(value).dump(-1, ' ', false,
+                                               nlohmann::ordered_json::error_handler_t::replace);
+}
+
 }  // namespace
+
+void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
+                               std::optional<std::size_t> row) {
+    const AprakashaResult& grahas = reading.grahas;
+    text += '{';
+    if (row) {
+        text += "\"row\":";
+        text += std::to_string(*row);
+        text += ',';
+    }
+    text += "\"name\":";
+    AppendJsonString(text, reading.record.strName);
+    text += ",\"sun\":";
+    AppendJsonString(text, reading.sun);
+    text += ",\"ascendant\":";
+    AppendJsonString(text, reading.ascendant);
+    text += ",\"points\":[";
+    for (const AprakashaPoint point : kPoints) {
+        const auto i = static_cast<std::size_t>(point);
+        const int house = grahas.intAprHouses[i];
+        const std::array<std::string_view, 4> sources = {
+            grahas.strAprNames[i], grahas.strAprLords[i], grahas.strAprDescriptions[i],
+            grahas.strAprInterpretations[i]};
+        PointMembers fresh;
+        PointMembers* members = &fresh;
+        if (house >= 0 && house < static_cast<int>(kHouseSlots)) {
+            members = &points_[i][static_cast<std::size_t>(house)];
+        }
+        // Same place and length in the fixed tables means the same text, without comparing it.
+        const bool sameTexts = std::equal(
+            sources.begin(), sources.end(), members->sources.begin(),
+            [](std::string_view a, std::string_view b) {
+                return a.data() == b.data() && a.size() == b.size();
+            });
+        if (members->before.empty() || !sameTexts) {
+            members->sources = sources;
+            members->before = "{\"name\":";
+            AppendJsonString(members->before, grahas.strAprNames[i]);
+            members->before += ",\"position\":";
+            members->after = ",\"lord\":";
+            AppendJsonString(members->after, grahas.strAprLords[i]);
+            members->after += ",\"house\":";
+            members->after += nlohmann::ordered_json(grahas.intAprHouses[i]).dump();
+            members->after += ",\"description\":";
+            AppendJsonString(members->after, grahas.strAprDescriptions[i]);
+            members->after += ",\"interpretation\":";
+            AppendJsonString(members->after, grahas.strAprInterpretations[i]);
+            members->after += '}';
+        }
+        if (i != 0) text += ',';
+        text += members->before;
+        AppendJsonString(text, grahas.strAprPositions[i]);
+        text += members->after;
+    }
+    text += "]}";
+}
 
 nlohmann::ordered_json ReadingJson(const Reading& reading, std::optional<std::size_t> row) {
     const AprakashaResult& grahas = reading.grahas;

@@ -13,7 +13,8 @@ namespace tamovid::cli {
 /// of any length runs in the same memory. Lines end at LF; a CR before it is dropped.
 class LineReader {
 public:
-    /// Longer lines are skipped up to their end and reported as kTooLong.
+    /// Longer lines (counting a CR before the LF) are skipped up to their end and
+    /// reported as kTooLong.
     static constexpr std::size_t kDefaultMaxLineBytes = 64 * 1024;
 
     enum class Status { kLine, kTooLong, kEnd, kFailed };
@@ -26,7 +27,7 @@ public:
 
 private:
     std::istream& in_;
-    std::size_t maxLineBytes_;
+    std::vector<char> buffer_;  // the longest line and getline's terminating zero
 };
 
 /// Splits one CSV line into `fields` (reusing their storage). Fields are separated by

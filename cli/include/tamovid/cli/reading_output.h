@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include <nlohmann/json.hpp>
 
@@ -14,6 +15,26 @@ namespace tamovid::cli {
 /// point holds "name", "position", "lord", "house", "description", "interpretation".
 nlohmann::ordered_json ReadingJson(const Reading& reading,
                                    std::optional<std::size_t> row = std::nullopt);
+
+/// Writes the same JSON text as ReadingJson(...).dump(), many times faster: each point's
+/// fixed members (name, lord, house, description, interpretation) are serialized once
+/// per point and house and reused while they come from the same texts, and only the changing
+/// values are serialized per reading. Every value still goes through nlohmann's serializer.
+class ReadingJsonWriter {
+public:
+    /// Appends the reading's JSON (no line end) to `text`.
+    void Append(std::string& text, const Reading& reading, std::optional<std::size_t> row);
+
+private:
+    struct PointMembers {
+        // The point's texts the members were made from: views into the fixed text tables.
+        std::array<std::string_view, 4> sources;
+        std::string before;                    // {"name":...,"position":
+        std::string after;                     // ,"lord":...,"interpretation":...}
+    };
+    static constexpr std::size_t kHouseSlots = 13;  // houses 0..12
+    std::array<std::array<PointMembers, kHouseSlots>, 5> points_;
+};
 
 /// {"row": n, "error": message}.
 nlohmann::ordered_json RowErrorJson(std::size_t row, std::string_view message);
