@@ -1,0 +1,177 @@
+#include "tamovid/cli/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "tamovid/cli/exit_codes.h"
+#include "tamovid/cli/reading_output.h"
+
+namespace tamovid::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr const char* kHeader = "name,date,time,zone,dst,lat,lon,city,state,country\n";
+constexpr const char* kPuneRow = "Ravi Kumar,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n";
+
+struct BatchRun {
+    BatchResult result;
+    std::vector<Json> lines;
+};
+
+BatchRun RunCsv(const std::string& csv) {
+    std::istringstream in(csv);
+    std::ostringstream out;
+    BatchRun run{RunBatch(in, out), {}};
+    std::istringstream written(out.str());
+    for (std::string line; std::getline(written, line);) run.lines.push_back(Json::parse(line));
+    return run;
+}
+
+struct HeaderCase {
+    const char* label;
+    std::string csv;
+    const char* error;
+};
+
+class BadHeader : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(BadHeader, StopsTheBatchAsAUsageError) {
+    const BatchRun run = RunCsv(GetParam().csv);
+    EXPECT_EQ(run.result.exitCode, kExitUsage);
+    EXPECT_EQ(run.result.error, GetParam().error);
+    EXPECT_TRUE(run.lines.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Csv, BadHeader,
+    testing::Values(
+        HeaderCase{"EmptyInput", "", "the CSV input is empty; it needs a header row"},
+        HeaderCase{"UnknownColumn", "name,date,time,zone,lat,lon,latitude\n",
+                   "unknown column \"latitude\" in the CSV header (known: name, date, time, zone, "
+                   "dst, lat, lon, city, state, country)"},
+        HeaderCase{"ColumnInCapitals", "Date,time,zone,lat,lon\n",
+                   "unknown column \"Date\" in the CSV header (known: name, date, time, zone, "
+                   "dst, lat, lon, city, state, country)"},
+        HeaderCase{"DuplicateColumn", "date,time,zone,lat,lon,date\n",
+                   "the column \"date\" appears twice in the CSV header"},
+        HeaderCase{"MissingLongitude", "name,date,time,zone,lat\n",
+                   "the CSV header lacks the column \"lon\""},
+        HeaderCase{"BrokenQuote", "\"date,time\n",
+                   "the CSV header cannot be read: a quoted field is not closed"}),
+    [](const testing::TestParamInfo<HeaderCase>& info) { return info.param.label; });
+
+TEST(Batch, AFailingRowInTheMiddleIsReportedAndTheBatchGoesOn) {
+    const BatchRun run = RunCsv(std::string(kHeader) + kPuneRow +
+                           ",1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n" +
+                           "Ann,1975-02-30,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n" +
+                           "Ann,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra\n" +
+                           "Ann,1975-12-03,10:30,99,0,18N31,73E51,Pune,Maharashtra,India\n" +
+                           "Ann,1975-12-03,10:30,34,0,95N00,73E51,Pune,Maharashtra,India\n" +
+                           kPuneRow);
+    EXPECT_EQ(run.result.exitCode, kExitOk);
+    EXPECT_EQ(run.result.rows, 7u);
+    EXPECT_EQ(run.result.failedRows, 5u);
+    ASSERT_EQ(run.lines.size(), 7u);
+    const std::vector<Json> errors = {
+        {{"row", 2}, {"error", "Please Enter Your Name"}},
+        {{"row", 3}, {"error", "Please Enter Correct Date Or Month!"}},
+        {{"row", 4}, {"error", "expected 10 fields as in the header, found 9"}},
+        {{"row", 5}, {"error", "zone: the time-zone row must lie between 0 and 70"}},
+        {{"row", 6}, {"error", "Please Enter Correct Degree of Latitude"}},
+    };
+    for (std::size_t i = 0; i < errors.size(); ++i) EXPECT_EQ(run.lines[i + 1], errors[i]);
+    EXPECT_EQ(run.lines[0]["row"], 1);
+    EXPECT_EQ(run.lines[6]["row"], 7);
+    Json first = run.lines[0];
+    Json last = run.lines[6];
+    first.erase("row");
+    last.erase("row");
+    EXPECT_EQ(first, last);
+}
+
+TEST(Batch, ColumnOrderAndOptionalColumnsDoNotChangeTheReading) {
+    const BatchRun full = RunCsv(std::string(kHeader) + kPuneRow);
+    const BatchRun shuffled = RunCsv(
+        "\xEF\xBB\xBF" "country, lon ,lat,zone,time,date,name,state,city\r\n"
+        "India,73E51,18N31,34,10:30,1975-12-03,Ravi Kumar,Maharashtra,\"Pune\"\r\n");
+    ASSERT_EQ(full.lines.size(), 1u);
+    ASSERT_EQ(shuffled.lines.size(), 1u);
+    EXPECT_EQ(full.lines[0], shuffled.lines[0]);
+}
+
+TEST(Batch, BlankLinesAreSkippedAndNotCounted) {
+    const BatchRun run = RunCsv(std::string(kHeader) + "\n" + kPuneRow + "\r\n\n" + kPuneRow);
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[1]["row"], 2);
+}
+
+TEST(Batch, HeaderOnlyAnswersNothing) {
+    const BatchRun run = RunCsv(kHeader);
+    EXPECT_EQ(run.result.exitCode, kExitOk);
+    EXPECT_EQ(run.result.rows, 0u);
+}
+
+TEST(Batch, AnOverlongRowIsAnErrorRow) {
+    const BatchRun run = RunCsv(std::string(kHeader) + std::string(100'000, 'x') + "\n" + kPuneRow);
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0], (Json{{"row", 1}, {"error", "the row is longer than 65536 bytes"}}));
+    EXPECT_EQ(run.lines[1]["row"], 2);
+}
+
+TEST(Batch, ANameThatIsNotUtf8StillGivesValidJson) {
+    const BatchRun run = RunCsv(std::string(kHeader) +
+                           "Ana\xFF,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n");
+    ASSERT_EQ(run.lines.size(), 1u);
+    EXPECT_EQ(run.lines[0]["name"], "Ana\xEF\xBF\xBD");
+}
+
+class FailingSink : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(Batch, AFailedWriteStopsTheBatchAsAnIoError) {
+    std::istringstream in(std::string(kHeader) + kPuneRow + kPuneRow);
+    FailingSink sink;
+    std::ostream out(&sink);
+    const BatchResult result = RunBatch(in, out);
+    EXPECT_EQ(result.exitCode, kExitIoError);
+    EXPECT_EQ(result.error, "cannot write the output");
+    EXPECT_EQ(result.rows, 1u);
+}
+
+// The fast writer must give exactly what the json value gives, whatever the chart.
+TEST(ReadingJsonWriter, WritesTheSameTextAsTheJsonValueForEveryHouse) {
+    ReadingJsonWriter writer;
+    std::set<int> housesSeen;
+    for (int i = 0; i < 400; ++i) {
+        BirthEntry entry;
+        entry.txtName = i % 7 == 0 ? "Quote \" and \\ and \xC3\xA9" : "Person";
+        entry.cboYear = i % 150;
+        entry.cboMonth = i % 12;
+        entry.cboDate = i % 28;
+        entry.cboHour = i % 25;
+        entry.cboMinute = (i * 7) % 60;
+        entry.cboTimeZone = i % 71;
+        entry.txtLatDeg = std::to_string(i % 70);
+        entry.txtLatMin = "0";
+        entry.txtLonDeg = std::to_string(i % 180);
+        entry.txtLonMin = "30";
+        entry.txtCity = entry.txtState = entry.txtCountry = "X";
+        const auto result = Calculate(entry);
+        ASSERT_TRUE(std::holds_alternative<Reading>(result));
+        const Reading& reading = std::get<Reading>(result);
+        for (const auto house : reading.grahas.intAprHouses) housesSeen.insert(house);
+        std::string text;
+        writer.Append(text, reading, i);
+        ASSERT_EQ(text, ReadingJson(reading, i).dump()) << "chart " << i;
+    }
+    EXPECT_EQ(housesSeen.size(), 12u);
+}
+
+}  // namespace
+}  // namespace tamovid::cli

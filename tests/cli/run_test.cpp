@@ -1,0 +1,279 @@
+#include "tamovid/cli/run.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/chartfile/chart_file.h"
+#include "tamovid/chartfile/file_io.h"
+#include "tamovid/cli/exit_codes.h"
+
+namespace tamovid::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Cli(std::vector<std::string> args, const std::string& input = "") {
+    args.insert(args.begin(), "tamovid-cli");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::vector<std::string> kPuneOptions = {
+    "--date", "1975-12-03", "--time", "10:30", "--zone", "34", "--lat", "18N31",
+    "--lon", "73E51", "--name", "Ravi Kumar", "--city", "Pune", "--state", "Maharashtra",
+    "--country", "India"};
+
+/// The Pune chart's options with some values replaced and other arguments added.
+std::vector<std::string> PuneWith(std::vector<std::string> more) {
+    std::vector<std::string> args = kPuneOptions;
+    for (std::size_t i = 0; i < more.size(); ++i) {
+        const auto same = std::find(args.begin(), args.end(), more[i]);
+        if (same != args.end() && more[i].starts_with("--") && i + 1 < more.size()) {
+            *(same + 1) = more[++i];
+        } else {
+            args.push_back(more[i]);
+        }
+    }
+    return args;
+}
+
+/// A folder of its own for each test, removed afterwards.
+class CliFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::path(testing::TempDir()) / (std::string("tamovid_cli_") + info->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    fs::path folder_;
+};
+
+struct StatusCase {
+    const char* label;
+    std::vector<std::string> args;
+    int status;
+    const char* errorStart;  // the first line on standard error
+};
+
+class ExitStatus : public testing::TestWithParam<StatusCase> {};
+
+TEST_P(ExitStatus, MatchesTheOutcome) {
+    const Outcome outcome = Cli(GetParam().args);
+    EXPECT_EQ(outcome.status, GetParam().status) << outcome.err;
+    EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), GetParam().errorStart);
+    if (GetParam().status != kExitOk) {
+        EXPECT_EQ(outcome.out, "");
+    }
+    if (GetParam().status == kExitUsage) {
+        EXPECT_NE(outcome.err.find("\nUsage: tamovid-cli"), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ExitStatus,
+    testing::Values(
+        StatusCase{"Computed", kPuneOptions, kExitOk, ""},
+        StatusCase{"ComputedAsJson", PuneWith({"--json"}), kExitOk, ""},
+        StatusCase{"Help", {"--help"}, kExitOk, ""},
+        StatusCase{"Version", {"--version"}, kExitOk, ""},
+        StatusCase{"MissingNameIsRefusedLikeTheWindow",
+                   {"--date", "1975-12-03", "--time", "10:30", "--zone", "34", "--lat", "18N31",
+                    "--lon", "73E51"},
+                   kExitRefused, "tamovid-cli: Please Enter Your Name"},
+        StatusCase{"ImpossibleDateIsRefusedLikeTheWindow",
+                   {"--date", "1975-09-31", "--time", "10:30", "--zone", "34", "--lat", "18N31",
+                    "--lon", "73E51", "--name", "A", "--city", "B", "--state", "C", "--country",
+                    "D"},
+                   kExitRefused, "tamovid-cli: Please Enter Correct Date Or Month !"},
+        StatusCase{"LongitudeBeyond180IsRefused",
+                   {"--date", "1975-09-01", "--time", "10:30", "--zone", "34", "--lat", "18N31",
+                    "--lon", "180E01", "--name", "A", "--city", "B", "--state", "C", "--country",
+                    "D"},
+                   kExitRefused, "tamovid-cli: Please Enter Correct Degree of Longitude"},
+        StatusCase{"NoChartAtAll", {}, kExitUsage, "tamovid-cli: --date: required, but not given"},
+        StatusCase{"MalformedTime", PuneWith({"--time", "10.30"}), kExitUsage,
+                   "tamovid-cli: --time: expected HH:MM, got \"10.30\""},
+        StatusCase{"YearOutsideTheList", PuneWith({"--date", "1850-01-01"}), kExitUsage,
+                   "tamovid-cli: --date: the year must lie between 1901 and 2050"},
+        StatusCase{"UnknownOption", PuneWith({"--house", "3"}), kExitUsage,
+                   "tamovid-cli: The following arguments were not expected: 3 --house"},
+        StatusCase{"OptionsWithOpen", PuneWith({"--open", "x.vug"}), kExitUsage,
+                   "tamovid-cli: --date excludes --open"},
+        StatusCase{"BatchWithSave", {"--batch", "-", "--save", "x.vug"}, kExitUsage,
+                   "tamovid-cli: --save excludes --batch"},
+        StatusCase{"OpenWithoutTheEnding", {"--open", "chart.txt"}, kExitRefused,
+                   "tamovid-cli: Please Check The File."},
+        StatusCase{"OpenWithEndingInCapitals", {"--open", "chart.VUG"}, kExitRefused,
+                   "tamovid-cli: Please Check The File."},
+        StatusCase{"BatchFileMissing", {"--batch", "/nonexistent/births.csv"}, kExitIoError,
+                   "tamovid-cli: cannot read \"/nonexistent/births.csv\": No such file or "
+                   "directory"},
+        StatusCase{"BatchFromAFolder", {"--batch", "/"}, kExitIoError,
+                   "tamovid-cli: cannot read \"/\": it is a folder"}),
+    [](const testing::TestParamInfo<StatusCase>& info) { return info.param.label; });
+
+TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
+    const Outcome outcome = Cli(kPuneOptions);
+    ASSERT_EQ(outcome.status, kExitOk);
+
+    BirthEntry entry;
+    entry.txtName = "Ravi Kumar";
+    entry.cboYear = 74;
+    entry.cboMonth = 11;
+    entry.cboDate = 2;
+    entry.cboHour = 10;
+    entry.cboMinute = 30;
+    entry.cboTimeZone = 34;
+    entry.txtLatDeg = "18";
+    entry.txtLatMin = "31";
+    entry.txtLonDeg = "73";
+    entry.txtLonMin = "51";
+    entry.txtCity = "Pune";
+    entry.txtState = "Maharashtra";
+    entry.txtCountry = "India";
+    const auto result = Calculate(entry);
+    ASSERT_TRUE(std::holds_alternative<Reading>(result));
+    const Reading& reading = std::get<Reading>(result);
+
+    std::string expected = "Name:      Ravi Kumar\nPlace:     Pune, Maharashtra, India\n"
+                           "Sun:       " + reading.sun + "\nAscendant: " + reading.ascendant + "\n";
+    for (const AprakashaPoint point : {kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu}) {
+        expected += "\n" + std::string(reading.grahas.strAprNames[point]) + "\n";
+        for (const std::string& line : ResultLines(reading.grahas, point)) expected += line + "\n";
+    }
+    EXPECT_EQ(outcome.out, expected);
+}
+
+TEST(Cli, JsonReadingParsesBackWithEveryMember) {
+    const Outcome outcome = Cli(PuneWith({"--json"}));
+    ASSERT_EQ(outcome.status, kExitOk);
+    const Json json = Json::parse(outcome.out);
+    std::vector<std::string> keys;
+    for (const auto& item : json.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"name", "sun", "ascendant", "points"}));
+    EXPECT_EQ(json["name"], "Ravi Kumar");
+    EXPECT_EQ(json["sun"].get<std::string>().size(), 9u);  // "16 Sco 52"
+    ASSERT_EQ(json["points"].size(), 5u);
+    const std::vector<std::string> names = {"Dhuma", "Vyatipata", "Parivesha", "Chapa", "Upaketu"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const Json& point = json["points"][i];
+        EXPECT_EQ(point["name"], names[i]);
+        ASSERT_TRUE(point["house"].is_number_integer());
+        EXPECT_GE(point["house"].get<int>(), 1);
+        EXPECT_LE(point["house"].get<int>(), 12);
+        EXPECT_EQ(point["interpretation"],
+                  Interpretation(static_cast<AprakashaPoint>(i), point["house"].get<int>()));
+        EXPECT_FALSE(point["lord"].get<std::string>().empty());
+        EXPECT_FALSE(point["description"].get<std::string>().empty());
+        EXPECT_FALSE(point["position"].get<std::string>().empty());
+    }
+}
+
+TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
+    const std::string file = PathOf("ravi.vug");
+    const Outcome saved = Cli(PuneWith({"--dst", "--json", "--save", file}));
+    ASSERT_EQ(saved.status, kExitOk) << saved.err;
+    ASSERT_TRUE(fs::exists(file));
+
+    const Outcome opened = Cli({"--open", file, "--json"});
+    ASSERT_EQ(opened.status, kExitOk) << opened.err;
+    EXPECT_EQ(opened.out, saved.out);
+
+    // Saving the opened chart again writes the same bytes.
+    const std::string again = PathOf("again.vug");
+    ASSERT_EQ(Cli({"--open", file, "--save", again}).status, kExitOk);
+    EXPECT_EQ(ReadChartFile(again).bytes, ReadChartFile(file).bytes);
+}
+
+TEST_F(CliFiles, OptionsChartFileAndBatchGiveTheSameReading) {
+    const std::string file = PathOf("same.vug");
+    const Outcome fromOptions = Cli(PuneWith({"--lat", "33S52", "--lon", "118W15", "--dst",
+                                              "--json", "--save", file}));
+    ASSERT_EQ(fromOptions.status, kExitOk) << fromOptions.err;
+    const Outcome fromFile = Cli({"--open", file, "--json"});
+    const std::string csvPath = PathOf("births.csv");
+    std::ofstream(csvPath) << "name,date,time,zone,dst,lat,lon,city,state,country\n"
+                              "Ravi Kumar,1975-12-03,10:30,34,1,33S52,118W15,Pune,Maharashtra,India\n";
+    const Outcome fromCsvFile = Cli({"--batch", csvPath});
+    const Outcome fromStdin = Cli({"--batch", "-"}, "date,time,zone,lat,lon,dst,name,city,state,"
+                                                    "country\n1975-12-03,10:30,34,33S52,118W15,1,"
+                                                    "Ravi Kumar,Pune,Maharashtra,India\n");
+    ASSERT_EQ(fromCsvFile.status, kExitOk) << fromCsvFile.err;
+    ASSERT_EQ(fromStdin.status, kExitOk) << fromStdin.err;
+
+    const Json expected = Json::parse(fromOptions.out);
+    EXPECT_EQ(Json::parse(fromFile.out), expected);
+    for (const Outcome* batch : {&fromCsvFile, &fromStdin}) {
+        Json row = Json::parse(batch->out);
+        EXPECT_EQ(row["row"], 1);
+        row.erase("row");
+        EXPECT_EQ(row, expected);
+    }
+}
+
+TEST_F(CliFiles, OpeningAShortFileLeavesTheStartValuesAndTheChecksRefuseIt) {
+    // Only the name line: the coordinates stay empty, as in a freshly started window.
+    const std::string file = PathOf("short.vug");
+    std::ofstream(file, std::ios::binary) << "\xA7\xB6\xC2\xBA\r\n";  // "Rama" shifted
+    const Outcome outcome = Cli({"--open", file});
+    EXPECT_EQ(outcome.status, kExitRefused);
+    EXPECT_EQ(outcome.err, "tamovid-cli: Please Enter Degree of Latitude\n");
+}
+
+TEST_F(CliFiles, OpeningAMissingFileIsAnIoError) {
+    const Outcome outcome = Cli({"--open", PathOf("absent.vug")});
+    EXPECT_EQ(outcome.status, kExitIoError);
+    EXPECT_NE(outcome.err.find("absent.vug"), std::string::npos) << outcome.err;
+}
+
+TEST_F(CliFiles, SaveIntoAMissingFolderIsAnIoErrorAndPrintsNoReading) {
+    const Outcome outcome = Cli(PuneWith({"--save", PathOf("no/such/folder/x.vug")}));
+    EXPECT_EQ(outcome.status, kExitIoError);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("x.vug"), std::string::npos) << outcome.err;
+}
+
+TEST_F(CliFiles, SaveRefusesANameTheFileCannotHoldAndKeepsTheOldFile) {
+    const std::string file = PathOf("kept.vug");
+    ASSERT_EQ(Cli(PuneWith({"--save", file})).status, kExitOk);
+    const auto before = ReadChartFile(file).bytes;
+
+    const Outcome outcome = Cli(PuneWith({"--name", "Jos\xC3\xA9", "--save", file}));
+    EXPECT_EQ(outcome.status, kExitRefused);
+    EXPECT_EQ(outcome.err, "tamovid-cli: The name holds a character that a chart file cannot store.\n");
+    EXPECT_EQ(ReadChartFile(file).bytes, before);
+}
+
+TEST_F(CliFiles, SaveOfARefusedChartWritesNothing) {
+    const std::string file = PathOf("refused.vug");
+    const Outcome outcome = Cli(PuneWith({"--name", "", "--save", file}));
+    EXPECT_EQ(outcome.status, kExitRefused);
+    EXPECT_FALSE(fs::exists(file));
+}
+
+}  // namespace
+}  // namespace tamovid::cli
