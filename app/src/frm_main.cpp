@@ -24,6 +24,9 @@
 #include "tamovid/app/look.h"
 #include "tamovid/app/user_interface.h"
 #include "tamovid/app/wrapping_button.h"
+#include "tamovid/app/field_filter.h"
+#include "tamovid/birthentry/form_lists.h"
+#include "tamovid/birthentry/key_filters.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid {
@@ -31,13 +34,6 @@ namespace {
 
 constexpr int kLabelHeight = 13;
 constexpr int kComboHeight = 21;
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
-constexpr int kStartYearIndex = 5;  // 1906
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 constexpr std::array<std::string_view, 5> kTabCaptions = {"Dhuma", "Vyatipata", "Parivesha", "Chapa",
                                                           "Upaketu"};
@@ -218,7 +214,23 @@ FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(
 
     BuildPromotionStrip(client);
     SetTabOrder();
+    InstallFieldFilters();
     Form_Load();
+
+    connect(cmdCalculate_, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
+    connect(mnuCalculate_, &QAction::triggered, this, &FrmMain::mnuCalculate_Click);
+    connect(Command1_, &QPushButton::clicked, this, &FrmMain::Command1_Click);
+    connect(cmdSave_, &QPushButton::clicked, this, &FrmMain::cmdSave_Click);
+    connect(cmdOpen_, &QPushButton::clicked, this, &FrmMain::cmdOpen_Click);
+}
+
+void FrmMain::InstallFieldFilters() {
+    for (QLineEdit* field : {txtName_, txtCity_, txtState_, txtCountry_}) {
+        new FieldFilter(field, FieldKind::kLetters, ui_);
+    }
+    for (QLineEdit* field : {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_}) {
+        new FieldFilter(field, FieldKind::kDigits, ui_);
+    }
 }
 
 void FrmMain::BuildMenus() {
@@ -310,7 +322,7 @@ QWidget* FrmMain::BuildInputPanel() {
     txtLonMin_ = AddText(panel, "txtLonMin", 7440, 1350, 525, 300);
     optLong_ = AddOptionPair(panel, "Frame4", "optLong", "East", "West", 6480, 1245);
     for (QLineEdit* field : {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_}) {
-        field->setMaxLength(3);
+        field->setMaxLength(kCoordinateFieldLength);
     }
 
     txtCity_ = AddText(panel, "txtCity", 5820, 1860, 1845, 285);
@@ -407,20 +419,20 @@ void FrmMain::BuildPromotionStrip(QWidget* client) {
 }
 
 void FrmMain::Form_Load() {
-    for (int day = 1; day <= 31; ++day) {
-        cboDate_->addItem(QString::number(day));
+    for (int day = 0; day < kDayCount; ++day) {
+        cboDate_->addItem(QString::fromStdString(DateListText(day)));
     }
     for (const std::string_view month : kMonthNames) {
         cboMonth_->addItem(Text(month));
     }
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        cboYear_->addItem(QString::number(year));
+    for (int year = 0; year < kYearCount; ++year) {
+        cboYear_->addItem(QString::fromStdString(YearListText(year)));
     }
-    for (int hour = 0; hour <= 24; ++hour) {
-        cboHour_->addItem(QString::number(hour));
+    for (int hour = 0; hour < kHourCount; ++hour) {
+        cboHour_->addItem(QString::fromStdString(HourListText(hour)));
     }
-    for (int minute = 0; minute <= 59; ++minute) {
-        cboMinute_->addItem(QString::number(minute));
+    for (int minute = 0; minute < kMinuteCount; ++minute) {
+        cboMinute_->addItem(QString::fromStdString(MinuteListText(minute)));
     }
     // A list position equals the zone's row in the table.
     for (const std::string_view zone : strTimeZones) {
@@ -429,7 +441,7 @@ void FrmMain::Form_Load() {
     for (QComboBox* list : {cboDate_, cboMonth_, cboHour_, cboMinute_, cboTimeZone_}) {
         list->setCurrentIndex(0);
     }
-    cboYear_->setCurrentIndex(kStartYearIndex);
+    cboYear_->setCurrentIndex(kStartYearPosition);
     panels_->setCurrentWidget(Frame1_);
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 
+#include "tamovid/app/chart_dialog.h"
 #include "tamovid/app/frm_about.h"
 
 namespace tamovid {
@@ -37,5 +38,13 @@ void DesktopUserInterface::showAbout(QWidget* parent) {
 }
 
 bool DesktopUserInterface::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QString DesktopUserInterface::getSaveFileName(QWidget* parent, const QString& initialName) {
+    return RunChartDialog(ChartDialog::kSave, initialName, parent);
+}
+
+QString DesktopUserInterface::getOpenFileName(QWidget* parent) {
+    return RunChartDialog(ChartDialog::kOpen, QString(), parent);
+}
 
 }  // namespace tamovid

@@ -6,6 +6,9 @@
 #ifndef TAMOVID_SITE
 #define TAMOVID_SITE "https://tamovid.example"
 #endif
+#ifndef TAMOVID_SEARCH_TEMPLATE
+#define TAMOVID_SEARCH_TEMPLATE "https://duckduckgo.com/?q=%1"
+#endif
 
 namespace tamovid {
 namespace {
@@ -43,6 +46,17 @@ QUrl WebAddress(WebPage page) {
         }
     }
     return QUrl(SiteAddress() + u'/');
+}
+
+QString SearchTemplate() { return QStringLiteral(TAMOVID_SEARCH_TEMPLATE); }
+
+QUrl WebSearchAddress(const QString& query, const QString& searchTemplate) {
+    // Encoded in full (blanks, '&', '#', '+', non-ASCII), so the query cannot end the
+    // parameter early or reach the address as anything but one value.
+    const QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(query));
+    QString address = searchTemplate;
+    address.replace(QStringLiteral("%1"), encoded);
+    return QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
 }
 
 }  // namespace tamovid

@@ -2,6 +2,7 @@
 
 #include <QUrl>
 
+#include <deque>
 #include <vector>
 
 #include "tamovid/app/user_interface.h"
@@ -24,14 +25,39 @@ public:
     void showAbout(QWidget* /*parent*/) override { ++aboutShown; }
     bool openUrl(const QUrl& url) override {
         urls.push_back(url);
-        return true;
+        return browserOpens;
+    }
+    QString getSaveFileName(QWidget* /*parent*/, const QString& initialName) override {
+        saveDialogNames.push_back(initialName);
+        return Next(saveAnswers);
+    }
+    QString getOpenFileName(QWidget* /*parent*/) override {
+        ++openDialogs;
+        return Next(openAnswers);
     }
 
     bool answer = false;
+    bool browserOpens = true;
+    /// What the next file dialogs return, in order; an empty name or none left cancels.
+    std::deque<QString> saveAnswers;
+    std::deque<QString> openAnswers;
+
     std::vector<Message> messages;
     std::vector<QString> questions;
     std::vector<QUrl> urls;
     int aboutShown = 0;
+    std::vector<QString> saveDialogNames;  ///< the initial name each Save dialog offered
+    int openDialogs = 0;
+
+private:
+    static QString Next(std::deque<QString>& answers) {
+        if (answers.empty()) {
+            return {};
+        }
+        QString next = answers.front();
+        answers.pop_front();
+        return next;
+    }
 };
 
 }  // namespace tamovid::testing

@@ -8,6 +8,9 @@
 #include "tamovid/app/promotion.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/messages.h"
+#include "tamovid/positions/birth_record.h"
 
 class QAction;
 class QCheckBox;
@@ -25,6 +28,7 @@ namespace tamovid {
 
 class LinkLabel;
 class UserInterface;
+struct ChartFileContents;
 
 /// The program's one working window: the birth-data panel and the result panel in
 /// one place, the menus, the banner and the promotional strip.
@@ -45,10 +49,29 @@ public:
     /// The reading the tabs show (empty before the first calculation).
     const AprakashaResult& LastReading() const { return reading_; }
 
+    /// The birth record of the last successful calculation (empty before the first).
+    const BirthRecord& LastRecord() const { return record_; }
+
+    /// The file name last chosen for saving, offered again by the next Save.
+    const QString& SaveFileName() const { return strSaveFileName_; }
+
+    /// The form's values as the controls hold them now.
+    BirthEntry ReadEntry() const;
+
     /// Brings one of the promotional labels to the front.
     void ShowPromotion(Promotion promotion);
 
 public slots:
+    /// Validates the form and, when it passes, calculates and shows the chart; a refusal
+    /// is told to the user and changes nothing but the focus or a missing direction.
+    void cmdCalculate_Click();
+    void mnuCalculate_Click();
+    /// Looks up the birth place's coordinates with a web search in the browser.
+    void Command1_Click();
+    /// Saves the last calculated chart to a file the user chooses.
+    void cmdSave_Click();
+    /// Restores the form from a chart file and calculates it.
+    void cmdOpen_Click();
     void TS_Click();
     void cmdBack_Click();
     void mnuExit_Click();
@@ -67,9 +90,16 @@ private:
     void ShowPoint(AprakashaPoint point);
     void OpenPage(WebPage page);
     QLabel* AddLabel(int index, const QString& caption, QWidget* parent, int left, int top);
+    void InstallFieldFilters();
+    void Tell(const Refusal& refusal);
+    void RestoreChart(const ChartFileContents& chart);
 
     UserInterface& ui_;
     AprakashaResult reading_;
+    BirthRecord record_;
+    int recordZonePosition_ = 0;  // the zone list position the record was calculated with
+    bool calculated_ = false;
+    QString strSaveFileName_;
     bool centred_ = false;
 
     std::array<QLabel*, kLabelCount> lblLabel_{};

@@ -8,8 +8,8 @@ class QWidget;
 
 namespace tamovid {
 
-/// Everything the window asks of the desktop: message boxes, the about box and the
-/// browser. Tests install a recording fake so nothing ever blocks.
+/// Everything the window asks of the desktop: message boxes, the about box, the
+/// browser and the file dialogs. Tests install a recording fake so nothing ever blocks.
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
@@ -22,15 +22,22 @@ public:
     virtual void showAbout(QWidget* parent) = 0;
     /// Opens a web address in the default browser; false when nothing could open it.
     virtual bool openUrl(const QUrl& url) = 0;
+    /// Asks where to save a chart, offering initialName; empty when cancelled.
+    virtual QString getSaveFileName(QWidget* parent, const QString& initialName) = 0;
+    /// Asks which chart file to open; empty when cancelled.
+    virtual QString getOpenFileName(QWidget* parent) = 0;
 };
 
-/// The real desktop: QMessageBox with the caption "Tamovid", QDesktopServices.
+/// The real desktop: QMessageBox with the caption "Tamovid", QDesktopServices,
+/// QFileDialog.
 class DesktopUserInterface : public UserInterface {
 public:
     void message(const QString& text, QMessageBox::Icon icon) override;
     bool question(const QString& text) override;
     void showAbout(QWidget* parent) override;
     bool openUrl(const QUrl& url) override;
+    QString getSaveFileName(QWidget* parent, const QString& initialName) override;
+    QString getOpenFileName(QWidget* parent) override;
 };
 
 }  // namespace tamovid

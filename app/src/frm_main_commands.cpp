@@ -1,0 +1,230 @@
+// The main window's commands: calculate, place lookup, save and open.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "tamovid/app/field_filter.h"
+#include "tamovid/app/frm_main.h"
+#include "tamovid/app/user_interface.h"
+#include "tamovid/app/web_links.h"
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/validation.h"
+#include "tamovid/chartfile/chart_file.h"
+#include "tamovid/chartfile/file_io.h"
+
+namespace tamovid {
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::kCritical:
+            return QMessageBox::Critical;
+        case MessageIcon::kInformation:
+            return QMessageBox::Information;
+        case MessageIcon::kWarning:
+            return QMessageBox::Warning;
+    }
+    return QMessageBox::Critical;
+}
+
+// File names reach the file system in the same encoding Qt itself uses for them.
+std::filesystem::path LocalPath(const QString& name) {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+// A list entry is found by its text, as the file stores the entry's own text.
+void SelectEntry(QComboBox* list, const std::optional<int>& value) {
+    if (!value) {
+        return;
+    }
+    const int position = list->findText(QString::number(*value), Qt::MatchExactly);
+    if (position >= 0) {
+        list->setCurrentIndex(position);
+    }
+}
+
+void RestoreText(QLineEdit* field, const std::optional<std::string>& text) {
+    if (!text) {
+        return;
+    }
+    const QString value = QString::fromStdString(*text);
+    if (FieldFilter* filter = FieldFilter::Of(field)) {
+        filter->SetTextAsStored(value);
+    } else {
+        field->setText(value);
+    }
+}
+
+}  // namespace
+
+BirthEntry FrmMain::ReadEntry() const {
+    BirthEntry entry;
+    entry.txtName = txtName_->text().toStdString();
+    entry.cboDate = cboDate_->currentIndex();
+    entry.cboMonth = cboMonth_->currentIndex();
+    entry.cboYear = cboYear_->currentIndex();
+    entry.cboHour = cboHour_->currentIndex();
+    entry.cboMinute = cboMinute_->currentIndex();
+    entry.cboTimeZone = cboTimeZone_->currentIndex();
+    entry.chkDST = chkDST_->isChecked();
+    entry.txtLatDeg = txtLatDeg_->text().toStdString();
+    entry.txtLatMin = txtLatMin_->text().toStdString();
+    entry.optLat = optLat_[0]->isChecked()   ? LatitudeOption::kNorth
+                   : optLat_[1]->isChecked() ? LatitudeOption::kSouth
+                                             : LatitudeOption::kNone;
+    entry.txtLonDeg = txtLonDeg_->text().toStdString();
+    entry.txtLonMin = txtLonMin_->text().toStdString();
+    entry.optLong = optLong_[0]->isChecked()   ? LongitudeOption::kEast
+                    : optLong_[1]->isChecked() ? LongitudeOption::kWest
+                                               : LongitudeOption::kNone;
+    entry.txtCity = txtCity_->text().toStdString();
+    entry.txtState = txtState_->text().toStdString();
+    entry.txtCountry = txtCountry_->text().toStdString();
+    return entry;
+}
+
+void FrmMain::Tell(const Refusal& refusal) {
+    ui_.message(Text(refusal.message), BoxIcon(refusal.icon));
+    switch (refusal.choose) {
+        case Refusal::Choose::kNorth:
+            optLat_[0]->setChecked(true);
+            break;
+        case Refusal::Choose::kEast:
+            optLong_[0]->setChecked(true);
+            break;
+        case Refusal::Choose::kNothing:
+            break;
+    }
+    if (QWidget* field = findChild<QWidget*>(Text(FieldName(refusal.focus)));
+        field != nullptr && refusal.focus != FormField::kNone) {
+        field->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void FrmMain::cmdCalculate_Click() {
+    const BirthEntry entry = ReadEntry();
+    std::variant<Refusal, Reading> outcome = Calculate(entry, record_);
+    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        Tell(*refusal);
+        return;
+    }
+    auto& reading = std::get<Reading>(outcome);
+    record_ = reading.record;
+    // A zone list with nothing chosen leaves the record's zone as it was, and its place.
+    if (entry.cboTimeZone >= 0) {
+        recordZonePosition_ = entry.cboTimeZone;
+    }
+    calculated_ = true;
+    ShowReading(reading.sun, reading.ascendant, std::move(reading.grahas));
+}
+
+void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
+
+void FrmMain::Command1_Click() {
+    const std::variant<Refusal, std::string> lookup = LookupQuery(ReadEntry());
+    if (const auto* refusal = std::get_if<Refusal>(&lookup)) {
+        Tell(*refusal);
+        return;
+    }
+    if (!ui_.openUrl(WebSearchAddress(QString::fromStdString(std::get<std::string>(lookup))))) {
+        ui_.message(tr("The web browser could not be opened to look up the place of birth. Please find "
+                       "its latitude and longitude another way and type them in."),
+                    QMessageBox::Warning);
+    }
+}
+
+void FrmMain::cmdSave_Click() {
+    if (!calculated_) {
+        ui_.message(tr("There is no chart to save yet. Please enter the birth details and get the "
+                       "Aprakasha Grahas first."),
+                    QMessageBox::Information);
+        return;
+    }
+    // Refused before the dialog, so nobody picks a file name for a chart that cannot be saved.
+    const ChartEncodeResult encoded = EncodeChartFile(record_, recordZonePosition_);
+    if (encoded.error) {
+        ui_.message(QString::fromStdString(DescribeChartEncodeError(*encoded.error)) + u' ' +
+                        tr("The chart was not saved."),
+                    QMessageBox::Warning);
+        return;
+    }
+    const QString name = ui_.getSaveFileName(this, strSaveFileName_);
+    if (name.isEmpty()) {
+        return;
+    }
+    strSaveFileName_ = name;
+    const FileWriteResult written = WriteFileAtomically(LocalPath(name), encoded.bytes);
+    if (!written.ok) {
+        ui_.message(QString::fromStdString(written.error), QMessageBox::Warning);
+    }
+}
+
+void FrmMain::cmdOpen_Click() {
+    const QString name = ui_.getOpenFileName(this);
+    if (name.isEmpty()) {
+        return;
+    }
+    // Only the exact lower-case ending counts; ".VUG" is refused.
+    if (!name.endsWith(QStringLiteral("vug"), Qt::CaseSensitive)) {
+        ui_.message(QStringLiteral("Please Check The File."), QMessageBox::Critical);
+        return;
+    }
+    const FileReadResult read = ReadChartFile(LocalPath(name));
+    if (!read.bytes) {
+        ui_.message(QString::fromStdString(read.error), QMessageBox::Warning);
+        return;
+    }
+    const ChartFileContents chart = DecodeChartFile(*read.bytes);
+    // Calculating the unchanged form would show the previous chart as if it were this file's.
+    if (chart == ChartFileContents{}) {
+        ui_.message(tr("The file \"%1\" holds no chart that can be opened.").arg(name), QMessageBox::Warning);
+        return;
+    }
+    RestoreChart(chart);
+    cmdCalculate_Click();
+}
+
+void FrmMain::RestoreChart(const ChartFileContents& chart) {
+    RestoreText(txtName_, chart.name);
+    if (chart.month && *chart.month >= 1 && *chart.month <= cboMonth_->count()) {
+        cboMonth_->setCurrentIndex(*chart.month - 1);
+    }
+    SelectEntry(cboDate_, chart.date);
+    SelectEntry(cboYear_, chart.year);
+    SelectEntry(cboHour_, chart.hour);
+    SelectEntry(cboMinute_, chart.minute);
+    if (chart.timeZone && *chart.timeZone >= 0 && *chart.timeZone < cboTimeZone_->count()) {
+        cboTimeZone_->setCurrentIndex(*chart.timeZone);
+    }
+    RestoreText(txtLonDeg_, chart.lonDeg);
+    RestoreText(txtLonMin_, chart.lonMin);
+    RestoreText(txtLatDeg_, chart.latDeg);
+    RestoreText(txtLatMin_, chart.latMin);
+    if (chart.east) {
+        optLong_[*chart.east ? 0 : 1]->setChecked(true);
+    }
+    if (chart.south) {
+        optLat_[*chart.south ? 1 : 0]->setChecked(true);
+    }
+    if (chart.dst) {
+        chkDST_->setChecked(*chart.dst);
+    }
+    RestoreText(txtCity_, chart.city);
+    RestoreText(txtState_, chart.state);
+    RestoreText(txtCountry_, chart.country);
+}
+
+}  // namespace tamovid
