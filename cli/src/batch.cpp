@@ -65,8 +65,7 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
                const std::vector<std::string>& fields, ReadingJsonWriter& writer,
                std::string& text) {
     auto fail = [&](std::string_view message) {
-        text += RowErrorJson(row, message).dump(-1, ' ', false,
-                                                nlohmann::ordered_json::error_handler_t::replace);
+        text += JsonText(RowErrorJson(row, message));
         return false;
     };
     if (fields.size() != columns.size()) {
@@ -136,12 +135,11 @@ BatchResult RunBatch(std::istream& in, std::ostream& out) {
         answer.clear();
         bool answered = false;
         if (status == LineReader::Status::kTooLong) {
-            answer = RowErrorJson(row, "the row is longer than " +
-                                           std::to_string(LineReader::kDefaultMaxLineBytes) +
-                                           " bytes")
-                         .dump();
+            answer = JsonText(RowErrorJson(
+                row, "the row is longer than " +
+                         std::to_string(LineReader::kDefaultMaxLineBytes) + " bytes"));
         } else if (std::optional<std::string> error = SplitCsvLine(line, fields)) {
-            answer = RowErrorJson(row, *error).dump();
+            answer = JsonText(RowErrorJson(row, *error));
         } else {
             answered = AnswerRow(row, columns, fields, writer, answer);
         }

@@ -40,9 +40,9 @@ std::string OutOfRange(std::string_view what, int first, int last) {
 }
 
 struct Coordinate {
-    std::string degrees;
+    std::string_view degrees;
     bool positiveDirection;  // N or E
-    std::string minutes;
+    std::string_view minutes;
 };
 
 /// Degrees, a direction letter, minutes: "28N39", "118W15". Letters in either case.
@@ -57,7 +57,7 @@ std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, 
         !ParseDigits(minutes, 1, kMaxCoordinateDigits)) {
         return std::nullopt;
     }
-    return Coordinate{std::string(degrees), direction == positive, std::string(minutes)};
+    return Coordinate{degrees, direction == positive, minutes};
 }
 
 }  // namespace

@@ -35,8 +35,7 @@ void AppendJsonString(std::string& text, std::string_view value) {
         text += '"';
         return;
     }
-    text += nlohmann::ordered_json(value).dump(-1, ' ', false,
-                                               nlohmann::ordered_json::error_handler_t::replace);
+    text += JsonText(nlohmann::ordered_json(value));
 }
 
 }  // namespace
@@ -127,8 +126,12 @@ nlohmann::ordered_json RowErrorJson(std::size_t row, std::string_view message) {
     return json;
 }
 
+std::string JsonText(const nlohmann::ordered_json& value) {
+    return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
-    out << value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    out << JsonText(value) << '\n';
 }
 
 void WriteTextReading(std::ostream& out, const Reading& reading) {

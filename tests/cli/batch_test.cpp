@@ -128,6 +128,13 @@ TEST(Batch, ANameThatIsNotUtf8StillGivesValidJson) {
     EXPECT_EQ(run.lines[0]["name"], "Ana\xEF\xBF\xBD");
 }
 
+TEST(Batch, AnErrorQuotingBytesThatAreNotUtf8StillGivesValidJson) {
+    const BatchRun run = RunCsv(std::string(kHeader) +
+                           "Ana,19\xFF,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n");
+    ASSERT_EQ(run.lines.size(), 1u);
+    EXPECT_EQ(run.lines[0]["error"], "date: expected YYYY-MM-DD, got \"19\xEF\xBF\xBD\"");
+}
+
 class FailingSink : public std::streambuf {
 protected:
     int_type overflow(int_type) override { return traits_type::eof(); }

@@ -39,8 +39,11 @@ private:
 /// {"row": n, "error": message}.
 nlohmann::ordered_json RowErrorJson(std::size_t row, std::string_view message);
 
-/// One JSON value on one line. Text that is not valid UTF-8 is written with U+FFFD in
-/// place of the broken bytes rather than failing the whole output.
+/// Compact JSON text. Text that is not valid UTF-8 is written with U+FFFD in place of
+/// the broken bytes rather than failing the whole output.
+std::string JsonText(const nlohmann::ordered_json& value);
+
+/// One JSON value on one line, as JsonText.
 void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value);
 
 /// The readable reading: name, place, the Sun and the Ascendant, then each point's
