@@ -49,7 +49,8 @@ batch goes on.
 
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
-74 a file could not be read or written.)";
+74 a file could not be read or written. A chart file that holds nothing
+usable is refused (status 2).)";
 
 struct Options {
     std::array<std::optional<std::string>, kChartFieldCount> fields;
@@ -121,7 +122,13 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!HasChartFileEnding(*options.open)) return io.Fail(kExitRefused, kWrongFileMessage);
         const FileReadResult file = ReadChartFile(*options.open);
         if (!file.bytes) return io.Fail(kExitIoError, file.error);
-        entry = EntryFromChartFile(DecodeChartFile(*file.bytes));
+        const ChartFileContents contents = DecodeChartFile(*file.bytes);
+        // The form's start values would otherwise be checked as if the file had held them.
+        if (contents == ChartFileContents{}) {
+            return io.Fail(kExitRefused,
+                           "The file \"" + *options.open + "\" holds no chart that can be opened.");
+        }
+        entry = EntryFromChartFile(contents);
     } else {
         std::variant<std::string, BirthEntry> fromOptions = EntryFromOptions(options);
         if (const auto* error = std::get_if<std::string>(&fromOptions)) {

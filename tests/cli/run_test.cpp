@@ -244,6 +244,15 @@ TEST_F(CliFiles, OpeningAShortFileLeavesTheStartValuesAndTheChecksRefuseIt) {
     EXPECT_EQ(outcome.err, "tamovid-cli: Please Enter Degree of Latitude\n");
 }
 
+TEST_F(CliFiles, OpeningAFileWithNoChartIsRefused) {
+    const std::string file = PathOf("empty.vug");
+    std::ofstream(file, std::ios::binary).close();
+    const Outcome outcome = Cli({"--open", file});
+    EXPECT_EQ(outcome.status, kExitRefused);
+    EXPECT_EQ(outcome.err,
+              "tamovid-cli: The file \"" + file + "\" holds no chart that can be opened.\n");
+}
+
 TEST_F(CliFiles, OpeningAMissingFileIsAnIoError) {
     const Outcome outcome = Cli({"--open", PathOf("absent.vug")});
     EXPECT_EQ(outcome.status, kExitIoError);
