@@ -1,6 +1,8 @@
 #include "tamovid/cli/reading_output.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <string>
 
 #include "tamovid/aprakasha/aprakasha.h"
@@ -21,13 +23,20 @@ std::string Place(const BirthRecord& record) {
     return place;
 }
 
+/// Bytes that stand for themselves inside a JSON string: printable ASCII but the quote
+/// and the backslash.
+constexpr std::array<bool, 256> kPlainJsonBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int c = ' '; c <= '~'; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    return plain;
+}();
+
 /// A JSON string value, invalid UTF-8 replaced as in WriteJsonLine.
 void AppendJsonString(std::string& text, std::string_view value) {
-    // Printable ASCII other than quote and backslash stands for itself inside the quotes;
-    // the engine's position texts are always of this kind, and serializing them one by
-    // one through a json value costs more than the whole chart's arithmetic.
+    // The engine's position texts are always plain, and serializing them one by one
+    // through a json value costs more than the whole chart's arithmetic.
     const bool plain = std::all_of(value.begin(), value.end(), [](char c) {
-        return c >= ' ' && c <= '~' && c != '"' && c != '\\';
+        return kPlainJsonBytes[static_cast<unsigned char>(c)];
     });
     if (plain) {
         text += '"';
@@ -46,7 +55,9 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     text += '{';
     if (row) {
         text += "\"row\":";
-        text += std::to_string(*row);
+        char digits[24];
+        const auto end = std::to_chars(std::begin(digits), std::end(digits), *row).ptr;
+        text.append(digits, end);
         text += ',';
     }
     text += "\"name\":";
