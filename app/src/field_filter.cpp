@@ -19,20 +19,26 @@ constexpr int kDeleteCode = 127;
 
 bool IsControlCode(int code) { return code < 0x20 || code == kDeleteCode; }
 
-// What an edit put into the field: the part of `after` between the longest common
-// prefix and the longest common suffix of the two texts. Empty for a pure deletion.
-QString InsertedPart(const QString& before, const QString& after) {
-    const qsizetype shorter = std::min(before.size(), after.size());
+// What an edit did to a field: `after` is `after.left(prefix)`, then `inserted`, then
+// the last `suffix` characters, which the edit left as they were.
+struct Edit {
     qsizetype prefix = 0;
-    while (prefix < shorter && before[prefix] == after[prefix]) {
-        ++prefix;
-    }
+    QString inserted;
     qsizetype suffix = 0;
-    while (suffix < shorter - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
-        ++suffix;
+};
+
+Edit Difference(const QString& before, const QString& after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    Edit edit;
+    while (edit.prefix < shorter && before[edit.prefix] == after[edit.prefix]) {
+        ++edit.prefix;
     }
-    return after.mid(prefix, after.size() - prefix - suffix);
+    while (edit.suffix < shorter - edit.prefix &&
+           before[before.size() - 1 - edit.suffix] == after[after.size() - 1 - edit.suffix]) {
+        ++edit.suffix;
+    }
+    edit.inserted = after.mid(edit.prefix, after.size() - edit.prefix - edit.suffix);
+    return edit;
 }
 
 }  // namespace
@@ -82,24 +88,33 @@ class FieldFilter::Validator : public QValidator {
 public:
     explicit Validator(FieldFilter& owner) : QValidator(&owner), owner_(owner) {}
 
-    State validate(QString& input, int& /*position*/) const override {
+    State validate(QString& input, int& position) const override {
         if (!owner_.judging_) {
             return Acceptable;
         }
-        const std::optional<KeyVerdict> refusal = owner_.FirstRefusal(InsertedPart(owner_.accepted_, input));
-        if (!refusal) {
-            return Acceptable;
+        const Edit edit = Difference(owner_.accepted_, input);
+        if (const std::optional<KeyVerdict> refusal = owner_.FirstRefusal(edit.inserted)) {
+            owner_.pendingRefusal_ = refusal;
+            return Invalid;
         }
-        owner_.pendingRefusal_ = refusal;
-        return Invalid;
+        // The length limit keeps as much of the insertion as fits, quietly. It is
+        // applied here, after the whole insertion was judged, so a paste cannot slip
+        // a refused character past the filter by being cut short first.
+        const qsizetype kept = edit.prefix + edit.suffix;
+        if (owner_.maxLength_ > 0 && input.size() > owner_.maxLength_ && kept <= owner_.maxLength_) {
+            const QString fits = edit.inserted.left(owner_.maxLength_ - kept);
+            input = input.left(edit.prefix) + fits + input.right(edit.suffix);
+            position = static_cast<int>(edit.prefix + fits.size());
+        }
+        return Acceptable;
     }
 
 private:
     FieldFilter& owner_;
 };
 
-FieldFilter::FieldFilter(QLineEdit* field, FieldKind kind, UserInterface& ui)
-    : QObject(field), field_(field), kind_(kind), ui_(ui), accepted_(field->text()) {
+FieldFilter::FieldFilter(QLineEdit* field, FieldKind kind, UserInterface& ui, int maxLength)
+    : QObject(field), field_(field), kind_(kind), ui_(ui), maxLength_(maxLength), accepted_(field->text()) {
     setObjectName(QStringLiteral("fieldFilter"));
     field->installEventFilter(this);
     field->setValidator(new Validator(*this));

@@ -228,8 +228,9 @@ void FrmMain::InstallFieldFilters() {
     for (QLineEdit* field : {txtName_, txtCity_, txtState_, txtCountry_}) {
         new FieldFilter(field, FieldKind::kLetters, ui_);
     }
+    // The digit fields' limit of three lives in the filter, which sees a paste whole.
     for (QLineEdit* field : {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_}) {
-        new FieldFilter(field, FieldKind::kDigits, ui_);
+        new FieldFilter(field, FieldKind::kDigits, ui_, kCoordinateFieldLength);
     }
 }
 
@@ -321,9 +322,6 @@ QWidget* FrmMain::BuildInputPanel() {
     txtLonDeg_ = AddText(panel, "txtLonDeg", 5820, 1350, 555, 300);
     txtLonMin_ = AddText(panel, "txtLonMin", 7440, 1350, 525, 300);
     optLong_ = AddOptionPair(panel, "Frame4", "optLong", "East", "West", 6480, 1245);
-    for (QLineEdit* field : {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_}) {
-        field->setMaxLength(kCoordinateFieldLength);
-    }
 
     txtCity_ = AddText(panel, "txtCity", 5820, 1860, 1845, 285);
     txtState_ = AddText(panel, "txtState", 5820, 2205, 1845, 285);

@@ -27,12 +27,15 @@ enum class FieldKind { kLetters, kDigits };
 /// A refused key is swallowed and the filter's message shown (critical icon; a letter
 /// field takes the focus back). Pasted, dropped or composed text holding a refused
 /// character is rejected whole with the same message and the field left unchanged.
-/// Text cut short by the field's length limit is not a refusal and shows nothing.
+/// With a length limit, an edit keeps as much as fits and the rest is ignored without
+/// a message, once the whole insertion has passed the filter.
 class FieldFilter : public QObject {
     Q_OBJECT
 public:
-    /// Installs itself on the field, which owns it.
-    FieldFilter(QLineEdit* field, FieldKind kind, UserInterface& ui);
+    /// Installs itself on the field, which owns it. maxLength 0 means no limit; the
+    /// field's own QLineEdit::maxLength must stay unlimited, since it would cut a paste
+    /// before the filter saw all of it.
+    FieldFilter(QLineEdit* field, FieldKind kind, UserInterface& ui, int maxLength = 0);
 
     /// The filter guarding a field, or null.
     static FieldFilter* Of(QLineEdit* field);
@@ -57,6 +60,7 @@ private:
     QLineEdit* field_;
     FieldKind kind_;
     UserInterface& ui_;
+    int maxLength_;
     QString accepted_;           // the field's text before the edit being judged
     bool judging_ = true;
     std::optional<KeyVerdict> pendingRefusal_;  // set by a rejected edit, shown once

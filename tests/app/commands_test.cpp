@@ -1,0 +1,663 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QUrlQuery>
+#include <QtTest>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <string>
+
+#include "tamovid/app/chart_dialog.h"
+#include "tamovid/app/field_filter.h"
+#include "tamovid/app/web_links.h"
+#include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/chartfile/text_shift.h"
+#include "window_driver.h"
+
+using tamovid::testing::WindowDriver;
+
+Q_DECLARE_METATYPE(tamovid::ChartDialog)
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// A chart file written by hand: each value shifted, CR LF after each line.
+void WriteChart(const QString& path, const QStringList& values) {
+    std::string bytes;
+    for (const QString& value : values) {
+        bytes += tamovid::ScrambleText(value.toLatin1().toStdString()) + "\r\n";
+    }
+    std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << bytes;
+}
+
+const QStringList kDelhiLines = {"Asha Rao", "8", "15", "1947", "0", "0", "34", "77", "13", "28", "39",
+                                 "True", "False", "False", "New Delhi", "Delhi", "India"};
+
+QStringList Lines(const std::array<std::string, 5>& lines) {
+    QStringList out;
+    for (const std::string& line : lines) {
+        out << QString::fromStdString(line);
+    }
+    return out;
+}
+
+// The state of every input control, for comparing two windows.
+QStringList InputState(const WindowDriver& d) {
+    QStringList state;
+    for (const char* name : {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState",
+                             "txtCountry"}) {
+        state << d.field(QString::fromLatin1(name))->text();
+    }
+    for (const char* name : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"}) {
+        state << d.child<QComboBox>(QString::fromLatin1(name))->currentText();
+    }
+    for (const char* name : {"optLat0", "optLat1", "optLong0", "optLong1", "chkDST"}) {
+        state << (d.child<QAbstractButton>(QString::fromLatin1(name))->isChecked() ? "on" : "off");
+    }
+    return state;
+}
+
+// Leaves both options of a pair unchosen, which the window itself never does.
+void ClearPair(WindowDriver& d, const char* first, const char* second) {
+    for (const char* name : {first, second}) {
+        auto* option = d.child<QRadioButton>(QString::fromLatin1(name));
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+}
+
+}  // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    WindowDriver d_;
+    QTemporaryDir dir_;
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    void CalculateDelhi() {
+        d_.EnterDelhi1947();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.Text(QStringLiteral("lblSun")), QStringLiteral("27 Can 59"));
+    }
+
+    void SaveAs(const QString& file) {
+        d_.ui.saveAnswers.push_back(file);
+        d_.Click(QStringLiteral("cmdSave"));
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+    void init() { d_.Start(); }
+    void cleanup() { d_.window.reset(); }
+
+    void delhi1947ShowsSunAscendantAndDhuma() {
+        d_.EnterDelhi1947();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        QCOMPARE(d_.Text(QStringLiteral("lblSun")), QStringLiteral("27 Can 59"));
+        QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("07 Tau 45"));
+        const QStringList dhuma = d_.ResultLines();
+        QCOMPARE(dhuma.at(0), QStringLiteral("Position at 11 Sag 19"));
+        QCOMPARE(dhuma.at(1), QStringLiteral("Lord is Mars"));
+        QVERIFY(!dhuma.at(2).isEmpty());
+        QCOMPARE(dhuma.at(3), QStringLiteral("Dhuma is in the house 8 from the Ascendant"));
+        QVERIFY(!dhuma.at(4).isEmpty());
+        QCOMPARE(d_.child<QTabBar>(QStringLiteral("TS"))->currentIndex(), 0);
+        QCOMPARE(d_.window->LastRecord().intYear, 1947);
+        QCOMPARE(d_.window->LastRecord().vntZoneMinute, -30);
+    }
+
+    void everyTabShowsItsPointOfTheCalculation_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<QString>("house");
+        QTest::newRow("Vyatipata") << 1 << "Position at 18 Can 41" << "Vyatipata is in the house 3 from the Ascendant";
+        QTest::newRow("Parivesha") << 2 << "Position at 18 Cap 41" << "Parivesha is in the house 9 from the Ascendant";
+        QTest::newRow("Chapa") << 3 << "Position at 11 Gem 19" << "Chapa is in the house 2 from the Ascendant";
+        QTest::newRow("Upaketu") << 4 << "Position at 27 Gem 59" << "Upaketu is in the house 2 from the Ascendant";
+        QTest::newRow("back to Dhuma") << 0 << "Position at 11 Sag 19" << "Dhuma is in the house 8 from the Ascendant";
+    }
+    void everyTabShowsItsPointOfTheCalculation() {
+        QFETCH(int, tab);
+        QFETCH(QString, position);
+        QFETCH(QString, house);
+        CalculateDelhi();
+        auto* tabs = d_.child<QTabBar>(QStringLiteral("TS"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab == 0 ? 2 : 0).center());
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        const QStringList lines = d_.ResultLines();
+        QCOMPARE(lines.at(0), position);
+        QCOMPARE(lines.at(3), house);
+        QCOMPARE(lines, Lines(tamovid::ResultLines(d_.window->LastReading(), static_cast<tamovid::AprakashaPoint>(tab))));
+        QCOMPARE(d_.Text(QStringLiteral("lblSun")), QStringLiteral("27 Can 59"));
+    }
+
+    void menuItemCalculatesAsTheButtonDoes() {
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        const QStringList byButton = d_.ResultLines() << d_.Text(QStringLiteral("lblSun")) << d_.Text(QStringLiteral("lblAsc"));
+        const tamovid::BirthRecord record = d_.window->LastRecord();
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.window->findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        QCOMPARE(d_.ResultLines() << d_.Text(QStringLiteral("lblSun")) << d_.Text(QStringLiteral("lblAsc")), byButton);
+        QVERIFY(d_.window->LastRecord() == record);
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QVERIFY(record.blnDST);
+        QVERIFY(!record.blnEast);
+    }
+
+    void menuItemRefusesAsTheButtonDoes() {
+        d_.window->findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
+        QCOMPARE(d_.MessageTexts(), QStringList{"Please Enter Your Name"});
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void emptyFieldIsRefusedWithItsMessageAndFocus_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("name") << "txtName" << "Please Enter Your Name";
+        QTest::newRow("latitude degrees") << "txtLatDeg" << "Please Enter Degree of Latitude";
+        QTest::newRow("latitude minutes") << "txtLatMin" << "Please Enter Minutes of Latitude";
+        QTest::newRow("longitude degrees") << "txtLonDeg" << "Please Enter Degree of Longitude";
+        QTest::newRow("longitude minutes") << "txtLonMin" << "Please Enter Minute of Longitude";
+        QTest::newRow("city") << "txtCity" << "Please Enter Your City name";
+        QTest::newRow("state") << "txtState" << "Please Enter Your State name";
+        QTest::newRow("country") << "txtCountry" << "Please Enter Your Country name";
+    }
+    void emptyFieldIsRefusedWithItsMessageAndFocus() {
+        QFETCH(QString, field);
+        QFETCH(QString, message);
+        d_.EnterDelhi1947();
+        d_.Type(field, QString());
+        d_.field(QStringLiteral("txtName"))->setFocus();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList{message});
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Critical);
+        QCOMPARE(d_.FocusName(), field);
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void emptyFormGivesOnlyTheNameMessage() {
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList{"Please Enter Your Name"});
+    }
+
+    void blankNameCountsAsAName() {
+        d_.EnterDelhi1947();
+        d_.Type(QStringLiteral("txtName"), QStringLiteral("   "));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+    }
+
+    void impossibleDateOrPlaceIsRefused_data() {
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<QString>("focus");
+        const auto info = QMessageBox::Information;
+        QTest::newRow("29 February 1905") << "29" << "February" << "1905" << "28" << "Please Enter Correct Date Or Month!" << info << "";
+        QTest::newRow("30 February 2000") << "30" << "February" << "2000" << "28" << "Please Enter Correct Date Or Month!" << info << "";
+        QTest::newRow("31 April") << "31" << "April" << "1947" << "28" << "Please Enter Correct Date Or Month !" << info << "";
+        QTest::newRow("31 November") << "31" << "November" << "1947" << "28" << "Please Enter Correct Date Or Month !" << info << "";
+        QTest::newRow("latitude beyond the pole") << "15" << "August" << "1947" << "91"
+                                                  << "Please Enter Correct Degree of Latitude" << QMessageBox::Critical << "txtLatDeg";
+        QTest::newRow("29 February 1904 passes") << "29" << "February" << "1904" << "28" << "" << info << "";
+        QTest::newRow("31 May passes") << "31" << "May" << "1947" << "28" << "" << info << "";
+    }
+    void impossibleDateOrPlaceIsRefused() {
+        QFETCH(QString, day);
+        QFETCH(QString, month);
+        QFETCH(QString, year);
+        QFETCH(QString, latitude);
+        QFETCH(QString, message);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QString, focus);
+        d_.EnterDelhi1947();
+        d_.Choose(QStringLiteral("cboDate"), day);
+        d_.Choose(QStringLiteral("cboMonth"), month);
+        d_.Choose(QStringLiteral("cboYear"), year);
+        d_.Type(QStringLiteral("txtLatDeg"), latitude);
+        d_.Click(QStringLiteral("cmdCalculate"));
+        if (message.isEmpty()) {
+            QCOMPARE(d_.MessageTexts(), QStringList());
+            QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+            return;
+        }
+        QCOMPARE(d_.MessageTexts(), QStringList{message});
+        QCOMPARE(d_.ui.messages.front().icon, icon);
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+        if (!focus.isEmpty()) {
+            QCOMPARE(d_.FocusName(), focus);
+        }
+    }
+
+    void missingDirectionIsChosenAndTheUserAskedAgain_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("latitude: North chosen") << "optLat0" << "optLat1" << "Please Select Direction For The Latitude";
+        QTest::newRow("longitude: East chosen") << "optLong0" << "optLong1" << "Please Select Direction For The Longitude";
+    }
+    void missingDirectionIsChosenAndTheUserAskedAgain() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, message);
+        d_.EnterDelhi1947();
+        ClearPair(d_, qPrintable(first), qPrintable(second));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList{message});
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Critical);
+        QVERIFY(d_.child<QRadioButton>(first)->isChecked());
+        QVERIFY(!d_.child<QRadioButton>(second)->isChecked());
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));  // the user presses again
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+    }
+
+    void refusedCalculationKeepsThePreviousChart() {
+        CalculateDelhi();
+        const tamovid::BirthRecord record = d_.window->LastRecord();
+        const QStringList shown = d_.ResultLines();
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Type(QStringLiteral("txtCountry"), QString());
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList{"Please Enter Your Country name"});
+        QVERIFY(d_.window->LastRecord() == record);
+        QCOMPARE(d_.ResultLines(), shown);
+        QCOMPARE(d_.Text(QStringLiteral("lblSun")), QStringLiteral("27 Can 59"));
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void calculatingTwiceGivesTheSameChart() {
+        CalculateDelhi();
+        const tamovid::BirthRecord record = d_.window->LastRecord();
+        const QStringList shown = d_.ResultLines();
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QVERIFY(d_.window->LastRecord() == record);
+        QCOMPARE(d_.ResultLines(), shown);
+    }
+
+    // --- place lookup ---
+
+    void lookupNeedsCityStateAndCountry_data() {
+        QTest::addColumn<QString>("empty");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("city") << "txtCity" << "Please Enter City";
+        QTest::newRow("state; the country is not looked at") << "txtState" << "Please Enter State";
+        QTest::newRow("country") << "txtCountry" << "Please Enter Country";
+    }
+    void lookupNeedsCityStateAndCountry() {
+        QFETCH(QString, empty);
+        QFETCH(QString, message);
+        d_.Type(QStringLiteral("txtCity"), QStringLiteral("Pune"));
+        d_.Type(QStringLiteral("txtState"), QStringLiteral("Maharashtra"));
+        if (empty != QLatin1String("txtState")) {
+            d_.Type(QStringLiteral("txtCountry"), QStringLiteral("India"));
+        }
+        d_.Type(empty, QString());
+        d_.field(QStringLiteral("txtName"))->setFocus();
+        d_.Click(QStringLiteral("Command1"));
+        QCOMPARE(d_.MessageTexts(), QStringList{message});
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Critical);
+        QCOMPARE(d_.FocusName(), empty);
+        QVERIFY(d_.ui.urls.empty());
+    }
+
+    void lookupOpensAWebSearchForThePlace() {
+        d_.Type(QStringLiteral("txtCity"), QStringLiteral("Pune"));
+        d_.Type(QStringLiteral("txtState"), QStringLiteral("Maharashtra"));
+        d_.Type(QStringLiteral("txtCountry"), QStringLiteral("India "));
+        d_.Click(QStringLiteral("Command1"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.ui.urls.size(), std::size_t{1});
+        const QUrl url = d_.ui.urls.front();
+        QCOMPARE(url.toString(QUrl::FullyEncoded),
+                 tamovid::SearchTemplate().arg(QStringLiteral("Pune%20Maharashtra%20India%20%20Latitude%20Longitude")));
+        QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
+                 QStringLiteral("Pune Maharashtra India  Latitude Longitude"));
+    }
+
+    void lookupWithoutABrowserTellsTheUser() {
+        d_.ui.browserOpens = false;
+        d_.Type(QStringLiteral("txtCity"), QStringLiteral("Pune"));
+        d_.Type(QStringLiteral("txtState"), QStringLiteral("Maharashtra"));
+        d_.Type(QStringLiteral("txtCountry"), QStringLiteral("India"));
+        const QStringList before = InputState(d_);
+        d_.Click(QStringLiteral("Command1"));
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        QVERIFY(d_.ui.messages.front().text.contains(QStringLiteral("web browser")));
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        QCOMPARE(InputState(d_), before);
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void searchAddressEncodesTheWholeQuery_data() {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("searchTemplate");
+        QTest::addColumn<QString>("address");
+        const QString ddg = QStringLiteral("https://duckduckgo.com/?q=%1");
+        QTest::newRow("blanks") << "Pune Maharashtra" << ddg << "https://duckduckgo.com/?q=Pune%20Maharashtra";
+        QTest::newRow("ampersand and hash cannot split the address")
+            << "A&b=c#d" << ddg << "https://duckduckgo.com/?q=A%26b%3Dc%23d";
+        QTest::newRow("plus and percent") << "1+1 100%" << ddg << "https://duckduckgo.com/?q=1%2B1%20100%25";
+        QTest::newRow("non-ASCII as UTF-8") << QString::fromUtf8("S\u00e3o Paulo") << ddg
+                                            << "https://duckduckgo.com/?q=S%C3%A3o%20Paulo";
+        QTest::newRow("another search site") << "Pune" << "https://search.example/find?lang=en&text=%1"
+                                             << "https://search.example/find?lang=en&text=Pune";
+    }
+    void searchAddressEncodesTheWholeQuery() {
+        QFETCH(QString, query);
+        QFETCH(QString, searchTemplate);
+        QFETCH(QString, address);
+        const QUrl url = tamovid::WebSearchAddress(query, searchTemplate);
+        QVERIFY(url.isValid());
+        QCOMPARE(url.toString(QUrl::FullyEncoded), address);
+    }
+
+    // --- save and open ---
+
+    void chartDialogsCarryTheirSettings_data() {
+        QTest::addColumn<tamovid::ChartDialog>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QFileDialog::AcceptMode>("acceptMode");
+        QTest::addColumn<QFileDialog::FileMode>("fileMode");
+        QTest::newRow("Save") << tamovid::ChartDialog::kSave << "Tamovid" << QFileDialog::AcceptSave << QFileDialog::AnyFile;
+        QTest::newRow("Open") << tamovid::ChartDialog::kOpen << "Select the source file" << QFileDialog::AcceptOpen
+                              << QFileDialog::ExistingFile;
+    }
+    void chartDialogsCarryTheirSettings() {
+        QFETCH(tamovid::ChartDialog, kind);
+        QFETCH(QString, title);
+        QFETCH(QFileDialog::AcceptMode, acceptMode);
+        QFETCH(QFileDialog::FileMode, fileMode);
+        const auto dialog = tamovid::MakeChartDialog(kind, QString(), nullptr);
+        QCOMPARE(dialog->windowTitle(), title);
+        QCOMPARE(dialog->nameFilters(), QStringList{"Zerin Vedic Apraksha Grahas (*.vug)"});
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("vug"));
+        QCOMPARE(dialog->acceptMode(), acceptMode);
+        QCOMPARE(dialog->fileMode(), fileMode);
+        QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        QVERIFY(!dialog->testOption(QFileDialog::ReadOnly));
+    }
+
+    void saveAndOpenGiveTheSameControlsAndResults_data() {
+        QTest::addColumn<int>("chart");
+        QTest::newRow("Delhi 1947, north and east") << 0;
+        QTest::newRow("New York 1976, west with daylight saving") << 1;
+        QTest::newRow("Sao Paulo 1990, south and west") << 2;
+    }
+    void saveAndOpenGiveTheSameControlsAndResults() {
+        QFETCH(int, chart);
+        switch (chart) {
+            case 0: d_.EnterDelhi1947(); break;
+            case 1: d_.EnterNewYork1976(); break;
+            default: d_.EnterSaoPaulo1990(); break;
+        }
+        d_.Click(QStringLiteral("cmdCalculate"));
+        const QStringList controls = InputState(d_);
+        const QStringList results = d_.ResultLines() << d_.Text(QStringLiteral("lblSun")) << d_.Text(QStringLiteral("lblAsc"));
+        const tamovid::BirthRecord record = d_.window->LastRecord();
+        const QString file = path(QStringLiteral("round-trip-%1.vug").arg(chart));
+        SaveAs(file);
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(ReadAll(file).count("\r\n"), 17);
+
+        d_.Start();  // a new session: every control at its start value
+        d_.ui.openAnswers.push_back(file);
+        d_.Click(QStringLiteral("cmdOpen"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(InputState(d_), controls);
+        QCOMPARE(d_.ResultLines() << d_.Text(QStringLiteral("lblSun")) << d_.Text(QStringLiteral("lblAsc")), results);
+        QVERIFY(d_.window->LastRecord() == record);
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        QCOMPARE(d_.window->SaveFileName(), QString());  // Open does not change it
+    }
+
+    void saveOffersTheLastNameAndCancelChangesNothing() {
+        CalculateDelhi();
+        const QString file = path(QStringLiteral("offered.vug"));
+        SaveAs(file);
+        const QByteArray written = ReadAll(file);
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.Type(QStringLiteral("txtName"), QStringLiteral("Someone Else"));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        d_.Click(QStringLiteral("cmdSave"));  // no answer scripted: the dialog is cancelled
+        QCOMPARE(d_.ui.saveDialogNames, (std::vector<QString>{QString(), file}));
+        QCOMPARE(ReadAll(file), written);
+        QCOMPARE(d_.window->SaveFileName(), file);
+        QCOMPARE(d_.MessageTexts(), QStringList());
+    }
+
+    void saveBeforeAnyCalculationSaysSo() {
+        d_.Click(QStringLiteral("cmdSave"));
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Information);
+        QVERIFY(d_.ui.saveDialogNames.empty());
+    }
+
+    // F5: a character the file cannot hold is refused, not silently dropped.
+    void nameTheFileCannotHoldIsRefusedNamingTheField_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("accented name") << "txtName" << QString::fromUtf8("Ren\u00e9e") << "name";
+        QTest::newRow("city beyond the code page") << "txtCity" << QString::fromUtf8("\u0416ukovsky") << "city";
+    }
+    void nameTheFileCannotHoldIsRefusedNamingTheField() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, label);
+        d_.EnterDelhi1947();
+        tamovid::FieldFilter::Of(d_.field(field))->SetTextAsStored(text);
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        const QString file = path(QStringLiteral("refused-%1.vug").arg(label));
+        SaveAs(file);
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        QVERIFY2(d_.ui.messages.front().text.contains(QStringLiteral("The %1 ").arg(label)),
+                 qPrintable(d_.ui.messages.front().text));
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        QVERIFY(!QFile::exists(file));
+    }
+
+    // F4: a failed save says why and leaves the earlier file as it was.
+    void failedSaveTellsAndKeepsTheEarlierFile_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("folder without write permission") << "read-only folder";
+        QTest::newRow("disk refuses the bytes") << "file size limit";
+    }
+    void failedSaveTellsAndKeepsTheEarlierFile() {
+        QFETCH(QString, failure);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString file = folder.filePath(QStringLiteral("chart.vug"));
+        CalculateDelhi();
+        SaveAs(file);
+        const QByteArray earlier = ReadAll(file);
+        QCOMPARE(earlier.count("\r\n"), 17);
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+
+        rlimit saved{};
+        if (failure == QLatin1String("read-only folder")) {
+            if (::geteuid() == 0) {
+                QSKIP("the superuser writes into any folder");
+            }
+            QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+            SaveAs(file);
+            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        } else {
+            std::signal(SIGXFSZ, SIG_IGN);
+            QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+            rlimit tiny = saved;
+            tiny.rlim_cur = 16;
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+            SaveAs(file);
+            ::setrlimit(RLIMIT_FSIZE, &saved);
+        }
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        QVERIFY2(d_.ui.messages.front().text.contains(file), qPrintable(d_.ui.messages.front().text));
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        QCOMPARE(ReadAll(file), earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"chart.vug"});
+    }
+
+    void openRefusesAnythingButALowerCaseVugEnding_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("capital .VUG refused") << "CHART.VUG" << false;
+        QTest::newRow("mixed .Vug refused") << "chart.Vug" << false;
+        QTest::newRow("other extension refused") << "chart.txt" << false;
+        QTest::newRow("vug without a dot accepted") << "chartvug" << true;
+        QTest::newRow("plain .vug accepted") << "chart.vug" << true;
+    }
+    void openRefusesAnythingButALowerCaseVugEnding() {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        const QString file = path(name);
+        WriteChart(file, kDelhiLines);
+        const QStringList before = InputState(d_);
+        d_.ui.openAnswers.push_back(file);
+        d_.Click(QStringLiteral("cmdOpen"));
+        if (accepted) {
+            QCOMPARE(d_.MessageTexts(), QStringList());
+            QCOMPARE(d_.Text(QStringLiteral("lblSun")), QStringLiteral("27 Can 59"));
+            return;
+        }
+        QCOMPARE(d_.MessageTexts(), QStringList{"Please Check The File."});
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Critical);
+        QCOMPARE(InputState(d_), before);
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void cancelledOpenChangesNothing() {
+        d_.EnterDelhi1947();
+        const QStringList before = InputState(d_);
+        d_.Click(QStringLiteral("cmdOpen"));
+        QCOMPARE(d_.ui.openDialogs, 1);
+        QCOMPARE(InputState(d_), before);
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void unreadableFileIsReportedAndChangesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "missing.vug" << "No such file";
+        QTest::newRow("a folder") << "folder.vug" << "not a regular file";
+        QTest::newRow("far too large") << "large.vug" << "larger than";
+        QTest::newRow("no chart in it") << "noise.vug" << "no chart";
+    }
+    void unreadableFileIsReportedAndChangesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const QString file = path(name);
+        if (name == QLatin1String("folder.vug")) {
+            QDir(dir_.path()).mkpath(name);
+        } else if (name == QLatin1String("large.vug")) {
+            std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary) << std::string(1 << 20, '\xAA');
+        } else if (name == QLatin1String("noise.vug")) {
+            std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary) << "plain text\r\nof no use\r\n";
+        }
+        d_.EnterDelhi1947();
+        const QStringList before = InputState(d_);
+        d_.ui.openAnswers.push_back(file);
+        d_.Click(QStringLiteral("cmdOpen"));
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        QVERIFY2(d_.ui.messages.front().text.contains(reason), qPrintable(d_.ui.messages.front().text));
+        QVERIFY2(d_.ui.messages.front().text.contains(file), qPrintable(d_.ui.messages.front().text));
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        QCOMPARE(InputState(d_), before);
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void unusableLinesLeaveTheirControls() {
+        QStringList lines = kDelhiLines;
+        lines[1] = QStringLiteral("13");     // no such month
+        lines[3] = QStringLiteral("1850");   // not in the year list
+        lines[6] = QStringLiteral("71");     // past the last zone
+        lines[7] = QStringLiteral("7x");     // not a number
+        lines[11] = QStringLiteral("Maybe"); // neither True nor False
+        const QString file = path(QStringLiteral("damaged.vug"));
+        WriteChart(file, lines);
+        d_.EnterDelhi1947();
+        d_.Choose(QStringLiteral("cboMonth"), QStringLiteral("May"));
+        d_.Choose(QStringLiteral("cboYear"), QStringLiteral("1950"));
+        d_.Choose(QStringLiteral("cboTimeZone"), QStringLiteral("Universal Time, UT, 0.0"));
+        d_.Type(QStringLiteral("txtLonDeg"), QStringLiteral("70"));
+        d_.Click(QStringLiteral("optLong1"));
+        d_.Type(QStringLiteral("txtName"), QStringLiteral("Before"));
+        d_.ui.openAnswers.push_back(file);
+        d_.Click(QStringLiteral("cmdOpen"));
+        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboMonth"))->currentText(), QStringLiteral("May"));
+        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboYear"))->currentText(), QStringLiteral("1950"));
+        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboTimeZone"))->currentText(), QStringLiteral("Universal Time, UT, 0.0"));
+        QCOMPARE(d_.field(QStringLiteral("txtLonDeg"))->text(), QStringLiteral("70"));
+        QVERIFY(d_.child<QRadioButton>(QStringLiteral("optLong1"))->isChecked());
+        // The usable lines came back and the chart was calculated.
+        QCOMPARE(d_.field(QStringLiteral("txtName"))->text(), QStringLiteral("Asha Rao"));
+        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboDate"))->currentText(), QStringLiteral("15"));
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        QCOMPARE(d_.window->LastRecord().intMonth, 5);
+    }
+
+    void openedChartIsValidatedLikeATypedOne() {
+        CalculateDelhi();
+        const tamovid::BirthRecord record = d_.window->LastRecord();
+        d_.Click(QStringLiteral("cmdBack"));
+        QStringList lines = kDelhiLines;
+        lines[1] = QStringLiteral("4");   // April
+        lines[2] = QStringLiteral("31");
+        lines[14] = QString();            // an empty city comes back empty
+        const QString file = path(QStringLiteral("thirty-first-april.vug"));
+        WriteChart(file, lines);
+        d_.ui.openAnswers.push_back(file);
+        d_.Click(QStringLiteral("cmdOpen"));
+        QCOMPARE(d_.MessageTexts(), QStringList{"Please Enter Your City name"});
+        QCOMPARE(d_.field(QStringLiteral("txtCity"))->text(), QString());
+        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboMonth"))->currentText(), QStringLiteral("April"));
+        QVERIFY(d_.window->LastRecord() == record);
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void storedNameTheFilterRefusesComesBackAsStored() {
+        QStringList lines = kDelhiLines;
+        lines[0] = QStringLiteral("O'Brien");
+        const QString file = path(QStringLiteral("apostrophe.vug"));
+        WriteChart(file, lines);
+        d_.ui.openAnswers.push_back(file);
+        d_.Click(QStringLiteral("cmdOpen"));
+        QCoreApplication::processEvents();
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.field(QStringLiteral("txtName"))->text(), QStringLiteral("O'Brien"));
+        QCOMPARE(d_.window->LastRecord().strName, std::string("O'Brien"));
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"
