@@ -108,9 +108,10 @@ void FrmMain::Tell(const Refusal& refusal) {
         case Refusal::Choose::kNothing:
             break;
     }
-    if (QWidget* field = findChild<QWidget*>(Text(FieldName(refusal.focus)));
-        field != nullptr && refusal.focus != FormField::kNone) {
-        field->setFocus(Qt::OtherFocusReason);
+    if (refusal.focus != FormField::kNone) {
+        if (auto* field = findChild<QWidget*>(Text(FieldName(refusal.focus)))) {
+            field->setFocus(Qt::OtherFocusReason);
+        }
     }
 }
 
