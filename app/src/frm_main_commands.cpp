@@ -17,6 +17,7 @@
 #include "tamovid/app/user_interface.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/chart_restore.h"
 #include "tamovid/birthentry/validation.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
@@ -45,22 +46,9 @@ std::filesystem::path LocalPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
 
-// A list entry is found by its text, as the file stores the entry's own text.
-void SelectEntry(QComboBox* list, const std::optional<int>& value) {
-    if (!value) {
-        return;
-    }
-    const int position = list->findText(QString::number(*value), Qt::MatchExactly);
-    if (position >= 0) {
-        list->setCurrentIndex(position);
-    }
-}
-
-void RestoreText(QLineEdit* field, const std::optional<std::string>& text) {
-    if (!text) {
-        return;
-    }
-    const QString value = QString::fromStdString(*text);
+// Restored texts are shown as the file holds them; the filters judge typing, not files.
+void SetFieldText(QLineEdit* field, const std::string& text) {
+    const QString value = QString::fromStdString(text);
     if (FieldFilter* filter = FieldFilter::Of(field)) {
         filter->SetTextAsStored(value);
     } else {
@@ -194,38 +182,32 @@ void FrmMain::cmdOpen_Click() {
         ui_.message(tr("The file \"%1\" holds no chart that can be opened.").arg(name), QMessageBox::Warning);
         return;
     }
-    RestoreChart(chart);
+    ShowEntry(RestoreEntry(chart, ReadEntry()));
     cmdCalculate_Click();
 }
 
-void FrmMain::RestoreChart(const ChartFileContents& chart) {
-    RestoreText(txtName_, chart.name);
-    if (chart.month && *chart.month >= 1 && *chart.month <= cboMonth_->count()) {
-        cboMonth_->setCurrentIndex(*chart.month - 1);
+void FrmMain::ShowEntry(const BirthEntry& entry) {
+    SetFieldText(txtName_, entry.txtName);
+    cboMonth_->setCurrentIndex(entry.cboMonth);
+    cboDate_->setCurrentIndex(entry.cboDate);
+    cboYear_->setCurrentIndex(entry.cboYear);
+    cboHour_->setCurrentIndex(entry.cboHour);
+    cboMinute_->setCurrentIndex(entry.cboMinute);
+    cboTimeZone_->setCurrentIndex(entry.cboTimeZone);
+    SetFieldText(txtLonDeg_, entry.txtLonDeg);
+    SetFieldText(txtLonMin_, entry.txtLonMin);
+    SetFieldText(txtLatDeg_, entry.txtLatDeg);
+    SetFieldText(txtLatMin_, entry.txtLatMin);
+    if (entry.optLong != LongitudeOption::kNone) {
+        optLong_[entry.optLong == LongitudeOption::kEast ? 0 : 1]->setChecked(true);
     }
-    SelectEntry(cboDate_, chart.date);
-    SelectEntry(cboYear_, chart.year);
-    SelectEntry(cboHour_, chart.hour);
-    SelectEntry(cboMinute_, chart.minute);
-    if (chart.timeZone && *chart.timeZone >= 0 && *chart.timeZone < cboTimeZone_->count()) {
-        cboTimeZone_->setCurrentIndex(*chart.timeZone);
+    if (entry.optLat != LatitudeOption::kNone) {
+        optLat_[entry.optLat == LatitudeOption::kNorth ? 0 : 1]->setChecked(true);
     }
-    RestoreText(txtLonDeg_, chart.lonDeg);
-    RestoreText(txtLonMin_, chart.lonMin);
-    RestoreText(txtLatDeg_, chart.latDeg);
-    RestoreText(txtLatMin_, chart.latMin);
-    if (chart.east) {
-        optLong_[*chart.east ? 0 : 1]->setChecked(true);
-    }
-    if (chart.south) {
-        optLat_[*chart.south ? 1 : 0]->setChecked(true);
-    }
-    if (chart.dst) {
-        chkDST_->setChecked(*chart.dst);
-    }
-    RestoreText(txtCity_, chart.city);
-    RestoreText(txtState_, chart.state);
-    RestoreText(txtCountry_, chart.country);
+    chkDST_->setChecked(entry.chkDST);
+    SetFieldText(txtCity_, entry.txtCity);
+    SetFieldText(txtState_, entry.txtState);
+    SetFieldText(txtCountry_, entry.txtCountry);
 }
 
 }  // namespace tamovid

@@ -9,11 +9,11 @@
 #include <variant>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/chart_restore.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
-#include "tamovid/cli/chart_file_entry.h"
 #include "tamovid/cli/exit_codes.h"
 #include "tamovid/cli/reading_output.h"
 
@@ -128,7 +128,7 @@ int RunOneChart(const Options& options, const Streams& io) {
             return io.Fail(kExitRefused,
                            "The file \"" + *options.open + "\" holds no chart that can be opened.");
         }
-        entry = EntryFromChartFile(contents);
+        entry = RestoreEntry(contents, BirthEntry{});
     } else {
         std::variant<std::string, BirthEntry> fromOptions = EntryFromOptions(options);
         if (const auto* error = std::get_if<std::string>(&fromOptions)) {

@@ -28,7 +28,6 @@ namespace tamovid {
 
 class LinkLabel;
 class UserInterface;
-struct ChartFileContents;
 
 /// The program's one working window: the birth-data panel and the result panel in
 /// one place, the menus, the banner and the promotional strip.
@@ -92,7 +91,8 @@ private:
     QLabel* AddLabel(int index, const QString& caption, QWidget* parent, int left, int top);
     void InstallFieldFilters();
     void Tell(const Refusal& refusal);
-    void RestoreChart(const ChartFileContents& chart);
+    /// Sets every input control from the form values.
+    void ShowEntry(const BirthEntry& entry);
 
     UserInterface& ui_;
     AprakashaResult reading_;

@@ -1,11 +1,11 @@
-#include "tamovid/cli/chart_file_entry.h"
+#include "tamovid/birthentry/chart_restore.h"
 
 #include <string>
 
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/positions/tables.h"
 
-namespace tamovid::cli {
+namespace tamovid {
 namespace {
 
 /// Selects the list entry whose text is the stored number, as the window does.
@@ -21,8 +21,7 @@ void SetText(const std::optional<std::string>& value, std::string& field) {
 
 }  // namespace
 
-BirthEntry EntryFromChartFile(const ChartFileContents& contents) {
-    BirthEntry entry;
+BirthEntry RestoreEntry(const ChartFileContents& contents, BirthEntry entry) {
     SetText(contents.name, entry.txtName);
     if (contents.month && *contents.month >= 1 &&
         *contents.month <= static_cast<int>(kMonthNames.size())) {
@@ -49,4 +48,4 @@ BirthEntry EntryFromChartFile(const ChartFileContents& contents) {
     return entry;
 }
 
-}  // namespace tamovid::cli
+}  // namespace tamovid
