@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "tamovid/positions/blanks.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid::detail {
@@ -10,12 +11,6 @@ namespace {
 std::string_view Field(std::string_view text, std::size_t first, std::size_t last) {
     if (first == 0 || first > text.size() || last < first) return {};
     return text.substr(first - 1, last - first + 1);
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    const auto begin = s.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
 }
 
 }  // namespace

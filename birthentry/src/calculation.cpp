@@ -5,6 +5,7 @@
 #include "number_text.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/birthentry/validation.h"
+#include "tamovid/positions/blanks.h"
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
 

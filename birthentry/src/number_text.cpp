@@ -2,13 +2,9 @@
 
 #include <charconv>
 
-namespace tamovid {
+#include "tamovid/positions/blanks.h"
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+namespace tamovid {
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
     const std::string_view digits = TrimBlanks(text);

@@ -9,7 +9,4 @@ namespace tamovid {
 /// else that is not a digit, or a value beyond 32767, makes it unreadable.
 std::optional<int> ParseWholeNumber(std::string_view text);
 
-/// The text without leading and trailing blanks.
-std::string_view TrimBlanks(std::string_view text);
-
 }  // namespace tamovid

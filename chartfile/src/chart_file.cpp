@@ -4,6 +4,7 @@
 #include <array>
 
 #include "chart_values.h"
+#include "tamovid/positions/blanks.h"
 #include "tamovid/chartfile/codepage.h"
 #include "tamovid/chartfile/text_shift.h"
 

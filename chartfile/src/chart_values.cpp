@@ -106,13 +106,4 @@ std::optional<std::string> ParseFieldText(std::string_view bytes) {
     return Windows1252ToUtf8(bytes);
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 }  // namespace tamovid::chartvalues

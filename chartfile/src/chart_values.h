@@ -53,7 +53,4 @@ bool IsControlByte(unsigned char byte);
 /// Windows-1252 text of a name or place as UTF-8, unless it holds a control byte.
 std::optional<std::string> ParseFieldText(std::string_view bytes);
 
-/// Removes leading and trailing blanks (spaces) only.
-std::string_view TrimBlanks(std::string_view text);
-
 }  // namespace tamovid::chartvalues

@@ -3,19 +3,13 @@
 #include <cmath>
 #include <string>
 
+#include "tamovid/positions/blanks.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid {
 namespace {
 
 constexpr std::string_view kDegreeMark = "\u00B0";
-
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
-}
 
 std::string TwoDigits(std::string_view s) {
     std::string out(s);
@@ -54,20 +48,20 @@ std::string FormatLongitude(double x) {
 }
 
 std::string ToSignFirst(std::string_view longForm) {
-    const std::string_view u = Trim(longForm);
+    const std::string_view u = TrimBlanks(longForm);
     const auto degreeMark = u.find(kDegreeMark);
     const auto minuteMark = u.find('\'');
     std::string_view degrees;
     std::string_view minutes;
     if (degreeMark != std::string_view::npos) {
-        degrees = Trim(u.substr(0, degreeMark));
+        degrees = TrimBlanks(u.substr(0, degreeMark));
         const auto start = degreeMark + kDegreeMark.size();
         if (minuteMark != std::string_view::npos && minuteMark >= start) {
-            minutes = Trim(u.substr(start, minuteMark - start));
+            minutes = TrimBlanks(u.substr(start, minuteMark - start));
         }
     }
     const std::string_view sign =
-        Trim(longForm.size() >= 3 ? longForm.substr(longForm.size() - 3) : longForm);
+        TrimBlanks(longForm.size() >= 3 ? longForm.substr(longForm.size() - 3) : longForm);
     return TwoDigits(degrees) + " " + std::string(sign) + " " + TwoDigits(minutes);
 }
 

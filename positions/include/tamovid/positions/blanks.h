@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+namespace tamovid {
+
+/// The text without leading and trailing blanks (spaces only; tabs and other white
+/// space are content).
+constexpr std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace tamovid
