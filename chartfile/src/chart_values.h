@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid::chartvalues {
@@ -19,10 +20,10 @@ struct NumberRange {
 };
 
 inline constexpr NumberRange kMonths{1, 12};
-inline constexpr NumberRange kDays{1, 31};
-inline constexpr NumberRange kYears{1901, 2050};
-inline constexpr NumberRange kHours{0, 24};
-inline constexpr NumberRange kMinutes{0, 59};
+inline constexpr NumberRange kDays{kFirstDay, kFirstDay + kDayCount - 1};
+inline constexpr NumberRange kYears{kFirstYear, kFirstYear + kYearCount - 1};
+inline constexpr NumberRange kHours{0, kHourCount - 1};
+inline constexpr NumberRange kMinutes{0, kMinuteCount - 1};
 inline constexpr NumberRange kTimeZones{0, static_cast<int>(kTimeZoneCount) - 1};
 inline constexpr NumberRange kDigitFieldValues{0, 999};
 /// The latitude and longitude fields hold at most this many digits.

@@ -5,17 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "tamovid/positions/birth_record.h"
+
 namespace tamovid {
 
 // The entries of the form's drop-down lists. Each numeric entry is the plain decimal
 // text of its value, so a list position maps to a value and back without a table.
-inline constexpr int kFirstDay = 1;
-inline constexpr int kDayCount = 31;
-inline constexpr int kFirstYear = 1901;
-inline constexpr int kYearCount = 150;  // 1901..2050
 inline constexpr int kStartYearPosition = 5;  // 1906
-inline constexpr int kHourCount = 25;  // 0..24; 24 is midnight at the end of the day
-inline constexpr int kMinuteCount = 60;
 
 inline constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",

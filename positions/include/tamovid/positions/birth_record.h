@@ -5,6 +5,15 @@
 
 namespace tamovid {
 
+// The values the form's lists offer for the date and time fields; a chart outside
+// them cannot be entered, saved or opened.
+inline constexpr int kFirstDay = 1;
+inline constexpr int kDayCount = 31;
+inline constexpr int kFirstYear = 1901;
+inline constexpr int kYearCount = 150;  // 1901..2050
+inline constexpr int kHourCount = 25;   // 0..24; 24 is midnight at the end of the day
+inline constexpr int kMinuteCount = 60;
+
 /// One chart's input as the engines read it. Text is UTF-8.
 /// Directions live only in the booleans; degrees and minutes are unsigned.
 struct BirthRecord {
