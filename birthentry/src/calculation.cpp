@@ -8,6 +8,7 @@
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/precise/precise_positions.h"
 
 namespace tamovid {
 namespace {
@@ -47,14 +48,26 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
     return record;
 }
 
-std::variant<Refusal, Reading> Calculate(const BirthEntry& entry, const BirthRecord& previous) {
+std::variant<Refusal, Reading> Calculate(const BirthEntry& entry, const BirthRecord& previous,
+                                         Engine engine) {
     if (std::optional<Refusal> refusal = ValidateInput(entry)) return *refusal;
     Reading reading;
     reading.record = FillBirthRecord(entry, previous);
-    const AscendantResult ascendant = CalcAscendant(reading.record);
-    const PlanetsResult planets = CalcPlanets(reading.record, ascendant);
-    reading.sun = planets.strPositions[kSunSlot];
-    reading.ascendant = planets.strPositions[kAscendantSlot];
+    reading.engine = engine;
+    if (engine == Engine::kPrecise) {
+        const precise::PrecisePositions positions = precise::CalcPrecisePositions(reading.record);
+        reading.sun = positions.sunText;
+        reading.ascendant = positions.ascendantText;
+        reading.sunLongitude = positions.sunSidereal;
+        reading.ascendantLongitude = positions.ascendantSidereal;
+    } else {
+        const AscendantResult ascendant = CalcAscendant(reading.record);
+        const PlanetsResult planets = CalcPlanets(reading.record, ascendant);
+        reading.sun = planets.strPositions[kSunSlot];
+        reading.ascendant = planets.strPositions[kAscendantSlot];
+        reading.sunLongitude = planets.sunSidereal;
+        reading.ascendantLongitude = ascendant.ascendant;
+    }
     reading.grahas = CalcAprakashaGrahas(reading.sun, reading.ascendant);
     return reading;
 }

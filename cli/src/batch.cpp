@@ -62,7 +62,7 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
 
 /// Appends the JSON answer for one data row to `text`; false when the row failed.
 bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
-               const std::vector<std::string>& fields, ReadingJsonWriter& writer,
+               const std::vector<std::string>& fields, Engine engine, ReadingJsonWriter& writer,
                std::string& text) {
     auto fail = [&](std::string_view message) {
         text += JsonText(RowErrorJson(row, message));
@@ -80,7 +80,7 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
     if (const auto* error = std::get_if<FieldError>(&entry)) {
         return fail(DescribeFieldError(*error, ""));
     }
-    const std::variant<Refusal, Reading> result = Calculate(std::get<BirthEntry>(entry));
+    const std::variant<Refusal, Reading> result = Calculate(std::get<BirthEntry>(entry), {}, engine);
     if (const auto* refusal = std::get_if<Refusal>(&result)) return fail(refusal->message);
     writer.Append(text, std::get<Reading>(result), row);
     return true;
@@ -88,7 +88,7 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
 
 }  // namespace
 
-BatchResult RunBatch(std::istream& in, std::ostream& out) {
+BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
     BatchResult result;
     LineReader reader(in);
     std::string line;
@@ -141,7 +141,7 @@ BatchResult RunBatch(std::istream& in, std::ostream& out) {
         } else if (std::optional<std::string> error = SplitCsvLine(line, fields)) {
             answer = JsonText(RowErrorJson(row, *error));
         } else {
-            answered = AnswerRow(row, columns, fields, writer, answer);
+            answered = AnswerRow(row, columns, fields, engine, writer, answer);
         }
         if (!answered) ++result.failedRows;
         answer += '\n';

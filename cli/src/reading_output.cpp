@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <iterator>
 #include <string>
 
@@ -47,6 +48,25 @@ void AppendJsonString(std::string& text, std::string_view value) {
     text += JsonText(nlohmann::ordered_json(value));
 }
 
+/// A sidereal longitude rounded to six decimals of a degree (under 0.004"), kept in 0..360.
+double SixDecimals(double degrees) {
+    constexpr double kScale = 1e6;
+    double rounded = std::round(degrees * kScale) / kScale;
+    if (rounded >= 360) rounded -= 360;
+    return rounded;
+}
+
+/// The members that name the engine and give the exact longitudes, as one text.
+std::string LongitudeMembers(const Reading& reading) {
+    std::string text = ",\"sun_longitude\":";
+    text += nlohmann::ordered_json(SixDecimals(reading.sunLongitude)).dump();
+    text += ",\"ascendant_longitude\":";
+    text += nlohmann::ordered_json(SixDecimals(reading.ascendantLongitude)).dump();
+    text += ",\"engine\":";
+    AppendJsonString(text, EngineName(reading.engine));
+    return text;
+}
+
 }  // namespace
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
@@ -66,6 +86,7 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     AppendJsonString(text, reading.sun);
     text += ",\"ascendant\":";
     AppendJsonString(text, reading.ascendant);
+    text += LongitudeMembers(reading);
     text += ",\"points\":[";
     for (const AprakashaPoint point : kPoints) {
         const auto i = static_cast<std::size_t>(point);
@@ -126,6 +147,9 @@ nlohmann::ordered_json ReadingJson(const Reading& reading, std::optional<std::si
     json["name"] = reading.record.strName;
     json["sun"] = reading.sun;
     json["ascendant"] = reading.ascendant;
+    json["sun_longitude"] = SixDecimals(reading.sunLongitude);
+    json["ascendant_longitude"] = SixDecimals(reading.ascendantLongitude);
+    json["engine"] = EngineName(reading.engine);
     json["points"] = std::move(points);
     return json;
 }
@@ -150,6 +174,8 @@ void WriteTextReading(std::ostream& out, const Reading& reading) {
         << "Place:     " << Place(reading.record) << '\n'
         << "Sun:       " << reading.sun << '\n'
         << "Ascendant: " << reading.ascendant << '\n';
+    // The default engine's text stays as it always was; the precise one says so.
+    if (reading.engine == Engine::kPrecise) out << "Engine:    " << EngineName(reading.engine) << '\n';
     for (const AprakashaPoint point : kPoints) {
         out << '\n' << reading.grahas.strAprNames[static_cast<std::size_t>(point)] << '\n';
         for (const std::string& line : ResultLines(reading.grahas, point)) out << line << '\n';

@@ -23,8 +23,8 @@ namespace {
 constexpr std::string_view kProgram = "tamovid-cli";
 constexpr std::string_view kUsageLine =
     "Usage: tamovid-cli --date YYYY-MM-DD --time HH:MM --zone N --lat DDdMM --lon DDDdMM "
-    "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT]\n"
-    "   or: tamovid-cli --open FILE.vug | --batch FILE.csv   (see --help)";
+    "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT] [--precise]\n"
+    "   or: tamovid-cli --open FILE.vug | --batch FILE.csv [--precise]   (see --help)";
 
 // The window opens only files whose name ends in these three letters, in this case.
 constexpr std::string_view kChartFileEnding = "vug";
@@ -47,6 +47,12 @@ writes one JSON object per data row, in input order, each with "row"; a row
 that cannot be read or is refused gives {"row": n, "error": "..."} and the
 batch goes on.
 
+--precise computes the Sun and the Ascendant with the precise engine (the
+IAU's standard models, good to a few arc-seconds) instead of the classic one;
+it works with every way of giving a chart. The JSON reading names the engine
+in "engine" and gives the sidereal longitudes in "sun_longitude" and
+"ascendant_longitude" (degrees, six decimals).
+
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
 74 a file could not be read or written. A chart file that holds nothing
@@ -59,6 +65,7 @@ struct Options {
     std::optional<std::string> save;
     std::optional<std::string> batch;
     bool json = false;
+    bool precise = false;
 };
 
 struct Streams {
@@ -94,7 +101,11 @@ bool HasChartFileEnding(const std::string& path) {
            std::string_view(path).substr(path.size() - kChartFileEnding.size()) == kChartFileEnding;
 }
 
-int RunBatchFile(const std::string& path, const Streams& io) {
+Engine ChosenEngine(const Options& options) {
+    return options.precise ? Engine::kPrecise : Engine::kClassic;
+}
+
+int RunBatchFile(const std::string& path, Engine engine, const Streams& io) {
     std::ifstream file;
     std::istream* in = &io.in;
     if (path != "-") {
@@ -109,7 +120,7 @@ int RunBatchFile(const std::string& path, const Streams& io) {
         }
         in = &file;
     }
-    const BatchResult result = RunBatch(*in, io.out);
+    const BatchResult result = RunBatch(*in, io.out, engine);
     io.out.flush();
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
     if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
@@ -137,7 +148,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         entry = std::get<BirthEntry>(std::move(fromOptions));
     }
 
-    const std::variant<Refusal, Reading> result = Calculate(entry);
+    const std::variant<Refusal, Reading> result = Calculate(entry, {}, ChosenEngine(options));
     if (const auto* refusal = std::get_if<Refusal>(&result)) {
         return io.Fail(kExitRefused, refusal->message);
     }
@@ -209,6 +220,8 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                        "Compute every row of a CSV file (\"-\" for standard input) as JSON Lines")
             ->type_name("FILE.csv");
     app.add_flag("--json", options.json, "Write the reading as one JSON object");
+    app.add_flag("--precise", options.precise,
+                 "Compute the Sun and the Ascendant with the precise engine");
 
     for (CLI::Option* option : chartOptions) {
         option->excludes(open);
@@ -226,7 +239,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         return io.Fail(kExitUsage, error.what());
     }
 
-    if (options.batch) return RunBatchFile(*options.batch, io);
+    if (options.batch) return RunBatchFile(*options.batch, ChosenEngine(options), io);
     return RunOneChart(options, io);
 }
 

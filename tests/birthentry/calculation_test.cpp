@@ -2,6 +2,7 @@
 
 #include "sample_entries.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/positions/longitude_text.h"
 
 namespace tamovid {
 namespace {
@@ -85,6 +86,25 @@ TEST(Calculate, SameInputSameReading) {
     const Reading second = std::get<Reading>(Calculate(Delhi1947(), first.record));
     EXPECT_EQ(first.record, second.record);
     EXPECT_EQ(first.grahas.strAprPositions, second.grahas.strAprPositions);
+}
+
+TEST(Calculate, EachEngineShowsTheLongitudesItReports) {
+    struct Case {
+        Engine engine;
+        const char* sun;
+        const char* ascendant;
+    };
+    for (const Case& c : {Case{Engine::kClassic, "27 Can 59", "07 Tau 45"},
+                          Case{Engine::kPrecise, "27 Can 59", "07 Tau 45"}}) {
+        const Reading r = std::get<Reading>(Calculate(Delhi1947(), {}, c.engine));
+        EXPECT_EQ(r.engine, c.engine);
+        EXPECT_EQ(r.sun, c.sun) << EngineName(c.engine);
+        EXPECT_EQ(r.ascendant, c.ascendant) << EngineName(c.engine);
+        EXPECT_EQ(r.sun, ToSignFirst(FormatLongitude(r.sunLongitude)));
+        EXPECT_EQ(r.ascendant, ToSignFirst(FormatLongitude(r.ascendantLongitude)));
+        EXPECT_EQ(r.grahas.strAprPositions,
+                  CalcAprakashaGrahas(r.sun, r.ascendant).strAprPositions);
+    }
 }
 
 }  // namespace

@@ -174,7 +174,8 @@ TEST(Cli, JsonReadingParsesBackWithEveryMember) {
     const Json json = Json::parse(outcome.out);
     std::vector<std::string> keys;
     for (const auto& item : json.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"name", "sun", "ascendant", "points"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"name", "sun", "ascendant", "sun_longitude",
+                                              "ascendant_longitude", "engine", "points"}));
     EXPECT_EQ(json["name"], "Ravi Kumar");
     EXPECT_EQ(json["sun"].get<std::string>().size(), 9u);  // "16 Sco 52"
     ASSERT_EQ(json["points"].size(), 5u);
@@ -191,6 +192,29 @@ TEST(Cli, JsonReadingParsesBackWithEveryMember) {
         EXPECT_FALSE(point["description"].get<std::string>().empty());
         EXPECT_FALSE(point["position"].get<std::string>().empty());
     }
+}
+
+TEST(Cli, PreciseEngineIsChosenAloneAndInABatchAndSaysSo) {
+    const Outcome classic = Cli(PuneWith({"--json"}));
+    const Outcome precise = Cli(PuneWith({"--json", "--precise"}));
+    const Outcome batch = Cli({"--batch", "-", "--precise"},
+                              "name,date,time,zone,lat,lon,city,state,country\n"
+                              "Ravi Kumar,1975-12-03,10:30,34,18N31,73E51,Pune,Maharashtra,India\n");
+    ASSERT_EQ(precise.status, kExitOk) << precise.err;
+    ASSERT_EQ(batch.status, kExitOk) << batch.err;
+    const Json c = Json::parse(classic.out);
+    const Json p = Json::parse(precise.out);
+    Json b = Json::parse(batch.out);
+    b.erase("row");
+    EXPECT_EQ(c["engine"], "classic");
+    EXPECT_EQ(p["engine"], "precise");
+    EXPECT_EQ(b, p);
+    // The engines differ by seconds of arc, not by whole degrees.
+    EXPECT_NE(p["sun_longitude"], c["sun_longitude"]);
+    EXPECT_NEAR(p["sun_longitude"].get<double>(), c["sun_longitude"].get<double>(), 0.05);
+    EXPECT_NE(Cli(PuneWith({"--precise"})).out.find("Ascendant: " + p["ascendant"].get<std::string>() +
+                                                     "\nEngine:    precise\n"),
+              std::string::npos);
 }
 
 TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {

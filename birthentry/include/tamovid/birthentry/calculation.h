@@ -5,6 +5,7 @@
 
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/positions/birth_record.h"
 
@@ -21,11 +22,15 @@ struct Reading {
     std::string sun;        ///< compact text, "16 Sag 31"
     std::string ascendant;  ///< compact text, "17 Pis 31"
     AprakashaResult grahas;
+    Engine engine = Engine::kClassic;  ///< the engine that computed the Sun and Ascendant
+    double sunLongitude = 0;        ///< sidereal, degrees 0..360, before truncation to text
+    double ascendantLongitude = 0;  ///< sidereal, degrees 0..360
 };
 
 /// Validate, fill the record, compute the Ascendant, the Sun and the five points.
 /// `previous` is the record of the last successful calculation.
 std::variant<Refusal, Reading> Calculate(const BirthEntry& entry,
-                                         const BirthRecord& previous = {});
+                                         const BirthRecord& previous = {},
+                                         Engine engine = Engine::kClassic);
 
 }  // namespace tamovid

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "tamovid/birthentry/engine.h"
+
 namespace tamovid::cli {
 
 struct BatchResult {
@@ -19,6 +21,6 @@ struct BatchResult {
 /// {"row", "error"} for a row that cannot be read or is refused. Blank lines are skipped
 /// and not counted. A bad header stops the batch with kExitUsage, a read or write
 /// failure with kExitIoError. Nothing is kept from one row to the next.
-BatchResult RunBatch(std::istream& in, std::ostream& out);
+BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine = Engine::kClassic);
 
 }  // namespace tamovid::cli

@@ -11,7 +11,9 @@
 
 namespace tamovid::cli {
 
-/// {"row"?, "name", "sun", "ascendant", "points": [five objects in point order]}; each
+/// {"row"?, "name", "sun", "ascendant", "sun_longitude", "ascendant_longitude", "engine",
+/// "points": [five objects in point order]}; the longitudes are sidereal degrees rounded
+/// to six decimals, "engine" is "classic" or "precise"; each
 /// point holds "name", "position", "lord", "house", "description", "interpretation".
 nlohmann::ordered_json ReadingJson(const Reading& reading,
                                    std::optional<std::size_t> row = std::nullopt);
