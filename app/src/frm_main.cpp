@@ -387,6 +387,11 @@ QWidget* FrmMain::BuildResultPanel() {
         lblResult_[i] = label;
     }
 
+    lblEngine_ = new QLabel(panel);
+    lblEngine_->setObjectName(QStringLiteral("lblEngine"));
+    lblEngine_->setFont(UiFont(8.25));
+    Place(lblEngine_, 120, 3225, 6600, 195);
+
     cmdSave_ = AddButton(panel, "cmdSave", QStringLiteral("&Save"), UiFont(8.25, true));
     Place(cmdSave_, 6840, 3120, 1000, 400);
     cmdBack_ = AddButton(panel, "cmdBack", QStringLiteral("&Back"), UiFont(8.25, true));

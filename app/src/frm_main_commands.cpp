@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include <string>
 #include <variant>
 
+#include "tamovid/app/engine_menu.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/user_interface.h"
@@ -105,7 +107,7 @@ void FrmMain::Tell(const Refusal& refusal) {
 
 void FrmMain::cmdCalculate_Click() {
     const BirthEntry entry = ReadEntry();
-    std::variant<Refusal, Reading> outcome = Calculate(entry, record_);
+    std::variant<Refusal, Reading> outcome = Calculate(entry, record_, engine_);
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         Tell(*refusal);
         return;
@@ -117,6 +119,7 @@ void FrmMain::cmdCalculate_Click() {
         recordZonePosition_ = entry.cboTimeZone;
     }
     calculated_ = true;
+    lblEngine_->setText(EngineCaption(reading.engine));
     ShowReading(reading.sun, reading.ascendant, std::move(reading.grahas));
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "tamovid/app/engine_menu.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/look.h"
 #include "tamovid/app/promotion.h"
@@ -32,6 +33,7 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
     RunUpdateReminder(*context.settings, context.today(), *context.ui);
 
     auto window = std::make_unique<FrmMain>(*context.ui);
+    new EngineMenu(*window, *context.settings);  // owned by the window
     window->show();
     window->ShowPromotion(PromotionForRandom(context.random()));
     return std::make_unique<Session>(std::move(lock), std::move(window));

@@ -9,6 +9,7 @@
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/positions/birth_record.h"
 
@@ -57,6 +58,10 @@ public:
     /// The form's values as the controls hold them now.
     BirthEntry ReadEntry() const;
 
+    /// The engine the next calculation uses (classic until told otherwise).
+    void SetEngine(Engine engine) { engine_ = engine; }
+    Engine CurrentEngine() const { return engine_; }
+
     /// Brings one of the promotional labels to the front.
     void ShowPromotion(Promotion promotion);
 
@@ -99,6 +104,7 @@ private:
     BirthRecord record_;
     int recordZonePosition_ = 0;  // the zone list position the record was calculated with
     bool calculated_ = false;
+    Engine engine_ = Engine::kClassic;
     QString strSaveFileName_;
     bool centred_ = false;
 
@@ -147,6 +153,7 @@ private:
     QTabBar* TS_ = nullptr;
     QLabel* lblSun_ = nullptr;
     QLabel* lblAsc_ = nullptr;
+    QLabel* lblEngine_ = nullptr;  // which engine computed the reading shown
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
 };

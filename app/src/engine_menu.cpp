@@ -1,0 +1,58 @@
+#include "tamovid/app/engine_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "tamovid/app/frm_main.h"
+
+namespace tamovid {
+namespace {
+
+QString EngineKey() { return QStringLiteral("Settings/Engine"); }
+
+QString EngineValue(Engine engine) {
+    const std::string_view name = EngineName(engine);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+Engine ReadEngineSetting(const QSettings& settings) {
+    return settings.value(EngineKey()).toString() == EngineValue(Engine::kPrecise)
+               ? Engine::kPrecise
+               : Engine::kClassic;
+}
+
+void WriteEngineSetting(QSettings& settings, Engine engine) {
+    settings.setValue(EngineKey(), EngineValue(engine));
+    settings.sync();
+}
+
+QString EngineCaption(Engine engine) {
+    return engine == Engine::kPrecise ? QStringLiteral("Precise positions")
+                                      : QStringLiteral("Classic positions");
+}
+
+EngineMenu::EngineMenu(FrmMain& window, QSettings& settings)
+    : QObject(&window), window_(window), settings_(settings) {
+    // After the window's own menus, which keep their places.
+    mnuOptions_ = window.menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOptions_->setObjectName(QStringLiteral("mnuOptions"));
+    mnuPrecise_ = mnuOptions_->addAction(QStringLiteral("&Precise Positions"));
+    mnuPrecise_->setObjectName(QStringLiteral("mnuPrecise"));
+    mnuPrecise_->setCheckable(true);
+    const Engine stored = ReadEngineSetting(settings_);
+    mnuPrecise_->setChecked(stored == Engine::kPrecise);
+    window_.SetEngine(stored);
+    connect(mnuPrecise_, &QAction::toggled, this, &EngineMenu::Choose);
+}
+
+void EngineMenu::Choose(bool precise) {
+    const Engine engine = precise ? Engine::kPrecise : Engine::kClassic;
+    window_.SetEngine(engine);
+    WriteEngineSetting(settings_, engine);
+}
+
+}  // namespace tamovid

@@ -1,0 +1,80 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "tamovid/app/engine_menu.h"
+#include "window_driver.h"
+
+using tamovid::Engine;
+using tamovid::EngineMenu;
+using tamovid::testing::WindowDriver;
+
+class EngineMenuTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<QSettings> settings_;
+    WindowDriver d_;
+
+    QAction* precise() const { return d_.window->findChild<QAction*>(QStringLiteral("mnuPrecise")); }
+
+private slots:
+    void init() {
+        settings_ = std::make_unique<QSettings>(dir_.filePath(QStringLiteral("settings.ini")),
+                                                QSettings::IniFormat);
+        settings_->clear();
+        d_.Start();
+    }
+    void cleanup() {
+        d_.window.reset();
+        settings_.reset();
+    }
+
+    void comesAfterTheWindowsMenusAndStartsClassic() {
+        new EngineMenu(*d_.window, *settings_);
+        QStringList texts;
+        for (QAction* action : d_.window->menuBar()->actions()) texts << action->text();
+        QCOMPARE(texts, QStringList({"&File", "&Help", "Donate", "&Options"}));
+        QVERIFY(precise()->isCheckable());
+        QVERIFY(!precise()->isChecked());
+        QCOMPARE(d_.window->CurrentEngine(), Engine::kClassic);
+    }
+
+    void choiceIsRememberedAndAnUnknownValueMeansClassic() {
+        new EngineMenu(*d_.window, *settings_);
+        precise()->trigger();
+        QCOMPARE(d_.window->CurrentEngine(), Engine::kPrecise);
+        d_.Start();  // the next run
+        new EngineMenu(*d_.window, *settings_);
+        QVERIFY(precise()->isChecked());
+        QCOMPARE(d_.window->CurrentEngine(), Engine::kPrecise);
+
+        settings_->setValue(QStringLiteral("Settings/Engine"), QStringLiteral("fast"));
+        d_.Start();
+        new EngineMenu(*d_.window, *settings_);
+        QVERIFY(!precise()->isChecked());
+        QCOMPARE(d_.window->CurrentEngine(), Engine::kClassic);
+    }
+
+    void readingShowsTheEngineThatComputedIt() {
+        new EngineMenu(*d_.window, *settings_);
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("05 Lib 13"));
+        QCOMPARE(d_.Text(QStringLiteral("lblEngine")), QStringLiteral("Classic positions"));
+
+        precise()->trigger();
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("05 Lib 14"));
+        QCOMPARE(d_.Text(QStringLiteral("lblEngine")), QStringLiteral("Precise positions"));
+    }
+};
+
+QTEST_MAIN(EngineMenuTest)
+#include "engine_menu_test.moc"
