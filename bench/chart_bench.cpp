@@ -3,6 +3,7 @@
 
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/precise/precise_positions.h"
 
 namespace {
 
@@ -33,5 +34,16 @@ void BM_AscendantAndSun(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_AscendantAndSun);
+
+// The same births through the precise engine, for comparison with the classic one above.
+void BM_PreciseAscendantAndSun(benchmark::State& state) {
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tamovid::precise::CalcPrecisePositions(SampleBirth(i++)));
+    }
+    state.counters["charts"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PreciseAscendantAndSun);
 
 }  // namespace
