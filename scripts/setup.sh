@@ -10,6 +10,8 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
+  liberfa-dev
+  libswe-dev  # only the precise engine's accuracy test links it
 )
 
 missing=()

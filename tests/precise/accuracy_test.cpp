@@ -3,10 +3,12 @@
 // which is itself good to about an arc-second for the Sun.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include <swephexp.h>
 
@@ -37,15 +39,19 @@ struct Worst {
     double arcsec = 0;
     std::string birth;
     int minuteMismatches = 0;  // charts whose compact text differs from the oracle's
+    std::vector<double> sizes;
 
     void Add(double error, const std::string& where) {
+        sizes.push_back(std::fabs(error));
         if (std::fabs(error) > std::fabs(arcsec)) {
             arcsec = error;
             birth = where;
         }
     }
-    void Print(const char* what, bool withTexts = true) const {
-        std::printf("  %-18s worst %8.3f\"  (%s)", what, arcsec, birth.c_str());
+    void Print(const char* what, bool withTexts = true) {
+        std::nth_element(sizes.begin(), sizes.begin() + kBirths / 2, sizes.end());
+        std::printf("  %-18s median %7.3f\", worst %8.3f\"  (%s)", what,
+                    sizes[static_cast<std::size_t>(kBirths / 2)], arcsec, birth.c_str());
         if (withTexts) {
             std::printf("; minute text differs in %4.1f%% of charts", 100.0 * minuteMismatches / kBirths);
         }
