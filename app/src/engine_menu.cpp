@@ -37,8 +37,8 @@ QString EngineCaption(Engine engine) {
 
 EngineMenu::EngineMenu(FrmMain& window, QSettings& settings)
     : QObject(&window), window_(window), settings_(settings) {
-    // After the window's own menus, which keep their places.
-    mnuOptions_ = window.menuBar()->addMenu(QStringLiteral("&Options"));
+    // After the window's own menus, which keep their places; Alt+O already opens a chart.
+    mnuOptions_ = window.menuBar()->addMenu(QStringLiteral("O&ptions"));
     mnuOptions_->setObjectName(QStringLiteral("mnuOptions"));
     mnuPrecise_ = mnuOptions_->addAction(QStringLiteral("&Precise Positions"));
     mnuPrecise_->setObjectName(QStringLiteral("mnuPrecise"));

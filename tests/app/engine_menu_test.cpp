@@ -39,7 +39,7 @@ private slots:
         new EngineMenu(*d_.window, *settings_);
         QStringList texts;
         for (QAction* action : d_.window->menuBar()->actions()) texts << action->text();
-        QCOMPARE(texts, QStringList({"&File", "&Help", "Donate", "&Options"}));
+        QCOMPARE(texts, QStringList({"&File", "&Help", "Donate", "O&ptions"}));
         QVERIFY(precise()->isCheckable());
         QVERIFY(!precise()->isChecked());
         QCOMPARE(d_.window->CurrentEngine(), Engine::kClassic);
