@@ -15,7 +15,6 @@ struct DateFrame {
     double toTrueEquator[3][3];   ///< GCRS to true equator and equinox of date
     double toTrueEcliptic[3][3];  ///< GCRS to true ecliptic and equinox of date
     double trueObliquity;         ///< radians
-    double nutationInLongitude;   ///< radians
 };
 
 /// Precession IAU 2006 and nutation IAU 2000A (with the IAU 2006 adjustments).

@@ -6,12 +6,12 @@
 namespace tamovid::precise {
 namespace {
 
-// The Lahiri (Chitrapaksha) ayanamsa as the Indian Calendar Reform Committee fixed it
-// (Report of the Calendar Reform Committee, Government of India, 1955) and the Indian
-// Astronomical Ephemeris carries it: 23 deg 15' 00.658" on 21 March 1956, 0h TT
-// (JD 2435553.5), the true value, from the true equinox of that date. The sidereal
-// zero point is a fixed direction among the stars; IAU 2006 precession and IAU 2000A
-// nutation carry it to any other date.
+// The Lahiri (Chitrapaksha) ayanamsa, defined by the Calendar Reform Committee (Report
+// of the Calendar Reform Committee, Government of India, 1955) and given in the Indian
+// Astronomical Ephemeris as 23 deg 15' 00.658" on 21 March 1956, 0h TT (JD 2435553.5):
+// the true value, from the true equinox of that date. The sidereal zero point is a fixed
+// direction among the stars; IAU 2006 precession and IAU 2000A nutation carry it to any
+// other date.
 constexpr TwoPartDate kReferenceEpoch{2435553.5, 0.0};
 constexpr double kTrueAyanamsaAtEpochArcsec = 23 * 3600 + 15 * 60 + 0.658;
 

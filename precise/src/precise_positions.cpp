@@ -76,7 +76,6 @@ DateFrame MakeDateFrame(TwoPartDate tt) {
     eraNut06a(tt.whole, tt.fraction, &dpsi, &deps);
     const double psi = psib + dpsi;
     frame.trueObliquity = epsa + deps;
-    frame.nutationInLongitude = dpsi;
     // GCRS -> true ecliptic of date by the four Fukushima-Williams angles, then on to
     // the true equator by the true obliquity.
     eraIr(frame.toTrueEcliptic);
