@@ -26,6 +26,13 @@ TEST(LahiriAyanamsa, KeepsItsReferenceValueAndPrecesses) {
     EXPECT_NEAR(century * 3600, 5029.0, 40.0);
 }
 
+TEST(ApparentSunLongitude, MatchesTheTextbookExample) {
+    // Meeus, Astronomical Algorithms (2nd ed.), example 25.b: 1992 October 13, 0h TD,
+    // apparent longitude 199 deg 54' 21.5" from the full planetary theory.
+    const double expected = 199 + 54 / 60.0 + 21.5 / 3600;
+    EXPECT_NEAR(ApparentSunLongitude({2448908.5, 0.0}), expected, 0.5 / 3600);
+}
+
 BirthRecord Birth(int year, int hour, int latDeg, bool south) {
     BirthRecord r;
     r.intYear = static_cast<std::int16_t>(year);
