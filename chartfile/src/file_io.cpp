@@ -75,13 +75,7 @@ int WriteAll(int fd, std::string_view bytes) {
 
 /// A file-size limit (ulimit -f) would otherwise kill the program on the write, with no
 /// message and a half-written temporary file; ignored, the write fails with EFBIG.
-void IgnoreFileSizeSignal() {
-    static const bool ignored = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        return true;
-    }();
-    (void)ignored;
-}
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 /// The file a path finally names: symbolic links followed, each relative one from its
 /// own folder. The last link may dangle; the new file is then made where it points.

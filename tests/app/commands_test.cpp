@@ -489,6 +489,7 @@ private slots:
         QTest::addColumn<QString>("failure");
         QTest::newRow("folder without write permission") << "read-only folder";
         QTest::newRow("disk refuses the bytes") << "file size limit";
+        QTest::newRow("write-protected file") << "mode 0444";
     }
     void failedSaveTellsAndKeepsTheEarlierFile() {
         QFETCH(QString, failure);
@@ -511,6 +512,11 @@ private slots:
             QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
             SaveAs(file);
             QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        } else if (failure == QLatin1String("mode 0444")) {
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            SaveAs(file);
+            QVERIFY2(d_.ui.messages.front().text.contains(QStringLiteral("is write-protected")),
+                     qPrintable(d_.ui.messages.front().text));
         } else {
             std::signal(SIGXFSZ, SIG_IGN);
             QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -525,6 +531,28 @@ private slots:
         QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
         QCOMPARE(ReadAll(file), earlier);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"chart.vug"});
+    }
+
+    void saveThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("real")));
+        const QString real = folder.filePath(QStringLiteral("real/chart.vug"));
+        const QString link = folder.filePath(QStringLiteral("link.vug"));
+        CalculateDelhi();
+        SaveAs(real);
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(QStringLiteral("real/chart.vug"), link));
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        SaveAs(link);
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(ReadAll(real).startsWith(QByteArray::fromStdString(tamovid::ScrambleText("Dana Brooks"))));
+        QCOMPARE(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"link.vug", "real"}));
     }
 
     void openRefusesAnythingButALowerCaseVugEnding_data() {
