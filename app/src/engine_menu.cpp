@@ -35,7 +35,7 @@ QString EngineCaption(Engine engine) {
                                       : QStringLiteral("Classic positions");
 }
 
-EngineMenu::EngineMenu(FrmMain& window, QSettings& settings)
+EngineMenu::EngineMenu(FrmMain& window, QSettings* settings)
     : QObject(&window), window_(window), settings_(settings) {
     // After the window's own menus, which keep their places; Alt+O already opens a chart.
     mnuOptions_ = window.menuBar()->addMenu(QStringLiteral("O&ptions"));
@@ -43,7 +43,7 @@ EngineMenu::EngineMenu(FrmMain& window, QSettings& settings)
     mnuPrecise_ = mnuOptions_->addAction(QStringLiteral("&Precise Positions"));
     mnuPrecise_->setObjectName(QStringLiteral("mnuPrecise"));
     mnuPrecise_->setCheckable(true);
-    const Engine stored = ReadEngineSetting(settings_);
+    const Engine stored = settings_ != nullptr ? ReadEngineSetting(*settings_) : Engine::kClassic;
     mnuPrecise_->setChecked(stored == Engine::kPrecise);
     window_.SetEngine(stored);
     connect(mnuPrecise_, &QAction::toggled, this, &EngineMenu::Choose);
@@ -52,7 +52,7 @@ EngineMenu::EngineMenu(FrmMain& window, QSettings& settings)
 void EngineMenu::Choose(bool precise) {
     const Engine engine = precise ? Engine::kPrecise : Engine::kClassic;
     window_.SetEngine(engine);
-    WriteEngineSetting(settings_, engine);
+    if (settings_ != nullptr) WriteEngineSetting(*settings_, engine);
 }
 
 }  // namespace tamovid

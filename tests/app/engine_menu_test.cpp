@@ -36,7 +36,7 @@ private slots:
     }
 
     void comesAfterTheWindowsMenusAndStartsClassic() {
-        new EngineMenu(*d_.window, *settings_);
+        new EngineMenu(*d_.window, settings_.get());
         QStringList texts;
         for (QAction* action : d_.window->menuBar()->actions()) texts << action->text();
         QCOMPARE(texts, QStringList({"&File", "&Help", "Donate", "O&ptions"}));
@@ -46,23 +46,23 @@ private slots:
     }
 
     void choiceIsRememberedAndAnUnknownValueMeansClassic() {
-        new EngineMenu(*d_.window, *settings_);
+        new EngineMenu(*d_.window, settings_.get());
         precise()->trigger();
         QCOMPARE(d_.window->CurrentEngine(), Engine::kPrecise);
         d_.Start();  // the next run
-        new EngineMenu(*d_.window, *settings_);
+        new EngineMenu(*d_.window, settings_.get());
         QVERIFY(precise()->isChecked());
         QCOMPARE(d_.window->CurrentEngine(), Engine::kPrecise);
 
         settings_->setValue(QStringLiteral("Settings/Engine"), QStringLiteral("fast"));
         d_.Start();
-        new EngineMenu(*d_.window, *settings_);
+        new EngineMenu(*d_.window, settings_.get());
         QVERIFY(!precise()->isChecked());
         QCOMPARE(d_.window->CurrentEngine(), Engine::kClassic);
     }
 
     void readingShowsTheEngineThatComputedIt() {
-        new EngineMenu(*d_.window, *settings_);
+        new EngineMenu(*d_.window, settings_.get());
         d_.EnterNewYork1976();
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("05 Lib 13"));

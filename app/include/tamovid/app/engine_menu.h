@@ -22,11 +22,12 @@ QString EngineCaption(Engine engine);
 
 /// The "Options" menu with the checkable "Precise Positions" item: it sets the window's
 /// engine from the stored choice at start and stores every change. It lives as long as
-/// the window, which owns it; the settings must outlive both.
+/// the window, which owns it; the settings must outlive both. Without settings (null,
+/// when they cannot be used) the choice starts classic and lasts for this run only.
 class EngineMenu : public QObject {
     Q_OBJECT
 public:
-    EngineMenu(FrmMain& window, QSettings& settings);
+    EngineMenu(FrmMain& window, QSettings* settings);
 
     QAction* preciseAction() const { return mnuPrecise_; }
 
@@ -34,7 +35,7 @@ private:
     void Choose(bool precise);
 
     FrmMain& window_;
-    QSettings& settings_;
+    QSettings* settings_;
     QMenu* mnuOptions_ = nullptr;
     QAction* mnuPrecise_ = nullptr;
 };
