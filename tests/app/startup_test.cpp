@@ -186,7 +186,8 @@ private slots:
         const QByteArray dead = QByteArray::number(finished.processId()) + "\nTamovid\n" +
                                 QSysInfo::machineHostName().toUtf8() + "\n";
         QTest::newRow("empty (crash while creating it)") << QByteArray() << true;
-        QTest::newRow("garbage") << QByteArray("\xff\x00 not a lock\n", 17) << true;
+        static constexpr char kGarbage[] = "\xff\x00 not a lock\n";  // holds a NUL on purpose
+        QTest::newRow("garbage") << QByteArray(kGarbage, sizeof kGarbage - 1) << true;
         QTest::newRow("another host") << QByteArray("1\nTamovid\nsome-other-host\n") << true;
         QTest::newRow("a crashed copy") << dead << true;
         QTest::newRow("unreadable") << QByteArray("1\n") << false;
