@@ -12,6 +12,7 @@
 #include <string>
 #include <variant>
 
+#include "tamovid/app/atlas_zone.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/user_interface.h"
@@ -81,6 +82,9 @@ BirthEntry FrmMain::ReadEntry() const {
     entry.txtCity = txtCity_->text().toStdString();
     entry.txtState = txtState_->text().toStdString();
     entry.txtCountry = txtCountry_->text().toStdString();
+    if (atlasZone_ != nullptr) {
+        atlasZone_->AddTo(entry);
+    }
     return entry;
 }
 
@@ -104,6 +108,10 @@ void FrmMain::Tell(const Refusal& refusal) {
 }
 
 void FrmMain::cmdCalculate_Click() {
+    if (!atlasZone_->SettleClockTime(ui_)) {
+        cboHour_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const BirthEntry entry = ReadEntry();
     std::variant<Refusal, Reading> outcome = Calculate(entry, record_);
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
@@ -208,6 +216,7 @@ void FrmMain::ShowEntry(const BirthEntry& entry) {
     SetFieldText(txtCity_, entry.txtCity);
     SetFieldText(txtState_, entry.txtState);
     SetFieldText(txtCountry_, entry.txtCountry);
+    atlasZone_->Restore(entry);
 }
 
 }  // namespace tamovid

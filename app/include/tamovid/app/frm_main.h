@@ -25,7 +25,11 @@ class QStackedWidget;
 class QTabBar;
 
 namespace tamovid {
+namespace atlas {
+struct Place;
+}
 
+class AtlasZone;
 class LinkLabel;
 class UserInterface;
 
@@ -93,6 +97,9 @@ private:
     void Tell(const Refusal& refusal);
     /// Sets every input control from the form values.
     void ShowEntry(const BirthEntry& entry);
+    /// The place search under the city field and the zone line (frm_main_places.cpp).
+    void InstallPlaceSearch();
+    void TakePlace(const atlas::Place& place);
 
     UserInterface& ui_;
     AprakashaResult reading_;
@@ -101,6 +108,7 @@ private:
     bool calculated_ = false;
     QString strSaveFileName_;
     bool centred_ = false;
+    AtlasZone* atlasZone_ = nullptr;  // the chosen place's zone, while the atlas holds it
 
     std::array<QLabel*, kLabelCount> lblLabel_{};
     std::array<QLabel*, 5> lblResult_{};
