@@ -45,6 +45,9 @@ BirthEntry RestoreEntry(const ChartFileContents& contents, BirthEntry entry) {
     SetText(contents.city, entry.txtCity);
     SetText(contents.state, entry.txtState);
     SetText(contents.country, entry.txtCountry);
+    // The exact zone belongs to the chart opened, never to the form it replaces.
+    entry.utcOffsetMinutes = contents.utcOffsetMinutes;
+    entry.tz = contents.tz.value_or("");
     return entry;
 }
 

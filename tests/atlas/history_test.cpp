@@ -109,6 +109,18 @@ TEST(ZoneGapsAndOverlaps, NewYork1975) {
     }
 }
 
+TEST(ZoneGapsAndOverlaps, MessagesSayWhatTheClocksDid) {
+    const auto gap = std::get<LocalTimeInZone>(ResolveLocalTime("America/New_York", 1975, 2, 23, 2, 30));
+    EXPECT_EQ(NonexistentTimeMessage("America/New_York", 1975, 2, 23, 2, 30, gap),
+              "There was no 02:30 on 23 February 1975 in America/New_York: the clocks went forward "
+              "from 02:00 to 03:00.");
+    const auto twice =
+        std::get<LocalTimeInZone>(ResolveLocalTime("America/New_York", 1975, 10, 26, 1, 30));
+    EXPECT_EQ(AmbiguousTimeMessage("America/New_York", 1975, 10, 26, 1, 30, twice),
+              "The clock time 01:30 on 26 October 1975 happened twice in America/New_York: first as "
+              "daylight time (UTC-04:00), then as standard time (UTC-05:00).");
+}
+
 TEST(ZoneGapsAndOverlaps, UnknownZoneIsNamed) {
     const auto resolved = ResolveLocalTime("Mars/Olympus", 2000, 1, 1, 0, 0);
     ASSERT_TRUE(std::holds_alternative<ZoneError>(resolved));

@@ -53,5 +53,22 @@ TEST(RestoreEntry, MissingOrOutOfListLinesKeepTheForm) {
     EXPECT_EQ(RestoreEntry(ChartFileContents{}, BirthEntry{}), BirthEntry{});
 }
 
+TEST(RestoreEntry, ExactZoneComesFromTheFileAlone) {
+    BirthEntry current = Delhi1947();
+    current.utcOffsetMinutes = 345;
+    current.tz = "Asia/Kathmandu";
+    ChartFileContents chart;
+    chart.name = "Ravi";
+    // A chart without the extra lines must not keep the offset of the form it replaces.
+    BirthEntry e = RestoreEntry(chart, current);
+    EXPECT_EQ(e.utcOffsetMinutes, std::nullopt);
+    EXPECT_EQ(e.tz, "");
+    chart.utcOffsetMinutes = -270;
+    chart.tz = "America/Caracas";
+    e = RestoreEntry(chart, current);
+    EXPECT_EQ(e.utcOffsetMinutes, -270);
+    EXPECT_EQ(e.tz, "America/Caracas");
+}
+
 }  // namespace
 }  // namespace tamovid

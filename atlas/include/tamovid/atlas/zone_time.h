@@ -25,6 +25,10 @@ struct LocalTimeInZone {
     Kind kind = Kind::kUnique;
     ZoneOffset offset;
     ZoneOffset later;  ///< only for a gap or an overlap
+    /// For a gap or an overlap: the local clock just before and just after the change,
+    /// minutes from midnight ("went forward from 02:00 to 03:00" is 120 and 180).
+    int clockBefore = 0;
+    int clockAfter = 0;
 
     friend bool operator==(const LocalTimeInZone&, const LocalTimeInZone&) = default;
 };
@@ -39,6 +43,19 @@ struct ZoneError {
 /// (31 April) runs on into the next month.
 std::variant<ZoneError, LocalTimeInZone> ResolveLocalTime(std::string_view zone, int year, int month,
                                                          int day, int hour, int minute);
+
+/// "There was no 02:30 on 23 February 1975 in America/New_York: the clocks went forward
+/// from 02:00 to 03:00." for a gap.
+std::string NonexistentTimeMessage(std::string_view zone, int year, int month, int day, int hour,
+                                   int minute, const LocalTimeInZone& local);
+
+/// "The clock time 01:30 on 26 October 1975 happened twice in America/New_York: first as
+/// daylight time (UTC-04:00), then as standard time (UTC-05:00)." for an overlap.
+std::string AmbiguousTimeMessage(std::string_view zone, int year, int month, int day, int hour,
+                                 int minute, const LocalTimeInZone& local);
+
+/// "UTC+05:30", "UTC-04:00".
+std::string UtcText(int offsetMinutes);
 
 /// Whether the system's time-zone database knows the zone.
 bool IsKnownZone(std::string_view zone);
