@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSignalBlocker>
 
 #include <charconv>
 #include <variant>
@@ -10,39 +9,11 @@
 #include "tamovid/app/user_interface.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/birthentry/zone_choice.h"
-#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-std::string Two(int value) {
-    return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
-}
-
-std::string ClockText(int minutes) { return Two(minutes / 60) + ":" + Two(minutes % 60); }
-
-std::string DateText(int year, int month, int day) {
-    return std::to_string(day) + " " + std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
-           std::to_string(year);
-}
-
-std::string UtcText(int minutes) { return "UTC" + UtcOffsetText(minutes); }
-
-std::string NonexistentTimeMessage(std::string_view zone, int year, int month, int day, int hour, int minute,
-                                   const atlas::LocalTimeInZone& local) {
-    return "There was no " + ClockText(hour * 60 + minute) + " on " + DateText(year, month, day) + " in " +
-           std::string(zone) + ": the clocks went forward from " + UtcText(local.offset.minutes) + " to " +
-           UtcText(local.later.minutes) + ".";
-}
-
-std::string AmbiguousTimeMessage(std::string_view zone, int year, int month, int day, int hour, int minute,
-                                 const atlas::LocalTimeInZone& local) {
-    return "The clock time " + ClockText(hour * 60 + minute) + " on " + DateText(year, month, day) +
-           " happened twice in " + std::string(zone) + ": first as daylight time (" + UtcText(local.offset.minutes) +
-           "), then as standard time (" + UtcText(local.later.minutes) + ").";
-}
 
 }  // namespace
 
@@ -142,13 +113,13 @@ bool AtlasZone::SettleClockTime(UserInterface& ui) {
     }
     const LocalDate& d = *date;
     if (*kind == atlas::LocalTimeInZone::Kind::kNonexistent) {
-        ui.message(Text(NonexistentTimeMessage(zone_, d.year, d.month, d.day, d.hour, d.minute, *local_)),
+        ui.message(Text(atlas::NonexistentTimeMessage(zone_, d.year, d.month, d.day, d.hour, d.minute, *local_)),
                    QMessageBox::Warning);
         return false;
     }
-    const std::string question =
-        AmbiguousTimeMessage(zone_, d.year, d.month, d.day, d.hour, d.minute, *local_) + "\rWas the birth in daylight time (" +
-        UtcText(local_->offset.minutes) + ")? Choose No for standard time (" + UtcText(local_->later.minutes) + ").";
+    const std::string question = atlas::AmbiguousTimeMessage(zone_, d.year, d.month, d.day, d.hour, d.minute, *local_) +
+                                 "\rWas the birth in daylight time (" + atlas::UtcText(local_->offset.minutes) +
+                                 ")? Choose No for standard time (" + atlas::UtcText(local_->later.minutes) + ").";
     const bool daylight = ui.question(Text(question));
     const atlas::ZoneOffset chosen = daylight ? local_->offset : local_->later;
     Show(chosen);

@@ -124,6 +124,7 @@ void FrmMain::cmdCalculate_Click() {
     if (entry.cboTimeZone >= 0) {
         recordZonePosition_ = entry.cboTimeZone;
     }
+    recordExactZone_ = {entry.utcOffsetMinutes, entry.tz};
     calculated_ = true;
     ShowReading(reading.sun, reading.ascendant, std::move(reading.grahas));
 }
@@ -151,7 +152,7 @@ void FrmMain::cmdSave_Click() {
         return;
     }
     // Refused before the dialog, so nobody picks a file name for a chart that cannot be saved.
-    const ChartEncodeResult encoded = EncodeChartFile(record_, recordZonePosition_);
+    const ChartEncodeResult encoded = EncodeChartFile(record_, recordZonePosition_, recordExactZone_);
     if (encoded.error) {
         ui_.message(QString::fromStdString(DescribeChartEncodeError(*encoded.error)) + u' ' +
                         tr("The chart was not saved."),

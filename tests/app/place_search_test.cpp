@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "tamovid/app/place_completer.h"
@@ -113,11 +114,25 @@ private slots:
         QVERIFY(!Dst());
     }
 
-    void zoneLineSaysAnExactOffsetIsUsed() {
+    void anExactOffsetIsShownAndKeptInTheChartFile() {
+        d_.Type(QStringLiteral("txtName"), QStringLiteral("Sita Thapa"));
         SetWhen("1", "January", "1990", "12", "0");
         TypeAndChoose(QStringLiteral("Kathmandu"), QStringLiteral("Kathmandu, Bagmati Province, Nepal"));
-        QCOMPARE(d_.Text(QStringLiteral("lblZoneLine")),
-                 QStringLiteral("UT 1990-01-01 06:15, UTC+05:45, Asia/Kathmandu: the place's exact offset is used"));
+        const QString line = d_.Text(QStringLiteral("lblZoneLine"));
+        QCOMPARE(line, QStringLiteral("UT 1990-01-01 06:15, UTC+05:45, Asia/Kathmandu: the place's exact offset is used"));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        const QString ascendant = d_.Text(QStringLiteral("lblAsc"));
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("sita.vug"));
+        d_.ui.saveAnswers = {file};
+        d_.Click(QStringLiteral("cmdSave"));
+        d_.Start();
+        d_.ui.openAnswers = {file};
+        d_.Click(QStringLiteral("cmdOpen"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.Text(QStringLiteral("lblAsc")), ascendant);
+        QCOMPARE(d_.Text(QStringLiteral("lblZoneLine")), line);
     }
 
     void aMissingAtlasIsToldOnceAndTheFieldStillTakesLetters() {

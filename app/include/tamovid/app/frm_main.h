@@ -10,6 +10,7 @@
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/messages.h"
+#include "tamovid/chartfile/chart_file.h"
 #include "tamovid/positions/birth_record.h"
 
 class QAction;
@@ -105,6 +106,7 @@ private:
     AprakashaResult reading_;
     BirthRecord record_;
     int recordZonePosition_ = 0;  // the zone list position the record was calculated with
+    ChartExactZone recordExactZone_;  // and its exact offset, when no row gives it
     bool calculated_ = false;
     QString strSaveFileName_;
     bool centred_ = false;
