@@ -5,8 +5,10 @@
 #include <QCompleter>
 #include <QEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStringListModel>
 
+#include <algorithm>
 #include <utility>
 
 #include "tamovid/app/user_interface.h"
@@ -90,7 +92,12 @@ void PlaceCompleter::Offer(const QString& text) {
         return;
     }
     completer_->setCompletionPrefix(query);
-    completer_->complete();
+    // As wide as the longest line, which a city field's width seldom is.
+    QAbstractItemView* popup = completer_->popup();
+    QRect under = field_->rect();
+    under.setWidth(std::max(under.width(),
+                            popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width()));
+    completer_->complete(under);
 }
 
 void PlaceCompleter::Choose(const QModelIndex& index) {

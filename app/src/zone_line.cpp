@@ -45,6 +45,10 @@ ZoneLine::ZoneLine(QWidget* panel, TextSource source) : QLabel(panel), source_(s
     Refresh();
 }
 
-void ZoneLine::Refresh() { setText(source_()); }
+void ZoneLine::Refresh() {
+    setText(source_());
+    // A long zone name with a note may run past the panel; the tip holds it whole.
+    setToolTip(text());
+}
 
 }  // namespace tamovid
