@@ -140,7 +140,13 @@ std::variant<AtlasError, Atlas> Atlas::FromBytes(std::string_view bytes) {
     }
     const std::uint32_t tablesSize = format::GetU32(bytes, 12);
     const std::uint32_t checksum = format::GetU32(bytes, 16);
-    if (tablesSize > format::kMaxTablesSize) return Damaged("its size is wrong");
+    // Deflate never shrinks data more than about 1032 to 1, so a larger claim is damage
+    // and is refused before memory is set aside for it.
+    constexpr std::uint64_t kMaxDeflateRatio = 1032;
+    const std::uint64_t packedSize = bytes.size() - format::kHeaderSize;
+    if (tablesSize > format::kMaxTablesSize || tablesSize > packedSize * kMaxDeflateRatio + 64) {
+        return Damaged("its size is wrong");
+    }
 
     // Not zero-filled first: zlib writes every byte that is read afterwards.
     const std::unique_ptr<char[]> buffer(new char[std::max<std::uint32_t>(tablesSize, 1)]);
