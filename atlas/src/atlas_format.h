@@ -9,10 +9,10 @@
 //     countries: n, then n x (code: 2 bytes, name, common name or "")
 //     states:    n, then n x (country index, name)
 //     zones:     n, then n x (name)
-//     places:    n, then n x (name, ascii name or "" when equal, latitude and
+//     places:    n, bytes of all names, then n x (name, ascii name or "" when equal, latitude and
 //                longitude in arc-minutes (zig-zag), population, country index,
 //                state index + 1 or 0, zone index)
-//     keys:      n, then n x (bytes shared with the previous key, the rest of the
+//     keys:      n, bytes of all keys, number of postings, then n x (bytes shared with the previous key, the rest of the
 //                key, posting count, postings: place index * 2 + 1 for an
 //                alternate name, + 0 for the name itself)
 //   Keys are the folded names, strictly increasing; a key's postings name each
@@ -27,7 +27,7 @@
 namespace tamovid::atlas::format {
 
 inline constexpr std::string_view kMagic = "TMVATLAS";
-inline constexpr std::uint32_t kVersion = 1;
+inline constexpr std::uint32_t kVersion = 2;
 inline constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 4;
 /// Tables larger than this are not an atlas of this program (today's are about 20 MB).
 inline constexpr std::uint32_t kMaxTablesSize = 64u * 1024 * 1024;

@@ -1,6 +1,8 @@
 #include <zlib.h>
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 #include <limits>
 
 #include "atlas_data.h"
@@ -58,9 +60,11 @@ bool ReadTables(std::string_view tables, AtlasData& d) {
     if (!in.ok()) return false;
     // Each place takes at least eight bytes, so a count the rest cannot hold is damage
     // and is refused before anything is reserved for it.
-    if (placeCount > tables.size() / 8) return false;
+    const auto nameBytes = in.Below(tables.size() + 1);
+    if (!in.ok() || placeCount > tables.size() / 8) return false;
     d.places.reserve(placeCount);
     d.population.reserve(placeCount);
+    d.text.reserve(nameBytes);
     for (std::uint64_t i = 0; i < placeCount && in.ok(); ++i) {
         PlaceRow row;
         row.name = Store(d.text, in.String());
@@ -81,7 +85,14 @@ bool ReadTables(std::string_view tables, AtlasData& d) {
     }
 
     const auto keyCount = in.Below(kMaxCount);
-    if (!in.ok() || keyCount > tables.size() / 3) return false;
+    // Keys are stored with their shared beginnings left out, so they may take more room
+    // loaded than in the file, but never more than their longest possible form.
+    const auto keyBytes = in.Below(std::uint64_t{keyCount} * 256 + 1);
+    const auto postingCount = in.Below(tables.size() + 1);
+    if (!in.ok() || keyCount > tables.size() / 3 || keyBytes > format::kMaxTablesSize) return false;
+    if (d.text.size() != nameBytes) return false;
+    d.keyText.reserve(keyBytes);
+    d.postings.reserve(postingCount);
     d.keyStart.reserve(keyCount + 1);
     d.postingStart.reserve(keyCount + 1);
     d.keyStart.push_back(0);
@@ -96,8 +107,8 @@ bool ReadTables(std::string_view tables, AtlasData& d) {
         const std::string_view key = std::string_view(d.keyText).substr(start);
         // Search relies on strictly increasing keys.
         if (key.empty() || (i > 0 && !(previous < key))) return false;
-        const auto postingCount = in.Below(placeCount + 1);
-        for (std::uint64_t p = 0; p < postingCount && in.ok(); ++p) {
+        const auto keyPostings = in.Below(placeCount + 1);
+        for (std::uint64_t p = 0; p < keyPostings && in.ok(); ++p) {
             d.postings.push_back(static_cast<std::uint32_t>(in.Below(placeCount * 2)));
         }
         if (d.keyText.size() > std::numeric_limits<std::uint32_t>::max()) return false;
@@ -105,7 +116,7 @@ bool ReadTables(std::string_view tables, AtlasData& d) {
         d.postingStart.push_back(static_cast<std::uint32_t>(d.postings.size()));
         previous.assign(key);
     }
-    return in.ok() && in.AtEnd();
+    return in.ok() && in.AtEnd() && d.keyText.size() == keyBytes && d.postings.size() == postingCount;
 }
 
 constexpr std::string_view kByHand =
@@ -129,15 +140,23 @@ std::variant<AtlasError, Atlas> Atlas::FromBytes(std::string_view bytes) {
     }
     const std::uint32_t tablesSize = format::GetU32(bytes, 12);
     const std::uint32_t checksum = format::GetU32(bytes, 16);
-    if (tablesSize > format::kMaxTablesSize) return Damaged("its size is wrong");
+    // Deflate never shrinks data more than about 1032 to 1, so a larger claim is damage
+    // and is refused before memory is set aside for it.
+    constexpr std::uint64_t kMaxDeflateRatio = 1032;
+    const std::uint64_t packedSize = bytes.size() - format::kHeaderSize;
+    if (tablesSize > format::kMaxTablesSize || tablesSize > packedSize * kMaxDeflateRatio + 64) {
+        return Damaged("its size is wrong");
+    }
 
-    std::string tables(tablesSize, '\0');
+    // Not zero-filled first: zlib writes every byte that is read afterwards.
+    const std::unique_ptr<char[]> buffer(new char[std::max<std::uint32_t>(tablesSize, 1)]);
     uLongf produced = tablesSize;
     const std::string_view packed = bytes.substr(format::kHeaderSize);
-    const int status = uncompress(reinterpret_cast<Bytef*>(tables.data()), &produced,
+    const int status = uncompress(reinterpret_cast<Bytef*>(buffer.get()), &produced,
                                   reinterpret_cast<const Bytef*>(packed.data()),
                                   static_cast<uLong>(packed.size()));
     if (status != Z_OK || produced != tablesSize) return Damaged("it is cut short or corrupted");
+    const std::string_view tables(buffer.get(), tablesSize);
     const auto crc = crc32(0L, reinterpret_cast<const Bytef*>(tables.data()), tablesSize);
     if (crc != checksum) return Damaged("its checksum does not match");
 
@@ -156,8 +175,10 @@ std::variant<AtlasError, Atlas> Atlas::Load(const std::filesystem::path& path) {
     }
     if (size > kMaxFileBytes) return Damaged("the file is far too big", shown);
     std::ifstream file(path, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    const auto length = static_cast<std::size_t>(size);
+    const std::unique_ptr<char[]> buffer(new char[std::max<std::size_t>(length, 1)]);
+    const std::string_view bytes(buffer.get(), length);
+    if (!file.read(buffer.get(), static_cast<std::streamsize>(length))) {
         return AtlasError{"The place atlas " + shown + " cannot be read." + std::string(kByHand)};
     }
     auto atlas = FromBytes(bytes);

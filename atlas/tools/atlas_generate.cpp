@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
 
         std::string places;
         std::size_t placeCount = 0;
+        std::size_t nameBytes = 0;
         std::ifstream in(argv[1]);
         if (!in) throw std::runtime_error(std::string("cannot read ") + argv[1]);
         std::string line;
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
 
             format::PutString(places, f[kName]);
             format::PutString(places, f[kAsciiName] == f[kName] ? std::string() : f[kAsciiName]);
+            nameBytes += f[kName].size() + (f[kAsciiName] == f[kName] ? 0 : f[kAsciiName].size());
             format::PutVarint(places, format::ZigZag(ArcMinutes(f[kLatitude])));
             format::PutVarint(places, format::ZigZag(ArcMinutes(f[kLongitude])));
             format::PutVarint(places, f[kPopulation].empty() ? 0 : std::stoull(f[kPopulation]));
@@ -147,23 +149,29 @@ int main(int argc, char** argv) {
         format::PutVarint(tables, zones.size());
         for (const std::string& z : zones) format::PutString(tables, z);
         format::PutVarint(tables, placeCount);
+        format::PutVarint(tables, nameBytes);
         tables += places;
-        format::PutVarint(tables, keys.size());
-        std::string previous;
+        // A place listed under a key by its own name is not listed again by an alternate.
+        std::size_t keyBytes = 0;
         std::size_t postingCount = 0;
+        for (auto& [key, postings] : keys) {
+            for (auto p = postings.begin(); p != postings.end();) {
+                p = (*p & 1) != 0 && postings.count(*p - 1) ? postings.erase(p) : std::next(p);
+            }
+            keyBytes += key.size();
+            postingCount += postings.size();
+        }
+        format::PutVarint(tables, keys.size());
+        format::PutVarint(tables, keyBytes);
+        format::PutVarint(tables, postingCount);
+        std::string previous;
         for (const auto& [key, postings] : keys) {
             std::size_t shared = 0;
             while (shared < previous.size() && shared < key.size() && previous[shared] == key[shared]) ++shared;
             format::PutVarint(tables, shared);
             format::PutString(tables, std::string_view(key).substr(shared));
-            // A place listed under a key by its own name is not listed again by an alternate.
-            std::vector<std::uint64_t> kept;
-            for (const std::uint64_t p : postings) {
-                if ((p & 1) == 0 || !postings.count(p - 1)) kept.push_back(p);
-            }
-            format::PutVarint(tables, kept.size());
-            for (const std::uint64_t p : kept) format::PutVarint(tables, p);
-            postingCount += kept.size();
+            format::PutVarint(tables, postings.size());
+            for (const std::uint64_t p : postings) format::PutVarint(tables, p);
             previous = key;
         }
 

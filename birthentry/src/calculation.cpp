@@ -65,6 +65,11 @@ std::variant<Refusal, Reading> Calculate(const BirthEntry& entry, const BirthRec
     reading.sun = planets.strPositions[kSunSlot];
     reading.ascendant = planets.strPositions[kAscendantSlot];
     reading.grahas = CalcAprakashaGrahas(reading.sun, reading.ascendant);
+    if (!entry.utcOffsetMinutes && entry.cboTimeZone >= 0 &&
+        entry.cboTimeZone < static_cast<int>(kTimeZoneCount)) {
+        reading.zoneRow = entry.cboTimeZone;
+    }
+    reading.tz = entry.tz;
     return reading;
 }
 

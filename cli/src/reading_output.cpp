@@ -6,6 +6,9 @@
 #include <string>
 
 #include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/birthentry/zone_choice.h"
+#include "tamovid/cli/place_fields.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid::cli {
 namespace {
@@ -47,6 +50,23 @@ void AppendJsonString(std::string& text, std::string_view value) {
     text += JsonText(nlohmann::ordered_json(value));
 }
 
+/// The birth's place and time members, from "city" to "ut".
+nlohmann::ordered_json PlaceAndTime(const Reading& reading) {
+    const BirthRecord& r = reading.record;
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    json["city"] = r.strCity;
+    json["state"] = r.strState;
+    json["country"] = r.strCountry;
+    json["lat"] = CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S');
+    json["lon"] = CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W');
+    json["tz"] = reading.tz.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(reading.tz);
+    json["zone_row"] = reading.zoneRow ? nlohmann::ordered_json(*reading.zoneRow) : nlohmann::ordered_json();
+    json["dst"] = r.blnDST;
+    json["utc_offset"] = UtcOffsetText(RecordOffsetMinutes(r));
+    json["ut"] = UniversalTimeText(r);
+    return json;
+}
+
 }  // namespace
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
@@ -62,6 +82,9 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     }
     text += "\"name\":";
     AppendJsonString(text, reading.record.strName);
+    const std::string placeAndTime = JsonText(PlaceAndTime(reading));
+    text += ',';
+    text.append(placeAndTime, 1, placeAndTime.size() - 2);  // the members without the braces
     text += ",\"sun\":";
     AppendJsonString(text, reading.sun);
     text += ",\"ascendant\":";
@@ -124,6 +147,7 @@ nlohmann::ordered_json ReadingJson(const Reading& reading, std::optional<std::si
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     if (row) json["row"] = *row;
     json["name"] = reading.record.strName;
+    json.update(PlaceAndTime(reading));
     json["sun"] = reading.sun;
     json["ascendant"] = reading.ascendant;
     json["points"] = std::move(points);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -21,6 +22,8 @@ struct Reading {
     std::string sun;        ///< compact text, "16 Sag 31"
     std::string ascendant;  ///< compact text, "17 Pis 31"
     AprakashaResult grahas;
+    std::optional<int> zoneRow;  ///< the zone-list row used; nothing when an exact offset was
+    std::string tz;              ///< the place's IANA zone, empty when the zone was typed
 };
 
 /// Validate, fill the record, compute the Ascendant, the Sun and the five points.

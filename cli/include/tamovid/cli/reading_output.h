@@ -11,7 +11,9 @@
 
 namespace tamovid::cli {
 
-/// {"row"?, "name", "sun", "ascendant", "points": [five objects in point order]}; each
+/// {"row"?, "name", "city", "state", "country", "lat", "lon", "tz" (or null), "zone_row"
+/// (or null when an exact offset was used), "dst", "utc_offset", "ut", "sun", "ascendant",
+/// "points": [five objects in point order]}; each
 /// point holds "name", "position", "lord", "house", "description", "interpretation".
 nlohmann::ordered_json ReadingJson(const Reading& reading,
                                    std::optional<std::size_t> row = std::nullopt);
