@@ -9,6 +9,7 @@
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/positions/utc_offset.h"
+#include "tamovid/cli/visible_text.h"
 
 namespace tamovid::cli {
 namespace {
@@ -170,8 +171,9 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
 }
 
 void WriteTextReading(std::ostream& out, const Reading& reading) {
-    out << "Name:      " << reading.record.strName << '\n'
-        << "Place:     " << Place(reading.record) << '\n'
+    // Names and places are the user's bytes; the rest is the program's own text.
+    out << "Name:      " << VisibleText(reading.record.strName) << '\n'
+        << "Place:     " << VisibleText(Place(reading.record)) << '\n'
         << "Sun:       " << reading.sun << '\n'
         << "Ascendant: " << reading.ascendant << '\n';
     for (const AprakashaPoint point : kPoints) {

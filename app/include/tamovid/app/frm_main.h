@@ -101,6 +101,9 @@ private:
     /// The place search under the city field and the zone line (frm_main_places.cpp).
     void InstallPlaceSearch();
     void TakePlace(const atlas::Place& place);
+    /// Validates and computes the form; `base` and its zone's list position give what a
+    /// list with nothing chosen keeps.
+    void CalculateFrom(const BirthRecord& base, int baseZonePosition);
 
     UserInterface& ui_;
     AprakashaResult reading_;
