@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/chartfile/chart_file.h"
 #include "tamovid/positions/birth_record.h"
 
 namespace tamovid {
