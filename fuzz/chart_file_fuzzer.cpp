@@ -11,6 +11,7 @@
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/codepage.h"
 #include "tamovid/chartfile/text_shift.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace {
 
@@ -46,6 +47,8 @@ void CheckDecoded(const tamovid::ChartFileContents& c) {
     RequireDigitField(c.lonMin);
     RequireDigitField(c.latDeg);
     RequireDigitField(c.latMin);
+    RequireWithin(c.utcOffsetMinutes, -tamovid::kMaxUtcOffsetMinutes, tamovid::kMaxUtcOffsetMinutes);
+    Require(!c.tz || (!c.tz->empty() && c.tz->find("..") == std::string::npos));
     for (const auto* text : {&c.name, &c.city, &c.state, &c.country}) {
         // Restored text is always valid UTF-8 of characters a chart can store.
         Require(!*text || tamovid::Utf8ToWindows1252(**text).has_value());

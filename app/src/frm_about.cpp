@@ -71,6 +71,11 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     lblCobrand->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
     connect(lblCobrand, &LinkLabel::clicked, this, [&ui] { ui.openUrl(WebAddress(WebPage::kFullBrand)); });
 
+    // The place atlas's licence asks for this credit wherever its data is used.
+    QLabel* credits = Paragraph(QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0."), this);
+    credits->setObjectName(QStringLiteral("lblCredits"));
+    credits->setFont(UiFont(7.5));
+
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
@@ -88,6 +93,7 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     layout->addWidget(offer);
     layout->addWidget(lblCobrand);
     layout->addStretch(1);
+    layout->addWidget(credits);
     layout->addLayout(buttons);
 }
 

@@ -220,6 +220,7 @@ FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(
     SetTabOrder();
     InstallFieldFilters();
     Form_Load();
+    InstallPlaceSearch();
 
     connect(cmdCalculate_, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
     connect(mnuCalculate_, &QAction::triggered, this, &FrmMain::mnuCalculate_Click);

@@ -13,6 +13,7 @@
 #include <string>
 #include <variant>
 
+#include "tamovid/app/atlas_zone.h"
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/app/frm_main.h"
@@ -92,6 +93,9 @@ BirthEntry FrmMain::ReadEntry() const {
     entry.txtCity = txtCity_->text().toStdString();
     entry.txtState = txtState_->text().toStdString();
     entry.txtCountry = txtCountry_->text().toStdString();
+    if (atlasZone_ != nullptr) {
+        atlasZone_->AddTo(entry);
+    }
     return entry;
 }
 
@@ -114,7 +118,13 @@ void FrmMain::Tell(const Refusal& refusal) {
     }
 }
 
-void FrmMain::cmdCalculate_Click() { CalculateFrom(record_, recordZonePosition_); }
+void FrmMain::cmdCalculate_Click() {
+    if (!atlasZone_->SettleClockTime(ui_)) {
+        cboHour_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    CalculateFrom(record_, recordZonePosition_);
+}
 
 void FrmMain::CalculateFrom(const BirthRecord& base, int baseZonePosition) {
     const BirthEntry entry = ReadEntry();
@@ -127,6 +137,7 @@ void FrmMain::CalculateFrom(const BirthRecord& base, int baseZonePosition) {
     record_ = reading.record;
     // A zone list with nothing chosen takes the base's zone, and its place in the list.
     recordZonePosition_ = entry.cboTimeZone >= 0 ? entry.cboTimeZone : baseZonePosition;
+    recordExactZone_ = {entry.utcOffsetMinutes, entry.tz};
     calculated_ = true;
     lblEngine_->setText(EngineCaption(reading.engine));
     ShowReading(reading.sun, reading.ascendant, std::move(reading.grahas));
@@ -155,7 +166,7 @@ void FrmMain::cmdSave_Click() {
         return;
     }
     // Refused before the dialog, so nobody picks a file name for a chart that cannot be saved.
-    const ChartEncodeResult encoded = EncodeChartFile(record_, recordZonePosition_);
+    const ChartEncodeResult encoded = EncodeChartFile(record_, recordZonePosition_, recordExactZone_);
     if (encoded.error) {
         ui_.message(QString::fromStdString(DescribeChartEncodeError(*encoded.error)) + u' ' +
                         tr("The chart was not saved."),
@@ -167,7 +178,7 @@ void FrmMain::cmdSave_Click() {
         return;
     }
     strSaveFileName_ = name;
-    const ChartSaveResult saved = SaveChart(LocalPath(name), record_, recordZonePosition_);
+    const ChartSaveResult saved = SaveChart(LocalPath(name), record_, recordZonePosition_, recordExactZone_);
     if (saved.status != ChartSaveResult::Status::kSaved) {
         ui_.message(QString::fromStdString(saved.message), QMessageBox::Warning);
     } else if (!saved.message.empty()) {
@@ -212,6 +223,7 @@ void FrmMain::ShowEntry(const BirthEntry& entry) {
     SetFieldText(txtCity_, entry.txtCity);
     SetFieldText(txtState_, entry.txtState);
     SetFieldText(txtCountry_, entry.txtCountry);
+    atlasZone_->Restore(entry);
 }
 
 }  // namespace tamovid

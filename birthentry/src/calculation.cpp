@@ -9,6 +9,7 @@
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/precise/precise_positions.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid {
 namespace {
@@ -28,7 +29,15 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
     SetIfReadable(record.intYear, ParseWholeNumber(YearListText(entry.cboYear)));
     SetIfReadable(record.intHour, ParseWholeNumber(HourListText(entry.cboHour)));
     SetIfReadable(record.intMinute, ParseWholeNumber(MinuteListText(entry.cboMinute)));
-    if (entry.cboTimeZone >= 0 && entry.cboTimeZone < static_cast<int>(kTimeZoneCount)) {
+    if (entry.utcOffsetMinutes && std::abs(*entry.utcOffsetMinutes) <= kMaxUtcOffsetMinutes) {
+        // The correction is what is added to the clock to get UT; the engines take the
+        // box's hour off again, so it is added here to keep the offset exact.
+        const int correction = -*entry.utcOffsetMinutes + (entry.chkDST ? 60 : 0);
+        record.vntZoneHour = static_cast<std::int16_t>(correction / 60);
+        record.vntZoneMinute = static_cast<std::int16_t>(correction % 60);
+        record.intZoneHour = static_cast<std::int16_t>(std::abs(record.vntZoneHour));
+        record.intZoneMinute = static_cast<std::int16_t>(std::abs(record.vntZoneMinute));
+    } else if (entry.cboTimeZone >= 0 && entry.cboTimeZone < static_cast<int>(kTimeZoneCount)) {
         const auto row = static_cast<std::size_t>(entry.cboTimeZone);
         record.intZoneHour = static_cast<std::int16_t>(std::abs(intTZHours[row]));
         record.intZoneMinute = static_cast<std::int16_t>(std::abs(intTZMinutes[row]));
@@ -69,6 +78,11 @@ std::variant<Refusal, Reading> Calculate(const BirthEntry& entry, const BirthRec
         reading.ascendantLongitude = ascendant.ascendant;
     }
     reading.grahas = CalcAprakashaGrahas(reading.sun, reading.ascendant);
+    if (!entry.utcOffsetMinutes && entry.cboTimeZone >= 0 &&
+        entry.cboTimeZone < static_cast<int>(kTimeZoneCount)) {
+        reading.zoneRow = entry.cboTimeZone;
+    }
+    reading.tz = entry.tz;
     return reading;
 }
 

@@ -52,8 +52,8 @@ std::variant<OpenRefusal, BirthEntry> OpenChart(const std::filesystem::path& pat
 }
 
 ChartSaveResult SaveChart(const std::filesystem::path& path, const BirthRecord& record,
-                          int timeZonePosition) {
-    const ChartEncodeResult encoded = EncodeChartFile(record, timeZonePosition);
+                          int timeZonePosition, const ChartExactZone& exact) {
+    const ChartEncodeResult encoded = EncodeChartFile(record, timeZonePosition, exact);
     if (encoded.error) {
         return {ChartSaveResult::Status::kCannotStore, DescribeChartEncodeError(*encoded.error)};
     }

@@ -60,6 +60,9 @@ BirthEntry RestoreEntry(const ChartFileContents& contents) {
     SetText(contents.city, entry.txtCity);
     SetText(contents.state, entry.txtState);
     SetText(contents.country, entry.txtCountry);
+    // The exact zone belongs to the chart opened, never to the form it replaces.
+    entry.utcOffsetMinutes = contents.utcOffsetMinutes;
+    entry.tz = contents.tz.value_or("");
     return entry;
 }
 

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <vector>
 
 #include "chart_values.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/chartfile/codepage.h"
 #include "tamovid/chartfile/text_shift.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid {
 namespace {
@@ -89,6 +92,39 @@ std::array<LineText, kChartFileLineCount> LineTexts(const BirthRecord& r, int ti
     }};
 }
 
+constexpr std::string_view kUtcOffsetKey = "utc_offset=";
+constexpr std::string_view kZoneKey = "tz=";
+// IANA names are short ASCII words: "America/Argentina/Buenos_Aires" is among the longest.
+constexpr std::size_t kMaxZoneNameLength = 64;
+
+bool IsZoneName(std::string_view name) {
+    if (name.empty() || name.size() > kMaxZoneNameLength) return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '/' || c == '_' || c == '-' || c == '+';
+    });
+}
+
+/// The extra lines of an exact zone, before the shift.
+std::vector<std::string> ExactZoneLines(const ChartExactZone& exact) {
+    std::vector<std::string> lines;
+    if (!exact.utcOffsetMinutes || std::abs(*exact.utcOffsetMinutes) > kMaxUtcOffsetMinutes) {
+        return lines;
+    }
+    lines.push_back(std::string(kUtcOffsetKey) + UtcOffsetText(*exact.utcOffsetMinutes));
+    if (IsZoneName(exact.tz)) lines.push_back(std::string(kZoneKey) + exact.tz);
+    return lines;
+}
+
+void RestoreExtraLine(std::string_view v, ChartFileContents& out) {
+    if (v.substr(0, kUtcOffsetKey.size()) == kUtcOffsetKey) {
+        out.utcOffsetMinutes = ParseUtcOffset(v.substr(kUtcOffsetKey.size()));
+    } else if (v.substr(0, kZoneKey.size()) == kZoneKey) {
+        const std::string_view name = v.substr(kZoneKey.size());
+        if (IsZoneName(name)) out.tz = std::string(name);
+    }
+}
+
 // ---- Decoding ----
 
 /// Splits off the first line; CR LF, LF and CR each end a line.
@@ -161,8 +197,10 @@ std::string DescribeChartEncodeError(const ChartEncodeError& error) {
     return "The " + field + " cannot be stored in a chart file.";
 }
 
-ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition) {
+ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
+                                  const ChartExactZone& exact) {
     const auto lines = LineTexts(record, timeZonePosition);
+    const std::vector<std::string> extra = ExactZoneLines(exact);
     std::size_t longest = 0;
     std::size_t total = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -183,6 +221,10 @@ ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePositio
         bytes += ScrambleText(line.bytes);
         bytes += kLineEnd;
     }
+    for (const std::string& line : extra) {
+        bytes += ScrambleText(line);
+        bytes += kLineEnd;
+    }
     return {std::move(bytes), std::nullopt};
 }
 
@@ -192,7 +234,7 @@ ChartFileContents DecodeChartFile(std::string_view bytes) {
         return out;
     }
     std::string_view rest = bytes;
-    for (std::size_t i = 0; i < kChartFileLineCount && !rest.empty(); ++i) {
+    for (std::size_t i = 0; !rest.empty(); ++i) {
         const std::string_view line = TakeLine(rest);
         const auto which = static_cast<ChartLine>(i);
         // The writer only makes bytes of 85 and up; a lower one means the line was made
@@ -201,10 +243,13 @@ ChartFileContents DecodeChartFile(std::string_view bytes) {
         const auto low = std::count_if(line.begin(), line.end(), [](char ch) {
             return static_cast<unsigned char>(ch) < kLowestShiftedByte;
         });
-        const bool usable = low == 0 || (IsTextLine(which) &&
+        const bool usable = low == 0 || (i < kChartFileLineCount && IsTextLine(which) &&
                                          static_cast<std::size_t>(low) < line.size());
-        if (usable) {
+        if (!usable) continue;
+        if (i < kChartFileLineCount) {
             RestoreLine(which, UnscrambleText(line), out);
+        } else {
+            RestoreExtraLine(UnscrambleText(line), out);
         }
     }
     return out;

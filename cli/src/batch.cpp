@@ -7,6 +7,7 @@
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/csv.h"
 #include "tamovid/cli/exit_codes.h"
+#include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
 
 namespace tamovid::cli {
@@ -52,8 +53,15 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
         wasSeen = true;
         columns.push_back(*field);
     }
+    auto has = [&](ChartField field) { return seen[static_cast<std::size_t>(field)]; };
+    const bool place = has(ChartField::kPlace);
+    const bool zone = place || has(ChartField::kTz) || has(ChartField::kUtcOffset);
     for (std::size_t i = 0; i < kChartFieldCount; ++i) {
-        if (!seen[i] && IsRequiredField(static_cast<ChartField>(i))) {
+        const auto field = static_cast<ChartField>(i);
+        // A place gives the coordinates and the zone; a tz or utc_offset column the zone.
+        const bool elsewhere = (field == ChartField::kZone && zone) ||
+                               ((field == ChartField::kLat || field == ChartField::kLon) && place);
+        if (!seen[i] && IsRequiredField(field) && !elsewhere) {
             return "the CSV header lacks the column \"" + std::string(kChartFieldNames[i]) + "\"";
         }
     }
@@ -62,8 +70,9 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
 
 /// Appends the JSON answer for one data row to `text`; false when the row failed.
 bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
-               const std::vector<std::string>& fields, Engine engine, ReadingJsonWriter& writer,
-               std::string& text) {
+               const std::vector<std::string>& fields, Engine engine,
+               ReadingJsonWriter& writer,
+               AtlasSource& atlas, std::string& text) {
     auto fail = [&](std::string_view message) {
         text += JsonText(RowErrorJson(row, message));
         return false;
@@ -79,6 +88,10 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
     std::variant<FieldError, BirthEntry> entry = EntryFromFieldTexts(texts);
     if (const auto* error = std::get_if<FieldError>(&entry)) {
         return fail(DescribeFieldError(*error, ""));
+    }
+    if (const auto refusal = ApplyPlaceAndZone(texts, std::get<BirthEntry>(entry), atlas,
+                                               " Give the offset to use in a utc_offset column.")) {
+        return fail(*refusal);
     }
     const std::variant<Refusal, Reading> result = Calculate(std::get<BirthEntry>(entry), {}, engine);
     if (const auto* refusal = std::get_if<Refusal>(&result)) return fail(refusal->message);
@@ -133,6 +146,7 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
 
     std::vector<std::string> fields;
     ReadingJsonWriter writer;
+    AtlasSource atlas;
     std::string answer;
     for (;;) {
         const LineReader::Status status = reader.Next(line);
@@ -151,7 +165,7 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
         } else if (std::optional<std::string> error = SplitCsvLine(line, fields)) {
             answer = JsonText(RowErrorJson(row, *error));
         } else {
-            answered = AnswerRow(row, columns, fields, engine, writer, answer);
+            answered = AnswerRow(row, columns, fields, engine, writer, atlas, answer);
         }
         if (!answered) ++result.failedRows;
         answer += '\n';

@@ -1,7 +1,10 @@
 #include "tamovid/cli/chart_fields.h"
 
+#include <algorithm>
+
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid::cli {
 namespace {
@@ -86,7 +89,9 @@ bool IsRequiredField(ChartField field) {
 
 std::string DescribeFieldError(const FieldError& error, std::string_view prefix) {
     std::string text(prefix);
-    text += ChartFieldName(error.field);
+    std::string name(ChartFieldName(error.field));
+    if (!prefix.empty()) std::replace(name.begin(), name.end(), '_', '-');
+    text += name;
     text += ": ";
     text += error.message;
     return text;
@@ -168,19 +173,25 @@ std::optional<std::string> ApplyLongitude(std::string_view text, BirthEntry& ent
     return std::nullopt;
 }
 
+std::optional<std::string> CheckUtcOffset(std::string_view text, BirthEntry&) {
+    if (text.empty() || ParseUtcOffset(text)) return std::nullopt;  // an empty cell: not given
+    return Expected("a sign, two-digit hours and minutes (like +05:45 or -04:30)", text);
+}
+
 std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& texts) {
     using Parser = std::optional<std::string> (*)(std::string_view, BirthEntry&);
     struct Step {
         ChartField field;
         Parser parse;
     };
-    static constexpr std::array<Step, 6> kParsed = {{
+    static constexpr std::array<Step, 7> kParsed = {{
         {ChartField::kDate, ApplyDate},
         {ChartField::kTime, ApplyTime},
         {ChartField::kZone, ApplyZone},
         {ChartField::kDst, ApplyDst},
         {ChartField::kLat, ApplyLatitude},
         {ChartField::kLon, ApplyLongitude},
+        {ChartField::kUtcOffset, CheckUtcOffset},
     }};
     static constexpr std::array<std::pair<ChartField, std::string BirthEntry::*>, 4> kTexts = {{
         {ChartField::kName, &BirthEntry::txtName},
@@ -189,11 +200,24 @@ std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& 
         {ChartField::kCountry, &BirthEntry::txtCountry},
     }};
 
+    auto given = [&](ChartField field) {
+        const auto& text = texts[static_cast<std::size_t>(field)];
+        return text && !text->empty();
+    };
+    const bool place = given(ChartField::kPlace);
+    const bool zone = place || given(ChartField::kTz) || given(ChartField::kUtcOffset);
+    auto suppliedElsewhere = [&](ChartField field) {
+        return (field == ChartField::kZone && zone) ||
+               ((field == ChartField::kLat || field == ChartField::kLon) && place);
+    };
+
     BirthEntry entry;
     for (const Step& step : kParsed) {
         const std::optional<std::string_view>& text = texts[static_cast<std::size_t>(step.field)];
-        if (!text) {
-            if (IsRequiredField(step.field)) return FieldError{step.field, "required, but not given"};
+        if (!text || (text->empty() && suppliedElsewhere(step.field))) {
+            if (IsRequiredField(step.field) && !suppliedElsewhere(step.field)) {
+                return FieldError{step.field, "required, but not given"};
+            }
             continue;
         }
         if (std::optional<std::string> error = step.parse(*text, entry)) {

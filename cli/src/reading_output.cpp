@@ -7,6 +7,9 @@
 #include <string>
 
 #include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/birthentry/zone_choice.h"
+#include "tamovid/cli/place_fields.h"
+#include "tamovid/positions/utc_offset.h"
 #include "tamovid/cli/visible_text.h"
 
 namespace tamovid::cli {
@@ -68,6 +71,23 @@ std::string LongitudeMembers(const Reading& reading) {
     return text;
 }
 
+/// The birth's place and time members, from "city" to "ut".
+nlohmann::ordered_json PlaceAndTime(const Reading& reading) {
+    const BirthRecord& r = reading.record;
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    json["city"] = r.strCity;
+    json["state"] = r.strState;
+    json["country"] = r.strCountry;
+    json["lat"] = CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S');
+    json["lon"] = CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W');
+    json["tz"] = reading.tz.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(reading.tz);
+    json["zone_row"] = reading.zoneRow ? nlohmann::ordered_json(*reading.zoneRow) : nlohmann::ordered_json();
+    json["dst"] = r.blnDST;
+    json["utc_offset"] = UtcOffsetText(RecordOffsetMinutes(r));
+    json["ut"] = UniversalTimeText(r);
+    return json;
+}
+
 }  // namespace
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
@@ -83,6 +103,9 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     }
     text += "\"name\":";
     AppendJsonString(text, reading.record.strName);
+    const std::string placeAndTime = JsonText(PlaceAndTime(reading));
+    text += ',';
+    text.append(placeAndTime, 1, placeAndTime.size() - 2);  // the members without the braces
     text += ",\"sun\":";
     AppendJsonString(text, reading.sun);
     text += ",\"ascendant\":";
@@ -146,6 +169,7 @@ nlohmann::ordered_json ReadingJson(const Reading& reading, std::optional<std::si
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     if (row) json["row"] = *row;
     json["name"] = reading.record.strName;
+    json.update(PlaceAndTime(reading));
     json["sun"] = reading.sun;
     json["ascendant"] = reading.ascendant;
     json["sun_longitude"] = SixDecimals(reading.sunLongitude);

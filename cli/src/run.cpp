@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/exit_codes.h"
+#include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
 #include "tamovid/cli/visible_text.h"
 
@@ -24,7 +26,11 @@ constexpr std::string_view kProgram = "tamovid-cli";
 constexpr std::string_view kUsageLine =
     "Usage: tamovid-cli --date YYYY-MM-DD --time HH:MM --zone N --lat DDdMM --lon DDDdMM "
     "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT] [--precise]\n"
-    "   or: tamovid-cli --open FILE.vug | --batch FILE.csv [--precise]   (see --help)";
+    "   or: tamovid-cli --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\" "
+    "[--tz AREA/LOCATION] [--utc-offset +HH:MM] ...\n"
+    "   or: tamovid-cli --open FILE.vug | --batch FILE.csv [--precise]\n"
+    "   or: tamovid-cli --places QUERY [--limit N]   (see --help)";
+constexpr std::size_t kDefaultPlaceLimit = 10;
 
 constexpr std::string_view kFooter = R"(A chart comes from the options, from a chart file (--open) or, one per
 row, from a CSV file (--batch). The same checks as the window apply: a
@@ -36,9 +42,20 @@ refused with the window's message, as is an impossible date such as
 minutes (77E13, 118W15); --zone is the row 0..70 of the window's time-zone
 list; --time is the local clock time, hours 0..24.
 
+--place looks the birth place up in the atlas and fills the city, state,
+country, coordinates and the offset from Universal Time that the place's
+time zone had at that date and time; --tz takes the offset from an IANA
+zone instead, and --utc-offset gives it exactly (local time minus UT, the
+daylight hour included). --lat, --lon, --zone, --dst, --city, --state and
+--country given as well win over the atlas. A place that matches nothing, or
+a clock time that did not exist or happened twice there, is refused.
+--places lists the matches of a query as JSON Lines (--limit, default 10).
+
 --batch reads a CSV file (or standard input for "-") whose header names its
-columns: name,date,time,zone,dst,lat,lon,city,state,country in any order
-(dst is 0 or 1; name, dst, city, state and country may be left out). It
+columns: name,date,time,zone,dst,lat,lon,city,state,country,place,tz,
+utc_offset in any order (dst is 0 or 1; name, dst, city, state, country,
+place, tz and utc_offset may be left out; with place, zone, lat and lon may
+be left out too, so name,date,time,place is enough). It
 writes one JSON object per data row, in input order, each with "row"; a row
 that cannot be read or is refused gives {"row": n, "error": "..."} and the
 batch goes on.
@@ -60,6 +77,8 @@ struct Options {
     std::optional<std::string> open;
     std::optional<std::string> save;
     std::optional<std::string> batch;
+    std::optional<std::string> places;
+    std::size_t limit = kDefaultPlaceLimit;
     bool json = false;
     bool precise = false;
 };
@@ -84,16 +103,42 @@ std::optional<std::string>& Field(Options& options, ChartField field) {
     return options.fields[static_cast<std::size_t>(field)];
 }
 
-/// The chart's form from the options, or the usage error.
-std::variant<std::string, BirthEntry> EntryFromOptions(const Options& options) {
+/// The chart's texts as given on the command line.
+ChartFieldTexts TextsFromOptions(const Options& options) {
     ChartFieldTexts texts;
     for (std::size_t i = 0; i < kChartFieldCount; ++i) {
         if (options.fields[i]) texts[i] = *options.fields[i];
     }
-    texts[static_cast<std::size_t>(ChartField::kDst)] = options.dst ? "1" : "0";
-    std::variant<FieldError, BirthEntry> entry = EntryFromFieldTexts(texts);
-    if (const auto* error = std::get_if<FieldError>(&entry)) return DescribeFieldError(*error, "--");
-    return std::get<BirthEntry>(std::move(entry));
+    // Only a --dst given counts as given, so that the place's zone decides otherwise.
+    if (options.dst) texts[static_cast<std::size_t>(ChartField::kDst)] = "1";
+    return texts;
+}
+
+int ListPlaces(const Options& options, const Streams& io) {
+    AtlasSource source;
+    const auto atlas = source.Get();
+    if (const auto* error = std::get_if<std::string>(&atlas)) return io.Fail(kExitRefused, *error);
+    const std::vector<atlas::Place> found =
+        std::get<const atlas::Atlas*>(atlas)->Search(*options.places, options.limit);
+    if (found.empty()) return io.Fail(kExitRefused, NoPlaceMessage(*options.places));
+    for (const atlas::Place& place : found) {
+        nlohmann::ordered_json json = nlohmann::ordered_json::object();
+        json["name"] = place.name;
+        json["state"] = place.state;
+        json["country"] = place.country;
+        json["lat"] = CoordinateText(std::abs(place.latitudeMinutes) / 60,
+                                     std::abs(place.latitudeMinutes) % 60,
+                                     place.latitudeMinutes >= 0, 'N', 'S');
+        json["lon"] = CoordinateText(std::abs(place.longitudeMinutes) / 60,
+                                     std::abs(place.longitudeMinutes) % 60,
+                                     place.longitudeMinutes >= 0, 'E', 'W');
+        json["tz"] = place.zone;
+        json["population"] = place.population;
+        WriteJsonLine(io.out, json);
+    }
+    io.out.flush();
+    if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
+    return kExitOk;
 }
 
 Engine ChosenEngine(const Options& options) {
@@ -136,11 +181,17 @@ int RunOneChart(const Options& options, const Streams& io) {
         entry = std::get<BirthEntry>(std::move(opened));
         base = OpenedChartBase();
     } else {
-        std::variant<std::string, BirthEntry> fromOptions = EntryFromOptions(options);
-        if (const auto* error = std::get_if<std::string>(&fromOptions)) {
-            return io.Fail(kExitUsage, *error);
+        const ChartFieldTexts texts = TextsFromOptions(options);
+        std::variant<FieldError, BirthEntry> fromOptions = EntryFromFieldTexts(texts);
+        if (const auto* error = std::get_if<FieldError>(&fromOptions)) {
+            return io.Fail(kExitUsage, DescribeFieldError(*error, "--"));
         }
         entry = std::get<BirthEntry>(std::move(fromOptions));
+        AtlasSource atlas;
+        if (const auto refusal = ApplyPlaceAndZone(texts, entry, atlas,
+                                                   " Give the offset to use with --utc-offset.")) {
+            return io.Fail(kExitRefused, *refusal);
+        }
     }
 
     const std::variant<Refusal, Reading> result = Calculate(entry, base.record, ChosenEngine(options));
@@ -151,7 +202,8 @@ int RunOneChart(const Options& options, const Streams& io) {
 
     if (options.save) {
         const int zone = entry.cboTimeZone >= 0 ? entry.cboTimeZone : base.timeZonePosition;
-        const ChartSaveResult saved = SaveChart(*options.save, reading.record, zone);
+        const ChartSaveResult saved = SaveChart(*options.save, reading.record, zone,
+                                                 ChartExactZone{entry.utcOffsetMinutes, entry.tz});
         switch (saved.status) {
             case ChartSaveResult::Status::kCannotStore: return io.Fail(kExitRefused, saved.message);
             case ChartSaveResult::Status::kNotWritten: return io.Fail(kExitIoError, saved.message);
@@ -190,7 +242,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const char* type;
         const char* help;
     };
-    static constexpr std::array<ChartOption, 9> kChartOptions = {{
+    static constexpr std::array<ChartOption, 12> kChartOptions = {{
         {ChartField::kDate, "--date", "YYYY-MM-DD", "Birth date, 1901-01-01 to 2050-12-31"},
         {ChartField::kTime, "--time", "HH:MM", "Local clock time of birth, 0:00 to 24:59"},
         {ChartField::kZone, "--zone", "N", "Time-zone row 0..70, as in the window's list"},
@@ -201,6 +253,11 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         {ChartField::kState, "--state", "TEXT", "State of birth (required by the window's checks)"},
         {ChartField::kCountry, "--country", "TEXT",
          "Country of birth (required by the window's checks)"},
+        {ChartField::kPlace, "--place", "\"CITY[, STATE][, COUNTRY]\"",
+         "Birth place from the atlas: city, state, country, coordinates and zone"},
+        {ChartField::kTz, "--tz", "AREA/LOCATION", "Offset from this IANA time zone (Asia/Kolkata)"},
+        {ChartField::kUtcOffset, "--utc-offset", "+HH:MM",
+         "Exact offset from UT, local time minus UT (+05:45, -04:30)"},
     }};
     std::vector<CLI::Option*> chartOptions;
     for (const ChartOption& o : kChartOptions) {
@@ -222,6 +279,14 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     app.add_flag("--json", options.json, "Write the reading as one JSON object");
     app.add_flag("--precise", options.precise,
                  "Compute the Sun and the Ascendant with the precise engine");
+    CLI::Option* places =
+        app.add_option("--places", options.places,
+                       "List the atlas's places matching a query as JSON Lines")
+            ->type_name("QUERY");
+    app.add_option("--limit", options.limit, "How many places --places lists (default 10)")
+        ->type_name("N")
+        ->check(CLI::Range(std::size_t{1}, std::size_t{10000}))
+        ->needs(places);
 
     for (CLI::Option* option : chartOptions) {
         option->excludes(open);
@@ -229,6 +294,10 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     batch->excludes(open);
     batch->excludes(save);
+    for (CLI::Option* option : chartOptions) option->excludes(places);
+    places->excludes(open);
+    places->excludes(batch);
+    places->excludes(save);
 
     try {
         app.parse(argc, argv);
@@ -240,6 +309,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
 
     if (options.batch) return RunBatchFile(*options.batch, ChosenEngine(options), io);
+    if (options.places) return ListPlaces(options, io);
     return RunOneChart(options, io);
 }
 

@@ -57,5 +57,16 @@ TEST(RestoreEntry, MissingOrOutOfListLinesLeaveTheirControlsEmpty) {
     EXPECT_EQ(RestoreEntry(chart), expected);
 }
 
+TEST(RestoreEntry, ExactZoneComesFromTheFile) {
+    ChartFileContents chart;
+    chart.name = "Ravi";
+    EXPECT_EQ(RestoreEntry(chart).utcOffsetMinutes, std::nullopt);
+    chart.utcOffsetMinutes = -270;
+    chart.tz = "America/Caracas";
+    const BirthEntry e = RestoreEntry(chart);
+    EXPECT_EQ(e.utcOffsetMinutes, -270);
+    EXPECT_EQ(e.tz, "America/Caracas");
+}
+
 }  // namespace
 }  // namespace tamovid

@@ -44,7 +44,7 @@ BirthRecord SampleRecord() {
 
 ChartFileContents SampleContents() {
     return {"Jawahar Lal", 8, 15, 1947, 0, 0, kIndianTimePosition, "77", "13", "28", "39",
-            true, false, false, "New Delhi", "Delhi", "India"};
+            true, false, false, "New Delhi", "Delhi", "India", std::nullopt, std::nullopt};
 }
 
 /// What reading back a written record must give.
@@ -58,7 +58,7 @@ ChartFileContents ContentsOf(const BirthRecord& r, int zone) {
             std::to_string(r.intLonDeg), std::to_string(r.intLonMin),
             std::to_string(r.intLatDeg), std::to_string(r.intLatMin),
             r.blnEast, r.blnSouth, r.blnDST,
-            trimmed(r.strCity), trimmed(r.strState), trimmed(r.strCountry)};
+            trimmed(r.strCity), trimmed(r.strState), trimmed(r.strCountry), std::nullopt, std::nullopt};
 }
 
 std::string ReadTestData(const std::string& name) {
@@ -485,6 +485,39 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"MonthWithNul", L::Month, std::string("\x8C\0", 2), kAbsent},
         LineCase{"CityTypedInPlainText", L::City, "Pune", kAbsent}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tamovid
+
+namespace tamovid {
+namespace {
+
+TEST(ChartFileExactZone, ExtraLinesFollowTheSeventeenAndReadBack) {
+    const BirthRecord record = SampleRecord();
+    const std::string plain = EncodeChartFile(record, kIndianTimePosition).bytes;
+    const std::string exact =
+        EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}).bytes;
+    // The first seventeen lines are the plain chart's, so a reader of 17 lines sees the row.
+    ASSERT_EQ(exact.substr(0, plain.size()), plain);
+    EXPECT_EQ(exact.substr(plain.size()),
+              ScrambleText("utc_offset=+05:45") + "\r\n" + ScrambleText("tz=Asia/Kathmandu") + "\r\n");
+
+    ChartFileContents expected = SampleContents();
+    expected.utcOffsetMinutes = 345;
+    expected.tz = "Asia/Kathmandu";
+    EXPECT_EQ(DecodeChartFile(exact), expected);
+    EXPECT_EQ(DecodeChartFile(plain), SampleContents());
+}
+
+TEST(ChartFileExactZone, UnknownOrBadExtraLinesAreIgnored) {
+    const std::string plain = EncodeChartFile(SampleRecord(), kIndianTimePosition).bytes;
+    const std::string extra = ScrambleText("colour=blue") + "\r\n" + ScrambleText("utc_offset=+5:45") +
+                              "\r\n" + ScrambleText("tz=../../etc/passwd") + "\r\n" +
+                              ScrambleText("utc_offset=-04:30") + "\r\n";
+    ChartFileContents expected = SampleContents();
+    expected.utcOffsetMinutes = -270;
+    EXPECT_EQ(DecodeChartFile(plain + extra), expected);
+}
 
 }  // namespace
 }  // namespace tamovid

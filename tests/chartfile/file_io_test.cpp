@@ -363,7 +363,7 @@ TEST(ChartFileFiles, SavedChartOpensAsTheSameChart) {
     const auto read = ReadChartFile(path);
     ASSERT_TRUE(read.bytes) << read.error;
     const ChartFileContents expected{"Ravi", 2, 29, 1904, 24, 5, 34, "73", "51", "18", "31",
-                                     true, false, true, "Pune", "Maharashtra", "India"};
+                                     true, false, true, "Pune", "Maharashtra", "India", std::nullopt, std::nullopt};
     EXPECT_EQ(DecodeChartFile(*read.bytes), expected);
 }
 

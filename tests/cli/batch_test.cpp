@@ -53,10 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"EmptyInput", "", "the CSV input is empty; it needs a header row"},
         HeaderCase{"UnknownColumn", "name,date,time,zone,lat,lon,latitude\n",
                    "unknown column \"latitude\" in the CSV header (known: name, date, time, zone, "
-                   "dst, lat, lon, city, state, country)"},
+                   "dst, lat, lon, city, state, country, place, tz, utc_offset)"},
         HeaderCase{"ColumnInCapitals", "Date,time,zone,lat,lon\n",
                    "unknown column \"Date\" in the CSV header (known: name, date, time, zone, "
-                   "dst, lat, lon, city, state, country)"},
+                   "dst, lat, lon, city, state, country, place, tz, utc_offset)"},
         HeaderCase{"DuplicateColumn", "date,time,zone,lat,lon,date\n",
                    "the column \"date\" appears twice in the CSV header"},
         HeaderCase{"MissingLongitude", "name,date,time,zone,lat\n",

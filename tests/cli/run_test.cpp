@@ -125,6 +125,25 @@ INSTANTIATE_TEST_SUITE_P(
                    "tamovid-cli: --date excludes --open"},
         StatusCase{"BatchWithSave", {"--batch", "-", "--save", "x.vug"}, kExitUsage,
                    "tamovid-cli: --save excludes --batch"},
+        StatusCase{"PlaceThatMatchesNothing",
+                   {"--date", "1975-12-03", "--time", "10:30", "--name", "A", "--place", "Qzxqzx"},
+                   kExitRefused, "tamovid-cli: No place in the atlas matches \"Qzxqzx\"."},
+        StatusCase{"ClockTimeThatDidNotExist",
+                   {"--date", "1975-02-23", "--time", "2:30", "--name", "A", "--place", "New York"},
+                   kExitRefused,
+                   "tamovid-cli: There was no 02:30 on 23 February 1975 in America/New_York: the "
+                   "clocks went forward from 02:00 to 03:00."},
+        StatusCase{"ClockTimeThatHappenedTwice",
+                   {"--date", "1975-10-26", "--time", "1:30", "--name", "A", "--place", "New York"},
+                   kExitRefused,
+                   "tamovid-cli: The clock time 01:30 on 26 October 1975 happened twice in "
+                   "America/New_York: first as daylight time (UTC-04:00), then as standard time "
+                   "(UTC-05:00). Give the offset to use with --utc-offset."},
+        StatusCase{"UnknownTimeZone", PuneWith({"--tz", "Mars/Olympus"}), kExitRefused,
+                   "tamovid-cli: Unknown time zone \"Mars/Olympus\"."},
+        StatusCase{"MalformedUtcOffset", PuneWith({"--utc-offset", "5:45"}), kExitUsage,
+                   "tamovid-cli: --utc-offset: expected a sign, two-digit hours and minutes (like "
+                   "+05:45 or -04:30), got \"5:45\""},
         StatusCase{"OpenWithoutTheEnding", {"--open", "chart.txt"}, kExitRefused,
                    "tamovid-cli: Please Check The File."},
         StatusCase{"OpenWithEndingInCapitals", {"--open", "chart.VUG"}, kExitRefused,
@@ -178,9 +197,12 @@ TEST(Cli, JsonReadingParsesBackWithEveryMember) {
     const Json json = Json::parse(outcome.out);
     std::vector<std::string> keys;
     for (const auto& item : json.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"name", "sun", "ascendant", "sun_longitude",
-                                              "ascendant_longitude", "engine", "points"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"name", "city", "state", "country", "lat", "lon", "tz",
+                                              "zone_row", "dst", "utc_offset", "ut", "sun",
+                                              "ascendant", "sun_longitude", "ascendant_longitude",
+                                              "engine", "points"}));
     EXPECT_EQ(json["name"], "Ravi Kumar");
+    EXPECT_EQ(json["tz"], nullptr);  // typed zone row, no place looked up
     EXPECT_EQ(json["sun"].get<std::string>().size(), 9u);  // "16 Sco 52"
     ASSERT_EQ(json["points"].size(), 5u);
     const std::vector<std::string> names = {"Dhuma", "Vyatipata", "Parivesha", "Chapa", "Upaketu"};
@@ -328,4 +350,81 @@ TEST_F(CliFiles, SaveOfARefusedChartWritesNothing) {
 }
 
 }  // namespace
+TEST(CliPlaces, PlaceFillsWhatTheOptionsLeaveOut) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        const char* member;
+        Json expected;
+    };
+    const std::vector<std::string> pune = {"--date", "1975-12-03", "--time", "10:30",
+                                           "--name", "Ravi", "--place", "Pune, India", "--json"};
+    auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> args = pune;
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    const Case cases[] = {
+        {"CoordinatesFromTheAtlas", pune, "lat", "18N31"},
+        {"ZoneRowFromThePlacesZone", pune, "zone_row", 34},
+        {"ZoneNameKept", pune, "tz", "Asia/Kolkata"},
+        {"ExplicitLatitudeWins", with({"--lat", "28N39"}), "lat", "28N39"},
+        {"ExplicitZoneRowWins", with({"--zone", "61"}), "utc_offset", "+00:00"},
+        {"ExplicitCityWins", with({"--city", "Poona"}), "city", "Poona"},
+        {"ExactOffsetHasNoRow", with({"--utc-offset", "+05:45"}), "zone_row", nullptr},
+        {"ZoneFromTz", with({"--tz", "Asia/Kabul"}), "utc_offset", "+04:30"},
+        {"UniversalTime", pune, "ut", "1975-12-03T05:00"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = Cli(c.args);
+        ASSERT_EQ(outcome.status, kExitOk) << c.name << ": " << outcome.err;
+        EXPECT_EQ(Json::parse(outcome.out)[c.member], c.expected) << c.name;
+    }
+}
+
+TEST(CliPlaces, PlaceGivesTheSameChartAsTypedCoordinatesAndRow) {
+    const Json typed = Json::parse(Cli(PuneWith({"--json"})).out);
+    const Json looked = Json::parse(Cli({"--date", "1975-12-03", "--time", "10:30", "--name",
+                                         "Ravi Kumar", "--place", "Pune", "--json"})
+                                        .out);
+    EXPECT_EQ(looked["sun"], typed["sun"]);
+    EXPECT_EQ(looked["ascendant"], typed["ascendant"]);
+    EXPECT_EQ(looked["points"], typed["points"]);
+}
+
+TEST(CliPlaces, BatchOfNameDateTimeAndPlace) {
+    const Outcome outcome =
+        Cli({"--batch", "-"}, "name,date,time,place\nRavi,1990-03-01,12:00,Kathmandu\n");
+    ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
+    const Json row = Json::parse(outcome.out);
+    EXPECT_EQ(row["utc_offset"], "+05:45");
+    EXPECT_EQ(row["ut"], "1990-03-01T06:15");
+    EXPECT_EQ(row["country"], "Nepal");
+}
+
+TEST(CliPlaces, ListsMatchesAsJsonLines) {
+    const Outcome outcome = Cli({"--places", "Calcutta", "--limit", "3"});
+    ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
+    std::istringstream lines(outcome.out);
+    std::vector<std::string> names;
+    for (std::string line; std::getline(lines, line);) {
+        const Json place = Json::parse(line);
+        names.push_back(place["name"].get<std::string>() + "/" + place["tz"].get<std::string>());
+    }
+    EXPECT_EQ(names.size(), 3u);
+    EXPECT_NE(std::find(names.begin(), names.end(), "Kolkata/Asia/Kolkata"), names.end());
+}
+
+TEST_F(CliFiles, ExactOffsetSurvivesSaveAndOpen) {
+    const std::string file = PathOf("kathmandu.vug");
+    const Outcome saved = Cli({"--date", "1990-03-01", "--time", "12:00", "--name", "Ravi",
+                               "--place", "Kathmandu", "--json", "--save", file});
+    ASSERT_EQ(saved.status, kExitOk) << saved.err;
+    const Outcome opened = Cli({"--open", file, "--json"});
+    ASSERT_EQ(opened.status, kExitOk) << opened.err;
+    EXPECT_EQ(Json::parse(opened.out)["ut"], "1990-03-01T06:15");
+    EXPECT_EQ(Json::parse(opened.out)["tz"], "Asia/Kathmandu");
+    EXPECT_EQ(Json::parse(opened.out)["ascendant"], Json::parse(saved.out)["ascendant"]);
+}
+
 }  // namespace tamovid::cli

@@ -11,6 +11,7 @@
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
+#include "tamovid/chartfile/chart_file.h"
 #include "tamovid/positions/birth_record.h"
 
 class QAction;
@@ -26,7 +27,11 @@ class QStackedWidget;
 class QTabBar;
 
 namespace tamovid {
+namespace atlas {
+struct Place;
+}
 
+class AtlasZone;
 class LinkLabel;
 class UserInterface;
 
@@ -98,6 +103,9 @@ private:
     void Tell(const Refusal& refusal);
     /// Sets every input control from the form values.
     void ShowEntry(const BirthEntry& entry);
+    /// The place search under the city field and the zone line (frm_main_places.cpp).
+    void InstallPlaceSearch();
+    void TakePlace(const atlas::Place& place);
     /// Validates and computes the form; `base` and its zone's list position give what a
     /// list with nothing chosen keeps.
     void CalculateFrom(const BirthRecord& base, int baseZonePosition);
@@ -106,10 +114,12 @@ private:
     AprakashaResult reading_;
     BirthRecord record_;
     int recordZonePosition_ = 0;  // the zone list position the record was calculated with
+    ChartExactZone recordExactZone_;  // and its exact offset, when no row gives it
     bool calculated_ = false;
     Engine engine_ = Engine::kClassic;
     QString strSaveFileName_;
     bool centred_ = false;
+    AtlasZone* atlasZone_ = nullptr;  // the chosen place's zone, while the atlas holds it
 
     std::array<QLabel*, kLabelCount> lblLabel_{};
     std::array<QLabel*, 5> lblResult_{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tamovid {
@@ -9,7 +10,8 @@ enum class LongitudeOption { kNone, kEast, kWest };
 
 /// The input form's values exactly as the window holds them: the texts of the text
 /// fields (UTF-8), the list positions of the six lists (-1 when nothing is chosen),
-/// the two option pairs and the daylight-saving box.
+/// the two option pairs, the daylight-saving box, and the exact zone of a place
+/// looked up in the atlas.
 struct BirthEntry {
     std::string txtName;
     int cboDate = 0;
@@ -28,6 +30,11 @@ struct BirthEntry {
     std::string txtCity;
     std::string txtState;
     std::string txtCountry;
+    /// The place's exact offset from Universal Time (local minus UT, minutes, daylight
+    /// hour included) when no zone row gives it; it then replaces the row and the box.
+    std::optional<int> utcOffsetMinutes;
+    /// The place's IANA time zone ("Asia/Kathmandu"), empty when the zone was typed.
+    std::string tz;
 
     friend bool operator==(const BirthEntry&, const BirthEntry&) = default;
 };

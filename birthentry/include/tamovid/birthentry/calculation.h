@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -25,6 +26,8 @@ struct Reading {
     Engine engine = Engine::kClassic;  ///< the engine that computed the Sun and Ascendant
     double sunLongitude = 0;        ///< sidereal, degrees 0..360, before truncation to text
     double ascendantLongitude = 0;  ///< sidereal, degrees 0..360
+    std::optional<int> zoneRow;  ///< the zone-list row used; nothing when an exact offset was
+    std::string tz;              ///< the place's IANA zone, empty when the zone was typed
 };
 
 /// Validate, fill the record, compute the Ascendant, the Sun and the five points.

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/chartfile/chart_file.h"
 #include "tamovid/positions/birth_record.h"
 
 namespace tamovid {
@@ -54,8 +55,9 @@ struct ChartSaveResult {
     std::string message;
 };
 
-/// Encodes the record and the time-zone list position and replaces the file with them.
+/// Encodes the record and the time-zone list position (and an exact offset no row
+/// gives) and replaces the file with them.
 ChartSaveResult SaveChart(const std::filesystem::path& path, const BirthRecord& record,
-                          int timeZonePosition);
+                          int timeZonePosition, const ChartExactZone& exact = {});
 
 }  // namespace tamovid

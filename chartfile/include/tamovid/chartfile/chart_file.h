@@ -51,6 +51,10 @@ struct ChartFileContents {
     std::optional<std::string> city;     ///< UTF-8, as stored (may be empty)
     std::optional<std::string> state;
     std::optional<std::string> country;
+    /// From the lines after the seventeenth, written only for a chart whose offset no
+    /// zone row gives: the exact offset (local minus UT, minutes) and the place's zone.
+    std::optional<int> utcOffsetMinutes;
+    std::optional<std::string> tz;
 
     friend bool operator==(const ChartFileContents&, const ChartFileContents&) = default;
 };
@@ -80,13 +84,23 @@ struct ChartEncodeResult {
     std::optional<ChartEncodeError> error;
 };
 
+/// A chart's exact offset from UT when no zone row gives it, and the place's zone.
+struct ChartExactZone {
+    std::optional<int> utcOffsetMinutes;  ///< nothing: the row and the box give the offset
+    std::string tz;                       ///< IANA name, or empty
+};
+
 /// Encodes a chart: the 17 lines of the record's values (texts trimmed of blanks,
 /// numbers in plain decimal, booleans as "True"/"False"), each shifted and ended by
 /// CR LF. Refuses, naming the line, any value that would not read back as written.
-ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition);
+/// With an exact offset, the lines "utc_offset=+05:45" and "tz=Asia/Kathmandu" follow,
+/// shifted alike; a reader that takes 17 lines uses the row in line 7 instead.
+ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
+                                  const ChartExactZone& exact = {});
 
 /// Decodes a chart file's bytes. Never fails: lines end at CR LF, LF or CR; the first
-/// 17 are used; a missing or unusable line leaves its member empty. A text larger than
+/// 17 are used; a missing or unusable line leaves its member empty. Later lines of the
+/// form "key=value" give the exact zone; unknown keys are ignored. A text larger than
 /// kChartFileMaxBytes restores nothing.
 ChartFileContents DecodeChartFile(std::string_view bytes);
 

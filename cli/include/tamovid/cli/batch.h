@@ -20,7 +20,8 @@ struct BatchResult {
 /// writes one JSON line per data row, in input order: the reading with "row", or
 /// {"row", "error"} for a row that cannot be read or is refused. Blank lines are skipped
 /// and not counted. A bad header stops the batch with kExitUsage, a read or write
-/// failure with kExitIoError. Nothing is kept from one row to the next.
+/// failure with kExitIoError. Nothing is kept from one row to the next but the atlas,
+/// loaded for the first row that names a place.
 BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine = Engine::kClassic);
 
 }  // namespace tamovid::cli

@@ -11,9 +11,11 @@
 
 namespace tamovid::cli {
 
-/// {"row"?, "name", "sun", "ascendant", "sun_longitude", "ascendant_longitude", "engine",
-/// "points": [five objects in point order]}; the longitudes are sidereal degrees rounded
-/// to six decimals, "engine" is "classic" or "precise"; each
+/// {"row"?, "name", "city", "state", "country", "lat", "lon", "tz" (or null), "zone_row"
+/// (or null when an exact offset was used), "dst", "utc_offset", "ut", "sun", "ascendant",
+/// "sun_longitude", "ascendant_longitude", "engine", "points": [five objects in point
+/// order]}; the longitudes are sidereal degrees rounded to six decimals, "engine" is
+/// "classic" or "precise"; each
 /// point holds "name", "position", "lord", "house", "description", "interpretation".
 nlohmann::ordered_json ReadingJson(const Reading& reading,
                                    std::optional<std::size_t> row = std::nullopt);

@@ -1,0 +1,39 @@
+// The main window's place search: the atlas's matches under the city field, the zone
+// that follows a chosen place, and the line that shows the Universal Time in use.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "tamovid/app/atlas_zone.h"
+#include "tamovid/app/frm_main.h"
+#include "tamovid/app/place_completer.h"
+#include "tamovid/app/place_entry.h"
+#include "tamovid/app/zone_line.h"
+
+namespace tamovid {
+
+void FrmMain::InstallPlaceSearch() {
+    atlasZone_ = new AtlasZone({cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_, cboTimeZone_, chkDST_}, this);
+    auto* line = new ZoneLine(Frame1_, [this] {
+        return QString::fromStdString(ZoneLineText(ReadEntry(), atlasZone_->Unsettled()));
+    });
+    for (QComboBox* list : {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_, cboTimeZone_}) {
+        connect(list, &QComboBox::currentIndexChanged, line, &ZoneLine::Refresh);
+    }
+    connect(chkDST_, &QCheckBox::toggled, line, &ZoneLine::Refresh);
+    connect(atlasZone_, &AtlasZone::changed, line, &ZoneLine::Refresh);
+
+    auto* completer = new PlaceCompleter(txtCity_, ui_);
+    connect(completer, &PlaceCompleter::chosen, this, &FrmMain::TakePlace);
+    connect(completer, &PlaceCompleter::typedByHand, atlasZone_, &AtlasZone::Release);
+}
+
+void FrmMain::TakePlace(const atlas::Place& place) {
+    BirthEntry entry = ReadEntry();
+    FillPlace(entry, place);
+    ShowEntry(entry);
+    atlasZone_->Follow(place.zone);
+}
+
+}  // namespace tamovid

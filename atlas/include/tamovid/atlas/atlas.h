@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tamovid::atlas {
+
+/// One place of the atlas, copied out of it.
+struct Place {
+    std::string name;         ///< UTF-8, as the place calls itself ("São Paulo")
+    std::string asciiName;    ///< the same in ASCII ("Sao Paulo")
+    std::string state;        ///< first-level division, UTF-8; may be empty
+    std::string country;      ///< short English name ("Bolivia")
+    std::string countryCode;  ///< ISO 3166 two letters ("BO")
+    std::string zone;         ///< IANA time zone ("America/La_Paz")
+    int latitudeMinutes = 0;   ///< arc-minutes, north positive
+    int longitudeMinutes = 0;  ///< arc-minutes, east positive
+    std::uint32_t population = 0;
+
+    friend bool operator==(const Place&, const Place&) = default;
+};
+
+/// "City, State, Country" as shown in a list of matches (the state left out when empty).
+std::string DisplayName(const Place& place);
+
+/// Why an atlas could not be used.
+struct AtlasError {
+    std::string message;  ///< an English sentence for the user
+};
+
+class AtlasData;  // the loaded tables
+
+/// The places, searchable by name. Cheap to move; immutable once loaded, so one atlas
+/// may be searched from several threads.
+class Atlas {
+public:
+    /// Reads an atlas from a file's bytes, checking every size, index and the checksum.
+    static std::variant<AtlasError, Atlas> FromBytes(std::string_view bytes);
+    /// Reads the atlas file; a missing or damaged file gives the message to show.
+    static std::variant<AtlasError, Atlas> Load(const std::filesystem::path& path);
+
+    std::size_t PlaceCount() const;
+    Place PlaceAt(std::size_t index) const;
+
+    /// Places for a query "CITY[, STATE][, COUNTRY]", best first, at most `limit`.
+    /// Case and accents do not matter. The last part is a country when it names one
+    /// (ISO code, name or common name), otherwise a state. Places whose name equals
+    /// the city come first, then those with an alternate name equal to it, then
+    /// names beginning with it; the most populous first within each.
+    std::vector<Place> Search(std::string_view query, std::size_t limit) const;
+
+    Atlas(Atlas&&) noexcept;
+    Atlas& operator=(Atlas&&) noexcept;
+    ~Atlas();
+
+private:
+    explicit Atlas(std::unique_ptr<AtlasData> data);
+    std::unique_ptr<AtlasData> data_;
+};
+
+/// The atlas file's name, beside the program's other data.
+inline constexpr std::string_view kAtlasFileName = "places.atlas";
+
+/// Where the atlas is looked for, most likely first: `<exe dir>/../share/tamovid/`
+/// when installed, then the build and source trees the program was built from.
+std::vector<std::filesystem::path> AtlasCandidates(const std::filesystem::path& executableDir);
+
+/// The folder of the running program (empty when the system does not say).
+std::filesystem::path ExecutableDir();
+
+/// Loads the first candidate that exists; the error names what was tried.
+std::variant<AtlasError, Atlas> LoadInstalledAtlas();
+
+}  // namespace tamovid::atlas

@@ -1,0 +1,105 @@
+#include "tamovid/birthentry/zone_choice.h"
+
+#include <cstdlib>
+#include <tuple>
+
+#include "tamovid/positions/blanks.h"
+#include "tamovid/positions/sun.h"
+#include "tamovid/positions/tables.h"
+
+namespace tamovid {
+namespace {
+
+constexpr int kMinutesPerHour = 60;
+
+/// The abbreviation written in a row's text: "Indian Time, IST, 5.3" -> "IST".
+std::string_view RowAbbreviation(std::size_t row) {
+    const std::string_view text = strTimeZones[row];
+    const auto first = text.find(',');
+    const auto second = text.find(',', first + 1);
+    return TrimBlanks(text.substr(first + 1, second - first - 1));
+}
+
+bool IsDaylightRow(std::size_t row) {
+    const std::string_view text = strTimeZones[row];
+    return text.find("Daylight") != std::string_view::npos ||
+           text.find("Summer") != std::string_view::npos ||
+           text.find("War") != std::string_view::npos;
+}
+
+std::size_t CommonPrefix(std::string_view a, std::string_view b) {
+    std::size_t n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+    return n;
+}
+
+/// Picks among the rows that `fits` lets through; lower distance first, then the
+/// abbreviation and the kind of row.
+template <typename Distance>
+std::optional<int> BestRow(std::string_view abbreviation, bool wantDaylightRow, Distance&& distance) {
+    std::optional<int> best;
+    std::tuple<int, int, int, int> bestKey;
+    for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
+        const std::optional<int> d = distance(static_cast<int>(row));
+        if (!d) continue;
+        const std::string_view rowAbbreviation = RowAbbreviation(row);
+        // Smaller is better in every element.
+        const std::tuple<int, int, int, int> key{
+            *d, rowAbbreviation == abbreviation ? 0 : 1,
+            -static_cast<int>(CommonPrefix(rowAbbreviation, abbreviation)),
+            IsDaylightRow(row) == wantDaylightRow ? 0 : 1};
+        if (!best || key < bestKey) {
+            best = static_cast<int>(row);
+            bestKey = key;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+int RowOffsetMinutes(int row, bool dst) {
+    const auto r = static_cast<std::size_t>(row);
+    return -(intTZHours[r] * kMinutesPerHour + intTZMinutes[r]) + (dst ? kMinutesPerHour : 0);
+}
+
+ZoneRowChoice ChooseZoneRow(int offsetMinutes, bool dst, std::string_view abbreviation) {
+    auto equal = [&](bool box) {
+        return [=](int row) -> std::optional<int> {
+            if (RowOffsetMinutes(row, box) == offsetMinutes) return 0;
+            return std::nullopt;
+        };
+    };
+    if (const auto row = BestRow(abbreviation, dst, equal(false))) return {*row, false, true};
+    if (dst) {
+        if (const auto row = BestRow(abbreviation, false, equal(true))) return {*row, true, true};
+    }
+    const auto nearest = BestRow(abbreviation, dst, [&](int row) -> std::optional<int> {
+        return std::abs(RowOffsetMinutes(row, false) - offsetMinutes);
+    });
+    return {*nearest, false, false};
+}
+
+void ApplyZoneOffset(BirthEntry& entry, int offsetMinutes, bool dst, std::string_view abbreviation,
+                     std::string_view zone) {
+    const ZoneRowChoice choice = ChooseZoneRow(offsetMinutes, dst, abbreviation);
+    entry.cboTimeZone = choice.row;
+    entry.chkDST = choice.dst;
+    entry.utcOffsetMinutes = choice.exact ? std::nullopt : std::optional<int>(offsetMinutes);
+    entry.tz = std::string(zone);
+}
+
+int RecordOffsetMinutes(const BirthRecord& record) {
+    return -(record.vntZoneHour * kMinutesPerHour + record.vntZoneMinute) +
+           (record.blnDST ? kMinutesPerHour : 0);
+}
+
+std::string UniversalTimeText(const BirthRecord& record) {
+    const CivilDateTime ut = UniversalDateTime(record);
+    auto two = [](int v) { return std::string(1, static_cast<char>('0' + v / 10 % 10)) +
+                                  static_cast<char>('0' + v % 10); };
+    return std::to_string(ut.year) + "-" + two(ut.month) + "-" + two(ut.day) + "T" + two(ut.hour) +
+           ":" + two(ut.minute);
+}
+
+}  // namespace tamovid

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "tamovid/atlas/atlas.h"
+#include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/cli/chart_fields.h"
+
+namespace tamovid::cli {
+
+/// The atlas, loaded the first time a chart asks for it; a failure is kept and told
+/// again, so that a batch does not try to load it once per row.
+class AtlasSource {
+public:
+    /// The atlas, or the message why there is none.
+    std::variant<std::string, const atlas::Atlas*> Get();
+
+private:
+    std::optional<std::variant<atlas::AtlasError, atlas::Atlas>> loaded_;
+};
+
+/// "No place in the atlas matches \"Atlantis\"."
+std::string NoPlaceMessage(std::string_view query);
+
+/// Completes a chart from its place, tz and utc_offset texts (each may be absent):
+/// city, state, country and coordinates from the best match of the place, each unless
+/// given itself; then the zone row, box and exact offset from utc_offset, else from the
+/// zone (tz, else the place's) at the chart's local date and time, unless a zone row
+/// was given. Returns the refusal: no such place or zone, no atlas, or a clock time
+/// that did not exist or happened twice (`ambiguousHint` is added to that message).
+std::optional<std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthEntry& entry,
+                                             AtlasSource& atlas, std::string_view ambiguousHint);
+
+/// "18N31", "0W08": degrees, the direction letter, two-digit minutes.
+std::string CoordinateText(int degrees, int minutes, bool positive, char positiveLetter,
+                           char negativeLetter);
+
+}  // namespace tamovid::cli

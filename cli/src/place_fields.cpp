@@ -1,0 +1,105 @@
+#include "tamovid/cli/place_fields.h"
+
+#include <cstdlib>
+
+#include "tamovid/atlas/fold.h"
+#include "tamovid/atlas/zone_time.h"
+#include "tamovid/birthentry/zone_choice.h"
+#include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/utc_offset.h"
+
+namespace tamovid::cli {
+namespace {
+
+constexpr int kMinutesPerDegree = 60;
+
+std::optional<std::string_view> Given(const ChartFieldTexts& texts, ChartField field) {
+    const auto& text = texts[static_cast<std::size_t>(field)];
+    if (!text || text->empty()) return std::nullopt;
+    return text;
+}
+
+void SetCoordinate(int arcMinutes, std::string& degrees, std::string& minutes) {
+    const int magnitude = std::abs(arcMinutes);
+    degrees = std::to_string(magnitude / kMinutesPerDegree);
+    minutes = std::to_string(magnitude % kMinutesPerDegree);
+}
+
+}  // namespace
+
+std::variant<std::string, const atlas::Atlas*> AtlasSource::Get() {
+    if (!loaded_) loaded_ = atlas::LoadInstalledAtlas();
+    if (const auto* error = std::get_if<atlas::AtlasError>(&*loaded_)) return error->message;
+    return &std::get<atlas::Atlas>(*loaded_);
+}
+
+std::string NoPlaceMessage(std::string_view query) {
+    return "No place in the atlas matches \"" + std::string(query) + "\".";
+}
+
+std::string CoordinateText(int degrees, int minutes, bool positive, char positiveLetter,
+                           char negativeLetter) {
+    std::string text = std::to_string(degrees);
+    text += positive ? positiveLetter : negativeLetter;
+    if (minutes < 10) text += '0';
+    text += std::to_string(minutes);
+    return text;
+}
+
+std::optional<std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthEntry& entry,
+                                             AtlasSource& source, std::string_view ambiguousHint) {
+    std::string zone;
+    if (const auto query = Given(texts, ChartField::kPlace)) {
+        const auto atlas = source.Get();
+        if (const auto* error = std::get_if<std::string>(&atlas)) return *error;
+        const std::vector<atlas::Place> found = std::get<const atlas::Atlas*>(atlas)->Search(*query, 1);
+        if (found.empty()) return NoPlaceMessage(*query);
+        const atlas::Place& place = found.front();
+        if (!Given(texts, ChartField::kCity)) entry.txtCity = atlas::FormLetters(place.asciiName);
+        if (!Given(texts, ChartField::kState)) entry.txtState = atlas::FormLetters(place.state);
+        if (!Given(texts, ChartField::kCountry)) entry.txtCountry = atlas::FormLetters(place.country);
+        if (!Given(texts, ChartField::kLat)) {
+            SetCoordinate(place.latitudeMinutes, entry.txtLatDeg, entry.txtLatMin);
+            entry.optLat = place.latitudeMinutes < 0 ? LatitudeOption::kSouth : LatitudeOption::kNorth;
+        }
+        if (!Given(texts, ChartField::kLon)) {
+            SetCoordinate(place.longitudeMinutes, entry.txtLonDeg, entry.txtLonMin);
+            entry.optLong = place.longitudeMinutes < 0 ? LongitudeOption::kWest : LongitudeOption::kEast;
+        }
+        zone = place.zone;
+    }
+    if (const auto tz = Given(texts, ChartField::kTz)) {
+        if (!atlas::IsKnownZone(*tz)) return "Unknown time zone \"" + std::string(*tz) + "\".";
+        zone = std::string(*tz);
+    }
+    if (const auto offsetText = Given(texts, ChartField::kUtcOffset)) {
+        const std::optional<int> offset = ParseUtcOffset(*offsetText);
+        if (!offset) return "Unreadable offset \"" + std::string(*offsetText) + "\".";  // checked before
+        ApplyZoneOffset(entry, *offset, false, "", zone);
+        return std::nullopt;
+    }
+    if (zone.empty() || Given(texts, ChartField::kZone)) return std::nullopt;
+
+    const int year = kFirstYear + entry.cboYear;
+    const int month = entry.cboMonth + 1;
+    const int day = kFirstDay + entry.cboDate;
+    const auto resolved =
+        atlas::ResolveLocalTime(zone, year, month, day, entry.cboHour, entry.cboMinute);
+    if (const auto* error = std::get_if<atlas::ZoneError>(&resolved)) return error->message;
+    const atlas::LocalTimeInZone& local = std::get<atlas::LocalTimeInZone>(resolved);
+    using Kind = atlas::LocalTimeInZone::Kind;
+    if (local.kind == Kind::kNonexistent) {
+        return atlas::NonexistentTimeMessage(zone, year, month, day, entry.cboHour, entry.cboMinute, local);
+    }
+    if (local.kind == Kind::kAmbiguous) {
+        return atlas::AmbiguousTimeMessage(zone, year, month, day, entry.cboHour, entry.cboMinute, local) +
+               std::string(ambiguousHint);
+    }
+    const bool dstGiven = Given(texts, ChartField::kDst).has_value();
+    const bool dstBox = entry.chkDST;
+    ApplyZoneOffset(entry, local.offset.minutes, local.offset.dst, local.offset.abbreviation, zone);
+    if (dstGiven) entry.chkDST = dstBox;  // the box given overrides the zone's
+    return std::nullopt;
+}
+
+}  // namespace tamovid::cli

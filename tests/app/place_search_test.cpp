@@ -1,0 +1,150 @@
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QCompleter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "tamovid/app/place_completer.h"
+#include "window_driver.h"
+
+using tamovid::testing::WindowDriver;
+
+namespace {
+
+constexpr auto kIndianTime = "Indian Time, IST, 5.3";
+
+}  // namespace
+
+class PlaceSearchTest : public QObject {
+    Q_OBJECT
+
+    WindowDriver d_;
+
+    QAbstractItemView* Popup() const {
+        return d_.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"))->Completer()->popup();
+    }
+
+    // Types a query into the city field and picks the line shown, as with the keyboard.
+    void TypeAndChoose(const QString& query, const QString& line) {
+        d_.Type(QStringLiteral("txtCity"), query);
+        QAbstractItemView* popup = Popup();
+        QTRY_VERIFY(popup->isVisible());
+        const QModelIndexList found =
+            popup->model()->match(popup->model()->index(0, 0), Qt::DisplayRole, line, 1, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(line + " is not offered"));
+        popup->setCurrentIndex(found.front());
+        QTest::keyClick(popup, Qt::Key_Return);
+        QVERIFY(!popup->isVisible());
+    }
+
+    void SetWhen(const char* day, const char* month, const char* year, const char* hour, const char* minute) {
+        d_.Choose(QStringLiteral("cboDate"), QString::fromLatin1(day));
+        d_.Choose(QStringLiteral("cboMonth"), QString::fromLatin1(month));
+        d_.Choose(QStringLiteral("cboYear"), QString::fromLatin1(year));
+        d_.Choose(QStringLiteral("cboHour"), QString::fromLatin1(hour));
+        d_.Choose(QStringLiteral("cboMinute"), QString::fromLatin1(minute));
+    }
+
+    QString Zone() const { return d_.child<QComboBox>(QStringLiteral("cboTimeZone"))->currentText(); }
+    bool Dst() const { return d_.child<QCheckBox>(QStringLiteral("chkDST"))->isChecked(); }
+
+private slots:
+    void init() { d_.Start(); }
+    void cleanup() { d_.window.reset(); }
+
+    void typingPunLeadsToPunesChartWithoutTheWeb() {
+        d_.Type(QStringLiteral("txtName"), QStringLiteral("Ravi Joshi"));
+        SetWhen("3", "December", "1975", "10", "30");
+        TypeAndChoose(QStringLiteral("Pun"), QStringLiteral("Pune, Maharashtra, India"));
+        QStringList fields;
+        for (const char* name : {"txtCity", "txtState", "txtCountry", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"}) {
+            fields << d_.field(QString::fromLatin1(name))->text();
+        }
+        QCOMPARE(fields, (QStringList{"Pune", "Maharashtra", "India", "18", "31", "73", "51"}));
+        QVERIFY(d_.child<QAbstractButton>(QStringLiteral("optLat0"))->isChecked());
+        QVERIFY(d_.child<QAbstractButton>(QStringLiteral("optLong0"))->isChecked());
+        QCOMPARE(Zone(), QString::fromLatin1(kIndianTime));
+        QVERIFY(!Dst());
+        QCOMPARE(d_.Text(QStringLiteral("lblZoneLine")), QStringLiteral("UT 1975-12-03 05:00, UTC+05:30, Asia/Kolkata"));
+
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QVERIFY(d_.ui.urls.empty());
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("07 Cap 31"));
+    }
+
+    void dateFollowsThePlaceUntilTheZoneIsChosenByHand() {
+        SetWhen("4", "July", "1975", "12", "0");
+        TypeAndChoose(QStringLiteral("New York"), QStringLiteral("New York City, New York, United States"));
+        QCOMPARE(Zone(), QStringLiteral("Eastern Daylight Time,EDT,-4.0"));
+        QVERIFY(!Dst());
+        d_.Choose(QStringLiteral("cboMonth"), QStringLiteral("January"));
+        QCOMPARE(Zone(), QStringLiteral("Eastern Standard Time,EST,-5.0"));
+        QVERIFY(!Dst());
+
+        // Choosing a row with the keyboard gives the zone back to the user.
+        auto* zones = d_.child<QComboBox>(QStringLiteral("cboTimeZone"));
+        zones->setFocus();
+        QTest::keyClick(zones, Qt::Key_Down);
+        const QString mine = Zone();
+        d_.Choose(QStringLiteral("cboMonth"), QStringLiteral("July"));
+        QCOMPARE(Zone(), mine);
+        QVERIFY(!d_.Text(QStringLiteral("lblZoneLine")).contains(QStringLiteral("America/New_York")));
+    }
+
+    void clockTimesThatDidNotExistOrHappenedTwice() {
+        d_.EnterNewYork1976();
+        TypeAndChoose(QStringLiteral("New York"), QStringLiteral("New York City, New York, United States"));
+        // 1975: clocks forward on 23 February, back on 26 October.
+        SetWhen("23", "February", "1975", "2", "30");
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        QVERIFY2(d_.ui.messages[0].text.contains(QStringLiteral("clocks went forward")), qPrintable(d_.ui.messages[0].text));
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+
+        SetWhen("26", "October", "1975", "1", "30");
+        d_.ui.answer = false;  // standard time
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.ui.questions.size(), std::size_t{1});
+        QVERIFY(d_.ui.questions[0].contains(QStringLiteral("UTC-04:00")));
+        QVERIFY(d_.ui.questions[0].contains(QStringLiteral("UTC-05:00")));
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        QCOMPARE(Zone(), QStringLiteral("Eastern Standard Time,EST,-5.0"));
+        QVERIFY(!Dst());
+    }
+
+    void anExactOffsetIsShownAndKeptInTheChartFile() {
+        d_.Type(QStringLiteral("txtName"), QStringLiteral("Sita Thapa"));
+        SetWhen("1", "January", "1990", "12", "0");
+        TypeAndChoose(QStringLiteral("Kathmandu"), QStringLiteral("Kathmandu, Bagmati Province, Nepal"));
+        const QString line = d_.Text(QStringLiteral("lblZoneLine"));
+        QCOMPARE(line, QStringLiteral("UT 1990-01-01 06:15, UTC+05:45, Asia/Kathmandu: the place's exact offset is used"));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        const QString ascendant = d_.Text(QStringLiteral("lblAsc"));
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("sita.vug"));
+        d_.ui.saveAnswers = {file};
+        d_.Click(QStringLiteral("cmdSave"));
+        d_.Start();
+        d_.ui.openAnswers = {file};
+        d_.Click(QStringLiteral("cmdOpen"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.Text(QStringLiteral("lblAsc")), ascendant);
+        QCOMPARE(d_.Text(QStringLiteral("lblZoneLine")), line);
+    }
+
+    void aMissingAtlasIsToldOnceAndTheFieldStillTakesLetters() {
+        auto* completer = d_.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"));
+        completer->SetLoader([] { return tamovid::AtlasLoad(tamovid::atlas::AtlasError{"No atlas here."}); });
+        d_.Type(QStringLiteral("txtCity"), QStringLiteral("Pune"));
+        QTRY_COMPARE(d_.MessageTexts(), QStringList{QStringLiteral("No atlas here.")});
+        QTest::qWait(10);
+        QCOMPARE(d_.MessageTexts().size(), 1);
+        QCOMPARE(d_.field(QStringLiteral("txtCity"))->text(), QStringLiteral("Pune"));
+    }
+};
+
+QTEST_MAIN(PlaceSearchTest)
+#include "place_search_test.moc"
