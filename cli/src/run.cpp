@@ -15,6 +15,7 @@
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/exit_codes.h"
+#include "tamovid/cli/pdf_output.h"
 #include "tamovid/cli/reading_output.h"
 
 namespace tamovid::cli {
@@ -50,7 +51,12 @@ batch goes on.
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
 74 a file could not be read or written. A chart file that holds nothing
-usable is refused (status 2).)";
+usable is refused (status 2).
+
+--pdf writes the printable reading: the birth data, the Sun and the
+Ascendant, the Rasi chart, the table of the five points and each point's
+lines, on A4 or US Letter as the system's locale has it. No display is
+needed.)";
 
 struct Options {
     std::array<std::optional<std::string>, kChartFieldCount> fields;
@@ -59,6 +65,7 @@ struct Options {
     std::optional<std::string> save;
     std::optional<std::string> batch;
     bool json = false;
+    std::optional<std::string> pdf;
 };
 
 struct Streams {
@@ -149,6 +156,10 @@ int RunOneChart(const Options& options, const Streams& io) {
         const FileWriteResult written = WriteFileAtomically(*options.save, encoded.bytes);
         if (!written.ok) return io.Fail(kExitIoError, written.error);
     }
+    if (options.pdf) {
+        const FileWriteResult written = WriteReadingPdfFile(reading, entry.cboTimeZone, *options.pdf);
+        if (!written.ok) return io.Fail(kExitIoError, written.error);
+    }
 
     if (options.json) {
         WriteJsonLine(io.out, ReadingJson(reading));
@@ -209,6 +220,9 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                        "Compute every row of a CSV file (\"-\" for standard input) as JSON Lines")
             ->type_name("FILE.csv");
     app.add_flag("--json", options.json, "Write the reading as one JSON object");
+    CLI::Option* pdf =
+        app.add_option("--pdf", options.pdf, "Also write the printable reading to a PDF file")
+            ->type_name("FILE.pdf");
 
     for (CLI::Option* option : chartOptions) {
         option->excludes(open);
@@ -216,6 +230,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     batch->excludes(open);
     batch->excludes(save);
+    batch->excludes(pdf);
 
     try {
         app.parse(argc, argv);
@@ -227,6 +242,10 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
 
     if (options.batch) return RunBatchFile(*options.batch, io);
+    // Refused before computing, so a typing slip costs no work and leaves no file.
+    if (options.pdf && !IsPdfName(*options.pdf)) {
+        return io.Fail(kExitUsage, "--pdf: the file name must end in .pdf");
+    }
     return RunOneChart(options, io);
 }
 

@@ -14,6 +14,7 @@
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/cli/exit_codes.h"
+#include "pdf_tools.h"
 
 namespace tamovid::cli {
 namespace {
@@ -125,6 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "tamovid-cli: --date excludes --open"},
         StatusCase{"BatchWithSave", {"--batch", "-", "--save", "x.vug"}, kExitUsage,
                    "tamovid-cli: --save excludes --batch"},
+        StatusCase{"PdfWithoutTheEnding", PuneWith({"--pdf", "reading.txt"}), kExitUsage,
+                   "tamovid-cli: --pdf: the file name must end in .pdf"},
+        StatusCase{"BatchWithPdf", {"--batch", "-", "--pdf", "x.pdf"}, kExitUsage,
+                   "tamovid-cli: --batch excludes --pdf"},
         StatusCase{"OpenWithoutTheEnding", {"--open", "chart.txt"}, kExitRefused,
                    "tamovid-cli: Please Check The File."},
         StatusCase{"OpenWithEndingInCapitals", {"--open", "chart.VUG"}, kExitRefused,
@@ -275,6 +280,25 @@ TEST_F(CliFiles, SaveRefusesANameTheFileCannotHoldAndKeepsTheOldFile) {
     EXPECT_EQ(outcome.status, kExitRefused);
     EXPECT_EQ(outcome.err, "tamovid-cli: The name holds a character that a chart file cannot store.\n");
     EXPECT_EQ(ReadChartFile(file).bytes, before);
+}
+
+TEST_F(CliFiles, PdfHoldsTheReadingBesideTheTextOutput) {
+    const std::string file = PathOf("reading.PDF");
+    const Outcome outcome = Cli(PuneWith({"--pdf", file}));
+    ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
+    EXPECT_EQ(outcome.out, Cli(kPuneOptions).out);
+    EXPECT_EQ(testing_support::PdfPageCount(file), 1);
+    const std::string text = testing_support::PdfText(file);
+    for (const char* expected : {"Ravi Kumar", "Pune, Maharashtra, India", "page 1 of 1"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    }
+}
+
+TEST_F(CliFiles, PdfIntoAMissingFolderIsAnIoErrorNamingTheFile) {
+    const Outcome outcome = Cli(PuneWith({"--pdf", PathOf("no/such/folder/r.pdf")}));
+    EXPECT_EQ(outcome.status, kExitIoError);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("r.pdf"), std::string::npos) << outcome.err;
 }
 
 TEST_F(CliFiles, SaveOfARefusedChartWritesNothing) {
