@@ -14,6 +14,7 @@
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
+#include "tamovid/cli/chart_output.h"
 #include "tamovid/cli/exit_codes.h"
 #include "tamovid/cli/reading_output.h"
 
@@ -50,7 +51,13 @@ batch goes on.
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
 74 a file could not be read or written. A chart file that holds nothing
-usable is refused (status 2).)";
+usable is refused (status 2).
+
+--chart draws the Rasi chart of the reading in black on white: an SVG file
+(labels as text, the grid as lines) or a 1000 x 1000 PNG, chosen by the
+name's ending. --chart-style north draws the North Indian chart instead of
+the South Indian one; --chart-only leaves the reading out of standard
+output. No display is needed.)";
 
 struct Options {
     std::array<std::optional<std::string>, kChartFieldCount> fields;
@@ -59,6 +66,9 @@ struct Options {
     std::optional<std::string> save;
     std::optional<std::string> batch;
     bool json = false;
+    std::optional<std::string> chart;
+    std::string chartStyle{ChartStyleName(ChartStyle::kSouth)};
+    bool chartOnly = false;
 };
 
 struct Streams {
@@ -149,6 +159,12 @@ int RunOneChart(const Options& options, const Streams& io) {
         const FileWriteResult written = WriteFileAtomically(*options.save, encoded.bytes);
         if (!written.ok) return io.Fail(kExitIoError, written.error);
     }
+    if (options.chart) {
+        const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
+        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart);
+        if (!drawn.ok) return io.Fail(kExitIoError, drawn.error);
+        if (options.chartOnly) return kExitOk;
+    }
 
     if (options.json) {
         WriteJsonLine(io.out, ReadingJson(reading));
@@ -209,6 +225,15 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                        "Compute every row of a CSV file (\"-\" for standard input) as JSON Lines")
             ->type_name("FILE.csv");
     app.add_flag("--json", options.json, "Write the reading as one JSON object");
+    CLI::Option* chart =
+        app.add_option("--chart", options.chart, "Also draw the Rasi chart to an .svg or .png file")
+            ->type_name("FILE.svg|FILE.png");
+    app.add_option("--chart-style", options.chartStyle, "Chart style: south (the default) or north")
+        ->type_name("STYLE")
+        ->check(CLI::IsMember({std::string(ChartStyleName(ChartStyle::kSouth)),
+                               std::string(ChartStyleName(ChartStyle::kNorth))}))
+        ->needs(chart);
+    app.add_flag("--chart-only", options.chartOnly, "Write the chart and no reading")->needs(chart);
 
     for (CLI::Option* option : chartOptions) {
         option->excludes(open);
@@ -216,6 +241,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     batch->excludes(open);
     batch->excludes(save);
+    batch->excludes(chart);
 
     try {
         app.parse(argc, argv);
@@ -227,6 +253,10 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
 
     if (options.batch) return RunBatchFile(*options.batch, io);
+    // Refused before computing, so a typing slip costs no work and leaves no file.
+    if (options.chart && !IsChartImageName(*options.chart)) {
+        return io.Fail(kExitUsage, "--chart: the file name must end in .svg or .png");
+    }
     return RunOneChart(options, io);
 }
 
