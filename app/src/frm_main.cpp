@@ -387,6 +387,11 @@ QWidget* FrmMain::BuildResultPanel() {
         lblResult_[i] = label;
     }
 
+    // Beside Save, in the row's free space: the chart is the next thing a reader looks for.
+    cmdChart_ = AddButton(panel, "cmdChart", tr("Rasi &Chart"), UiFont(8.25, true));
+    Place(cmdChart_, 5580, 3120, 1200, 400);
+    cmdChart_->setToolTip(tr("Show the signs and houses of this reading in a chart"));
+    connect(cmdChart_, &QPushButton::clicked, this, &FrmMain::cmdChart_Click);
     cmdSave_ = AddButton(panel, "cmdSave", QStringLiteral("&Save"), UiFont(8.25, true));
     Place(cmdSave_, 6840, 3120, 1000, 400);
     cmdBack_ = AddButton(panel, "cmdBack", QStringLiteral("&Back"), UiFont(8.25, true));
@@ -449,7 +454,7 @@ void FrmMain::SetTabOrder() {
         txtName_,   cboDate_,   cboMonth_,   cboYear_,  cboHour_,    cboMinute_,   cboTimeZone_,
         txtLatDeg_, txtLatMin_, txtLonDeg_,  txtLonMin_, txtCity_,   txtState_,    txtCountry_,
         cmdCalculate_, cmdOpen_, chkDST_,    optLong_[1], optLong_[0], optLat_[1], optLat_[0],
-        Command1_,  TS_,        cmdSave_,    cmdBack_};
+        Command1_,  TS_,        cmdChart_,   cmdSave_,    cmdBack_};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

@@ -12,6 +12,7 @@
 #include <string>
 #include <variant>
 
+#include "tamovid/app/chart_window.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/user_interface.h"
@@ -117,7 +118,27 @@ void FrmMain::cmdCalculate_Click() {
         recordZonePosition_ = entry.cboTimeZone;
     }
     calculated_ = true;
+    lastReading_ = reading;
     ShowReading(reading.sun, reading.ascendant, std::move(reading.grahas));
+    if (chart_ != nullptr && chart_->isVisible()) {
+        chart_->ShowReading(lastReading_);
+    }
+}
+
+void FrmMain::cmdChart_Click() {
+    if (!calculated_) {
+        ui_.message(tr("There is no chart to show yet. Please enter the birth details and get the "
+                       "Aprakasha Grahas first."),
+                    QMessageBox::Information);
+        return;
+    }
+    if (chart_ == nullptr) {
+        chart_ = new ChartWindow(ui_, settings_, this);
+    }
+    chart_->ShowReading(lastReading_);
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
 }
 
 void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }

@@ -32,6 +32,7 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
     RunUpdateReminder(*context.settings, context.today(), *context.ui);
 
     auto window = std::make_unique<FrmMain>(*context.ui);
+    window->SetSettings(context.settings);
     window->show();
     window->ShowPromotion(PromotionForRandom(context.random()));
     return std::make_unique<Session>(std::move(lock), std::move(window));

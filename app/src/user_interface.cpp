@@ -47,4 +47,8 @@ QString DesktopUserInterface::getOpenFileName(QWidget* parent) {
     return RunChartDialog(ChartDialog::kOpen, QString(), parent);
 }
 
+QString DesktopUserInterface::getSaveImageName(QWidget* parent, const QString& initialName) {
+    return RunImageDialog(initialName, parent);
+}
+
 }  // namespace tamovid

@@ -56,7 +56,7 @@ ChartLayout SouthGrid(int ascendantSign) {
                            kCaptionHeight};
         cell.labelArea = {left + kMargin, top + kBand, kCell - 2 * kMargin, kCell - kBand - kMargin};
         if (sign == ascendantSign) {
-            layout.ascendantMark = ChartLine{{left, top + kMarkLeg}, {left + kMarkLeg, top}};
+            layout.ascendantMark = ChartSegment{{left, top + kMarkLeg}, {left + kMarkLeg, top}};
         }
     }
     layout.centreBox = ChartRect{kCell + 2 * kMargin, kCell + 2 * kMargin, 2 * kCell - 4 * kMargin,

@@ -14,8 +14,8 @@
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
+#include "tamovid/cli/chart_output.h"
 #include "tamovid/cli/exit_codes.h"
-#include "tamovid/cli/pdf_output.h"
 #include "tamovid/cli/reading_output.h"
 
 namespace tamovid::cli {
@@ -53,7 +53,11 @@ refused (the message goes to standard error), 64 bad usage or CSV header,
 74 a file could not be read or written. A chart file that holds nothing
 usable is refused (status 2).
 
---pdf writes the printable reading: the birth data, the Sun and the
+--chart draws the Rasi chart of the reading in black on white: an SVG file
+(labels as text, the grid as lines) or a 1000 x 1000 PNG, chosen by the
+name's ending. --chart-style north draws the North Indian chart instead of
+the South Indian one; --chart-only leaves the reading out of standard
+output. --pdf writes the printable reading: the birth data, the Sun and the
 Ascendant, the Rasi chart, the table of the five points and each point's
 lines, on A4 or US Letter as the system's locale has it. No display is
 needed.)";
@@ -65,6 +69,9 @@ struct Options {
     std::optional<std::string> save;
     std::optional<std::string> batch;
     bool json = false;
+    std::optional<std::string> chart;
+    std::string chartStyle{ChartStyleName(ChartStyle::kSouth)};
+    bool chartOnly = false;
     std::optional<std::string> pdf;
 };
 
@@ -156,9 +163,15 @@ int RunOneChart(const Options& options, const Streams& io) {
         const FileWriteResult written = WriteFileAtomically(*options.save, encoded.bytes);
         if (!written.ok) return io.Fail(kExitIoError, written.error);
     }
+    const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     if (options.pdf) {
-        const FileWriteResult written = WriteReadingPdfFile(reading, entry.cboTimeZone, *options.pdf);
+        const FileWriteResult written = WriteReadingPdfFile(reading, entry.cboTimeZone, style, *options.pdf);
         if (!written.ok) return io.Fail(kExitIoError, written.error);
+    }
+    if (options.chart) {
+        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart);
+        if (!drawn.ok) return io.Fail(kExitIoError, drawn.error);
+        if (options.chartOnly) return kExitOk;
     }
 
     if (options.json) {
@@ -220,6 +233,16 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                        "Compute every row of a CSV file (\"-\" for standard input) as JSON Lines")
             ->type_name("FILE.csv");
     app.add_flag("--json", options.json, "Write the reading as one JSON object");
+    CLI::Option* chart =
+        app.add_option("--chart", options.chart, "Also draw the Rasi chart to an .svg or .png file")
+            ->type_name("FILE.svg|FILE.png");
+    CLI::Option* chartStyle =
+        app.add_option("--chart-style", options.chartStyle,
+                       "Chart style of --chart and --pdf: south (the default) or north")
+            ->type_name("STYLE")
+            ->check(CLI::IsMember({std::string(ChartStyleName(ChartStyle::kSouth)),
+                                   std::string(ChartStyleName(ChartStyle::kNorth))}));
+    app.add_flag("--chart-only", options.chartOnly, "Write the chart and no reading")->needs(chart);
     CLI::Option* pdf =
         app.add_option("--pdf", options.pdf, "Also write the printable reading to a PDF file")
             ->type_name("FILE.pdf");
@@ -230,6 +253,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     batch->excludes(open);
     batch->excludes(save);
+    batch->excludes(chart);
     batch->excludes(pdf);
 
     try {
@@ -242,7 +266,13 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
 
     if (options.batch) return RunBatchFile(*options.batch, io);
+    if (chartStyle->count() > 0 && !options.chart && !options.pdf) {
+        return io.Fail(kExitUsage, "--chart-style needs --chart or --pdf");
+    }
     // Refused before computing, so a typing slip costs no work and leaves no file.
+    if (options.chart && !IsChartImageName(*options.chart)) {
+        return io.Fail(kExitUsage, "--chart: the file name must end in .svg or .png");
+    }
     if (options.pdf && !IsPdfName(*options.pdf)) {
         return io.Fail(kExitUsage, "--pdf: the file name must end in .pdf");
     }

@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 namespace tamovid {
@@ -13,12 +11,6 @@ namespace {
 
 // An SVG's size is written in millimetres; at this density one pixel stays one pixel.
 constexpr int kScreenDotsPerInch = 96;
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string Description(const ChartLayout& layout) {
     std::string text;
@@ -30,13 +22,6 @@ std::string Description(const ChartLayout& layout) {
 }
 
 }  // namespace
-
-std::optional<ChartImageFormat> ChartImageFormatFor(const std::filesystem::path& path) {
-    const std::string ending = Lower(path.extension().string());
-    if (ending == ".svg") return ChartImageFormat::kSvg;
-    if (ending == ".png") return ChartImageFormat::kPng;
-    return std::nullopt;
-}
 
 QImage RenderChartImage(const ChartLayout& layout, QSize size, const ChartColours& colours) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);

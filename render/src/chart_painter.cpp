@@ -135,7 +135,7 @@ void DrawChart(QPainter& painter, const ChartLayout& layout, const QRectF& targe
     QPen pen(colours.lines, LineWidth(map.side()));
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
-    for (const ChartLine& line : layout.lines) painter.drawLine(map(line.from), map(line.to));
+    for (const ChartSegment& line : layout.lines) painter.drawLine(map(line.from), map(line.to));
     if (layout.ascendantMark) {
         QPen mark(colours.ascendantMark, std::max(1.0, kMarkWidth * map.side()));
         mark.setCapStyle(Qt::FlatCap);

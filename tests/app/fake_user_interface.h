@@ -35,12 +35,17 @@ public:
         ++openDialogs;
         return Next(openAnswers);
     }
+    QString getSaveImageName(QWidget* /*parent*/, const QString& initialName) override {
+        imageDialogNames.push_back(initialName);
+        return Next(imageAnswers);
+    }
 
     bool answer = false;
     bool browserOpens = true;
     /// What the next file dialogs return, in order; an empty name or none left cancels.
     std::deque<QString> saveAnswers;
     std::deque<QString> openAnswers;
+    std::deque<QString> imageAnswers;
 
     std::vector<Message> messages;
     std::vector<QString> questions;
@@ -48,6 +53,7 @@ public:
     int aboutShown = 0;
     std::vector<QString> saveDialogNames;  ///< the initial name each Save dialog offered
     int openDialogs = 0;
+    std::vector<QString> imageDialogNames;  ///< the initial name each picture dialog offered
 
 private:
     static QString Next(std::deque<QString>& answers) {

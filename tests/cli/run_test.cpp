@@ -14,7 +14,6 @@
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/cli/exit_codes.h"
-#include "pdf_tools.h"
 
 namespace tamovid::cli {
 namespace {
@@ -280,25 +279,6 @@ TEST_F(CliFiles, SaveRefusesANameTheFileCannotHoldAndKeepsTheOldFile) {
     EXPECT_EQ(outcome.status, kExitRefused);
     EXPECT_EQ(outcome.err, "tamovid-cli: The name holds a character that a chart file cannot store.\n");
     EXPECT_EQ(ReadChartFile(file).bytes, before);
-}
-
-TEST_F(CliFiles, PdfHoldsTheReadingBesideTheTextOutput) {
-    const std::string file = PathOf("reading.PDF");
-    const Outcome outcome = Cli(PuneWith({"--pdf", file}));
-    ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
-    EXPECT_EQ(outcome.out, Cli(kPuneOptions).out);
-    EXPECT_EQ(testing_support::PdfPageCount(file), 1);
-    const std::string text = testing_support::PdfText(file);
-    for (const char* expected : {"Ravi Kumar", "Pune, Maharashtra, India", "page 1 of 1"}) {
-        EXPECT_NE(text.find(expected), std::string::npos) << expected;
-    }
-}
-
-TEST_F(CliFiles, PdfIntoAMissingFolderIsAnIoErrorNamingTheFile) {
-    const Outcome outcome = Cli(PuneWith({"--pdf", PathOf("no/such/folder/r.pdf")}));
-    EXPECT_EQ(outcome.status, kExitIoError);
-    EXPECT_EQ(outcome.out, "");
-    EXPECT_NE(outcome.err.find("r.pdf"), std::string::npos) << outcome.err;
 }
 
 TEST_F(CliFiles, SaveOfARefusedChartWritesNothing) {

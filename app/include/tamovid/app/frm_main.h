@@ -9,6 +9,7 @@
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/positions/birth_record.h"
 
@@ -21,11 +22,13 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSettings;
 class QStackedWidget;
 class QTabBar;
 
 namespace tamovid {
 
+class ChartWindow;
 class LinkLabel;
 class UserInterface;
 
@@ -60,6 +63,12 @@ public:
     /// Brings one of the promotional labels to the front.
     void ShowPromotion(Promotion promotion);
 
+    /// The settings store the chart window remembers its style in; may stay unset.
+    void SetSettings(QSettings* settings) { settings_ = settings; }
+
+    /// The chart window, once it has been opened (null before).
+    ChartWindow* Chart() const { return chart_; }
+
 public slots:
     /// Validates the form and, when it passes, calculates and shows the chart; a refusal
     /// is told to the user and changes nothing but the focus or a missing direction.
@@ -73,6 +82,8 @@ public slots:
     void cmdOpen_Click();
     void TS_Click();
     void cmdBack_Click();
+    /// Opens the Rasi chart of the last calculation in its own window.
+    void cmdChart_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
 
@@ -101,6 +112,9 @@ private:
     bool calculated_ = false;
     QString strSaveFileName_;
     bool centred_ = false;
+    Reading lastReading_;
+    QSettings* settings_ = nullptr;
+    ChartWindow* chart_ = nullptr;
 
     std::array<QLabel*, kLabelCount> lblLabel_{};
     std::array<QLabel*, 5> lblResult_{};
@@ -147,6 +161,7 @@ private:
     QTabBar* TS_ = nullptr;
     QLabel* lblSun_ = nullptr;
     QLabel* lblAsc_ = nullptr;
+    QPushButton* cmdChart_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
 };

@@ -26,6 +26,8 @@ public:
     virtual QString getSaveFileName(QWidget* parent, const QString& initialName) = 0;
     /// Asks which chart file to open; empty when cancelled.
     virtual QString getOpenFileName(QWidget* parent) = 0;
+    /// Asks where to save a chart picture (SVG or PNG), offering initialName; empty when cancelled.
+    virtual QString getSaveImageName(QWidget* parent, const QString& initialName) = 0;
 };
 
 /// The real desktop: QMessageBox with the caption "Tamovid", QDesktopServices,
@@ -38,6 +40,7 @@ public:
     bool openUrl(const QUrl& url) override;
     QString getSaveFileName(QWidget* parent, const QString& initialName) override;
     QString getOpenFileName(QWidget* parent) override;
+    QString getSaveImageName(QWidget* parent, const QString& initialName) override;
 };
 
 }  // namespace tamovid

@@ -68,7 +68,7 @@ struct ChartRect {
     double bottom() const { return top + height; }
 };
 
-struct ChartLine {
+struct ChartSegment {
     ChartPoint from;
     ChartPoint to;
 };
@@ -93,8 +93,8 @@ struct ChartCell {
 
 struct ChartLayout {
     ChartStyle style = ChartStyle::kSouth;
-    std::vector<ChartLine> lines;             ///< the grid, outer square included
-    std::optional<ChartLine> ascendantMark;   ///< South: the stroke across the first house's corner
+    std::vector<ChartSegment> lines;             ///< the grid, outer square included
+    std::optional<ChartSegment> ascendantMark;   ///< South: the stroke across the first house's corner
     std::array<ChartCell, 12> cells;          ///< by sign, Aries first
     std::optional<ChartRect> centreBox;       ///< South: the middle that holds centreLines
     std::vector<std::string> centreLines;

@@ -6,21 +6,15 @@
 #include <QString>
 
 #include <filesystem>
-#include <optional>
 
 #include "tamovid/chartfile/file_io.h"
+#include "tamovid/chartlayout/image_format.h"
 #include "tamovid/render/chart_painter.h"
 
 namespace tamovid {
 
 /// Side of a saved chart image, in pixels.
 inline constexpr int kChartImageSide = 1000;
-
-enum class ChartImageFormat { kSvg, kPng };
-
-/// The format a file name asks for by its ending (".svg" or ".png", any case); nothing
-/// for any other name.
-std::optional<ChartImageFormat> ChartImageFormatFor(const std::filesystem::path& path);
 
 /// The chart as a picture of this size.
 QImage RenderChartImage(const ChartLayout& layout, QSize size, const ChartColours& colours);
