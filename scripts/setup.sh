@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-dejavu-core
+  poppler-utils
   clang libclang-rt-14-dev
 )
 

@@ -239,6 +239,14 @@ void FrmMain::BuildMenus() {
     mnuFile_->setObjectName(QStringLiteral("mnuFile"));
     mnuCalculate_ = mnuFile_->addAction(QStringLiteral("Get My &Rasi Chart"));
     mnuCalculate_->setObjectName(QStringLiteral("mnuCalculate"));
+    mnuPrint_ = mnuFile_->addAction(QStringLiteral("&Print Reading..."));
+    mnuPrint_->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(mnuPrint_, &QAction::triggered, this, &FrmMain::mnuPrint_Click);
+    mnuExportPdf_ = mnuFile_->addAction(QStringLiteral("Export Reading as &PDF..."));
+    mnuExportPdf_->setObjectName(QStringLiteral("mnuExportPdf"));
+    mnuExportPdf_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(mnuExportPdf_, &QAction::triggered, this, &FrmMain::mnuExportPdf_Click);
     mnuFile_->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     mnuExit_ = mnuFile_->addAction(QStringLiteral("&Exit"));
     mnuExit_->setObjectName(QStringLiteral("mnuExit"));

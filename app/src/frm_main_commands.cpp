@@ -22,6 +22,7 @@
 #include "tamovid/birthentry/validation.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
+#include "tamovid/report/reading_sheet.h"
 
 namespace tamovid {
 namespace {
@@ -206,6 +207,21 @@ void FrmMain::cmdOpen_Click() {
     ShowEntry(RestoreEntry(chart, ReadEntry()));
     cmdCalculate_Click();
 }
+
+std::optional<PrintableReading> FrmMain::Printable() const {
+    if (!calculated_) {
+        return std::nullopt;
+    }
+    // The style the chart window shows, or the one it will open in.
+    const ChartStyle style = chart_ != nullptr      ? chart_->Style()
+                             : settings_ != nullptr ? ReadChartStyle(*settings_)
+                                                    : ChartStyle::kSouth;
+    return PrintableReading{lastReading_, std::string(ZoneRowLabel(recordZonePosition_)), style};
+}
+
+void FrmMain::mnuPrint_Click() { export_.Print(this, Printable()); }
+
+void FrmMain::mnuExportPdf_Click() { export_.ExportPdf(this, Printable()); }
 
 void FrmMain::ShowEntry(const BirthEntry& entry) {
     SetFieldText(txtName_, entry.txtName);

@@ -39,6 +39,11 @@ public:
         imageDialogNames.push_back(initialName);
         return Next(imageAnswers);
     }
+    QString getPdfFileName(QWidget* /*parent*/, const QString& initialName) override {
+        pdfDialogNames.push_back(initialName);
+        return Next(pdfAnswers);
+    }
+    void printPreview(QWidget* /*parent*/, const PrintRequest& request) override { printRequests.push_back(request); }
 
     bool answer = false;
     bool browserOpens = true;
@@ -46,6 +51,7 @@ public:
     std::deque<QString> saveAnswers;
     std::deque<QString> openAnswers;
     std::deque<QString> imageAnswers;
+    std::deque<QString> pdfAnswers;
 
     std::vector<Message> messages;
     std::vector<QString> questions;
@@ -54,6 +60,8 @@ public:
     std::vector<QString> saveDialogNames;  ///< the initial name each Save dialog offered
     int openDialogs = 0;
     std::vector<QString> imageDialogNames;  ///< the initial name each picture dialog offered
+    std::vector<QString> pdfDialogNames;  ///< the initial name each PDF dialog offered
+    std::vector<PrintRequest> printRequests;  ///< every preview asked for, to be painted by the test
 
 private:
     static QString Next(std::deque<QString>& answers) {

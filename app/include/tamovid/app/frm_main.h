@@ -3,9 +3,11 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "tamovid/app/promotion.h"
+#include "tamovid/app/reading_export.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
@@ -54,6 +56,9 @@ public:
     /// The birth record of the last successful calculation (empty before the first).
     const BirthRecord& LastRecord() const { return record_; }
 
+    /// The reading as the printout shows it; nothing before the first calculation.
+    std::optional<PrintableReading> Printable() const;
+
     /// The file name last chosen for saving, offered again by the next Save.
     const QString& SaveFileName() const { return strSaveFileName_; }
 
@@ -80,6 +85,9 @@ public slots:
     void cmdSave_Click();
     /// Restores the form from a chart file and calculates it.
     void cmdOpen_Click();
+    /// Print preview and the print dialog, or a PDF file, of the reading shown.
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
     void TS_Click();
     void cmdBack_Click();
     /// Opens the Rasi chart of the last calculation in its own window.
@@ -106,6 +114,7 @@ private:
     void ShowEntry(const BirthEntry& entry);
 
     UserInterface& ui_;
+    ReadingExport export_{ui_};
     AprakashaResult reading_;
     BirthRecord record_;
     int recordZonePosition_ = 0;  // the zone list position the record was calculated with
@@ -122,6 +131,8 @@ private:
     QMenu* mnuFile_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
     QAction* mnuCalculate_ = nullptr;
+    QAction* mnuPrint_ = nullptr;
+    QAction* mnuExportPdf_ = nullptr;
     QAction* mnuExit_ = nullptr;
     QAction* mnuOnline_ = nullptr;
     QAction* mnuVisit_ = nullptr;
