@@ -111,7 +111,7 @@ bool Inside(const ChartRect& inner, const ChartRect& outer) {
 }
 
 // Distance from a point to a segment.
-double Distance(ChartPoint p, const ChartLine& line) {
+double Distance(ChartPoint p, const ChartSegment& line) {
     const double dx = line.to.x - line.from.x;
     const double dy = line.to.y - line.from.y;
     const double t = std::clamp(((p.x - line.from.x) * dx + (p.y - line.from.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
@@ -120,7 +120,7 @@ double Distance(ChartPoint p, const ChartLine& line) {
 
 // Whether a segment comes closer than the clearance to a rectangle: it crosses it or
 // passes one of its corners or sides too near. Sampled finely enough for these sizes.
-bool TooClose(const ChartLine& line, const ChartRect& r) {
+bool TooClose(const ChartSegment& line, const ChartRect& r) {
     constexpr int kSteps = 400;
     for (int i = 0; i <= kSteps; ++i) {
         const double t = i / double(kSteps);
@@ -196,7 +196,7 @@ TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
             for (std::size_t j = i + 1; j < written.size(); ++j) {
                 EXPECT_FALSE(Overlap(written[i], written[j])) << i << " and " << j;
             }
-            for (const ChartLine& line : layout.lines) EXPECT_FALSE(TooClose(line, written[i])) << i;
+            for (const ChartSegment& line : layout.lines) EXPECT_FALSE(TooClose(line, written[i])) << i;
             if (layout.ascendantMark) {
                 EXPECT_FALSE(TooClose(*layout.ascendantMark, written[i])) << i;
             }
