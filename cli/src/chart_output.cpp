@@ -63,19 +63,19 @@ bool IsPdfName(const std::string& path) {
 FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, const std::string& path) {
     std::string reason;
     const auto write = FindDrawing<WriteChartFunction>("tamovid_write_reading_chart", reason);
-    if (write == nullptr) return {false, NotLoaded("The chart \"" + path + "\" was not drawn", reason)};
+    if (write == nullptr) return {false, NotLoaded("The chart \"" + path + "\" was not drawn", reason), {}};
     std::string error;
-    if (!write(&reading, style, &path, &error)) return {false, error};
-    return {true, {}};
+    if (!write(&reading, style, &path, &error)) return {false, error, {}};
+    return {true, {}, {}};
 }
 
 FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style, const std::string& path) {
     std::string reason;
     const auto write = FindDrawing<WritePdfFunction>("tamovid_write_reading_pdf", reason);
-    if (write == nullptr) return {false, NotLoaded("The reading \"" + path + "\" was not written", reason)};
+    if (write == nullptr) return {false, NotLoaded("The reading \"" + path + "\" was not written", reason), {}};
     std::string error;
-    if (!write(&reading, zoneRow, style, &path, &error)) return {false, error};
-    return {true, {}};
+    if (!write(&reading, zoneRow, style, &path, &error)) return {false, error, {}};
+    return {true, {}, {}};
 }
 
 }  // namespace tamovid::cli

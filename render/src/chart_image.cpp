@@ -61,11 +61,11 @@ FileWriteResult WriteChartImage(const std::filesystem::path& path, const ChartLa
     const std::optional<ChartImageFormat> format = ChartImageFormatFor(path);
     if (!format) {
         return {false, "The chart image \"" + path.string() +
-                           "\" was not saved: its name must end in .svg or .png."};
+                           "\" was not saved: its name must end in .svg or .png.", {}};
     }
     const QByteArray bytes = EncodeChartImage(layout, *format, colours);
     if (bytes.isEmpty()) {
-        return {false, "The chart image \"" + path.string() + "\" was not saved: it could not be drawn."};
+        return {false, "The chart image \"" + path.string() + "\" was not saved: it could not be drawn.", {}};
     }
     return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

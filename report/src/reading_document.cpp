@@ -304,7 +304,7 @@ FileWriteResult WriteReadingPdf(const std::filesystem::path& path, const Printab
     const QByteArray pdf = ReadingPdf(printable, size);
     if (pdf.isEmpty()) {
         return {false, "The reading could not be laid out as a PDF document, so \"" + path.string() +
-                           "\" was not written."};
+                           "\" was not written.", {}};
     }
     return WriteFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
