@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   libhowardhinnant-date-dev tzdata zlib1g-dev iso-codes
   xvfb xauth fonts-dejavu-core
+  poppler-utils
   clang libclang-rt-14-dev
   liberfa-dev
   libswe-dev  # only the precise engine's accuracy test links it

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include <array>
+
 namespace tamovid {
 
 std::unique_ptr<QFileDialog> MakeChartDialog(ChartDialog kind, const QString& initialName, QWidget* parent) {
@@ -24,6 +26,53 @@ std::unique_ptr<QFileDialog> MakeChartDialog(ChartDialog kind, const QString& in
 
 QString RunChartDialog(ChartDialog kind, const QString& initialName, QWidget* parent) {
     const std::unique_ptr<QFileDialog> dialog = MakeChartDialog(kind, initialName, parent);
+    if (dialog->exec() != QDialog::Accepted) {
+        return {};
+    }
+    const QStringList chosen = dialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.front();
+}
+
+}  // namespace tamovid
+
+namespace tamovid {
+namespace {
+
+struct ImageFilter {
+    const char* filter;
+    const char* suffix;
+};
+constexpr std::array<ImageFilter, 2> kImageFilters = {{{"PNG image (*.png)", "png"}, {"SVG image (*.svg)", "svg"}}};
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> MakeImageDialog(const QString& initialName, QWidget* parent) {
+    auto dialog = std::make_unique<QFileDialog>(parent, QObject::tr("Save the Rasi Chart"));
+    dialog->setObjectName(QStringLiteral("saveImageDialog"));
+    QStringList filters;
+    for (const ImageFilter& f : kImageFilters) filters << QString::fromLatin1(f.filter);
+    dialog->setNameFilters(filters);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+    // A bare name takes the ending of the filter chosen, which follows the offered name's ending.
+    const ImageFilter* chosen = &kImageFilters[0];
+    for (const ImageFilter& f : kImageFilters) {
+        if (initialName.endsWith(u'.' + QString::fromLatin1(f.suffix), Qt::CaseInsensitive)) chosen = &f;
+    }
+    dialog->selectNameFilter(QString::fromLatin1(chosen->filter));
+    dialog->setDefaultSuffix(QString::fromLatin1(chosen->suffix));
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get()](const QString& filter) {
+        for (const ImageFilter& f : kImageFilters) {
+            if (filter == QString::fromLatin1(f.filter)) d->setDefaultSuffix(QString::fromLatin1(f.suffix));
+        }
+    });
+    if (!initialName.isEmpty()) dialog->selectFile(initialName);
+    return dialog;
+}
+
+QString RunImageDialog(const QString& initialName, QWidget* parent) {
+    const std::unique_ptr<QFileDialog> dialog = MakeImageDialog(initialName, parent);
     if (dialog->exec() != QDialog::Accepted) {
         return {};
     }

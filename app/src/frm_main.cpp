@@ -244,6 +244,14 @@ void FrmMain::BuildMenus() {
     mnuFile_->setObjectName(QStringLiteral("mnuFile"));
     mnuCalculate_ = mnuFile_->addAction(QStringLiteral("Get My &Rasi Chart"));
     mnuCalculate_->setObjectName(QStringLiteral("mnuCalculate"));
+    mnuPrint_ = mnuFile_->addAction(QStringLiteral("&Print Reading..."));
+    mnuPrint_->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(mnuPrint_, &QAction::triggered, this, &FrmMain::mnuPrint_Click);
+    mnuExportPdf_ = mnuFile_->addAction(QStringLiteral("Export Reading as &PDF..."));
+    mnuExportPdf_->setObjectName(QStringLiteral("mnuExportPdf"));
+    mnuExportPdf_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(mnuExportPdf_, &QAction::triggered, this, &FrmMain::mnuExportPdf_Click);
     mnuFile_->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     mnuExit_ = mnuFile_->addAction(QStringLiteral("&Exit"));
     mnuExit_->setObjectName(QStringLiteral("mnuExit"));
@@ -395,8 +403,13 @@ QWidget* FrmMain::BuildResultPanel() {
     lblEngine_ = new QLabel(panel);
     lblEngine_->setObjectName(QStringLiteral("lblEngine"));
     lblEngine_->setFont(UiFont(8.25));
-    Place(lblEngine_, 120, 3225, 6600, 195);
+    Place(lblEngine_, 120, 3225, 5340, 195);
 
+    // Beside Save, in the row's free space: the chart is the next thing a reader looks for.
+    cmdChart_ = AddButton(panel, "cmdChart", tr("Rasi &Chart"), UiFont(8.25, true));
+    Place(cmdChart_, 5580, 3120, 1200, 400);
+    cmdChart_->setToolTip(tr("Show the signs and houses of this reading in a chart"));
+    connect(cmdChart_, &QPushButton::clicked, this, &FrmMain::cmdChart_Click);
     cmdSave_ = AddButton(panel, "cmdSave", QStringLiteral("&Save"), UiFont(8.25, true));
     Place(cmdSave_, 6840, 3120, 1000, 400);
     cmdBack_ = AddButton(panel, "cmdBack", QStringLiteral("&Back"), UiFont(8.25, true));
@@ -459,7 +472,7 @@ void FrmMain::SetTabOrder() {
         txtName_,   cboDate_,   cboMonth_,   cboYear_,  cboHour_,    cboMinute_,   cboTimeZone_,
         txtLatDeg_, txtLatMin_, txtLonDeg_,  txtLonMin_, txtCity_,   txtState_,    txtCountry_,
         cmdCalculate_, cmdOpen_, chkDST_,    optLong_[1], optLong_[0], optLat_[1], optLat_[0],
-        Command1_,  TS_,        cmdSave_,    cmdBack_};
+        Command1_,  TS_,        cmdChart_,   cmdSave_,    cmdBack_};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

@@ -15,6 +15,7 @@
 
 #include "tamovid/app/atlas_zone.h"
 #include "tamovid/app/engine_menu.h"
+#include "tamovid/app/chart_window.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/user_interface.h"
@@ -23,6 +24,7 @@
 #include "tamovid/birthentry/chart_document.h"
 #include "tamovid/birthentry/validation.h"
 #include "tamovid/chartfile/chart_file.h"
+#include "tamovid/report/reading_sheet.h"
 
 namespace tamovid {
 namespace {
@@ -140,7 +142,27 @@ void FrmMain::CalculateFrom(const BirthRecord& base, int baseZonePosition) {
     recordExactZone_ = {entry.utcOffsetMinutes, entry.tz};
     calculated_ = true;
     lblEngine_->setText(EngineCaption(reading.engine));
+    lastReading_ = reading;
     ShowReading(reading.sun, reading.ascendant, std::move(reading.grahas));
+    if (chart_ != nullptr && chart_->isVisible()) {
+        chart_->ShowReading(lastReading_);
+    }
+}
+
+void FrmMain::cmdChart_Click() {
+    if (!calculated_) {
+        ui_.message(tr("There is no chart to show yet. Please enter the birth details and get the "
+                       "Aprakasha Grahas first."),
+                    QMessageBox::Information);
+        return;
+    }
+    if (chart_ == nullptr) {
+        chart_ = new ChartWindow(ui_, settings_, this);
+    }
+    chart_->ShowReading(lastReading_);
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
 }
 
 void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
@@ -202,6 +224,21 @@ void FrmMain::cmdOpen_Click() {
     const ChartBase base = OpenedChartBase();
     CalculateFrom(base.record, base.timeZonePosition);
 }
+
+std::optional<PrintableReading> FrmMain::Printable() const {
+    if (!calculated_) {
+        return std::nullopt;
+    }
+    // The style the chart window shows, or the one it will open in.
+    const ChartStyle style = chart_ != nullptr      ? chart_->Style()
+                             : settings_ != nullptr ? ReadChartStyle(*settings_)
+                                                    : ChartStyle::kSouth;
+    return PrintableReading{lastReading_, std::string(ZoneRowLabel(recordZonePosition_)), style};
+}
+
+void FrmMain::mnuPrint_Click() { export_.Print(this, Printable()); }
+
+void FrmMain::mnuExportPdf_Click() { export_.ExportPdf(this, Printable()); }
 
 void FrmMain::ShowEntry(const BirthEntry& entry) {
     SetFieldText(txtName_, entry.txtName);

@@ -36,6 +36,7 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
     }
 
     auto window = std::make_unique<FrmMain>(*context.ui);
+    window->SetSettings(context.settings);
     new EngineMenu(*window, context.settings);  // owned by the window
     window->show();
     window->ShowPromotion(PromotionForRandom(context.random()));

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include "tamovid/app/chart_dialog.h"
 #include "tamovid/app/frm_about.h"
@@ -45,6 +48,38 @@ QString DesktopUserInterface::getSaveFileName(QWidget* parent, const QString& in
 
 QString DesktopUserInterface::getOpenFileName(QWidget* parent) {
     return RunChartDialog(ChartDialog::kOpen, QString(), parent);
+}
+
+QString DesktopUserInterface::getSaveImageName(QWidget* parent, const QString& initialName) {
+    return RunImageDialog(initialName, parent);
+}
+
+QString DesktopUserInterface::getPdfFileName(QWidget* parent, const QString& initialName) {
+    QFileDialog dialog(parent, QStringLiteral("Export Reading as PDF"));
+    dialog.setObjectName(QStringLiteral("exportPdfDialog"));
+    dialog.setNameFilter(QStringLiteral("PDF documents (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!initialName.isEmpty()) {
+        dialog.selectFile(initialName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
+void DesktopUserInterface::printPreview(QWidget* parent, const PrintRequest& request) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(request.documentName);
+    request.setUp(printer);
+    // The preview's Print button opens the system's print dialog for this printer.
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("Print Reading"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&request](QPrinter* target) { request.paint(*target); });
+    preview.exec();
 }
 
 }  // namespace tamovid

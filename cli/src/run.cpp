@@ -14,6 +14,7 @@
 #include "tamovid/birthentry/chart_document.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
+#include "tamovid/cli/chart_output.h"
 #include "tamovid/cli/exit_codes.h"
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
@@ -69,7 +70,16 @@ in "engine" and gives the sidereal longitudes in "sun_longitude" and
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
 74 a file could not be read or written. A chart file that holds nothing
-usable is refused (status 2).)";
+usable is refused (status 2).
+
+--chart draws the Rasi chart of the reading in black on white: an SVG file
+(labels as text, the grid as lines) or a 1000 x 1000 PNG, chosen by the
+name's ending. --chart-style north draws the North Indian chart instead of
+the South Indian one; --chart-only leaves the reading out of standard
+output. --pdf writes the printable reading: the birth data, the Sun and the
+Ascendant, the Rasi chart, the table of the five points and each point's
+lines, on A4 or US Letter as the system's locale has it. No display is
+needed.)";
 
 struct Options {
     std::array<std::optional<std::string>, kChartFieldCount> fields;
@@ -81,6 +91,10 @@ struct Options {
     std::size_t limit = kDefaultPlaceLimit;
     bool json = false;
     bool precise = false;
+    std::optional<std::string> chart;
+    std::string chartStyle{ChartStyleName(ChartStyle::kSouth)};
+    bool chartOnly = false;
+    std::optional<std::string> pdf;
 };
 
 struct Streams {
@@ -212,6 +226,16 @@ int RunOneChart(const Options& options, const Streams& io) {
                 break;
         }
     }
+    const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
+    if (options.pdf) {
+        const FileWriteResult written = WriteReadingPdfFile(reading, entry.cboTimeZone, style, *options.pdf);
+        if (!written.ok) return io.Fail(kExitIoError, written.error);
+    }
+    if (options.chart) {
+        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart);
+        if (!drawn.ok) return io.Fail(kExitIoError, drawn.error);
+        if (options.chartOnly) return kExitOk;
+    }
 
     if (options.json) {
         WriteJsonLine(io.out, ReadingJson(reading));
@@ -287,6 +311,19 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         ->type_name("N")
         ->check(CLI::Range(std::size_t{1}, std::size_t{10000}))
         ->needs(places);
+    CLI::Option* chart =
+        app.add_option("--chart", options.chart, "Also draw the Rasi chart to an .svg or .png file")
+            ->type_name("FILE.svg|FILE.png");
+    CLI::Option* chartStyle =
+        app.add_option("--chart-style", options.chartStyle,
+                       "Chart style of --chart and --pdf: south (the default) or north")
+            ->type_name("STYLE")
+            ->check(CLI::IsMember({std::string(ChartStyleName(ChartStyle::kSouth)),
+                                   std::string(ChartStyleName(ChartStyle::kNorth))}));
+    app.add_flag("--chart-only", options.chartOnly, "Write the chart and no reading")->needs(chart);
+    CLI::Option* pdf =
+        app.add_option("--pdf", options.pdf, "Also write the printable reading to a PDF file")
+            ->type_name("FILE.pdf");
 
     for (CLI::Option* option : chartOptions) {
         option->excludes(open);
@@ -294,10 +331,14 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     batch->excludes(open);
     batch->excludes(save);
+    batch->excludes(chart);
+    batch->excludes(pdf);
     for (CLI::Option* option : chartOptions) option->excludes(places);
     places->excludes(open);
     places->excludes(batch);
     places->excludes(save);
+    places->excludes(chart);
+    places->excludes(pdf);
 
     try {
         app.parse(argc, argv);
@@ -310,6 +351,16 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
 
     if (options.batch) return RunBatchFile(*options.batch, ChosenEngine(options), io);
     if (options.places) return ListPlaces(options, io);
+    if (chartStyle->count() > 0 && !options.chart && !options.pdf) {
+        return io.Fail(kExitUsage, "--chart-style needs --chart or --pdf");
+    }
+    // Refused before computing, so a typing slip costs no work and leaves no file.
+    if (options.chart && !IsChartImageName(*options.chart)) {
+        return io.Fail(kExitUsage, "--chart: the file name must end in .svg or .png");
+    }
+    if (options.pdf && !IsPdfName(*options.pdf)) {
+        return io.Fail(kExitUsage, "--pdf: the file name must end in .pdf");
+    }
     return RunOneChart(options, io);
 }
 

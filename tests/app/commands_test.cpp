@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 
 #include "tamovid/app/chart_dialog.h"
 #include "tamovid/app/field_filter.h"
+#include "tamovid/app/reading_export.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/chartfile/text_shift.h"
@@ -457,6 +459,86 @@ private slots:
         QCOMPARE(d_.ui.messages.size(), std::size_t{1});
         QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Information);
         QVERIFY(d_.ui.saveDialogNames.empty());
+    }
+
+    void printAndExportBeforeAnyCalculationSaySo_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("print") << "mnuPrint";
+        QTest::newRow("export") << "mnuExportPdf";
+    }
+    void printAndExportBeforeAnyCalculationSaySo() {
+        QFETCH(QString, action);
+        d_.window->findChild<QAction*>(action)->trigger();
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        QVERIFY(d_.ui.messages.front().text.startsWith(QStringLiteral("There is no reading to")));
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Information);
+        QVERIFY(d_.ui.pdfDialogNames.empty());
+        QVERIFY(d_.ui.printRequests.empty());
+    }
+
+    void ctrlPShowsThePreviewOfTheReadingsPages() {
+        CalculateDelhi();
+        QTest::keyClick(d_.window.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(d_.ui.printRequests.size(), std::size_t{1});
+        const tamovid::PrintRequest& request = d_.ui.printRequests.front();
+        QCOMPARE(request.documentName, QStringLiteral("Asha Rao"));
+        const QString file = path(QStringLiteral("printed.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        request.setUp(printer);
+        request.paint(printer);
+        QVERIFY(ReadAll(file).startsWith("%PDF"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+    }
+
+    void ctrlEExportsThePdfAndOffersTheNameAgain() {
+        CalculateDelhi();
+        const QString file = path(QStringLiteral("exported.pdf"));
+        d_.ui.pdfAnswers.push_back(file);
+        QTest::keyClick(d_.window.get(), Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(ReadAll(file).startsWith("%PDF"));
+        d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();  // cancelled
+        QCOMPARE(d_.ui.pdfDialogNames, (std::vector<QString>{QStringLiteral("Asha Rao.pdf"), file}));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+    }
+
+    void failedExportTellsTheFileAndKeepsTheEarlierOne() {
+        CalculateDelhi();
+        const QString file = path(QStringLiteral("kept.pdf"));
+        d_.ui.pdfAnswers.push_back(file);
+        d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        const QByteArray earlier = ReadAll(file);
+        QVERIFY(earlier.startsWith("%PDF"));
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 4096;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        d_.ui.pdfAnswers.push_back(file);
+        d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        QVERIFY2(d_.ui.messages.front().text.contains(file), qPrintable(d_.ui.messages.front().text));
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        QCOMPARE(ReadAll(file), earlier);
+    }
+
+    void suggestedPdfNameLeavesOutWhatFileSystemsRefuse_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("plain") << "Asha Rao" << "Asha Rao.pdf";
+        QTest::newRow("slashes and blanks") << "  A/B: C*  " << "AB C.pdf";
+        QTest::newRow("dots alone") << ".." << "Reading.pdf";
+        QTest::newRow("empty") << "" << "Reading.pdf";
+    }
+    void suggestedPdfNameLeavesOutWhatFileSystemsRefuse() {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        QCOMPARE(tamovid::SuggestedPdfName(name.toStdString()), file);
     }
 
     // F5: a character the file cannot hold is refused, not silently dropped.

@@ -35,12 +35,23 @@ public:
         ++openDialogs;
         return Next(openAnswers);
     }
+    QString getSaveImageName(QWidget* /*parent*/, const QString& initialName) override {
+        imageDialogNames.push_back(initialName);
+        return Next(imageAnswers);
+    }
+    QString getPdfFileName(QWidget* /*parent*/, const QString& initialName) override {
+        pdfDialogNames.push_back(initialName);
+        return Next(pdfAnswers);
+    }
+    void printPreview(QWidget* /*parent*/, const PrintRequest& request) override { printRequests.push_back(request); }
 
     bool answer = false;
     bool browserOpens = true;
     /// What the next file dialogs return, in order; an empty name or none left cancels.
     std::deque<QString> saveAnswers;
     std::deque<QString> openAnswers;
+    std::deque<QString> imageAnswers;
+    std::deque<QString> pdfAnswers;
 
     std::vector<Message> messages;
     std::vector<QString> questions;
@@ -48,6 +59,9 @@ public:
     int aboutShown = 0;
     std::vector<QString> saveDialogNames;  ///< the initial name each Save dialog offered
     int openDialogs = 0;
+    std::vector<QString> imageDialogNames;  ///< the initial name each picture dialog offered
+    std::vector<QString> pdfDialogNames;  ///< the initial name each PDF dialog offered
+    std::vector<PrintRequest> printRequests;  ///< every preview asked for, to be painted by the test
 
 private:
     static QString Next(std::deque<QString>& answers) {

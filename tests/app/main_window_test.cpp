@@ -276,7 +276,7 @@ private slots:
         QCOMPARE(ActionTexts(window_->menuBar()->actions()),
                  QStringList({"&File", "&Help", "Donate"}));
         QCOMPARE(ActionTexts(child<QMenu>("mnuFile")->actions()),
-                 QStringList({"Get My &Rasi Chart", "-", "&Exit"}));
+                 QStringList({"Get My &Rasi Chart", "&Print Reading...", "Export Reading as &PDF...", "-", "&Exit"}));
         QCOMPARE(ActionTexts(child<QMenu>("mnuHelp")->actions()),
                  QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                               "&About Software"}));

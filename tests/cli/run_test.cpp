@@ -144,6 +144,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"MalformedUtcOffset", PuneWith({"--utc-offset", "5:45"}), kExitUsage,
                    "tamovid-cli: --utc-offset: expected a sign, two-digit hours and minutes (like "
                    "+05:45 or -04:30), got \"5:45\""},
+        StatusCase{"PdfWithoutTheEnding", PuneWith({"--pdf", "reading.txt"}), kExitUsage,
+                   "tamovid-cli: --pdf: the file name must end in .pdf"},
+        StatusCase{"BatchWithPdf", {"--batch", "-", "--pdf", "x.pdf"}, kExitUsage,
+                   "tamovid-cli: --batch excludes --pdf"},
         StatusCase{"OpenWithoutTheEnding", {"--open", "chart.txt"}, kExitRefused,
                    "tamovid-cli: Please Check The File."},
         StatusCase{"OpenWithEndingInCapitals", {"--open", "chart.VUG"}, kExitRefused,

@@ -21,4 +21,11 @@ std::unique_ptr<QFileDialog> MakeChartDialog(ChartDialog kind, const QString& in
 /// Shows the dialog modally; the chosen file, or empty when cancelled.
 QString RunChartDialog(ChartDialog kind, const QString& initialName, QWidget* parent);
 
+/// The dialog for saving a chart picture, not yet shown: PNG and SVG filters, the
+/// chosen filter's ending added to a bare name, a prompt before overwriting.
+std::unique_ptr<QFileDialog> MakeImageDialog(const QString& initialName, QWidget* parent);
+
+/// Shows the picture dialog modally; the chosen file, or empty when cancelled.
+QString RunImageDialog(const QString& initialName, QWidget* parent);
+
 }  // namespace tamovid

@@ -3,13 +3,16 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "tamovid/app/promotion.h"
+#include "tamovid/app/reading_export.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/engine.h"
+#include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/positions/birth_record.h"
@@ -23,6 +26,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSettings;
 class QStackedWidget;
 class QTabBar;
 
@@ -32,6 +36,7 @@ struct Place;
 }
 
 class AtlasZone;
+class ChartWindow;
 class LinkLabel;
 class UserInterface;
 
@@ -57,6 +62,9 @@ public:
     /// The birth record of the last successful calculation (empty before the first).
     const BirthRecord& LastRecord() const { return record_; }
 
+    /// The reading as the printout shows it; nothing before the first calculation.
+    std::optional<PrintableReading> Printable() const;
+
     /// The file name last chosen for saving, offered again by the next Save.
     const QString& SaveFileName() const { return strSaveFileName_; }
 
@@ -70,6 +78,12 @@ public:
     /// Brings one of the promotional labels to the front.
     void ShowPromotion(Promotion promotion);
 
+    /// The settings store the chart window remembers its style in; may stay unset.
+    void SetSettings(QSettings* settings) { settings_ = settings; }
+
+    /// The chart window, once it has been opened (null before).
+    ChartWindow* Chart() const { return chart_; }
+
 public slots:
     /// Validates the form and, when it passes, calculates and shows the chart; a refusal
     /// is told to the user and changes nothing but the focus or a missing direction.
@@ -81,8 +95,13 @@ public slots:
     void cmdSave_Click();
     /// Restores the form from a chart file and calculates it.
     void cmdOpen_Click();
+    /// Print preview and the print dialog, or a PDF file, of the reading shown.
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
     void TS_Click();
     void cmdBack_Click();
+    /// Opens the Rasi chart of the last calculation in its own window.
+    void cmdChart_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
 
@@ -111,6 +130,7 @@ private:
     void CalculateFrom(const BirthRecord& base, int baseZonePosition);
 
     UserInterface& ui_;
+    ReadingExport export_{ui_};
     AprakashaResult reading_;
     BirthRecord record_;
     int recordZonePosition_ = 0;  // the zone list position the record was calculated with
@@ -120,6 +140,9 @@ private:
     QString strSaveFileName_;
     bool centred_ = false;
     AtlasZone* atlasZone_ = nullptr;  // the chosen place's zone, while the atlas holds it
+    Reading lastReading_;
+    QSettings* settings_ = nullptr;
+    ChartWindow* chart_ = nullptr;
 
     std::array<QLabel*, kLabelCount> lblLabel_{};
     std::array<QLabel*, 5> lblResult_{};
@@ -127,6 +150,8 @@ private:
     QMenu* mnuFile_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
     QAction* mnuCalculate_ = nullptr;
+    QAction* mnuPrint_ = nullptr;
+    QAction* mnuExportPdf_ = nullptr;
     QAction* mnuExit_ = nullptr;
     QAction* mnuOnline_ = nullptr;
     QAction* mnuVisit_ = nullptr;
@@ -167,6 +192,7 @@ private:
     QLabel* lblSun_ = nullptr;
     QLabel* lblAsc_ = nullptr;
     QLabel* lblEngine_ = nullptr;  // which engine computed the reading shown
+    QPushButton* cmdChart_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
 };

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QWidget>
+
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/chartlayout/chart_layout.h"
+
+class QRadioButton;
+class QPushButton;
+class QSettings;
+
+namespace tamovid {
+
+class UserInterface;
+
+/// Paints a chart layout in the window's colours, as large as it fits, and offers its
+/// contents as text to screen readers.
+class ChartView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartView(QWidget* parent = nullptr);
+    void SetLayout(ChartLayout layout);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    ChartLayout layout_;
+};
+
+/// The Rasi chart of the current reading in a window of its own: South or North Indian
+/// style (remembered in the settings), saving as SVG or PNG and copying to the clipboard.
+class ChartWindow : public QWidget {
+    Q_OBJECT
+public:
+    /// settings may be null; the style is then not remembered.
+    ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent = nullptr);
+
+    /// Shows the chart of this reading from now on.
+    void ShowReading(const Reading& reading);
+
+    ChartStyle Style() const { return style_; }
+    void SetStyle(ChartStyle style);
+    const ChartLayout& Layout() const { return layout_; }
+
+public slots:
+    /// Asks for a file name and writes the chart there, black on white, as SVG or PNG.
+    void SaveImage();
+    /// Puts the chart, black on white, on the clipboard as a picture and as SVG.
+    void CopyImage();
+
+private:
+    void Relayout();
+
+    UserInterface& ui_;
+    QSettings* settings_;
+    ChartStyle style_ = ChartStyle::kSouth;
+    ChartInput input_;
+    ChartLayout layout_;
+    QString lastImageName_;
+
+    ChartView* view_ = nullptr;
+    QRadioButton* optSouth_ = nullptr;
+    QRadioButton* optNorth_ = nullptr;
+    QPushButton* cmdSaveImage_ = nullptr;
+    QPushButton* cmdCopy_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+};
+
+/// The chart style stored in the settings; South when nothing or something unknown is stored.
+ChartStyle ReadChartStyle(const QSettings& settings);
+void WriteChartStyle(QSettings& settings, ChartStyle style);
+
+}  // namespace tamovid

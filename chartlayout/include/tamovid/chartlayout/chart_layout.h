@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tamovid {
+
+struct Reading;
+
+/// The two customary ways of drawing a Rasi chart.
+enum class ChartStyle { kSouth, kNorth };
+
+/// "south" or "north".
+std::string_view ChartStyleName(ChartStyle style);
+/// The style for "south" or "north" (exact, lower case); nothing for any other text.
+std::optional<ChartStyle> ChartStyleFromName(std::string_view name);
+
+/// What a chart shows, in the order labels of equal position are stacked.
+enum class ChartBody { kAscendant, kSun, kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu };
+inline constexpr int kChartBodyCount = 7;
+
+/// "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up".
+std::string_view BodyAbbreviation(ChartBody body);
+
+/// Full sign names, "Aries" at 0 to "Pisces" at 11.
+inline constexpr std::array<std::string_view, 12> kSignNames = {
+    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+/// One body in its sign: sign 0..11, degrees 0..29 and minutes 0..59 within the sign.
+struct ChartPlacement {
+    ChartBody body = ChartBody::kAscendant;
+    int sign = 0;
+    int degrees = 0;
+    int minutes = 0;
+};
+
+/// Everything a chart is drawn from.
+struct ChartInput {
+    int ascendantSign = 0;  ///< 0..11; the first house
+    std::vector<ChartPlacement> placements;
+    /// Lines about the birth for the middle of the South Indian chart, top to bottom.
+    std::vector<std::string> centreLines;
+};
+
+/// The Ascendant, the Sun and the five points of a reading, read from their texts,
+/// with the name, date, time and place. A text that cannot be read leaves its body out.
+ChartInput ChartInputFromReading(const Reading& reading);
+
+/// The centre lines of a reading: name, date, time, place, coordinates; empty ones left out.
+std::vector<std::string> CentreLines(const Reading& reading);
+
+/// Positions are in a unit square: x to the right, y downward, 0..1 both.
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+};
+
+struct ChartRect {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    double right() const { return left + width; }
+    double bottom() const { return top + height; }
+};
+
+struct ChartSegment {
+    ChartPoint from;
+    ChartPoint to;
+};
+
+/// One label and the box it is drawn in; the boxes of a cell never overlap.
+struct ChartLabel {
+    ChartBody body = ChartBody::kAscendant;
+    std::string text;  ///< "Dh 11°19'", UTF-8
+    ChartRect box;
+};
+
+/// One sign of the chart, which is also one house.
+struct ChartCell {
+    int sign = 0;   ///< 0 Aries .. 11 Pisces
+    int house = 1;  ///< 1..12, counted forward from the Ascendant's sign
+    std::vector<ChartPoint> outline;  ///< the cell's convex outline, drawn by the grid lines
+    std::string caption;              ///< the sign's name (South) or number 1..12 (North)
+    ChartRect captionBox;
+    ChartRect labelArea;             ///< the part of the cell that holds the labels
+    std::vector<ChartLabel> labels;  ///< by position within the sign, top to bottom
+};
+
+struct ChartLayout {
+    ChartStyle style = ChartStyle::kSouth;
+    std::vector<ChartSegment> lines;             ///< the grid, outer square included
+    std::optional<ChartSegment> ascendantMark;   ///< South: the stroke across the first house's corner
+    std::array<ChartCell, 12> cells;          ///< by sign, Aries first
+    std::optional<ChartRect> centreBox;       ///< South: the middle that holds centreLines
+    std::vector<std::string> centreLines;
+};
+
+/// Where everything goes in a chart of this style.
+ChartLayout LayoutChart(ChartStyle style, const ChartInput& input);
+
+/// The chart as sentences for screen readers and text output, one per house in house
+/// order: "House 1, Taurus: As 12°03'." or "House 4, Leo: empty."
+std::vector<std::string> DescribeCells(const ChartLayout& layout);
+
+/// The text of one label: "Dh 11°19'".
+std::string LabelText(const ChartPlacement& placement);
+
+}  // namespace tamovid

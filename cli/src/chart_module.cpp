@@ -1,0 +1,75 @@
+// The chart and PDF drawing of tamovid-cli, loaded only when asked for: Qt's
+// libraries cost more to load than the rest of the tool's whole run.
+#include <QGuiApplication>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/render/chart_image.h"
+#include "tamovid/report/reading_document.h"
+#include "tamovid/report/reading_sheet.h"
+
+namespace {
+
+// Qt's own notes (such as a missing runtime folder) are not the tool's to print;
+// only its critical and fatal messages reach standard error.
+void QuietMessages(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
+// A QGuiApplication on the offscreen platform, made only when there is none, so that
+// fonts can be measured and drawn without a display.
+class OffscreenGui {
+public:
+    OffscreenGui() {
+        if (QCoreApplication::instance() != nullptr) return;
+        previous_ = qInstallMessageHandler(QuietMessages);
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_.data());
+    }
+    ~OffscreenGui() {
+        if (!app_) return;
+        app_.reset();
+        qInstallMessageHandler(previous_);
+    }
+    OffscreenGui(const OffscreenGui&) = delete;
+    OffscreenGui& operator=(const OffscreenGui&) = delete;
+
+private:
+    // The platform named on the command line wins over QT_QPA_PLATFORM. Qt takes the
+    // arguments it handles out of these, so each application gets its own copy: a second
+    // one in the same run (--chart with --pdf) would otherwise look for a display.
+    std::array<char, 12> program_{"tamovid-cli"};
+    std::array<char, 10> platformFlag_{"-platform"};
+    std::array<char, 10> platform_{"offscreen"};
+    std::array<char*, 4> argv_{program_.data(), platformFlag_.data(), platform_.data(), nullptr};
+    int argc_ = 3;
+
+    QtMessageHandler previous_ = nullptr;
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+}  // namespace
+
+extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading, tamovid::ChartStyle style,
+                                            const std::string* path, std::string* error) {
+    const OffscreenGui gui;
+    const tamovid::FileWriteResult written = tamovid::WriteChartImage(
+        *path, tamovid::LayoutChart(style, tamovid::ChartInputFromReading(*reading)),
+        tamovid::PaperChartColours());
+    if (!written.ok) *error = written.error;
+    return written.ok;
+}
+
+extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int zoneRow, tamovid::ChartStyle style,
+                                          const std::string* path, std::string* error) {
+    const OffscreenGui gui;
+    const tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)), style};
+    const tamovid::FileWriteResult written = tamovid::WriteReadingPdf(*path, printable);
+    if (!written.ok) *error = written.error;
+    return written.ok;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocale>
+#include <QPageSize>
+
+#include <filesystem>
+#include <string>
+
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/chartfile/file_io.h"
+#include "tamovid/chartlayout/chart_layout.h"
+
+class QPagedPaintDevice;
+
+namespace tamovid {
+
+/// A calculated reading with what the page shows beside it.
+struct PrintableReading {
+    Reading reading;
+    std::string zoneLabel;  ///< the zone as the user chose it
+    ChartStyle style = ChartStyle::kSouth;
+};
+
+/// US Letter where the locale's country uses it, A4 everywhere else.
+QPageSize ReadingPageSize(const QLocale& locale = QLocale::system());
+
+/// Sets the paper and the reading's margins on a printer or PDF writer.
+void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size);
+
+/// Paints the whole reading on the device, starting new pages as the text needs:
+/// heading, birth data, Sun and Ascendant, the chart in black on white, the table of the
+/// five points, each point's lines and a footer with "page n of m". Returns the number
+/// of pages, or 0 when the device could not be painted on.
+int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable);
+
+/// The reading as a PDF document with embedded fonts; empty when it could not be made.
+QByteArray ReadingPdf(const PrintableReading& printable, const QPageSize& size = ReadingPageSize());
+
+/// Writes the reading's PDF, replacing the file whole or leaving it as it was.
+FileWriteResult WriteReadingPdf(const std::filesystem::path& path, const PrintableReading& printable,
+                                const QPageSize& size = ReadingPageSize());
+
+}  // namespace tamovid

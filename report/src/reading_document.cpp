@@ -1,0 +1,312 @@
+#include "tamovid/report/reading_document.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "tamovid/render/chart_painter.h"
+#include "tamovid/report/reading_sheet.h"
+
+namespace tamovid {
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kSideMarginMm = 16;
+constexpr double kTopMarginMm = 12;
+constexpr double kBottomMarginMm = 10;
+constexpr double kChartSideMm = 80;
+constexpr double kColumnGapMm = 8;
+constexpr double kFactLabelMm = 31;
+constexpr double kFooterMm = 7;
+constexpr int kPdfResolution = 600;  // dots per inch of the PDF's coordinates
+
+// Point sizes of the page's text.
+constexpr double kTitlePt = 18;
+constexpr double kHeadingPt = 10;
+constexpr double kSectionPt = 11;
+constexpr double kPointNamePt = 10.5;
+constexpr double kBodyPt = 9;
+constexpr double kSmallPt = 8.5;
+constexpr double kFooterPt = 7.5;
+
+// Countries whose customary paper is US Letter besides those that measure in US units.
+constexpr std::array kLetterTerritories = {
+    QLocale::Canada,     QLocale::Mexico,    QLocale::Chile,     QLocale::Colombia,
+    QLocale::Venezuela,  QLocale::Philippines, QLocale::PuertoRico, QLocale::Guatemala,
+    QLocale::CostaRica,  QLocale::Panama,    QLocale::ElSalvador, QLocale::Nicaragua,
+    QLocale::DominicanRepublic, QLocale::Honduras};
+
+const QColor kInk(0, 0, 0);
+const QColor kSoftInk(85, 85, 85);
+const QColor kAccent(24, 72, 84);
+const QColor kRuleColour(170, 170, 170);
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+struct TextItem {
+    QRectF rect;
+    QFont font;
+    QColor colour;
+    int flags = 0;
+    QString text;
+};
+
+struct PageItems {
+    std::vector<TextItem> texts;
+    std::vector<QLineF> rules;
+    std::optional<QRectF> chart;
+};
+
+// Places the sheet's texts top to bottom, measuring each with the device's own metrics,
+// and starts a new page where the next block would cross the footer.
+class Composer {
+public:
+    Composer(QPaintDevice& device, QSizeF area)
+        : device_(device), width_(area.width()), bottom_(area.height() - Mm(kFooterMm)) {
+        pages_.emplace_back();
+    }
+
+    double Mm(double mm) const { return mm * device_.logicalDpiY() / kMmPerInch; }
+    double Width() const { return width_; }
+    double Y() const { return y_; }
+    void Skip(double height) { y_ += height; }
+    void SetY(double y) { y_ = y; }
+
+    QFont Font(double points, bool bold = false) const {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        // Ligatures would turn "fi" into one glyph, which copies and searches badly.
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        return font;
+    }
+
+    double Height(const QFont& font, double width, const QString& text) const {
+        const QFontMetricsF metrics(font, &device_);
+        return metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+    }
+    double Advance(const QFont& font, const QString& text) const {
+        return QFontMetricsF(font, &device_).horizontalAdvance(text);
+    }
+
+    /// Starts a new page unless the next height fits on this one (or nothing is on it yet).
+    void KeepTogether(double height) {
+        if (y_ + height <= bottom_ || y_ == 0) return;
+        pages_.emplace_back();
+        y_ = 0;
+    }
+
+    /// Adds wrapped text at x with this width at the current line; returns its height.
+    double Put(double x, double width, const QFont& font, const QColor& colour, const QString& text,
+               int align = Qt::AlignLeft) {
+        const double height = Height(font, width, text);
+        pages_.back().texts.push_back(
+            {QRectF(x, y_, width, height), font, colour, align | Qt::AlignTop | Qt::TextWordWrap, text});
+        return height;
+    }
+    void Rule(double x, double width) { pages_.back().rules.emplace_back(x, y_, x + width, y_); }
+    void Chart(const QRectF& rect) { pages_.back().chart = rect; }
+
+    std::vector<PageItems>& Pages() { return pages_; }
+    double Bottom() const { return bottom_; }
+
+private:
+    QPaintDevice& device_;
+    double width_;
+    double bottom_;
+    double y_ = 0;
+    std::vector<PageItems> pages_;
+};
+
+void PutHeader(Composer& c, const ReadingSheet& sheet) {
+    c.Skip(c.Put(0, c.Width(), c.Font(kTitlePt, true), kInk, Text(sheet.title)));
+    if (sheet.title != sheet.heading) {
+        c.Skip(c.Mm(0.8));
+        c.Skip(c.Put(0, c.Width(), c.Font(kHeadingPt), kSoftInk, Text(sheet.heading)));
+    }
+    c.Skip(c.Mm(2));
+    c.Rule(0, c.Width());
+    c.Skip(c.Mm(3.5));
+}
+
+void PutCaption(Composer& c, double x, double width, const QString& caption) {
+    c.Skip(c.Put(x, width, c.Font(kHeadingPt, true), kAccent, caption));
+    c.Skip(c.Mm(1.5));
+}
+
+void PutFacts(Composer& c, double x, double width, const std::vector<SheetFact>& facts) {
+    const double labelWidth = c.Mm(kFactLabelMm);
+    for (const SheetFact& fact : facts) {
+        const double label = c.Put(x, labelWidth, c.Font(kSmallPt), kSoftInk, Text(fact.label));
+        const double value = c.Put(x + labelWidth, width - labelWidth, c.Font(kBodyPt), kInk, Text(fact.value));
+        c.Skip(std::max(label, value) + c.Mm(0.8));
+    }
+}
+
+void PutPointTable(Composer& c, double x, double width, const ReadingSheet& sheet) {
+    // Column starts as parts of the width: point, position, lord, house.
+    constexpr std::array<double, 4> kColumns = {0.0, 0.34, 0.64, 0.86};
+    auto row = [&](const std::array<QString, 4>& cells, const QFont& font, const QColor& colour) {
+        double height = 0;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const double end = i + 1 < cells.size() ? kColumns[i + 1] : 1.0;
+            height = std::max(height, c.Put(x + width * kColumns[i], width * (end - kColumns[i]) - c.Mm(1),
+                                            font, colour, cells[i]));
+        }
+        c.Skip(height + c.Mm(0.8));
+        c.Rule(x, width);
+        c.Skip(c.Mm(0.9));
+    };
+    row({QStringLiteral("Point"), QStringLiteral("Position"), QStringLiteral("Lord"), QStringLiteral("House")},
+        c.Font(kSmallPt, true), kSoftInk);
+    for (const SheetPoint& point : sheet.points) {
+        row({Text(point.name), Text(point.position), Text(point.lord), Text(point.house)}, c.Font(kBodyPt), kInk);
+    }
+}
+
+// The birth data, the Sun and Ascendant and the table at the left, the chart at the right.
+void PutOverview(Composer& c, const ReadingSheet& sheet) {
+    const double top = c.Y();
+    const double side = std::min(c.Mm(kChartSideMm), c.Width() * 0.45);
+    const double left = c.Width() - side - c.Mm(kColumnGapMm);
+    c.Chart(QRectF(c.Width() - side, top, side, side));
+
+    PutCaption(c, 0, left, QStringLiteral("Birth data"));
+    PutFacts(c, 0, left, sheet.birth);
+    c.Skip(c.Mm(2.5));
+    PutCaption(c, 0, left, QStringLiteral("Sun and Ascendant"));
+    PutFacts(c, 0, left, sheet.angles);
+    c.Skip(c.Mm(2.5));
+    PutCaption(c, 0, left, QStringLiteral("The five points"));
+    PutPointTable(c, 0, left, sheet);
+    c.SetY(std::max(c.Y(), top + side) + c.Mm(4));
+}
+
+void PutPoint(Composer& c, const SheetPoint& point) {
+    const QFont nameFont = c.Font(kPointNamePt, true);
+    const QFont smallFont = c.Font(kSmallPt);
+    const QFont bodyFont = c.Font(kBodyPt);
+    const double width = c.Width();
+    const double gap = c.Mm(1.2);
+    // Position and lord share the name's line, at its right.
+    const QString position = Text(point.lines[0]);
+    const QString lord = Text(point.lines[1]);
+    const double lordWidth = c.Advance(smallFont, lord) + c.Mm(1);
+    const double positionWidth = c.Advance(smallFont, position) + c.Mm(1);
+    const double nameWidth = width - lordWidth - positionWidth - c.Mm(12);
+    const double height = c.Height(nameFont, nameWidth, Text(point.name)) + c.Height(smallFont, width, Text(point.lines[2])) +
+                          c.Height(bodyFont, width, Text(point.lines[3])) + c.Height(bodyFont, width, Text(point.lines[4])) +
+                          4 * gap;
+    c.KeepTogether(height);
+
+    const double nameHeight = c.Put(0, nameWidth, nameFont, kAccent, Text(point.name));
+    const double shift = std::max(0.0, nameHeight - c.Height(smallFont, width, lord));
+    c.Skip(shift);
+    c.Put(width - lordWidth, lordWidth, smallFont, kSoftInk, lord, Qt::AlignRight);
+    c.Put(width - lordWidth - positionWidth - c.Mm(6), positionWidth, smallFont, kSoftInk, position,
+          Qt::AlignRight);
+    c.Skip(nameHeight - shift + gap);
+    c.Skip(c.Put(0, width, smallFont, kSoftInk, Text(point.lines[2])) + gap);
+    c.Skip(c.Put(0, width, c.Font(kBodyPt, true), kInk, Text(point.lines[3])) + gap * 0.5);
+    c.Skip(c.Put(0, width, bodyFont, kInk, Text(point.lines[4])) + c.Mm(3.2));
+}
+
+void PaintPage(QPainter& painter, const PageItems& page, const ChartLayout& layout) {
+    if (page.chart) {
+        ChartColours colours = PaperChartColours();
+        colours.background = Qt::transparent;
+        DrawChart(painter, layout, *page.chart, colours);
+    }
+    painter.setPen(QPen(kRuleColour, 0));
+    for (const QLineF& rule : page.rules) painter.drawLine(rule);
+    for (const TextItem& item : page.texts) {
+        painter.setFont(item.font);
+        painter.setPen(item.colour);
+        painter.drawText(item.rect, item.flags, item.text);
+    }
+}
+
+void PaintFooter(QPainter& painter, Composer& c, const ReadingSheet& sheet, int page, int pages) {
+    const double top = c.Bottom() + c.Mm(3);
+    painter.setPen(QPen(kRuleColour, 0));
+    painter.drawLine(QLineF(0, top, c.Width(), top));
+    const QFont font = c.Font(kFooterPt);
+    painter.setFont(font);
+    painter.setPen(kSoftInk);
+    const QRectF line(0, top + c.Mm(1), c.Width(), c.Height(font, c.Width(), QStringLiteral("Ag")));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, Text(sheet.program));
+    painter.drawText(line, Qt::AlignRight | Qt::AlignTop, Text(PageNumberText(page, pages)));
+}
+
+}  // namespace
+
+QPageSize ReadingPageSize(const QLocale& locale) {
+    const bool letter = locale.measurementSystem() == QLocale::ImperialUSSystem ||
+                        std::find(kLetterTerritories.begin(), kLetterTerritories.end(), locale.territory()) !=
+                            kLetterTerritories.end();
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size) {
+    device.setPageSize(size);
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageMargins(QMarginsF(kSideMarginMm, kTopMarginMm, kSideMarginMm, kBottomMarginMm),
+                          QPageLayout::Millimeter);
+}
+
+int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
+    const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel);
+    const ChartLayout layout = LayoutChart(printable.style, ChartInputFromReading(printable.reading));
+
+    Composer composer(device, QSizeF(device.width(), device.height()));
+    PutHeader(composer, sheet);
+    PutOverview(composer, sheet);
+    PutCaption(composer, 0, composer.Width(), QStringLiteral("The points one by one"));
+    for (const SheetPoint& point : sheet.points) PutPoint(composer, point);
+
+    QPainter painter;
+    if (!painter.begin(&device)) return 0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const auto& pages = composer.Pages();
+    const int count = static_cast<int>(pages.size());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !device.newPage()) return 0;
+        PaintPage(painter, pages[static_cast<std::size_t>(i)], layout);
+        PaintFooter(painter, composer, sheet, i + 1, count);
+    }
+    return painter.end() ? count : 0;
+}
+
+QByteArray ReadingPdf(const PrintableReading& printable, const QPageSize& size) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(QStringLiteral("Tamovid"));
+        writer.setTitle(QString::fromStdString(MakeReadingSheet(printable.reading, printable.zoneLabel).title));
+        SetReadingPageLayout(writer, size);
+        if (PaintReading(writer, printable) == 0) return {};
+    }
+    return buffer.data();
+}
+
+FileWriteResult WriteReadingPdf(const std::filesystem::path& path, const PrintableReading& printable,
+                                const QPageSize& size) {
+    const QByteArray pdf = ReadingPdf(printable, size);
+    if (pdf.isEmpty()) {
+        return {false, "The reading could not be laid out as a PDF document, so \"" + path.string() +
+                           "\" was not written.", {}};
+    }
+    return WriteFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+}  // namespace tamovid

@@ -1,0 +1,98 @@
+#include "tamovid/report/reading_sheet.h"
+
+#include <cstddef>
+
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/form_lists.h"
+#include "tamovid/positions/blanks.h"
+#include "tamovid/positions/tables.h"
+#include "tamovid/report/birth_times.h"
+
+#ifndef TAMOVID_VERSION
+#define TAMOVID_VERSION "unknown"
+#endif
+
+namespace tamovid {
+namespace {
+
+constexpr std::string_view kHeading = "Aprakasha Grahas reading";
+
+std::string TwoDigits(int value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+std::string DateText(int dayOfMonth, int month, int year) {
+    std::string text = std::to_string(dayOfMonth) + ' ';
+    if (month >= 1 && month <= static_cast<int>(kMonthNames.size())) {
+        text += kMonthNames[static_cast<std::size_t>(month - 1)];
+    } else {
+        text += std::to_string(month);
+    }
+    return text + ' ' + std::to_string(year);
+}
+
+std::string ClockText(int hour, int minute) { return TwoDigits(hour) + ':' + TwoDigits(minute); }
+
+std::string Coordinate(int degrees, int minutes, char direction) {
+    return std::to_string(degrees) + "\u00B0" + TwoDigits(minutes) + "' " + direction;
+}
+
+std::string PlaceText(const BirthRecord& r) {
+    std::string place;
+    for (const std::string* part : {&r.strCity, &r.strState, &r.strCountry}) {
+        if (part->empty()) continue;
+        if (!place.empty()) place += ", ";
+        place += *part;
+    }
+    return place;
+}
+
+}  // namespace
+
+std::string_view ZoneRowLabel(int row) {
+    if (row < 0 || row >= static_cast<int>(kTimeZoneCount)) return {};
+    return strTimeZones[static_cast<std::size_t>(row)];
+}
+
+ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel) {
+    const BirthRecord& r = reading.record;
+    const BirthUniversalTime ut = UniversalTimeOf(r);
+
+    ReadingSheet sheet;
+    sheet.heading = kHeading;
+    sheet.title = std::string(TrimBlanks(r.strName));
+    if (sheet.title.empty()) sheet.title = kHeading;
+
+    std::string zone(zoneLabel);
+    zone += zone.empty() ? "" : " ";
+    zone += '(' + UtOffsetText(ut.offsetMinutes) + ')';
+    sheet.birth = {
+        {"Date of birth", DateText(r.intDate, r.intMonth, r.intYear)},
+        {"Time of birth", ClockText(r.intHour, r.intMinute) + " local clock time"},
+        {"Time zone", zone},
+        {"Universal Time", ClockText(ut.hour, ut.minute) + " on " + DateText(ut.day, ut.month, ut.year)},
+        {"Daylight saving", r.blnDST ? "Yes, one hour ahead" : "No"},
+        {"Place", PlaceText(r)},
+        {"Coordinates", Coordinate(r.intLatDeg, r.intLatMin, r.blnSouth ? 'S' : 'N') + ", " +
+                            Coordinate(r.intLonDeg, r.intLonMin, r.blnEast ? 'E' : 'W')},
+    };
+    sheet.angles = {{"Sun", reading.sun}, {"Ascendant", reading.ascendant}};
+
+    const AprakashaResult& g = reading.grahas;
+    for (std::size_t i = 0; i < sheet.points.size(); ++i) {
+        SheetPoint& point = sheet.points[i];
+        point.name = g.strAprNames[i];
+        point.position = g.strAprPositions[i];
+        point.lord = g.strAprLords[i];
+        point.house = std::to_string(g.intAprHouses[i]);
+        point.lines = ResultLines(g, static_cast<AprakashaPoint>(i));
+    }
+    sheet.program = std::string("Tamovid ") + TAMOVID_VERSION;
+    return sheet;
+}
+
+std::string PageNumberText(int page, int pages) {
+    return "page " + std::to_string(page) + " of " + std::to_string(pages);
+}
+
+}  // namespace tamovid

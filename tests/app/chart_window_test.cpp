@@ -1,0 +1,155 @@
+#include <QAccessible>
+#include <QClipboard>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "tamovid/app/chart_window.h"
+#include "window_driver.h"
+
+using tamovid::ChartBody;
+using tamovid::ChartStyle;
+using tamovid::ChartWindow;
+using tamovid::testing::WindowDriver;
+
+namespace {
+
+// The sign whose cell holds a body's label, or -1.
+int SignOf(const tamovid::ChartLayout& layout, ChartBody body) {
+    for (const tamovid::ChartCell& cell : layout.cells) {
+        for (const tamovid::ChartLabel& label : cell.labels) {
+            if (label.body == body) return cell.sign;
+        }
+    }
+    return -1;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class ChartWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    WindowDriver d_;
+    QTemporaryDir dir_;
+    std::unique_ptr<QSettings> settings_;
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    ChartWindow* OpenDelhiChart() {
+        d_.EnterDelhi1947();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        d_.Click(QStringLiteral("cmdChart"));
+        ChartWindow* chart = d_.window->Chart();
+        if (chart != nullptr && !QTest::qWaitForWindowExposed(chart)) return nullptr;
+        return chart;
+    }
+
+    // Pictures for the documentation, when a folder for them is named.
+    static void Photograph(QWidget* window, const char* name) {
+        const QByteArray folder = qgetenv("TAMOVID_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) QVERIFY(window->grab().save(QString::fromLocal8Bit(folder) + u'/' + QLatin1String(name)));
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+    void init() {
+        settings_ = std::make_unique<QSettings>(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        settings_->clear();
+        d_.Start();
+        d_.window->SetSettings(settings_.get());
+    }
+    void cleanup() { d_.window.reset(); }
+
+    void opensSwitchesStyleAndRemembersIt() {
+        ChartWindow* chart = OpenDelhiChart();
+        QVERIFY(chart != nullptr);
+        QVERIFY(chart->isVisible());
+        QCOMPARE(chart->Style(), ChartStyle::kSouth);
+        QCOMPARE(SignOf(chart->Layout(), ChartBody::kAscendant), 1);  // Taurus
+        chart->resize(620, 680);
+        Photograph(chart, "chart-south.png");
+
+        auto* view = chart->findChild<QWidget*>(QStringLiteral("chartView"));
+        QVERIFY(view->accessibleDescription().contains(QStringLiteral("House 1, Taurus: As 7\u00B045'.")));
+        QVERIFY(view->accessibleDescription().contains(QStringLiteral("House 3, Cancer: Vy 18\u00B041', Su 27\u00B059'.")));
+
+        // Alt+N, as a keyboard user would.
+        QTest::keyClick(chart, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(chart->Style(), ChartStyle::kNorth);
+        QVERIFY(chart->findChild<QRadioButton*>(QStringLiteral("optNorth"))->isChecked());
+        QCOMPARE(chart->Layout().style, ChartStyle::kNorth);
+        Photograph(chart, "chart-north.png");
+
+        ChartWindow again(d_.ui, settings_.get());
+        QCOMPARE(again.Style(), ChartStyle::kNorth);
+        settings_->setValue(QStringLiteral("Chart/Style"), QStringLiteral("sideways"));
+        QCOMPARE(ChartWindow(d_.ui, settings_.get()).Style(), ChartStyle::kSouth);
+    }
+
+    void followsEachNewCalculation() {
+        ChartWindow* chart = OpenDelhiChart();
+        QVERIFY(chart != nullptr);
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(chart->Layout().centreLines.front(), std::string("Dana Brooks"));
+        QCOMPARE(chart->windowTitle(), QStringLiteral("Rasi Chart - Dana Brooks"));
+        QVERIFY(SignOf(chart->Layout(), ChartBody::kAscendant) != 1);
+    }
+
+    void savesBothFormatsAndReportsWhatFails() {
+        ChartWindow* chart = OpenDelhiChart();
+        QVERIFY(chart != nullptr);
+        d_.ui.imageAnswers = {path(QStringLiteral("delhi.svg")), path(QStringLiteral("delhi.png")),
+                              path(QStringLiteral("delhi.jpg")), path(QStringLiteral("missing/delhi.png"))};
+        for (int i = 0; i < 4; ++i) d_.Click(QStringLiteral("cmdSaveImage"));
+
+        QVERIFY(ReadAll(path(QStringLiteral("delhi.svg"))).contains(">As 7\u00B045'</text>"));
+        const QImage png(path(QStringLiteral("delhi.png")));
+        QCOMPARE(png.size(), QSize(1000, 1000));
+        QCOMPARE(png.pixelColor(375, 200), QColor(Qt::white));  // files are black on white
+        QVERIFY(!QFile::exists(path(QStringLiteral("delhi.jpg"))));
+        QCOMPARE(d_.ui.messages.size(), size_t{2});
+        QVERIFY(d_.ui.messages[0].text.contains(QStringLiteral(".svg or .png")));
+        QCOMPARE(d_.ui.messages[1].icon, QMessageBox::Warning);
+        QVERIFY(d_.ui.messages[1].text.contains(QStringLiteral("delhi.png")));
+        // Each dialog offers the name chosen last.
+        QCOMPARE(d_.ui.imageDialogNames.at(1), path(QStringLiteral("delhi.svg")));
+    }
+
+    void copiesThePicture() {
+        ChartWindow* chart = OpenDelhiChart();
+        QVERIFY(chart != nullptr);
+        QApplication::clipboard()->clear();
+        d_.Click(QStringLiteral("cmdCopy"));
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied != nullptr);
+        QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(1000, 1000));
+        QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<text"));
+    }
+
+    void refusedBeforeAnyCalculationAndOpenedByItsMnemonic() {
+        d_.window->cmdChart_Click();
+        QCOMPARE(d_.window->Chart(), nullptr);
+        QCOMPARE(d_.ui.messages.size(), size_t{1});
+
+        d_.EnterDelhi1947();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        Photograph(d_.window.get(), "chart-button.png");
+        QTest::keyClick(d_.window.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(d_.window->Chart() != nullptr && d_.window->Chart()->isVisible());
+    }
+};
+
+QTEST_MAIN(ChartWindowTest)
+#include "chart_window_test.moc"

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <variant>
+
+#include "sample_entries.h"
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/chartlayout/chart_layout.h"
+
+namespace tamovid {
+namespace {
+
+// Anything written keeps at least this far from a line, as a share of the chart's side.
+constexpr double kClearance = 0.004;
+
+ChartLayout Delhi(ChartStyle style) {
+    const auto reading = std::get<Reading>(Calculate(testing_support::Delhi1947()));
+    return LayoutChart(style, ChartInputFromReading(reading));
+}
+
+const ChartCell* CellHolding(const ChartLayout& layout, ChartBody body) {
+    for (const ChartCell& cell : layout.cells) {
+        for (const ChartLabel& label : cell.labels) {
+            if (label.body == body) return &cell;
+        }
+    }
+    return nullptr;
+}
+
+struct DelhiPlace {
+    ChartBody body;
+    int sign;
+    int northHouse;
+};
+
+// 15 August 1947, 00:00, Delhi: Ascendant in Taurus.
+constexpr DelhiPlace kDelhi[] = {
+    {ChartBody::kAscendant, 1, 1}, {ChartBody::kSun, 3, 3},   {ChartBody::kVyatipata, 3, 3},
+    {ChartBody::kChapa, 2, 2},     {ChartBody::kUpaketu, 2, 2}, {ChartBody::kDhuma, 8, 8},
+    {ChartBody::kParivesha, 9, 9},
+};
+
+TEST(ChartLayout, Delhi1947PutsEachBodyInItsSignAndHouse) {
+    const ChartLayout south = Delhi(ChartStyle::kSouth);
+    const ChartLayout north = Delhi(ChartStyle::kNorth);
+    for (const DelhiPlace& expected : kDelhi) {
+        SCOPED_TRACE(std::string(BodyAbbreviation(expected.body)));
+        const ChartCell* s = CellHolding(south, expected.body);
+        const ChartCell* n = CellHolding(north, expected.body);
+        ASSERT_NE(s, nullptr);
+        ASSERT_NE(n, nullptr);
+        EXPECT_EQ(s->sign, expected.sign);
+        EXPECT_EQ(n->house, expected.northHouse);
+    }
+    // North shows sign numbers: house 1 holds Taurus, the second sign.
+    EXPECT_EQ(north.cells[1].caption, "2");
+    EXPECT_EQ(south.cells[1].caption, "Taurus");
+    ASSERT_TRUE(south.ascendantMark.has_value());
+    EXPECT_GE(south.ascendantMark->from.x, 0.5);  // Taurus is the third cell of the top row
+    EXPECT_LE(south.ascendantMark->to.x, 0.75);
+    EXPECT_FALSE(north.ascendantMark.has_value());
+}
+
+TEST(ChartLayout, LabelsReadDegreesAndTwoDigitMinutesInOrderWithinTheSign) {
+    ChartInput input;
+    input.placements = {{ChartBody::kUpaketu, 4, 27, 59}, {ChartBody::kChapa, 4, 5, 3}, {ChartBody::kSun, 4, 5, 3}};
+    const ChartLayout layout = LayoutChart(ChartStyle::kSouth, input);
+    std::vector<std::string> texts;
+    for (const ChartLabel& label : layout.cells[4].labels) texts.push_back(label.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Su 5\u00B003'", "Ch 5\u00B003'", "Up 27\u00B059'"}));
+}
+
+TEST(ChartLayout, CentreHoldsTheBirthDataAndDescriptionsFollowTheHouses) {
+    const ChartLayout south = Delhi(ChartStyle::kSouth);
+    EXPECT_EQ(south.centreLines, (std::vector<std::string>{"Asha", "15 August 1947", "00:00",
+                                                           "New Delhi, Delhi, India",
+                                                           "28\u00B039' N  77\u00B013' E"}));
+    EXPECT_TRUE(Delhi(ChartStyle::kNorth).centreLines.empty());
+    const std::vector<std::string> sentences = DescribeCells(south);
+    ASSERT_EQ(sentences.size(), 12u);
+    EXPECT_EQ(sentences[0], "House 1, Taurus: As 7\u00B045'.");
+    EXPECT_EQ(sentences[3], "House 4, Leo: empty.");
+}
+
+TEST(ChartLayout, ReadingBeforeAnyCalculationGivesAnEmptyChart) {
+    const ChartInput input = ChartInputFromReading(Reading{});
+    EXPECT_TRUE(input.placements.empty());
+    const ChartLayout layout = LayoutChart(ChartStyle::kNorth, input);
+    for (const ChartCell& cell : layout.cells) EXPECT_TRUE(cell.labels.empty());
+}
+
+TEST(ChartLayout, StyleNames) {
+    EXPECT_EQ(ChartStyleFromName("south"), ChartStyle::kSouth);
+    EXPECT_EQ(ChartStyleFromName("north"), ChartStyle::kNorth);
+    EXPECT_EQ(ChartStyleFromName("North"), std::nullopt);
+    EXPECT_EQ(ChartStyleName(ChartStyle::kNorth), "north");
+}
+
+// --- geometry -------------------------------------------------------------------------
+
+bool Overlap(const ChartRect& a, const ChartRect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+bool Inside(const ChartRect& inner, const ChartRect& outer) {
+    constexpr double kSlack = 1e-9;
+    return inner.left >= outer.left - kSlack && inner.top >= outer.top - kSlack &&
+           inner.right() <= outer.right() + kSlack && inner.bottom() <= outer.bottom() + kSlack;
+}
+
+// Distance from a point to a segment.
+double Distance(ChartPoint p, const ChartSegment& line) {
+    const double dx = line.to.x - line.from.x;
+    const double dy = line.to.y - line.from.y;
+    const double t = std::clamp(((p.x - line.from.x) * dx + (p.y - line.from.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return std::hypot(p.x - (line.from.x + t * dx), p.y - (line.from.y + t * dy));
+}
+
+// Whether a segment comes closer than the clearance to a rectangle: it crosses it or
+// passes one of its corners or sides too near. Sampled finely enough for these sizes.
+bool TooClose(const ChartSegment& line, const ChartRect& r) {
+    constexpr int kSteps = 400;
+    for (int i = 0; i <= kSteps; ++i) {
+        const double t = i / double(kSteps);
+        const ChartPoint p{line.from.x + t * (line.to.x - line.from.x), line.from.y + t * (line.to.y - line.from.y)};
+        const double dx = std::max({r.left - p.x, 0.0, p.x - r.right()});
+        const double dy = std::max({r.top - p.y, 0.0, p.y - r.bottom()});
+        if (std::hypot(dx, dy) < kClearance) return true;
+    }
+    for (const ChartPoint corner : {ChartPoint{r.left, r.top}, ChartPoint{r.right(), r.top},
+                                    ChartPoint{r.left, r.bottom()}, ChartPoint{r.right(), r.bottom()}}) {
+        if (Distance(corner, line) < kClearance) return true;
+    }
+    return false;
+}
+
+// Whether a point lies inside a convex outline (either winding).
+bool InOutline(ChartPoint p, const std::vector<ChartPoint>& outline) {
+    int sign = 0;
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const ChartPoint a = outline[i];
+        const ChartPoint b = outline[(i + 1) % outline.size()];
+        const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+        const int s = cross > 0 ? 1 : -1;
+        if (sign != 0 && s != sign) return false;
+        sign = s;
+    }
+    return true;
+}
+
+struct Crowding {
+    ChartStyle style;
+    int ascendantSign;
+};
+
+class CrowdedCell : public ::testing::TestWithParam<Crowding> {};
+
+// Every sign in turn holds all seven labels; nothing written may touch a line or another text.
+TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
+    const Crowding c = GetParam();
+    for (int crowded = 0; crowded < 12; ++crowded) {
+        ChartInput input;
+        input.ascendantSign = c.ascendantSign;
+        input.centreLines = {"A name", "1 January 1906"};
+        for (int b = 0; b < kChartBodyCount; ++b) {
+            input.placements.push_back({static_cast<ChartBody>(b), crowded, 29 - b, 59});
+        }
+        const ChartLayout layout = LayoutChart(c.style, input);
+        SCOPED_TRACE("crowded sign " + std::to_string(crowded));
+
+        std::vector<ChartRect> written;
+        std::vector<bool> seenHouse(13, false);
+        for (const ChartCell& cell : layout.cells) {
+            EXPECT_EQ(cell.house, (cell.sign - c.ascendantSign + 12) % 12 + 1);
+            seenHouse[static_cast<std::size_t>(cell.house)] = true;
+            EXPECT_EQ(cell.labels.size(), cell.sign == crowded ? 7u : 0u);
+            for (const ChartLabel& label : cell.labels) {
+                EXPECT_TRUE(Inside(label.box, cell.labelArea));
+                EXPECT_GE(label.box.height, 0.015) << "a row too low to read";
+                written.push_back(label.box);
+            }
+            written.push_back(cell.captionBox);
+            for (const ChartRect& r : {cell.labelArea, cell.captionBox}) {
+                for (const ChartPoint corner : {ChartPoint{r.left, r.top}, ChartPoint{r.right(), r.top},
+                                                ChartPoint{r.left, r.bottom()}, ChartPoint{r.right(), r.bottom()}}) {
+                    EXPECT_TRUE(InOutline(corner, cell.outline)) << "house " << cell.house;
+                }
+            }
+        }
+        EXPECT_EQ(std::count(seenHouse.begin() + 1, seenHouse.end(), true), 12);
+        if (layout.centreBox) written.push_back(*layout.centreBox);
+
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            for (std::size_t j = i + 1; j < written.size(); ++j) {
+                EXPECT_FALSE(Overlap(written[i], written[j])) << i << " and " << j;
+            }
+            for (const ChartSegment& line : layout.lines) EXPECT_FALSE(TooClose(line, written[i])) << i;
+            if (layout.ascendantMark) {
+                EXPECT_FALSE(TooClose(*layout.ascendantMark, written[i])) << i;
+            }
+        }
+    }
+}
+
+std::vector<Crowding> EveryAscendant() {
+    std::vector<Crowding> all;
+    for (const ChartStyle style : {ChartStyle::kSouth, ChartStyle::kNorth}) {
+        for (int sign = 0; sign < 12; ++sign) all.push_back({style, sign});
+    }
+    return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryAscendantSign, CrowdedCell, ::testing::ValuesIn(EveryAscendant()),
+                         [](const ::testing::TestParamInfo<Crowding>& p) {
+                             return std::string(ChartStyleName(p.param.style)) + "_ascendant_" +
+                                    std::string(kSignNames[static_cast<std::size_t>(p.param.ascendantSign)]);
+                         });
+
+}  // namespace
+}  // namespace tamovid

@@ -1,0 +1,150 @@
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <variant>
+
+#include "sample_entries.h"
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/render/chart_image.h"
+
+namespace tamovid {
+namespace {
+
+ChartLayout Delhi(ChartStyle style) {
+    const auto reading = std::get<Reading>(Calculate(testing_support::Delhi1947()));
+    return LayoutChart(style, ChartInputFromReading(reading));
+}
+
+struct SvgText {
+    QString text;
+    QPointF at;
+};
+
+// Every <text> of an SVG with its place; the generator writes plain x and y under
+// identity transforms, which the test insists on rather than undoing.
+std::vector<SvgText> TextsOf(const QByteArray& svg, int* polylines) {
+    std::vector<SvgText> texts;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const auto transform = xml.attributes().value(QStringLiteral("transform"));
+        EXPECT_TRUE(transform.isEmpty() || transform == QStringLiteral("matrix(1,0,0,1,0,0)")) << transform.toString().toStdString();
+        if (xml.name() == QStringLiteral("polyline")) ++*polylines;
+        if (xml.name() == QStringLiteral("text")) {
+            const QPointF at(xml.attributes().value(QStringLiteral("x")).toDouble(),
+                             xml.attributes().value(QStringLiteral("y")).toDouble());
+            texts.push_back({xml.readElementText(), at});
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return texts;
+}
+
+// Whether a point lies inside a convex outline given in the unit square.
+bool InOutline(QPointF p, const std::vector<ChartPoint>& outline) {
+    int sign = 0;
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const ChartPoint a = outline[i];
+        const ChartPoint b = outline[(i + 1) % outline.size()];
+        const double cross = (b.x - a.x) * (p.y() - a.y) - (b.y - a.y) * (p.x() - a.x);
+        const int s = cross > 0 ? 1 : -1;
+        if (sign != 0 && s != sign) return false;
+        sign = s;
+    }
+    return true;
+}
+
+TEST(ChartSvg, Delhi1947ReadsBackFromTheDrawnTextInBothStyles) {
+    struct Expected {
+        const char* abbreviation;
+        int sign;
+        int northHouse;
+    };
+    const Expected expected[] = {{"As", 1, 1}, {"Su", 3, 3}, {"Vy", 3, 3}, {"Ch", 2, 2},
+                                 {"Up", 2, 2}, {"Dh", 8, 8}, {"Pa", 9, 9}};
+    for (const ChartStyle style : {ChartStyle::kSouth, ChartStyle::kNorth}) {
+        SCOPED_TRACE(std::string(ChartStyleName(style)));
+        const ChartLayout layout = Delhi(style);
+        int polylines = 0;
+        const QByteArray svg = RenderChartSvg(layout, kChartImageSide, PaperChartColours());
+        const std::vector<SvgText> texts = TextsOf(svg, &polylines);
+        EXPECT_GE(polylines, static_cast<int>(layout.lines.size())) << "the grid is drawn as lines";
+        EXPECT_FALSE(svg.contains("<image")) << "nothing is drawn as a picture";
+
+        // Which sign's cell holds each label, judged by where its text starts; the label is
+        // centred in its cell, so its left end lies inside too.
+        std::map<std::string, const ChartCell*> cellOf;
+        for (const SvgText& t : texts) {
+            const QString abbreviation = t.text.left(2);
+            const QPointF unit(t.at.x() / kChartImageSide, t.at.y() / kChartImageSide);
+            for (const ChartCell& cell : layout.cells) {
+                if (InOutline(unit, cell.outline) && t.text.contains(u'\u00B0')) cellOf[abbreviation.toStdString()] = &cell;
+            }
+        }
+        for (const Expected& e : expected) {
+            ASSERT_TRUE(cellOf.count(e.abbreviation)) << e.abbreviation;
+            EXPECT_EQ(cellOf[e.abbreviation]->sign, e.sign) << e.abbreviation;
+            EXPECT_EQ(cellOf[e.abbreviation]->house, e.northHouse) << e.abbreviation;
+        }
+    }
+}
+
+TEST(ChartImageFile, WritesPngAndSvgByTheNamesEndingAndRefusesOthers) {
+    QTemporaryDir dir;
+    const ChartLayout layout = Delhi(ChartStyle::kSouth);
+    const std::string folder = dir.path().toStdString();
+
+    EXPECT_TRUE(WriteChartImage(folder + "/chart.PNG", layout, PaperChartColours()).ok);
+    const QImage png(QString::fromStdString(folder + "/chart.PNG"), "PNG");
+    EXPECT_EQ(png.size(), QSize(kChartImageSide, kChartImageSide));
+    EXPECT_EQ(png.pixelColor(375, 200), QColor(Qt::white));  // inside Aries, which is empty
+    EXPECT_EQ(png.pixelColor(500, 125), QColor(Qt::black));  // on the line between Aries and Taurus
+
+    EXPECT_TRUE(WriteChartImage(folder + "/chart.svg", layout, PaperChartColours()).ok);
+    QFile svg(QString::fromStdString(folder + "/chart.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().startsWith("<?xml"));
+
+    const FileWriteResult jpeg = WriteChartImage(folder + "/chart.jpg", layout, PaperChartColours());
+    EXPECT_FALSE(jpeg.ok);
+    EXPECT_NE(jpeg.error.find(".svg or .png"), std::string::npos) << jpeg.error;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder + "/chart.jpg")));
+
+    const FileWriteResult missing = WriteChartImage(folder + "/no/such/folder/chart.png", layout, PaperChartColours());
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.error.find("chart.png"), std::string::npos) << missing.error;
+}
+
+TEST(DrawChart, StaysInsideTheLargestCentredSquareOfAnyTarget) {
+    const ChartLayout layout = Delhi(ChartStyle::kNorth);
+    for (const QSize size : {QSize(300, 120), QSize(90, 400), QSize(1, 1), QSize(0, 0)}) {
+        QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        ChartColours colours = WindowChartColours();
+        colours.background = Qt::transparent;
+        DrawChart(painter, layout, QRectF(QPointF(0, 0), QSizeF(size)), colours);
+        painter.end();
+        const int side = std::min(size.width(), size.height());
+        const int left = (size.width() - side) / 2;
+        const int top = (size.height() - side) / 2;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool inSquare = x >= left - 1 && x <= left + side && y >= top - 1 && y <= top + side;
+                if (!inSquare) {
+                    ASSERT_EQ(image.pixelColor(x, y).alpha(), 0) << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tamovid

@@ -1,0 +1,152 @@
+#include <QPageSize>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <variant>
+
+#include "pdf_tools.h"
+#include "sample_entries.h"
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/report/birth_times.h"
+#include "tamovid/report/reading_document.h"
+#include "tamovid/report/reading_sheet.h"
+
+namespace tamovid {
+namespace {
+
+using testing_support::Delhi1947;
+using testing_support::Flattened;
+
+PrintableReading DelhiPrintable() {
+    const BirthEntry entry = Delhi1947();
+    PrintableReading printable;
+    printable.reading = std::get<Reading>(Calculate(entry));
+    printable.zoneLabel = std::string(ZoneRowLabel(entry.cboTimeZone));
+    return printable;
+}
+
+struct UtCase {
+    const char* name;
+    int day, month, year, hour, minute;
+    int zoneHour, zoneMinute;  // correction to UT, as the zone table holds it
+    bool dst;
+    const char* offset;
+    int utDay, utMonth, utYear, utHour, utMinute;
+};
+
+class UniversalTimeTest : public ::testing::TestWithParam<UtCase> {};
+
+TEST_P(UniversalTimeTest, CarriesTheCalendar) {
+    const UtCase& c = GetParam();
+    BirthRecord r;
+    r.intDate = static_cast<std::int16_t>(c.day);
+    r.intMonth = static_cast<std::int16_t>(c.month);
+    r.intYear = static_cast<std::int16_t>(c.year);
+    r.intHour = static_cast<std::int16_t>(c.hour);
+    r.intMinute = static_cast<std::int16_t>(c.minute);
+    r.vntZoneHour = static_cast<std::int16_t>(c.zoneHour);
+    r.vntZoneMinute = static_cast<std::int16_t>(c.zoneMinute);
+    r.blnDST = c.dst;
+    const BirthUniversalTime ut = UniversalTimeOf(r);
+    EXPECT_EQ(UtOffsetText(ut.offsetMinutes), c.offset);
+    EXPECT_EQ((std::array{ut.day, ut.month, ut.year, ut.hour, ut.minute}),
+              (std::array{c.utDay, c.utMonth, c.utYear, c.utHour, c.utMinute}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Births, UniversalTimeTest,
+    ::testing::Values(UtCase{"IndiaBackIntoTheDayBefore", 15, 8, 1947, 0, 0, -5, -30, false, "UT+05:30", 14, 8, 1947, 18, 30},
+                      UtCase{"WestOverNewYear", 31, 12, 2050, 23, 0, 5, 0, false, "UT-05:00", 1, 1, 2051, 4, 0},
+                      UtCase{"DaylightSavingAnHourAhead", 1, 7, 1980, 12, 0, 5, 0, true, "UT-04:00", 1, 7, 1980, 16, 0},
+                      UtCase{"MidnightEndingTheDay", 28, 2, 2000, 24, 0, 0, 0, false, "UT+00:00", 29, 2, 2000, 0, 0},
+                      UtCase{"HalfHourWest", 1, 3, 1950, 1, 15, 10, 30, false, "UT-10:30", 1, 3, 1950, 11, 45}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadingPageSizeTest, FollowsTheLocaleCountry) {
+    struct Case {
+        const char* locale;
+        QPageSize::PageSizeId size;
+    };
+    for (const Case& c : {Case{"en_US", QPageSize::Letter}, Case{"fr_CA", QPageSize::Letter},
+                          Case{"es_MX", QPageSize::Letter}, Case{"en_GB", QPageSize::A4},
+                          Case{"hi_IN", QPageSize::A4}, Case{"C", QPageSize::A4}}) {
+        EXPECT_EQ(ReadingPageSize(QLocale(QString::fromLatin1(c.locale))).id(), c.size) << c.locale;
+    }
+}
+
+class ReadingPdfTest : public ::testing::TestWithParam<QPageSize::PageSizeId> {
+protected:
+    std::filesystem::path Write(const PrintableReading& printable) {
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / (name + ".pdf");
+        const FileWriteResult written = WriteReadingPdf(path, printable, QPageSize(GetParam()));
+        EXPECT_TRUE(written.ok) << written.error;
+        return path;
+    }
+};
+
+TEST_P(ReadingPdfTest, HoldsEveryTextOfTheReadingOnOnePageWithEmbeddedFonts) {
+    const PrintableReading printable = DelhiPrintable();
+    const std::filesystem::path pdf = Write(printable);
+    const std::string text = testing_support::PdfText(pdf);
+
+    const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel);
+    std::vector<std::string> expected = {"Asha", printable.reading.sun, printable.reading.ascendant,
+                                         "15 August 1947", "00:00", "Indian Time, IST, 5.3 (UT+05:30)",
+                                         "18:30 on 14 August 1947", "New Delhi, Delhi, India",
+                                         "28\u00B039' N, 77\u00B013' E", "page 1 of 1"};
+    for (const SheetFact& fact : sheet.birth) expected.push_back(fact.label + ' ' + fact.value);
+    for (int i = 0; i < kAprakashaPointCount; ++i) {
+        for (const std::string& line : ResultLines(printable.reading.grahas, static_cast<AprakashaPoint>(i))) {
+            expected.push_back(line);
+        }
+    }
+    const ChartLayout layout = LayoutChart(printable.style, ChartInputFromReading(printable.reading));
+    for (const ChartCell& cell : layout.cells) {
+        expected.push_back(cell.caption);
+        for (const ChartLabel& label : cell.labels) expected.push_back(label.text);
+    }
+    for (const std::string& line : expected) {
+        EXPECT_NE(text.find(Flattened(line)), std::string::npos) << "missing: " << line;
+    }
+
+    EXPECT_EQ(testing_support::PdfPageCount(pdf), 1);
+    const std::string fonts = testing_support::PdfFonts(pdf);
+    std::istringstream rows(fonts);
+    std::string row;
+    int fontRows = 0;
+    for (int line = 0; std::getline(rows, row); ++line) {
+        if (line < 2 || row.empty()) continue;  // the heading and its underline
+        ++fontRows;
+        EXPECT_NE(row.find(" yes "), std::string::npos) << "not embedded: " << row;
+    }
+    EXPECT_GT(fontRows, 0) << fonts;
+}
+
+TEST_P(ReadingPdfTest, LongNameAndPlaceStayWithinThreePages) {
+    PrintableReading printable = DelhiPrintable();
+    const std::string words = "Maharajadhiraja Sri Venkata Narasimha Raghunatha Rao ";
+    printable.reading.record.strName = words + words;
+    printable.reading.record.strCity = words + words + words;
+    const int pages = testing_support::PdfPageCount(Write(printable));
+    EXPECT_GE(pages, 1);
+    EXPECT_LE(pages, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, ReadingPdfTest, ::testing::Values(QPageSize::A4, QPageSize::Letter));
+
+TEST(ReadingPdfFileTest, RefusedWriteNamesTheFileAndKeepsNothing) {
+    const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "no such folder" / "r.pdf";
+    const FileWriteResult written = WriteReadingPdf(path, DelhiPrintable());
+    EXPECT_FALSE(written.ok);
+    EXPECT_NE(written.error.find("r.pdf"), std::string::npos) << written.error;
+}
+
+}  // namespace
+}  // namespace tamovid
