@@ -233,7 +233,9 @@ std::optional<PrintableReading> FrmMain::Printable() const {
     const ChartStyle style = chart_ != nullptr      ? chart_->Style()
                              : settings_ != nullptr ? ReadChartStyle(*settings_)
                                                     : ChartStyle::kSouth;
-    return PrintableReading{lastReading_, std::string(ZoneRowLabel(recordZonePosition_)), style};
+    // An exact offset came from no row of the list, so the row's name would mislead.
+    const int row = recordExactZone_.utcOffsetMinutes ? -1 : recordZonePosition_;
+    return PrintableReading{lastReading_, std::string(ZoneRowLabel(row)), style};
 }
 
 void FrmMain::mnuPrint_Click() { export_.Print(this, Printable()); }

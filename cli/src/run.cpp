@@ -228,7 +228,8 @@ int RunOneChart(const Options& options, const Streams& io) {
     }
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     if (options.pdf) {
-        const FileWriteResult written = WriteReadingPdfFile(reading, entry.cboTimeZone, style, *options.pdf);
+        const int row = entry.utcOffsetMinutes ? -1 : entry.cboTimeZone;  // no row gave an exact offset
+        const FileWriteResult written = WriteReadingPdfFile(reading, row, style, *options.pdf);
         if (!written.ok) return io.Fail(kExitIoError, written.error);
     }
     if (options.chart) {

@@ -1,6 +1,8 @@
 #include "tamovid/report/birth_times.h"
 
-#include <chrono>
+#include "tamovid/birthentry/zone_choice.h"
+#include "tamovid/positions/sun.h"
+
 #include <cstdlib>
 
 namespace tamovid {
@@ -15,26 +17,9 @@ std::string TwoDigits(int value) {
 }  // namespace
 
 BirthUniversalTime UniversalTimeOf(const BirthRecord& record) {
-    using namespace std::chrono;
-    int correction = record.vntZoneHour * kMinutesPerHour + record.vntZoneMinute;
-    if (record.blnDST) correction -= kMinutesPerHour;
-
-    const sys_days localDay{year{record.intYear} / month{static_cast<unsigned>(record.intMonth)} /
-                            day{static_cast<unsigned>(record.intDate)}};
-    const sys_time<minutes> ut =
-        localDay + hours{record.intHour} + minutes{record.intMinute} + minutes{correction};
-    const sys_days utDay = floor<days>(ut);
-    const year_month_day date{utDay};
-    const hh_mm_ss<minutes> clock{ut - utDay};
-
-    BirthUniversalTime result;
-    result.offsetMinutes = -correction;
-    result.year = static_cast<int>(date.year());
-    result.month = static_cast<int>(static_cast<unsigned>(date.month()));
-    result.day = static_cast<int>(static_cast<unsigned>(date.day()));
-    result.hour = static_cast<int>(clock.hours().count());
-    result.minute = static_cast<int>(clock.minutes().count());
-    return result;
+    // The same moment the engines compute with, so the page and the positions agree.
+    const CivilDateTime ut = UniversalDateTime(record);
+    return {RecordOffsetMinutes(record), ut.year, ut.month, ut.day, ut.hour, ut.minute};
 }
 
 std::string UtOffsetText(int offsetMinutes) {

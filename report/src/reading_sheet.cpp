@@ -64,6 +64,8 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
     if (sheet.title.empty()) sheet.title = kHeading;
 
     std::string zone(zoneLabel);
+    // A place's zone names the clocks' history the offset came from.
+    if (!reading.tz.empty()) zone += (zone.empty() ? "" : ", ") + reading.tz;
     zone += zone.empty() ? "" : " ";
     zone += '(' + UtOffsetText(ut.offsetMinutes) + ')';
     sheet.birth = {

@@ -67,6 +67,22 @@ INSTANTIATE_TEST_SUITE_P(
                       UtCase{"HalfHourWest", 1, 3, 1950, 1, 15, 10, 30, false, "UT-10:30", 1, 3, 1950, 11, 45}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A place's exact offset (Nepal's +5:45 has no row) is the one printed and used for UT.
+TEST(ReadingSheetTest, ExactOffsetNamesThePlaceZone) {
+    BirthEntry entry = Delhi1947();
+    entry.utcOffsetMinutes = 5 * 60 + 45;
+    entry.tz = "Asia/Kathmandu";
+    const ReadingSheet sheet = MakeReadingSheet(std::get<Reading>(Calculate(entry)), "");
+    auto fact = [&](std::string_view label) {
+        for (const SheetFact& f : sheet.birth) {
+            if (f.label == label) return f.value;
+        }
+        return std::string();
+    };
+    EXPECT_EQ(fact("Time zone"), "Asia/Kathmandu (UT+05:45)");
+    EXPECT_EQ(fact("Universal Time"), "18:15 on 14 August 1947");
+}
+
 TEST(ReadingPageSizeTest, FollowsTheLocaleCountry) {
     struct Case {
         const char* locale;
