@@ -166,6 +166,10 @@ void FrmMain::cmdOpen_Click() {
     if (name.isEmpty()) {
         return;
     }
+    OpenChartFile(name);
+}
+
+void FrmMain::OpenChartFile(const QString& name) {
     // Only the exact lower-case ending counts; ".VUG" is refused.
     if (!name.endsWith(QStringLiteral("vug"), Qt::CaseSensitive)) {
         ui_.message(QStringLiteral("Please Check The File."), QMessageBox::Critical);

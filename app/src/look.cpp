@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "tamovid/version.h"
+
 namespace tamovid {
 
 QFont UiFont(double points, bool bold) {
@@ -40,6 +42,10 @@ QIcon AppIcon() {
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QString WindowCaption() {
+    return QString::fromUtf8(kWindowCaption.data(), static_cast<qsizetype>(kWindowCaption.size()));
 }
 
 }  // namespace tamovid

@@ -16,6 +16,7 @@
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/exit_codes.h"
 #include "tamovid/cli/reading_output.h"
+#include "tamovid/version.h"
 
 namespace tamovid::cli {
 namespace {
@@ -170,7 +171,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     CLI::App app{"Computes the five Aprakasha Grahas (Dhuma, Vyatipata, Parivesha, Chapa, "
                  "Upaketu) of a birth, with the sidereal Sun and Ascendant.",
                  std::string(kProgram)};
-    app.set_version_flag("--version", std::string(kProgram) + " " + TAMOVID_VERSION);
+    app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion));
     app.footer(std::string(kFooter));
 
     struct ChartOption {

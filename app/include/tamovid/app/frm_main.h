@@ -60,6 +60,10 @@ public:
     /// Brings one of the promotional labels to the front.
     void ShowPromotion(Promotion promotion);
 
+    /// Restores the form from this chart file and calculates it, exactly as Open does
+    /// with the file chosen in its dialog (a chart named at start or dropped on the window).
+    void OpenChartFile(const QString& name);
+
 public slots:
     /// Validates the form and, when it passes, calculates and shows the chart; a refusal
     /// is told to the user and changes nothing but the focus or a missing direction.

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QRect>
+#include <QString>
 
 namespace tamovid {
 
@@ -23,5 +24,8 @@ QFont UiFont(double points, bool bold = false);
 
 /// The program's icon, drawn at run time.
 QIcon AppIcon();
+
+/// "Tamovid v" and the version: the caption of the main window and the about box.
+QString WindowCaption();
 
 }  // namespace tamovid
