@@ -10,6 +10,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin hicolor-icon-theme
 )
 
 missing=()

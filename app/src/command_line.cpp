@@ -11,8 +11,12 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(QStringLiteral(
         "Computes the five Aprakasha Grahas of a birth. Opens CHART.vug, a chart saved "
         "earlier, when one is given."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Not addHelpOption(): its --help-all promises Qt's own options, which only a
+    // running application could list.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOptions({help, version});
     parser.addPositionalArgument(QStringLiteral("chart"), QStringLiteral("A chart file to open at start."),
                                  QStringLiteral("[CHART.vug]"));
     QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"));
@@ -31,7 +35,7 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         return refuse(parser.errorText());
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help)) {
         result.action = WindowCommandLine::Action::kShowHelp;
         result.text = parser.helpText();
         return result;

@@ -22,7 +22,7 @@ inline constexpr QColor kAmber{255, 199, 6};
 /// Verdana where installed, otherwise a close sans-serif.
 QFont UiFont(double points, bool bold = false);
 
-/// The program's icon, drawn at run time.
+/// The program's icon, from the pictures built into the program.
 QIcon AppIcon();
 
 /// "Tamovid v" and the version: the caption of the main window and the about box.
