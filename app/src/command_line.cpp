@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 
-#include "tamovid/version.h"
+#include "tamovid/app/look.h"
 
 namespace tamovid {
 
@@ -13,7 +13,8 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments) {
         "earlier, when one is given."));
     // Not addHelpOption(): its --help-all promises Qt's own options, which only a
     // running application could list.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
     parser.addOptions({help, version});
@@ -42,7 +43,7 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(version)) {
         result.action = WindowCommandLine::Action::kShowVersion;
-        result.text = QStringLiteral("tamovid %1\n").arg(QLatin1String(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
+        result.text = QStringLiteral("tamovid %1\n").arg(VersionNumber());
         return result;
     }
     const QStringList files = parser.positionalArguments();

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 
 #include <cmath>
+#include <string_view>
 
 #include "tamovid/version.h"
 
@@ -27,8 +28,16 @@ QIcon AppIcon() {
     return icon;
 }
 
-QString WindowCaption() {
-    return QString::fromUtf8(kWindowCaption.data(), static_cast<qsizetype>(kWindowCaption.size()));
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+}  // namespace
+
+QString WindowCaption() { return FromView(kWindowCaption); }
+QString VersionNumber() { return FromView(kVersion); }
+QString DesktopId() { return FromView(kAppId); }
 
 }  // namespace tamovid

@@ -15,7 +15,6 @@
 #include "tamovid/app/single_instance.h"
 #include "tamovid/app/update_reminder.h"
 #include "tamovid/app/user_interface.h"
-#include "tamovid/version.h"
 
 namespace tamovid {
 
@@ -79,8 +78,8 @@ int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tamovid"));
     QApplication::setApplicationName(QStringLiteral("Tamovid"));
-    QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
-    QApplication::setDesktopFileName(QString::fromUtf8(kAppId.data(), static_cast<qsizetype>(kAppId.size())));
+    QApplication::setApplicationVersion(VersionNumber());
+    QApplication::setDesktopFileName(DesktopId());
     QApplication::setWindowIcon(AppIcon());
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
@@ -107,8 +106,9 @@ int RunApplication(int argc, char** argv) {
     }
     if (commandLine.quitAfterShow) {
         QTimer::singleShot(300, &app, [&session, &commandLine] {
-            if (!commandLine.screenshotPath.isEmpty() && !session->window().grab().save(commandLine.screenshotPath)) {
-                std::fprintf(stderr, "could not write %s\n", qPrintable(commandLine.screenshotPath));
+            const QString& shot = commandLine.screenshotPath;
+            if (!shot.isEmpty() && !session->window().grab().save(shot)) {
+                std::fprintf(stderr, "could not write %s\n", qPrintable(shot));
             }
             QApplication::quit();
         });

@@ -19,7 +19,8 @@ private slots:
         QTest::addColumn<bool>("quitAfterShow");
 
         QTest::newRow("nothing: the empty form") << QStringList{} << Action::kRun << QString() << false;
-        QTest::newRow("a chart file") << QStringList{"charts/ravi.vug"} << Action::kRun << "charts/ravi.vug" << false;
+        QTest::newRow("a chart file")
+            << QStringList{"charts/ravi.vug"} << Action::kRun << "charts/ravi.vug" << false;
         QTest::newRow("a chart whose name looks like an option, after --")
             << QStringList{"--", "-odd.vug"} << Action::kRun << "-odd.vug" << false;
         QTest::newRow("hidden screenshot switch quits after showing")
@@ -27,8 +28,10 @@ private slots:
         QTest::newRow("--help") << QStringList{"--help"} << Action::kShowHelp << QString() << false;
         QTest::newRow("--version wins over a file")
             << QStringList{"ravi.vug", "--version"} << Action::kShowVersion << QString() << false;
-        QTest::newRow("two chart files") << QStringList{"a.vug", "b.vug"} << Action::kUsageError << QString() << false;
-        QTest::newRow("an unknown option") << QStringList{"--open", "a.vug"} << Action::kUsageError << QString() << false;
+        QTest::newRow("two chart files")
+            << QStringList{"a.vug", "b.vug"} << Action::kUsageError << QString() << false;
+        QTest::newRow("an unknown option")
+            << QStringList{"--open", "a.vug"} << Action::kUsageError << QString() << false;
         QTest::newRow("an empty file name") << QStringList{""} << Action::kUsageError << QString() << false;
     }
 

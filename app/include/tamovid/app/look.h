@@ -28,4 +28,8 @@ QIcon AppIcon();
 /// "Tamovid v" and the version: the caption of the main window and the about box.
 QString WindowCaption();
 
+/// The version alone ("1.15") and the desktop id, as the build set them.
+QString VersionNumber();
+QString DesktopId();
+
 }  // namespace tamovid
