@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
-build=build-pkg
+build="build-pkg"
 app_id=example.tamovid.Tamovid
 
 fail() {
@@ -26,10 +26,14 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTAMOVID_SANITIZE=OFF \
 cmake --build "$build" -j"$(nproc)"
 (cd "$build" && cpack -G DEB)
 debs=("$build"/tamovid_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package, found: ${debs[*]}"
+{ [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ]; } || fail "expected one package, found: ${debs[*]}"
 dpkg-deb --info "${debs[0]}"
 
 step "installing ${debs[0]}"
+# A copy left by an earlier run would make apt keep its files instead of these.
+if dpkg-query -W -f='${Status}' tamovid 2>/dev/null | grep -q 'install ok installed'; then
+  $sudo apt-get remove -y tamovid
+fi
 $sudo apt-get install -y "./${debs[0]}"
 # Whatever fails from here on, the machine does not keep the package.
 trap '$sudo apt-get remove -y tamovid >/dev/null 2>&1 || true' EXIT
