@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-14-dev
   liberfa-dev
   libswe-dev  # only the precise engine's accuracy test links it
+  dpkg-dev desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin hicolor-icon-theme
 )
 
 missing=()

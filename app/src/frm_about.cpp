@@ -24,7 +24,7 @@ QLabel* Paragraph(const QString& text, QWidget* parent) {
 
 FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Tamovid v1.15"));
+    setWindowTitle(WindowCaption());
     setWindowIcon(AppIcon());
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
@@ -38,7 +38,7 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("imgIcon"));
     icon->setPixmap(AppIcon().pixmap(32, 32));
-    auto* title = new QLabel(QStringLiteral("Tamovid v1.15"), this);
+    auto* title = new QLabel(WindowCaption(), this);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setFont(UiFont(14.25, true));
     auto* heading = new QHBoxLayout;

@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "tamovid/app/chart_drop.h"
 #include "tamovid/app/link_label.h"
 #include "tamovid/app/look.h"
 #include "tamovid/app/user_interface.h"
@@ -177,7 +178,7 @@ std::array<QRadioButton*, 2> AddOptionPair(QWidget* parent, const char* frameNam
 
 FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(ui) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Tamovid v1.15"));
+    setWindowTitle(WindowCaption());
     setWindowIcon(AppIcon());
     setFont(UiFont(8.25));
 
@@ -227,6 +228,7 @@ FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(
     connect(Command1_, &QPushButton::clicked, this, &FrmMain::Command1_Click);
     connect(cmdSave_, &QPushButton::clicked, this, &FrmMain::cmdSave_Click);
     connect(cmdOpen_, &QPushButton::clicked, this, &FrmMain::cmdOpen_Click);
+    new ChartDrop(this, [this](const QString& name) { OpenChartFile(name); });
 }
 
 void FrmMain::InstallFieldFilters() {

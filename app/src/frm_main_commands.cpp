@@ -213,6 +213,10 @@ void FrmMain::cmdOpen_Click() {
     if (name.isEmpty()) {
         return;
     }
+    OpenChartFile(name);
+}
+
+void FrmMain::OpenChartFile(const QString& name) {
     const std::variant<OpenRefusal, BirthEntry> opened = OpenChart(LocalPath(name));
     if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) {
         const bool wrongName = refusal->reason == OpenRefusal::Reason::kWrongEnding;

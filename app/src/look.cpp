@@ -1,10 +1,11 @@
 #include "tamovid/app/look.h"
 
 #include <QFontDatabase>
-#include <QPainter>
-#include <QPixmap>
 
 #include <cmath>
+#include <string_view>
+
+#include "tamovid/version.h"
 
 namespace tamovid {
 
@@ -20,26 +21,23 @@ QFont UiFont(double points, bool bold) {
 }
 
 QIcon AppIcon() {
+    // The installed icon's own pictures, so the title bar and the menu show the same.
     QIcon icon;
-    for (const int size : {16, 32, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF whole(0.5, 0.5, size - 1.0, size - 1.0);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(kBackground);
-        painter.drawEllipse(whole);
-        // An amber Sun half hidden by a dark body: the points that give no light.
-        const double inset = size * 0.18;
-        painter.setBrush(kAmber);
-        painter.drawEllipse(whole.adjusted(inset, inset, -inset, -inset));
-        painter.setBrush(QColor(12, 30, 36));
-        painter.drawEllipse(whole.adjusted(inset, inset, -inset, -inset).translated(size * 0.22, -size * 0.1));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    icon.addFile(QStringLiteral(":/icons/tamovid-48.png"));
+    icon.addFile(QStringLiteral(":/icons/tamovid-256.png"));
     return icon;
 }
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString WindowCaption() { return FromView(kWindowCaption); }
+QString VersionNumber() { return FromView(kVersion); }
+QString DesktopId() { return FromView(kAppId); }
 
 }  // namespace tamovid

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "tamovid/app/command_line.h"
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/look.h"
@@ -40,42 +41,60 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
     new EngineMenu(*window, context.settings);  // owned by the window
     window->show();
     window->ShowPromotion(PromotionForRandom(context.random()));
+    if (!context.chartFile.isEmpty()) {
+        window->OpenChartFile(context.chartFile);
+    }
     return std::make_unique<Session>(std::move(lock), std::move(window));
 }
 
 namespace {
 
-// Hidden switches for automated runs and documentation, not for users.
-struct HiddenOptions {
-    bool quitAfterShow = false;
-    QString screenshotPath;
-};
+bool AnswersWithText(const WindowCommandLine& commandLine) {
+    return commandLine.action == WindowCommandLine::Action::kShowHelp ||
+           commandLine.action == WindowCommandLine::Action::kShowVersion;
+}
 
-HiddenOptions ParseHiddenOptions(const QStringList& arguments) {
-    HiddenOptions options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--quit-after-show")) {
-            options.quitAfterShow = true;
-        } else if (arguments[i] == QLatin1String("--screenshot") && i + 1 < arguments.size()) {
-            options.screenshotPath = arguments[++i];
-            options.quitAfterShow = true;
-        }
+// Help, version and usage errors; the status to end with.
+int Answer(const WindowCommandLine& commandLine) {
+    if (commandLine.action == WindowCommandLine::Action::kUsageError) {
+        std::fprintf(stderr, "tamovid: %s\n", qPrintable(commandLine.text));
+        return kExitUsage;
     }
-    return options;
+    std::fputs(qPrintable(commandLine.text), stdout);
+    return 0;
+}
+
+QStringList RawArguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
 }
 
 }  // namespace
 
 int RunApplication(int argc, char** argv) {
+    // Help and version need no display: answer them before the window system starts
+    // (a core application gives the help text the program's name).
+    if (AnswersWithText(ParseWindowCommandLine(RawArguments(argc, argv)))) {
+        const QCoreApplication core(argc, argv);
+        return Answer(ParseWindowCommandLine(QCoreApplication::arguments()));
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tamovid"));
     QApplication::setApplicationName(QStringLiteral("Tamovid"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(VersionNumber());
+    QApplication::setDesktopFileName(DesktopId());
     QApplication::setWindowIcon(AppIcon());
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
     }
-    const HiddenOptions hidden = ParseHiddenOptions(QApplication::arguments());
+    // Qt has taken its own options out of the arguments by now.
+    const WindowCommandLine commandLine = ParseWindowCommandLine(QApplication::arguments());
+    if (commandLine.action != WindowCommandLine::Action::kRun) {
+        return Answer(commandLine);
+    }
 
     DesktopUserInterface ui;
     const std::unique_ptr<QSettings> settings = OpenSettingsFile(DefaultSettingsPath());
@@ -85,15 +104,17 @@ int RunApplication(int argc, char** argv) {
         .today = [] { return QDate::currentDate(); },
         .random = [] { return QRandomGenerator::global()->generateDouble(); },
         .lockPath = DefaultLockPath(),
+        .chartFile = commandLine.chartFile,
     };
     const std::unique_ptr<Session> session = StartSession(context);
     if (!session) {
         return 0;
     }
-    if (hidden.quitAfterShow) {
-        QTimer::singleShot(300, &app, [&session, &hidden] {
-            if (!hidden.screenshotPath.isEmpty() && !session->window().grab().save(hidden.screenshotPath)) {
-                std::fprintf(stderr, "could not write %s\n", qPrintable(hidden.screenshotPath));
+    if (commandLine.quitAfterShow) {
+        QTimer::singleShot(300, &app, [&session, &commandLine] {
+            const QString& shot = commandLine.screenshotPath;
+            if (!shot.isEmpty() && !session->window().grab().save(shot)) {
+                std::fprintf(stderr, "could not write %s\n", qPrintable(shot));
             }
             QApplication::quit();
         });

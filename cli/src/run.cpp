@@ -19,6 +19,7 @@
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
 #include "tamovid/cli/visible_text.h"
+#include "tamovid/version.h"
 
 namespace tamovid::cli {
 namespace {
@@ -258,7 +259,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     CLI::App app{"Computes the five Aprakasha Grahas (Dhuma, Vyatipata, Parivesha, Chapa, "
                  "Upaketu) of a birth, with the sidereal Sun and Ascendant.",
                  std::string(kProgram)};
-    app.set_version_flag("--version", std::string(kProgram) + " " + TAMOVID_VERSION);
+    app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion));
     app.footer(std::string(kFooter));
 
     struct ChartOption {

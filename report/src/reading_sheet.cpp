@@ -7,10 +7,7 @@
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/report/birth_times.h"
-
-#ifndef TAMOVID_VERSION
-#define TAMOVID_VERSION "unknown"
-#endif
+#include "tamovid/version.h"
 
 namespace tamovid {
 namespace {
@@ -89,7 +86,7 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
         point.house = std::to_string(g.intAprHouses[i]);
         point.lines = ResultLines(g, static_cast<AprakashaPoint>(i));
     }
-    sheet.program = std::string("Tamovid ") + TAMOVID_VERSION;
+    sheet.program = std::string("Tamovid ") + std::string(kVersion);
     return sheet;
 }
 

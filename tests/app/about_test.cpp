@@ -29,6 +29,7 @@ private slots:
         QCOMPARE(about.size(), QSize(419, 251));
         QVERIFY(about.isModal());
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Tamovid v1.15"));
+        QVERIFY2(!about.findChild<QLabel*>(QStringLiteral("imgIcon"))->pixmap().isNull(), "the built-in icon loads");
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblHomePage"))->text(),
                  QStringLiteral("Click here to visit ") + tamovid::WebAddress(WebPage::kHomePage).toString());
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblCobrand"))->text(),

@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QDropEvent>
 #include <QGroupBox>
+#include <QMimeData>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTabBar>
@@ -663,6 +665,59 @@ private slots:
         QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Critical);
         QCOMPARE(InputState(d_), before);
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    void droppedChartOpensAsOpenDoes_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("files");  // local names; "http:..." a web address
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("message");  // empty: none, and the chart is shown
+        QTest::newRow("on the window") << "frmMain" << QStringList{"chart.vug"} << true << QString();
+        QTest::newRow("on a text field, which takes text drops itself")
+            << "txtCity" << QStringList{"chart.vug"} << true << QString();
+        QTest::newRow("capital ending: the Open refusal")
+            << "frmMain" << QStringList{"CHART.VUG"} << true << "Please Check The File.";
+        QTest::newRow("two files: not taken") << "frmMain" << QStringList{"a.vug", "b.vug"} << false << QString();
+        QTest::newRow("a web address: not taken")
+            << "frmMain" << QStringList{"http://tamovid.example/chart.vug"} << false << QString();
+    }
+    void droppedChartOpensAsOpenDoes() {
+        QFETCH(QString, target);
+        QFETCH(QStringList, files);
+        QFETCH(bool, taken);
+        QFETCH(QString, message);
+        QList<QUrl> urls;
+        for (const QString& name : files) {
+            if (name.startsWith(QLatin1String("http:"))) {
+                urls << QUrl(name);
+            } else {
+                WriteChart(path(name), kDelhiLines);
+                urls << QUrl::fromLocalFile(path(name));
+            }
+        }
+        auto* mime = new QMimeData;  // owned by the test until the end
+        mime->setUrls(urls);
+        const std::unique_ptr<QMimeData> owner(mime);
+        QWidget* widget = target == QLatin1String("frmMain") ? d_.window.get() : d_.child(target);
+
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &enter);
+        QCOMPARE(enter.isAccepted(), taken);
+        if (!taken) {
+            return;
+        }
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &drop);
+        QVERIFY(drop.isAccepted());
+
+        if (message.isEmpty()) {
+            QTRY_COMPARE(d_.Text(QStringLiteral("lblSun")), QStringLiteral("27 Can 59"));
+            QCOMPARE(d_.field(QStringLiteral("txtCity"))->text(), QStringLiteral("New Delhi"));
+            QCOMPARE(d_.MessageTexts(), QStringList());
+        } else {
+            QTRY_COMPARE(d_.MessageTexts(), QStringList{message});
+            QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+        }
     }
 
     void cancelledOpenChangesNothing() {

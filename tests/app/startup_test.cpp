@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -53,6 +54,7 @@ private:
             .today = [] { return kToday; },
             .random = [random] { return random; },
             .lockPath = lockPath(),
+            .chartFile = {},
         };
     }
 
@@ -149,12 +151,45 @@ private slots:
         QCOMPARE(strip->childAt(strip->rect().center())->objectName(), QStringLiteral("lblCobrand"));
     }
 
+    void chartNamedAtStartOpensAsOpenDoes_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("message");  // empty: none
+        QTest::newRow("a chart: calculated") << TAMOVID_SAMPLE_CHART << "Frame2" << QString();
+        QTest::newRow("capital ending: refused unread")
+            << dir_.filePath(QStringLiteral("chart.VUG")) << "Frame1" << "Please Check The File.";
+        QTest::newRow("missing file: its reason")
+            << dir_.filePath(QStringLiteral("gone.vug")) << "Frame1" << dir_.filePath(QStringLiteral("gone.vug"));
+    }
+    void chartNamedAtStartOpensAsOpenDoes() {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        StartupContext start = context();
+        start.chartFile = file;
+
+        const std::unique_ptr<tamovid::Session> session = tamovid::StartSession(start);
+
+        QVERIFY(session);
+        auto* panels = session->window().findChild<QStackedWidget*>(QStringLiteral("panels"));
+        QTEST(panels->currentWidget()->objectName(), "panel");
+        if (message.isEmpty()) {
+            QVERIFY(ui_.messages.empty());
+            QCOMPARE(session->window().findChild<QLabel*>(QStringLiteral("lblSun"))->text(), QStringLiteral("27 Can 59"));
+        } else {
+            QCOMPARE(ui_.messages.size(), std::size_t{1});
+            QVERIFY2(ui_.messages.front().text.contains(message), qPrintable(ui_.messages.front().text));
+        }
+    }
+
     void secondCopyIsRefused() {
         const std::unique_ptr<tamovid::Session> first = tamovid::StartSession(context());
         QVERIFY(first);
         settings_->remove(RawKey());
 
-        const std::unique_ptr<tamovid::Session> second = tamovid::StartSession(context());
+        // Started with a chart, as a double-click on a file does: still refused, nothing opened.
+        StartupContext withChart = context();
+        withChart.chartFile = TAMOVID_SAMPLE_CHART;
+        const std::unique_ptr<tamovid::Session> second = tamovid::StartSession(withChart);
 
         QVERIFY(!second);
         QCOMPARE(ui_.messages.size(), std::size_t{1});
@@ -162,6 +197,7 @@ private slots:
         QCOMPARE(ui_.messages.front().icon, QMessageBox::Information);
         QVERIFY2(settings_->allKeys().isEmpty(), "a refused copy runs no reminder");
         QVERIFY(first->window().isVisible());
+        QVERIFY2(first->window().LastRecord().strName.empty(), "the running copy is not disturbed");
     }
 
     void copyStartsAgainAfterTheFirstEnds() {

@@ -84,6 +84,10 @@ public:
     /// The chart window, once it has been opened (null before).
     ChartWindow* Chart() const { return chart_; }
 
+    /// Restores the form from this chart file and calculates it, exactly as Open does
+    /// with the file chosen in its dialog (a chart named at start or dropped on the window).
+    void OpenChartFile(const QString& name);
+
 public slots:
     /// Validates the form and, when it passes, calculates and shows the chart; a refusal
     /// is told to the user and changes nothing but the focus or a missing direction.

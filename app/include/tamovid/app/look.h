@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QRect>
+#include <QString>
 
 namespace tamovid {
 
@@ -21,7 +22,14 @@ inline constexpr QColor kAmber{255, 199, 6};
 /// Verdana where installed, otherwise a close sans-serif.
 QFont UiFont(double points, bool bold = false);
 
-/// The program's icon, drawn at run time.
+/// The program's icon, from the pictures built into the program.
 QIcon AppIcon();
+
+/// "Tamovid v" and the version: the caption of the main window and the about box.
+QString WindowCaption();
+
+/// The version alone ("1.15") and the desktop id, as the build set them.
+QString VersionNumber();
+QString DesktopId();
 
 }  // namespace tamovid

@@ -21,6 +21,7 @@ struct StartupContext {
     std::function<QDate()> today;
     std::function<double()> random;  ///< uniform in [0, 1)
     QString lockPath;
+    QString chartFile;  ///< a chart to open once the window is shown; empty for none
 };
 
 /// A running copy of the program: the single-instance lock and the shown window.
@@ -39,8 +40,8 @@ private:
 };
 
 /// Start-up up to the shown window: refuses a second copy (after telling the user;
-/// returns null then), runs the update reminder, shows the window and picks the
-/// promotional label.
+/// returns null then, and opens nothing), runs the update reminder, shows the window,
+/// picks the promotional label and opens the chart file given, as Open does.
 std::unique_ptr<Session> StartSession(const StartupContext& context);
 
 /// The whole program; main() only calls this.
