@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "sample_entries.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid {
 namespace {

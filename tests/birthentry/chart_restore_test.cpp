@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "sample_entries.h"
 #include "tamovid/birthentry/chart_restore.h"
+#include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid {
 namespace {
@@ -9,24 +9,8 @@ namespace {
 using testing_support::Delhi1947;
 
 TEST(RestoreEntry, EveryLineSetsItsControl) {
-    ChartFileContents chart;
-    chart.name = "Ravi";
-    chart.month = 12;
-    chart.date = 3;
-    chart.year = 1975;
-    chart.hour = 24;
-    chart.minute = 59;
-    chart.timeZone = 70;
-    chart.lonDeg = "118";
-    chart.lonMin = "15";
-    chart.latDeg = "34";
-    chart.latMin = "3";
-    chart.east = false;
-    chart.south = true;
-    chart.dst = true;
-    chart.city = "Los Angeles";
-    chart.state = "California";
-    chart.country = "";
+    const ChartFileContents chart{"Ravi", 12, 3, 1975, 24, 59, 70, "118", "15", "34", "3",
+                                  false, true, true, "Los Angeles", "California", ""};
     const BirthEntry e = RestoreEntry(chart, Delhi1947());
     EXPECT_EQ(e.txtName, "Ravi");
     EXPECT_EQ(e.cboMonth, 11);

@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "sample_entries.h"
 #include "tamovid/birthentry/validation.h"
+#include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid {
 namespace {
