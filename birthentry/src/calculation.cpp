@@ -23,10 +23,10 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
     if (entry.cboMonth >= 0 && entry.cboMonth < static_cast<int>(kMonthNames.size())) {
         record.intMonth = static_cast<std::int16_t>(entry.cboMonth + 1);
     }
-    SetIfReadable(record.intDate, ParseWholeNumber(DateListText(entry.cboDate)));
-    SetIfReadable(record.intYear, ParseWholeNumber(YearListText(entry.cboYear)));
-    SetIfReadable(record.intHour, ParseWholeNumber(HourListText(entry.cboHour)));
-    SetIfReadable(record.intMinute, ParseWholeNumber(MinuteListText(entry.cboMinute)));
+    SetIfReadable(record.intDate, ParseFormNumber(DateListText(entry.cboDate)));
+    SetIfReadable(record.intYear, ParseFormNumber(YearListText(entry.cboYear)));
+    SetIfReadable(record.intHour, ParseFormNumber(HourListText(entry.cboHour)));
+    SetIfReadable(record.intMinute, ParseFormNumber(MinuteListText(entry.cboMinute)));
     if (entry.cboTimeZone >= 0 && entry.cboTimeZone < static_cast<int>(kTimeZoneCount)) {
         const auto row = static_cast<std::size_t>(entry.cboTimeZone);
         record.intZoneHour = static_cast<std::int16_t>(std::abs(intTZHours[row]));
@@ -34,10 +34,10 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
         record.vntZoneHour = intTZHours[row];
         record.vntZoneMinute = intTZMinutes[row];
     }
-    SetIfReadable(record.intLonDeg, ParseWholeNumber(entry.txtLonDeg));
-    SetIfReadable(record.intLonMin, ParseWholeNumber(entry.txtLonMin));
-    SetIfReadable(record.intLatDeg, ParseWholeNumber(entry.txtLatDeg));
-    SetIfReadable(record.intLatMin, ParseWholeNumber(entry.txtLatMin));
+    SetIfReadable(record.intLonDeg, ParseFormNumber(entry.txtLonDeg));
+    SetIfReadable(record.intLonMin, ParseFormNumber(entry.txtLonMin));
+    SetIfReadable(record.intLatDeg, ParseFormNumber(entry.txtLatDeg));
+    SetIfReadable(record.intLatMin, ParseFormNumber(entry.txtLatMin));
     record.blnEast = entry.optLong == LongitudeOption::kEast;
     record.blnSouth = entry.optLat == LatitudeOption::kSouth;
     record.blnDST = entry.chkDST;

@@ -14,7 +14,9 @@ namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view TrimBlanks(std::string_view text) {
+// Unlike the form's TrimBlanks, a header name also loses tabs: spreadsheets and hand-made
+// files put them around column names, and no name holds one.
+std::string_view TrimBlanksAndTabs(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
@@ -41,7 +43,7 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
     std::vector<ChartField> columns;
     std::array<bool, kChartFieldCount> seen{};
     for (const std::string& rawName : names) {
-        const std::string_view name = TrimBlanks(rawName);
+        const std::string_view name = TrimBlanksAndTabs(rawName);
         const std::optional<ChartField> field = ChartFieldByName(name);
         if (!field) {
             return "unknown column \"" + std::string(name) + "\" in the CSV header (known: " +

@@ -1,26 +1,20 @@
 #include "tamovid/cli/chart_fields.h"
 
 #include "tamovid/birthentry/form_lists.h"
+#include "tamovid/positions/digits.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid::cli {
 namespace {
 
-// The form's degree and minute fields hold at most three digits.
-constexpr std::size_t kMaxCoordinateDigits = 3;
+constexpr std::size_t kMaxCoordinateDigits = static_cast<std::size_t>(kCoordinateDigits);
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-/// A run of minDigits..maxDigits ASCII digits and nothing else.
+/// A run of minDigits..maxDigits ASCII digits and nothing else: the fixed-width parts of
+/// dates, times and coordinates.
 std::optional<int> ParseDigits(std::string_view text, std::size_t minDigits,
                                std::size_t maxDigits) {
     if (text.size() < minDigits || text.size() > maxDigits) return std::nullopt;
-    int value = 0;
-    for (const char c : text) {
-        if (!IsDigit(c)) return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return ParseDigitRun(text);
 }
 
 std::string Quoted(std::string_view text) {

@@ -96,6 +96,9 @@ const Case kCases[] = {
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
     {"ImpossibleLatitudeFails", [](BirthEntry& e) { e.txtLatDeg = "999"; e.txtLatMin = "75"; },
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
+    // A minus sign is no digit, not even before a zero.
+    {"MinusZeroDegreesFail", [](BirthEntry& e) { e.txtLatDeg = "-0"; },
+     Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
     {"DateIsCheckedBeforeThePlace",
      [](BirthEntry& e) { e.txtLatDeg = "999"; SetDate(e, 31, 4, 1990); },
      Information("Please Enter Correct Date Or Month !")},
