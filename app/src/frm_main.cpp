@@ -147,10 +147,10 @@ std::array<QRadioButton*, 2> AddOptionPair(QWidget* parent, const char* frameNam
     auto* focusRule = new ChosenOptionTakesFocus(frame);
     std::array<QRadioButton*, 2> pair{new QRadioButton(QString::fromLatin1(first), frame),
                                       new QRadioButton(QString::fromLatin1(second), frame)};
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < pair.size(); ++i) {
         pair[i]->setObjectName(QString::fromLatin1(name) + QString::number(i));
         pair[i]->setFont(UiFont(8.25));
-        pair[i]->setGeometry(3, 1 + 15 * i, frame->width() - 4, 15);
+        pair[i]->setGeometry(3, 1 + 15 * static_cast<int>(i), frame->width() - 4, 15);
         pair[i]->installEventFilter(focusRule);
     }
     pair[0]->setChecked(true);
