@@ -105,12 +105,12 @@ void FrmMain::Tell(const Refusal& refusal) {
 
 void FrmMain::cmdCalculate_Click() {
     const BirthEntry entry = ReadEntry();
-    std::variant<Refusal, Reading> outcome = Calculate(entry, record_);
-    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-        Tell(*refusal);
+    Result<Reading, Refusal> outcome = Calculate(entry, record_);
+    if (!outcome.ok()) {
+        Tell(outcome.error());
         return;
     }
-    auto& reading = std::get<Reading>(outcome);
+    Reading& reading = outcome.value();
     record_ = reading.record;
     // A zone list with nothing chosen leaves the record's zone as it was, and its place.
     if (entry.cboTimeZone >= 0) {
@@ -123,12 +123,12 @@ void FrmMain::cmdCalculate_Click() {
 void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
 
 void FrmMain::Command1_Click() {
-    const std::variant<Refusal, std::string> lookup = LookupQuery(ReadEntry());
-    if (const auto* refusal = std::get_if<Refusal>(&lookup)) {
-        Tell(*refusal);
+    const Result<std::string, Refusal> lookup = LookupQuery(ReadEntry());
+    if (!lookup.ok()) {
+        Tell(lookup.error());
         return;
     }
-    if (!ui_.openUrl(WebSearchAddress(QString::fromStdString(std::get<std::string>(lookup))))) {
+    if (!ui_.openUrl(WebSearchAddress(QString::fromStdString(lookup.value())))) {
         ui_.message(tr("The web browser could not be opened to look up the place of birth. Please find "
                        "its latitude and longitude another way and type them in."),
                     QMessageBox::Warning);

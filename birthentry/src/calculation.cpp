@@ -47,8 +47,8 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
     return record;
 }
 
-std::variant<Refusal, Reading> Calculate(const BirthEntry& entry, const BirthRecord& previous) {
-    if (std::optional<Refusal> refusal = ValidateInput(entry)) return *refusal;
+Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous) {
+    if (std::optional<Refusal> refusal = ValidateInput(entry)) return Failure{*refusal};
     Reading reading;
     reading.record = FillBirthRecord(entry, previous);
     const AscendantResult ascendant = CalcAscendant(reading.record);

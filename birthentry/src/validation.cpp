@@ -114,8 +114,8 @@ std::optional<Refusal> ValidateInput(const BirthEntry& entry) {
                             FormField::txtLonMin});
 }
 
-std::variant<Refusal, std::string> LookupQuery(const BirthEntry& entry) {
-    if (auto refusal = FirstEmpty(entry, kLookupFields)) return *refusal;
+Result<std::string, Refusal> LookupQuery(const BirthEntry& entry) {
+    if (auto refusal = FirstEmpty(entry, kLookupFields)) return Failure{*refusal};
     return entry.txtCity + " " + entry.txtState + " " + entry.txtCountry + " Latitude Longitude";
 }
 

@@ -78,13 +78,11 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
     for (std::size_t i = 0; i < columns.size(); ++i) {
         texts[static_cast<std::size_t>(columns[i])] = fields[i];
     }
-    std::variant<FieldError, BirthEntry> entry = EntryFromFieldTexts(texts);
-    if (const auto* error = std::get_if<FieldError>(&entry)) {
-        return fail(DescribeFieldError(*error, ""));
-    }
-    const std::variant<Refusal, Reading> result = Calculate(std::get<BirthEntry>(entry));
-    if (const auto* refusal = std::get_if<Refusal>(&result)) return fail(refusal->message);
-    writer.Append(text, std::get<Reading>(result), row);
+    const Result<BirthEntry, FieldError> entry = EntryFromFieldTexts(texts);
+    if (!entry.ok()) return fail(DescribeFieldError(entry.error(), ""));
+    const Result<Reading, Refusal> result = Calculate(entry.value());
+    if (!result.ok()) return fail(result.error().message);
+    writer.Append(text, result.value(), row);
     return true;
 }
 

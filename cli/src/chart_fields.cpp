@@ -162,7 +162,7 @@ std::optional<std::string> ApplyLongitude(std::string_view text, BirthEntry& ent
     return std::nullopt;
 }
 
-std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& texts) {
+Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts) {
     using Parser = std::optional<std::string> (*)(std::string_view, BirthEntry&);
     struct Step {
         ChartField field;
@@ -187,11 +187,13 @@ std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& 
     for (const Step& step : kParsed) {
         const std::optional<std::string_view>& text = texts[static_cast<std::size_t>(step.field)];
         if (!text) {
-            if (IsRequiredField(step.field)) return FieldError{step.field, "required, but not given"};
+            if (IsRequiredField(step.field)) {
+                return Failure{FieldError{step.field, "required, but not given"}};
+            }
             continue;
         }
         if (std::optional<std::string> error = step.parse(*text, entry)) {
-            return FieldError{step.field, std::move(*error)};
+            return Failure{FieldError{step.field, std::move(*error)}};
         }
     }
     for (const auto& [field, member] : kTexts) {

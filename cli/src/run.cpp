@@ -78,15 +78,15 @@ std::optional<std::string>& Field(Options& options, ChartField field) {
 }
 
 /// The chart's form from the options, or the usage error.
-std::variant<std::string, BirthEntry> EntryFromOptions(const Options& options) {
+Result<BirthEntry, std::string> EntryFromOptions(const Options& options) {
     ChartFieldTexts texts;
     for (std::size_t i = 0; i < kChartFieldCount; ++i) {
         if (options.fields[i]) texts[i] = *options.fields[i];
     }
     texts[static_cast<std::size_t>(ChartField::kDst)] = options.dst ? "1" : "0";
-    std::variant<FieldError, BirthEntry> entry = EntryFromFieldTexts(texts);
-    if (const auto* error = std::get_if<FieldError>(&entry)) return DescribeFieldError(*error, "--");
-    return std::get<BirthEntry>(std::move(entry));
+    Result<BirthEntry, FieldError> entry = EntryFromFieldTexts(texts);
+    if (!entry.ok()) return Failure{DescribeFieldError(entry.error(), "--")};
+    return std::move(entry).value();
 }
 
 bool HasChartFileEnding(const std::string& path) {
@@ -130,18 +130,14 @@ int RunOneChart(const Options& options, const Streams& io) {
         }
         entry = RestoreEntry(contents, BirthEntry{});
     } else {
-        std::variant<std::string, BirthEntry> fromOptions = EntryFromOptions(options);
-        if (const auto* error = std::get_if<std::string>(&fromOptions)) {
-            return io.Fail(kExitUsage, *error);
-        }
-        entry = std::get<BirthEntry>(std::move(fromOptions));
+        Result<BirthEntry, std::string> fromOptions = EntryFromOptions(options);
+        if (!fromOptions.ok()) return io.Fail(kExitUsage, fromOptions.error());
+        entry = std::move(fromOptions).value();
     }
 
-    const std::variant<Refusal, Reading> result = Calculate(entry);
-    if (const auto* refusal = std::get_if<Refusal>(&result)) {
-        return io.Fail(kExitRefused, refusal->message);
-    }
-    const Reading& reading = std::get<Reading>(result);
+    const Result<Reading, Refusal> result = Calculate(entry);
+    if (!result.ok()) return io.Fail(kExitRefused, result.error().message);
+    const Reading& reading = result.value();
 
     if (options.save) {
         const ChartEncodeResult encoded = EncodeChartFile(reading.record, entry.cboTimeZone);

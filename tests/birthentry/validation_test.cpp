@@ -124,20 +124,20 @@ TEST(LookupQuery, JoinsThePlaceAsTyped) {
     entry.txtCity = "Pune";
     entry.txtState = "Maharashtra";
     entry.txtCountry = "India";
-    EXPECT_EQ(std::get<std::string>(LookupQuery(entry)),
+    EXPECT_EQ(LookupQuery(entry).value(),
               "Pune Maharashtra India Latitude Longitude");
     entry.txtCity = " Pune ";
-    EXPECT_EQ(std::get<std::string>(LookupQuery(entry)),
+    EXPECT_EQ(LookupQuery(entry).value(),
               " Pune  Maharashtra India Latitude Longitude");
 }
 
 TEST(LookupQuery, RefusesTheFirstEmptyPlaceField) {
     BirthEntry entry;
-    EXPECT_EQ(std::get<Refusal>(LookupQuery(entry)), Critical("Please Enter City", FormField::txtCity));
+    EXPECT_EQ(LookupQuery(entry).error(), Critical("Please Enter City", FormField::txtCity));
     entry.txtCity = "Pune";
-    EXPECT_EQ(std::get<Refusal>(LookupQuery(entry)), Critical("Please Enter State", FormField::txtState));
+    EXPECT_EQ(LookupQuery(entry).error(), Critical("Please Enter State", FormField::txtState));
     entry.txtState = "Maharashtra";
-    EXPECT_EQ(std::get<Refusal>(LookupQuery(entry)),
+    EXPECT_EQ(LookupQuery(entry).error(),
               Critical("Please Enter Country", FormField::txtCountry));
 }
 

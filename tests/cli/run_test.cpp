@@ -142,8 +142,8 @@ TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
     ASSERT_EQ(outcome.status, kExitOk);
 
     const auto result = Calculate(testing_support::Pune1975());
-    ASSERT_TRUE(std::holds_alternative<Reading>(result));
-    const Reading& reading = std::get<Reading>(result);
+    ASSERT_TRUE(result.ok());
+    const Reading& reading = result.value();
 
     std::string expected = "Name:      Ravi Kumar\nPlace:     Pune, Maharashtra, India\n"
                            "Sun:       " + reading.sun + "\nAscendant: " + reading.ascendant + "\n";

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <string>
-#include <variant>
 
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/result.h"
 
 namespace tamovid {
 
@@ -25,7 +25,6 @@ struct Reading {
 
 /// Validate, fill the record, compute the Ascendant, the Sun and the five points.
 /// `previous` is the record of the last successful calculation.
-std::variant<Refusal, Reading> Calculate(const BirthEntry& entry,
-                                         const BirthRecord& previous = {});
+Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous = {});
 
 }  // namespace tamovid

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/positions/result.h"
 
 namespace tamovid::cli {
 
@@ -50,6 +50,6 @@ using ChartFieldTexts = std::array<std::optional<std::string_view>, kChartFieldC
 /// The form as the window would hold it for these values. Name, city, state and country
 /// are copied as given (absent means empty, which the form's checks then refuse); a
 /// missing required field or a value outside the form's lists is an error.
-std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& texts);
+Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts);
 
 }  // namespace tamovid::cli
