@@ -58,6 +58,8 @@ constexpr std::string_view kCobrandOffer =
     "Run a web site? Put your own name on Tamovid and offer it to your visitors as a free gift.";
 
 // One place for every colour of the window; object names pick out single controls.
+// The lists keep their narrow fixed widths, so their arrow is narrowed instead: with the
+// style's usual one, the minute list would show "30" cut to "3(".
 const QString kStyleSheet = QStringLiteral(R"(
 QLabel, QRadioButton, QCheckBox { color: rgb(224, 224, 224); }
 QGroupBox#Frame1, QGroupBox#Frame2 {
@@ -66,6 +68,8 @@ QGroupBox#Frame1, QGroupBox#Frame2 {
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QFrame#Frame3, QFrame#Frame4 { border: 1px solid rgb(96, 134, 146); border-radius: 2px; }
 QComboBox#cboTimeZone { background-color: white; color: black; }
+QComboBox { padding-left: 3px; }
+QComboBox::drop-down { width: 12px; }
 QPushButton#cmdCalculate {
     background-color: rgb(255, 199, 6); color: black;
     border: 1px solid rgb(150, 110, 0); border-radius: 3px;

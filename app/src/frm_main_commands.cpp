@@ -17,10 +17,9 @@
 #include "tamovid/app/user_interface.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/birthentry/calculation.h"
-#include "tamovid/birthentry/chart_restore.h"
+#include "tamovid/birthentry/chart_document.h"
 #include "tamovid/birthentry/validation.h"
 #include "tamovid/chartfile/chart_file.h"
-#include "tamovid/chartfile/file_io.h"
 
 namespace tamovid {
 namespace {
@@ -53,6 +52,16 @@ void SetFieldText(QLineEdit* field, const std::string& text) {
         filter->SetTextAsStored(value);
     } else {
         field->setText(value);
+    }
+}
+
+// Chooses one option of a pair, or neither (-1), which exclusive buttons only allow
+// while their exclusiveness is off.
+void ShowOption(const std::array<QRadioButton*, 2>& pair, int chosen) {
+    for (int i = 0; i < 2; ++i) {
+        pair[i]->setAutoExclusive(false);
+        pair[i]->setChecked(i == chosen);
+        pair[i]->setAutoExclusive(true);
     }
 }
 
@@ -103,19 +112,19 @@ void FrmMain::Tell(const Refusal& refusal) {
     }
 }
 
-void FrmMain::cmdCalculate_Click() {
+void FrmMain::cmdCalculate_Click() { CalculateFrom(record_, recordZonePosition_); }
+
+void FrmMain::CalculateFrom(const BirthRecord& base, int baseZonePosition) {
     const BirthEntry entry = ReadEntry();
-    Result<Reading, Refusal> outcome = Calculate(entry, record_);
+    Result<Reading, Refusal> outcome = Calculate(entry, base);
     if (!outcome.ok()) {
         Tell(outcome.error());
         return;
     }
     Reading& reading = outcome.value();
     record_ = reading.record;
-    // A zone list with nothing chosen leaves the record's zone as it was, and its place.
-    if (entry.cboTimeZone >= 0) {
-        recordZonePosition_ = entry.cboTimeZone;
-    }
+    // A zone list with nothing chosen takes the base's zone, and its place in the list.
+    recordZonePosition_ = entry.cboTimeZone >= 0 ? entry.cboTimeZone : baseZonePosition;
     calculated_ = true;
     ShowReading(reading.sun, reading.ascendant, std::move(reading.grahas));
 }
@@ -155,9 +164,11 @@ void FrmMain::cmdSave_Click() {
         return;
     }
     strSaveFileName_ = name;
-    const FileWriteResult written = WriteFileAtomically(LocalPath(name), encoded.bytes);
-    if (!written.ok) {
-        ui_.message(QString::fromStdString(written.error), QMessageBox::Warning);
+    const ChartSaveResult saved = SaveChart(LocalPath(name), record_, recordZonePosition_);
+    if (saved.status != ChartSaveResult::Status::kSaved) {
+        ui_.message(QString::fromStdString(saved.message), QMessageBox::Warning);
+    } else if (!saved.message.empty()) {
+        ui_.message(QString::fromStdString(saved.message), QMessageBox::Information);
     }
 }
 
@@ -166,24 +177,16 @@ void FrmMain::cmdOpen_Click() {
     if (name.isEmpty()) {
         return;
     }
-    // Only the exact lower-case ending counts; ".VUG" is refused.
-    if (!name.endsWith(QStringLiteral("vug"), Qt::CaseSensitive)) {
-        ui_.message(QStringLiteral("Please Check The File."), QMessageBox::Critical);
+    const std::variant<OpenRefusal, BirthEntry> opened = OpenChart(LocalPath(name));
+    if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) {
+        const bool wrongName = refusal->reason == OpenRefusal::Reason::kWrongEnding;
+        ui_.message(QString::fromStdString(refusal->message),
+                    wrongName ? QMessageBox::Critical : QMessageBox::Warning);
         return;
     }
-    const FileReadResult read = ReadChartFile(LocalPath(name));
-    if (!read.bytes) {
-        ui_.message(QString::fromStdString(read.error), QMessageBox::Warning);
-        return;
-    }
-    const ChartFileContents chart = DecodeChartFile(*read.bytes);
-    // Calculating the unchanged form would show the previous chart as if it were this file's.
-    if (chart == ChartFileContents{}) {
-        ui_.message(tr("The file \"%1\" holds no chart that can be opened.").arg(name), QMessageBox::Warning);
-        return;
-    }
-    ShowEntry(RestoreEntry(chart, ReadEntry()));
-    cmdCalculate_Click();
+    ShowEntry(std::get<BirthEntry>(opened));
+    const ChartBase base = OpenedChartBase();
+    CalculateFrom(base.record, base.timeZonePosition);
 }
 
 void FrmMain::ShowEntry(const BirthEntry& entry) {
@@ -198,12 +201,10 @@ void FrmMain::ShowEntry(const BirthEntry& entry) {
     SetFieldText(txtLonMin_, entry.txtLonMin);
     SetFieldText(txtLatDeg_, entry.txtLatDeg);
     SetFieldText(txtLatMin_, entry.txtLatMin);
-    if (entry.optLong != LongitudeOption::kNone) {
-        optLong_[entry.optLong == LongitudeOption::kEast ? 0 : 1]->setChecked(true);
-    }
-    if (entry.optLat != LatitudeOption::kNone) {
-        optLat_[entry.optLat == LatitudeOption::kNorth ? 0 : 1]->setChecked(true);
-    }
+    ShowOption(optLong_, entry.optLong == LongitudeOption::kNone ? -1
+                         : entry.optLong == LongitudeOption::kEast ? 0 : 1);
+    ShowOption(optLat_, entry.optLat == LatitudeOption::kNone ? -1
+                        : entry.optLat == LatitudeOption::kNorth ? 0 : 1);
     chkDST_->setChecked(entry.chkDST);
     SetFieldText(txtCity_, entry.txtCity);
     SetFieldText(txtState_, entry.txtState);

@@ -11,6 +11,7 @@
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/look.h"
 #include "tamovid/app/promotion.h"
+#include "tamovid/app/settings_file.h"
 #include "tamovid/app/single_instance.h"
 #include "tamovid/app/update_reminder.h"
 #include "tamovid/app/user_interface.h"
@@ -29,7 +30,9 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
         context.ui->message(QStringLiteral("Application is already running"), QMessageBox::Information);
         return nullptr;
     }
-    RunUpdateReminder(*context.settings, context.today(), *context.ui);
+    if (context.settings != nullptr) {
+        RunUpdateReminder(*context.settings, context.today(), *context.ui);
+    }
 
     auto window = std::make_unique<FrmMain>(*context.ui);
     window->show();
@@ -72,10 +75,10 @@ int RunApplication(int argc, char** argv) {
     const HiddenOptions hidden = ParseHiddenOptions(QApplication::arguments());
 
     DesktopUserInterface ui;
-    QSettings settings;
+    const std::unique_ptr<QSettings> settings = OpenSettingsFile(DefaultSettingsPath());
     const StartupContext context{
         .ui = &ui,
-        .settings = &settings,
+        .settings = settings.get(),
         .today = [] { return QDate::currentDate(); },
         .random = [] { return QRandomGenerator::global()->generateDouble(); },
         .lockPath = DefaultLockPath(),

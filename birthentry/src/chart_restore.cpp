@@ -8,6 +8,8 @@
 namespace tamovid {
 namespace {
 
+constexpr int kNothingChosen = -1;
+
 /// Selects the list entry whose text is the stored number, as the window does.
 void SelectEntry(const std::optional<int>& value,
                  std::optional<int> (*position)(std::string_view), int& list) {
@@ -21,7 +23,20 @@ void SetText(const std::optional<std::string>& value, std::string& field) {
 
 }  // namespace
 
-BirthEntry RestoreEntry(const ChartFileContents& contents, BirthEntry entry) {
+BirthEntry EmptyForm() {
+    BirthEntry entry;
+    for (int* list : {&entry.cboDate, &entry.cboMonth, &entry.cboYear, &entry.cboHour,
+                      &entry.cboMinute, &entry.cboTimeZone}) {
+        *list = kNothingChosen;
+    }
+    entry.optLat = LatitudeOption::kNone;
+    entry.optLong = LongitudeOption::kNone;
+    entry.chkDST = false;
+    return entry;
+}
+
+BirthEntry RestoreEntry(const ChartFileContents& contents) {
+    BirthEntry entry = EmptyForm();
     SetText(contents.name, entry.txtName);
     if (contents.month && *contents.month >= 1 &&
         *contents.month <= static_cast<int>(kMonthNames.size())) {

@@ -105,6 +105,18 @@ std::string_view TakeLine(std::string_view& rest) {
     return line;
 }
 
+/// The lines restored as text: the name, the four coordinate fields and the place.
+bool IsTextLine(ChartLine line) {
+    switch (line) {
+    case ChartLine::Name:
+    case ChartLine::LonDeg: case ChartLine::LonMin: case ChartLine::LatDeg: case ChartLine::LatMin:
+    case ChartLine::City: case ChartLine::State: case ChartLine::Country:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
     switch (line) {
     case ChartLine::Name: out.name = ParseFieldText(v); break;
@@ -182,13 +194,17 @@ ChartFileContents DecodeChartFile(std::string_view bytes) {
     std::string_view rest = bytes;
     for (std::size_t i = 0; i < kChartFileLineCount && !rest.empty(); ++i) {
         const std::string_view line = TakeLine(rest);
-        // The writer only makes bytes of 85 and up; a lower one means the line was
-        // made or changed by something else, and the shift would silently drop it.
-        const bool shifted = std::all_of(line.begin(), line.end(), [](char ch) {
-            return static_cast<unsigned char>(ch) >= kLowestShiftedByte;
+        const auto which = static_cast<ChartLine>(i);
+        // The writer only makes bytes of 85 and up; a lower one means the line was made
+        // or changed by something else. A text keeps what the shift leaves of it, as long
+        // as something is left; a list or yes/no value is not guessed at.
+        const auto low = std::count_if(line.begin(), line.end(), [](char ch) {
+            return static_cast<unsigned char>(ch) < kLowestShiftedByte;
         });
-        if (shifted) {
-            RestoreLine(static_cast<ChartLine>(i), UnscrambleText(line), out);
+        const bool usable = low == 0 || (IsTextLine(which) &&
+                                         static_cast<std::size_t>(low) < line.size());
+        if (usable) {
+            RestoreLine(which, UnscrambleText(line), out);
         }
     }
     return out;

@@ -99,9 +99,18 @@ BatchResult RunBatch(std::istream& in, std::ostream& out) {
         return result;
     };
 
+    auto noLineEnd = [&] {
+        result.exitCode = kExitUsage;
+        result.error = "the CSV input has a line longer than " +
+                       std::to_string(LineReader::kDefaultMaxLineBytes + LineReader::kDefaultMaxSkipBytes) +
+                       " bytes with no end; the batch stops";
+        return result;
+    };
+
     std::vector<ChartField> columns;
     switch (reader.Next(line)) {
         case LineReader::Status::kFailed: return readFailed();
+        case LineReader::Status::kNoLineEnd: return noLineEnd();
         case LineReader::Status::kEnd:
             result.exitCode = kExitUsage;
             result.error = "the CSV input is empty; it needs a header row";
@@ -129,6 +138,7 @@ BatchResult RunBatch(std::istream& in, std::ostream& out) {
         const LineReader::Status status = reader.Next(line);
         if (status == LineReader::Status::kEnd) break;
         if (status == LineReader::Status::kFailed) return readFailed();
+        if (status == LineReader::Status::kNoLineEnd) return noLineEnd();
         if (status == LineReader::Status::kLine && line.empty()) continue;
 
         const std::size_t row = ++result.rows;

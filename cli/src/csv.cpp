@@ -1,31 +1,63 @@
 #include "tamovid/cli/csv.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace tamovid::cli {
 
-LineReader::LineReader(std::istream& in, std::size_t maxLineBytes)
-    : in_(in), buffer_(maxLineBytes + 1) {}
+LineReader::LineReader(std::istream& in, std::size_t maxLineBytes, std::size_t maxSkipBytes)
+    : in_(in), maxLineBytes_(maxLineBytes), maxSkipBytes_(maxSkipBytes) {}
+
+LineReader::Ending LineReader::ReadUpToLineEnd(std::string* line, std::size_t limit) {
+    using Traits = std::char_traits<char>;
+    std::streambuf& buffer = *in_.rdbuf();
+    for (std::size_t count = 0;; ++count) {
+        const Traits::int_type next = buffer.sgetc();
+        if (Traits::eq_int_type(next, Traits::eof())) return Ending::kStreamEnd;
+        const char ch = Traits::to_char_type(next);
+        if (ch == '\n' || ch == '\r') {
+            buffer.sbumpc();
+            if (ch == '\r' && Traits::eq_int_type(buffer.sgetc(), Traits::to_int_type('\n'))) {
+                buffer.sbumpc();
+            }
+            return Ending::kLineEnd;
+        }
+        if (count == limit) return Ending::kLimit;
+        if (line) line->push_back(ch);
+        buffer.sbumpc();
+    }
+}
 
 LineReader::Status LineReader::Next(std::string& line) {
     line.clear();
-    if (in_.bad()) return Status::kFailed;
-    if (!in_.good()) return Status::kEnd;
-    in_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    const auto count = static_cast<std::size_t>(in_.gcount());
-    if (in_.bad()) return Status::kFailed;
-    if (in_.fail()) {
-        if (count == 0) return Status::kEnd;  // nothing left to read
-        // The buffer filled before the line ended: skip the rest of it.
-        in_.clear(in_.rdstate() & ~std::ios::failbit);
-        in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-        return in_.bad() ? Status::kFailed : Status::kTooLong;
+    if (final_) return *final_;
+    if (in_.rdbuf() == nullptr || in_.bad()) return *(final_ = Status::kFailed);
+    try {
+        if (skipping_) {
+            skipping_ = false;
+            switch (ReadUpToLineEnd(nullptr, maxSkipBytes_)) {
+                case Ending::kLimit: return *(final_ = Status::kNoLineEnd);
+                case Ending::kStreamEnd: return *(final_ = Status::kEnd);
+                case Ending::kLineEnd: break;
+            }
+        }
+        using Traits = std::char_traits<char>;
+        if (Traits::eq_int_type(in_.rdbuf()->sgetc(), Traits::eof())) {
+            return *(final_ = Status::kEnd);
+        }
+        switch (ReadUpToLineEnd(&line, maxLineBytes_)) {
+            case Ending::kLimit:
+                skipping_ = true;
+                line.clear();
+                return Status::kTooLong;
+            case Ending::kStreamEnd:  // a last line without its end still counts
+            case Ending::kLineEnd:
+                return Status::kLine;
+        }
+    } catch (...) {
+        // A stream buffer reports a failed read by throwing; the stream would set badbit.
+        line.clear();
+        return *(final_ = Status::kFailed);
     }
-    std::size_t length = count;
-    if (length > 0 && !in_.eof()) --length;  // the LF, which getline counts but does not store
-    line.assign(buffer_.data(), length);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
     return Status::kLine;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/cli/visible_text.h"
 
 namespace tamovid::cli {
 namespace {
@@ -146,8 +147,9 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
 }
 
 void WriteTextReading(std::ostream& out, const Reading& reading) {
-    out << "Name:      " << reading.record.strName << '\n'
-        << "Place:     " << Place(reading.record) << '\n'
+    // Names and places are the user's bytes; the rest is the program's own text.
+    out << "Name:      " << VisibleText(reading.record.strName) << '\n'
+        << "Place:     " << VisibleText(Place(reading.record)) << '\n'
         << "Sun:       " << reading.sun << '\n'
         << "Ascendant: " << reading.ascendant << '\n';
     for (const AprakashaPoint point : kPoints) {

@@ -1,6 +1,7 @@
 #include "tamovid/cli/run.h"
 
 #include <CLI/CLI.hpp>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,13 +10,12 @@
 #include <variant>
 
 #include "tamovid/birthentry/calculation.h"
-#include "tamovid/birthentry/chart_restore.h"
-#include "tamovid/chartfile/chart_file.h"
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/birthentry/chart_document.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/exit_codes.h"
 #include "tamovid/cli/reading_output.h"
+#include "tamovid/cli/visible_text.h"
 
 namespace tamovid::cli {
 namespace {
@@ -25,10 +25,6 @@ constexpr std::string_view kUsageLine =
     "Usage: tamovid-cli --date YYYY-MM-DD --time HH:MM --zone N --lat DDdMM --lon DDDdMM "
     "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT]\n"
     "   or: tamovid-cli --open FILE.vug | --batch FILE.csv   (see --help)";
-
-// The window opens only files whose name ends in these three letters, in this case.
-constexpr std::string_view kChartFileEnding = "vug";
-constexpr std::string_view kWrongFileMessage = "Please Check The File.";
 
 constexpr std::string_view kFooter = R"(A chart comes from the options, from a chart file (--open) or, one per
 row, from a CSV file (--batch). The same checks as the window apply: a
@@ -67,9 +63,13 @@ struct Streams {
     std::ostream& err;
 
     int Fail(int code, std::string_view message) const {
-        err << kProgram << ": " << message << '\n';
+        Note(message);
         if (code == kExitUsage) err << kUsageLine << '\n';
         return code;
+    }
+    /// A message on standard error, its control characters made visible.
+    void Note(std::string_view message) const {
+        err << kProgram << ": " << VisibleText(message) << '\n';
     }
 };
 
@@ -89,24 +89,21 @@ Result<BirthEntry, std::string> EntryFromOptions(const Options& options) {
     return std::move(entry).value();
 }
 
-bool HasChartFileEnding(const std::string& path) {
-    return path.size() >= kChartFileEnding.size() &&
-           std::string_view(path).substr(path.size() - kChartFileEnding.size()) == kChartFileEnding;
-}
-
 int RunBatchFile(const std::string& path, const Streams& io) {
     std::ifstream file;
     std::istream* in = &io.in;
     if (path != "-") {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
-            return io.Fail(kExitIoError, "cannot read \"" + path + "\": it is a folder");
+        const auto refuse = [&](std::string_view why) {
+            return io.Fail(kExitIoError, "cannot read \"" + path + "\": " + std::string(why));
+        };
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0) {
+            if (S_ISDIR(info.st_mode)) return refuse("it is a folder");
+            // A device can stream for ever; standard input ("-") is the one stream allowed.
+            if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return refuse("it is a device");
         }
         file.open(path, std::ios::binary);
-        if (!file) {
-            return io.Fail(kExitIoError, "cannot read \"" + path + "\": " +
-                                             std::generic_category().message(errno));
-        }
+        if (!file) return refuse(std::generic_category().message(errno));
         in = &file;
     }
     const BatchResult result = RunBatch(*in, io.out);
@@ -118,32 +115,35 @@ int RunBatchFile(const std::string& path, const Streams& io) {
 
 int RunOneChart(const Options& options, const Streams& io) {
     BirthEntry entry;
+    ChartBase base;
     if (options.open) {
-        if (!HasChartFileEnding(*options.open)) return io.Fail(kExitRefused, kWrongFileMessage);
-        const FileReadResult file = ReadChartFile(*options.open);
-        if (!file.bytes) return io.Fail(kExitIoError, file.error);
-        const ChartFileContents contents = DecodeChartFile(*file.bytes);
-        // The form's start values would otherwise be checked as if the file had held them.
-        if (contents == ChartFileContents{}) {
-            return io.Fail(kExitRefused,
-                           "The file \"" + *options.open + "\" holds no chart that can be opened.");
+        std::variant<OpenRefusal, BirthEntry> opened = OpenChart(*options.open);
+        if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) {
+            const bool unreadable = refusal->reason == OpenRefusal::Reason::kUnreadable;
+            return io.Fail(unreadable ? kExitIoError : kExitRefused, refusal->message);
         }
-        entry = RestoreEntry(contents, BirthEntry{});
+        entry = std::get<BirthEntry>(std::move(opened));
+        base = OpenedChartBase();
     } else {
         Result<BirthEntry, std::string> fromOptions = EntryFromOptions(options);
         if (!fromOptions.ok()) return io.Fail(kExitUsage, fromOptions.error());
         entry = std::move(fromOptions).value();
     }
 
-    const Result<Reading, Refusal> result = Calculate(entry);
+    const Result<Reading, Refusal> result = Calculate(entry, base.record);
     if (!result.ok()) return io.Fail(kExitRefused, result.error().message);
     const Reading& reading = result.value();
 
     if (options.save) {
-        const ChartEncodeResult encoded = EncodeChartFile(reading.record, entry.cboTimeZone);
-        if (encoded.error) return io.Fail(kExitRefused, DescribeChartEncodeError(*encoded.error));
-        const FileWriteResult written = WriteFileAtomically(*options.save, encoded.bytes);
-        if (!written.ok) return io.Fail(kExitIoError, written.error);
+        const int zone = entry.cboTimeZone >= 0 ? entry.cboTimeZone : base.timeZonePosition;
+        const ChartSaveResult saved = SaveChart(*options.save, reading.record, zone);
+        switch (saved.status) {
+            case ChartSaveResult::Status::kCannotStore: return io.Fail(kExitRefused, saved.message);
+            case ChartSaveResult::Status::kNotWritten: return io.Fail(kExitIoError, saved.message);
+            case ChartSaveResult::Status::kSaved:
+                if (!saved.message.empty()) io.Note(saved.message);
+                break;
+        }
     }
 
     if (options.json) {

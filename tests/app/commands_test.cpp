@@ -489,6 +489,7 @@ private slots:
         QTest::addColumn<QString>("failure");
         QTest::newRow("folder without write permission") << "read-only folder";
         QTest::newRow("disk refuses the bytes") << "file size limit";
+        QTest::newRow("write-protected file") << "mode 0444";
     }
     void failedSaveTellsAndKeepsTheEarlierFile() {
         QFETCH(QString, failure);
@@ -511,6 +512,11 @@ private slots:
             QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
             SaveAs(file);
             QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        } else if (failure == QLatin1String("mode 0444")) {
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            SaveAs(file);
+            QVERIFY2(d_.ui.messages.front().text.contains(QStringLiteral("is write-protected")),
+                     qPrintable(d_.ui.messages.front().text));
         } else {
             std::signal(SIGXFSZ, SIG_IGN);
             QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -525,6 +531,28 @@ private slots:
         QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
         QCOMPARE(ReadAll(file), earlier);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"chart.vug"});
+    }
+
+    void saveThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("real")));
+        const QString real = folder.filePath(QStringLiteral("real/chart.vug"));
+        const QString link = folder.filePath(QStringLiteral("link.vug"));
+        CalculateDelhi();
+        SaveAs(real);
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(QStringLiteral("real/chart.vug"), link));
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        SaveAs(link);
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(ReadAll(real).startsWith(QByteArray::fromStdString(tamovid::ScrambleText("Dana Brooks"))));
+        QCOMPARE(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"link.vug", "real"}));
     }
 
     void openRefusesAnythingButALowerCaseVugEnding_data() {
@@ -596,34 +624,72 @@ private slots:
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
     }
 
-    void unusableLinesLeaveTheirControls() {
-        QStringList lines = kDelhiLines;
-        lines[1] = QStringLiteral("13");     // no such month
-        lines[3] = QStringLiteral("1850");   // not in the year list
-        lines[6] = QStringLiteral("71");     // past the last zone
-        lines[7] = QStringLiteral("7x");     // not a number
-        lines[11] = QStringLiteral("Maybe"); // neither True nor False
+    // Each row damages one line of a Delhi chart (or cuts the file there) and opens it
+    // after a New York chart was computed: nothing of New York may come back.
+    void damagedFileStartsFromAnEmptyForm_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QByteArray>("stored");  // the line's bytes; "<cut>" ends the file before it
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("shows");
+        const auto shifted = [](const char* text) { return QByteArray::fromStdString(tamovid::ScrambleText(text)); };
+        QTest::newRow("14 lines after another chart")
+            << 14 << QByteArray("<cut>") << QStringList{"Please Enter Your City name"} << "txtCity" << "";
+        QTest::newRow("empty longitude degrees")
+            << 7 << QByteArray() << QStringList{"Please Enter Degree of Longitude"} << "txtLonDeg" << "";
+        QTest::newRow("name with hand-typed bytes")
+            << 0 << shifted("Asha") + "12" + shifted(" Rao") << QStringList() << "txtName" << "Asha Rao";
+        QTest::newRow("month beyond the list")
+            << 1 << shifted("13") << QStringList{"Please Enter Correct Date Or Month!"} << "cboMonth" << "";
+        QTest::newRow("direction neither True nor False")
+            << 11 << shifted("Maybe") << QStringList{"Please Select Direction For The Longitude"} << "optLong1"
+            << "off";
+        QTest::newRow("zone beyond the list") << 6 << shifted("71") << QStringList() << "cboTimeZone" << "";
+    }
+    void damagedFileStartsFromAnEmptyForm() {
+        QFETCH(int, line);
+        QFETCH(QByteArray, stored);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, control);
+        QFETCH(QString, shows);
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        const tamovid::BirthRecord newYork = d_.window->LastRecord();
+        d_.Click(QStringLiteral("cmdBack"));
+
+        std::string bytes;
+        for (int i = 0; i < kDelhiLines.size(); ++i) {
+            if (i == line && stored == "<cut>") break;
+            bytes += i == line ? stored.toStdString() : tamovid::ScrambleText(kDelhiLines[i].toStdString());
+            bytes += "\r\n";
+        }
         const QString file = path(QStringLiteral("damaged.vug"));
-        WriteChart(file, lines);
-        d_.EnterDelhi1947();
-        d_.Choose(QStringLiteral("cboMonth"), QStringLiteral("May"));
-        d_.Choose(QStringLiteral("cboYear"), QStringLiteral("1950"));
-        d_.Choose(QStringLiteral("cboTimeZone"), QStringLiteral("Universal Time, UT, 0.0"));
-        d_.Type(QStringLiteral("txtLonDeg"), QStringLiteral("70"));
-        d_.Click(QStringLiteral("optLong1"));
-        d_.Type(QStringLiteral("txtName"), QStringLiteral("Before"));
+        std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary | std::ios::trunc) << bytes;
         d_.ui.openAnswers.push_back(file);
         d_.Click(QStringLiteral("cmdOpen"));
-        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboMonth"))->currentText(), QStringLiteral("May"));
-        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboYear"))->currentText(), QStringLiteral("1950"));
-        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboTimeZone"))->currentText(), QStringLiteral("Universal Time, UT, 0.0"));
-        QCOMPARE(d_.field(QStringLiteral("txtLonDeg"))->text(), QStringLiteral("70"));
-        QVERIFY(d_.child<QRadioButton>(QStringLiteral("optLong1"))->isChecked());
-        // The usable lines came back and the chart was calculated.
-        QCOMPARE(d_.field(QStringLiteral("txtName"))->text(), QStringLiteral("Asha Rao"));
-        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboDate"))->currentText(), QStringLiteral("15"));
+
+        QCOMPARE(d_.MessageTexts(), messages);
+        QWidget* widget = d_.child<QWidget>(control);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            QCOMPARE(edit->text(), shows);
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            QCOMPARE(list->currentText(), shows);
+        } else {
+            QCOMPARE(qobject_cast<QAbstractButton*>(widget)->isChecked() ? QStringLiteral("on") : QStringLiteral("off"),
+                     shows);
+        }
+        if (!messages.isEmpty()) {
+            QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+            QVERIFY(d_.window->LastRecord() == newYork);
+            return;
+        }
+        // Computed from the file alone: a zone the file lacks is no zone, not New York's.
+        const tamovid::BirthRecord& opened = d_.window->LastRecord();
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
-        QCOMPARE(d_.window->LastRecord().intMonth, 5);
+        QCOMPARE(opened.strName, std::string("Asha Rao"));
+        QCOMPARE(opened.strCity, std::string("New Delhi"));
+        QCOMPARE(opened.vntZoneHour, std::int16_t(line == 6 ? 0 : -5));
     }
 
     void openedChartIsValidatedLikeATypedOne() {

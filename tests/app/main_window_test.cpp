@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QtTest>
 
@@ -91,6 +92,32 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
     void cleanup() { window_.reset(); }
+
+    // The closed list shows its chosen entry in the text area beside the arrow; an entry
+    // wider than that area is cut ("30" shown as "3(").
+    void everyListEntryFitsItsListsTextArea() {
+        for (const char* name : {"cboMonth", "cboDate", "cboYear", "cboHour", "cboMinute", "cboTimeZone"}) {
+            auto* list = child<QComboBox>(name);
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.editable = false;
+            option.frame = list->hasFrame();
+            const QRect area =
+                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            QString widest;
+            for (int i = 0; i < list->count(); ++i) {
+                if (list->fontMetrics().horizontalAdvance(list->itemText(i)) >
+                    list->fontMetrics().horizontalAdvance(widest)) {
+                    widest = list->itemText(i);
+                }
+            }
+            // The label is drawn one pixel inside the area on each side.
+            const int needed = list->fontMetrics().horizontalAdvance(widest) + 2;
+            qInfo("%s: width %d, text area %d, widest \"%s\" needs %d", name, list->width(), area.width(),
+                  qPrintable(widest), needed);
+            QVERIFY2(needed <= area.width(), name);
+        }
+    }
 
     void windowHasItsCaptionAndClientSize() {
         QCOMPARE(window_->objectName(), QStringLiteral("frmMain"));

@@ -9,6 +9,8 @@
 
 #include "fake_user_interface.h"
 #include "tamovid/app/frm_main.h"
+#include "tamovid/app/settings_file.h"
+#include "tamovid/app/single_instance.h"
 #include "tamovid/app/startup.h"
 #include "tamovid/app/update_reminder.h"
 #include "tamovid/app/web_links.h"
@@ -175,25 +177,73 @@ private slots:
         QVERIFY(ui_.messages.empty());
     }
 
-    void lockOfACrashedCopyDoesNotBlock() {
-        // A lock file whose owner process no longer exists, as a crash leaves it.
-        QProcess finished;
+    void lockFileOfNoLiveCopyDoesNotBlock_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("readable");
+        QProcess finished;  // a process id that no longer exists, as a crash leaves it
         finished.start(QStringLiteral("true"));
-        QVERIFY(finished.waitForStarted());
-        const qint64 deadPid = finished.processId();
-        QVERIFY(finished.waitForFinished());
+        finished.waitForFinished();
+        const QByteArray dead = QByteArray::number(finished.processId()) + "\nTamovid\n" +
+                                QSysInfo::machineHostName().toUtf8() + "\n";
+        QTest::newRow("empty (crash while creating it)") << QByteArray() << true;
+        QTest::newRow("garbage") << QByteArray("\xff\x00 not a lock\n", 17) << true;
+        QTest::newRow("another host") << QByteArray("1\nTamovid\nsome-other-host\n") << true;
+        QTest::newRow("a crashed copy") << dead << true;
+        QTest::newRow("unreadable") << QByteArray("1\n") << false;
+    }
+    void lockFileOfNoLiveCopyDoesNotBlock() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, readable);
         QFile lock(lockPath());
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QStringLiteral("%1\n%2\n%3\n")
-                       .arg(deadPid)
-                       .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName())
-                       .toUtf8());
+        lock.write(content);
         lock.close();
-
-        const std::unique_ptr<tamovid::Session> session = tamovid::StartSession(context());
-
-        QVERIFY(session);
+        if (!readable) {
+            QVERIFY(lock.setPermissions(QFileDevice::Permissions()));
+        }
+        QVERIFY(tamovid::StartSession(context()));
         QVERIFY(ui_.messages.empty());
+    }
+
+    void oversizedSettingsFileIsNotReadAndStartGoesOn() {
+        const QString path = dir_.filePath(QStringLiteral("huge.conf"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Settings]\n" + RawKey().toUtf8() + "=" +
+                       Shifted(kToday.addDays(-30).toString(Qt::ISODate)).toUtf8() + "\n");
+            file.write(QByteArray(tamovid::kMaxSettingsFileBytes, ';'));
+        }
+        const qint64 size = QFileInfo(path).size();
+        QVERIFY(!tamovid::OpenSettingsFile(path));
+        QVERIFY(tamovid::OpenSettingsFile(settingsPath()));  // a small one is read
+        StartupContext start = context();
+        start.settings = nullptr;
+        const std::unique_ptr<tamovid::Session> session = tamovid::StartSession(start);
+        QVERIFY(session);
+        QVERIFY(session->window().isVisible());
+        QVERIFY(ui_.questions.empty());
+        QCOMPARE(QFileInfo(path).size(), size);
+    }
+
+    void copyInAnotherProcessIsDetected() {
+        const QString flock = QStandardPaths::findExecutable(QStringLiteral("flock"));
+        if (flock.isEmpty()) {
+            QSKIP("flock(1) is not installed");
+        }
+        QFile::remove(lockPath());
+        QProcess holder;
+        holder.start(flock, {QStringLiteral("--no-fork"), lockPath(), QStringLiteral("sleep"), QStringLiteral("30")});
+        QVERIFY(holder.waitForStarted());
+        QTRY_VERIFY(QFile::exists(lockPath()));
+        QTRY_VERIFY(!tamovid::SingleInstanceLock(lockPath()).tryAcquire());
+        QVERIFY(!tamovid::StartSession(context()));
+        QCOMPARE(ui_.messages.size(), std::size_t{1});
+        QCOMPARE(ui_.messages.front().text, QStringLiteral("Application is already running"));
+        holder.kill();
+        holder.waitForFinished();
+        ui_.messages.clear();
+        QVERIFY(tamovid::StartSession(context()));
     }
 };
 

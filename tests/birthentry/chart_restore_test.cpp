@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "tamovid/birthentry/chart_restore.h"
-#include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid {
 namespace {
 
-using testing_support::Delhi1947;
-
 TEST(RestoreEntry, EveryLineSetsItsControl) {
     const ChartFileContents chart{"Ravi", 12, 3, 1975, 24, 59, 70, "118", "15", "34", "3",
                                   false, true, true, "Los Angeles", "California", ""};
-    const BirthEntry e = RestoreEntry(chart, Delhi1947());
+    const BirthEntry e = RestoreEntry(chart);
     EXPECT_EQ(e.txtName, "Ravi");
     EXPECT_EQ(e.cboMonth, 11);
     EXPECT_EQ(e.cboDate, 2);
@@ -28,13 +25,20 @@ TEST(RestoreEntry, EveryLineSetsItsControl) {
     EXPECT_EQ(e.txtCountry, "");
 }
 
-TEST(RestoreEntry, MissingOrOutOfListLinesKeepTheForm) {
+TEST(RestoreEntry, MissingOrOutOfListLinesLeaveTheirControlsEmpty) {
     ChartFileContents chart;
     chart.month = 13;
     chart.year = 1900;
     chart.timeZone = 71;
-    EXPECT_EQ(RestoreEntry(chart, Delhi1947()), Delhi1947());
-    EXPECT_EQ(RestoreEntry(ChartFileContents{}, BirthEntry{}), BirthEntry{});
+    BirthEntry expected = EmptyForm();
+    EXPECT_EQ(RestoreEntry(chart), expected);
+    EXPECT_EQ(expected.cboMonth, -1);
+    EXPECT_EQ(expected.optLat, LatitudeOption::kNone);
+    EXPECT_EQ(expected.optLong, LongitudeOption::kNone);
+    // Nothing of the form that was shown before can survive: the restore never sees it.
+    chart.name = "Ravi";
+    expected.txtName = "Ravi";
+    EXPECT_EQ(RestoreEntry(chart), expected);
 }
 
 }  // namespace

@@ -456,7 +456,10 @@ INSTANTIATE_TEST_SUITE_P(
         Shifted("CityEmpty", L::City, "", ""),
         Shifted("StateEmpty", L::State, "", ""),
         Shifted("CountryWithDel", L::Country, "Ind\x7Fia", kAbsent),
-        LineCase{"NameWithUnshiftedByte", L::Name, ScrambleText("Ravi") + "!", kAbsent},
+        LineCase{"NameWithUnshiftedByteKeepsTheRest", L::Name, ScrambleText("Ravi") + "!", "Ravi"},
+        LineCase{"NameOfUnshiftedBytesOnly", L::Name, "!?", kAbsent},
+        LineCase{"LongitudeWithUnshiftedByte", L::LonDeg, "7" + ScrambleText("77"), "77"},
+        LineCase{"YesNoWithUnshiftedByte", L::East, ScrambleText("True") + "1", kAbsent},
         LineCase{"MonthWithNul", L::Month, std::string("\x8C\0", 2), kAbsent},
         LineCase{"CityTypedInPlainText", L::City, "Pune", kAbsent}),
     [](const auto& info) { return std::string(info.param.name); });

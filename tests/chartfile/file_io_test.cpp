@@ -1,10 +1,17 @@
 #include "tamovid/chartfile/file_io.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <random>
+#include <thread>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -163,6 +170,116 @@ TEST(WriteFileAtomically, WriteFailingMidwayLeavesEarlierFileByteIdentical) {
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.error.find("cannot write"), std::string::npos) << result.error;
     EXPECT_EQ(Slurp(target), kEarlier);
+    EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"chart.vug"});
+}
+
+TEST(WriteFileAtomically, FileSizeLimitFailsTheWriteInsteadOfKillingTheProgram) {
+    TempFolder folder;
+    const auto target = folder.path() / "chart.vug";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit none{0, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &none);
+        const auto result = WriteFileAtomically(target, kNewer);
+        _exit(!result.ok && result.error.find("cannot write") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{});
+}
+
+TEST(WriteFileAtomically, RefusesAWriteProtectedFileAndLeavesItByteIdentical) {
+    TempFolder folder;
+    const auto target = folder.path() / "chart.vug";
+    Put(target, kEarlier);
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto result = WriteFileAtomically(target, kNewer);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("\"" + target.string() + "\": it is write-protected"), std::string::npos)
+        << result.error;
+    EXPECT_EQ(Slurp(target), kEarlier);
+    EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"chart.vug"});
+}
+
+TEST(WriteFileAtomically, ReplacesWhatALinkNamesAndKeepsTheLinkAndTheMode) {
+    TempFolder folder;
+    fs::create_directory(folder.path() / "charts");
+    const auto real = folder.path() / "charts" / "real.vug";
+    Put(real, kEarlier);
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directory(folder.path() / "links");
+    const auto link = folder.path() / "links" / "chart.vug";
+    fs::create_symlink("../charts/real.vug", link);
+
+    const auto result = WriteFileAtomically(link, kNewer);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link), fs::path("../charts/real.vug"));
+    EXPECT_EQ(Slurp(real), kNewer);
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Entries(folder.path() / "links"), std::vector<std::string>{"chart.vug"});
+    EXPECT_EQ(Entries(folder.path() / "charts"), std::vector<std::string>{"real.vug"});
+}
+
+TEST(WriteFileAtomically, SavingThroughAHardLinkSaysTheOtherNameKeepsTheEarlierChart) {
+    TempFolder folder;
+    const auto target = folder.path() / "chart.vug";
+    Put(target, kEarlier);
+    fs::create_hard_link(target, folder.path() / "copy.vug");
+    const auto result = WriteFileAtomically(target, kNewer);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_NE(result.notice.find("hard links"), std::string::npos) << result.notice;
+    EXPECT_EQ(Slurp(folder.path() / "copy.vug"), kEarlier);
+}
+
+TEST(WriteFileAtomically, RemovesOnlyTemporaryFilesNoSaveIsUsing) {
+    TempFolder folder;
+    const auto stale = folder.path() / ".tamovid-123.tmp";
+    const auto inUse = folder.path() / ".tamovid-456.tmp";
+    for (const char* other : {".tamovid-abc.tmp", "notes.tmp", ".tamovid-7.tmp.bak"}) {
+        Put(folder.path() / other, "keep");
+    }
+    Put(stale, "left by a killed save");
+    Put(inUse, "being written");
+    const int held = ::open(inUse.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    EXPECT_TRUE(WriteFileAtomically(folder.path() / "chart.vug", kNewer).ok);
+    ::close(held);
+    EXPECT_EQ(Entries(folder.path()),
+              (std::vector<std::string>{".tamovid-456.tmp", ".tamovid-7.tmp.bak", ".tamovid-abc.tmp",
+                                        "chart.vug", "notes.tmp"}));
+}
+
+TEST(WriteFileAtomically, SavesKilledMidwayLeaveACompleteFileAndNoDebris) {
+    TempFolder folder;
+    const auto target = folder.path() / "chart.vug";
+    ASSERT_TRUE(WriteFileAtomically(target, kNewer).ok);
+    constexpr int kRounds = 20;
+    constexpr int kWriters = 3;
+    std::mt19937 random(7);
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<pid_t> writers;
+        for (int w = 0; w < kWriters; ++w) {
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                for (;;) WriteFileAtomically(target, kNewer);
+            }
+            writers.push_back(child);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
+        for (const pid_t child : writers) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+        }
+        ASSERT_EQ(Slurp(target), kNewer) << "round " << round;
+    }
+    ASSERT_TRUE(WriteFileAtomically(target, kNewer).ok);
     EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"chart.vug"});
 }
 

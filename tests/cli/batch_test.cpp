@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <set>
 #include <sstream>
 
@@ -140,6 +142,46 @@ protected:
     int_type overflow(int_type) override { return traits_type::eof(); }
     std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
 };
+
+TEST(Batch, CrOnlyLineEndsSeparateRows) {
+    std::string csv = std::string(kHeader) + kPuneRow + kPuneRow;
+    std::replace(csv.begin(), csv.end(), '\n', '\r');
+    const BatchRun run = RunCsv(csv);
+    EXPECT_EQ(run.result.exitCode, kExitOk) << run.result.error;
+    ASSERT_EQ(run.lines.size(), 2U);
+    EXPECT_EQ(run.lines[1]["row"], 2);
+    EXPECT_FALSE(run.lines[1].contains("error")) << run.lines[1].dump();
+}
+
+/// The given text, then zeros for ever: a line that never ends, as /dev/zero piped in.
+class ThenEndlessZeros : public std::streambuf {
+public:
+    explicit ThenEndlessZeros(std::string start) : start_(std::move(start)) {
+        setg(start_.data(), start_.data(), start_.data() + start_.size());
+    }
+
+protected:
+    int_type underflow() override {
+        setg(zeros_.data(), zeros_.data(), zeros_.data() + zeros_.size());
+        return traits_type::to_int_type(zeros_[0]);
+    }
+
+private:
+    std::string start_;
+    std::array<char, 4096> zeros_{};
+};
+
+TEST(Batch, AnEndlessLineIsReportedThenStopsTheBatch) {
+    ThenEndlessZeros source(std::string(kHeader) + kPuneRow);
+    std::istream in(&source);
+    std::ostringstream out;
+    const BatchResult result = RunBatch(in, out);
+    EXPECT_EQ(result.exitCode, kExitUsage);
+    EXPECT_NE(result.error.find("with no end"), std::string::npos) << result.error;
+    EXPECT_EQ(result.rows, 2U);  // the Pune row, then the endless one reported as too long
+    EXPECT_NE(out.str().find("\"row\":2,\"error\":\"the row is longer than"), std::string::npos)
+        << out.str();
+}
 
 TEST(Batch, AFailedWriteStopsTheBatchAsAnIoError) {
     std::istringstream in(std::string(kHeader) + kPuneRow + kPuneRow);

@@ -63,16 +63,20 @@ std::vector<std::string> AllLines(LineReader& reader, std::vector<LineReader::St
     for (;;) {
         const LineReader::Status status = reader.Next(line);
         if (statuses) statuses->push_back(status);
-        if (status == LineReader::Status::kEnd || status == LineReader::Status::kFailed) break;
+        if (status == LineReader::Status::kEnd || status == LineReader::Status::kFailed ||
+            status == LineReader::Status::kNoLineEnd) {
+            break;
+        }
         lines.push_back(line);
     }
     return lines;
 }
 
-TEST(LineReader, DropsCrBeforeLfAndReadsALastLineWithoutLf) {
-    std::istringstream in("a,b\r\n\nc\r\nlast");
+TEST(LineReader, EndsLinesAtCrLfLfOrCrAndReadsALastLineWithoutAnEnd) {
+    std::istringstream in("a,b\r\n\nc\rd\n\re\r\rlast");
     LineReader reader(in);
-    EXPECT_EQ(AllLines(reader, nullptr), (std::vector<std::string>{"a,b", "", "c", "last"}));
+    EXPECT_EQ(AllLines(reader, nullptr),
+              (std::vector<std::string>{"a,b", "", "c", "d", "", "e", "", "last"}));
 }
 
 TEST(LineReader, EmptyInputHasNoLines) {
@@ -91,6 +95,17 @@ TEST(LineReader, SkipsAnOverlongLineAndGoesOn) {
     using S = LineReader::Status;
     EXPECT_EQ(statuses, (std::vector<S>{S::kLine, S::kTooLong, S::kLine, S::kTooLong, S::kEnd}));
     EXPECT_EQ(lines, (std::vector<std::string>{"12345678", "", "abc", ""}));
+}
+
+TEST(LineReader, GivesUpOnALineWhoseEndIsNotNear) {
+    std::istringstream in("ok\n" + std::string(100, 'x') + "\nnever read");
+    LineReader reader(in, 8, 50);
+    std::vector<LineReader::Status> statuses;
+    AllLines(reader, &statuses);
+    using S = LineReader::Status;
+    EXPECT_EQ(statuses, (std::vector<S>{S::kLine, S::kTooLong, S::kNoLineEnd}));
+    std::string line;
+    EXPECT_EQ(reader.Next(line), S::kNoLineEnd);  // final: nothing more is read
 }
 
 TEST(LineReader, KeepsNulBytesInsideALine) {

@@ -134,7 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "tamovid-cli: cannot read \"/nonexistent/births.csv\": No such file or "
                    "directory"},
         StatusCase{"BatchFromAFolder", {"--batch", "/"}, kExitIoError,
-                   "tamovid-cli: cannot read \"/\": it is a folder"}),
+                   "tamovid-cli: cannot read \"/\": it is a folder"},
+        StatusCase{"BatchFromADeviceThatNeverEnds", {"--batch", "/dev/zero"}, kExitIoError,
+                   "tamovid-cli: cannot read \"/dev/zero\": it is a device"},
+        StatusCase{"ControlCharactersInAMessageAreEscaped", PuneWith({"--time", "1\x1b[2J"}),
+                   kExitUsage, "tamovid-cli: --time: expected HH:MM, got \"1\\x1B[2J\""}),
     [](const testing::TestParamInfo<StatusCase>& info) { return info.param.label; });
 
 TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
@@ -221,13 +225,28 @@ TEST_F(CliFiles, OptionsChartFileAndBatchGiveTheSameReading) {
     }
 }
 
-TEST_F(CliFiles, OpeningAShortFileLeavesTheStartValuesAndTheChecksRefuseIt) {
-    // Only the name line: the coordinates stay empty, as in a freshly started window.
+TEST_F(CliFiles, OpeningAShortFileStartsFromAnEmptyFormAndTheChecksRefuseIt) {
+    // Only the name line: every other control is empty.
     const std::string file = PathOf("short.vug");
     std::ofstream(file, std::ios::binary) << "\xA7\xB6\xC2\xBA\r\n";  // "Rama" shifted
     const Outcome outcome = Cli({"--open", file});
     EXPECT_EQ(outcome.status, kExitRefused);
     EXPECT_EQ(outcome.err, "tamovid-cli: Please Enter Degree of Latitude\n");
+}
+
+TEST(Cli, TextReadingShowsEscapeSequencesInANameAsText) {
+    const Outcome outcome = Cli(PuneWith({"--name", "\x1b]0;x\a\x1b[31mR2", "--city", "P\xc2\x9bune"}));
+    ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
+    EXPECT_NE(outcome.out.find("Name:      \\x1B]0;x\\x07\\x1B[31mR2\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("Place:     P\\u009Bune,"), std::string::npos) << outcome.out;
+    EXPECT_EQ(outcome.out.find('\x1b'), std::string::npos);
+}
+
+TEST(Cli, CsvHeaderErrorShowsItsBytesEscaped) {
+    const Outcome outcome = Cli({"--batch", "-"}, "na\x1b[31mme,date\n");
+    EXPECT_EQ(outcome.status, kExitUsage);
+    EXPECT_NE(outcome.err.find("unknown column \"na\\x1B[31mme\""), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos);
 }
 
 TEST_F(CliFiles, OpeningAFileWithNoChartIsRefused) {

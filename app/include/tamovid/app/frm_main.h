@@ -93,6 +93,9 @@ private:
     void Tell(const Refusal& refusal);
     /// Sets every input control from the form values.
     void ShowEntry(const BirthEntry& entry);
+    /// Validates and computes the form; `base` and its zone's list position give what a
+    /// list with nothing chosen keeps.
+    void CalculateFrom(const BirthRecord& base, int baseZonePosition);
 
     UserInterface& ui_;
     AprakashaResult reading_;

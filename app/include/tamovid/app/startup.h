@@ -17,7 +17,7 @@ class UserInterface;
 /// Everything start-up takes from the outside world, so tests can replace it.
 struct StartupContext {
     UserInterface* ui = nullptr;
-    QSettings* settings = nullptr;
+    QSettings* settings = nullptr;  ///< null when the settings cannot be used: no reminder
     std::function<QDate()> today;
     std::function<double()> random;  ///< uniform in [0, 1)
     QString lockPath;

@@ -5,8 +5,13 @@
 
 namespace tamovid {
 
-/// The form after opening a chart file: each usable line sets its control, and a
-/// missing or unusable line leaves the control as it was in `current`.
-BirthEntry RestoreEntry(const ChartFileContents& contents, BirthEntry current);
+/// The form with nothing in it: every text empty, no list entry chosen, neither option
+/// of a pair chosen, the daylight-saving box cleared.
+BirthEntry EmptyForm();
+
+/// The form after opening a chart file. It starts from the empty form, never from what
+/// the window showed before, so that nothing of another chart survives: each usable line
+/// sets its control, and a missing or unusable line leaves that control empty.
+BirthEntry RestoreEntry(const ChartFileContents& contents);
 
 }  // namespace tamovid

@@ -28,8 +28,9 @@ enum class ChartLine : std::uint8_t {
 std::string_view ChartLineLabel(ChartLine line);
 
 /// What a chart file restores. Each member is empty when its line is missing or holds
-/// nothing the matching input control could show; the window then leaves that control
-/// as it was. Names and places come back exactly as stored, refused only for a control
+/// nothing the matching input control could show; that control is then left empty.
+/// Bytes below the shifted range are dropped from a text line (the name, the coordinates,
+/// the place) as the text shift drops them; any other line holding one is unusable. Names and places come back exactly as stored, refused only for a control
 /// character; which letters a field accepts is the form's rule, not the file's, so a
 /// chart written from any record reads back whole.
 struct ChartFileContents {

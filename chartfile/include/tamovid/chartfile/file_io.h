@@ -10,12 +10,19 @@ namespace tamovid {
 
 struct FileWriteResult {
     bool ok = false;
-    std::string error;  ///< a sentence for the user when !ok, naming the file and the reason
+    std::string error;   ///< a sentence for the user when !ok, naming the file and the reason
+    std::string notice;  ///< when ok: what changed besides the content (owner, hard links)
 };
 
-/// Replaces the file at path with bytes, or leaves it exactly as it was. The bytes go
-/// to a new file in the same folder, which is flushed to disk and then renamed over the
-/// target; on any failure the new file is removed.
+/// Replaces the file at path with bytes, or leaves it exactly as it was.
+///
+/// A symbolic link is followed and the file it leads to is replaced in its own folder, so
+/// the link stays a link. An existing file that the user may not write, or that has no
+/// write permission for anyone, is refused as write-protected. The bytes go to an unnamed
+/// file in the target's folder (a named one where the file system has no unnamed files),
+/// which takes the old file's permissions and, where allowed, its owner, is flushed to
+/// disk and then renamed over the target. A temporary file that a killed save left behind
+/// is removed by the next save into that folder; no other file is touched.
 FileWriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 struct FileReadResult {

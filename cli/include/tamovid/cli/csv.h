@@ -10,24 +10,36 @@
 namespace tamovid::cli {
 
 /// Reads a text stream line by line without ever holding more than one line, so a batch
-/// of any length runs in the same memory. Lines end at LF; a CR before it is dropped.
+/// of any length runs in the same memory. Lines end at LF, CR or CR LF.
 class LineReader {
 public:
-    /// Longer lines (counting a CR before the LF) are skipped up to their end and
-    /// reported as kTooLong.
+    /// Longer lines are reported as kTooLong as soon as the limit is reached.
     static constexpr std::size_t kDefaultMaxLineBytes = 64 * 1024;
+    /// After a line too long, at most this much more is skipped looking for its end; a
+    /// stream that never ends a line (a device of zeros) then gives kNoLineEnd.
+    static constexpr std::size_t kDefaultMaxSkipBytes = 1024 * 1024;
 
-    enum class Status { kLine, kTooLong, kEnd, kFailed };
+    enum class Status { kLine, kTooLong, kNoLineEnd, kEnd, kFailed };
 
-    explicit LineReader(std::istream& in, std::size_t maxLineBytes = kDefaultMaxLineBytes);
+    explicit LineReader(std::istream& in, std::size_t maxLineBytes = kDefaultMaxLineBytes,
+                        std::size_t maxSkipBytes = kDefaultMaxSkipBytes);
 
     /// The next line into `line` (reusing its storage). kEnd after the last line;
-    /// kFailed when the stream reports a read error.
+    /// kFailed when the stream reports a read error. After kNoLineEnd, kFailed or kEnd
+    /// every further call gives the same.
     Status Next(std::string& line);
 
 private:
+    enum class Ending { kLineEnd, kStreamEnd, kLimit };
+    /// Reads up to the next line end, appending at most `limit` bytes to `line` (when
+    /// given) and consuming a CR LF pair as one end.
+    Ending ReadUpToLineEnd(std::string* line, std::size_t limit);
+
     std::istream& in_;
-    std::vector<char> buffer_;  // the longest line and getline's terminating zero
+    std::size_t maxLineBytes_;
+    std::size_t maxSkipBytes_;
+    bool skipping_ = false;  // the last line was too long and its rest is still unread
+    std::optional<Status> final_;
 };
 
 /// Splits one CSV line into `fields` (reusing their storage). Fields are separated by

@@ -1,0 +1,61 @@
+#pragma once
+
+// Opening and saving a chart file, the same for the window and the command-line tool.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/positions/birth_record.h"
+
+namespace tamovid {
+
+/// Shown, with the critical icon, for a name that does not end in exactly "vug".
+inline constexpr std::string_view kWrongChartFileMessage = "Please Check The File.";
+
+/// Why a chart file was not opened, with the sentence for the user.
+struct OpenRefusal {
+    enum class Reason {
+        kWrongEnding,  ///< the name does not end in "vug"; nothing was read
+        kUnreadable,   ///< missing, not a regular file, too large or a read error
+        kNoChart,      ///< read, but not one line of it restores a control
+    };
+    Reason reason;
+    std::string message;
+
+    friend bool operator==(const OpenRefusal&, const OpenRefusal&) = default;
+};
+
+/// Checks the name's ending, reads and decodes the file and restores the form from the
+/// empty form. The caller then calculates the entry as if it had been typed, so that the
+/// form's own checks report whatever the file lacks.
+std::variant<OpenRefusal, BirthEntry> OpenChart(const std::filesystem::path& path);
+
+/// What a calculation of an opened chart starts from, so that a list the file left with
+/// nothing chosen takes no value from the chart shown before: a blank record, whose zone
+/// correction (none) is that of the time-zone list position given beside it.
+struct ChartBase {
+    BirthRecord record;
+    int timeZonePosition = 0;
+};
+ChartBase OpenedChartBase();
+
+struct ChartSaveResult {
+    enum class Status {
+        kSaved,
+        kCannotStore,  ///< a value that a chart file cannot hold; nothing was written
+        kNotWritten,   ///< the file could not be written; it is as it was
+    };
+    Status status = Status::kSaved;
+    /// Why nothing was saved; after a save, what changed about the file besides its
+    /// content (its owner, its other hard links), or empty.
+    std::string message;
+};
+
+/// Encodes the record and the time-zone list position and replaces the file with them.
+ChartSaveResult SaveChart(const std::filesystem::path& path, const BirthRecord& record,
+                          int timeZonePosition);
+
+}  // namespace tamovid
