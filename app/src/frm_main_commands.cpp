@@ -58,9 +58,9 @@ void SetFieldText(QLineEdit* field, const std::string& text) {
 // Chooses one option of a pair, or neither (-1), which exclusive buttons only allow
 // while their exclusiveness is off.
 void ShowOption(const std::array<QRadioButton*, 2>& pair, int chosen) {
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < pair.size(); ++i) {
         pair[i]->setAutoExclusive(false);
-        pair[i]->setChecked(i == chosen);
+        pair[i]->setChecked(static_cast<int>(i) == chosen);
         pair[i]->setAutoExclusive(true);
     }
 }
