@@ -30,7 +30,7 @@ tamovid::ChartInput DelhiInput() {
     e.txtCity = "New Delhi";
     e.txtState = "Delhi";
     e.txtCountry = "India";
-    const auto reading = std::get<tamovid::Reading>(tamovid::Calculate(e));
+    const auto reading = tamovid::Calculate(e).value();
     return tamovid::ChartInputFromReading(reading);
 }
 

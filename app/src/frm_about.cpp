@@ -7,6 +7,7 @@
 
 #include "tamovid/app/link_label.h"
 #include "tamovid/app/look.h"
+#include "tamovid/app/program_texts.h"
 #include "tamovid/app/user_interface.h"
 #include "tamovid/app/web_links.h"
 
@@ -46,10 +47,8 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     heading->addWidget(title, 1);
 
     QLabel* about = Paragraph(
-        QStringLiteral("Tamovid calculates these non-luminous planets on the basis of Vedic Astrology. "
-                       "Aparaksha Grahas are known as non-luminous planets. They are malefic by nature and "
-                       "cause distress, pain and suffering. Knowing your Apraksha Grahas can prepare you "
-                       "for the worst."),
+        QStringLiteral("Tamovid calculates these non-luminous planets on the basis of Vedic Astrology. ") +
+            Text(kGrahasDescription),
         this);
     about->setObjectName(QStringLiteral("lblDescription"));
 
@@ -60,12 +59,9 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     lblHomePage->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
     connect(lblHomePage, &LinkLabel::clicked, this, [&ui, home] { ui.openUrl(home); });
 
-    QLabel* offer = Paragraph(QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                             "make money online. Get this software fully branded for your "
-                                             "website."),
-                              this);
+    QLabel* offer = Paragraph(Text(kBrandingOffer), this);
     offer->setObjectName(QStringLiteral("lblOffer"));
-    auto* lblCobrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
+    auto* lblCobrand = new LinkLabel(Text(kMoreDetails), this);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     lblCobrand->setFont(UiFont(8.25));
     lblCobrand->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));

@@ -23,9 +23,11 @@
 #include "tamovid/app/chart_drop.h"
 #include "tamovid/app/link_label.h"
 #include "tamovid/app/look.h"
+#include "tamovid/app/program_texts.h"
 #include "tamovid/app/user_interface.h"
 #include "tamovid/app/wrapping_button.h"
 #include "tamovid/app/field_filter.h"
+#include "tamovid/aprakasha/point_texts.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/birthentry/key_filters.h"
 #include "tamovid/positions/tables.h"
@@ -35,9 +37,6 @@ namespace {
 
 constexpr int kLabelHeight = 13;
 constexpr int kComboHeight = 21;
-
-constexpr std::array<std::string_view, 5> kTabCaptions = {"Dhuma", "Vyatipata", "Parivesha", "Chapa",
-                                                          "Upaketu"};
 
 struct LabelSpot {
     int index;
@@ -56,19 +55,8 @@ constexpr std::array kInputLabels = {
     LabelSpot{9, "Country", 4680, 2580},
 };
 
-constexpr std::string_view kDescription =
-    "Aparaksha Grahas are known as non-luminous planets. They are malefic by nature and cause "
-    "distress, pain and suffering. Knowing your Apraksha Grahas can prepare you for the worst.";
-constexpr std::string_view kFullBrandOffer =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.";
 constexpr std::string_view kCobrandOffer =
-    "Run a web site? Put your own name on Tamovid and offer it to your visitors as a free gift. "
-    "Click here for more details.";
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+    "Run a web site? Put your own name on Tamovid and offer it to your visitors as a free gift.";
 
 // One place for every colour of the window; object names pick out single controls.
 // The lists keep their narrow fixed widths, so their arrow is narrowed instead: with the
@@ -164,10 +152,10 @@ std::array<QRadioButton*, 2> AddOptionPair(QWidget* parent, const char* frameNam
     auto* focusRule = new ChosenOptionTakesFocus(frame);
     std::array<QRadioButton*, 2> pair{new QRadioButton(QString::fromLatin1(first), frame),
                                       new QRadioButton(QString::fromLatin1(second), frame)};
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < pair.size(); ++i) {
         pair[i]->setObjectName(QString::fromLatin1(name) + QString::number(i));
         pair[i]->setFont(UiFont(8.25));
-        pair[i]->setGeometry(3, 1 + 15 * i, frame->width() - 4, 15);
+        pair[i]->setGeometry(3, 1 + 15 * static_cast<int>(i), frame->width() - 4, 15);
         pair[i]->installEventFilter(focusRule);
     }
     pair[0]->setChecked(true);
@@ -206,7 +194,7 @@ FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(
     Place(Label8_, 2030, 30, 5000, 400);
     connect(Label8_, &LinkLabel::clicked, this, [this] { OpenPage(WebPage::kHomePage); });
 
-    QLabel* description = AddLabel(11, Text(kDescription), client, 743, 720);
+    QLabel* description = AddLabel(11, Text(kGrahasDescription), client, 743, 720);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignCenter);
     Place(description, 743, 720, 7575, 615);
@@ -237,7 +225,7 @@ void FrmMain::InstallFieldFilters() {
     }
     // The digit fields' limit of three lives in the filter, which sees a paste whole.
     for (QLineEdit* field : {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_}) {
-        new FieldFilter(field, FieldKind::kDigits, ui_, kCoordinateFieldLength);
+        new FieldFilter(field, FieldKind::kDigits, ui_, kCoordinateDigits);
     }
 }
 
@@ -361,7 +349,7 @@ QWidget* FrmMain::BuildResultPanel() {
     TS_->setFont(UiFont(8.25));
     TS_->setExpanding(false);
     TS_->setDrawBase(false);
-    for (const std::string_view caption : kTabCaptions) {
+    for (const std::string_view caption : kAprNames) {
         TS_->addTab(Text(caption));
     }
     Place(TS_, 0, 600, 9000, 375);
@@ -425,9 +413,9 @@ void FrmMain::BuildPromotionStrip(QWidget* client) {
     fraFullBrand_->setObjectName(QStringLiteral("fraFullBrand"));
     Place(fraFullBrand_, 30, 5115, 9015, 600);
 
-    lblCobrand_ = new LinkLabel(Text(kCobrandOffer), fraFullBrand_);
+    lblCobrand_ = new LinkLabel(Text(kCobrandOffer) + u' ' + Text(kMoreDetails), fraFullBrand_);
     lblCobrand_->setObjectName(QStringLiteral("lblCobrand"));
-    lblFullBrand_ = new LinkLabel(Text(kFullBrandOffer), fraFullBrand_);
+    lblFullBrand_ = new LinkLabel(Text(kBrandingOffer) + u' ' + Text(kMoreDetails), fraFullBrand_);
     lblFullBrand_->setObjectName(QStringLiteral("lblFullBrand"));
     for (LinkLabel* label : {lblCobrand_, lblFullBrand_}) {
         label->setFont(UiFont(8.25));
@@ -501,7 +489,7 @@ void FrmMain::ShowPoint(AprakashaPoint point) {
 
 void FrmMain::TS_Click() {
     const int tab = TS_->currentIndex();
-    if (tab >= 0 && tab < static_cast<int>(kTabCaptions.size())) {
+    if (tab >= 0 && tab < static_cast<int>(kAprNames.size())) {
         ShowPoint(static_cast<AprakashaPoint>(tab));
     }
 }

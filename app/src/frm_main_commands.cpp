@@ -63,9 +63,9 @@ void SetFieldText(QLineEdit* field, const std::string& text) {
 // Chooses one option of a pair, or neither (-1), which exclusive buttons only allow
 // while their exclusiveness is off.
 void ShowOption(const std::array<QRadioButton*, 2>& pair, int chosen) {
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < pair.size(); ++i) {
         pair[i]->setAutoExclusive(false);
-        pair[i]->setChecked(i == chosen);
+        pair[i]->setChecked(static_cast<int>(i) == chosen);
         pair[i]->setAutoExclusive(true);
     }
 }
@@ -130,12 +130,12 @@ void FrmMain::cmdCalculate_Click() {
 
 void FrmMain::CalculateFrom(const BirthRecord& base, int baseZonePosition) {
     const BirthEntry entry = ReadEntry();
-    std::variant<Refusal, Reading> outcome = Calculate(entry, base, engine_);
-    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-        Tell(*refusal);
+    Result<Reading, Refusal> outcome = Calculate(entry, base, engine_);
+    if (!outcome.ok()) {
+        Tell(outcome.error());
         return;
     }
-    auto& reading = std::get<Reading>(outcome);
+    Reading& reading = outcome.value();
     record_ = reading.record;
     // A zone list with nothing chosen takes the base's zone, and its place in the list.
     recordZonePosition_ = entry.cboTimeZone >= 0 ? entry.cboTimeZone : baseZonePosition;
@@ -168,12 +168,12 @@ void FrmMain::cmdChart_Click() {
 void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
 
 void FrmMain::Command1_Click() {
-    const std::variant<Refusal, std::string> lookup = LookupQuery(ReadEntry());
-    if (const auto* refusal = std::get_if<Refusal>(&lookup)) {
-        Tell(*refusal);
+    const Result<std::string, Refusal> lookup = LookupQuery(ReadEntry());
+    if (!lookup.ok()) {
+        Tell(lookup.error());
         return;
     }
-    if (!ui_.openUrl(WebSearchAddress(QString::fromStdString(std::get<std::string>(lookup))))) {
+    if (!ui_.openUrl(WebSearchAddress(QString::fromStdString(lookup.value())))) {
         ui_.message(tr("The web browser could not be opened to look up the place of birth. Please find "
                        "its latitude and longitude another way and type them in."),
                     QMessageBox::Warning);

@@ -48,8 +48,8 @@ Place Carry(Place p) {
 // A proper compact text passes unchanged.
 Place SunFromText(std::string_view sunCompact) {
     const int total = (detail::ReadSignIndex(sunCompact) * kDegreesPerSign +
-                       detail::ReadWholeNumber(sunCompact, 1, 2)) * kMinutesPerDegree +
-                      detail::ReadWholeNumber(sunCompact, 8, 9);
+                       detail::ReadNumberInColumns(sunCompact, 1, 2)) * kMinutesPerDegree +
+                      detail::ReadNumberInColumns(sunCompact, 8, 9);
     const int wrapped = ((total % kMinutesPerCircle) + kMinutesPerCircle) % kMinutesPerCircle;
     const int degrees = wrapped / kMinutesPerDegree;
     return {degrees / kDegreesPerSign, degrees % kDegreesPerSign, wrapped % kMinutesPerDegree};

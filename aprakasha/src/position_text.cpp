@@ -15,7 +15,7 @@ std::string_view Field(std::string_view text, std::size_t first, std::size_t las
 
 }  // namespace
 
-int ReadWholeNumber(std::string_view text, std::size_t first, std::size_t last) {
+int ReadNumberInColumns(std::string_view text, std::size_t first, std::size_t last) {
     const std::string_view digits = TrimBlanks(Field(text, first, last));
     int value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -31,7 +31,7 @@ int ReadSignIndex(std::string_view text) {
 DegreesMinutes ReadPointText(std::string_view pointText) {
     // The minutes end the text, so they sit one place earlier when a number has one digit.
     const std::size_t minutesAt = pointText.size() > 8 ? 8 : 7;
-    return {ReadWholeNumber(pointText, 1, 2), ReadWholeNumber(pointText, minutesAt, minutesAt + 1)};
+    return {ReadNumberInColumns(pointText, 1, 2), ReadNumberInColumns(pointText, minutesAt, minutesAt + 1)};
 }
 
 std::string WritePointText(int sign, int degrees, int minutes) {

@@ -6,10 +6,10 @@
 // Reading and writing the position texts by fixed character positions.
 namespace tamovid::detail {
 
-/// Whole number in the 1-based characters first..last of text, blanks around it
-/// ignored. Characters past the end are missing; a field that is empty or not
+/// Whole number, a sign allowed, in the 1-based characters first..last of text, blanks
+/// around it ignored. Characters past the end are missing; a field that is empty or not
 /// wholly a number reads as 0.
-int ReadWholeNumber(std::string_view text, std::size_t first, std::size_t last);
+int ReadNumberInColumns(std::string_view text, std::size_t first, std::size_t last);
 
 /// Sign index 0..11 of the abbreviation in characters 4..6, or 0 when none matches.
 int ReadSignIndex(std::string_view text);

@@ -25,10 +25,10 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
     if (entry.cboMonth >= 0 && entry.cboMonth < static_cast<int>(kMonthNames.size())) {
         record.intMonth = static_cast<std::int16_t>(entry.cboMonth + 1);
     }
-    SetIfReadable(record.intDate, ParseWholeNumber(DateListText(entry.cboDate)));
-    SetIfReadable(record.intYear, ParseWholeNumber(YearListText(entry.cboYear)));
-    SetIfReadable(record.intHour, ParseWholeNumber(HourListText(entry.cboHour)));
-    SetIfReadable(record.intMinute, ParseWholeNumber(MinuteListText(entry.cboMinute)));
+    SetIfReadable(record.intDate, ParseFormNumber(DateListText(entry.cboDate)));
+    SetIfReadable(record.intYear, ParseFormNumber(YearListText(entry.cboYear)));
+    SetIfReadable(record.intHour, ParseFormNumber(HourListText(entry.cboHour)));
+    SetIfReadable(record.intMinute, ParseFormNumber(MinuteListText(entry.cboMinute)));
     if (entry.utcOffsetMinutes && std::abs(*entry.utcOffsetMinutes) <= kMaxUtcOffsetMinutes) {
         // The correction is what is added to the clock to get UT; the engines take the
         // box's hour off again, so it is added here to keep the offset exact.
@@ -44,10 +44,10 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
         record.vntZoneHour = intTZHours[row];
         record.vntZoneMinute = intTZMinutes[row];
     }
-    SetIfReadable(record.intLonDeg, ParseWholeNumber(entry.txtLonDeg));
-    SetIfReadable(record.intLonMin, ParseWholeNumber(entry.txtLonMin));
-    SetIfReadable(record.intLatDeg, ParseWholeNumber(entry.txtLatDeg));
-    SetIfReadable(record.intLatMin, ParseWholeNumber(entry.txtLatMin));
+    SetIfReadable(record.intLonDeg, ParseFormNumber(entry.txtLonDeg));
+    SetIfReadable(record.intLonMin, ParseFormNumber(entry.txtLonMin));
+    SetIfReadable(record.intLatDeg, ParseFormNumber(entry.txtLatDeg));
+    SetIfReadable(record.intLatMin, ParseFormNumber(entry.txtLatMin));
     record.blnEast = entry.optLong == LongitudeOption::kEast;
     record.blnSouth = entry.optLat == LatitudeOption::kSouth;
     record.blnDST = entry.chkDST;
@@ -57,9 +57,9 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
     return record;
 }
 
-std::variant<Refusal, Reading> Calculate(const BirthEntry& entry, const BirthRecord& previous,
-                                         Engine engine) {
-    if (std::optional<Refusal> refusal = ValidateInput(entry)) return *refusal;
+Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous,
+                                   Engine engine) {
+    if (std::optional<Refusal> refusal = ValidateInput(entry)) return Failure{*refusal};
     Reading reading;
     reading.record = FillBirthRecord(entry, previous);
     reading.engine = engine;

@@ -12,7 +12,7 @@ std::string EntryText(int position, int first, int count) {
 
 std::optional<int> EntryPosition(std::string_view text, int first, int count) {
     // Entries are plain decimals: "07" or " 7" is no entry's text.
-    const std::optional<int> value = ParseWholeNumber(text);
+    const std::optional<int> value = ParseFormNumber(text);
     if (!value || std::to_string(*value) != text) return std::nullopt;
     const int position = *value - first;
     if (position < 0 || position >= count) return std::nullopt;

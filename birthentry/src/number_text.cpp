@@ -1,20 +1,20 @@
 #include "number_text.h"
 
-#include <charconv>
-
 #include "tamovid/positions/blanks.h"
+#include "tamovid/positions/digits.h"
 
 namespace tamovid {
 
-std::optional<int> ParseWholeNumber(std::string_view text) {
+namespace {
+constexpr int kLargestFormNumber = 32767;
+constexpr std::size_t kLongestFormNumber = 5;  // digits of kLargestFormNumber
+}  // namespace
+
+std::optional<int> ParseFormNumber(std::string_view text) {
     const std::string_view digits = TrimBlanks(text);
-    if (digits.empty() || digits.size() > 5) return std::nullopt;
-    int value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc{} || end != digits.data() + digits.size() || value < 0 ||
-        value > 32767) {
-        return std::nullopt;
-    }
+    if (digits.size() > kLongestFormNumber) return std::nullopt;
+    const std::optional<int> value = ParseDigitRun(digits);
+    if (!value || *value > kLargestFormNumber) return std::nullopt;
     return value;
 }
 

@@ -76,8 +76,8 @@ std::optional<Refusal> CheckDate(const BirthEntry& entry) {
 std::optional<Refusal> CheckCoordinate(const std::string& degreesText,
                                        const std::string& minutesText, int limit,
                                        Refusal badDegrees, Refusal badMinutes) {
-    const std::optional<int> degrees = ParseWholeNumber(degreesText);
-    const std::optional<int> minutes = ParseWholeNumber(minutesText);
+    const std::optional<int> degrees = ParseFormNumber(degreesText);
+    const std::optional<int> minutes = ParseFormNumber(minutesText);
     if (!degrees || *degrees > limit || (*degrees == limit && minutes.value_or(0) > 0)) {
         return badDegrees;
     }
@@ -114,8 +114,8 @@ std::optional<Refusal> ValidateInput(const BirthEntry& entry) {
                             FormField::txtLonMin});
 }
 
-std::variant<Refusal, std::string> LookupQuery(const BirthEntry& entry) {
-    if (auto refusal = FirstEmpty(entry, kLookupFields)) return *refusal;
+Result<std::string, Refusal> LookupQuery(const BirthEntry& entry) {
+    if (auto refusal = FirstEmpty(entry, kLookupFields)) return Failure{*refusal};
     return entry.txtCity + " " + entry.txtState + " " + entry.txtCountry + " Latitude Longitude";
 }
 

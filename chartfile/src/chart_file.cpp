@@ -156,12 +156,12 @@ bool IsTextLine(ChartLine line) {
 void RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
     switch (line) {
     case ChartLine::Name: out.name = ParseFieldText(v); break;
-    case ChartLine::Month: out.month = ParseWholeNumber(v, kMonths); break;
+    case ChartLine::Month: out.month = ParseNumberAllowingLeadingZeros(v, kMonths); break;
     case ChartLine::Date: out.date = ParseListEntry(v, kDays); break;
     case ChartLine::Year: out.year = ParseListEntry(v, kYears); break;
     case ChartLine::Hour: out.hour = ParseListEntry(v, kHours); break;
     case ChartLine::Minute: out.minute = ParseListEntry(v, kMinutes); break;
-    case ChartLine::TimeZone: out.timeZone = ParseWholeNumber(v, kTimeZones); break;
+    case ChartLine::TimeZone: out.timeZone = ParseNumberAllowingLeadingZeros(v, kTimeZones); break;
     case ChartLine::LonDeg: out.lonDeg = ParseDigitField(v); break;
     case ChartLine::LonMin: out.lonMin = ParseDigitField(v); break;
     case ChartLine::LatDeg: out.latDeg = ParseDigitField(v); break;

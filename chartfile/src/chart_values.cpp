@@ -1,26 +1,20 @@
 #include "chart_values.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "tamovid/chartfile/codepage.h"
+#include "tamovid/positions/digits.h"
 
 namespace tamovid::chartvalues {
 namespace {
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-
 bool AllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsAsciiDigit);
 }
 
 std::optional<int> ParseInRange(std::string_view digits, NumberRange range) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc{} || end != digits.data() + digits.size()) {
-        return std::nullopt;  // includes numbers too large for int
-    }
-    if (value < range.lowest || value > range.highest) {
+    const std::optional<int> value = ParseDigitRun(digits);  // nothing when too large for int
+    if (!value || *value < range.lowest || *value > range.highest) {
         return std::nullopt;
     }
     return value;
@@ -37,19 +31,12 @@ std::optional<int> ParseListEntry(std::string_view text, NumberRange range) {
     return ParseInRange(text, range);
 }
 
-std::optional<int> ParseWholeNumber(std::string_view text, NumberRange range) {
-    if (!AllDigits(text)) {
-        return std::nullopt;
-    }
-    const auto firstSignificant = text.find_first_not_of('0');
-    if (firstSignificant == std::string_view::npos) {
-        return ParseInRange("0", range);
-    }
-    return ParseInRange(text.substr(firstSignificant), range);
+std::optional<int> ParseNumberAllowingLeadingZeros(std::string_view text, NumberRange range) {
+    return ParseInRange(text, range);
 }
 
 std::optional<std::string> ParseDigitField(std::string_view text) {
-    if (!AllDigits(text) || text.size() > kDigitFieldWidth) {
+    if (!AllDigits(text) || text.size() > static_cast<std::size_t>(kCoordinateDigits)) {
         return std::nullopt;
     }
     return std::string(text);
@@ -70,7 +57,7 @@ std::optional<bool> ParseYesNo(std::string_view text) {
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
     const auto digitsOnly = [](std::string_view part) {
-        return std::all_of(part.begin(), part.end(), IsDigit);
+        return std::all_of(part.begin(), part.end(), IsAsciiDigit);
     };
     if (whole.empty() && fraction.empty()) {
         return std::nullopt;  // no digit at all: "", "-", "."

@@ -25,9 +25,6 @@ inline constexpr NumberRange kYears{kFirstYear, kFirstYear + kYearCount - 1};
 inline constexpr NumberRange kHours{0, kHourCount - 1};
 inline constexpr NumberRange kMinutes{0, kMinuteCount - 1};
 inline constexpr NumberRange kTimeZones{0, static_cast<int>(kTimeZoneCount) - 1};
-inline constexpr NumberRange kDigitFieldValues{0, 999};
-/// The latitude and longitude fields hold at most this many digits.
-inline constexpr std::size_t kDigitFieldWidth = 3;
 
 /// Plain decimal text of a number: no sign for 0 and up, no leading zeros.
 std::string DecimalText(int value);
@@ -36,10 +33,11 @@ std::string DecimalText(int value);
 /// entry selects it ("7" does, "07" and " 7" do not).
 std::optional<int> ParseListEntry(std::string_view text, NumberRange range);
 
-/// A list position read as a whole number: ASCII digits only, leading zeros allowed.
-std::optional<int> ParseWholeNumber(std::string_view text, NumberRange range);
+/// A number that is not a list's text (the month, the time-zone position): ASCII digits
+/// only, leading zeros allowed.
+std::optional<int> ParseNumberAllowingLeadingZeros(std::string_view text, NumberRange range);
 
-/// Text for a digit field: 1 to 3 ASCII digits, kept as written.
+/// Text for a degree or minute field: 1 to kCoordinateDigits ASCII digits, kept as written.
 std::optional<std::string> ParseDigitField(std::string_view text);
 
 /// "True" or "False", or a decimal number (optional sign, optional fraction), where

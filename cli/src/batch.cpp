@@ -15,7 +15,9 @@ namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view TrimBlanks(std::string_view text) {
+// Unlike the form's TrimBlanks, a header name also loses tabs: spreadsheets and hand-made
+// files put them around column names, and no name holds one.
+std::string_view TrimBlanksAndTabs(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
@@ -42,7 +44,7 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
     std::vector<ChartField> columns;
     std::array<bool, kChartFieldCount> seen{};
     for (const std::string& rawName : names) {
-        const std::string_view name = TrimBlanks(rawName);
+        const std::string_view name = TrimBlanksAndTabs(rawName);
         const std::optional<ChartField> field = ChartFieldByName(name);
         if (!field) {
             return "unknown column \"" + std::string(name) + "\" in the CSV header (known: " +
@@ -85,17 +87,15 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
     for (std::size_t i = 0; i < columns.size(); ++i) {
         texts[static_cast<std::size_t>(columns[i])] = fields[i];
     }
-    std::variant<FieldError, BirthEntry> entry = EntryFromFieldTexts(texts);
-    if (const auto* error = std::get_if<FieldError>(&entry)) {
-        return fail(DescribeFieldError(*error, ""));
-    }
-    if (const auto refusal = ApplyPlaceAndZone(texts, std::get<BirthEntry>(entry), atlas,
+    Result<BirthEntry, FieldError> entry = EntryFromFieldTexts(texts);
+    if (!entry.ok()) return fail(DescribeFieldError(entry.error(), ""));
+    if (const auto refusal = ApplyPlaceAndZone(texts, entry.value(), atlas,
                                                " Give the offset to use in a utc_offset column.")) {
         return fail(*refusal);
     }
-    const std::variant<Refusal, Reading> result = Calculate(std::get<BirthEntry>(entry), {}, engine);
-    if (const auto* refusal = std::get_if<Refusal>(&result)) return fail(refusal->message);
-    writer.Append(text, std::get<Reading>(result), row);
+    const Result<Reading, Refusal> result = Calculate(entry.value(), {}, engine);
+    if (!result.ok()) return fail(result.error().message);
+    writer.Append(text, result.value(), row);
     return true;
 }
 

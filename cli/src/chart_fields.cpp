@@ -3,27 +3,21 @@
 #include <algorithm>
 
 #include "tamovid/birthentry/form_lists.h"
+#include "tamovid/positions/digits.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/positions/utc_offset.h"
 
 namespace tamovid::cli {
 namespace {
 
-// The form's degree and minute fields hold at most three digits.
-constexpr std::size_t kMaxCoordinateDigits = 3;
+constexpr std::size_t kMaxCoordinateDigits = static_cast<std::size_t>(kCoordinateDigits);
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-/// A run of minDigits..maxDigits ASCII digits and nothing else.
+/// A run of minDigits..maxDigits ASCII digits and nothing else: the fixed-width parts of
+/// dates, times and coordinates.
 std::optional<int> ParseDigits(std::string_view text, std::size_t minDigits,
                                std::size_t maxDigits) {
     if (text.size() < minDigits || text.size() > maxDigits) return std::nullopt;
-    int value = 0;
-    for (const char c : text) {
-        if (!IsDigit(c)) return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return ParseDigitRun(text);
 }
 
 std::string Quoted(std::string_view text) {
@@ -178,7 +172,7 @@ std::optional<std::string> CheckUtcOffset(std::string_view text, BirthEntry&) {
     return Expected("a sign, two-digit hours and minutes (like +05:45 or -04:30)", text);
 }
 
-std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& texts) {
+Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts) {
     using Parser = std::optional<std::string> (*)(std::string_view, BirthEntry&);
     struct Step {
         ChartField field;
@@ -216,12 +210,12 @@ std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& 
         const std::optional<std::string_view>& text = texts[static_cast<std::size_t>(step.field)];
         if (!text || (text->empty() && suppliedElsewhere(step.field))) {
             if (IsRequiredField(step.field) && !suppliedElsewhere(step.field)) {
-                return FieldError{step.field, "required, but not given"};
+                return Failure{FieldError{step.field, "required, but not given"}};
             }
             continue;
         }
         if (std::optional<std::string> error = step.parse(*text, entry)) {
-            return FieldError{step.field, std::move(*error)};
+            return Failure{FieldError{step.field, std::move(*error)}};
         }
     }
     for (const auto& [field, member] : kTexts) {

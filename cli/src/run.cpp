@@ -197,11 +197,9 @@ int RunOneChart(const Options& options, const Streams& io) {
         base = OpenedChartBase();
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
-        std::variant<FieldError, BirthEntry> fromOptions = EntryFromFieldTexts(texts);
-        if (const auto* error = std::get_if<FieldError>(&fromOptions)) {
-            return io.Fail(kExitUsage, DescribeFieldError(*error, "--"));
-        }
-        entry = std::get<BirthEntry>(std::move(fromOptions));
+        Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
+        if (!fromOptions.ok()) return io.Fail(kExitUsage, DescribeFieldError(fromOptions.error(), "--"));
+        entry = std::move(fromOptions).value();
         AtlasSource atlas;
         if (const auto refusal = ApplyPlaceAndZone(texts, entry, atlas,
                                                    " Give the offset to use with --utc-offset.")) {
@@ -209,11 +207,9 @@ int RunOneChart(const Options& options, const Streams& io) {
         }
     }
 
-    const std::variant<Refusal, Reading> result = Calculate(entry, base.record, ChosenEngine(options));
-    if (const auto* refusal = std::get_if<Refusal>(&result)) {
-        return io.Fail(kExitRefused, refusal->message);
-    }
-    const Reading& reading = std::get<Reading>(result);
+    const Result<Reading, Refusal> result = Calculate(entry, base.record, ChosenEngine(options));
+    if (!result.ok()) return io.Fail(kExitRefused, result.error().message);
+    const Reading& reading = result.value();
 
     if (options.save) {
         const int zone = entry.cboTimeZone >= 0 ? entry.cboTimeZone : base.timeZonePosition;

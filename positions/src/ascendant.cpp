@@ -6,6 +6,43 @@
 #include "tamovid/positions/longitude_text.h"
 
 namespace tamovid {
+namespace {
+
+// The epoch of T: Greenwich mean noon of 31 December 1899 (JD 2415020.0).
+constexpr double kEpochJulianDay = 2415020;
+constexpr double kDaysPerJulianCentury = 36525;
+constexpr double kHoursPerDay = 24;
+constexpr double kDegreesPerHour = 15;  // of sidereal time as an angle
+constexpr double kArcSecondsPerDegree = 3600;
+
+// Greenwich sidereal time at 0h UT, in hours: the value at the epoch and its growth per
+// Julian century and per century squared.
+constexpr double kSiderealHoursAtEpoch = 6.6460656;
+constexpr double kSiderealHoursPerCentury = 2400.0513;
+constexpr double kSiderealHoursPerCenturySquared = 0.0000258;
+
+// Mean obliquity of the ecliptic, in degrees: at the epoch, and its fall per century.
+constexpr double kObliquityAtEpoch = 23.452294;
+constexpr double kObliquityFallPerCentury = 0.0130125;
+
+// Longitude of the Moon's mean ascending node, in arc seconds: at the epoch, and its
+// motion per century (the node regresses) and per century squared.
+constexpr double kMoonNodeAtEpoch = 933060;
+constexpr double kMoonNodeRegressionPerCentury = 6962911;
+constexpr double kMoonNodePerCenturySquared = 7.5;
+// Twice the Sun's mean longitude, in arc seconds: at the epoch and per century.
+constexpr double kTwiceSunLongitudeAtEpoch = 2013816;
+constexpr double kTwiceSunLongitudePerCentury = 259205536;
+// Nutation in longitude, in arc seconds per unit sine of each argument.
+constexpr double kNutationFromMoonNode = 17.23;
+constexpr double kNutationFromSun = 1.27;
+// The ayanamsa itself, in arc seconds: general precession per century (and its growth
+// per century squared) and the offset at the epoch.
+constexpr double kPrecessionPerCentury = 5025.64;
+constexpr double kPrecessionGrowthPerCentury = 1.11;
+constexpr double kAyanamsaOffsetAtEpoch = 80861.27;
+
+}  // namespace
 
 double JulianDayNumber(int month, int day, int year) {
     // Months counted from March of the year -4800.
@@ -17,12 +54,17 @@ double JulianDayNumber(int month, int day, int year) {
 }
 
 double Ayanamsa(double T) {
-    double omega = (933060 - 6962911 * T + 7.5 * T * T) / 3600;  // Moon's mean node
+    double omega = (kMoonNodeAtEpoch - kMoonNodeRegressionPerCentury * T +
+                    kMoonNodePerCenturySquared * T * T) /
+                   kArcSecondsPerDegree;  // Moon's mean node, degrees
     while (omega >= 360) omega -= 360;
-    const double twiceSunMeanLongitude = (2013816 + 259205536 * T) / 3600;
-    const double nutation = 17.23 * std::sin(omega * dblRadPerDeg) +
-                            1.27 * std::sin(twiceSunMeanLongitude * dblRadPerDeg);  // arc seconds
-    return (nutation - (5025.64 + 1.11 * T) * T - 80861.27) / 3600;
+    const double twiceSunMeanLongitude =
+        (kTwiceSunLongitudeAtEpoch + kTwiceSunLongitudePerCentury * T) / kArcSecondsPerDegree;
+    const double nutation = kNutationFromMoonNode * std::sin(omega * dblRadPerDeg) +
+                            kNutationFromSun * std::sin(twiceSunMeanLongitude * dblRadPerDeg);
+    return (nutation - (kPrecessionPerCentury + kPrecessionGrowthPerCentury * T) * T -
+            kAyanamsaOffsetAtEpoch) /
+           kArcSecondsPerDegree;
 }
 
 double UniversalTimeHours(const BirthRecord& record) {
@@ -42,18 +84,24 @@ AscendantResult CalcAscendant(const BirthRecord& record) {
 
     result.julianDayNumber = JulianDayNumber(record.intMonth, record.intDate, record.intYear);
     result.universalTime = UniversalTimeHours(record);
-    const double T =
-        (result.julianDayNumber - 2415020 + result.universalTime / 24 - 0.5) / 36525;
+    // The day number belongs to noon of the civil date; Universal Time counts from the
+    // midnight half a day earlier.
+    const double T = (result.julianDayNumber - kEpochJulianDay +
+                      result.universalTime / kHoursPerDay - 0.5) /
+                     kDaysPerJulianCentury;
     result.centuries = T;
     result.vntAyanamsa = Ayanamsa(T);
 
-    double ramc =
-        15 * (result.universalTime + 6.6460656 + 2400.0513 * T + 0.0000258 * T * T) - longitude;
+    double ramc = kDegreesPerHour * (result.universalTime + kSiderealHoursAtEpoch +
+                                     kSiderealHoursPerCentury * T +
+                                     kSiderealHoursPerCenturySquared * T * T) -
+                  longitude;
     while (ramc >= 360) ramc -= 360;
     result.ramc = ramc;
     ramc *= dblRadPerDeg;
 
-    const double obliquity = dblRadPerDeg * (23.452294 - 0.0130125 * T);
+    const double obliquity =
+        dblRadPerDeg * (kObliquityAtEpoch - kObliquityFallPerCentury * T);
     result.obliquity = obliquity * vntDegPerRad;
 
     double ascendant = ArcTan2(std::cos(ramc), -(std::sin(ramc) * std::cos(obliquity) +

@@ -54,7 +54,11 @@ TEST_P(HouseOutsideRange, GivesEmptyInterpretation) {
     for (AprakashaPoint point : kPoints) EXPECT_EQ(Interpretation(point, GetParam()), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Houses, HouseOutsideRange, testing::Values(0, -1, 13, 32767, INT_MIN, INT_MAX));
+INSTANTIATE_TEST_SUITE_P(Houses, HouseOutsideRange, testing::Values(0, -1, 13, 32767, INT_MIN, INT_MAX),
+                         [](const testing::TestParamInfo<int>& info) {
+                             const long long house = info.param;
+                             return house < 0 ? "Minus" + std::to_string(-house) : std::to_string(house);
+                         });
 
 TEST(Interpretation, UnknownPointGivesEmptyText) {
     EXPECT_EQ(Interpretation(static_cast<AprakashaPoint>(5), 1), "");

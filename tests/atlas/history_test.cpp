@@ -59,8 +59,8 @@ TEST_P(ZoneHistory, OffsetRowAndUniversalTime) {
     EXPECT_EQ(!entry.utcOffsetMinutes.has_value(), c.exact);
 
     const auto reading = Calculate(entry);
-    ASSERT_TRUE(std::holds_alternative<Reading>(reading));
-    const BirthRecord& record = std::get<Reading>(reading).record;
+    ASSERT_TRUE(reading.ok());
+    const BirthRecord& record = reading.value().record;
     EXPECT_EQ(UniversalTimeText(record), c.ut);
     EXPECT_EQ(RecordOffsetMinutes(record), c.offset);
 }

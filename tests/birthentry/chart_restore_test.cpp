@@ -6,24 +6,8 @@ namespace tamovid {
 namespace {
 
 TEST(RestoreEntry, EveryLineSetsItsControl) {
-    ChartFileContents chart;
-    chart.name = "Ravi";
-    chart.month = 12;
-    chart.date = 3;
-    chart.year = 1975;
-    chart.hour = 24;
-    chart.minute = 59;
-    chart.timeZone = 70;
-    chart.lonDeg = "118";
-    chart.lonMin = "15";
-    chart.latDeg = "34";
-    chart.latMin = "3";
-    chart.east = false;
-    chart.south = true;
-    chart.dst = true;
-    chart.city = "Los Angeles";
-    chart.state = "California";
-    chart.country = "";
+    const ChartFileContents chart{"Ravi", 12, 3, 1975, 24, 59, 70, "118", "15", "34", "3",
+                                  false, true, true, "Los Angeles", "California", ""};
     const BirthEntry e = RestoreEntry(chart);
     EXPECT_EQ(e.txtName, "Ravi");
     EXPECT_EQ(e.cboMonth, 11);

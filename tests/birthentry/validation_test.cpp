@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "sample_entries.h"
 #include "tamovid/birthentry/validation.h"
+#include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid {
 namespace {
@@ -96,6 +96,9 @@ const Case kCases[] = {
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
     {"ImpossibleLatitudeFails", [](BirthEntry& e) { e.txtLatDeg = "999"; e.txtLatMin = "75"; },
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
+    // A minus sign is no digit, not even before a zero.
+    {"MinusZeroDegreesFail", [](BirthEntry& e) { e.txtLatDeg = "-0"; },
+     Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
     {"DateIsCheckedBeforeThePlace",
      [](BirthEntry& e) { e.txtLatDeg = "999"; SetDate(e, 31, 4, 1990); },
      Information("Please Enter Correct Date Or Month !")},
@@ -121,20 +124,20 @@ TEST(LookupQuery, JoinsThePlaceAsTyped) {
     entry.txtCity = "Pune";
     entry.txtState = "Maharashtra";
     entry.txtCountry = "India";
-    EXPECT_EQ(std::get<std::string>(LookupQuery(entry)),
+    EXPECT_EQ(LookupQuery(entry).value(),
               "Pune Maharashtra India Latitude Longitude");
     entry.txtCity = " Pune ";
-    EXPECT_EQ(std::get<std::string>(LookupQuery(entry)),
+    EXPECT_EQ(LookupQuery(entry).value(),
               " Pune  Maharashtra India Latitude Longitude");
 }
 
 TEST(LookupQuery, RefusesTheFirstEmptyPlaceField) {
     BirthEntry entry;
-    EXPECT_EQ(std::get<Refusal>(LookupQuery(entry)), Critical("Please Enter City", FormField::txtCity));
+    EXPECT_EQ(LookupQuery(entry).error(), Critical("Please Enter City", FormField::txtCity));
     entry.txtCity = "Pune";
-    EXPECT_EQ(std::get<Refusal>(LookupQuery(entry)), Critical("Please Enter State", FormField::txtState));
+    EXPECT_EQ(LookupQuery(entry).error(), Critical("Please Enter State", FormField::txtState));
     entry.txtState = "Maharashtra";
-    EXPECT_EQ(std::get<Refusal>(LookupQuery(entry)),
+    EXPECT_EQ(LookupQuery(entry).error(),
               Critical("Please Enter Country", FormField::txtCountry));
 }
 

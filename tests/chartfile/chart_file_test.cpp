@@ -11,36 +11,14 @@
 #include <vector>
 
 #include "tamovid/chartfile/text_shift.h"
+#include "tamovid/test_support/delhi_1947_record.h"
 
 namespace tamovid {
 namespace {
 
 constexpr int kIndianTimePosition = 34;
 
-BirthRecord SampleRecord() {
-    BirthRecord r;
-    r.strName = "Jawahar Lal";
-    r.intDate = 15;
-    r.intMonth = 8;
-    r.intYear = 1947;
-    r.intHour = 0;
-    r.intMinute = 0;
-    r.intZoneHour = 5;
-    r.intZoneMinute = 30;
-    r.vntZoneHour = -5;
-    r.vntZoneMinute = -30;
-    r.intLonDeg = 77;
-    r.intLonMin = 13;
-    r.intLatDeg = 28;
-    r.intLatMin = 39;
-    r.blnEast = true;
-    r.blnSouth = false;
-    r.blnDST = false;
-    r.strCity = "New Delhi";
-    r.strState = "Delhi";
-    r.strCountry = "India";
-    return r;
-}
+using testing_support::Delhi1947Record;
 
 ChartFileContents SampleContents() {
     return {"Jawahar Lal", 8, 15, 1947, 0, 0, kIndianTimePosition, "77", "13", "28", "39",
@@ -122,7 +100,7 @@ std::string Restored(const ChartFileContents& c, ChartLine line) {
 // ---- Writing ----
 
 TEST(ChartFileEncode, SampleChartMatchesGoldenFileByteForByte) {
-    const auto result = EncodeChartFile(SampleRecord(), kIndianTimePosition);
+    const auto result = EncodeChartFile(Delhi1947Record(), kIndianTimePosition);
     ASSERT_EQ(result.error, std::nullopt);
     const std::string golden = ReadTestData("sample.vug");
     ASSERT_FALSE(golden.empty());
@@ -130,7 +108,7 @@ TEST(ChartFileEncode, SampleChartMatchesGoldenFileByteForByte) {
 }
 
 TEST(ChartFileEncode, EmptyPlaceIsWrittenAsBareLineEnd) {
-    BirthRecord r = SampleRecord();
+    BirthRecord r = Delhi1947Record();
     r.strCountry.clear();
     const auto result = EncodeChartFile(r, kIndianTimePosition);
     ASSERT_EQ(result.error, std::nullopt);
@@ -138,7 +116,7 @@ TEST(ChartFileEncode, EmptyPlaceIsWrittenAsBareLineEnd) {
 }
 
 TEST(ChartFileEncode, NameAndPlacesLoseSurroundingBlanksOnly) {
-    BirthRecord r = SampleRecord();
+    BirthRecord r = Delhi1947Record();
     r.strName = "  Jawahar  Lal ";
     r.strCity = " New Delhi";
     const auto decoded = DecodeChartFile(EncodeChartFile(r, 0).bytes);
@@ -156,7 +134,7 @@ void PrintTo(const RefusedRecordCase& c, std::ostream* os) { *os << c.name; }
 class ChartFileEncodeRefusalTest : public testing::TestWithParam<RefusedRecordCase> {};
 
 TEST_P(ChartFileEncodeRefusalTest, NamesTheFieldAndWritesNothing) {
-    BirthRecord r = SampleRecord();
+    BirthRecord r = Delhi1947Record();
     int zone = kIndianTimePosition;
     GetParam().change(r, zone);
     const auto result = EncodeChartFile(r, zone);
@@ -237,7 +215,7 @@ void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
 class ChartFileRoundTripTest : public testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(ChartFileRoundTripTest, ReadsBackEveryField) {
-    BirthRecord r = SampleRecord();
+    BirthRecord r = Delhi1947Record();
     int zone = kIndianTimePosition;
     GetParam().change(r, zone);
     const auto written = EncodeChartFile(r, zone);
@@ -493,7 +471,7 @@ namespace tamovid {
 namespace {
 
 TEST(ChartFileExactZone, ExtraLinesFollowTheSeventeenAndReadBack) {
-    const BirthRecord record = SampleRecord();
+    const BirthRecord record = Delhi1947Record();
     const std::string plain = EncodeChartFile(record, kIndianTimePosition).bytes;
     const std::string exact =
         EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}).bytes;
@@ -510,7 +488,7 @@ TEST(ChartFileExactZone, ExtraLinesFollowTheSeventeenAndReadBack) {
 }
 
 TEST(ChartFileExactZone, UnknownOrBadExtraLinesAreIgnored) {
-    const std::string plain = EncodeChartFile(SampleRecord(), kIndianTimePosition).bytes;
+    const std::string plain = EncodeChartFile(Delhi1947Record(), kIndianTimePosition).bytes;
     const std::string extra = ScrambleText("colour=blue") + "\r\n" + ScrambleText("utc_offset=+5:45") +
                               "\r\n" + ScrambleText("tz=../../etc/passwd") + "\r\n" +
                               ScrambleText("utc_offset=-04:30") + "\r\n";

@@ -212,8 +212,8 @@ TEST(ReadingJsonWriter, WritesTheSameTextAsTheJsonValueForEveryHouse) {
         entry.txtLonMin = "30";
         entry.txtCity = entry.txtState = entry.txtCountry = "X";
         const auto result = Calculate(entry);
-        ASSERT_TRUE(std::holds_alternative<Reading>(result));
-        const Reading& reading = std::get<Reading>(result);
+        ASSERT_TRUE(result.ok());
+        const Reading& reading = result.value();
         for (const auto house : reading.grahas.intAprHouses) housesSeen.insert(house);
         std::string text;
         writer.Append(text, reading, i);

@@ -141,8 +141,8 @@ ChartFieldTexts CompleteTexts() {
 
 TEST(EntryFromFieldTexts, AbsentTextFieldsAreEmptySoTheFormsChecksRefuseThem) {
     const auto entry = EntryFromFieldTexts(CompleteTexts());
-    ASSERT_TRUE(std::holds_alternative<BirthEntry>(entry));
-    const BirthEntry& e = std::get<BirthEntry>(entry);
+    ASSERT_TRUE(entry.ok());
+    const BirthEntry& e = entry.value();
     EXPECT_EQ(e.txtName, "");
     EXPECT_EQ(e.txtCity, "");
     EXPECT_FALSE(e.chkDST);
@@ -153,9 +153,9 @@ TEST(EntryFromFieldTexts, TextsAreKeptExactlyAsGiven) {
     texts[static_cast<std::size_t>(ChartField::kName)] = " Ravi  Kumar ";
     texts[static_cast<std::size_t>(ChartField::kCity)] = "Pune, Camp";
     const auto entry = EntryFromFieldTexts(texts);
-    ASSERT_TRUE(std::holds_alternative<BirthEntry>(entry));
-    EXPECT_EQ(std::get<BirthEntry>(entry).txtName, " Ravi  Kumar ");
-    EXPECT_EQ(std::get<BirthEntry>(entry).txtCity, "Pune, Camp");
+    ASSERT_TRUE(entry.ok());
+    EXPECT_EQ(entry.value().txtName, " Ravi  Kumar ");
+    EXPECT_EQ(entry.value().txtCity, "Pune, Camp");
 }
 
 class MissingRequiredField : public testing::TestWithParam<ChartField> {};
@@ -164,9 +164,9 @@ TEST_P(MissingRequiredField, IsAnErrorNamingIt) {
     ChartFieldTexts texts = CompleteTexts();
     texts[static_cast<std::size_t>(GetParam())].reset();
     const auto entry = EntryFromFieldTexts(texts);
-    ASSERT_TRUE(std::holds_alternative<FieldError>(entry));
-    EXPECT_EQ(std::get<FieldError>(entry).field, GetParam());
-    EXPECT_EQ(DescribeFieldError(std::get<FieldError>(entry), "--"),
+    ASSERT_FALSE(entry.ok());
+    EXPECT_EQ(entry.error().field, GetParam());
+    EXPECT_EQ(DescribeFieldError(entry.error(), "--"),
               "--" + std::string(ChartFieldName(GetParam())) + ": required, but not given");
 }
 

@@ -14,6 +14,7 @@
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/cli/exit_codes.h"
+#include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid::cli {
 namespace {
@@ -167,24 +168,9 @@ TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
     const Outcome outcome = Cli(kPuneOptions);
     ASSERT_EQ(outcome.status, kExitOk);
 
-    BirthEntry entry;
-    entry.txtName = "Ravi Kumar";
-    entry.cboYear = 74;
-    entry.cboMonth = 11;
-    entry.cboDate = 2;
-    entry.cboHour = 10;
-    entry.cboMinute = 30;
-    entry.cboTimeZone = 34;
-    entry.txtLatDeg = "18";
-    entry.txtLatMin = "31";
-    entry.txtLonDeg = "73";
-    entry.txtLonMin = "51";
-    entry.txtCity = "Pune";
-    entry.txtState = "Maharashtra";
-    entry.txtCountry = "India";
-    const auto result = Calculate(entry);
-    ASSERT_TRUE(std::holds_alternative<Reading>(result));
-    const Reading& reading = std::get<Reading>(result);
+    const auto result = Calculate(testing_support::Pune1975());
+    ASSERT_TRUE(result.ok());
+    const Reading& reading = result.value();
 
     std::string expected = "Name:      Ravi Kumar\nPlace:     Pune, Maharashtra, India\n"
                            "Sun:       " + reading.sun + "\nAscendant: " + reading.ascendant + "\n";

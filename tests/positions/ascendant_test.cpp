@@ -6,6 +6,7 @@
 #include "tamovid/positions/ascendant.h"
 #include "tamovid/positions/longitude_text.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/test_support/delhi_1947_record.h"
 
 namespace tamovid {
 namespace {
@@ -19,22 +20,7 @@ BirthRecord NoonJ2000() {
     return r;
 }
 
-BirthRecord Delhi1947() {
-    BirthRecord r;
-    r.intDate = 15;
-    r.intMonth = 8;
-    r.intYear = 1947;
-    r.intZoneHour = 5;
-    r.intZoneMinute = 30;
-    r.vntZoneHour = intTZHours[34];
-    r.vntZoneMinute = intTZMinutes[34];
-    r.intLonDeg = 77;
-    r.intLonMin = 13;
-    r.blnEast = true;
-    r.intLatDeg = 28;
-    r.intLatMin = 39;
-    return r;
-}
+using testing_support::Delhi1947Record;
 
 struct JdnCase {
     int month, day, year;
@@ -83,7 +69,7 @@ TEST(CalcAscendant, NoonJ2000AtTheOrigin) {
 }
 
 TEST(CalcAscendant, Delhi1947UsesThePreviousEvening) {
-    const AscendantResult a = CalcAscendant(Delhi1947());
+    const AscendantResult a = CalcAscendant(Delhi1947Record());
     EXPECT_DOUBLE_EQ(a.universalTime, -5.5);
     EXPECT_NEAR(a.ascendant, 37.762, 0.0005);
     EXPECT_EQ(ToSignFirst(a.vntAscText), "07 Tau 45");
@@ -92,7 +78,7 @@ TEST(CalcAscendant, Delhi1947UsesThePreviousEvening) {
 // Summer time moves the whole chart one hour earlier, east and west alike.
 TEST(CalcAscendant, DaylightSavingIsOneHourEarlierInBothHemispheres) {
     for (const bool east : {true, false}) {
-        BirthRecord record = Delhi1947();
+        BirthRecord record = Delhi1947Record();
         record.blnEast = east;
         const double standard = CalcAscendant(record).universalTime;
         record.blnDST = true;
@@ -102,7 +88,7 @@ TEST(CalcAscendant, DaylightSavingIsOneHourEarlierInBothHemispheres) {
 
 // The zone's stored correction decides the direction, whatever the longitude's hemisphere.
 TEST(CalcAscendant, ZoneSignDisagreeingWithHemisphereStillAddsTheCorrection) {
-    BirthRecord record = Delhi1947();
+    BirthRecord record = Delhi1947Record();
     record.intHour = 3;
     record.intZoneHour = 11;
     record.intZoneMinute = 0;
@@ -112,10 +98,10 @@ TEST(CalcAscendant, ZoneSignDisagreeingWithHemisphereStillAddsTheCorrection) {
 }
 
 TEST(CalcAscendant, HourTwentyFourIsMidnightOfTheNextDay) {
-    BirthRecord late = Delhi1947();
+    BirthRecord late = Delhi1947Record();
     late.intDate = 14;
     late.intHour = 24;
-    EXPECT_EQ(CalcAscendant(late).vntAscText, CalcAscendant(Delhi1947()).vntAscText);
+    EXPECT_EQ(CalcAscendant(late).vntAscText, CalcAscendant(Delhi1947Record()).vntAscText);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ TEST(TimeZoneTable, EndsWithThePrintedRows) {
 }
 
 struct ZoneCase {
+    const char* name;
     std::size_t row;
     std::int16_t hours;
     std::int16_t minutes;
@@ -33,12 +34,16 @@ TEST_P(TimeZoneCorrection, MatchesTheTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(KnownRows, TimeZoneCorrection,
-                         testing::Values(ZoneCase{34, -5, -30},  // Indian Time
-                                         ZoneCase{50, 3, 30},    // Newfoundland
-                                         ZoneCase{29, 0, 0},     // GMT "-0.0"
-                                         ZoneCase{61, 0, 0},     // Universal Time
-                                         ZoneCase{51, 11, 0},    // Nome: label says 11.0
-                                         ZoneCase{0, 9, 0}, ZoneCase{70, 8, 0}));
+                         testing::Values(ZoneCase{"IndianTime", 34, -5, -30},
+                                         ZoneCase{"Newfoundland", 50, 3, 30},
+                                         ZoneCase{"GmtLabelledMinusZero", 29, 0, 0},
+                                         ZoneCase{"UniversalTime", 61, 0, 0},
+                                         ZoneCase{"NomeLabelSaysEleven", 51, 11, 0},
+                                         ZoneCase{"FirstRow", 0, 9, 0},
+                                         ZoneCase{"LastRow", 70, 8, 0}),
+                         [](const testing::TestParamInfo<ZoneCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // Every label's offset is the negated correction, except row 51, whose label is kept as
 // stored although the correction disagrees with it.

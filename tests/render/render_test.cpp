@@ -10,7 +10,7 @@
 #include <string>
 #include <variant>
 
-#include "sample_entries.h"
+#include "tamovid/test_support/sample_entries.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/render/chart_image.h"
 
@@ -18,7 +18,7 @@ namespace tamovid {
 namespace {
 
 ChartLayout Delhi(ChartStyle style) {
-    const auto reading = std::get<Reading>(Calculate(testing_support::Delhi1947()));
+    const auto reading = Calculate(testing_support::Delhi1947()).value();
     return LayoutChart(style, ChartInputFromReading(reading));
 }
 

@@ -10,7 +10,7 @@
 #include <variant>
 
 #include "pdf_tools.h"
-#include "sample_entries.h"
+#include "tamovid/test_support/sample_entries.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/report/birth_times.h"
 #include "tamovid/report/reading_document.h"
@@ -25,7 +25,7 @@ using testing_support::Flattened;
 PrintableReading DelhiPrintable() {
     const BirthEntry entry = Delhi1947();
     PrintableReading printable;
-    printable.reading = std::get<Reading>(Calculate(entry));
+    printable.reading = Calculate(entry).value();
     printable.zoneLabel = std::string(ZoneRowLabel(entry.cboTimeZone));
     return printable;
 }
@@ -72,7 +72,7 @@ TEST(ReadingSheetTest, ExactOffsetNamesThePlaceZone) {
     BirthEntry entry = Delhi1947();
     entry.utcOffsetMinutes = 5 * 60 + 45;
     entry.tz = "Asia/Kathmandu";
-    const ReadingSheet sheet = MakeReadingSheet(std::get<Reading>(Calculate(entry)), "");
+    const ReadingSheet sheet = MakeReadingSheet(Calculate(entry).value(), "");
     auto fact = [&](std::string_view label) {
         for (const SheetFact& f : sheet.birth) {
             if (f.label == label) return f.value;
@@ -113,7 +113,7 @@ TEST_P(ReadingPdfTest, HoldsEveryTextOfTheReadingOnOnePageWithEmbeddedFonts) {
     const std::string text = testing_support::PdfText(pdf);
 
     const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel);
-    std::vector<std::string> expected = {"Asha", printable.reading.sun, printable.reading.ascendant,
+    std::vector<std::string> expected = {"Jawahar Lal", printable.reading.sun, printable.reading.ascendant,
                                          "15 August 1947", "00:00", "Indian Time, IST, 5.3 (UT+05:30)",
                                          "18:30 on 14 August 1947", "New Delhi, Delhi, India",
                                          "28\u00B039' N, 77\u00B013' E", "page 1 of 1"};

@@ -2,13 +2,13 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/result.h"
 
 namespace tamovid {
 
@@ -32,8 +32,7 @@ struct Reading {
 
 /// Validate, fill the record, compute the Ascendant, the Sun and the five points.
 /// `previous` is the record of the last successful calculation.
-std::variant<Refusal, Reading> Calculate(const BirthEntry& entry,
-                                         const BirthRecord& previous = {},
-                                         Engine engine = Engine::kClassic);
+Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous = {},
+                                   Engine engine = Engine::kClassic);
 
 }  // namespace tamovid

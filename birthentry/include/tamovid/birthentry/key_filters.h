@@ -28,7 +28,4 @@ KeyVerdict DigitFilter(int keyCode);
 bool LetterFilterAcceptsText(std::string_view text);
 bool DigitFilterAcceptsText(std::string_view text);
 
-/// Degree and minute fields hold at most this many characters.
-inline constexpr int kCoordinateFieldLength = 3;
-
 }  // namespace tamovid

@@ -2,10 +2,10 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/messages.h"
+#include "tamovid/positions/result.h"
 
 namespace tamovid {
 
@@ -15,6 +15,6 @@ std::optional<Refusal> ValidateInput(const BirthEntry& entry);
 
 /// The place lookup: the query text for a web search ("Pune Maharashtra India Latitude
 /// Longitude", the fields as typed), or the refusal when city, state or country is empty.
-std::variant<Refusal, std::string> LookupQuery(const BirthEntry& entry);
+Result<std::string, Refusal> LookupQuery(const BirthEntry& entry);
 
 }  // namespace tamovid

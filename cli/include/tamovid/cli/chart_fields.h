@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/positions/result.h"
 
 namespace tamovid::cli {
 
@@ -60,6 +60,6 @@ using ChartFieldTexts = std::array<std::optional<std::string_view>, kChartFieldC
 /// missing required field or a value outside the form's lists is an error. Place, tz
 /// and utc_offset are only checked here for what they stand in for: with a place, zone,
 /// lat and lon may be missing; with tz or utc_offset, zone may.
-std::variant<FieldError, BirthEntry> EntryFromFieldTexts(const ChartFieldTexts& texts);
+Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts);
 
 }  // namespace tamovid::cli

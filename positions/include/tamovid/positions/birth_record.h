@@ -13,6 +13,8 @@ inline constexpr int kFirstYear = 1901;
 inline constexpr int kYearCount = 150;  // 1901..2050
 inline constexpr int kHourCount = 25;   // 0..24; 24 is midnight at the end of the day
 inline constexpr int kMinuteCount = 60;
+/// The degree and minute fields of latitude and longitude hold at most this many digits.
+inline constexpr int kCoordinateDigits = 3;
 
 /// One chart's input as the engines read it. Text is UTF-8.
 /// Directions live only in the booleans; degrees and minutes are unsigned.

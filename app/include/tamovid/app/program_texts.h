@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace tamovid {
+
+/// What the points are: under the input form, and in the about box after its opening line.
+inline constexpr std::string_view kGrahasDescription =
+    "Aparaksha Grahas are known as non-luminous planets. They are malefic by nature and cause "
+    "distress, pain and suffering. Knowing your Apraksha Grahas can prepare you for the worst.";
+
+/// The branding offer; the main window's strip adds kMoreDetails after it.
+inline constexpr std::string_view kBrandingOffer =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website.";
+inline constexpr std::string_view kMoreDetails = "Click here for more details.";
+
+/// A UTF-8 text of the engine as a QString.
+inline QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace tamovid
