@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "tamovid/positions/blanks.h"
+#include "tamovid/positions/record_text.h"
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
 
@@ -96,10 +97,8 @@ int RecordOffsetMinutes(const BirthRecord& record) {
 
 std::string UniversalTimeText(const BirthRecord& record) {
     const CivilDateTime ut = UniversalDateTime(record);
-    auto two = [](int v) { return std::string(1, static_cast<char>('0' + v / 10 % 10)) +
-                                  static_cast<char>('0' + v % 10); };
-    return std::to_string(ut.year) + "-" + two(ut.month) + "-" + two(ut.day) + "T" + two(ut.hour) +
-           ":" + two(ut.minute);
+    return std::to_string(ut.year) + "-" + TwoDigits(ut.month) + "-" + TwoDigits(ut.day) + "T" + TwoDigits(ut.hour) +
+           ":" + TwoDigits(ut.minute);
 }
 
 }  // namespace tamovid

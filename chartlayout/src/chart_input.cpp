@@ -7,6 +7,7 @@
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/positions/blanks.h"
+#include "tamovid/positions/record_text.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid {
@@ -45,15 +46,6 @@ std::optional<ChartPlacement> ReadPosition(ChartBody body, std::string_view text
     return ChartPlacement{body, sign, *degrees, *minutes};
 }
 
-std::string TwoDigits(int value) {
-    std::string text = std::to_string(value);
-    return value < 10 ? "0" + text : text;
-}
-
-std::string Coordinate(int degrees, int minutes, char direction) {
-    return std::to_string(degrees) + "\u00B0" + TwoDigits(minutes) + "' " + direction;
-}
-
 }  // namespace
 
 std::string_view BodyAbbreviation(ChartBody body) {
@@ -78,15 +70,10 @@ std::vector<std::string> CentreLines(const Reading& reading) {
                         std::to_string(r.intYear));
     }
     lines.push_back(TwoDigits(r.intHour) + ':' + TwoDigits(r.intMinute) + (r.blnDST ? " DST" : ""));
-    std::string place;
-    for (const std::string* part : {&r.strCity, &r.strState, &r.strCountry}) {
-        if (part->empty()) continue;
-        if (!place.empty()) place += ", ";
-        place += *part;
-    }
+    const std::string place = PlaceText(r);
     if (!place.empty()) lines.push_back(place);
-    lines.push_back(Coordinate(r.intLatDeg, r.intLatMin, r.blnSouth ? 'S' : 'N') + "  " +
-                    Coordinate(r.intLonDeg, r.intLonMin, r.blnEast ? 'E' : 'W'));
+    lines.push_back(DegreesMinutesText(r.intLatDeg, r.intLatMin, r.blnSouth ? 'S' : 'N') + "  " +
+                    DegreesMinutesText(r.intLonDeg, r.intLonMin, r.blnEast ? 'E' : 'W'));
     return lines;
 }
 

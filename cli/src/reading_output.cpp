@@ -9,6 +9,7 @@
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/cli/place_fields.h"
+#include "tamovid/positions/record_text.h"
 #include "tamovid/positions/utc_offset.h"
 #include "tamovid/cli/visible_text.h"
 
@@ -17,16 +18,6 @@ namespace {
 
 constexpr std::array<AprakashaPoint, kAprakashaPointCount> kPoints = {
     kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu};
-
-std::string Place(const BirthRecord& record) {
-    std::string place;
-    for (const std::string* part : {&record.strCity, &record.strState, &record.strCountry}) {
-        if (part->empty()) continue;
-        if (!place.empty()) place += ", ";
-        place += *part;
-    }
-    return place;
-}
 
 /// Bytes that stand for themselves inside a JSON string: printable ASCII but the quote
 /// and the backslash.
@@ -197,7 +188,7 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
 void WriteTextReading(std::ostream& out, const Reading& reading) {
     // Names and places are the user's bytes; the rest is the program's own text.
     out << "Name:      " << VisibleText(reading.record.strName) << '\n'
-        << "Place:     " << VisibleText(Place(reading.record)) << '\n'
+        << "Place:     " << VisibleText(PlaceText(reading.record)) << '\n'
         << "Sun:       " << reading.sun << '\n'
         << "Ascendant: " << reading.ascendant << '\n';
     // The default engine's text stays as it always was; the precise one says so.

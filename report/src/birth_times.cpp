@@ -1,6 +1,7 @@
 #include "tamovid/report/birth_times.h"
 
 #include "tamovid/birthentry/zone_choice.h"
+#include "tamovid/positions/record_text.h"
 #include "tamovid/positions/sun.h"
 
 #include <cstdlib>
@@ -9,10 +10,6 @@ namespace tamovid {
 namespace {
 
 constexpr int kMinutesPerHour = 60;
-
-std::string TwoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
 
 }  // namespace
 

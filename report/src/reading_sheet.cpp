@@ -5,6 +5,7 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/positions/blanks.h"
+#include "tamovid/positions/record_text.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/report/birth_times.h"
 #include "tamovid/version.h"
@@ -13,10 +14,6 @@ namespace tamovid {
 namespace {
 
 constexpr std::string_view kHeading = "Aprakasha Grahas reading";
-
-std::string TwoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
 
 std::string DateText(int dayOfMonth, int month, int year) {
     std::string text = std::to_string(dayOfMonth) + ' ';
@@ -29,20 +26,6 @@ std::string DateText(int dayOfMonth, int month, int year) {
 }
 
 std::string ClockText(int hour, int minute) { return TwoDigits(hour) + ':' + TwoDigits(minute); }
-
-std::string Coordinate(int degrees, int minutes, char direction) {
-    return std::to_string(degrees) + "\u00B0" + TwoDigits(minutes) + "' " + direction;
-}
-
-std::string PlaceText(const BirthRecord& r) {
-    std::string place;
-    for (const std::string* part : {&r.strCity, &r.strState, &r.strCountry}) {
-        if (part->empty()) continue;
-        if (!place.empty()) place += ", ";
-        place += *part;
-    }
-    return place;
-}
 
 }  // namespace
 
@@ -72,8 +55,8 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
         {"Universal Time", ClockText(ut.hour, ut.minute) + " on " + DateText(ut.day, ut.month, ut.year)},
         {"Daylight saving", r.blnDST ? "Yes, one hour ahead" : "No"},
         {"Place", PlaceText(r)},
-        {"Coordinates", Coordinate(r.intLatDeg, r.intLatMin, r.blnSouth ? 'S' : 'N') + ", " +
-                            Coordinate(r.intLonDeg, r.intLonMin, r.blnEast ? 'E' : 'W')},
+        {"Coordinates", DegreesMinutesText(r.intLatDeg, r.intLatMin, r.blnSouth ? 'S' : 'N') + ", " +
+                            DegreesMinutesText(r.intLonDeg, r.intLonMin, r.blnEast ? 'E' : 'W')},
     };
     sheet.angles = {{"Sun", reading.sun}, {"Ascendant", reading.ascendant}};
 

@@ -1,0 +1,24 @@
+#include "tamovid/positions/record_text.h"
+
+namespace tamovid {
+
+std::string TwoDigits(int value) {
+    std::string text = std::to_string(value);
+    return value >= 0 && value < 10 ? "0" + text : text;
+}
+
+std::string PlaceText(const BirthRecord& record) {
+    std::string place;
+    for (const std::string* part : {&record.strCity, &record.strState, &record.strCountry}) {
+        if (part->empty()) continue;
+        if (!place.empty()) place += ", ";
+        place += *part;
+    }
+    return place;
+}
+
+std::string DegreesMinutesText(int degrees, int minutes, char direction) {
+    return std::to_string(degrees) + "\u00B0" + TwoDigits(minutes) + "' " + direction;
+}
+
+}  // namespace tamovid
