@@ -58,7 +58,7 @@ inline std::int64_t UnZigZag(std::uint64_t v) {
 
 inline std::uint32_t GetU32(std::string_view bytes, std::size_t at) {
     std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
     }
     return v;

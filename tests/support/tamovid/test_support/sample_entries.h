@@ -12,7 +12,7 @@ inline BirthEntry Delhi1947() {
             .cboMinute = 0, .cboTimeZone = 34, .txtLatDeg = "28", .txtLatMin = "39",
             .optLat = LatitudeOption::kNorth, .txtLonDeg = "77", .txtLonMin = "13",
             .optLong = LongitudeOption::kEast, .txtCity = "New Delhi", .txtState = "Delhi",
-            .txtCountry = "India"};
+            .txtCountry = "India", .utcOffsetMinutes = std::nullopt, .tz = ""};
 }
 
 /// 3 December 1975, 10:30, Indian Time, 18°31' N, 73°51' E, Ravi Kumar of Pune.
@@ -20,7 +20,7 @@ inline BirthEntry Pune1975() {
     return {.txtName = "Ravi Kumar", .cboDate = 2, .cboMonth = 11, .cboYear = 74, .cboHour = 10,
             .cboMinute = 30, .cboTimeZone = 34, .txtLatDeg = "18", .txtLatMin = "31",
             .txtLonDeg = "73", .txtLonMin = "51", .txtCity = "Pune", .txtState = "Maharashtra",
-            .txtCountry = "India"};
+            .txtCountry = "India", .utcOffsetMinutes = std::nullopt, .tz = ""};
 }
 
 }  // namespace tamovid::testing_support
