@@ -48,7 +48,8 @@ BENCHMARK_CAPTURE(BM_AtlasSearch, pune, "Pune")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_AtlasSearch, two_letters_sa, "sa")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_AtlasSearch, two_letters_ba, "ba")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_AtlasSearch, one_letter_s, "s")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_AtlasSearch, with_state, "Springfield, Illinois")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AtlasSearch, with_state, "Springfield, Illinois")
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_AtlasSearch, with_country, "San, Spain")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

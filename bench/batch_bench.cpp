@@ -47,8 +47,8 @@ void BM_CsvBatch(benchmark::State& state) {
         const tamovid::cli::BatchResult result = tamovid::cli::RunBatch(in, sink);
         if (result.rows != kRows || result.failedRows != 0) state.SkipWithError("rows went wrong");
     }
-    state.counters["rows"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * kRows, benchmark::Counter::kIsRate);
+    state.counters["rows"] = benchmark::Counter(static_cast<double>(state.iterations()) * kRows,
+                                                benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_CsvBatch)->Unit(benchmark::kMillisecond);
 

@@ -41,7 +41,8 @@ void BM_DrawChart1000(benchmark::State& state) {
     QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
-        tamovid::DrawChart(painter, layout, QRectF(0, 0, kSide, kSide), tamovid::WindowChartColours());
+        tamovid::DrawChart(painter, layout, QRectF(0, 0, kSide, kSide),
+                           tamovid::WindowChartColours());
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }

@@ -21,9 +21,8 @@ std::string Wrapped(std::string_view tables) {
     std::string file = "TMVATLAS";
     PutU32(file, 2);
     PutU32(file, static_cast<std::uint32_t>(tables.size()));
-    PutU32(file, static_cast<std::uint32_t>(
-                     crc32(0L, reinterpret_cast<const Bytef*>(tables.data()),
-                           static_cast<uInt>(tables.size()))));
+    PutU32(file, static_cast<std::uint32_t>(crc32(0L, reinterpret_cast<const Bytef*>(tables.data()),
+                                                  static_cast<uInt>(tables.size()))));
     uLongf size = compressBound(static_cast<uLong>(tables.size()));
     std::string packed(size, '\0');
     compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
@@ -41,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto loaded = tamovid::atlas::Atlas::FromBytes(bytes);
     if (const auto* atlas = std::get_if<tamovid::atlas::Atlas>(&loaded)) {
         for (std::size_t i = 0; i < atlas->PlaceCount() && i < 1000; ++i) (void)atlas->PlaceAt(i);
-        for (const char* query : {"a", "ab", "a, b", "a, b, c", "", ","}) (void)atlas->Search(query, 5);
+        for (const char* query : {"a", "ab", "a, b", "a, b, c", "", ","})
+            (void)atlas->Search(query, 5);
     }
     return 0;
 }

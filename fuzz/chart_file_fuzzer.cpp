@@ -47,7 +47,8 @@ void CheckDecoded(const tamovid::ChartFileContents& c) {
     RequireDigitField(c.lonMin);
     RequireDigitField(c.latDeg);
     RequireDigitField(c.latMin);
-    RequireWithin(c.utcOffsetMinutes, -tamovid::kMaxUtcOffsetMinutes, tamovid::kMaxUtcOffsetMinutes);
+    RequireWithin(c.utcOffsetMinutes, -tamovid::kMaxUtcOffsetMinutes,
+                  tamovid::kMaxUtcOffsetMinutes);
     Require(!c.tz || (!c.tz->empty() && c.tz->find("..") == std::string::npos));
     for (const auto* text : {&c.name, &c.city, &c.state, &c.country}) {
         // Restored text is always valid UTF-8 of characters a chart can store.

@@ -17,9 +17,11 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-AtlasZone::AtlasZone(const ZoneControls& controls, QObject* parent) : QObject(parent), controls_(controls) {
+AtlasZone::AtlasZone(const ZoneControls& controls, QObject* parent)
+    : QObject(parent), controls_(controls) {
     setObjectName(QStringLiteral("atlasZone"));
-    for (QComboBox* list : {controls_.date, controls_.month, controls_.year, controls_.hour, controls_.minute}) {
+    for (QComboBox* list :
+         {controls_.date, controls_.month, controls_.year, controls_.hour, controls_.minute}) {
         connect(list, &QComboBox::currentIndexChanged, this, &AtlasZone::DateChanged);
     }
     // Only the user's own choices hand the zone back; the form setting them does not.
@@ -30,9 +32,11 @@ AtlasZone::AtlasZone(const ZoneControls& controls, QObject* parent) : QObject(pa
 std::optional<AtlasZone::LocalDate> AtlasZone::EnteredDate() const {
     const std::string yearText = YearListText(controls_.year->currentIndex());
     int year = 0;
-    const auto [end, error] = std::from_chars(yearText.data(), yearText.data() + yearText.size(), year);
-    if (error != std::errc() || controls_.date->currentIndex() < 0 || controls_.month->currentIndex() < 0 ||
-        controls_.hour->currentIndex() < 0 || controls_.minute->currentIndex() < 0) {
+    const auto [end, error] =
+        std::from_chars(yearText.data(), yearText.data() + yearText.size(), year);
+    if (error != std::errc() || controls_.date->currentIndex() < 0 ||
+        controls_.month->currentIndex() < 0 || controls_.hour->currentIndex() < 0 ||
+        controls_.minute->currentIndex() < 0) {
         return std::nullopt;
     }
     return LocalDate{year, controls_.month->currentIndex() + 1, controls_.date->currentIndex() + 1,
@@ -68,7 +72,8 @@ void AtlasZone::AddTo(BirthEntry& entry) const {
 }
 
 std::optional<atlas::LocalTimeInZone::Kind> AtlasZone::Unsettled() const {
-    if (!Following() || settled_ || !local_ || local_->kind == atlas::LocalTimeInZone::Kind::kUnique) {
+    if (!Following() || settled_ || !local_ ||
+        local_->kind == atlas::LocalTimeInZone::Kind::kUnique) {
         return std::nullopt;
     }
     return local_->kind;
@@ -84,8 +89,8 @@ void AtlasZone::DateChanged() {
     if (!date) {
         return;
     }
-    std::variant<atlas::ZoneError, atlas::LocalTimeInZone> resolved =
-        atlas::ResolveLocalTime(zone_, date->year, date->month, date->day, date->hour, date->minute);
+    std::variant<atlas::ZoneError, atlas::LocalTimeInZone> resolved = atlas::ResolveLocalTime(
+        zone_, date->year, date->month, date->day, date->hour, date->minute);
     if (std::holds_alternative<atlas::ZoneError>(resolved)) {
         // A zone this system's database does not know: the user sets it by hand.
         Release();
@@ -113,13 +118,15 @@ bool AtlasZone::SettleClockTime(UserInterface& ui) {
     }
     const LocalDate& d = *date;
     if (*kind == atlas::LocalTimeInZone::Kind::kNonexistent) {
-        ui.message(Text(atlas::NonexistentTimeMessage(zone_, d.year, d.month, d.day, d.hour, d.minute, *local_)),
+        ui.message(Text(atlas::NonexistentTimeMessage(zone_, d.year, d.month, d.day, d.hour,
+                                                      d.minute, *local_)),
                    QMessageBox::Warning);
         return false;
     }
-    const std::string question = atlas::AmbiguousTimeMessage(zone_, d.year, d.month, d.day, d.hour, d.minute, *local_) +
-                                 "\rWas the birth in daylight time (" + atlas::UtcText(local_->offset.minutes) +
-                                 ")? Choose No for standard time (" + atlas::UtcText(local_->later.minutes) + ").";
+    const std::string question =
+        atlas::AmbiguousTimeMessage(zone_, d.year, d.month, d.day, d.hour, d.minute, *local_) +
+        "\rWas the birth in daylight time (" + atlas::UtcText(local_->offset.minutes) +
+        ")? Choose No for standard time (" + atlas::UtcText(local_->later.minutes) + ").";
     const bool daylight = ui.question(Text(question));
     const atlas::ZoneOffset chosen = daylight ? local_->offset : local_->later;
     Show(chosen);

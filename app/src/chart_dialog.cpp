@@ -6,11 +6,13 @@
 
 namespace tamovid {
 
-std::unique_ptr<QFileDialog> MakeChartDialog(ChartDialog kind, const QString& initialName, QWidget* parent) {
+std::unique_ptr<QFileDialog> MakeChartDialog(ChartDialog kind, const QString& initialName,
+                                             QWidget* parent) {
     const bool save = kind == ChartDialog::kSave;
     auto dialog = std::make_unique<QFileDialog>(
         parent, save ? QStringLiteral("Tamovid") : QStringLiteral("Select the source file"));
-    dialog->setObjectName(save ? QStringLiteral("saveChartDialog") : QStringLiteral("openChartDialog"));
+    dialog->setObjectName(save ? QStringLiteral("saveChartDialog")
+                               : QStringLiteral("openChartDialog"));
     dialog->setNameFilter(QStringLiteral("Zerin Vedic Apraksha Grahas (*.vug)"));
     dialog->setDefaultSuffix(QStringLiteral("vug"));
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -42,7 +44,8 @@ struct ImageFilter {
     const char* filter;
     const char* suffix;
 };
-constexpr std::array<ImageFilter, 2> kImageFilters = {{{"PNG image (*.png)", "png"}, {"SVG image (*.svg)", "svg"}}};
+constexpr std::array<ImageFilter, 2> kImageFilters = {
+    {{"PNG image (*.png)", "png"}, {"SVG image (*.svg)", "svg"}}};
 
 }  // namespace
 
@@ -58,15 +61,18 @@ std::unique_ptr<QFileDialog> MakeImageDialog(const QString& initialName, QWidget
     // A bare name takes the ending of the filter chosen, which follows the offered name's ending.
     const ImageFilter* chosen = &kImageFilters[0];
     for (const ImageFilter& f : kImageFilters) {
-        if (initialName.endsWith(u'.' + QString::fromLatin1(f.suffix), Qt::CaseInsensitive)) chosen = &f;
+        if (initialName.endsWith(u'.' + QString::fromLatin1(f.suffix), Qt::CaseInsensitive))
+            chosen = &f;
     }
     dialog->selectNameFilter(QString::fromLatin1(chosen->filter));
     dialog->setDefaultSuffix(QString::fromLatin1(chosen->suffix));
-    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get()](const QString& filter) {
-        for (const ImageFilter& f : kImageFilters) {
-            if (filter == QString::fromLatin1(f.filter)) d->setDefaultSuffix(QString::fromLatin1(f.suffix));
-        }
-    });
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(),
+                     [d = dialog.get()](const QString& filter) {
+                         for (const ImageFilter& f : kImageFilters) {
+                             if (filter == QString::fromLatin1(f.filter))
+                                 d->setDefaultSuffix(QString::fromLatin1(f.suffix));
+                         }
+                     });
     if (!initialName.isEmpty()) dialog->selectFile(initialName);
     return dialog;
 }

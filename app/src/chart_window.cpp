@@ -35,7 +35,9 @@ constexpr int kSmallestSide = 320;  // pixels of the chart below which labels st
 constexpr int kPreferredSide = 560;
 constexpr int kClipboardSide = kChartImageSide;
 
-QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Text(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::filesystem::path LocalPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
@@ -65,7 +67,8 @@ QString Description(const ChartLayout& layout) {
 }  // namespace
 
 ChartStyle ReadChartStyle(const QSettings& settings) {
-    return ChartStyleFromName(settings.value(kStyleKey).toString().toStdString()).value_or(ChartStyle::kSouth);
+    return ChartStyleFromName(settings.value(kStyleKey).toString().toStdString())
+        .value_or(ChartStyle::kSouth);
 }
 
 void WriteChartStyle(QSettings& settings, ChartStyle style) {
@@ -110,11 +113,13 @@ bool ChartView::event(QEvent* event) {
     const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
     const double side = std::min(area.width(), area.height());
     const QPointF origin(area.center().x() - side / 2, area.center().y() - side / 2);
-    const QPointF unit((help->pos().x() - origin.x()) / side, (help->pos().y() - origin.y()) / side);
+    const QPointF unit((help->pos().x() - origin.x()) / side,
+                       (help->pos().y() - origin.y()) / side);
     const std::vector<std::string> sentences = DescribeCells(layout_);
     for (const ChartCell& cell : layout_.cells) {
         if (InOutline(unit, cell.outline)) {
-            QToolTip::showText(help->globalPos(), Text(sentences[static_cast<std::size_t>(cell.house - 1)]), this);
+            QToolTip::showText(help->globalPos(),
+                               Text(sentences[static_cast<std::size_t>(cell.house - 1)]), this);
             return true;
         }
     }
@@ -173,9 +178,12 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     setTabOrder(cmdSaveImage_, cmdCopy_);
     setTabOrder(cmdCopy_, cmdClose_);
 
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &ChartWindow::SaveImage);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &ChartWindow::CopyImage);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &ChartWindow::SaveImage);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &ChartWindow::CopyImage);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(cmdSaveImage_, &QPushButton::clicked, this, &ChartWindow::SaveImage);
     connect(cmdCopy_, &QPushButton::clicked, this, &ChartWindow::CopyImage);
     connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
@@ -194,7 +202,8 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
 void ChartWindow::ShowReading(const Reading& reading) {
     input_ = ChartInputFromReading(reading);
     const std::string_view name = TrimBlanks(reading.record.strName);
-    setWindowTitle(name.empty() ? tr("Rasi Chart") : tr("Rasi Chart - %1").arg(Text(std::string(name))));
+    setWindowTitle(name.empty() ? tr("Rasi Chart")
+                                : tr("Rasi Chart - %1").arg(Text(std::string(name))));
     Relayout();
 }
 
@@ -217,8 +226,9 @@ void ChartWindow::SaveImage() {
     if (name.isEmpty()) return;
     lastImageName_ = name;
     if (!ChartImageFormatFor(LocalPath(name))) {
-        ui_.message(tr("The chart was not saved: please give the file a name that ends in .svg or .png."),
-                    QMessageBox::Information);
+        ui_.message(
+            tr("The chart was not saved: please give the file a name that ends in .svg or .png."),
+            QMessageBox::Information);
         return;
     }
     const FileWriteResult written = WriteChartImage(LocalPath(name), layout_, PaperChartColours());
@@ -227,8 +237,10 @@ void ChartWindow::SaveImage() {
 
 void ChartWindow::CopyImage() {
     auto* mime = new QMimeData;
-    mime->setImageData(RenderChartImage(layout_, QSize(kClipboardSide, kClipboardSide), PaperChartColours()));
-    mime->setData(QStringLiteral("image/svg+xml"), RenderChartSvg(layout_, kClipboardSide, PaperChartColours()));
+    mime->setImageData(
+        RenderChartImage(layout_, QSize(kClipboardSide, kClipboardSide), PaperChartColours()));
+    mime->setData(QStringLiteral("image/svg+xml"),
+                  RenderChartSvg(layout_, kClipboardSide, PaperChartColours()));
     QApplication::clipboard()->setMimeData(mime);
 }
 

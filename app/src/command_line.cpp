@@ -18,10 +18,12 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
     parser.addOptions({help, version});
-    parser.addPositionalArgument(QStringLiteral("chart"), QStringLiteral("A chart file to open at start."),
+    parser.addPositionalArgument(QStringLiteral("chart"),
+                                 QStringLiteral("A chart file to open at start."),
                                  QStringLiteral("[CHART.vug]"));
     QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"));
-    QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(), QStringLiteral("FILE.png"));
+    QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(),
+                                  QStringLiteral("FILE.png"));
     for (QCommandLineOption* hidden : {&quitAfterShow, &screenshot}) {
         hidden->setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(*hidden);

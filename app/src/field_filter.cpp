@@ -101,7 +101,8 @@ public:
         // applied here, after the whole insertion was judged, so a paste cannot slip
         // a refused character past the filter by being cut short first.
         const qsizetype kept = edit.prefix + edit.suffix;
-        if (owner_.maxLength_ > 0 && input.size() > owner_.maxLength_ && kept <= owner_.maxLength_) {
+        if (owner_.maxLength_ > 0 && input.size() > owner_.maxLength_ &&
+            kept <= owner_.maxLength_) {
             const QString fits = edit.inserted.left(owner_.maxLength_ - kept);
             input = input.left(edit.prefix) + fits + input.right(edit.suffix);
             position = static_cast<int>(edit.prefix + fits.size());
@@ -114,11 +115,17 @@ private:
 };
 
 FieldFilter::FieldFilter(QLineEdit* field, FieldKind kind, UserInterface& ui, int maxLength)
-    : QObject(field), field_(field), kind_(kind), ui_(ui), maxLength_(maxLength), accepted_(field->text()) {
+    : QObject(field),
+      field_(field),
+      kind_(kind),
+      ui_(ui),
+      maxLength_(maxLength),
+      accepted_(field->text()) {
     setObjectName(QStringLiteral("fieldFilter"));
     field->installEventFilter(this);
     field->setValidator(new Validator(*this));
-    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
+    connect(field, &QLineEdit::textChanged, this,
+            [this](const QString& text) { accepted_ = text; });
     // Queued: the field is still inside its edit when it reports the rejection, and a
     // modal message must not run there (a drop, above all, is still in progress).
     connect(field, &QLineEdit::inputRejected, this, &FieldFilter::ShowPendingRefusal,
@@ -139,7 +146,8 @@ void FieldFilter::SetTextAsStored(const QString& text) {
 
 bool FieldFilter::AcceptsText(const QString& text) const {
     const std::string utf8 = text.toStdString();
-    return kind_ == FieldKind::kLetters ? LetterFilterAcceptsText(utf8) : DigitFilterAcceptsText(utf8);
+    return kind_ == FieldKind::kLetters ? LetterFilterAcceptsText(utf8)
+                                        : DigitFilterAcceptsText(utf8);
 }
 
 KeyVerdict FieldFilter::Judge(int code) const {
@@ -172,8 +180,9 @@ bool FieldFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FieldFilter::Refuse(const KeyVerdict& verdict) {
-    ui_.message(QString::fromUtf8(verdict.message.data(), static_cast<qsizetype>(verdict.message.size())),
-                QMessageBox::Critical);
+    ui_.message(
+        QString::fromUtf8(verdict.message.data(), static_cast<qsizetype>(verdict.message.size())),
+        QMessageBox::Critical);
     if (verdict.refocusField) {
         field_->setFocus(Qt::OtherFocusReason);
     }

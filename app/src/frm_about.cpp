@@ -47,16 +47,19 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     heading->addWidget(title, 1);
 
     QLabel* about = Paragraph(
-        QStringLiteral("Tamovid calculates these non-luminous planets on the basis of Vedic Astrology. ") +
+        QStringLiteral(
+            "Tamovid calculates these non-luminous planets on the basis of Vedic Astrology. ") +
             Text(kGrahasDescription),
         this);
     about->setObjectName(QStringLiteral("lblDescription"));
 
     const QUrl home = WebAddress(WebPage::kHomePage);
-    auto* lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + home.toString(), this);
+    auto* lblHomePage =
+        new LinkLabel(QStringLiteral("Click here to visit ") + home.toString(), this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     lblHomePage->setFont(UiFont(8.25));
-    lblHomePage->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
+    lblHomePage->setStyleSheet(
+        QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
     connect(lblHomePage, &LinkLabel::clicked, this, [&ui, home] { ui.openUrl(home); });
 
     QLabel* offer = Paragraph(Text(kBrandingOffer), this);
@@ -65,10 +68,12 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     lblCobrand->setFont(UiFont(8.25));
     lblCobrand->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
-    connect(lblCobrand, &LinkLabel::clicked, this, [&ui] { ui.openUrl(WebAddress(WebPage::kFullBrand)); });
+    connect(lblCobrand, &LinkLabel::clicked, this,
+            [&ui] { ui.openUrl(WebAddress(WebPage::kFullBrand)); });
 
     // The place atlas's licence asks for this credit wherever its data is used.
-    QLabel* credits = Paragraph(QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0."), this);
+    QLabel* credits =
+        Paragraph(QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0."), this);
     credits->setObjectName(QStringLiteral("lblCredits"));
     credits->setFont(UiFont(7.5));
 

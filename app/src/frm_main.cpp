@@ -47,11 +47,11 @@ struct LabelSpot {
 
 // Captions and places (twips within the input panel) of the panel's labels.
 constexpr std::array kInputLabels = {
-    LabelSpot{0, "Name", 120, 1470},         LabelSpot{1, "Date of Birth", 120, 1905},
+    LabelSpot{0, "Name", 120, 1470},          LabelSpot{1, "Date of Birth", 120, 1905},
     LabelSpot{2, "Time of Birth", 120, 2355}, LabelSpot{10, "Time Zone", 120, 2760},
-    LabelSpot{3, "Latitude", 4680, 750},     LabelSpot{5, "DEG/MIN", 8085, 750},
-    LabelSpot{4, "Longitude", 4680, 1410},   LabelSpot{6, "DEG/MIN", 8085, 1410},
-    LabelSpot{7, "City", 4680, 1890},        LabelSpot{8, "State", 4680, 2220},
+    LabelSpot{3, "Latitude", 4680, 750},      LabelSpot{5, "DEG/MIN", 8085, 750},
+    LabelSpot{4, "Longitude", 4680, 1410},    LabelSpot{6, "DEG/MIN", 8085, 1410},
+    LabelSpot{7, "City", 4680, 1890},         LabelSpot{8, "State", 4680, 2220},
     LabelSpot{9, "Country", 4680, 2580},
 };
 
@@ -112,7 +112,8 @@ QLineEdit* AddText(QWidget* parent, const char* name, int left, int top, int wid
     return edit;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QFont& font) {
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
+                       const QFont& font) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(font);
@@ -130,7 +131,8 @@ public:
         if (event->type() == QEvent::FocusIn) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             auto* option = static_cast<QRadioButton*>(watched);
-            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && !option->isChecked()) {
+            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+                !option->isChecked()) {
                 for (auto* sibling : option->parentWidget()->findChildren<QRadioButton*>()) {
                     if (sibling->isChecked()) {
                         sibling->setFocus(reason);
@@ -145,7 +147,8 @@ public:
 
 // A small frame holding a pair of option buttons.
 std::array<QRadioButton*, 2> AddOptionPair(QWidget* parent, const char* frameName, const char* name,
-                                           const char* first, const char* second, int left, int top) {
+                                           const char* first, const char* second, int left,
+                                           int top) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(frameName));
     Place(frame, left, top, 850, 500);
@@ -184,9 +187,9 @@ FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Label8_ = new LinkLabel(QStringLiteral("Join our Vedic astrology forum at %1")
-                                .arg(QUrl(SiteAddress()).host()),
-                            client);
+    Label8_ = new LinkLabel(
+        QStringLiteral("Join our Vedic astrology forum at %1").arg(QUrl(SiteAddress()).host()),
+        client);
     Label8_->setObjectName(QStringLiteral("Label8"));
     Label8_->setFont(UiFont(8.25, true));
     Label8_->setAlignment(Qt::AlignCenter);
@@ -289,7 +292,8 @@ QWidget* FrmMain::BuildInputPanel() {
     Frame1_->setFont(UiFont(8.25, true));
     QWidget* panel = Frame1_;
 
-    cmdOpen_ = AddButton(panel, "cmdOpen", QStringLiteral("&Open Previously Saved Reading"), UiFont(9.75, true));
+    cmdOpen_ = AddButton(panel, "cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
+                         UiFont(9.75, true));
     Place(cmdOpen_, 120, 480, 4000, 735);
 
     for (const LabelSpot& spot : kInputLabels) {
@@ -316,7 +320,8 @@ QWidget* FrmMain::BuildInputPanel() {
 
     cboTimeZone_ = AddList(panel, "cboTimeZone", 120, 3090, 4335);
 
-    cmdCalculate_ = AddButton(panel, "cmdCalculate", QStringLiteral("&Get My Aprakasha Grahas"), UiFont(9.0, true));
+    cmdCalculate_ = AddButton(panel, "cmdCalculate", QStringLiteral("&Get My Aprakasha Grahas"),
+                              UiFont(9.0, true));
     Place(cmdCalculate_, 4560, 3000, 4305, 400);
 
     txtLatDeg_ = AddText(panel, "txtLatDeg", 5820, 705, 555, 300);
@@ -330,7 +335,8 @@ QWidget* FrmMain::BuildInputPanel() {
     txtState_ = AddText(panel, "txtState", 5820, 2205, 1845, 285);
     txtCountry_ = AddText(panel, "txtCountry", 5820, 2550, 1845, 285);
 
-    Command1_ = new WrappingButton(QStringLiteral("Click here to find Latitude && Longitude"), panel);
+    Command1_ =
+        new WrappingButton(QStringLiteral("Click here to find Latitude && Longitude"), panel);
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setFont(UiFont(8.25));
     Command1_->setAutoDefault(false);
@@ -374,11 +380,12 @@ QWidget* FrmMain::BuildResultPanel() {
         int height;
     };
     // The description and the interpretation wrap over two and three lines.
-    constexpr std::array<ResultSpot, 5> spots = {{{"Position at ", 1080, 195},
-                                                  {"Lord is Venus", 1320, 195},
-                                                  {"", 1560, 435},
-                                                  {"Vyatipata is in the house 10 from the Ascendant", 2040, 195},
-                                                  {"", 2280, 615}}};
+    constexpr std::array<ResultSpot, 5> spots = {
+        {{"Position at ", 1080, 195},
+         {"Lord is Venus", 1320, 195},
+         {"", 1560, 435},
+         {"Vyatipata is in the house 10 from the Ascendant", 2040, 195},
+         {"", 2280, 615}}};
     for (std::size_t i = 0; i < spots.size(); ++i) {
         auto* label = new QLabel(Text(spots[i].caption), panel);
         label->setObjectName(QStringLiteral("lblResult%1").arg(i));
@@ -459,16 +466,17 @@ void FrmMain::Form_Load() {
 void FrmMain::SetTabOrder() {
     // Keyboard order of the input panel, then the result panel's controls.
     const std::vector<QWidget*> order = {
-        txtName_,   cboDate_,   cboMonth_,   cboYear_,  cboHour_,    cboMinute_,   cboTimeZone_,
-        txtLatDeg_, txtLatMin_, txtLonDeg_,  txtLonMin_, txtCity_,   txtState_,    txtCountry_,
-        cmdCalculate_, cmdOpen_, chkDST_,    optLong_[1], optLong_[0], optLat_[1], optLat_[0],
-        Command1_,  TS_,        cmdChart_,   cmdSave_,    cmdBack_};
+        txtName_,      cboDate_,   cboMonth_,  cboYear_,    cboHour_,    cboMinute_, cboTimeZone_,
+        txtLatDeg_,    txtLatMin_, txtLonDeg_, txtLonMin_,  txtCity_,    txtState_,  txtCountry_,
+        cmdCalculate_, cmdOpen_,   chkDST_,    optLong_[1], optLong_[0], optLat_[1], optLat_[0],
+        Command1_,     TS_,        cmdChart_,  cmdSave_,    cmdBack_};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }
 
-void FrmMain::ShowReading(const std::string& sun, const std::string& ascendant, AprakashaResult reading) {
+void FrmMain::ShowReading(const std::string& sun, const std::string& ascendant,
+                          AprakashaResult reading) {
     reading_ = std::move(reading);
     lblSun_->setText(QString::fromStdString(sun));
     lblAsc_->setText(QString::fromStdString(ascendant));

@@ -174,9 +174,10 @@ void FrmMain::Command1_Click() {
         return;
     }
     if (!ui_.openUrl(WebSearchAddress(QString::fromStdString(lookup.value())))) {
-        ui_.message(tr("The web browser could not be opened to look up the place of birth. Please find "
-                       "its latitude and longitude another way and type them in."),
-                    QMessageBox::Warning);
+        ui_.message(
+            tr("The web browser could not be opened to look up the place of birth. Please find "
+               "its latitude and longitude another way and type them in."),
+            QMessageBox::Warning);
     }
 }
 
@@ -188,7 +189,8 @@ void FrmMain::cmdSave_Click() {
         return;
     }
     // Refused before the dialog, so nobody picks a file name for a chart that cannot be saved.
-    const ChartEncodeResult encoded = EncodeChartFile(record_, recordZonePosition_, recordExactZone_);
+    const ChartEncodeResult encoded =
+        EncodeChartFile(record_, recordZonePosition_, recordExactZone_);
     if (encoded.error) {
         ui_.message(QString::fromStdString(DescribeChartEncodeError(*encoded.error)) + u' ' +
                         tr("The chart was not saved."),
@@ -200,7 +202,8 @@ void FrmMain::cmdSave_Click() {
         return;
     }
     strSaveFileName_ = name;
-    const ChartSaveResult saved = SaveChart(LocalPath(name), record_, recordZonePosition_, recordExactZone_);
+    const ChartSaveResult saved =
+        SaveChart(LocalPath(name), record_, recordZonePosition_, recordExactZone_);
     if (saved.status != ChartSaveResult::Status::kSaved) {
         ui_.message(QString::fromStdString(saved.message), QMessageBox::Warning);
     } else if (!saved.message.empty()) {
@@ -258,10 +261,12 @@ void FrmMain::ShowEntry(const BirthEntry& entry) {
     SetFieldText(txtLonMin_, entry.txtLonMin);
     SetFieldText(txtLatDeg_, entry.txtLatDeg);
     SetFieldText(txtLatMin_, entry.txtLatMin);
-    ShowOption(optLong_, entry.optLong == LongitudeOption::kNone ? -1
-                         : entry.optLong == LongitudeOption::kEast ? 0 : 1);
-    ShowOption(optLat_, entry.optLat == LatitudeOption::kNone ? -1
-                        : entry.optLat == LatitudeOption::kNorth ? 0 : 1);
+    ShowOption(optLong_, entry.optLong == LongitudeOption::kNone   ? -1
+                         : entry.optLong == LongitudeOption::kEast ? 0
+                                                                   : 1);
+    ShowOption(optLat_, entry.optLat == LatitudeOption::kNone    ? -1
+                        : entry.optLat == LatitudeOption::kNorth ? 0
+                                                                 : 1);
     chkDST_->setChecked(entry.chkDST);
     SetFieldText(txtCity_, entry.txtCity);
     SetFieldText(txtState_, entry.txtState);

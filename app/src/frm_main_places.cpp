@@ -14,7 +14,8 @@
 namespace tamovid {
 
 void FrmMain::InstallPlaceSearch() {
-    atlasZone_ = new AtlasZone({cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_, cboTimeZone_, chkDST_}, this);
+    atlasZone_ = new AtlasZone(
+        {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_, cboTimeZone_, chkDST_}, this);
     auto* line = new ZoneLine(Frame1_, [this] {
         return QString::fromStdString(ZoneLineText(ReadEntry(), atlasZone_->Unsettled()));
     });

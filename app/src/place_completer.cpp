@@ -40,7 +40,8 @@ PlaceCompleter::PlaceCompleter(QLineEdit* field, UserInterface& ui, AtlasLoader 
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     completer_->setMaxVisibleItems(kMatchCount);
-    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this, &PlaceCompleter::Choose);
+    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &PlaceCompleter::Choose);
     connect(field, &QLineEdit::textEdited, this, &PlaceCompleter::Offer);
     field->installEventFilter(this);
 }
@@ -66,7 +67,8 @@ const atlas::Atlas* PlaceCompleter::Loaded() {
             // Queued: the field is still inside the key press that asked.
             const QString text = QString::fromStdString(error->message);
             QMetaObject::invokeMethod(
-                this, [this, text] { ui_.message(text, QMessageBox::Warning); }, Qt::QueuedConnection);
+                this, [this, text] { ui_.message(text, QMessageBox::Warning); },
+                Qt::QueuedConnection);
         }
         return nullptr;
     }
@@ -95,8 +97,8 @@ void PlaceCompleter::Offer(const QString& text) {
     // As wide as the longest line, which a city field's width seldom is.
     QAbstractItemView* popup = completer_->popup();
     QRect under = field_->rect();
-    under.setWidth(std::max(under.width(),
-                            popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width()));
+    under.setWidth(std::max(under.width(), popup->sizeHintForColumn(0) +
+                                               popup->verticalScrollBar()->sizeHint().width()));
     completer_->complete(under);
 }
 

@@ -29,10 +29,11 @@ QString SuggestedPdfName(const std::string& personName) {
 
 bool ReadingExport::Ready(const std::optional<PrintableReading>& printable, const QString& verb) {
     if (printable) return true;
-    ui_.message(Tr("There is no reading to %1 yet. Please enter the birth details and get the Aprakasha "
-                   "Grahas first.")
-                    .arg(verb),
-                QMessageBox::Information);
+    ui_.message(
+        Tr("There is no reading to %1 yet. Please enter the birth details and get the Aprakasha "
+           "Grahas first.")
+            .arg(verb),
+        QMessageBox::Information);
     return false;
 }
 

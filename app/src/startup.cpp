@@ -29,7 +29,8 @@ Session::~Session() = default;
 std::unique_ptr<Session> StartSession(const StartupContext& context) {
     auto lock = std::make_unique<SingleInstanceLock>(context.lockPath);
     if (!lock->tryAcquire()) {
-        context.ui->message(QStringLiteral("Application is already running"), QMessageBox::Information);
+        context.ui->message(QStringLiteral("Application is already running"),
+                            QMessageBox::Information);
         return nullptr;
     }
     if (context.settings != nullptr) {

@@ -18,9 +18,7 @@ QString Shifted(std::string_view plain) {
     return QString::fromStdString(Windows1252ToUtf8(ScrambleText(plain)));
 }
 
-QString ReminderKey() {
-    return QStringLiteral("Settings/") + Shifted("Duration");
-}
+QString ReminderKey() { return QStringLiteral("Settings/") + Shifted("Duration"); }
 
 }  // namespace
 

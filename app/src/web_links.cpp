@@ -20,12 +20,9 @@ struct WebLink {
 
 // Every address the program opens, relative to the site chosen at build time.
 constexpr std::array kWebLinks = {
-    WebLink{WebPage::kOnlineHelp, "/help/"},
-    WebLink{WebPage::kHomePage, "/"},
-    WebLink{WebPage::kDownload, "/download/"},
-    WebLink{WebPage::kDonate, "/donate/"},
-    WebLink{WebPage::kFullBrand, "/branding/"},
-    WebLink{WebPage::kCobrand, "/cobranding/"},
+    WebLink{WebPage::kOnlineHelp, "/help/"},    WebLink{WebPage::kHomePage, "/"},
+    WebLink{WebPage::kDownload, "/download/"},  WebLink{WebPage::kDonate, "/donate/"},
+    WebLink{WebPage::kFullBrand, "/branding/"}, WebLink{WebPage::kCobrand, "/cobranding/"},
 };
 
 }  // namespace
@@ -41,8 +38,9 @@ QString SiteAddress() {
 QUrl WebAddress(WebPage page) {
     for (const WebLink& link : kWebLinks) {
         if (link.page == page) {
-            return QUrl(SiteAddress() +
-                        QString::fromLatin1(link.path.data(), static_cast<qsizetype>(link.path.size())));
+            return QUrl(
+                SiteAddress() +
+                QString::fromLatin1(link.path.data(), static_cast<qsizetype>(link.path.size())));
         }
     }
     return QUrl(SiteAddress() + u'/');

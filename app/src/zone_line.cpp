@@ -17,7 +17,8 @@ constexpr double kLinePoints = 7.5;
 
 }  // namespace
 
-std::string ZoneLineText(const BirthEntry& entry, std::optional<atlas::LocalTimeInZone::Kind> unsettled) {
+std::string ZoneLineText(const BirthEntry& entry,
+                         std::optional<atlas::LocalTimeInZone::Kind> unsettled) {
     const BirthRecord record = FillBirthRecord(entry, {});
     std::string ut = UniversalTimeText(record);
     if (const auto t = ut.find('T'); t != std::string::npos) {

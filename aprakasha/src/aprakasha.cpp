@@ -48,7 +48,8 @@ Place Carry(Place p) {
 // A proper compact text passes unchanged.
 Place SunFromText(std::string_view sunCompact) {
     const int total = (detail::ReadSignIndex(sunCompact) * kDegreesPerSign +
-                       detail::ReadNumberInColumns(sunCompact, 1, 2)) * kMinutesPerDegree +
+                       detail::ReadNumberInColumns(sunCompact, 1, 2)) *
+                          kMinutesPerDegree +
                       detail::ReadNumberInColumns(sunCompact, 8, 9);
     const int wrapped = ((total % kMinutesPerCircle) + kMinutesPerCircle) % kMinutesPerCircle;
     const int degrees = wrapped / kMinutesPerDegree;
@@ -65,8 +66,8 @@ Place Dhuma(Place sun) {
 Place Reflect(std::string_view pointText, int sign) {
     const detail::DegreesMinutes read = detail::ReadPointText(pointText);
     const int degrees = read.degrees + 1;
-    const int reflected = (kSignCount * kDegreesPerSign - (kDegreesPerSign * sign + degrees)) %
-                          kDegreesPerSign;
+    const int reflected =
+        (kSignCount * kDegreesPerSign - (kDegreesPerSign * sign + degrees)) % kDegreesPerSign;
     return Carry({kSignCount - 1 - sign, reflected, kMinutesPerDegree - read.minutes});
 }
 
@@ -87,7 +88,8 @@ int HouseFrom(int sign, int ascendantSign) {
 
 }  // namespace
 
-AprakashaResult CalcAprakashaGrahas(std::string_view sunCompact, std::string_view ascendantCompact) {
+AprakashaResult CalcAprakashaGrahas(std::string_view sunCompact,
+                                    std::string_view ascendantCompact) {
     AprakashaResult result;
     std::array<int, kAprakashaPointCount> signs{};
     auto store = [&](AprakashaPoint point, Place p) {

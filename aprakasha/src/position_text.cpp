@@ -31,7 +31,8 @@ int ReadSignIndex(std::string_view text) {
 DegreesMinutes ReadPointText(std::string_view pointText) {
     // The minutes end the text, so they sit one place earlier when a number has one digit.
     const std::size_t minutesAt = pointText.size() > 8 ? 8 : 7;
-    return {ReadNumberInColumns(pointText, 1, 2), ReadNumberInColumns(pointText, minutesAt, minutesAt + 1)};
+    return {ReadNumberInColumns(pointText, 1, 2),
+            ReadNumberInColumns(pointText, minutesAt, minutesAt + 1)};
 }
 
 std::string WritePointText(int sign, int degrees, int minutes) {

@@ -9,9 +9,7 @@
 namespace tamovid {
 namespace {
 
-bool IsPoint(AprakashaPoint point) {
-    return point >= 0 && point < kAprakashaPointCount;
-}
+bool IsPoint(AprakashaPoint point) { return point >= 0 && point < kAprakashaPointCount; }
 
 }  // namespace
 

@@ -51,7 +51,9 @@ public:
     std::vector<std::uint32_t> postingStart;  // n + 1 offsets into postings
     std::vector<std::uint32_t> postings;      // place * 2 + (1 for an alternate name)
 
-    std::string_view Text(TextRef ref) const { return std::string_view(text).substr(ref.offset, ref.size); }
+    std::string_view Text(TextRef ref) const {
+        return std::string_view(text).substr(ref.offset, ref.size);
+    }
     std::size_t KeyCount() const { return keyStart.size() - 1; }
     std::string_view Key(std::size_t i) const {
         return std::string_view(keyText).substr(keyStart[i], keyStart[i + 1] - keyStart[i]);

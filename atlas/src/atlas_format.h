@@ -12,7 +12,8 @@
 //     places:    n, bytes of all names, then n x (name, ascii name or "" when equal, latitude and
 //                longitude in arc-minutes (zig-zag), population, country index,
 //                state index + 1 or 0, zone index)
-//     keys:      n, bytes of all keys, number of postings, then n x (bytes shared with the previous key, the rest of the
+//     keys:      n, bytes of all keys, number of postings, then n x (bytes shared with the previous
+//     key, the rest of the
 //                key, posting count, postings: place index * 2 + 1 for an
 //                alternate name, + 0 for the name itself)
 //   Keys are the folded names, strictly increasing; a key's postings name each

@@ -22,7 +22,8 @@ constexpr std::uint64_t kMaxCount = std::numeric_limits<std::uint32_t>::max() / 
 std::string Fold(std::string_view text) { return FoldQuery(text); }
 
 TextRef Store(std::string& text, std::string_view s) {
-    const TextRef ref{static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(s.size())};
+    const TextRef ref{static_cast<std::uint32_t>(text.size()),
+                      static_cast<std::uint32_t>(s.size())};
     text += s;
     return ref;
 }
@@ -72,7 +73,8 @@ bool ReadTables(std::string_view tables, AtlasData& d) {
         row.asciiName = ascii.empty() ? row.name : Store(d.text, ascii);
         const std::int64_t lat = format::UnZigZag(in.Varint());
         const std::int64_t lon = format::UnZigZag(in.Varint());
-        if (lat < -kMaxLatitude || lat > kMaxLatitude || lon < -kMaxLongitude || lon > kMaxLongitude) {
+        if (lat < -kMaxLatitude || lat > kMaxLatitude || lon < -kMaxLongitude ||
+            lon > kMaxLongitude) {
             return false;
         }
         row.latitude = static_cast<std::int16_t>(lat);
@@ -116,7 +118,8 @@ bool ReadTables(std::string_view tables, AtlasData& d) {
         d.postingStart.push_back(static_cast<std::uint32_t>(d.postings.size()));
         previous.assign(key);
     }
-    return in.ok() && in.AtEnd() && d.keyText.size() == keyBytes && d.postings.size() == postingCount;
+    return in.ok() && in.AtEnd() && d.keyText.size() == keyBytes &&
+           d.postings.size() == postingCount;
 }
 
 constexpr std::string_view kByHand =
@@ -132,7 +135,8 @@ std::string Shown(const std::filesystem::path& path) { return "\"" + path.string
 }  // namespace
 
 std::variant<AtlasError, Atlas> Atlas::FromBytes(std::string_view bytes) {
-    if (bytes.size() < format::kHeaderSize || bytes.substr(0, format::kMagic.size()) != format::kMagic) {
+    if (bytes.size() < format::kHeaderSize ||
+        bytes.substr(0, format::kMagic.size()) != format::kMagic) {
         return Damaged("it is not an atlas file");
     }
     if (format::GetU32(bytes, 8) != format::kVersion) {

@@ -23,16 +23,26 @@ constexpr char32_t kExtendedAEnd = 0x180;
 
 std::string_view TwoLetterForm(char32_t c) {
     switch (c) {
-    case 0xC6: return "AE";
-    case 0xE6: return "ae";
-    case 0xDE: return "TH";
-    case 0xFE: return "th";
-    case 0xDF: return "ss";
-    case 0x132: return "IJ";
-    case 0x133: return "ij";
-    case 0x152: return "OE";
-    case 0x153: return "oe";
-    default: return {};
+        case 0xC6:
+            return "AE";
+        case 0xE6:
+            return "ae";
+        case 0xDE:
+            return "TH";
+        case 0xFE:
+            return "th";
+        case 0xDF:
+            return "ss";
+        case 0x132:
+            return "IJ";
+        case 0x133:
+            return "ij";
+        case 0x152:
+            return "OE";
+        case 0x153:
+            return "oe";
+        default:
+            return {};
     }
 }
 
@@ -49,13 +59,33 @@ Folded Classify(char32_t c) {
         return {Kind::kLetters, {}, static_cast<char>(c)};
     }
     switch (c) {
-    case '\'': case '.': case '"': case '`':
-    case 0xB4: case 0x2BB: case 0x2BC: case 0x2018: case 0x2019:
-        return {Kind::kDropped, {}};
-    case ' ': case '\t': case '-': case '/': case ',': case '(': case ')': case '_':
-    case 0xA0: case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014:
-        return {Kind::kSeparator, {}};
-    default: break;
+        case '\'':
+        case '.':
+        case '"':
+        case '`':
+        case 0xB4:
+        case 0x2BB:
+        case 0x2BC:
+        case 0x2018:
+        case 0x2019:
+            return {Kind::kDropped, {}};
+        case ' ':
+        case '\t':
+        case '-':
+        case '/':
+        case ',':
+        case '(':
+        case ')':
+        case '_':
+        case 0xA0:
+        case 0x2010:
+        case 0x2011:
+        case 0x2012:
+        case 0x2013:
+        case 0x2014:
+            return {Kind::kSeparator, {}};
+        default:
+            break;
     }
     if (c >= 0x300 && c < 0x370) return {Kind::kDropped, {}};  // combining accents
     if (c >= kLatin1First && c < kExtendedAEnd) {
@@ -65,11 +95,16 @@ Folded Classify(char32_t c) {
         if (base != '-') return {Kind::kLetters, {}, base};
     }
     switch (c) {
-    case 0x218: return {Kind::kLetters, {}, 'S'};
-    case 0x219: return {Kind::kLetters, {}, 's'};
-    case 0x21A: return {Kind::kLetters, {}, 'T'};
-    case 0x21B: return {Kind::kLetters, {}, 't'};
-    default: break;
+        case 0x218:
+            return {Kind::kLetters, {}, 'S'};
+        case 0x219:
+            return {Kind::kLetters, {}, 's'};
+        case 0x21A:
+            return {Kind::kLetters, {}, 'T'};
+        case 0x21B:
+            return {Kind::kLetters, {}, 't'};
+        default:
+            break;
     }
     if (c < 0x80) return {Kind::kSeparator, {}};  // other ASCII punctuation
     return {Kind::kUnknown, {}};
@@ -81,10 +116,17 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     if (lead < 0x80) return lead;
     int extra = 0;
     char32_t c = 0;
-    if ((lead & 0xE0) == 0xC0) { extra = 1; c = lead & 0x1F; }
-    else if ((lead & 0xF0) == 0xE0) { extra = 2; c = lead & 0x0F; }
-    else if ((lead & 0xF8) == 0xF0) { extra = 3; c = lead & 0x07; }
-    else return 0xFFFD;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        c = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        c = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        c = lead & 0x07;
+    } else
+        return 0xFFFD;
     for (int k = 0; k < extra; ++k) {
         if (i >= text.size()) return 0xFFFD;
         const auto next = static_cast<unsigned char>(text[i]);
@@ -116,18 +158,21 @@ std::optional<std::string> Fold(std::string_view text, Unknown unknown, Letters 
     for (std::size_t i = 0; i < text.size();) {
         const Folded f = Classify(NextCodePoint(text, i));
         switch (f.kind) {
-        case Kind::kLetters:
-            if (f.letters.empty()) {
-                put(f.single);
-            } else {
-                for (const char c : f.letters) put(c);
-            }
-            break;
-        case Kind::kDropped: break;
-        case Kind::kSeparator: pendingBlank = true; break;
-        case Kind::kUnknown:
-            if (unknown == Unknown::kRefuse) return std::nullopt;
-            break;
+            case Kind::kLetters:
+                if (f.letters.empty()) {
+                    put(f.single);
+                } else {
+                    for (const char c : f.letters) put(c);
+                }
+                break;
+            case Kind::kDropped:
+                break;
+            case Kind::kSeparator:
+                pendingBlank = true;
+                break;
+            case Kind::kUnknown:
+                if (unknown == Unknown::kRefuse) return std::nullopt;
+                break;
         }
     }
     return out;

@@ -25,7 +25,8 @@ ZoneOffset FromInfo(const date::sys_info& info) {
 int ClockMinutes(date::sys_seconds moment, std::chrono::seconds offset) {
     const auto local = moment + offset;
     const auto sinceMidnight = local - date::floor<date::days>(local);
-    return static_cast<int>(std::chrono::duration_cast<std::chrono::minutes>(sinceMidnight).count());
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::minutes>(sinceMidnight).count());
 }
 
 void SetClockChange(const date::local_info& info, LocalTimeInZone& result) {
@@ -34,9 +35,9 @@ void SetClockChange(const date::local_info& info, LocalTimeInZone& result) {
     result.clockAfter = ClockMinutes(change, info.second.offset);
 }
 
-constexpr std::string_view kMonthNames[] = {"January", "February", "March",     "April",
-                                            "May",     "June",     "July",      "August",
-                                            "September", "October", "November", "December"};
+constexpr std::string_view kMonthNames[] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
 
 std::string Clock(int minutesOfDay) {
     const int h = minutesOfDay / 60;
@@ -64,8 +65,9 @@ const date::time_zone* FindZone(std::string_view zone) {
 
 }  // namespace
 
-std::variant<ZoneError, LocalTimeInZone> ResolveLocalTime(std::string_view zone, int year, int month,
-                                                         int day, int hour, int minute) {
+std::variant<ZoneError, LocalTimeInZone> ResolveLocalTime(std::string_view zone, int year,
+                                                          int month, int day, int hour,
+                                                          int minute) {
     const date::time_zone* tz = FindZone(zone);
     if (tz == nullptr) return ZoneError{"Unknown time zone \"" + std::string(zone) + "\"."};
     using namespace std::chrono;
@@ -79,17 +81,19 @@ std::variant<ZoneError, LocalTimeInZone> ResolveLocalTime(std::string_view zone,
         LocalTimeInZone result;
         result.offset = FromInfo(info.first);
         switch (info.result) {
-        case date::local_info::unique: result.kind = LocalTimeInZone::Kind::kUnique; break;
-        case date::local_info::nonexistent:
-            result.kind = LocalTimeInZone::Kind::kNonexistent;
-            result.later = FromInfo(info.second);
-            SetClockChange(info, result);
-            break;
-        case date::local_info::ambiguous:
-            result.kind = LocalTimeInZone::Kind::kAmbiguous;
-            result.later = FromInfo(info.second);
-            SetClockChange(info, result);
-            break;
+            case date::local_info::unique:
+                result.kind = LocalTimeInZone::Kind::kUnique;
+                break;
+            case date::local_info::nonexistent:
+                result.kind = LocalTimeInZone::Kind::kNonexistent;
+                result.later = FromInfo(info.second);
+                SetClockChange(info, result);
+                break;
+            case date::local_info::ambiguous:
+                result.kind = LocalTimeInZone::Kind::kAmbiguous;
+                result.later = FromInfo(info.second);
+                SetClockChange(info, result);
+                break;
         }
         return result;
     } catch (const std::exception& e) {
@@ -105,8 +109,8 @@ std::string UtcText(int offsetMinutes) {
 std::string NonexistentTimeMessage(std::string_view zone, int year, int month, int day, int hour,
                                    int minute, const LocalTimeInZone& local) {
     return "There was no " + Clock(hour * 60 + minute) + " on " + DateText(year, month, day) +
-           " in " + std::string(zone) + ": the clocks went forward from " + Clock(local.clockBefore) +
-           " to " + Clock(local.clockAfter) + ".";
+           " in " + std::string(zone) + ": the clocks went forward from " +
+           Clock(local.clockBefore) + " to " + Clock(local.clockAfter) + ".";
 }
 
 std::string AmbiguousTimeMessage(std::string_view zone, int year, int month, int day, int hour,

@@ -29,8 +29,16 @@ const std::map<std::string, std::string> kExtraCountries = {{"XK", "Kosovo"}};
 
 // Columns of the GeoNames place list.
 enum Column {
-    kName = 1, kAsciiName = 2, kAlternateNames = 3, kLatitude = 4, kLongitude = 5,
-    kCountryCode = 8, kAdmin1 = 10, kPopulation = 14, kTimeZone = 17, kColumnCount = 19,
+    kName = 1,
+    kAsciiName = 2,
+    kAlternateNames = 3,
+    kLatitude = 4,
+    kLongitude = 5,
+    kCountryCode = 8,
+    kAdmin1 = 10,
+    kPopulation = 14,
+    kTimeZone = 17,
+    kColumnCount = 19,
 };
 
 std::vector<std::string> SplitTabs(const std::string& line) {
@@ -48,9 +56,13 @@ nlohmann::json ReadJson(const char* path) {
     return nlohmann::json::parse(in);
 }
 
-int ArcMinutes(const std::string& degrees) { return static_cast<int>(std::lround(std::stod(degrees) * 60)); }
+int ArcMinutes(const std::string& degrees) {
+    return static_cast<int>(std::lround(std::stod(degrees) * 60));
+}
 
-bool AllDigits(const std::string& s) { return s.find_first_not_of("0123456789 ") == std::string::npos; }
+bool AllDigits(const std::string& s) {
+    return s.find_first_not_of("0123456789 ") == std::string::npos;
+}
 
 struct Country {
     std::string code, name, commonName;
@@ -60,7 +72,8 @@ struct Country {
 
 int main(int argc, char** argv) {
     if (argc != 5) {
-        std::cerr << "usage: tamovid_atlas_generate cities500.txt admin1.json iso_3166-1.json OUT\n";
+        std::cerr
+            << "usage: tamovid_atlas_generate cities500.txt admin1.json iso_3166-1.json OUT\n";
         return 64;
     }
     try {
@@ -95,7 +108,8 @@ int main(int argc, char** argv) {
             if (!countryIndex.count(code)) {
                 const auto extra = kExtraCountries.find(code);
                 countryIndex[code] = countries.size();
-                countries.push_back({code, extra != kExtraCountries.end() ? extra->second : code, ""});
+                countries.push_back(
+                    {code, extra != kExtraCountries.end() ? extra->second : code, ""});
             }
             const auto country = static_cast<std::uint16_t>(countryIndex[code]);
             std::size_t state = 0;
@@ -167,7 +181,9 @@ int main(int argc, char** argv) {
         std::string previous;
         for (const auto& [key, postings] : keys) {
             std::size_t shared = 0;
-            while (shared < previous.size() && shared < key.size() && previous[shared] == key[shared]) ++shared;
+            while (shared < previous.size() && shared < key.size() &&
+                   previous[shared] == key[shared])
+                ++shared;
             format::PutVarint(tables, shared);
             format::PutString(tables, std::string_view(key).substr(shared));
             format::PutVarint(tables, postings.size());
@@ -178,8 +194,8 @@ int main(int argc, char** argv) {
         uLongf packedSize = compressBound(static_cast<uLong>(tables.size()));
         std::string packed(packedSize, '\0');
         if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
-                      reinterpret_cast<const Bytef*>(tables.data()), static_cast<uLong>(tables.size()),
-                      Z_BEST_COMPRESSION) != Z_OK) {
+                      reinterpret_cast<const Bytef*>(tables.data()),
+                      static_cast<uLong>(tables.size()), Z_BEST_COMPRESSION) != Z_OK) {
             throw std::runtime_error("compression failed");
         }
         packed.resize(packedSize);
@@ -193,10 +209,10 @@ int main(int argc, char** argv) {
         std::ofstream out(argv[4], std::ios::binary);
         out.write(file.data(), static_cast<std::streamsize>(file.size()));
         if (!out) throw std::runtime_error(std::string("cannot write ") + argv[4]);
-        std::cout << placeCount << " places, " << countries.size() << " countries, " << states.size()
-                  << " states, " << zones.size() << " zones, " << keys.size() << " keys, "
-                  << postingCount << " postings; tables " << tables.size() << " bytes, file "
-                  << file.size() << " bytes\n";
+        std::cout << placeCount << " places, " << countries.size() << " countries, "
+                  << states.size() << " states, " << zones.size() << " zones, " << keys.size()
+                  << " keys, " << postingCount << " postings; tables " << tables.size()
+                  << " bytes, file " << file.size() << " bytes\n";
     } catch (const std::exception& e) {
         std::cerr << "tamovid_atlas_generate: " << e.what() << '\n';
         return 1;

@@ -11,8 +11,8 @@ namespace {
 constexpr int kNothingChosen = -1;
 
 /// Selects the list entry whose text is the stored number, as the window does.
-void SelectEntry(const std::optional<int>& value,
-                 std::optional<int> (*position)(std::string_view), int& list) {
+void SelectEntry(const std::optional<int>& value, std::optional<int> (*position)(std::string_view),
+                 int& list) {
     if (!value) return;
     if (const std::optional<int> found = position(std::to_string(*value))) list = *found;
 }
@@ -54,8 +54,10 @@ BirthEntry RestoreEntry(const ChartFileContents& contents) {
     SetText(contents.lonMin, entry.txtLonMin);
     SetText(contents.latDeg, entry.txtLatDeg);
     SetText(contents.latMin, entry.txtLatMin);
-    if (contents.east) entry.optLong = *contents.east ? LongitudeOption::kEast : LongitudeOption::kWest;
-    if (contents.south) entry.optLat = *contents.south ? LatitudeOption::kSouth : LatitudeOption::kNorth;
+    if (contents.east)
+        entry.optLong = *contents.east ? LongitudeOption::kEast : LongitudeOption::kWest;
+    if (contents.south)
+        entry.optLat = *contents.south ? LatitudeOption::kSouth : LatitudeOption::kNorth;
     if (contents.dst) entry.chkDST = *contents.dst;
     SetText(contents.city, entry.txtCity);
     SetText(contents.state, entry.txtState);

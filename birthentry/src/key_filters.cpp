@@ -33,9 +33,7 @@ KeyVerdict DigitFilter(int keyCode) {
     return {false, kNumbersOnlyMessage, false};
 }
 
-bool LetterFilterAcceptsText(std::string_view text) {
-    return AllCharacters(text, IsLetterOrBlank);
-}
+bool LetterFilterAcceptsText(std::string_view text) { return AllCharacters(text, IsLetterOrBlank); }
 
 bool DigitFilterAcceptsText(std::string_view text) { return AllCharacters(text, IsDigit); }
 

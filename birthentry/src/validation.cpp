@@ -99,19 +99,17 @@ std::optional<Refusal> ValidateInput(const BirthEntry& entry) {
     }
     if (auto refusal = CheckDate(entry)) return refusal;
     // A place that cannot exist is refused after every other check.
-    if (auto refusal = CheckCoordinate(
-            entry.txtLatDeg, entry.txtLatMin, 90,
-            {"Please Enter Correct Degree of Latitude", MessageIcon::kCritical,
-             FormField::txtLatDeg},
-            {"Please Enter Correct Minutes of Latitude", MessageIcon::kCritical,
-             FormField::txtLatMin})) {
+    if (auto refusal = CheckCoordinate(entry.txtLatDeg, entry.txtLatMin, 90,
+                                       {"Please Enter Correct Degree of Latitude",
+                                        MessageIcon::kCritical, FormField::txtLatDeg},
+                                       {"Please Enter Correct Minutes of Latitude",
+                                        MessageIcon::kCritical, FormField::txtLatMin})) {
         return refusal;
     }
-    return CheckCoordinate(entry.txtLonDeg, entry.txtLonMin, 180,
-                           {"Please Enter Correct Degree of Longitude", MessageIcon::kCritical,
-                            FormField::txtLonDeg},
-                           {"Please Enter Correct Minute of Longitude", MessageIcon::kCritical,
-                            FormField::txtLonMin});
+    return CheckCoordinate(
+        entry.txtLonDeg, entry.txtLonMin, 180,
+        {"Please Enter Correct Degree of Longitude", MessageIcon::kCritical, FormField::txtLonDeg},
+        {"Please Enter Correct Minute of Longitude", MessageIcon::kCritical, FormField::txtLonMin});
 }
 
 Result<std::string, Refusal> LookupQuery(const BirthEntry& entry) {

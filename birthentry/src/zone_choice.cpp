@@ -37,7 +37,8 @@ std::size_t CommonPrefix(std::string_view a, std::string_view b) {
 /// Picks among the rows that `fits` lets through; lower distance first, then the
 /// abbreviation and the kind of row.
 template <typename Distance>
-std::optional<int> BestRow(std::string_view abbreviation, bool wantDaylightRow, Distance&& distance) {
+std::optional<int> BestRow(std::string_view abbreviation, bool wantDaylightRow,
+                           Distance&& distance) {
     std::optional<int> best;
     std::tuple<int, int, int, int> bestKey;
     for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
@@ -97,8 +98,8 @@ int RecordOffsetMinutes(const BirthRecord& record) {
 
 std::string UniversalTimeText(const BirthRecord& record) {
     const CivilDateTime ut = UniversalDateTime(record);
-    return std::to_string(ut.year) + "-" + TwoDigits(ut.month) + "-" + TwoDigits(ut.day) + "T" + TwoDigits(ut.hour) +
-           ":" + TwoDigits(ut.minute);
+    return std::to_string(ut.year) + "-" + TwoDigits(ut.month) + "-" + TwoDigits(ut.day) + "T" +
+           TwoDigits(ut.hour) + ":" + TwoDigits(ut.minute);
 }
 
 }  // namespace tamovid

@@ -21,10 +21,23 @@ constexpr unsigned char kLowestShiftedByte = 85;
 constexpr unsigned char kLowestUnshiftableByte = 171;
 
 constexpr std::array<std::string_view, kChartFileLineCount> kLineLabels = {
-    "name", "month", "day of the month", "year", "hour", "minute", "time zone",
-    "longitude degrees", "longitude minutes", "latitude degrees", "latitude minutes",
-    "east or west direction", "north or south direction", "daylight saving setting",
-    "city", "state", "country",
+    "name",
+    "month",
+    "day of the month",
+    "year",
+    "hour",
+    "minute",
+    "time zone",
+    "longitude degrees",
+    "longitude minutes",
+    "latitude degrees",
+    "latitude minutes",
+    "east or west direction",
+    "north or south direction",
+    "daylight saving setting",
+    "city",
+    "state",
+    "country",
 };
 
 // ---- Encoding ----
@@ -144,34 +157,73 @@ std::string_view TakeLine(std::string_view& rest) {
 /// The lines restored as text: the name, the four coordinate fields and the place.
 bool IsTextLine(ChartLine line) {
     switch (line) {
-    case ChartLine::Name:
-    case ChartLine::LonDeg: case ChartLine::LonMin: case ChartLine::LatDeg: case ChartLine::LatMin:
-    case ChartLine::City: case ChartLine::State: case ChartLine::Country:
-        return true;
-    default:
-        return false;
+        case ChartLine::Name:
+        case ChartLine::LonDeg:
+        case ChartLine::LonMin:
+        case ChartLine::LatDeg:
+        case ChartLine::LatMin:
+        case ChartLine::City:
+        case ChartLine::State:
+        case ChartLine::Country:
+            return true;
+        default:
+            return false;
     }
 }
 
 void RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
     switch (line) {
-    case ChartLine::Name: out.name = ParseFieldText(v); break;
-    case ChartLine::Month: out.month = ParseNumberAllowingLeadingZeros(v, kMonths); break;
-    case ChartLine::Date: out.date = ParseListEntry(v, kDays); break;
-    case ChartLine::Year: out.year = ParseListEntry(v, kYears); break;
-    case ChartLine::Hour: out.hour = ParseListEntry(v, kHours); break;
-    case ChartLine::Minute: out.minute = ParseListEntry(v, kMinutes); break;
-    case ChartLine::TimeZone: out.timeZone = ParseNumberAllowingLeadingZeros(v, kTimeZones); break;
-    case ChartLine::LonDeg: out.lonDeg = ParseDigitField(v); break;
-    case ChartLine::LonMin: out.lonMin = ParseDigitField(v); break;
-    case ChartLine::LatDeg: out.latDeg = ParseDigitField(v); break;
-    case ChartLine::LatMin: out.latMin = ParseDigitField(v); break;
-    case ChartLine::East: out.east = ParseYesNo(v); break;
-    case ChartLine::South: out.south = ParseYesNo(v); break;
-    case ChartLine::Dst: out.dst = ParseYesNo(v); break;
-    case ChartLine::City: out.city = ParseFieldText(v); break;
-    case ChartLine::State: out.state = ParseFieldText(v); break;
-    case ChartLine::Country: out.country = ParseFieldText(v); break;
+        case ChartLine::Name:
+            out.name = ParseFieldText(v);
+            break;
+        case ChartLine::Month:
+            out.month = ParseNumberAllowingLeadingZeros(v, kMonths);
+            break;
+        case ChartLine::Date:
+            out.date = ParseListEntry(v, kDays);
+            break;
+        case ChartLine::Year:
+            out.year = ParseListEntry(v, kYears);
+            break;
+        case ChartLine::Hour:
+            out.hour = ParseListEntry(v, kHours);
+            break;
+        case ChartLine::Minute:
+            out.minute = ParseListEntry(v, kMinutes);
+            break;
+        case ChartLine::TimeZone:
+            out.timeZone = ParseNumberAllowingLeadingZeros(v, kTimeZones);
+            break;
+        case ChartLine::LonDeg:
+            out.lonDeg = ParseDigitField(v);
+            break;
+        case ChartLine::LonMin:
+            out.lonMin = ParseDigitField(v);
+            break;
+        case ChartLine::LatDeg:
+            out.latDeg = ParseDigitField(v);
+            break;
+        case ChartLine::LatMin:
+            out.latMin = ParseDigitField(v);
+            break;
+        case ChartLine::East:
+            out.east = ParseYesNo(v);
+            break;
+        case ChartLine::South:
+            out.south = ParseYesNo(v);
+            break;
+        case ChartLine::Dst:
+            out.dst = ParseYesNo(v);
+            break;
+        case ChartLine::City:
+            out.city = ParseFieldText(v);
+            break;
+        case ChartLine::State:
+            out.state = ParseFieldText(v);
+            break;
+        case ChartLine::Country:
+            out.country = ParseFieldText(v);
+            break;
     }
 }
 
@@ -185,14 +237,14 @@ std::string_view ChartLineLabel(ChartLine line) {
 std::string DescribeChartEncodeError(const ChartEncodeError& error) {
     const std::string field(ChartLineLabel(error.line));
     switch (error.problem) {
-    case ChartEncodeProblem::NotInCodePage:
-    case ChartEncodeProblem::LostByShift:
-    case ChartEncodeProblem::ControlCharacter:
-        return "The " + field + " holds a character that a chart file cannot store.";
-    case ChartEncodeProblem::OutOfRange:
-        return "The " + field + " is outside the range that a chart file can hold.";
-    case ChartEncodeProblem::TooLong:
-        return "The " + field + " is too long for a chart file.";
+        case ChartEncodeProblem::NotInCodePage:
+        case ChartEncodeProblem::LostByShift:
+        case ChartEncodeProblem::ControlCharacter:
+            return "The " + field + " holds a character that a chart file cannot store.";
+        case ChartEncodeProblem::OutOfRange:
+            return "The " + field + " is outside the range that a chart file can hold.";
+        case ChartEncodeProblem::TooLong:
+            return "The " + field + " is too long for a chart file.";
     }
     return "The " + field + " cannot be stored in a chart file.";
 }

@@ -76,10 +76,15 @@ std::string_view YesNoText(bool value) { return value ? "True" : "False"; }
 
 bool IsControlByte(unsigned char byte) {
     switch (byte) {
-    case 0x7F: case 0x81: case 0x8D: case 0x8F: case 0x90: case 0x9D:
-        return true;
-    default:
-        return byte < 0x20;
+        case 0x7F:
+        case 0x81:
+        case 0x8D:
+        case 0x8F:
+        case 0x90:
+        case 0x9D:
+            return true;
+        default:
+            return byte < 0x20;
     }
 }
 

@@ -130,8 +130,8 @@ void RemoveLeftovers(const fs::path& folder) {
         if (!IsTemporaryName(entry->d_name)) {
             continue;
         }
-        const int fd = ::openat(::dirfd(dir), entry->d_name,
-                                O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const int fd =
+            ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             continue;
         }
@@ -186,8 +186,8 @@ int CreateTemporary(const fs::path& folder, Temporary& temporary) {
     int lastError = EEXIST;
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         temporary.named = Beside(folder, RandomTemporaryName(random));
-        temporary.fd = ::open(temporary.named.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                              kNewFileMode);
+        temporary.fd =
+            ::open(temporary.named.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
         if (temporary.fd >= 0) {
             return 0;
         }
@@ -236,14 +236,15 @@ std::string KeepAttributes(int fd, const fs::path& path, const struct stat& prev
         if (!notice.empty()) {
             notice += ' ';
         }
-        notice += "The other names (hard links) of " + Quoted(path) +
-                  " still show the earlier chart.";
+        notice +=
+            "The other names (hard links) of " + Quoted(path) + " still show the earlier chart.";
     }
     return notice;
 }
 
 FileWriteResult Failure(const fs::path& path, const std::string& what, int error) {
-    return {false, "Could not save " + Quoted(path) + ": " + what + " (" + ErrnoText(error) + ").", {}};
+    return {
+        false, "Could not save " + Quoted(path) + ": " + what + " (" + ErrnoText(error) + ").", {}};
 }
 
 }  // namespace

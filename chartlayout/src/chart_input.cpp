@@ -33,14 +33,15 @@ std::optional<ChartPlacement> ReadPosition(ChartBody body, std::string_view text
         if (count == parts.size()) return std::nullopt;
         const std::size_t blank = text.find(' ');
         parts[count++] = text.substr(0, blank);
-        text = blank == std::string_view::npos ? std::string_view{} : TrimBlanks(text.substr(blank));
+        text =
+            blank == std::string_view::npos ? std::string_view{} : TrimBlanks(text.substr(blank));
     }
     if (count != parts.size()) return std::nullopt;
     const std::optional<int> degrees = WholeNumber(parts[0]);
     const int sign = SignIndex(parts[1]);
     const std::optional<int> minutes = WholeNumber(parts[2]);
-    if (!degrees || !minutes || sign < 0 || *degrees < 0 || *degrees >= kDegreesPerSign || *minutes < 0 ||
-        *minutes >= kMinutesPerDegree) {
+    if (!degrees || !minutes || sign < 0 || *degrees < 0 || *degrees >= kDegreesPerSign ||
+        *minutes < 0 || *minutes >= kMinutesPerDegree) {
         return std::nullopt;
     }
     return ChartPlacement{body, sign, *degrees, *minutes};
@@ -49,14 +50,14 @@ std::optional<ChartPlacement> ReadPosition(ChartBody body, std::string_view text
 }  // namespace
 
 std::string_view BodyAbbreviation(ChartBody body) {
-    static constexpr std::array<std::string_view, kChartBodyCount> kAbbreviations = {"As", "Su", "Dh", "Vy",
-                                                                                     "Pa", "Ch", "Up"};
+    static constexpr std::array<std::string_view, kChartBodyCount> kAbbreviations = {
+        "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up"};
     return kAbbreviations[static_cast<std::size_t>(body)];
 }
 
 std::string LabelText(const ChartPlacement& placement) {
-    return std::string(BodyAbbreviation(placement.body)) + ' ' + std::to_string(placement.degrees) + "\u00B0" +
-           TwoDigits(placement.minutes) + '\'';
+    return std::string(BodyAbbreviation(placement.body)) + ' ' + std::to_string(placement.degrees) +
+           "\u00B0" + TwoDigits(placement.minutes) + '\'';
 }
 
 std::vector<std::string> CentreLines(const Reading& reading) {

@@ -20,23 +20,27 @@ namespace detail {
 
 void StackLabels(ChartCell& cell, std::vector<ChartPlacement> placements, double maxRow) {
     // Earlier in the sign first; equal positions in the order of the bodies.
-    std::stable_sort(placements.begin(), placements.end(), [](const ChartPlacement& a, const ChartPlacement& b) {
-        return std::tie(a.degrees, a.minutes, a.body) < std::tie(b.degrees, b.minutes, b.body);
-    });
+    std::stable_sort(
+        placements.begin(), placements.end(), [](const ChartPlacement& a, const ChartPlacement& b) {
+            return std::tie(a.degrees, a.minutes, a.body) < std::tie(b.degrees, b.minutes, b.body);
+        });
     cell.labels.clear();
     if (placements.empty()) return;
     const ChartRect& area = cell.labelArea;
     const double row = std::min(maxRow, area.height / static_cast<double>(placements.size()));
     double top = area.top + (area.height - row * static_cast<double>(placements.size())) / 2;
     for (const ChartPlacement& placement : placements) {
-        cell.labels.push_back({placement.body, LabelText(placement), {area.left, top, area.width, row}});
+        cell.labels.push_back(
+            {placement.body, LabelText(placement), {area.left, top, area.width, row}});
         top += row;
     }
 }
 
 }  // namespace detail
 
-std::string_view ChartStyleName(ChartStyle style) { return style == ChartStyle::kNorth ? "north" : "south"; }
+std::string_view ChartStyleName(ChartStyle style) {
+    return style == ChartStyle::kNorth ? "north" : "south";
+}
 
 std::optional<ChartStyle> ChartStyleFromName(std::string_view name) {
     if (name == "south") return ChartStyle::kSouth;
@@ -47,7 +51,7 @@ std::optional<ChartStyle> ChartStyleFromName(std::string_view name) {
 ChartLayout LayoutChart(ChartStyle style, const ChartInput& input) {
     const int ascendantSign = ((input.ascendantSign % 12) + 12) % 12;
     ChartLayout layout = style == ChartStyle::kNorth ? detail::NorthGrid(ascendantSign)
-                                                      : detail::SouthGrid(ascendantSign);
+                                                     : detail::SouthGrid(ascendantSign);
     const double maxRow = style == ChartStyle::kNorth ? kNorthMaxRow : kSouthMaxRow;
     std::array<std::vector<ChartPlacement>, 12> bySign;
     for (const ChartPlacement& placement : input.placements) {
@@ -65,7 +69,8 @@ ChartLayout LayoutChart(ChartStyle style, const ChartInput& input) {
 std::vector<std::string> DescribeCells(const ChartLayout& layout) {
     std::vector<const ChartCell*> byHouse;
     for (const ChartCell& cell : layout.cells) byHouse.push_back(&cell);
-    std::sort(byHouse.begin(), byHouse.end(), [](const ChartCell* a, const ChartCell* b) { return a->house < b->house; });
+    std::sort(byHouse.begin(), byHouse.end(),
+              [](const ChartCell* a, const ChartCell* b) { return a->house < b->house; });
     std::vector<std::string> sentences;
     for (const ChartCell* cell : byHouse) {
         std::string sentence = "House " + std::to_string(cell->house) + ", " +

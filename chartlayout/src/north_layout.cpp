@@ -75,8 +75,8 @@ ChartLayout NorthGrid(int ascendantSign) {
     layout.style = ChartStyle::kNorth;
     const ChartPoint tl{0, 0}, tr{1, 0}, br{1, 1}, bl{0, 1};
     const ChartPoint top{0.5, 0}, right{1, 0.5}, bottom{0.5, 1}, left{0, 0.5};
-    layout.lines = {{tl, tr}, {tr, br}, {br, bl}, {bl, tl},          // the square
-                    {tl, br}, {tr, bl},                              // its diagonals
+    layout.lines = {{tl, tr},     {tr, br},        {br, bl},       {bl, tl},      // the square
+                    {tl, br},     {tr, bl},                                       // its diagonals
                     {top, right}, {right, bottom}, {bottom, left}, {left, top}};  // the diamond
 
     const std::array<HouseShape, 12> shapes = HouseShapes();

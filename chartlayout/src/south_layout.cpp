@@ -10,9 +10,9 @@ namespace {
 
 constexpr double kCell = 0.25;     // one cell's side, a quarter of the square
 constexpr double kMargin = 0.012;  // between a line and anything written near it
-constexpr double kBand = 0.05;       // the cell's top band: the Ascendant's stroke and the sign name
+constexpr double kBand = 0.05;     // the cell's top band: the Ascendant's stroke and the sign name
 constexpr double kCaptionHeight = 0.03;
-constexpr double kMarkLeg = 0.05;    // the Ascendant's stroke cuts this much off the cell's corner
+constexpr double kMarkLeg = 0.05;  // the Ascendant's stroke cuts this much off the cell's corner
 
 struct GridPlace {
     int row;
@@ -21,10 +21,18 @@ struct GridPlace {
 
 // Row and column of each sign, Aries first.
 constexpr std::array<GridPlace, 12> kPlaces = {{
-    {0, 1}, {0, 2}, {0, 3},  // Aries, Taurus, Gemini
-    {1, 3}, {2, 3}, {3, 3},  // Cancer, Leo, Virgo
-    {3, 2}, {3, 1}, {3, 0},  // Libra, Scorpio, Sagittarius
-    {2, 0}, {1, 0}, {0, 0},  // Capricorn, Aquarius, Pisces
+    {0, 1},
+    {0, 2},
+    {0, 3},  // Aries, Taurus, Gemini
+    {1, 3},
+    {2, 3},
+    {3, 3},  // Cancer, Leo, Virgo
+    {3, 2},
+    {3, 1},
+    {3, 0},  // Libra, Scorpio, Sagittarius
+    {2, 0},
+    {1, 0},
+    {0, 0},  // Capricorn, Aquarius, Pisces
 }};
 
 }  // namespace
@@ -50,11 +58,13 @@ ChartLayout SouthGrid(int ascendantSign) {
         const double top = place.row * kCell;
         cell.sign = sign;
         cell.house = HouseOfSign(sign, ascendantSign);
-        cell.outline = {{left, top}, {left + kCell, top}, {left + kCell, top + kCell}, {left, top + kCell}};
+        cell.outline = {
+            {left, top}, {left + kCell, top}, {left + kCell, top + kCell}, {left, top + kCell}};
         cell.caption = std::string(kSignNames[static_cast<std::size_t>(sign)]);
         cell.captionBox = {left + kMarkLeg + kMargin, top + kMargin, kCell - kMarkLeg - 2 * kMargin,
                            kCaptionHeight};
-        cell.labelArea = {left + kMargin, top + kBand, kCell - 2 * kMargin, kCell - kBand - kMargin};
+        cell.labelArea = {left + kMargin, top + kBand, kCell - 2 * kMargin,
+                          kCell - kBand - kMargin};
         if (sign == ascendantSign) {
             layout.ascendantMark = ChartSegment{{left, top + kMarkLeg}, {left + kMarkLeg, top}};
         }

@@ -47,11 +47,12 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
         const std::string_view name = TrimBlanksAndTabs(rawName);
         const std::optional<ChartField> field = ChartFieldByName(name);
         if (!field) {
-            return "unknown column \"" + std::string(name) + "\" in the CSV header (known: " +
-                   KnownColumns() + ")";
+            return "unknown column \"" + std::string(name) +
+                   "\" in the CSV header (known: " + KnownColumns() + ")";
         }
         bool& wasSeen = seen[static_cast<std::size_t>(*field)];
-        if (wasSeen) return "the column \"" + std::string(name) + "\" appears twice in the CSV header";
+        if (wasSeen)
+            return "the column \"" + std::string(name) + "\" appears twice in the CSV header";
         wasSeen = true;
         columns.push_back(*field);
     }
@@ -72,8 +73,7 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
 
 /// Appends the JSON answer for one data row to `text`; false when the row failed.
 bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
-               const std::vector<std::string>& fields, Engine engine,
-               ReadingJsonWriter& writer,
+               const std::vector<std::string>& fields, Engine engine, ReadingJsonWriter& writer,
                AtlasSource& atlas, std::string& text) {
     auto fail = [&](std::string_view message) {
         text += JsonText(RowErrorJson(row, message));
@@ -114,16 +114,19 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
 
     auto noLineEnd = [&] {
         result.exitCode = kExitUsage;
-        result.error = "the CSV input has a line longer than " +
-                       std::to_string(LineReader::kDefaultMaxLineBytes + LineReader::kDefaultMaxSkipBytes) +
-                       " bytes with no end; the batch stops";
+        result.error =
+            "the CSV input has a line longer than " +
+            std::to_string(LineReader::kDefaultMaxLineBytes + LineReader::kDefaultMaxSkipBytes) +
+            " bytes with no end; the batch stops";
         return result;
     };
 
     std::vector<ChartField> columns;
     switch (reader.Next(line)) {
-        case LineReader::Status::kFailed: return readFailed();
-        case LineReader::Status::kNoLineEnd: return noLineEnd();
+        case LineReader::Status::kFailed:
+            return readFailed();
+        case LineReader::Status::kNoLineEnd:
+            return noLineEnd();
         case LineReader::Status::kEnd:
             result.exitCode = kExitUsage;
             result.error = "the CSV input is empty; it needs a header row";
@@ -159,9 +162,9 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
         answer.clear();
         bool answered = false;
         if (status == LineReader::Status::kTooLong) {
-            answer = JsonText(RowErrorJson(
-                row, "the row is longer than " +
-                         std::to_string(LineReader::kDefaultMaxLineBytes) + " bytes"));
+            answer = JsonText(
+                RowErrorJson(row, "the row is longer than " +
+                                      std::to_string(LineReader::kDefaultMaxLineBytes) + " bytes"));
         } else if (std::optional<std::string> error = SplitCsvLine(line, fields)) {
             answer = JsonText(RowErrorJson(row, *error));
         } else {

@@ -76,8 +76,10 @@ bool IsRequiredField(ChartField field) {
         case ChartField::kTime:
         case ChartField::kZone:
         case ChartField::kLat:
-        case ChartField::kLon: return true;
-        default: return false;
+        case ChartField::kLon:
+            return true;
+        default:
+            return false;
     }
 }
 

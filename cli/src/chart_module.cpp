@@ -55,8 +55,9 @@ private:
 
 }  // namespace
 
-extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading, tamovid::ChartStyle style,
-                                            const std::string* path, std::string* error) {
+extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
+                                            tamovid::ChartStyle style, const std::string* path,
+                                            std::string* error) {
     const OffscreenGui gui;
     const tamovid::FileWriteResult written = tamovid::WriteChartImage(
         *path, tamovid::LayoutChart(style, tamovid::ChartInputFromReading(*reading)),
@@ -65,10 +66,12 @@ extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading, tam
     return written.ok;
 }
 
-extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int zoneRow, tamovid::ChartStyle style,
-                                          const std::string* path, std::string* error) {
+extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int zoneRow,
+                                          tamovid::ChartStyle style, const std::string* path,
+                                          std::string* error) {
     const OffscreenGui gui;
-    const tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)), style};
+    const tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)),
+                                              style};
     const tamovid::FileWriteResult written = tamovid::WriteReadingPdf(*path, printable);
     if (!written.ok) *error = written.error;
     return written.ok;

@@ -14,7 +14,8 @@ namespace tamovid::cli {
 namespace {
 
 using WriteChartFunction = bool (*)(const Reading*, ChartStyle, const std::string*, std::string*);
-using WritePdfFunction = bool (*)(const Reading*, int, ChartStyle, const std::string*, std::string*);
+using WritePdfFunction = bool (*)(const Reading*, int, ChartStyle, const std::string*,
+                                  std::string*);
 
 // Beside the program in the build tree; in lib/tamovid beside bin/ once installed.
 std::vector<std::filesystem::path> ModuleCandidates() {
@@ -56,23 +57,30 @@ bool IsChartImageName(const std::string& path) { return ChartImageFormatFor(path
 bool IsPdfName(const std::string& path) {
     constexpr std::string_view kEnding = ".pdf";
     return path.size() >= kEnding.size() &&
-           std::equal(kEnding.begin(), kEnding.end(), path.end() - static_cast<std::ptrdiff_t>(kEnding.size()),
-                      [](char lower, char c) { return lower == std::tolower(static_cast<unsigned char>(c)); });
+           std::equal(kEnding.begin(), kEnding.end(),
+                      path.end() - static_cast<std::ptrdiff_t>(kEnding.size()),
+                      [](char lower, char c) {
+                          return lower == std::tolower(static_cast<unsigned char>(c));
+                      });
 }
 
-FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, const std::string& path) {
+FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style,
+                                  const std::string& path) {
     std::string reason;
     const auto write = FindDrawing<WriteChartFunction>("tamovid_write_reading_chart", reason);
-    if (write == nullptr) return {false, NotLoaded("The chart \"" + path + "\" was not drawn", reason), {}};
+    if (write == nullptr)
+        return {false, NotLoaded("The chart \"" + path + "\" was not drawn", reason), {}};
     std::string error;
     if (!write(&reading, style, &path, &error)) return {false, error, {}};
     return {true, {}, {}};
 }
 
-FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style, const std::string& path) {
+FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,
+                                    const std::string& path) {
     std::string reason;
     const auto write = FindDrawing<WritePdfFunction>("tamovid_write_reading_pdf", reason);
-    if (write == nullptr) return {false, NotLoaded("The reading \"" + path + "\" was not written", reason), {}};
+    if (write == nullptr)
+        return {false, NotLoaded("The reading \"" + path + "\" was not written", reason), {}};
     std::string error;
     if (!write(&reading, zoneRow, style, &path, &error)) return {false, error, {}};
     return {true, {}, {}};

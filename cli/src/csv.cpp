@@ -35,9 +35,12 @@ LineReader::Status LineReader::Next(std::string& line) {
         if (skipping_) {
             skipping_ = false;
             switch (ReadUpToLineEnd(nullptr, maxSkipBytes_)) {
-                case Ending::kLimit: return *(final_ = Status::kNoLineEnd);
-                case Ending::kStreamEnd: return *(final_ = Status::kEnd);
-                case Ending::kLineEnd: break;
+                case Ending::kLimit:
+                    return *(final_ = Status::kNoLineEnd);
+                case Ending::kStreamEnd:
+                    return *(final_ = Status::kEnd);
+                case Ending::kLineEnd:
+                    break;
             }
         }
         using Traits = std::char_traits<char>;

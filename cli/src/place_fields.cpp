@@ -52,19 +52,23 @@ std::optional<std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, Birth
     if (const auto query = Given(texts, ChartField::kPlace)) {
         const auto atlas = source.Get();
         if (const auto* error = std::get_if<std::string>(&atlas)) return *error;
-        const std::vector<atlas::Place> found = std::get<const atlas::Atlas*>(atlas)->Search(*query, 1);
+        const std::vector<atlas::Place> found =
+            std::get<const atlas::Atlas*>(atlas)->Search(*query, 1);
         if (found.empty()) return NoPlaceMessage(*query);
         const atlas::Place& place = found.front();
         if (!Given(texts, ChartField::kCity)) entry.txtCity = atlas::FormLetters(place.asciiName);
         if (!Given(texts, ChartField::kState)) entry.txtState = atlas::FormLetters(place.state);
-        if (!Given(texts, ChartField::kCountry)) entry.txtCountry = atlas::FormLetters(place.country);
+        if (!Given(texts, ChartField::kCountry))
+            entry.txtCountry = atlas::FormLetters(place.country);
         if (!Given(texts, ChartField::kLat)) {
             SetCoordinate(place.latitudeMinutes, entry.txtLatDeg, entry.txtLatMin);
-            entry.optLat = place.latitudeMinutes < 0 ? LatitudeOption::kSouth : LatitudeOption::kNorth;
+            entry.optLat =
+                place.latitudeMinutes < 0 ? LatitudeOption::kSouth : LatitudeOption::kNorth;
         }
         if (!Given(texts, ChartField::kLon)) {
             SetCoordinate(place.longitudeMinutes, entry.txtLonDeg, entry.txtLonMin);
-            entry.optLong = place.longitudeMinutes < 0 ? LongitudeOption::kWest : LongitudeOption::kEast;
+            entry.optLong =
+                place.longitudeMinutes < 0 ? LongitudeOption::kWest : LongitudeOption::kEast;
         }
         zone = place.zone;
     }
@@ -74,7 +78,8 @@ std::optional<std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, Birth
     }
     if (const auto offsetText = Given(texts, ChartField::kUtcOffset)) {
         const std::optional<int> offset = ParseUtcOffset(*offsetText);
-        if (!offset) return "Unreadable offset \"" + std::string(*offsetText) + "\".";  // checked before
+        if (!offset)
+            return "Unreadable offset \"" + std::string(*offsetText) + "\".";  // checked before
         ApplyZoneOffset(entry, *offset, false, "", zone);
         return std::nullopt;
     }
@@ -89,10 +94,12 @@ std::optional<std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, Birth
     const atlas::LocalTimeInZone& local = std::get<atlas::LocalTimeInZone>(resolved);
     using Kind = atlas::LocalTimeInZone::Kind;
     if (local.kind == Kind::kNonexistent) {
-        return atlas::NonexistentTimeMessage(zone, year, month, day, entry.cboHour, entry.cboMinute, local);
+        return atlas::NonexistentTimeMessage(zone, year, month, day, entry.cboHour, entry.cboMinute,
+                                             local);
     }
     if (local.kind == Kind::kAmbiguous) {
-        return atlas::AmbiguousTimeMessage(zone, year, month, day, entry.cboHour, entry.cboMinute, local) +
+        return atlas::AmbiguousTimeMessage(zone, year, month, day, entry.cboHour, entry.cboMinute,
+                                           local) +
                std::string(ambiguousHint);
     }
     const bool dstGiven = Given(texts, ChartField::kDst).has_value();

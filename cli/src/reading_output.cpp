@@ -16,8 +16,8 @@
 namespace tamovid::cli {
 namespace {
 
-constexpr std::array<AprakashaPoint, kAprakashaPointCount> kPoints = {
-    kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu};
+constexpr std::array<AprakashaPoint, kAprakashaPointCount> kPoints = {kDhuma, kVyatipata,
+                                                                      kParivesha, kChapa, kUpaketu};
 
 /// Bytes that stand for themselves inside a JSON string: printable ASCII but the quote
 /// and the backslash.
@@ -72,7 +72,8 @@ nlohmann::ordered_json PlaceAndTime(const Reading& reading) {
     json["lat"] = CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S');
     json["lon"] = CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W');
     json["tz"] = reading.tz.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(reading.tz);
-    json["zone_row"] = reading.zoneRow ? nlohmann::ordered_json(*reading.zoneRow) : nlohmann::ordered_json();
+    json["zone_row"] =
+        reading.zoneRow ? nlohmann::ordered_json(*reading.zoneRow) : nlohmann::ordered_json();
     json["dst"] = r.blnDST;
     json["utc_offset"] = UtcOffsetText(RecordOffsetMinutes(r));
     json["ut"] = UniversalTimeText(r);
@@ -115,11 +116,10 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
             members = &points_[i][static_cast<std::size_t>(house)];
         }
         // Same place and length in the fixed tables means the same text, without comparing it.
-        const bool sameTexts = std::equal(
-            sources.begin(), sources.end(), members->sources.begin(),
-            [](std::string_view a, std::string_view b) {
-                return a.data() == b.data() && a.size() == b.size();
-            });
+        const bool sameTexts = std::equal(sources.begin(), sources.end(), members->sources.begin(),
+                                          [](std::string_view a, std::string_view b) {
+                                              return a.data() == b.data() && a.size() == b.size();
+                                          });
         if (members->before.empty() || !sameTexts) {
             members->sources = sources;
             members->before = "{\"name\":";
@@ -192,7 +192,8 @@ void WriteTextReading(std::ostream& out, const Reading& reading) {
         << "Sun:       " << reading.sun << '\n'
         << "Ascendant: " << reading.ascendant << '\n';
     // The default engine's text stays as it always was; the precise one says so.
-    if (reading.engine == Engine::kPrecise) out << "Engine:    " << EngineName(reading.engine) << '\n';
+    if (reading.engine == Engine::kPrecise)
+        out << "Engine:    " << EngineName(reading.engine) << '\n';
     for (const AprakashaPoint point : kPoints) {
         out << '\n' << reading.grahas.strAprNames[static_cast<std::size_t>(point)] << '\n';
         for (const std::string& line : ResultLines(reading.grahas, point)) out << line << '\n';

@@ -34,7 +34,8 @@ constexpr std::string_view kUsageLine =
     "   or: tamovid-cli --places QUERY [--limit N]   (see --help)";
 constexpr std::size_t kDefaultPlaceLimit = 10;
 
-constexpr std::string_view kFooter = R"(A chart comes from the options, from a chart file (--open) or, one per
+constexpr std::string_view kFooter =
+    R"(A chart comes from the options, from a chart file (--open) or, one per
 row, from a CSV file (--batch). The same checks as the window apply: a
 missing --name, --city, --state or --country is an empty field, which is
 refused with the window's message, as is an impossible date such as
@@ -198,7 +199,8 @@ int RunOneChart(const Options& options, const Streams& io) {
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
-        if (!fromOptions.ok()) return io.Fail(kExitUsage, DescribeFieldError(fromOptions.error(), "--"));
+        if (!fromOptions.ok())
+            return io.Fail(kExitUsage, DescribeFieldError(fromOptions.error(), "--"));
         entry = std::move(fromOptions).value();
         AtlasSource atlas;
         if (const auto refusal = ApplyPlaceAndZone(texts, entry, atlas,
@@ -214,10 +216,12 @@ int RunOneChart(const Options& options, const Streams& io) {
     if (options.save) {
         const int zone = entry.cboTimeZone >= 0 ? entry.cboTimeZone : base.timeZonePosition;
         const ChartSaveResult saved = SaveChart(*options.save, reading.record, zone,
-                                                 ChartExactZone{entry.utcOffsetMinutes, entry.tz});
+                                                ChartExactZone{entry.utcOffsetMinutes, entry.tz});
         switch (saved.status) {
-            case ChartSaveResult::Status::kCannotStore: return io.Fail(kExitRefused, saved.message);
-            case ChartSaveResult::Status::kNotWritten: return io.Fail(kExitIoError, saved.message);
+            case ChartSaveResult::Status::kCannotStore:
+                return io.Fail(kExitRefused, saved.message);
+            case ChartSaveResult::Status::kNotWritten:
+                return io.Fail(kExitIoError, saved.message);
             case ChartSaveResult::Status::kSaved:
                 if (!saved.message.empty()) io.Note(saved.message);
                 break;
@@ -225,7 +229,8 @@ int RunOneChart(const Options& options, const Streams& io) {
     }
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     if (options.pdf) {
-        const int row = entry.utcOffsetMinutes ? -1 : entry.cboTimeZone;  // no row gave an exact offset
+        const int row =
+            entry.utcOffsetMinutes ? -1 : entry.cboTimeZone;  // no row gave an exact offset
         const FileWriteResult written = WriteReadingPdfFile(reading, row, style, *options.pdf);
         if (!written.ok) return io.Fail(kExitIoError, written.error);
     }
@@ -252,9 +257,10 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     const Streams io{in, out, err};
     Options options;
 
-    CLI::App app{"Computes the five Aprakasha Grahas (Dhuma, Vyatipata, Parivesha, Chapa, "
-                 "Upaketu) of a birth, with the sidereal Sun and Ascendant.",
-                 std::string(kProgram)};
+    CLI::App app{
+        "Computes the five Aprakasha Grahas (Dhuma, Vyatipata, Parivesha, Chapa, "
+        "Upaketu) of a birth, with the sidereal Sun and Ascendant.",
+        std::string(kProgram)};
     app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion));
     app.footer(std::string(kFooter));
 
@@ -277,7 +283,8 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
          "Country of birth (required by the window's checks)"},
         {ChartField::kPlace, "--place", "\"CITY[, STATE][, COUNTRY]\"",
          "Birth place from the atlas: city, state, country, coordinates and zone"},
-        {ChartField::kTz, "--tz", "AREA/LOCATION", "Offset from this IANA time zone (Asia/Kolkata)"},
+        {ChartField::kTz, "--tz", "AREA/LOCATION",
+         "Offset from this IANA time zone (Asia/Kolkata)"},
         {ChartField::kUtcOffset, "--utc-offset", "+HH:MM",
          "Exact offset from UT, local time minus UT (+05:45, -04:30)"},
     }};
@@ -291,9 +298,8 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     CLI::Option* open =
         app.add_option("--open", options.open, "Compute the chart saved in a .vug file")
             ->type_name("FILE.vug");
-    CLI::Option* save =
-        app.add_option("--save", options.save, "Also save the chart to a .vug file")
-            ->type_name("FILE.vug");
+    CLI::Option* save = app.add_option("--save", options.save, "Also save the chart to a .vug file")
+                            ->type_name("FILE.vug");
     CLI::Option* batch =
         app.add_option("--batch", options.batch,
                        "Compute every row of a CSV file (\"-\" for standard input) as JSON Lines")
@@ -301,10 +307,9 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     app.add_flag("--json", options.json, "Write the reading as one JSON object");
     app.add_flag("--precise", options.precise,
                  "Compute the Sun and the Ascendant with the precise engine");
-    CLI::Option* places =
-        app.add_option("--places", options.places,
-                       "List the atlas's places matching a query as JSON Lines")
-            ->type_name("QUERY");
+    CLI::Option* places = app.add_option("--places", options.places,
+                                         "List the atlas's places matching a query as JSON Lines")
+                              ->type_name("QUERY");
     app.add_option("--limit", options.limit, "How many places --places lists (default 10)")
         ->type_name("N")
         ->check(CLI::Range(std::size_t{1}, std::size_t{10000}))

@@ -68,8 +68,8 @@ double Ayanamsa(double T) {
 }
 
 double UniversalTimeHours(const BirthRecord& record) {
-    double ut = record.intHour + record.intMinute / 60.0 + record.vntZoneHour +
-                record.vntZoneMinute / 60.0;
+    double ut =
+        record.intHour + record.intMinute / 60.0 + record.vntZoneHour + record.vntZoneMinute / 60.0;
     if (record.blnDST) ut -= 1;
     return ut;
 }
@@ -86,27 +86,26 @@ AscendantResult CalcAscendant(const BirthRecord& record) {
     result.universalTime = UniversalTimeHours(record);
     // The day number belongs to noon of the civil date; Universal Time counts from the
     // midnight half a day earlier.
-    const double T = (result.julianDayNumber - kEpochJulianDay +
-                      result.universalTime / kHoursPerDay - 0.5) /
-                     kDaysPerJulianCentury;
+    const double T =
+        (result.julianDayNumber - kEpochJulianDay + result.universalTime / kHoursPerDay - 0.5) /
+        kDaysPerJulianCentury;
     result.centuries = T;
     result.vntAyanamsa = Ayanamsa(T);
 
-    double ramc = kDegreesPerHour * (result.universalTime + kSiderealHoursAtEpoch +
-                                     kSiderealHoursPerCentury * T +
-                                     kSiderealHoursPerCenturySquared * T * T) -
-                  longitude;
+    double ramc =
+        kDegreesPerHour * (result.universalTime + kSiderealHoursAtEpoch +
+                           kSiderealHoursPerCentury * T + kSiderealHoursPerCenturySquared * T * T) -
+        longitude;
     while (ramc >= 360) ramc -= 360;
     result.ramc = ramc;
     ramc *= dblRadPerDeg;
 
-    const double obliquity =
-        dblRadPerDeg * (kObliquityAtEpoch - kObliquityFallPerCentury * T);
+    const double obliquity = dblRadPerDeg * (kObliquityAtEpoch - kObliquityFallPerCentury * T);
     result.obliquity = obliquity * vntDegPerRad;
 
-    double ascendant = ArcTan2(std::cos(ramc), -(std::sin(ramc) * std::cos(obliquity) +
-                                                 std::sin(obliquity) *
-                                                     std::tan(latitude * dblRadPerDeg)));
+    double ascendant =
+        ArcTan2(std::cos(ramc), -(std::sin(ramc) * std::cos(obliquity) +
+                                  std::sin(obliquity) * std::tan(latitude * dblRadPerDeg)));
     if (ascendant < 0) ascendant += kPi;
     if (std::cos(ramc) < 0) ascendant += kPi;
     ascendant *= vntDegPerRad;

@@ -17,9 +17,7 @@ std::string TwoDigits(std::string_view s) {
     return out;
 }
 
-std::string Whole(double value) {
-    return std::to_string(static_cast<long long>(value));
-}
+std::string Whole(double value) { return std::to_string(static_cast<long long>(value)); }
 
 }  // namespace
 

@@ -24,8 +24,8 @@ double Degrees(double atJ2000, double arcSecondsPerCentury, double T2) {
 double DayNumber(int year, int month, int day, int hour, int minute) {
     const double y = year;
     const double m = month;
-    return 367 * y - std::floor(7 * (y + std::floor((m + 9) / 12)) / 4) +
-           std::floor(275 * m / 9) + day - 730531.5 + (hour + minute / 60.0) / 24;
+    return 367 * y - std::floor(7 * (y + std::floor((m + 9) / 12)) / 4) + std::floor(275 * m / 9) +
+           day - 730531.5 + (hour + minute / 60.0) / 24;
 }
 
 KeplerElements OrbitalElements(double d) {
@@ -81,8 +81,8 @@ CivilDateTime UniversalDateTime(const BirthRecord& record) {
     const year_month firstMonth =
         year_month{year{record.intYear}, January} + months{record.intMonth - 1};
     const sys_days civilDate = sys_days{firstMonth / 1} + days{record.intDate - 1};
-    minutes offset = hours{record.intHour} + minutes{record.intMinute} +
-                     hours{record.vntZoneHour} + minutes{record.vntZoneMinute};
+    minutes offset = hours{record.intHour} + minutes{record.intMinute} + hours{record.vntZoneHour} +
+                     minutes{record.vntZoneMinute};
     if (record.blnDST) offset -= hours{1};
     const sys_time<minutes> universal = civilDate + offset;
     const sys_days day = floor<days>(universal);

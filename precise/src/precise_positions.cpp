@@ -50,15 +50,14 @@ double SunRadians(const DateFrame& frame, TwoPartDate tt) {
 
 double AscendantRadians(const DateFrame& frame, TwoPartDate ut, TwoPartDate tt,
                         double eastLongitude, double northLatitude) {
-    const double gast = eraGst06(ut.whole, ut.fraction, tt.whole, tt.fraction,
-                                 Mutable(frame.toTrueEquator));
+    const double gast =
+        eraGst06(ut.whole, ut.fraction, tt.whole, tt.fraction, Mutable(frame.toTrueEquator));
     const double localSiderealTime = eraAnp(gast + eastLongitude);
     const double eps = frame.trueObliquity;
     // The point of the ecliptic rising in the east.
-    const double ascendant =
-        std::atan2(std::cos(localSiderealTime),
-                   -(std::sin(localSiderealTime) * std::cos(eps) +
-                     std::tan(northLatitude) * std::sin(eps)));
+    const double ascendant = std::atan2(
+        std::cos(localSiderealTime),
+        -(std::sin(localSiderealTime) * std::cos(eps) + std::tan(northLatitude) * std::sin(eps)));
     return eraAnp(ascendant);
 }
 
@@ -101,8 +100,7 @@ double ApparentSunLongitude(TwoPartDate tt) {
 
 double TropicalAscendant(TwoPartDate ut, TwoPartDate tt, double eastLongitude,
                          double northLatitude) {
-    return Degrees0To360(AscendantRadians(MakeDateFrame(tt), ut, tt,
-                                          eastLongitude * ERFA_DD2R,
+    return Degrees0To360(AscendantRadians(MakeDateFrame(tt), ut, tt, eastLongitude * ERFA_DD2R,
                                           northLatitude * ERFA_DD2R));
 }
 
@@ -125,8 +123,7 @@ PrecisePositions CalcPrecisePositions(const BirthRecord& record) {
     const double ayanamsa = LahiriAyanamsaRadians(frame);
     const double sun = SunRadians(frame, tt);
     const double ascendant = AscendantRadians(frame, result.universal, tt,
-                                              eastLongitude * ERFA_DD2R,
-                                              northLatitude * ERFA_DD2R);
+                                              eastLongitude * ERFA_DD2R, northLatitude * ERFA_DD2R);
     result.ayanamsa = ayanamsa * ERFA_DR2D;
     result.sunTropical = Degrees0To360(sun);
     result.ascendantTropical = Degrees0To360(ascendant);

@@ -47,7 +47,8 @@ QByteArray RenderChartSvg(const ChartLayout& layout, int side, const ChartColour
     return bytes;
 }
 
-QByteArray EncodeChartImage(const ChartLayout& layout, ChartImageFormat format, const ChartColours& colours) {
+QByteArray EncodeChartImage(const ChartLayout& layout, ChartImageFormat format,
+                            const ChartColours& colours) {
     if (format == ChartImageFormat::kSvg) return RenderChartSvg(layout, kChartImageSide, colours);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -60,14 +61,19 @@ FileWriteResult WriteChartImage(const std::filesystem::path& path, const ChartLa
                                 const ChartColours& colours) {
     const std::optional<ChartImageFormat> format = ChartImageFormatFor(path);
     if (!format) {
-        return {false, "The chart image \"" + path.string() +
-                           "\" was not saved: its name must end in .svg or .png.", {}};
+        return {false,
+                "The chart image \"" + path.string() +
+                    "\" was not saved: its name must end in .svg or .png.",
+                {}};
     }
     const QByteArray bytes = EncodeChartImage(layout, *format, colours);
     if (bytes.isEmpty()) {
-        return {false, "The chart image \"" + path.string() + "\" was not saved: it could not be drawn.", {}};
+        return {false,
+                "The chart image \"" + path.string() + "\" was not saved: it could not be drawn.",
+                {}};
     }
-    return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return WriteFileAtomically(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace tamovid

@@ -22,7 +22,9 @@ constexpr int kSmallestPixelSize = 1;
 
 double LineWidth(double side) { return std::max(1.0, kLineWidth * side); }
 
-QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Text(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QFont ChartFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -56,9 +58,12 @@ public:
         origin_ = {target.center().x() - side_ / 2, target.center().y() - side_ / 2};
     }
     double side() const { return side_; }
-    QPointF operator()(const ChartPoint& p) const { return {origin_.x() + p.x * side_, origin_.y() + p.y * side_}; }
+    QPointF operator()(const ChartPoint& p) const {
+        return {origin_.x() + p.x * side_, origin_.y() + p.y * side_};
+    }
     QRectF operator()(const ChartRect& r) const {
-        return {origin_.x() + r.left * side_, origin_.y() + r.top * side_, r.width * side_, r.height * side_};
+        return {origin_.x() + r.left * side_, origin_.y() + r.top * side_, r.width * side_,
+                r.height * side_};
     }
 
 private:
@@ -66,7 +71,8 @@ private:
     QPointF origin_;
 };
 
-void DrawLabels(QPainter& painter, const ChartCell& cell, const Mapper& map, const ChartColours& colours) {
+void DrawLabels(QPainter& painter, const ChartCell& cell, const Mapper& map,
+                const ChartColours& colours) {
     if (cell.labels.empty()) return;
     QStringList texts;
     for (const ChartLabel& label : cell.labels) texts << Text(label.text);
@@ -80,12 +86,14 @@ void DrawLabels(QPainter& painter, const ChartCell& cell, const Mapper& map, con
     }
 }
 
-void DrawCentre(QPainter& painter, const ChartLayout& layout, const Mapper& map, const ChartColours& colours) {
+void DrawCentre(QPainter& painter, const ChartLayout& layout, const Mapper& map,
+                const ChartColours& colours) {
     if (!layout.centreBox || layout.centreLines.empty()) return;
     const QRectF box = map(*layout.centreBox);
     QStringList lines;
     for (const std::string& line : layout.centreLines) lines << Text(line);
-    const double lineHeight = std::min(kCentreLineHeight * map.side(), box.height() / static_cast<double>(lines.size()));
+    const double lineHeight =
+        std::min(kCentreLineHeight * map.side(), box.height() / static_cast<double>(lines.size()));
     painter.setPen(colours.centreText);
     double top = box.top() + (box.height() - lineHeight * static_cast<double>(lines.size())) / 2;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -93,7 +101,8 @@ void DrawCentre(QPainter& painter, const ChartLayout& layout, const Mapper& map,
         const bool name = i == 0;
         painter.setFont(name ? FittingFont({lines[0]}, box.width(), lineHeight, true)
                              : FittingFont(lines.mid(1), box.width(), lineHeight));
-        painter.drawText(QRectF(box.left(), top, box.width(), lineHeight), Qt::AlignCenter, lines[i]);
+        painter.drawText(QRectF(box.left(), top, box.width(), lineHeight), Qt::AlignCenter,
+                         lines[i]);
         top += lineHeight;
     }
 }
@@ -108,8 +117,9 @@ ChartColours WindowChartColours() {
     c.captions = QColor(150, 186, 196);
     c.centreText = QColor(224, 224, 224);
     // The Ascendant and the Sun as the result panel shows them; the five points in its light cyan.
-    c.bodies = {QColor(0, 255, 0),     QColor(255, 255, 0),   QColor(128, 255, 255), QColor(128, 255, 255),
-                QColor(128, 255, 255), QColor(128, 255, 255), QColor(128, 255, 255)};
+    c.bodies = {QColor(0, 255, 0),     QColor(255, 255, 0),   QColor(128, 255, 255),
+                QColor(128, 255, 255), QColor(128, 255, 255), QColor(128, 255, 255),
+                QColor(128, 255, 255)};
     return c;
 }
 
@@ -124,7 +134,8 @@ ChartColours PaperChartColours() {
     return c;
 }
 
-void DrawChart(QPainter& painter, const ChartLayout& layout, const QRectF& target, const ChartColours& colours) {
+void DrawChart(QPainter& painter, const ChartLayout& layout, const QRectF& target,
+               const ChartColours& colours) {
     const Mapper map(target);
     if (map.side() <= 0) return;
     painter.save();

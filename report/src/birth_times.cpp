@@ -21,8 +21,8 @@ BirthUniversalTime UniversalTimeOf(const BirthRecord& record) {
 
 std::string UtOffsetText(int offsetMinutes) {
     const int size = std::abs(offsetMinutes);
-    return std::string("UT") + (offsetMinutes < 0 ? '-' : '+') + TwoDigits(size / kMinutesPerHour) + ':' +
-           TwoDigits(size % kMinutesPerHour);
+    return std::string("UT") + (offsetMinutes < 0 ? '-' : '+') + TwoDigits(size / kMinutesPerHour) +
+           ':' + TwoDigits(size % kMinutesPerHour);
 }
 
 }  // namespace tamovid

@@ -38,11 +38,20 @@ constexpr double kSmallPt = 8.5;
 constexpr double kFooterPt = 7.5;
 
 // Countries whose customary paper is US Letter besides those that measure in US units.
-constexpr std::array kLetterTerritories = {
-    QLocale::Canada,     QLocale::Mexico,    QLocale::Chile,     QLocale::Colombia,
-    QLocale::Venezuela,  QLocale::Philippines, QLocale::PuertoRico, QLocale::Guatemala,
-    QLocale::CostaRica,  QLocale::Panama,    QLocale::ElSalvador, QLocale::Nicaragua,
-    QLocale::DominicanRepublic, QLocale::Honduras};
+constexpr std::array kLetterTerritories = {QLocale::Canada,
+                                           QLocale::Mexico,
+                                           QLocale::Chile,
+                                           QLocale::Colombia,
+                                           QLocale::Venezuela,
+                                           QLocale::Philippines,
+                                           QLocale::PuertoRico,
+                                           QLocale::Guatemala,
+                                           QLocale::CostaRica,
+                                           QLocale::Panama,
+                                           QLocale::ElSalvador,
+                                           QLocale::Nicaragua,
+                                           QLocale::DominicanRepublic,
+                                           QLocale::Honduras};
 
 const QColor kInk(0, 0, 0);
 const QColor kSoftInk(85, 85, 85);
@@ -108,8 +117,8 @@ public:
     double Put(double x, double width, const QFont& font, const QColor& colour, const QString& text,
                int align = Qt::AlignLeft) {
         const double height = Height(font, width, text);
-        pages_.back().texts.push_back(
-            {QRectF(x, y_, width, height), font, colour, align | Qt::AlignTop | Qt::TextWordWrap, text});
+        pages_.back().texts.push_back({QRectF(x, y_, width, height), font, colour,
+                                       align | Qt::AlignTop | Qt::TextWordWrap, text});
         return height;
     }
     void Rule(double x, double width) { pages_.back().rules.emplace_back(x, y_, x + width, y_); }
@@ -146,7 +155,8 @@ void PutFacts(Composer& c, double x, double width, const std::vector<SheetFact>&
     const double labelWidth = c.Mm(kFactLabelMm);
     for (const SheetFact& fact : facts) {
         const double label = c.Put(x, labelWidth, c.Font(kSmallPt), kSoftInk, Text(fact.label));
-        const double value = c.Put(x + labelWidth, width - labelWidth, c.Font(kBodyPt), kInk, Text(fact.value));
+        const double value =
+            c.Put(x + labelWidth, width - labelWidth, c.Font(kBodyPt), kInk, Text(fact.value));
         c.Skip(std::max(label, value) + c.Mm(0.8));
     }
 }
@@ -158,17 +168,20 @@ void PutPointTable(Composer& c, double x, double width, const ReadingSheet& shee
         double height = 0;
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const double end = i + 1 < cells.size() ? kColumns[i + 1] : 1.0;
-            height = std::max(height, c.Put(x + width * kColumns[i], width * (end - kColumns[i]) - c.Mm(1),
-                                            font, colour, cells[i]));
+            height = std::max(
+                height, c.Put(x + width * kColumns[i], width * (end - kColumns[i]) - c.Mm(1), font,
+                              colour, cells[i]));
         }
         c.Skip(height + c.Mm(0.8));
         c.Rule(x, width);
         c.Skip(c.Mm(0.9));
     };
-    row({QStringLiteral("Point"), QStringLiteral("Position"), QStringLiteral("Lord"), QStringLiteral("House")},
+    row({QStringLiteral("Point"), QStringLiteral("Position"), QStringLiteral("Lord"),
+         QStringLiteral("House")},
         c.Font(kSmallPt, true), kSoftInk);
     for (const SheetPoint& point : sheet.points) {
-        row({Text(point.name), Text(point.position), Text(point.lord), Text(point.house)}, c.Font(kBodyPt), kInk);
+        row({Text(point.name), Text(point.position), Text(point.lord), Text(point.house)},
+            c.Font(kBodyPt), kInk);
     }
 }
 
@@ -202,9 +215,10 @@ void PutPoint(Composer& c, const SheetPoint& point) {
     const double lordWidth = c.Advance(smallFont, lord) + c.Mm(1);
     const double positionWidth = c.Advance(smallFont, position) + c.Mm(1);
     const double nameWidth = width - lordWidth - positionWidth - c.Mm(12);
-    const double height = c.Height(nameFont, nameWidth, Text(point.name)) + c.Height(smallFont, width, Text(point.lines[2])) +
-                          c.Height(bodyFont, width, Text(point.lines[3])) + c.Height(bodyFont, width, Text(point.lines[4])) +
-                          4 * gap;
+    const double height = c.Height(nameFont, nameWidth, Text(point.name)) +
+                          c.Height(smallFont, width, Text(point.lines[2])) +
+                          c.Height(bodyFont, width, Text(point.lines[3])) +
+                          c.Height(bodyFont, width, Text(point.lines[4])) + 4 * gap;
     c.KeepTogether(height);
 
     const double nameHeight = c.Put(0, nameWidth, nameFont, kAccent, Text(point.name));
@@ -250,8 +264,8 @@ void PaintFooter(QPainter& painter, Composer& c, const ReadingSheet& sheet, int 
 
 QPageSize ReadingPageSize(const QLocale& locale) {
     const bool letter = locale.measurementSystem() == QLocale::ImperialUSSystem ||
-                        std::find(kLetterTerritories.begin(), kLetterTerritories.end(), locale.territory()) !=
-                            kLetterTerritories.end();
+                        std::find(kLetterTerritories.begin(), kLetterTerritories.end(),
+                                  locale.territory()) != kLetterTerritories.end();
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
@@ -264,7 +278,8 @@ void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size) {
 
 int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
     const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel);
-    const ChartLayout layout = LayoutChart(printable.style, ChartInputFromReading(printable.reading));
+    const ChartLayout layout =
+        LayoutChart(printable.style, ChartInputFromReading(printable.reading));
 
     Composer composer(device, QSizeF(device.width(), device.height()));
     PutHeader(composer, sheet);
@@ -292,21 +307,25 @@ QByteArray ReadingPdf(const PrintableReading& printable, const QPageSize& size) 
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Tamovid"));
-        writer.setTitle(QString::fromStdString(MakeReadingSheet(printable.reading, printable.zoneLabel).title));
+        writer.setTitle(
+            QString::fromStdString(MakeReadingSheet(printable.reading, printable.zoneLabel).title));
         SetReadingPageLayout(writer, size);
         if (PaintReading(writer, printable) == 0) return {};
     }
     return buffer.data();
 }
 
-FileWriteResult WriteReadingPdf(const std::filesystem::path& path, const PrintableReading& printable,
-                                const QPageSize& size) {
+FileWriteResult WriteReadingPdf(const std::filesystem::path& path,
+                                const PrintableReading& printable, const QPageSize& size) {
     const QByteArray pdf = ReadingPdf(printable, size);
     if (pdf.isEmpty()) {
-        return {false, "The reading could not be laid out as a PDF document, so \"" + path.string() +
-                           "\" was not written.", {}};
+        return {false,
+                "The reading could not be laid out as a PDF document, so \"" + path.string() +
+                    "\" was not written.",
+                {}};
     }
-    return WriteFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    return WriteFileAtomically(
+        path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace tamovid

@@ -52,10 +52,12 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
         {"Date of birth", DateText(r.intDate, r.intMonth, r.intYear)},
         {"Time of birth", ClockText(r.intHour, r.intMinute) + " local clock time"},
         {"Time zone", zone},
-        {"Universal Time", ClockText(ut.hour, ut.minute) + " on " + DateText(ut.day, ut.month, ut.year)},
+        {"Universal Time",
+         ClockText(ut.hour, ut.minute) + " on " + DateText(ut.day, ut.month, ut.year)},
         {"Daylight saving", r.blnDST ? "Yes, one hour ahead" : "No"},
         {"Place", PlaceText(r)},
-        {"Coordinates", DegreesMinutesText(r.intLatDeg, r.intLatMin, r.blnSouth ? 'S' : 'N') + ", " +
+        {"Coordinates", DegreesMinutesText(r.intLatDeg, r.intLatMin, r.blnSouth ? 'S' : 'N') +
+                            ", " +
                             DegreesMinutesText(r.intLonDeg, r.intLonMin, r.blnEast ? 'E' : 'W')},
     };
     sheet.angles = {{"Sun", reading.sun}, {"Ascendant", reading.ascendant}};

@@ -28,10 +28,13 @@ private slots:
         QCOMPARE(about.windowTitle(), QStringLiteral("Tamovid v1.15"));
         QCOMPARE(about.size(), QSize(419, 251));
         QVERIFY(about.isModal());
-        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Tamovid v1.15"));
-        QVERIFY2(!about.findChild<QLabel*>(QStringLiteral("imgIcon"))->pixmap().isNull(), "the built-in icon loads");
+        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(),
+                 QStringLiteral("Tamovid v1.15"));
+        QVERIFY2(!about.findChild<QLabel*>(QStringLiteral("imgIcon"))->pixmap().isNull(),
+                 "the built-in icon loads");
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblHomePage"))->text(),
-                 QStringLiteral("Click here to visit ") + tamovid::WebAddress(WebPage::kHomePage).toString());
+                 QStringLiteral("Click here to visit ") +
+                     tamovid::WebAddress(WebPage::kHomePage).toString());
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblCobrand"))->text(),
                  QStringLiteral("Click here for more details."));
     }
@@ -61,7 +64,9 @@ private slots:
 
         auto* south = window.findChild<QRadioButton*>(QStringLiteral("optLat1"));
         const QPoint southInWindow = south->mapTo(&window, south->rect().center());
-        const auto clickSouth = [&] { QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, southInWindow); };
+        const auto clickSouth = [&] {
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, southInWindow);
+        };
 
         bool sawModalBox = false;
         bool southChangedWhileOpen = true;
@@ -71,7 +76,8 @@ private slots:
             clickSouth();
             southChangedWhileOpen = south->isChecked();
             if (modal != nullptr) {
-                QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+                QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")),
+                                  Qt::LeftButton);
             }
         });
         window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();

@@ -57,13 +57,16 @@ private:
     // Pictures for the documentation, when a folder for them is named.
     static void Photograph(QWidget* window, const char* name) {
         const QByteArray folder = qgetenv("TAMOVID_SCREENSHOT_DIR");
-        if (!folder.isEmpty()) QVERIFY(window->grab().save(QString::fromLocal8Bit(folder) + u'/' + QLatin1String(name)));
+        if (!folder.isEmpty())
+            QVERIFY(
+                window->grab().save(QString::fromLocal8Bit(folder) + u'/' + QLatin1String(name)));
     }
 
 private slots:
     void initTestCase() { QVERIFY(dir_.isValid()); }
     void init() {
-        settings_ = std::make_unique<QSettings>(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        settings_ =
+            std::make_unique<QSettings>(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
         settings_->clear();
         d_.Start();
         d_.window->SetSettings(settings_.get());
@@ -80,8 +83,10 @@ private slots:
         Photograph(chart, "chart-south.png");
 
         auto* view = chart->findChild<QWidget*>(QStringLiteral("chartView"));
-        QVERIFY(view->accessibleDescription().contains(QStringLiteral("House 1, Taurus: As 7\u00B045'.")));
-        QVERIFY(view->accessibleDescription().contains(QStringLiteral("House 3, Cancer: Vy 18\u00B041', Su 27\u00B059'.")));
+        QVERIFY(view->accessibleDescription().contains(
+            QStringLiteral("House 1, Taurus: As 7\u00B045'.")));
+        QVERIFY(view->accessibleDescription().contains(
+            QStringLiteral("House 3, Cancer: Vy 18\u00B041', Su 27\u00B059'.")));
 
         // Alt+N, as a keyboard user would.
         QTest::keyClick(chart, Qt::Key_N, Qt::AltModifier);
@@ -111,7 +116,8 @@ private slots:
         ChartWindow* chart = OpenDelhiChart();
         QVERIFY(chart != nullptr);
         d_.ui.imageAnswers = {path(QStringLiteral("delhi.svg")), path(QStringLiteral("delhi.png")),
-                              path(QStringLiteral("delhi.jpg")), path(QStringLiteral("missing/delhi.png"))};
+                              path(QStringLiteral("delhi.jpg")),
+                              path(QStringLiteral("missing/delhi.png"))};
         for (int i = 0; i < 4; ++i) d_.Click(QStringLiteral("cmdSaveImage"));
 
         QVERIFY(ReadAll(path(QStringLiteral("delhi.svg"))).contains(">As 7\u00B045'</text>"));

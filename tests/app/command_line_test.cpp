@@ -18,13 +18,15 @@ private slots:
         QTest::addColumn<QString>("chartFile");
         QTest::addColumn<bool>("quitAfterShow");
 
-        QTest::newRow("nothing: the empty form") << QStringList{} << Action::kRun << QString() << false;
+        QTest::newRow("nothing: the empty form")
+            << QStringList{} << Action::kRun << QString() << false;
         QTest::newRow("a chart file")
             << QStringList{"charts/ravi.vug"} << Action::kRun << "charts/ravi.vug" << false;
         QTest::newRow("a chart whose name looks like an option, after --")
             << QStringList{"--", "-odd.vug"} << Action::kRun << "-odd.vug" << false;
         QTest::newRow("hidden screenshot switch quits after showing")
-            << QStringList{"--screenshot", "shot.png", "ravi.vug"} << Action::kRun << "ravi.vug" << true;
+            << QStringList{"--screenshot", "shot.png", "ravi.vug"} << Action::kRun << "ravi.vug"
+            << true;
         QTest::newRow("--help") << QStringList{"--help"} << Action::kShowHelp << QString() << false;
         QTest::newRow("--version wins over a file")
             << QStringList{"ravi.vug", "--version"} << Action::kShowVersion << QString() << false;
@@ -32,7 +34,8 @@ private slots:
             << QStringList{"a.vug", "b.vug"} << Action::kUsageError << QString() << false;
         QTest::newRow("an unknown option")
             << QStringList{"--open", "a.vug"} << Action::kUsageError << QString() << false;
-        QTest::newRow("an empty file name") << QStringList{""} << Action::kUsageError << QString() << false;
+        QTest::newRow("an empty file name")
+            << QStringList{""} << Action::kUsageError << QString() << false;
     }
 
     void arguments() {
@@ -51,10 +54,12 @@ private slots:
 
     void versionAndHelpTexts() {
         const QString version = tamovid::ParseWindowCommandLine({"tamovid", "--version"}).text;
-        QCOMPARE(version, QStringLiteral("tamovid %1\n").arg(QString::fromUtf8(tamovid::kVersion.data())));
+        QCOMPARE(version,
+                 QStringLiteral("tamovid %1\n").arg(QString::fromUtf8(tamovid::kVersion.data())));
         const QString help = tamovid::ParseWindowCommandLine({"tamovid", "-h"}).text;
         QVERIFY2(help.contains(QStringLiteral("CHART.vug")), qPrintable(help));
-        QVERIFY2(!help.contains(QStringLiteral("screenshot")), "hidden switches stay out of the help");
+        QVERIFY2(!help.contains(QStringLiteral("screenshot")),
+                 "hidden switches stay out of the help");
     }
 };
 

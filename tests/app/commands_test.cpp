@@ -46,8 +46,9 @@ void WriteChart(const QString& path, const QStringList& values) {
     std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << bytes;
 }
 
-const QStringList kDelhiLines = {"Asha Rao", "8", "15", "1947", "0", "0", "34", "77", "13", "28", "39",
-                                 "True", "False", "False", "New Delhi", "Delhi", "India"};
+const QStringList kDelhiLines = {"Asha Rao", "8",     "15",        "1947",  "0",    "0",
+                                 "34",       "77",    "13",        "28",    "39",   "True",
+                                 "False",    "False", "New Delhi", "Delhi", "India"};
 
 QStringList Lines(const std::array<std::string, 5>& lines) {
     QStringList out;
@@ -60,11 +61,12 @@ QStringList Lines(const std::array<std::string, 5>& lines) {
 // The state of every input control, for comparing two windows.
 QStringList InputState(const WindowDriver& d) {
     QStringList state;
-    for (const char* name : {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState",
-                             "txtCountry"}) {
+    for (const char* name : {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin",
+                             "txtCity", "txtState", "txtCountry"}) {
         state << d.field(QString::fromLatin1(name))->text();
     }
-    for (const char* name : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"}) {
+    for (const char* name :
+         {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"}) {
         state << d.child<QComboBox>(QString::fromLatin1(name))->currentText();
     }
     for (const char* name : {"optLat0", "optLat1", "optLong0", "optLong1", "chkDST"}) {
@@ -132,11 +134,16 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("position");
         QTest::addColumn<QString>("house");
-        QTest::newRow("Vyatipata") << 1 << "Position at 18 Can 41" << "Vyatipata is in the house 3 from the Ascendant";
-        QTest::newRow("Parivesha") << 2 << "Position at 18 Cap 41" << "Parivesha is in the house 9 from the Ascendant";
-        QTest::newRow("Chapa") << 3 << "Position at 11 Gem 19" << "Chapa is in the house 2 from the Ascendant";
-        QTest::newRow("Upaketu") << 4 << "Position at 27 Gem 59" << "Upaketu is in the house 2 from the Ascendant";
-        QTest::newRow("back to Dhuma") << 0 << "Position at 11 Sag 19" << "Dhuma is in the house 8 from the Ascendant";
+        QTest::newRow("Vyatipata") << 1 << "Position at 18 Can 41"
+                                   << "Vyatipata is in the house 3 from the Ascendant";
+        QTest::newRow("Parivesha") << 2 << "Position at 18 Cap 41"
+                                   << "Parivesha is in the house 9 from the Ascendant";
+        QTest::newRow("Chapa") << 3 << "Position at 11 Gem 19"
+                               << "Chapa is in the house 2 from the Ascendant";
+        QTest::newRow("Upaketu") << 4 << "Position at 27 Gem 59"
+                                 << "Upaketu is in the house 2 from the Ascendant";
+        QTest::newRow("back to Dhuma") << 0 << "Position at 11 Sag 19"
+                                       << "Dhuma is in the house 8 from the Ascendant";
     }
     void everyTabShowsItsPointOfTheCalculation() {
         QFETCH(int, tab);
@@ -149,19 +156,23 @@ private slots:
         const QStringList lines = d_.ResultLines();
         QCOMPARE(lines.at(0), position);
         QCOMPARE(lines.at(3), house);
-        QCOMPARE(lines, Lines(tamovid::ResultLines(d_.window->LastReading(), static_cast<tamovid::AprakashaPoint>(tab))));
+        QCOMPARE(lines, Lines(tamovid::ResultLines(d_.window->LastReading(),
+                                                   static_cast<tamovid::AprakashaPoint>(tab))));
         QCOMPARE(d_.Text(QStringLiteral("lblSun")), QStringLiteral("27 Can 59"));
     }
 
     void menuItemCalculatesAsTheButtonDoes() {
         d_.EnterNewYork1976();
         d_.Click(QStringLiteral("cmdCalculate"));
-        const QStringList byButton = d_.ResultLines() << d_.Text(QStringLiteral("lblSun")) << d_.Text(QStringLiteral("lblAsc"));
+        const QStringList byButton = d_.ResultLines() << d_.Text(QStringLiteral("lblSun"))
+                                                      << d_.Text(QStringLiteral("lblAsc"));
         const tamovid::BirthRecord record = d_.window->LastRecord();
         d_.Click(QStringLiteral("cmdBack"));
         d_.window->findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
-        QCOMPARE(d_.ResultLines() << d_.Text(QStringLiteral("lblSun")) << d_.Text(QStringLiteral("lblAsc")), byButton);
+        QCOMPARE(d_.ResultLines() << d_.Text(QStringLiteral("lblSun"))
+                                  << d_.Text(QStringLiteral("lblAsc")),
+                 byButton);
         QVERIFY(d_.window->LastRecord() == record);
         QCOMPARE(d_.MessageTexts(), QStringList());
         QVERIFY(record.blnDST);
@@ -177,14 +188,22 @@ private slots:
     void emptyFieldIsRefusedWithItsMessageAndFocus_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("message");
-        QTest::newRow("name") << "txtName" << "Please Enter Your Name";
-        QTest::newRow("latitude degrees") << "txtLatDeg" << "Please Enter Degree of Latitude";
-        QTest::newRow("latitude minutes") << "txtLatMin" << "Please Enter Minutes of Latitude";
-        QTest::newRow("longitude degrees") << "txtLonDeg" << "Please Enter Degree of Longitude";
-        QTest::newRow("longitude minutes") << "txtLonMin" << "Please Enter Minute of Longitude";
-        QTest::newRow("city") << "txtCity" << "Please Enter Your City name";
-        QTest::newRow("state") << "txtState" << "Please Enter Your State name";
-        QTest::newRow("country") << "txtCountry" << "Please Enter Your Country name";
+        QTest::newRow("name") << "txtName"
+                              << "Please Enter Your Name";
+        QTest::newRow("latitude degrees") << "txtLatDeg"
+                                          << "Please Enter Degree of Latitude";
+        QTest::newRow("latitude minutes") << "txtLatMin"
+                                          << "Please Enter Minutes of Latitude";
+        QTest::newRow("longitude degrees") << "txtLonDeg"
+                                           << "Please Enter Degree of Longitude";
+        QTest::newRow("longitude minutes") << "txtLonMin"
+                                           << "Please Enter Minute of Longitude";
+        QTest::newRow("city") << "txtCity"
+                              << "Please Enter Your City name";
+        QTest::newRow("state") << "txtState"
+                               << "Please Enter Your State name";
+        QTest::newRow("country") << "txtCountry"
+                                 << "Please Enter Your Country name";
     }
     void emptyFieldIsRefusedWithItsMessageAndFocus() {
         QFETCH(QString, field);
@@ -221,14 +240,42 @@ private slots:
         QTest::addColumn<QMessageBox::Icon>("icon");
         QTest::addColumn<QString>("focus");
         const auto info = QMessageBox::Information;
-        QTest::newRow("29 February 1905") << "29" << "February" << "1905" << "28" << "Please Enter Correct Date Or Month!" << info << "";
-        QTest::newRow("30 February 2000") << "30" << "February" << "2000" << "28" << "Please Enter Correct Date Or Month!" << info << "";
-        QTest::newRow("31 April") << "31" << "April" << "1947" << "28" << "Please Enter Correct Date Or Month !" << info << "";
-        QTest::newRow("31 November") << "31" << "November" << "1947" << "28" << "Please Enter Correct Date Or Month !" << info << "";
-        QTest::newRow("latitude beyond the pole") << "15" << "August" << "1947" << "91"
-                                                  << "Please Enter Correct Degree of Latitude" << QMessageBox::Critical << "txtLatDeg";
-        QTest::newRow("29 February 1904 passes") << "29" << "February" << "1904" << "28" << "" << info << "";
-        QTest::newRow("31 May passes") << "31" << "May" << "1947" << "28" << "" << info << "";
+        QTest::newRow("29 February 1905") << "29"
+                                          << "February"
+                                          << "1905"
+                                          << "28"
+                                          << "Please Enter Correct Date Or Month!" << info << "";
+        QTest::newRow("30 February 2000") << "30"
+                                          << "February"
+                                          << "2000"
+                                          << "28"
+                                          << "Please Enter Correct Date Or Month!" << info << "";
+        QTest::newRow("31 April") << "31"
+                                  << "April"
+                                  << "1947"
+                                  << "28"
+                                  << "Please Enter Correct Date Or Month !" << info << "";
+        QTest::newRow("31 November") << "31"
+                                     << "November"
+                                     << "1947"
+                                     << "28"
+                                     << "Please Enter Correct Date Or Month !" << info << "";
+        QTest::newRow("latitude beyond the pole")
+            << "15"
+            << "August"
+            << "1947"
+            << "91"
+            << "Please Enter Correct Degree of Latitude" << QMessageBox::Critical << "txtLatDeg";
+        QTest::newRow("29 February 1904 passes") << "29"
+                                                 << "February"
+                                                 << "1904"
+                                                 << "28"
+                                                 << "" << info << "";
+        QTest::newRow("31 May passes") << "31"
+                                       << "May"
+                                       << "1947"
+                                       << "28"
+                                       << "" << info << "";
     }
     void impossibleDateOrPlaceIsRefused() {
         QFETCH(QString, day);
@@ -261,8 +308,12 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("message");
-        QTest::newRow("latitude: North chosen") << "optLat0" << "optLat1" << "Please Select Direction For The Latitude";
-        QTest::newRow("longitude: East chosen") << "optLong0" << "optLong1" << "Please Select Direction For The Longitude";
+        QTest::newRow("latitude: North chosen") << "optLat0"
+                                                << "optLat1"
+                                                << "Please Select Direction For The Latitude";
+        QTest::newRow("longitude: East chosen") << "optLong0"
+                                                << "optLong1"
+                                                << "Please Select Direction For The Longitude";
     }
     void missingDirectionIsChosenAndTheUserAskedAgain() {
         QFETCH(QString, first);
@@ -310,9 +361,12 @@ private slots:
     void lookupNeedsCityStateAndCountry_data() {
         QTest::addColumn<QString>("empty");
         QTest::addColumn<QString>("message");
-        QTest::newRow("city") << "txtCity" << "Please Enter City";
-        QTest::newRow("state; the country is not looked at") << "txtState" << "Please Enter State";
-        QTest::newRow("country") << "txtCountry" << "Please Enter Country";
+        QTest::newRow("city") << "txtCity"
+                              << "Please Enter City";
+        QTest::newRow("state; the country is not looked at") << "txtState"
+                                                             << "Please Enter State";
+        QTest::newRow("country") << "txtCountry"
+                                 << "Please Enter Country";
     }
     void lookupNeedsCityStateAndCountry() {
         QFETCH(QString, empty);
@@ -340,7 +394,8 @@ private slots:
         QCOMPARE(d_.ui.urls.size(), std::size_t{1});
         const QUrl url = d_.ui.urls.front();
         QCOMPARE(url.toString(QUrl::FullyEncoded),
-                 tamovid::SearchTemplate().arg(QStringLiteral("Pune%20Maharashtra%20India%20%20Latitude%20Longitude")));
+                 tamovid::SearchTemplate().arg(
+                     QStringLiteral("Pune%20Maharashtra%20India%20%20Latitude%20Longitude")));
         QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
                  QStringLiteral("Pune Maharashtra India  Latitude Longitude"));
     }
@@ -364,13 +419,16 @@ private slots:
         QTest::addColumn<QString>("searchTemplate");
         QTest::addColumn<QString>("address");
         const QString ddg = QStringLiteral("https://duckduckgo.com/?q=%1");
-        QTest::newRow("blanks") << "Pune Maharashtra" << ddg << "https://duckduckgo.com/?q=Pune%20Maharashtra";
+        QTest::newRow("blanks") << "Pune Maharashtra" << ddg
+                                << "https://duckduckgo.com/?q=Pune%20Maharashtra";
         QTest::newRow("ampersand and hash cannot split the address")
             << "A&b=c#d" << ddg << "https://duckduckgo.com/?q=A%26b%3Dc%23d";
-        QTest::newRow("plus and percent") << "1+1 100%" << ddg << "https://duckduckgo.com/?q=1%2B1%20100%25";
+        QTest::newRow("plus and percent")
+            << "1+1 100%" << ddg << "https://duckduckgo.com/?q=1%2B1%20100%25";
         QTest::newRow("non-ASCII as UTF-8") << QString::fromUtf8("S\u00e3o Paulo") << ddg
                                             << "https://duckduckgo.com/?q=S%C3%A3o%20Paulo";
-        QTest::newRow("another search site") << "Pune" << "https://search.example/find?lang=en&text=%1"
+        QTest::newRow("another search site") << "Pune"
+                                             << "https://search.example/find?lang=en&text=%1"
                                              << "https://search.example/find?lang=en&text=Pune";
     }
     void searchAddressEncodesTheWholeQuery() {
@@ -389,9 +447,10 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QFileDialog::AcceptMode>("acceptMode");
         QTest::addColumn<QFileDialog::FileMode>("fileMode");
-        QTest::newRow("Save") << tamovid::ChartDialog::kSave << "Tamovid" << QFileDialog::AcceptSave << QFileDialog::AnyFile;
-        QTest::newRow("Open") << tamovid::ChartDialog::kOpen << "Select the source file" << QFileDialog::AcceptOpen
-                              << QFileDialog::ExistingFile;
+        QTest::newRow("Save") << tamovid::ChartDialog::kSave << "Tamovid" << QFileDialog::AcceptSave
+                              << QFileDialog::AnyFile;
+        QTest::newRow("Open") << tamovid::ChartDialog::kOpen << "Select the source file"
+                              << QFileDialog::AcceptOpen << QFileDialog::ExistingFile;
     }
     void chartDialogsCarryTheirSettings() {
         QFETCH(tamovid::ChartDialog, kind);
@@ -417,13 +476,20 @@ private slots:
     void saveAndOpenGiveTheSameControlsAndResults() {
         QFETCH(int, chart);
         switch (chart) {
-            case 0: d_.EnterDelhi1947(); break;
-            case 1: d_.EnterNewYork1976(); break;
-            default: d_.EnterSaoPaulo1990(); break;
+            case 0:
+                d_.EnterDelhi1947();
+                break;
+            case 1:
+                d_.EnterNewYork1976();
+                break;
+            default:
+                d_.EnterSaoPaulo1990();
+                break;
         }
         d_.Click(QStringLiteral("cmdCalculate"));
         const QStringList controls = InputState(d_);
-        const QStringList results = d_.ResultLines() << d_.Text(QStringLiteral("lblSun")) << d_.Text(QStringLiteral("lblAsc"));
+        const QStringList results = d_.ResultLines() << d_.Text(QStringLiteral("lblSun"))
+                                                     << d_.Text(QStringLiteral("lblAsc"));
         const tamovid::BirthRecord record = d_.window->LastRecord();
         const QString file = path(QStringLiteral("round-trip-%1.vug").arg(chart));
         SaveAs(file);
@@ -435,7 +501,9 @@ private slots:
         d_.Click(QStringLiteral("cmdOpen"));
         QCOMPARE(d_.MessageTexts(), QStringList());
         QCOMPARE(InputState(d_), controls);
-        QCOMPARE(d_.ResultLines() << d_.Text(QStringLiteral("lblSun")) << d_.Text(QStringLiteral("lblAsc")), results);
+        QCOMPARE(d_.ResultLines() << d_.Text(QStringLiteral("lblSun"))
+                                  << d_.Text(QStringLiteral("lblAsc")),
+                 results);
         QVERIFY(d_.window->LastRecord() == record);
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
         QCOMPARE(d_.window->SaveFileName(), QString());  // Open does not change it
@@ -501,7 +569,8 @@ private slots:
         QTest::keyClick(d_.window.get(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(ReadAll(file).startsWith("%PDF"));
         d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();  // cancelled
-        QCOMPARE(d_.ui.pdfDialogNames, (std::vector<QString>{QStringLiteral("Asha Rao.pdf"), file}));
+        QCOMPARE(d_.ui.pdfDialogNames,
+                 (std::vector<QString>{QStringLiteral("Asha Rao.pdf"), file}));
         QCOMPARE(d_.MessageTexts(), QStringList());
     }
 
@@ -524,7 +593,8 @@ private slots:
         ::setrlimit(RLIMIT_FSIZE, &saved);
 
         QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages.front().text.contains(file), qPrintable(d_.ui.messages.front().text));
+        QVERIFY2(d_.ui.messages.front().text.contains(file),
+                 qPrintable(d_.ui.messages.front().text));
         QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
         QCOMPARE(ReadAll(file), earlier);
     }
@@ -532,10 +602,14 @@ private slots:
     void suggestedPdfNameLeavesOutWhatFileSystemsRefuse_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "Asha Rao" << "Asha Rao.pdf";
-        QTest::newRow("slashes and blanks") << "  A/B: C*  " << "AB C.pdf";
-        QTest::newRow("dots alone") << ".." << "Reading.pdf";
-        QTest::newRow("empty") << "" << "Reading.pdf";
+        QTest::newRow("plain") << "Asha Rao"
+                               << "Asha Rao.pdf";
+        QTest::newRow("slashes and blanks") << "  A/B: C*  "
+                                            << "AB C.pdf";
+        QTest::newRow("dots alone") << ".."
+                                    << "Reading.pdf";
+        QTest::newRow("empty") << ""
+                               << "Reading.pdf";
     }
     void suggestedPdfNameLeavesOutWhatFileSystemsRefuse() {
         QFETCH(QString, name);
@@ -549,7 +623,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("label");
         QTest::newRow("accented name") << "txtName" << QString::fromUtf8("Ren\u00e9e") << "name";
-        QTest::newRow("city beyond the code page") << "txtCity" << QString::fromUtf8("\u0416ukovsky") << "city";
+        QTest::newRow("city beyond the code page")
+            << "txtCity" << QString::fromUtf8("\u0416ukovsky") << "city";
     }
     void nameTheFileCannotHoldIsRefusedNamingTheField() {
         QFETCH(QString, field);
@@ -595,9 +670,11 @@ private slots:
             }
             QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
             SaveAs(file);
-            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(folder.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         } else if (failure == QLatin1String("mode 0444")) {
-            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            QVERIFY(QFile::setPermissions(file,
+                                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
             SaveAs(file);
             QVERIFY2(d_.ui.messages.front().text.contains(QStringLiteral("is write-protected")),
                      qPrintable(d_.ui.messages.front().text));
@@ -611,10 +688,12 @@ private slots:
             ::setrlimit(RLIMIT_FSIZE, &saved);
         }
         QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages.front().text.contains(file), qPrintable(d_.ui.messages.front().text));
+        QVERIFY2(d_.ui.messages.front().text.contains(file),
+                 qPrintable(d_.ui.messages.front().text));
         QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
         QCOMPARE(ReadAll(file), earlier);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"chart.vug"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"chart.vug"});
     }
 
     void saveThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink() {
@@ -633,10 +712,13 @@ private slots:
         SaveAs(link);
         QCOMPARE(d_.MessageTexts(), QStringList());
         QVERIFY(QFileInfo(link).isSymLink());
-        QVERIFY(ReadAll(real).startsWith(QByteArray::fromStdString(tamovid::ScrambleText("Dana Brooks"))));
-        QCOMPARE(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 (QStringList{"link.vug", "real"}));
+        QVERIFY(ReadAll(real).startsWith(
+            QByteArray::fromStdString(tamovid::ScrambleText("Dana Brooks"))));
+        QCOMPARE(QFile::permissions(real),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            (QStringList{"link.vug", "real"}));
     }
 
     void openRefusesAnythingButALowerCaseVugEnding_data() {
@@ -672,12 +754,14 @@ private slots:
         QTest::addColumn<QStringList>("files");  // local names; "http:..." a web address
         QTest::addColumn<bool>("taken");
         QTest::addColumn<QString>("message");  // empty: none, and the chart is shown
-        QTest::newRow("on the window") << "frmMain" << QStringList{"chart.vug"} << true << QString();
+        QTest::newRow("on the window")
+            << "frmMain" << QStringList{"chart.vug"} << true << QString();
         QTest::newRow("on a text field, which takes text drops itself")
             << "txtCity" << QStringList{"chart.vug"} << true << QString();
         QTest::newRow("capital ending: the Open refusal")
             << "frmMain" << QStringList{"CHART.VUG"} << true << "Please Check The File.";
-        QTest::newRow("two files: not taken") << "frmMain" << QStringList{"a.vug", "b.vug"} << false << QString();
+        QTest::newRow("two files: not taken")
+            << "frmMain" << QStringList{"a.vug", "b.vug"} << false << QString();
         QTest::newRow("a web address: not taken")
             << "frmMain" << QStringList{"http://tamovid.example/chart.vug"} << false << QString();
     }
@@ -733,10 +817,14 @@ private slots:
     void unreadableFileIsReportedAndChangesNothing_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing file") << "missing.vug" << "No such file";
-        QTest::newRow("a folder") << "folder.vug" << "not a regular file";
-        QTest::newRow("far too large") << "large.vug" << "larger than";
-        QTest::newRow("no chart in it") << "noise.vug" << "no chart";
+        QTest::newRow("missing file") << "missing.vug"
+                                      << "No such file";
+        QTest::newRow("a folder") << "folder.vug"
+                                  << "not a regular file";
+        QTest::newRow("far too large") << "large.vug"
+                                       << "larger than";
+        QTest::newRow("no chart in it") << "noise.vug"
+                                        << "no chart";
     }
     void unreadableFileIsReportedAndChangesNothing() {
         QFETCH(QString, name);
@@ -745,17 +833,21 @@ private slots:
         if (name == QLatin1String("folder.vug")) {
             QDir(dir_.path()).mkpath(name);
         } else if (name == QLatin1String("large.vug")) {
-            std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary) << std::string(1 << 20, '\xAA');
+            std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary)
+                << std::string(1 << 20, '\xAA');
         } else if (name == QLatin1String("noise.vug")) {
-            std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary) << "plain text\r\nof no use\r\n";
+            std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary)
+                << "plain text\r\nof no use\r\n";
         }
         d_.EnterDelhi1947();
         const QStringList before = InputState(d_);
         d_.ui.openAnswers.push_back(file);
         d_.Click(QStringLiteral("cmdOpen"));
         QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages.front().text.contains(reason), qPrintable(d_.ui.messages.front().text));
-        QVERIFY2(d_.ui.messages.front().text.contains(file), qPrintable(d_.ui.messages.front().text));
+        QVERIFY2(d_.ui.messages.front().text.contains(reason),
+                 qPrintable(d_.ui.messages.front().text));
+        QVERIFY2(d_.ui.messages.front().text.contains(file),
+                 qPrintable(d_.ui.messages.front().text));
         QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
         QCOMPARE(InputState(d_), before);
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
@@ -765,23 +857,34 @@ private slots:
     // after a New York chart was computed: nothing of New York may come back.
     void damagedFileStartsFromAnEmptyForm_data() {
         QTest::addColumn<int>("line");
-        QTest::addColumn<QByteArray>("stored");  // the line's bytes; "<cut>" ends the file before it
+        QTest::addColumn<QByteArray>(
+            "stored");  // the line's bytes; "<cut>" ends the file before it
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("shows");
-        const auto shifted = [](const char* text) { return QByteArray::fromStdString(tamovid::ScrambleText(text)); };
+        const auto shifted = [](const char* text) {
+            return QByteArray::fromStdString(tamovid::ScrambleText(text));
+        };
         QTest::newRow("14 lines after another chart")
-            << 14 << QByteArray("<cut>") << QStringList{"Please Enter Your City name"} << "txtCity" << "";
+            << 14 << QByteArray("<cut>") << QStringList{"Please Enter Your City name"} << "txtCity"
+            << "";
         QTest::newRow("empty longitude degrees")
-            << 7 << QByteArray() << QStringList{"Please Enter Degree of Longitude"} << "txtLonDeg" << "";
+            << 7 << QByteArray() << QStringList{"Please Enter Degree of Longitude"} << "txtLonDeg"
+            << "";
         QTest::newRow("name with hand-typed bytes")
-            << 0 << shifted("Asha") + "12" + shifted(" Rao") << QStringList() << "txtName" << "Asha Rao";
+            << 0 << shifted("Asha") + "12" + shifted(" Rao") << QStringList() << "txtName"
+            << "Asha Rao";
         QTest::newRow("month beyond the list")
-            << 1 << shifted("13") << QStringList{"Please Enter Correct Date Or Month!"} << "cboMonth" << "";
+            << 1 << shifted("13") << QStringList{"Please Enter Correct Date Or Month!"}
+            << "cboMonth"
+            << "";
         QTest::newRow("direction neither True nor False")
-            << 11 << shifted("Maybe") << QStringList{"Please Select Direction For The Longitude"} << "optLong1"
+            << 11 << shifted("Maybe") << QStringList{"Please Select Direction For The Longitude"}
+            << "optLong1"
             << "off";
-        QTest::newRow("zone beyond the list") << 6 << shifted("71") << QStringList() << "cboTimeZone" << "";
+        QTest::newRow("zone beyond the list")
+            << 6 << shifted("71") << QStringList() << "cboTimeZone"
+            << "";
     }
     void damagedFileStartsFromAnEmptyForm() {
         QFETCH(int, line);
@@ -798,11 +901,13 @@ private slots:
         std::string bytes;
         for (int i = 0; i < kDelhiLines.size(); ++i) {
             if (i == line && stored == "<cut>") break;
-            bytes += i == line ? stored.toStdString() : tamovid::ScrambleText(kDelhiLines[i].toStdString());
+            bytes += i == line ? stored.toStdString()
+                               : tamovid::ScrambleText(kDelhiLines[i].toStdString());
             bytes += "\r\n";
         }
         const QString file = path(QStringLiteral("damaged.vug"));
-        std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary | std::ios::trunc) << bytes;
+        std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary | std::ios::trunc)
+            << bytes;
         d_.ui.openAnswers.push_back(file);
         d_.Click(QStringLiteral("cmdOpen"));
 
@@ -813,7 +918,8 @@ private slots:
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
             QCOMPARE(list->currentText(), shows);
         } else {
-            QCOMPARE(qobject_cast<QAbstractButton*>(widget)->isChecked() ? QStringLiteral("on") : QStringLiteral("off"),
+            QCOMPARE(qobject_cast<QAbstractButton*>(widget)->isChecked() ? QStringLiteral("on")
+                                                                         : QStringLiteral("off"),
                      shows);
         }
         if (!messages.isEmpty()) {
@@ -834,16 +940,17 @@ private slots:
         const tamovid::BirthRecord record = d_.window->LastRecord();
         d_.Click(QStringLiteral("cmdBack"));
         QStringList lines = kDelhiLines;
-        lines[1] = QStringLiteral("4");   // April
+        lines[1] = QStringLiteral("4");  // April
         lines[2] = QStringLiteral("31");
-        lines[14] = QString();            // an empty city comes back empty
+        lines[14] = QString();  // an empty city comes back empty
         const QString file = path(QStringLiteral("thirty-first-april.vug"));
         WriteChart(file, lines);
         d_.ui.openAnswers.push_back(file);
         d_.Click(QStringLiteral("cmdOpen"));
         QCOMPARE(d_.MessageTexts(), QStringList{"Please Enter Your City name"});
         QCOMPARE(d_.field(QStringLiteral("txtCity"))->text(), QString());
-        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboMonth"))->currentText(), QStringLiteral("April"));
+        QCOMPARE(d_.child<QComboBox>(QStringLiteral("cboMonth"))->currentText(),
+                 QStringLiteral("April"));
         QVERIFY(d_.window->LastRecord() == record);
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
     }

@@ -21,7 +21,9 @@ class EngineMenuTest : public QObject {
     std::unique_ptr<QSettings> settings_;
     WindowDriver d_;
 
-    QAction* precise() const { return d_.window->findChild<QAction*>(QStringLiteral("mnuPrecise")); }
+    QAction* precise() const {
+        return d_.window->findChild<QAction*>(QStringLiteral("mnuPrecise"));
+    }
 
 private slots:
     void init() {

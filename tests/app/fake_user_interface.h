@@ -17,7 +17,9 @@ public:
         QMessageBox::Icon icon;
     };
 
-    void message(const QString& text, QMessageBox::Icon icon) override { messages.push_back({text, icon}); }
+    void message(const QString& text, QMessageBox::Icon icon) override {
+        messages.push_back({text, icon});
+    }
     bool question(const QString& text) override {
         questions.push_back(text);
         return answer;
@@ -43,7 +45,9 @@ public:
         pdfDialogNames.push_back(initialName);
         return Next(pdfAnswers);
     }
-    void printPreview(QWidget* /*parent*/, const PrintRequest& request) override { printRequests.push_back(request); }
+    void printPreview(QWidget* /*parent*/, const PrintRequest& request) override {
+        printRequests.push_back(request);
+    }
 
     bool answer = false;
     bool browserOpens = true;
@@ -60,8 +64,9 @@ public:
     std::vector<QString> saveDialogNames;  ///< the initial name each Save dialog offered
     int openDialogs = 0;
     std::vector<QString> imageDialogNames;  ///< the initial name each picture dialog offered
-    std::vector<QString> pdfDialogNames;  ///< the initial name each PDF dialog offered
-    std::vector<PrintRequest> printRequests;  ///< every preview asked for, to be painted by the test
+    std::vector<QString> pdfDialogNames;    ///< the initial name each PDF dialog offered
+    std::vector<PrintRequest>
+        printRequests;  ///< every preview asked for, to be painted by the test
 
 private:
     static QString Next(std::deque<QString>& answers) {

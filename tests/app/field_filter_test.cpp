@@ -63,7 +63,8 @@ private:
                 QMimeData data;
                 data.setText(text);
                 const QPointF at(field->width() - 2, field->height() / 2.0);
-                QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton,
+                                      Qt::NoModifier);
                 QApplication::sendEvent(field, &enter);
                 QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(field, &drop);
@@ -88,20 +89,47 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<int>("refusals");
-        QTest::newRow("name with blanks passes") << "txtName" << "Asha Rao" << "Asha Rao" << 0;
-        QTest::newRow("apostrophe in the name") << "txtName" << "O'Brien" << "OBrien" << 1;
-        QTest::newRow("hyphen in the city") << "txtCity" << "Port-Blair" << "PortBlair" << 1;
-        QTest::newRow("digit in the state") << "txtState" << "Goa1" << "Goa" << 1;
-        QTest::newRow("full stops in the country") << "txtCountry" << "U.K." << "UK" << 2;
-        QTest::newRow("accented letter in the name") << "txtName" << QString::fromUtf8("Ren\u00e9e") << "Rene" << 1;
-        QTest::newRow("degrees accept digits") << "txtLatDeg" << "28" << "28" << 0;
-        QTest::newRow("minus sign in a degree field") << "txtLatDeg" << "-28" << "28" << 1;
-        QTest::newRow("full stop in a degree field") << "txtLonDeg" << "7.5" << "75" << 1;
-        QTest::newRow("plus sign in a minute field") << "txtLonMin" << "+13" << "13" << 1;
-        QTest::newRow("letter in a minute field") << "txtLatMin" << "3o" << "3" << 1;
-        QTest::newRow("blank in a degree field") << "txtLonDeg" << "1 2" << "12" << 1;
-        QTest::newRow("fourth digit ignored without a message") << "txtLatDeg" << "1234" << "123" << 0;
-        QTest::newRow("fourth digit in a minute field") << "txtLonMin" << "5959" << "595" << 0;
+        QTest::newRow("name with blanks passes") << "txtName"
+                                                 << "Asha Rao"
+                                                 << "Asha Rao" << 0;
+        QTest::newRow("apostrophe in the name") << "txtName"
+                                                << "O'Brien"
+                                                << "OBrien" << 1;
+        QTest::newRow("hyphen in the city") << "txtCity"
+                                            << "Port-Blair"
+                                            << "PortBlair" << 1;
+        QTest::newRow("digit in the state") << "txtState"
+                                            << "Goa1"
+                                            << "Goa" << 1;
+        QTest::newRow("full stops in the country") << "txtCountry"
+                                                   << "U.K."
+                                                   << "UK" << 2;
+        QTest::newRow("accented letter in the name")
+            << "txtName" << QString::fromUtf8("Ren\u00e9e") << "Rene" << 1;
+        QTest::newRow("degrees accept digits") << "txtLatDeg"
+                                               << "28"
+                                               << "28" << 0;
+        QTest::newRow("minus sign in a degree field") << "txtLatDeg"
+                                                      << "-28"
+                                                      << "28" << 1;
+        QTest::newRow("full stop in a degree field") << "txtLonDeg"
+                                                     << "7.5"
+                                                     << "75" << 1;
+        QTest::newRow("plus sign in a minute field") << "txtLonMin"
+                                                     << "+13"
+                                                     << "13" << 1;
+        QTest::newRow("letter in a minute field") << "txtLatMin"
+                                                  << "3o"
+                                                  << "3" << 1;
+        QTest::newRow("blank in a degree field") << "txtLonDeg"
+                                                 << "1 2"
+                                                 << "12" << 1;
+        QTest::newRow("fourth digit ignored without a message") << "txtLatDeg"
+                                                                << "1234"
+                                                                << "123" << 0;
+        QTest::newRow("fourth digit in a minute field") << "txtLonMin"
+                                                        << "5959"
+                                                        << "595" << 0;
     }
     void typedTextKeepsOnlyAcceptedCharacters() {
         QFETCH(QString, field);
@@ -141,12 +169,18 @@ private slots:
         QTest::addColumn<int>("modifiers");
         for (const char* field : {"txtName", "txtLonMin"}) {
             const QString name = QString::fromLatin1(field);
-            QTest::addRow("%s: Return (13)", field) << name << int(Qt::Key_Return) << int(Qt::NoModifier);
-            QTest::addRow("%s: keypad Enter (13)", field) << name << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-            QTest::addRow("%s: Ctrl+C (3)", field) << name << int(Qt::Key_C) << int(Qt::ControlModifier);
-            QTest::addRow("%s: Ctrl+V (22)", field) << name << int(Qt::Key_V) << int(Qt::ControlModifier);
-            QTest::addRow("%s: Ctrl+X (24)", field) << name << int(Qt::Key_X) << int(Qt::ControlModifier);
-            QTest::addRow("%s: Escape (27)", field) << name << int(Qt::Key_Escape) << int(Qt::NoModifier);
+            QTest::addRow("%s: Return (13)", field)
+                << name << int(Qt::Key_Return) << int(Qt::NoModifier);
+            QTest::addRow("%s: keypad Enter (13)", field)
+                << name << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+            QTest::addRow("%s: Ctrl+C (3)", field)
+                << name << int(Qt::Key_C) << int(Qt::ControlModifier);
+            QTest::addRow("%s: Ctrl+V (22)", field)
+                << name << int(Qt::Key_V) << int(Qt::ControlModifier);
+            QTest::addRow("%s: Ctrl+X (24)", field)
+                << name << int(Qt::Key_X) << int(Qt::ControlModifier);
+            QTest::addRow("%s: Escape (27)", field)
+                << name << int(Qt::Key_Escape) << int(Qt::NoModifier);
         }
     }
     void controlKeysAreRefusedWithTheMessage() {
@@ -168,8 +202,10 @@ private slots:
     void refusalFocusesLetterFieldsOnly_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("focusAfter");
-        QTest::newRow("letter field takes the focus") << "txtCity" << "txtCity";
-        QTest::newRow("digit field leaves the focus alone") << "txtLatMin" << "txtName";
+        QTest::newRow("letter field takes the focus") << "txtCity"
+                                                      << "txtCity";
+        QTest::newRow("digit field leaves the focus alone") << "txtLatMin"
+                                                            << "txtName";
     }
     void refusalFocusesLetterFieldsOnly() {
         QFETCH(QString, field);
@@ -205,10 +241,18 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("previous");
-        QTest::newRow("name") << "txtName" << "cboDate" << "Command1";
-        QTest::newRow("latitude degrees") << "txtLatDeg" << "txtLatMin" << "cboTimeZone";
-        QTest::newRow("longitude minutes") << "txtLonMin" << "txtCity" << "txtLonDeg";
-        QTest::newRow("country") << "txtCountry" << "cmdCalculate" << "txtState";
+        QTest::newRow("name") << "txtName"
+                              << "cboDate"
+                              << "Command1";
+        QTest::newRow("latitude degrees") << "txtLatDeg"
+                                          << "txtLatMin"
+                                          << "cboTimeZone";
+        QTest::newRow("longitude minutes") << "txtLonMin"
+                                           << "txtCity"
+                                           << "txtLonDeg";
+        QTest::newRow("country") << "txtCountry"
+                                 << "cmdCalculate"
+                                 << "txtState";
     }
     void tabMovesOnFromEveryField() {
         QFETCH(QString, field);
@@ -229,19 +273,28 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("inserted");
         QTest::addColumn<Insertion>("how");
-        const std::array<std::pair<const char*, Insertion>, 4> ways = {{{"context menu paste", Insertion::kContextMenuPaste},
-                                                                        {"Shift+Insert paste", Insertion::kKeyboardPaste},
-                                                                        {"drop", Insertion::kDrop},
-                                                                        {"input method", Insertion::kInputMethod}}};
+        const std::array<std::pair<const char*, Insertion>, 4> ways = {
+            {{"context menu paste", Insertion::kContextMenuPaste},
+             {"Shift+Insert paste", Insertion::kKeyboardPaste},
+             {"drop", Insertion::kDrop},
+             {"input method", Insertion::kInputMethod}}};
         for (const auto& [way, how] : ways) {
-            QTest::addRow("O'Brien into the name by %s", way) << "txtName" << "O'Brien" << how;
-            QTest::addRow("accented city by %s", way) << "txtCity" << QString::fromUtf8("Bogot\u00e1") << how;
-            QTest::addRow("decimal degrees by %s", way) << "txtLatDeg" << "2.5" << how;
-            QTest::addRow("signed minutes by %s", way) << "txtLonMin" << "-1" << how;
+            QTest::addRow("O'Brien into the name by %s", way) << "txtName"
+                                                              << "O'Brien" << how;
+            QTest::addRow("accented city by %s", way)
+                << "txtCity" << QString::fromUtf8("Bogot\u00e1") << how;
+            QTest::addRow("decimal degrees by %s", way) << "txtLatDeg"
+                                                        << "2.5" << how;
+            QTest::addRow("signed minutes by %s", way) << "txtLonMin"
+                                                       << "-1" << how;
         }
-        QTest::newRow("a line break in the name") << "txtName" << "Asha\nRao" << Insertion::kDrop;
-        QTest::newRow("a tab in the state") << "txtState" << "Tamil\tNadu" << Insertion::kContextMenuPaste;
-        QTest::newRow("digits beyond the limit with a letter") << "txtLatMin" << "12a4" << Insertion::kContextMenuPaste;
+        QTest::newRow("a line break in the name") << "txtName"
+                                                  << "Asha\nRao" << Insertion::kDrop;
+        QTest::newRow("a tab in the state") << "txtState"
+                                            << "Tamil\tNadu" << Insertion::kContextMenuPaste;
+        QTest::newRow("digits beyond the limit with a letter")
+            << "txtLatMin"
+            << "12a4" << Insertion::kContextMenuPaste;
     }
     void refusedInsertionLeavesTheFieldUnchanged() {
         QFETCH(QString, field);
@@ -260,11 +313,17 @@ private slots:
         QTest::addColumn<QString>("inserted");
         QTest::addColumn<Insertion>("how");
         QTest::addColumn<QString>("result");
-        QTest::newRow("surname pasted into the name") << "txtName" << " Rao" << Insertion::kContextMenuPaste << "Asha Rao";
-        QTest::newRow("city dropped") << "txtCity" << "Pune" << Insertion::kDrop << "Pune";
-        QTest::newRow("degrees by keyboard paste") << "txtLonDeg" << "77" << Insertion::kKeyboardPaste << "77";
+        QTest::newRow("surname pasted into the name")
+            << "txtName"
+            << " Rao" << Insertion::kContextMenuPaste << "Asha Rao";
+        QTest::newRow("city dropped") << "txtCity"
+                                      << "Pune" << Insertion::kDrop << "Pune";
+        QTest::newRow("degrees by keyboard paste") << "txtLonDeg"
+                                                   << "77" << Insertion::kKeyboardPaste << "77";
         // The length limit cuts the paste short; that is no refusal.
-        QTest::newRow("long number cut to three digits") << "txtLatDeg" << "12345" << Insertion::kContextMenuPaste << "123";
+        QTest::newRow("long number cut to three digits")
+            << "txtLatDeg"
+            << "12345" << Insertion::kContextMenuPaste << "123";
     }
     void acceptedInsertionArrives() {
         QFETCH(QString, field);
@@ -285,8 +344,10 @@ private slots:
         QTest::addColumn<QString>("inserted");
         QTest::addColumn<bool>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("digit typed into the middle of a full field") << "123" << 1 << "9" << true << "123";
-        QTest::newRow("paste at the start keeps the first digits") << "12" << 0 << "789" << false << "712";
+        QTest::newRow("digit typed into the middle of a full field")
+            << "123" << 1 << "9" << true << "123";
+        QTest::newRow("paste at the start keeps the first digits")
+            << "12" << 0 << "789" << false << "712";
         QTest::newRow("paste over a selection") << "123" << -1 << "4567" << false << "456";
     }
     void lengthLimitKeepsWhatFitsQuietly() {
@@ -342,28 +403,42 @@ private slots:
         const int none = Qt::NoModifier;
         const int ctrl = Qt::ControlModifier;
         QTest::newRow("small letter") << int(Qt::Key_A) << none << "a" << std::optional<int>(97);
-        QTest::newRow("capital letter") << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << std::optional<int>(65);
-        QTest::newRow("apostrophe") << int(Qt::Key_Apostrophe) << none << "'" << std::optional<int>(39);
-        QTest::newRow("accented letter") << int(Qt::Key_Eacute) << none << QString::fromUtf8("\u00e9") << std::optional<int>(233);
-        QTest::newRow("beyond 255 keeps its code") << int(Qt::Key_unknown) << none << QString::fromUtf8("\u20ac") << std::optional<int>(0x20ac);
-        QTest::newRow("keypad digit") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << std::optional<int>(55);
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << std::optional<int>(8);
+        QTest::newRow("capital letter")
+            << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << std::optional<int>(65);
+        QTest::newRow("apostrophe")
+            << int(Qt::Key_Apostrophe) << none << "'" << std::optional<int>(39);
+        QTest::newRow("accented letter") << int(Qt::Key_Eacute) << none
+                                         << QString::fromUtf8("\u00e9") << std::optional<int>(233);
+        QTest::newRow("beyond 255 keeps its code")
+            << int(Qt::Key_unknown) << none << QString::fromUtf8("\u20ac")
+            << std::optional<int>(0x20ac);
+        QTest::newRow("keypad digit")
+            << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << std::optional<int>(55);
+        QTest::newRow("Backspace")
+            << int(Qt::Key_Backspace) << none << "\b" << std::optional<int>(8);
         QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "" << std::optional<int>(127);
         QTest::newRow("Return") << int(Qt::Key_Return) << none << "\r" << std::optional<int>(13);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << std::optional<int>(13);
-        QTest::newRow("Ctrl+C with the control text") << int(Qt::Key_C) << ctrl << "\x03" << std::optional<int>(3);
-        QTest::newRow("Ctrl+C with a letter text") << int(Qt::Key_C) << ctrl << "c" << std::optional<int>(3);
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << std::optional<int>(13);
+        QTest::newRow("Ctrl+C with the control text")
+            << int(Qt::Key_C) << ctrl << "\x03" << std::optional<int>(3);
+        QTest::newRow("Ctrl+C with a letter text")
+            << int(Qt::Key_C) << ctrl << "c" << std::optional<int>(3);
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "" << std::optional<int>(22);
-        QTest::newRow("Ctrl+Shift+X") << int(Qt::Key_X) << (ctrl | int(Qt::ShiftModifier)) << "" << std::optional<int>(24);
+        QTest::newRow("Ctrl+Shift+X")
+            << int(Qt::Key_X) << (ctrl | int(Qt::ShiftModifier)) << "" << std::optional<int>(24);
         QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << std::optional<int>(27);
         QTest::newRow("Tab moves") << int(Qt::Key_Tab) << none << "\t" << std::optional<int>();
-        QTest::newRow("Shift+Tab moves") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "" << std::optional<int>();
+        QTest::newRow("Shift+Tab moves")
+            << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "" << std::optional<int>();
         QTest::newRow("arrow") << int(Qt::Key_Left) << none << "" << std::optional<int>();
         QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << std::optional<int>();
         QTest::newRow("PageDown") << int(Qt::Key_PageDown) << none << "" << std::optional<int>();
-        QTest::newRow("Shift alone") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << "" << std::optional<int>();
+        QTest::newRow("Shift alone")
+            << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << "" << std::optional<int>();
         QTest::newRow("Ctrl+Left") << int(Qt::Key_Left) << ctrl << "" << std::optional<int>();
-        QTest::newRow("Alt+letter shortcut") << int(Qt::Key_G) << int(Qt::AltModifier) << "g" << std::optional<int>();
+        QTest::newRow("Alt+letter shortcut")
+            << int(Qt::Key_G) << int(Qt::AltModifier) << "g" << std::optional<int>();
         QTest::newRow("function key") << int(Qt::Key_F1) << none << "" << std::optional<int>();
     }
     void deliveredKeyCodes() {

@@ -33,7 +33,9 @@ Q_DECLARE_METATYPE(tamovid::Promotion)
 namespace {
 
 // A reading with distinct lines for every point.
-tamovid::AprakashaResult SampleReading() { return tamovid::CalcAprakashaGrahas("16 Sag 31", "17 Pis 31"); }
+tamovid::AprakashaResult SampleReading() {
+    return tamovid::CalcAprakashaGrahas("16 Sag 31", "17 Pis 31");
+}
 
 QStringList Lines(const std::array<std::string, 5>& lines) {
     QStringList out;
@@ -96,14 +98,15 @@ private slots:
     // The closed list shows its chosen entry in the text area beside the arrow; an entry
     // wider than that area is cut ("30" shown as "3(").
     void everyListEntryFitsItsListsTextArea() {
-        for (const char* name : {"cboMonth", "cboDate", "cboYear", "cboHour", "cboMinute", "cboTimeZone"}) {
+        for (const char* name :
+             {"cboMonth", "cboDate", "cboYear", "cboHour", "cboMinute", "cboTimeZone"}) {
             auto* list = child<QComboBox>(name);
             QStyleOptionComboBox option;
             option.initFrom(list);
             option.editable = false;
             option.frame = list->hasFrame();
-            const QRect area =
-                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            const QRect area = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                             QStyle::SC_ComboBoxEditField, list);
             QString widest;
             for (int i = 0; i < list->count(); ++i) {
                 if (list->fontMetrics().horizontalAdvance(list->itemText(i)) >
@@ -113,8 +116,8 @@ private slots:
             }
             // The label is drawn one pixel inside the area on each side.
             const int needed = list->fontMetrics().horizontalAdvance(widest) + 2;
-            qInfo("%s: width %d, text area %d, widest \"%s\" needs %d", name, list->width(), area.width(),
-                  qPrintable(widest), needed);
+            qInfo("%s: width %d, text area %d, widest \"%s\" needs %d", name, list->width(),
+                  area.width(), qPrintable(widest), needed);
             QVERIFY2(needed <= area.width(), name);
         }
     }
@@ -133,13 +136,24 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<int>("chosenIndex");
-        QTest::newRow("days 1..31") << "cboDate" << 31 << "1" << "31" << "1" << 0;
-        QTest::newRow("months January..December") << "cboMonth" << 12 << "January" << "December" << "January" << 0;
-        QTest::newRow("years 1901..2050, 1906 chosen") << "cboYear" << 150 << "1901" << "2050" << "1906" << 5;
-        QTest::newRow("hours 0..24") << "cboHour" << 25 << "0" << "24" << "0" << 0;
-        QTest::newRow("minutes 0..59") << "cboMinute" << 60 << "0" << "59" << "0" << 0;
+        QTest::newRow("days 1..31") << "cboDate" << 31 << "1"
+                                    << "31"
+                                    << "1" << 0;
+        QTest::newRow("months January..December") << "cboMonth" << 12 << "January"
+                                                  << "December"
+                                                  << "January" << 0;
+        QTest::newRow("years 1901..2050, 1906 chosen") << "cboYear" << 150 << "1901"
+                                                       << "2050"
+                                                       << "1906" << 5;
+        QTest::newRow("hours 0..24") << "cboHour" << 25 << "0"
+                                     << "24"
+                                     << "0" << 0;
+        QTest::newRow("minutes 0..59") << "cboMinute" << 60 << "0"
+                                       << "59"
+                                       << "0" << 0;
         QTest::newRow("time zones in table order")
-            << "cboTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,-9.0" << "Yukon War Time,YWT,-8.0"
+            << "cboTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
+            << "Yukon War Time,YWT,-8.0"
             << "Alaska/Hawaii Daylight Time,AHDT,-9.0" << 0;
     }
     void listsStartFilledAndChosen() {
@@ -169,7 +183,8 @@ private slots:
         auto* zones = child<QComboBox>("cboTimeZone");
         for (int row = 0; row < static_cast<int>(tamovid::kTimeZoneCount); ++row) {
             const std::string_view label = tamovid::strTimeZones[static_cast<std::size_t>(row)];
-            QCOMPARE(zones->itemText(row), QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+            QCOMPARE(zones->itemText(row),
+                     QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
         }
         zones->setCurrentText(QStringLiteral("Yukon War Time,YWT,-8.0"));
         QCOMPARE(zones->currentIndex(), 70);
@@ -190,18 +205,25 @@ private slots:
         QTest::mouseClick(child<QRadioButton>("optLat1"), Qt::LeftButton);
         QVERIFY(child<QRadioButton>("optLat1")->isChecked());
         QVERIFY(!child<QRadioButton>("optLat0")->isChecked());
-        QVERIFY2(child<QRadioButton>("optLong0")->isChecked(), "choosing South must not touch East/West");
+        QVERIFY2(child<QRadioButton>("optLong0")->isChecked(),
+                 "choosing South must not touch East/West");
     }
 
     void controlsCarryTheirCaptions_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("open") << "cmdOpen" << "&Open Previously Saved Reading";
-        QTest::newRow("calculate") << "cmdCalculate" << "&Get My Aprakasha Grahas";
-        QTest::newRow("lookup") << "Command1" << "Click here to find Latitude && Longitude";
-        QTest::newRow("save") << "cmdSave" << "&Save";
-        QTest::newRow("back") << "cmdBack" << "&Back";
-        QTest::newRow("daylight saving") << "chkDST" << "Daylight Saving Time";
+        QTest::newRow("open") << "cmdOpen"
+                              << "&Open Previously Saved Reading";
+        QTest::newRow("calculate") << "cmdCalculate"
+                                   << "&Get My Aprakasha Grahas";
+        QTest::newRow("lookup") << "Command1"
+                                << "Click here to find Latitude && Longitude";
+        QTest::newRow("save") << "cmdSave"
+                              << "&Save";
+        QTest::newRow("back") << "cmdBack"
+                              << "&Back";
+        QTest::newRow("daylight saving") << "chkDST"
+                                         << "Daylight Saving Time";
     }
     void controlsCarryTheirCaptions() {
         QFETCH(QString, name);
@@ -246,8 +268,10 @@ private slots:
         QTest::addColumn<bool>("southWest");
         QTest::addColumn<QString>("longitude");
         QTest::addColumn<QString>("latitude");
-        QTest::newRow("North and East chosen") << false << "optLong0" << "optLat0";
-        QTest::newRow("South and West chosen") << true << "optLong1" << "optLat1";
+        QTest::newRow("North and East chosen") << false << "optLong0"
+                                               << "optLat0";
+        QTest::newRow("South and West chosen") << true << "optLong1"
+                                               << "optLat1";
     }
     void tabWalksTheInputInItsOrder() {
         QFETCH(bool, southWest);
@@ -256,11 +280,11 @@ private slots:
         child<QRadioButton>("optLat1")->setChecked(southWest);
         child<QRadioButton>("optLong1")->setChecked(southWest);
         // Each option pair is one stop, on the option that is chosen.
-        const QStringList expected = {"txtName",   "cboDate",   "cboMonth",  "cboYear",     "cboHour",
-                                      "cboMinute", "cboTimeZone", "txtLatDeg", "txtLatMin", "txtLonDeg",
-                                      "txtLonMin", "txtCity",   "txtState",  "txtCountry",  "cmdCalculate",
-                                      "cmdOpen",   "chkDST",    longitude,   latitude,      "Command1",
-                                      "txtName"};
+        const QStringList expected = {
+            "txtName",     "cboDate",    "cboMonth",     "cboYear",   "cboHour",   "cboMinute",
+            "cboTimeZone", "txtLatDeg",  "txtLatMin",    "txtLonDeg", "txtLonMin", "txtCity",
+            "txtState",    "txtCountry", "cmdCalculate", "cmdOpen",   "chkDST",    longitude,
+            latitude,      "Command1",   "txtName"};
         window_->activateWindow();
         child<QLineEdit>("txtName")->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>("txtName"));
@@ -276,10 +300,11 @@ private slots:
         QCOMPARE(ActionTexts(window_->menuBar()->actions()),
                  QStringList({"&File", "&Help", "Donate"}));
         QCOMPARE(ActionTexts(child<QMenu>("mnuFile")->actions()),
-                 QStringList({"Get My &Rasi Chart", "&Print Reading...", "Export Reading as &PDF...", "-", "&Exit"}));
+                 QStringList({"Get My &Rasi Chart", "&Print Reading...",
+                              "Export Reading as &PDF...", "-", "&Exit"}));
         QCOMPARE(ActionTexts(child<QMenu>("mnuHelp")->actions()),
-                 QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
-                              "&About Software"}));
+                 QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
+                              "-", "&About Software"}));
         QCOMPARE(window_->menuBar()->actions().at(2)->objectName(), QStringLiteral("mnuDonate"));
     }
 
@@ -311,7 +336,7 @@ private slots:
     }
 
     void everyPageHasItsOwnAddress() {
-        const std::array pages = {WebPage::kOnlineHelp, WebPage::kHomePage, WebPage::kDownload,
+        const std::array pages = {WebPage::kOnlineHelp, WebPage::kHomePage,  WebPage::kDownload,
                                   WebPage::kDonate,     WebPage::kFullBrand, WebPage::kCobrand};
         QSet<QString> seen;
         for (const WebPage page : pages) {
@@ -356,9 +381,11 @@ private slots:
         window_->ShowReading("16 Sag 31", "17 Pis 31", reading);
         clickTab(tab == 0 ? 1 : 0);  // start from another tab so the click is a change
         clickTab(tab);
-        QCOMPARE(child<QTabBar>("TS")->tabText(tab), QString::fromUtf8(reading.strAprNames[tab].data(),
-                                                                        static_cast<qsizetype>(reading.strAprNames[tab].size())));
-        QCOMPARE(resultLines(), Lines(tamovid::ResultLines(reading, static_cast<AprakashaPoint>(tab))));
+        QCOMPARE(child<QTabBar>("TS")->tabText(tab),
+                 QString::fromUtf8(reading.strAprNames[tab].data(),
+                                   static_cast<qsizetype>(reading.strAprNames[tab].size())));
+        QCOMPARE(resultLines(),
+                 Lines(tamovid::ResultLines(reading, static_cast<AprakashaPoint>(tab))));
         QCOMPARE(child<QLabel>("lblSun")->text(), QStringLiteral("16 Sag 31"));
     }
 
@@ -374,7 +401,8 @@ private slots:
     void newReadingReturnsToTheFirstTab() {
         window_->ShowReading("16 Sag 31", "17 Pis 31", SampleReading());
         clickTab(tamovid::kUpaketu);
-        const tamovid::AprakashaResult second = tamovid::CalcAprakashaGrahas("05 Leo 40", "07 Tau 45");
+        const tamovid::AprakashaResult second =
+            tamovid::CalcAprakashaGrahas("05 Leo 40", "07 Tau 45");
         window_->ShowReading("05 Leo 40", "07 Tau 45", second);
         QCOMPARE(child<QTabBar>("TS")->currentIndex(), 0);
         QCOMPARE(resultLines(), Lines(tamovid::ResultLines(second, tamovid::kDhuma)));
@@ -382,7 +410,8 @@ private slots:
 
     void tabBeforeAnyCalculationShowsEmptyValues() {
         child<QTabBar>("TS")->setCurrentIndex(tamovid::kChapa);
-        QCOMPARE(resultLines(), Lines(tamovid::ResultLines(tamovid::AprakashaResult{}, tamovid::kChapa)));
+        QCOMPARE(resultLines(),
+                 Lines(tamovid::ResultLines(tamovid::AprakashaResult{}, tamovid::kChapa)));
         QCOMPARE(panelInFront(), child<QGroupBox>("Frame1"));
     }
 
@@ -397,13 +426,14 @@ private slots:
         child<QCheckBox>("chkDST")->setChecked(true);
         child<QRadioButton>("optLat1")->setChecked(true);
         child<QRadioButton>("optLong1")->setChecked(true);
-        const std::array<std::pair<const char*, const char*>, 7> texts = {{{"txtLatDeg", "28"},
-                                                                          {"txtLatMin", "39"},
-                                                                          {"txtLonDeg", "77"},
-                                                                          {"txtLonMin", "13"},
-                                                                          {"txtCity", "Delhi"},
-                                                                          {"txtState", "Delhi"},
-                                                                          {"txtCountry", "India"}}};
+        const std::array<std::pair<const char*, const char*>, 7> texts = {
+            {{"txtLatDeg", "28"},
+             {"txtLatMin", "39"},
+             {"txtLonDeg", "77"},
+             {"txtLonMin", "13"},
+             {"txtCity", "Delhi"},
+             {"txtState", "Delhi"},
+             {"txtCountry", "India"}}};
         for (const auto& [name, text] : texts) {
             child<QLineEdit>(name)->setText(QString::fromLatin1(text));
         }
@@ -420,7 +450,8 @@ private slots:
         QCOMPARE(child<QComboBox>("cboYear")->currentText(), QStringLiteral("1947"));
         QCOMPARE(child<QComboBox>("cboHour")->currentText(), QStringLiteral("24"));
         QCOMPARE(child<QComboBox>("cboMinute")->currentText(), QStringLiteral("59"));
-        QCOMPARE(child<QComboBox>("cboTimeZone")->currentText(), QStringLiteral("Indian Time, IST, 5.3"));
+        QCOMPARE(child<QComboBox>("cboTimeZone")->currentText(),
+                 QStringLiteral("Indian Time, IST, 5.3"));
         QVERIFY(child<QCheckBox>("chkDST")->isChecked());
         QVERIFY(child<QRadioButton>("optLat1")->isChecked());
         QVERIFY(child<QRadioButton>("optLong1")->isChecked());
@@ -441,7 +472,8 @@ private slots:
         QFETCH(Promotion, promotion);
         QFETCH(QString, inFront);
         auto* strip = child<QWidget>("fraFullBrand");
-        window_->ShowPromotion(promotion == Promotion::kFullBrand ? Promotion::kCobrand : Promotion::kFullBrand);
+        window_->ShowPromotion(promotion == Promotion::kFullBrand ? Promotion::kCobrand
+                                                                  : Promotion::kFullBrand);
         window_->ShowPromotion(promotion);
         QCOMPARE(strip->childAt(strip->rect().center())->objectName(), inFront);
         const QString before = strip->childAt(strip->rect().center())->objectName();

@@ -26,10 +26,14 @@ int main(int argc, char** argv) {
     d.Choose(QStringLiteral("cboMinute"), QStringLiteral("30"));
     d.Type(QStringLiteral("txtCity"), QStringLiteral("Pun"));
     QAbstractItemView* popup =
-        d.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"))->Completer()->popup();
+        d.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"))
+            ->Completer()
+            ->popup();
     QTest::qWait(300);
-    const QRect shown = d.window->frameGeometry().united(popup->isVisible() ? popup->frameGeometry() : QRect());
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height());
+    const QRect shown =
+        d.window->frameGeometry().united(popup->isVisible() ? popup->frameGeometry() : QRect());
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(
+        0, shown.x(), shown.y(), shown.width(), shown.height());
     if (!popup->isVisible() || !shot.save(QString::fromLocal8Bit(argv[1]))) {
         return 1;
     }

@@ -21,7 +21,9 @@ class PlaceSearchTest : public QObject {
     WindowDriver d_;
 
     QAbstractItemView* Popup() const {
-        return d_.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"))->Completer()->popup();
+        return d_.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"))
+            ->Completer()
+            ->popup();
     }
 
     // Types a query into the city field and picks the line shown, as with the keyboard.
@@ -29,15 +31,16 @@ class PlaceSearchTest : public QObject {
         d_.Type(QStringLiteral("txtCity"), query);
         QAbstractItemView* popup = Popup();
         QTRY_VERIFY(popup->isVisible());
-        const QModelIndexList found =
-            popup->model()->match(popup->model()->index(0, 0), Qt::DisplayRole, line, 1, Qt::MatchExactly);
+        const QModelIndexList found = popup->model()->match(
+            popup->model()->index(0, 0), Qt::DisplayRole, line, 1, Qt::MatchExactly);
         QVERIFY2(!found.isEmpty(), qPrintable(line + " is not offered"));
         popup->setCurrentIndex(found.front());
         QTest::keyClick(popup, Qt::Key_Return);
         QVERIFY(!popup->isVisible());
     }
 
-    void SetWhen(const char* day, const char* month, const char* year, const char* hour, const char* minute) {
+    void SetWhen(const char* day, const char* month, const char* year, const char* hour,
+                 const char* minute) {
         d_.Choose(QStringLiteral("cboDate"), QString::fromLatin1(day));
         d_.Choose(QStringLiteral("cboMonth"), QString::fromLatin1(month));
         d_.Choose(QStringLiteral("cboYear"), QString::fromLatin1(year));
@@ -45,7 +48,9 @@ class PlaceSearchTest : public QObject {
         d_.Choose(QStringLiteral("cboMinute"), QString::fromLatin1(minute));
     }
 
-    QString Zone() const { return d_.child<QComboBox>(QStringLiteral("cboTimeZone"))->currentText(); }
+    QString Zone() const {
+        return d_.child<QComboBox>(QStringLiteral("cboTimeZone"))->currentText();
+    }
     bool Dst() const { return d_.child<QCheckBox>(QStringLiteral("chkDST"))->isChecked(); }
 
 private slots:
@@ -57,7 +62,8 @@ private slots:
         SetWhen("3", "December", "1975", "10", "30");
         TypeAndChoose(QStringLiteral("Pun"), QStringLiteral("Pune, Maharashtra, India"));
         QStringList fields;
-        for (const char* name : {"txtCity", "txtState", "txtCountry", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"}) {
+        for (const char* name : {"txtCity", "txtState", "txtCountry", "txtLatDeg", "txtLatMin",
+                                 "txtLonDeg", "txtLonMin"}) {
             fields << d_.field(QString::fromLatin1(name))->text();
         }
         QCOMPARE(fields, (QStringList{"Pune", "Maharashtra", "India", "18", "31", "73", "51"}));
@@ -65,7 +71,8 @@ private slots:
         QVERIFY(d_.child<QAbstractButton>(QStringLiteral("optLong0"))->isChecked());
         QCOMPARE(Zone(), QString::fromLatin1(kIndianTime));
         QVERIFY(!Dst());
-        QCOMPARE(d_.Text(QStringLiteral("lblZoneLine")), QStringLiteral("UT 1975-12-03 05:00, UTC+05:30, Asia/Kolkata"));
+        QCOMPARE(d_.Text(QStringLiteral("lblZoneLine")),
+                 QStringLiteral("UT 1975-12-03 05:00, UTC+05:30, Asia/Kolkata"));
 
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(d_.MessageTexts(), QStringList());
@@ -76,7 +83,8 @@ private slots:
 
     void dateFollowsThePlaceUntilTheZoneIsChosenByHand() {
         SetWhen("4", "July", "1975", "12", "0");
-        TypeAndChoose(QStringLiteral("New York"), QStringLiteral("New York City, New York, United States"));
+        TypeAndChoose(QStringLiteral("New York"),
+                      QStringLiteral("New York City, New York, United States"));
         QCOMPARE(Zone(), QStringLiteral("Eastern Daylight Time,EDT,-4.0"));
         QVERIFY(!Dst());
         d_.Choose(QStringLiteral("cboMonth"), QStringLiteral("January"));
@@ -90,17 +98,20 @@ private slots:
         const QString mine = Zone();
         d_.Choose(QStringLiteral("cboMonth"), QStringLiteral("July"));
         QCOMPARE(Zone(), mine);
-        QVERIFY(!d_.Text(QStringLiteral("lblZoneLine")).contains(QStringLiteral("America/New_York")));
+        QVERIFY(
+            !d_.Text(QStringLiteral("lblZoneLine")).contains(QStringLiteral("America/New_York")));
     }
 
     void clockTimesThatDidNotExistOrHappenedTwice() {
         d_.EnterNewYork1976();
-        TypeAndChoose(QStringLiteral("New York"), QStringLiteral("New York City, New York, United States"));
+        TypeAndChoose(QStringLiteral("New York"),
+                      QStringLiteral("New York City, New York, United States"));
         // 1975: clocks forward on 23 February, back on 26 October.
         SetWhen("23", "February", "1975", "2", "30");
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages[0].text.contains(QStringLiteral("clocks went forward")), qPrintable(d_.ui.messages[0].text));
+        QVERIFY2(d_.ui.messages[0].text.contains(QStringLiteral("clocks went forward")),
+                 qPrintable(d_.ui.messages[0].text));
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
 
         SetWhen("26", "October", "1975", "1", "30");
@@ -117,9 +128,11 @@ private slots:
     void anExactOffsetIsShownAndKeptInTheChartFile() {
         d_.Type(QStringLiteral("txtName"), QStringLiteral("Sita Thapa"));
         SetWhen("1", "January", "1990", "12", "0");
-        TypeAndChoose(QStringLiteral("Kathmandu"), QStringLiteral("Kathmandu, Bagmati Province, Nepal"));
+        TypeAndChoose(QStringLiteral("Kathmandu"),
+                      QStringLiteral("Kathmandu, Bagmati Province, Nepal"));
         const QString line = d_.Text(QStringLiteral("lblZoneLine"));
-        QCOMPARE(line, QStringLiteral("UT 1990-01-01 06:15, UTC+05:45, Asia/Kathmandu: the place's exact offset is used"));
+        QCOMPARE(line, QStringLiteral("UT 1990-01-01 06:15, UTC+05:45, Asia/Kathmandu: the place's "
+                                      "exact offset is used"));
         d_.Click(QStringLiteral("cmdCalculate"));
         const QString ascendant = d_.Text(QStringLiteral("lblAsc"));
 
@@ -136,8 +149,10 @@ private slots:
     }
 
     void aMissingAtlasIsToldOnceAndTheFieldStillTakesLetters() {
-        auto* completer = d_.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"));
-        completer->SetLoader([] { return tamovid::AtlasLoad(tamovid::atlas::AtlasError{"No atlas here."}); });
+        auto* completer =
+            d_.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"));
+        completer->SetLoader(
+            [] { return tamovid::AtlasLoad(tamovid::atlas::AtlasError{"No atlas here."}); });
         d_.Type(QStringLiteral("txtCity"), QStringLiteral("Pune"));
         QTRY_COMPARE(d_.MessageTexts(), QStringList{QStringLiteral("No atlas here.")});
         QTest::qWait(10);

@@ -29,7 +29,8 @@ const QDate kToday(2026, 12, 8);
 
 // How the setting looks on disk: shifted, then read as Windows-1252.
 QString Shifted(const QString& plain) {
-    return QString::fromStdString(tamovid::Windows1252ToUtf8(tamovid::ScrambleText(plain.toStdString())));
+    return QString::fromStdString(
+        tamovid::Windows1252ToUtf8(tamovid::ScrambleText(plain.toStdString())));
 }
 
 QString RawKey() { return QStringLiteral("Settings/") + Shifted(QStringLiteral("Duration")); }
@@ -78,28 +79,40 @@ private slots:
         QTest::addColumn<std::optional<QString>>("storedAfter");  // raw; none = unchanged
         QTest::addColumn<bool>("opensDownload");
 
-        const auto daysAgo = [](int days) { return std::optional(Shifted(kToday.addDays(-days).toString(Qt::ISODate))); };
+        const auto daysAgo = [](int days) {
+            return std::optional(Shifted(kToday.addDays(-days).toString(Qt::ISODate)));
+        };
         const std::optional<QString> today = Shifted(kToday.toString(Qt::ISODate));
         const std::optional<QString> unchanged;
-        QTest::newRow("first start: nothing asked, today stored") << std::optional<QString>() << false << false << today << false;
-        QTest::newRow("empty value counts as first start") << std::optional(QString()) << false << false << today << false;
+        QTest::newRow("first start: nothing asked, today stored")
+            << std::optional<QString>() << false << false << today << false;
+        QTest::newRow("empty value counts as first start")
+            << std::optional(QString()) << false << false << today << false;
         QTest::newRow("same day: nothing") << daysAgo(0) << false << false << unchanged << false;
-        QTest::newRow("14 days ago: nothing") << daysAgo(14) << false << false << unchanged << false;
-        QTest::newRow("14 days ahead: nothing") << daysAgo(-14) << false << false << unchanged << false;
-        QTest::newRow("15 days ago, No: asked, today stored") << daysAgo(15) << false << true << today << false;
-        QTest::newRow("15 days ago, Yes: download page opened") << daysAgo(15) << true << true << today << true;
-        QTest::newRow("15 days ahead (clock moved back): asked") << daysAgo(-15) << false << true << today << false;
+        QTest::newRow("14 days ago: nothing")
+            << daysAgo(14) << false << false << unchanged << false;
+        QTest::newRow("14 days ahead: nothing")
+            << daysAgo(-14) << false << false << unchanged << false;
+        QTest::newRow("15 days ago, No: asked, today stored")
+            << daysAgo(15) << false << true << today << false;
+        QTest::newRow("15 days ago, Yes: download page opened")
+            << daysAgo(15) << true << true << today << true;
+        QTest::newRow("15 days ahead (clock moved back): asked")
+            << daysAgo(-15) << false << true << today << false;
         QTest::newRow("years ago: asked") << daysAgo(3000) << false << true << today << false;
-        QTest::newRow("unreadable: plain text is not shifted") << std::optional(QStringLiteral("2026-11-01")) << true
-                                                               << false << unchanged << false;
+        QTest::newRow("unreadable: plain text is not shifted")
+            << std::optional(QStringLiteral("2026-11-01")) << true << false << unchanged << false;
         QTest::newRow("unreadable: shifted text that is no date")
-            << std::optional(Shifted(QStringLiteral("12/08/2026"))) << true << false << unchanged << false;
+            << std::optional(Shifted(QStringLiteral("12/08/2026"))) << true << false << unchanged
+            << false;
         QTest::newRow("unreadable: shifted date with trailing text")
-            << std::optional(Shifted(QStringLiteral("2026-11-01x"))) << true << false << unchanged << false;
-        QTest::newRow("unreadable: impossible date") << std::optional(Shifted(QStringLiteral("2026-02-30"))) << true
-                                                     << false << unchanged << false;
-        QTest::newRow("unreadable: not a Windows-1252 text") << std::optional(QStringLiteral("\u4e2d\u6587")) << true
-                                                             << false << unchanged << false;
+            << std::optional(Shifted(QStringLiteral("2026-11-01x"))) << true << false << unchanged
+            << false;
+        QTest::newRow("unreadable: impossible date")
+            << std::optional(Shifted(QStringLiteral("2026-02-30"))) << true << false << unchanged
+            << false;
+        QTest::newRow("unreadable: not a Windows-1252 text")
+            << std::optional(QStringLiteral("\u4e2d\u6587")) << true << false << unchanged << false;
     }
     void reminder() {
         QFETCH(std::optional<QString>, stored);
@@ -116,10 +129,12 @@ private slots:
 
         QCOMPARE(ui_.questions.size(), std::size_t{asked ? 1u : 0u});
         if (asked) {
-            QCOMPARE(ui_.questions.front(), QStringLiteral("There maybe an update to this software available\r"
-                                                           "Do you want to check for an update?"));
+            QCOMPARE(ui_.questions.front(),
+                     QStringLiteral("There maybe an update to this software available\r"
+                                    "Do you want to check for an update?"));
         }
-        QCOMPARE(settings_->value(RawKey()).toString(), storedAfter.value_or(stored.value_or(QString())));
+        QCOMPARE(settings_->value(RawKey()).toString(),
+                 storedAfter.value_or(stored.value_or(QString())));
         QCOMPARE(settings_->allKeys().size(), qsizetype{(stored || storedAfter) ? 1 : 0});
         QCOMPARE(ui_.urls.size(), std::size_t{opensDownload ? 1u : 0u});
         if (opensDownload) {
@@ -135,7 +150,8 @@ private slots:
         settings_.reset();
         QSettings reopened(settingsPath(), QSettings::IniFormat);
         QCOMPARE(reopened.childGroups(), QStringList{QStringLiteral("Settings")});
-        QVERIFY2(!reopened.allKeys().contains(QStringLiteral("Settings/Duration")), "the key is stored shifted");
+        QVERIFY2(!reopened.allKeys().contains(QStringLiteral("Settings/Duration")),
+                 "the key is stored shifted");
         const tamovid::StoredReminder read = tamovid::ReadReminderDate(reopened);
         QCOMPARE(read.state, tamovid::StoredReminder::State::kDate);
         QCOMPARE(read.date, date);
@@ -148,7 +164,8 @@ private slots:
         QCOMPARE(ui_.questions.size(), std::size_t{1});
         QVERIFY(session->window().isVisible());
         auto* strip = session->window().findChild<QWidget*>(QStringLiteral("fraFullBrand"));
-        QCOMPARE(strip->childAt(strip->rect().center())->objectName(), QStringLiteral("lblCobrand"));
+        QCOMPARE(strip->childAt(strip->rect().center())->objectName(),
+                 QStringLiteral("lblCobrand"));
     }
 
     void chartNamedAtStartOpensAsOpenDoes_data() {
@@ -157,9 +174,11 @@ private slots:
         QTest::addColumn<QString>("message");  // empty: none
         QTest::newRow("a chart: calculated") << TAMOVID_SAMPLE_CHART << "Frame2" << QString();
         QTest::newRow("capital ending: refused unread")
-            << dir_.filePath(QStringLiteral("chart.VUG")) << "Frame1" << "Please Check The File.";
+            << dir_.filePath(QStringLiteral("chart.VUG")) << "Frame1"
+            << "Please Check The File.";
         QTest::newRow("missing file: its reason")
-            << dir_.filePath(QStringLiteral("gone.vug")) << "Frame1" << dir_.filePath(QStringLiteral("gone.vug"));
+            << dir_.filePath(QStringLiteral("gone.vug")) << "Frame1"
+            << dir_.filePath(QStringLiteral("gone.vug"));
     }
     void chartNamedAtStartOpensAsOpenDoes() {
         QFETCH(QString, file);
@@ -174,10 +193,12 @@ private slots:
         QTEST(panels->currentWidget()->objectName(), "panel");
         if (message.isEmpty()) {
             QVERIFY(ui_.messages.empty());
-            QCOMPARE(session->window().findChild<QLabel*>(QStringLiteral("lblSun"))->text(), QStringLiteral("27 Can 59"));
+            QCOMPARE(session->window().findChild<QLabel*>(QStringLiteral("lblSun"))->text(),
+                     QStringLiteral("27 Can 59"));
         } else {
             QCOMPARE(ui_.messages.size(), std::size_t{1});
-            QVERIFY2(ui_.messages.front().text.contains(message), qPrintable(ui_.messages.front().text));
+            QVERIFY2(ui_.messages.front().text.contains(message),
+                     qPrintable(ui_.messages.front().text));
         }
     }
 
@@ -270,7 +291,8 @@ private slots:
         }
         QFile::remove(lockPath());
         QProcess holder;
-        holder.start(flock, {QStringLiteral("--no-fork"), lockPath(), QStringLiteral("sleep"), QStringLiteral("30")});
+        holder.start(flock, {QStringLiteral("--no-fork"), lockPath(), QStringLiteral("sleep"),
+                             QStringLiteral("30")});
         QVERIFY(holder.waitForStarted());
         QTRY_VERIFY(QFile::exists(lockPath()));
         QTRY_VERIFY(!tamovid::SingleInstanceLock(lockPath()).tryAcquire());

@@ -54,7 +54,8 @@ public:
             if (c.unicode() < 0x80) {
                 QTest::keyClick(edit, c.toLatin1());
             } else {
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
             }
         }
     }
@@ -69,7 +70,9 @@ public:
         box->setCurrentIndex(position);
     }
 
-    void Click(const QString& name) const { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+    void Click(const QString& name) const {
+        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
+    }
 
     QString Text(const QString& label) const { return child<QLabel>(label)->text(); }
 
@@ -81,7 +84,9 @@ public:
         return lines;
     }
 
-    QString PanelInFront() const { return child<QStackedWidget>(QStringLiteral("panels"))->currentWidget()->objectName(); }
+    QString PanelInFront() const {
+        return child<QStackedWidget>(QStringLiteral("panels"))->currentWidget()->objectName();
+    }
 
     QStringList MessageTexts() const {
         QStringList texts;

@@ -39,21 +39,41 @@ TEST_P(ReferenceValues, PositionsAndForwardCountedHouses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Charts, ReferenceValues,
-    testing::Values(
-        ReferenceCase{"SunAtZeroAries", "00 Ari 00", "00 Ari 00",
-                      {"13 Leo 20", "16 Sco 40", "16 Tau 40", "13 Aqu 20", "0 Pis 0"}, {5, 8, 2, 11, 12}},
-        ReferenceCase{"DhumaPassesPiscesIntoAries", "20 Sco 00", "10 Leo 00",
-                      {"3 Ari 20", "26 Pis 40", "26 Vir 40", "3 Lib 20", "20 Lib 0"}, {9, 8, 2, 3, 3}},
-        ReferenceCase{"BothCarriesInDhuma", "29 Sco 59", "05 Ari 10",
-                      {"13 Ari 19", "16 Pis 41", "16 Vir 41", "13 Lib 19", "29 Lib 59"}, {1, 12, 6, 7, 7}},
-        ReferenceCase{"SignBeforeAscendantIsTwelfthHouse", "05 Leo 40", "12 Can 00",
-                      {"19 Sag 0", "11 Can 0", "11 Cap 0", "19 Gem 0", "5 Can 40"}, {6, 1, 7, 12, 1}},
-        ReferenceCase{"DhumaOnSignBoundary", "16 Can 40", "29 Ari 59",
-                      {"0 Sag 0", "0 Leo 0", "0 Aqu 0", "0 Gem 0", "16 Gem 40"}, {9, 5, 11, 3, 3}},
-        ReferenceCase{"UpaketuCarriesOneDegree", "10 Ari 35", "00 Gem 00",
-                      {"23 Leo 55", "6 Sco 5", "6 Tau 5", "23 Aqu 55", "10 Pis 35"}, {3, 6, 12, 9, 10}},
-        ReferenceCase{"FirstOfJanuary2000", "16 Sag 31", "17 Pis 31",
-                      {"29 Ari 51", "0 Pis 9", "0 Vir 9", "29 Lib 51", "16 Sco 31"}, {2, 1, 7, 8, 9}}),
+    testing::Values(ReferenceCase{"SunAtZeroAries",
+                                  "00 Ari 00",
+                                  "00 Ari 00",
+                                  {"13 Leo 20", "16 Sco 40", "16 Tau 40", "13 Aqu 20", "0 Pis 0"},
+                                  {5, 8, 2, 11, 12}},
+                    ReferenceCase{"DhumaPassesPiscesIntoAries",
+                                  "20 Sco 00",
+                                  "10 Leo 00",
+                                  {"3 Ari 20", "26 Pis 40", "26 Vir 40", "3 Lib 20", "20 Lib 0"},
+                                  {9, 8, 2, 3, 3}},
+                    ReferenceCase{"BothCarriesInDhuma",
+                                  "29 Sco 59",
+                                  "05 Ari 10",
+                                  {"13 Ari 19", "16 Pis 41", "16 Vir 41", "13 Lib 19", "29 Lib 59"},
+                                  {1, 12, 6, 7, 7}},
+                    ReferenceCase{"SignBeforeAscendantIsTwelfthHouse",
+                                  "05 Leo 40",
+                                  "12 Can 00",
+                                  {"19 Sag 0", "11 Can 0", "11 Cap 0", "19 Gem 0", "5 Can 40"},
+                                  {6, 1, 7, 12, 1}},
+                    ReferenceCase{"DhumaOnSignBoundary",
+                                  "16 Can 40",
+                                  "29 Ari 59",
+                                  {"0 Sag 0", "0 Leo 0", "0 Aqu 0", "0 Gem 0", "16 Gem 40"},
+                                  {9, 5, 11, 3, 3}},
+                    ReferenceCase{"UpaketuCarriesOneDegree",
+                                  "10 Ari 35",
+                                  "00 Gem 00",
+                                  {"23 Leo 55", "6 Sco 5", "6 Tau 5", "23 Aqu 55", "10 Pis 35"},
+                                  {3, 6, 12, 9, 10}},
+                    ReferenceCase{"FirstOfJanuary2000",
+                                  "16 Sag 31",
+                                  "17 Pis 31",
+                                  {"29 Ari 51", "0 Pis 9", "0 Vir 9", "29 Lib 51", "16 Sco 31"},
+                                  {2, 1, 7, 8, 9}}),
     [](const testing::TestParamInfo<ReferenceCase>& info) { return std::string(info.param.name); });
 
 TEST(AprakashaEndToEnd, FirstOfJanuary2000AtNoonOnTheEquatorAndPrimeMeridian) {
@@ -144,7 +164,9 @@ TEST_P(MalformedInput, ReadsSafelyAndStillGivesConsistentPoints) {
     EXPECT_EQ(r.strAprLords[kDhuma], "Mars");
 }
 
-constexpr int At(int sign, int degrees, int minutes) { return (sign * 30 + degrees) * 60 + minutes; }
+constexpr int At(int sign, int degrees, int minutes) {
+    return (sign * 30 + degrees) * 60 + minutes;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, MalformedInput,
@@ -154,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"MinutesMissing", "16 Sag", "17 Pis", At(8, 16, 0), 11},
         MalformedCase{"SignInLowerCase", "16 sag 31", "17 pis 31", At(0, 16, 31), 0},
         MalformedCase{"LettersForNumbers", "xx Tau yy", "00 Vir 00", At(1, 0, 0), 5},
-        MalformedCase{"TrailingTextIgnored", "16 Sag 31 and more", "17 Pis 31 !", At(8, 16, 31), 11},
+        MalformedCase{"TrailingTextIgnored", "16 Sag 31 and more", "17 Pis 31 !", At(8, 16, 31),
+                      11},
         MalformedCase{"SingleDigitsWithBlanks", " 5 Leo  7", "   Lib", At(4, 5, 7), 6},
         MalformedCase{"DegreesAndMinutesOutOfRange", "99 Ari 75", "00 Sco 00", At(3, 10, 15), 7},
         MalformedCase{"NegativeDegrees", "-5 Leo 00", "00 Leo 00", At(3, 25, 0), 4},

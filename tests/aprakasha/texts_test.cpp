@@ -15,7 +15,8 @@
 namespace tamovid {
 namespace {
 
-constexpr std::array<AprakashaPoint, 5> kPoints = {kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu};
+constexpr std::array<AprakashaPoint, 5> kPoints = {kDhuma, kVyatipata, kParivesha, kChapa,
+                                                   kUpaketu};
 
 struct QuotedCase {
     const char* name;
@@ -54,10 +55,12 @@ TEST_P(HouseOutsideRange, GivesEmptyInterpretation) {
     for (AprakashaPoint point : kPoints) EXPECT_EQ(Interpretation(point, GetParam()), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Houses, HouseOutsideRange, testing::Values(0, -1, 13, 32767, INT_MIN, INT_MAX),
+INSTANTIATE_TEST_SUITE_P(Houses, HouseOutsideRange,
+                         testing::Values(0, -1, 13, 32767, INT_MIN, INT_MAX),
                          [](const testing::TestParamInfo<int>& info) {
                              const long long house = info.param;
-                             return house < 0 ? "Minus" + std::to_string(-house) : std::to_string(house);
+                             return house < 0 ? "Minus" + std::to_string(-house)
+                                              : std::to_string(house);
                          });
 
 TEST(Interpretation, UnknownPointGivesEmptyText) {
@@ -106,15 +109,19 @@ TEST_P(DisplayLines, AreWordedForTheWindow) {
 INSTANTIATE_TEST_SUITE_P(
     Points, DisplayLines,
     testing::Values(
-        LinesCase{"Dhuma", kDhuma,
+        LinesCase{"Dhuma",
+                  kDhuma,
                   {"Position at 13 Leo 20", "Lord is Mars", std::string(kAprDescriptions[kDhuma]),
                    "Dhuma is in the house 5 from the Ascendant",
                    std::string(kAprInterpretationTable[kDhuma][4])}},
-        LinesCase{"Chapa", kChapa,
-                  {"Position at 13 Aqu 20", "Lord is Venus", "This is akin with anger and bad temperament.",
+        LinesCase{"Chapa",
+                  kChapa,
+                  {"Position at 13 Aqu 20", "Lord is Venus",
+                   "This is akin with anger and bad temperament.",
                    "Chapa is in the house 11 from the Ascendant",
                    std::string(kAprInterpretationTable[kChapa][10])}},
-        LinesCase{"UpaketuInTwelfthHouse", kUpaketu,
+        LinesCase{"UpaketuInTwelfthHouse",
+                  kUpaketu,
                   {"Position at 0 Pis 0", "Lord is Ketu",
                    "This is similar to negative Ketu and causes a lot of destruction.",
                    "Upaketu is in the house 12 from the Ascendant",
@@ -123,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.name); });
 
 TEST(DisplayLines, BeforeTheFirstCalculationShowOnlyTheFixedWording) {
-    const Lines empty = {"Position at ", "Lord is ", "", " is in the house 0 from the Ascendant", ""};
+    const Lines empty = {"Position at ", "Lord is ", "", " is in the house 0 from the Ascendant",
+                         ""};
     const AprakashaResult none;
     for (AprakashaPoint point : kPoints) EXPECT_EQ(ResultLines(none, point), empty);
     const AprakashaResult some = CalcAprakashaGrahas("16 Sag 31", "17 Pis 31");

@@ -59,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"PrefixMostPopulousFirst", "Pun", "Pune, Maharashtra, India", 1},
         SearchCase{"StateNarrowsTheCountry", "Paris, Texas", "Paris, Texas, United States", 1},
         SearchCase{"CountryByIsoCode", "London, CA", "London, Ontario, Canada", 1},
-        SearchCase{"CountryByCommonName", "La Paz, Bolivia", "La Paz, La Paz Department, Bolivia", 1},
+        SearchCase{"CountryByCommonName", "La Paz, Bolivia", "La Paz, La Paz Department, Bolivia",
+                   1},
         SearchCase{"StateAndCountry", "Springfield, Illinois, US",
                    "Springfield, Illinois, United States", 1}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -105,13 +106,14 @@ TEST(AtlasFile, DamagedFileIsRefusedWithAMessage) {
     std::string wrongVersion = good;
     wrongVersion[8] = 9;
     const std::string cases[] = {
-        "", "TMVATLAS", good.substr(0, good.size() / 2), flipped, wrongVersion,
-        std::string(good.size(), 'x'),
+        "",      "TMVATLAS",   good.substr(0, good.size() / 2),
+        flipped, wrongVersion, std::string(good.size(), 'x'),
     };
     for (const std::string& bytes : cases) {
         auto result = Atlas::FromBytes(bytes);
         ASSERT_TRUE(std::holds_alternative<AtlasError>(result)) << bytes.size();
-        EXPECT_NE(std::get<AtlasError>(result).message.find("type the coordinates"), std::string::npos);
+        EXPECT_NE(std::get<AtlasError>(result).message.find("type the coordinates"),
+                  std::string::npos);
     }
 }
 
@@ -125,7 +127,8 @@ TEST(AtlasFile, MissingFileNamesThePath) {
 TEST(AtlasFile, InstalledLayoutIsLookedForFirst) {
     const auto candidates = AtlasCandidates("/opt/tamovid/bin");
     ASSERT_GE(candidates.size(), 2u);
-    EXPECT_EQ(candidates.front(), std::filesystem::path("/opt/tamovid/bin/../share/tamovid/places.atlas"));
+    EXPECT_EQ(candidates.front(),
+              std::filesystem::path("/opt/tamovid/bin/../share/tamovid/places.atlas"));
     EXPECT_EQ(candidates.back(), std::filesystem::path(TAMOVID_ATLAS_FILE));
 }
 

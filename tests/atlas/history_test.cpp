@@ -25,10 +25,10 @@ struct HistoryCase {
     int year, month, day, hour, minute;
     int offset;  ///< minutes, local minus UT
     bool dst;
-    int row;            ///< zone-list row chosen
-    bool box;           ///< daylight-saving box
-    bool exact;         ///< the row gives the offset
-    const char* ut;     ///< what the chart uses
+    int row;         ///< zone-list row chosen
+    bool box;        ///< daylight-saving box
+    bool exact;      ///< the row gives the offset
+    const char* ut;  ///< what the chart uses
 };
 
 void PrintTo(const HistoryCase& c, std::ostream* os) { *os << c.name; }
@@ -67,23 +67,22 @@ TEST_P(ZoneHistory, OffsetRowAndUniversalTime) {
 
 INSTANTIATE_TEST_SUITE_P(
     RealClocks, ZoneHistory,
-    ::testing::Values(
-        HistoryCase{"Pune1943WarTimeSixThirty", "Pune", 1943, 6, 15, 12, 0, 390, true, 52, false,
-                    true, "1943-06-15T05:30"},
-        HistoryCase{"Kathmandu1990FiveFortyFiveHasNoRow", "Kathmandu", 1990, 3, 1, 12, 0, 345, false,
-                    34, false, false, "1990-03-01T06:15"},
-        HistoryCase{"NewYorkJanuary1974DaylightTimeAllYear", "New York", 1974, 1, 15, 12, 0, -240,
-                    true, 24, false, true, "1974-01-15T16:00"},
-        HistoryCase{"London1970OneHourWithoutDaylightSaving", "London, GB", 1970, 1, 15, 12, 0, 60,
-                    false, 16, false, true, "1970-01-15T11:00"},
-        HistoryCase{"Chennai1905MadrasTime", "Chennai", 1905, 6, 1, 12, 0, 321, false, 34, false,
-                    false, "1905-06-01T06:39"},
-        HistoryCase{"Caracas2010MinusFourThirty", "Caracas", 2010, 6, 1, 12, 0, -270, false, 3, false,
-                    false, "2010-06-01T16:30"},
-        HistoryCase{"NewYorkJuly1975EasternDaylightRow", "New York", 1975, 7, 4, 12, 0, -240, true,
-                    24, false, true, "1975-07-04T16:00"},
-        HistoryCase{"ParisSummerStandardRowIsNotNeeded", "Paris, France", 1990, 7, 1, 12, 0, 120,
-                    true, 19, false, true, "1990-07-01T10:00"}),
+    ::testing::Values(HistoryCase{"Pune1943WarTimeSixThirty", "Pune", 1943, 6, 15, 12, 0, 390, true,
+                                  52, false, true, "1943-06-15T05:30"},
+                      HistoryCase{"Kathmandu1990FiveFortyFiveHasNoRow", "Kathmandu", 1990, 3, 1, 12,
+                                  0, 345, false, 34, false, false, "1990-03-01T06:15"},
+                      HistoryCase{"NewYorkJanuary1974DaylightTimeAllYear", "New York", 1974, 1, 15,
+                                  12, 0, -240, true, 24, false, true, "1974-01-15T16:00"},
+                      HistoryCase{"London1970OneHourWithoutDaylightSaving", "London, GB", 1970, 1,
+                                  15, 12, 0, 60, false, 16, false, true, "1970-01-15T11:00"},
+                      HistoryCase{"Chennai1905MadrasTime", "Chennai", 1905, 6, 1, 12, 0, 321, false,
+                                  34, false, false, "1905-06-01T06:39"},
+                      HistoryCase{"Caracas2010MinusFourThirty", "Caracas", 2010, 6, 1, 12, 0, -270,
+                                  false, 3, false, false, "2010-06-01T16:30"},
+                      HistoryCase{"NewYorkJuly1975EasternDaylightRow", "New York", 1975, 7, 4, 12,
+                                  0, -240, true, 24, false, true, "1975-07-04T16:00"},
+                      HistoryCase{"ParisSummerStandardRowIsNotNeeded", "Paris, France", 1990, 7, 1,
+                                  12, 0, 120, true, 19, false, true, "1990-07-01T10:00"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ZoneGapsAndOverlaps, NewYork1975) {
@@ -99,7 +98,8 @@ TEST(ZoneGapsAndOverlaps, NewYork1975) {
         {10, 26, 2, 30, Kind::kUnique, -300, 0},
     };
     for (const Case& c : cases) {
-        const auto resolved = ResolveLocalTime("America/New_York", 1975, c.month, c.day, c.hour, c.minute);
+        const auto resolved =
+            ResolveLocalTime("America/New_York", 1975, c.month, c.day, c.hour, c.minute);
         const auto& local = std::get<LocalTimeInZone>(resolved);
         EXPECT_EQ(local.kind, c.kind) << c.month << "/" << c.day;
         EXPECT_EQ(local.offset.minutes, c.first);
@@ -110,15 +110,17 @@ TEST(ZoneGapsAndOverlaps, NewYork1975) {
 }
 
 TEST(ZoneGapsAndOverlaps, MessagesSayWhatTheClocksDid) {
-    const auto gap = std::get<LocalTimeInZone>(ResolveLocalTime("America/New_York", 1975, 2, 23, 2, 30));
+    const auto gap =
+        std::get<LocalTimeInZone>(ResolveLocalTime("America/New_York", 1975, 2, 23, 2, 30));
     EXPECT_EQ(NonexistentTimeMessage("America/New_York", 1975, 2, 23, 2, 30, gap),
               "There was no 02:30 on 23 February 1975 in America/New_York: the clocks went forward "
               "from 02:00 to 03:00.");
     const auto twice =
         std::get<LocalTimeInZone>(ResolveLocalTime("America/New_York", 1975, 10, 26, 1, 30));
-    EXPECT_EQ(AmbiguousTimeMessage("America/New_York", 1975, 10, 26, 1, 30, twice),
-              "The clock time 01:30 on 26 October 1975 happened twice in America/New_York: first as "
-              "daylight time (UTC-04:00), then as standard time (UTC-05:00).");
+    EXPECT_EQ(
+        AmbiguousTimeMessage("America/New_York", 1975, 10, 26, 1, 30, twice),
+        "The clock time 01:30 on 26 October 1975 happened twice in America/New_York: first as "
+        "daylight time (UTC-04:00), then as standard time (UTC-05:00).");
 }
 
 TEST(ZoneGapsAndOverlaps, UnknownZoneIsNamed) {

@@ -16,18 +16,21 @@ TEST(LetterFilter, AcceptsLettersBlankAndEditingKeys) {
 TEST(LetterFilter, RefusesEverythingElseAndKeepsTheFocus) {
     const KeyVerdict refused{false, kLettersOnlyMessage, true};
     // Apostrophe, hyphen, full stop, digits, Enter, Ctrl+C/V/X, tab, accented letters.
-    for (const int code : std::initializer_list<int>{'\'', '-', '.', '0', '9', 13, 3, 22, 24, 9, 0xE9, '@', '[', '`', '{'}) {
+    for (const int code : std::initializer_list<int>{'\'', '-', '.', '0', '9', 13, 3, 22, 24, 9,
+                                                     0xE9, '@', '[', '`', '{'}) {
         EXPECT_EQ(LetterFilter(code), refused) << code;
     }
 }
 
 TEST(DigitFilter, AcceptsDigitsAndEditingKeys) {
-    for (const int code : std::initializer_list<int>{'0', '5', '9', 8, 127}) EXPECT_TRUE(DigitFilter(code).accepted) << code;
+    for (const int code : std::initializer_list<int>{'0', '5', '9', 8, 127})
+        EXPECT_TRUE(DigitFilter(code).accepted) << code;
 }
 
 TEST(DigitFilter, RefusesSignsPointAndLettersWithoutMovingFocus) {
     const KeyVerdict refused{false, kNumbersOnlyMessage, false};
-    for (const int code : std::initializer_list<int>{'-', '+', '.', ',', 'a', ' ', 13, 3, 22, 24, '/', ':'}) {
+    for (const int code :
+         std::initializer_list<int>{'-', '+', '.', ',', 'a', ' ', 13, 3, 22, 24, '/', ':'}) {
         EXPECT_EQ(DigitFilter(code), refused) << code;
     }
 }

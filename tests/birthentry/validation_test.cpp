@@ -49,10 +49,19 @@ TEST_P(ValidateInputTest, GivesTheFirstFailingCheck) {
 
 const Case kCases[] = {
     {"CompleteFormPasses", [](BirthEntry&) {}, std::nullopt},
-    {"EverythingEmptyNamesOnlyTheName", [](BirthEntry& e) { e = BirthEntry{}; e.optLat = LatitudeOption::kNone; e.optLong = LongitudeOption::kNone; },
+    {"EverythingEmptyNamesOnlyTheName",
+     [](BirthEntry& e) {
+         e = BirthEntry{};
+         e.optLat = LatitudeOption::kNone;
+         e.optLong = LongitudeOption::kNone;
+     },
      Critical("Please Enter Your Name", FormField::txtName)},
     {"NameOfBlanksPasses", [](BirthEntry& e) { e.txtName = "   "; }, std::nullopt},
-    {"NoLatitudeDegrees", [](BirthEntry& e) { e.txtLatDeg.clear(); e.txtCity.clear(); },
+    {"NoLatitudeDegrees",
+     [](BirthEntry& e) {
+         e.txtLatDeg.clear();
+         e.txtCity.clear();
+     },
      Critical("Please Enter Degree of Latitude", FormField::txtLatDeg)},
     {"NoLatitudeMinutes", [](BirthEntry& e) { e.txtLatMin.clear(); },
      Critical("Please Enter Minutes of Latitude", FormField::txtLatMin)},
@@ -60,19 +69,26 @@ const Case kCases[] = {
      Critical("Please Enter Degree of Longitude", FormField::txtLonDeg)},
     {"NoLongitudeMinutes", [](BirthEntry& e) { e.txtLonMin.clear(); },
      Critical("Please Enter Minute of Longitude", FormField::txtLonMin)},
-    {"NoCity", [](BirthEntry& e) { e.txtCity.clear(); e.txtCountry.clear(); },
+    {"NoCity",
+     [](BirthEntry& e) {
+         e.txtCity.clear();
+         e.txtCountry.clear();
+     },
      Critical("Please Enter Your City name", FormField::txtCity)},
     {"NoState", [](BirthEntry& e) { e.txtState.clear(); },
      Critical("Please Enter Your State name", FormField::txtState)},
     {"NoCountry", [](BirthEntry& e) { e.txtCountry.clear(); },
      Critical("Please Enter Your Country name", FormField::txtCountry)},
     {"NoLatitudeDirectionChoosesNorth",
-     [](BirthEntry& e) { e.optLat = LatitudeOption::kNone; e.optLong = LongitudeOption::kNone; },
+     [](BirthEntry& e) {
+         e.optLat = LatitudeOption::kNone;
+         e.optLong = LongitudeOption::kNone;
+     },
      Refusal{"Please Select Direction For The Latitude", MessageIcon::kCritical, FormField::kNone,
              Refusal::Choose::kNorth}},
     {"NoLongitudeDirectionChoosesEast", [](BirthEntry& e) { e.optLong = LongitudeOption::kNone; },
-     Refusal{"Please Select Direction For The Longitude", MessageIcon::kCritical,
-             FormField::kNone, Refusal::Choose::kEast}},
+     Refusal{"Please Select Direction For The Longitude", MessageIcon::kCritical, FormField::kNone,
+             Refusal::Choose::kEast}},
     {"LeapDay1904Passes", [](BirthEntry& e) { SetDate(e, 29, 2, 1904); }, std::nullopt},
     {"LeapDay2000Passes", [](BirthEntry& e) { SetDate(e, 29, 2, 2000); }, std::nullopt},
     {"LeapDay1905Fails", [](BirthEntry& e) { SetDate(e, 29, 2, 1905); },
@@ -90,23 +106,46 @@ const Case kCases[] = {
      Information("Please Enter Correct Date Or Month!")},
     {"HourTwentyFourPasses", [](BirthEntry& e) { e.cboHour = 24; }, std::nullopt},
     {"AnyZonePasses", [](BirthEntry& e) { e.cboTimeZone = 51; }, std::nullopt},
-    {"NinetyDegreesLatitudePasses", [](BirthEntry& e) { e.txtLatDeg = "90"; e.txtLatMin = "00"; },
+    {"NinetyDegreesLatitudePasses",
+     [](BirthEntry& e) {
+         e.txtLatDeg = "90";
+         e.txtLatMin = "00";
+     },
      std::nullopt},
-    {"NinetyDegreesOneMinuteFails", [](BirthEntry& e) { e.txtLatDeg = "90"; e.txtLatMin = "01"; },
+    {"NinetyDegreesOneMinuteFails",
+     [](BirthEntry& e) {
+         e.txtLatDeg = "90";
+         e.txtLatMin = "01";
+     },
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
-    {"ImpossibleLatitudeFails", [](BirthEntry& e) { e.txtLatDeg = "999"; e.txtLatMin = "75"; },
+    {"ImpossibleLatitudeFails",
+     [](BirthEntry& e) {
+         e.txtLatDeg = "999";
+         e.txtLatMin = "75";
+     },
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
     // A minus sign is no digit, not even before a zero.
     {"MinusZeroDegreesFail", [](BirthEntry& e) { e.txtLatDeg = "-0"; },
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
     {"DateIsCheckedBeforeThePlace",
-     [](BirthEntry& e) { e.txtLatDeg = "999"; SetDate(e, 31, 4, 1990); },
+     [](BirthEntry& e) {
+         e.txtLatDeg = "999";
+         SetDate(e, 31, 4, 1990);
+     },
      Information("Please Enter Correct Date Or Month !")},
     {"LatitudeMinutesAboveFiftyNineFail", [](BirthEntry& e) { e.txtLatMin = "60"; },
      Critical("Please Enter Correct Minutes of Latitude", FormField::txtLatMin)},
-    {"OneEightyDegreesLongitudePasses", [](BirthEntry& e) { e.txtLonDeg = "180"; e.txtLonMin = "0"; },
+    {"OneEightyDegreesLongitudePasses",
+     [](BirthEntry& e) {
+         e.txtLonDeg = "180";
+         e.txtLonMin = "0";
+     },
      std::nullopt},
-    {"OneEightyDegreesOneMinuteFails", [](BirthEntry& e) { e.txtLonDeg = "180"; e.txtLonMin = "1"; },
+    {"OneEightyDegreesOneMinuteFails",
+     [](BirthEntry& e) {
+         e.txtLonDeg = "180";
+         e.txtLonMin = "1";
+     },
      Critical("Please Enter Correct Degree of Longitude", FormField::txtLonDeg)},
     {"LongitudeMinutesAboveFiftyNineFail", [](BirthEntry& e) { e.txtLonMin = "75"; },
      Critical("Please Enter Correct Minute of Longitude", FormField::txtLonMin)},
@@ -124,11 +163,9 @@ TEST(LookupQuery, JoinsThePlaceAsTyped) {
     entry.txtCity = "Pune";
     entry.txtState = "Maharashtra";
     entry.txtCountry = "India";
-    EXPECT_EQ(LookupQuery(entry).value(),
-              "Pune Maharashtra India Latitude Longitude");
+    EXPECT_EQ(LookupQuery(entry).value(), "Pune Maharashtra India Latitude Longitude");
     entry.txtCity = " Pune ";
-    EXPECT_EQ(LookupQuery(entry).value(),
-              " Pune  Maharashtra India Latitude Longitude");
+    EXPECT_EQ(LookupQuery(entry).value(), " Pune  Maharashtra India Latitude Longitude");
 }
 
 TEST(LookupQuery, RefusesTheFirstEmptyPlaceField) {
@@ -137,8 +174,7 @@ TEST(LookupQuery, RefusesTheFirstEmptyPlaceField) {
     entry.txtCity = "Pune";
     EXPECT_EQ(LookupQuery(entry).error(), Critical("Please Enter State", FormField::txtState));
     entry.txtState = "Maharashtra";
-    EXPECT_EQ(LookupQuery(entry).error(),
-              Critical("Please Enter Country", FormField::txtCountry));
+    EXPECT_EQ(LookupQuery(entry).error(), Critical("Please Enter Country", FormField::txtCountry));
 }
 
 }  // namespace

@@ -21,8 +21,9 @@ constexpr int kIndianTimePosition = 34;
 using testing_support::Delhi1947Record;
 
 ChartFileContents SampleContents() {
-    return {"Jawahar Lal", 8, 15, 1947, 0, 0, kIndianTimePosition, "77", "13", "28", "39",
-            true, false, false, "New Delhi", "Delhi", "India", std::nullopt, std::nullopt};
+    return {"Jawahar Lal", 8,       15,      1947,         0,           0,     kIndianTimePosition,
+            "77",          "13",    "28",    "39",         true,        false, false,
+            "New Delhi",   "Delhi", "India", std::nullopt, std::nullopt};
 }
 
 /// What reading back a written record must give.
@@ -32,11 +33,25 @@ ChartFileContents ContentsOf(const BirthRecord& r, int zone) {
         return first == std::string::npos ? std::string()
                                           : s.substr(first, s.find_last_not_of(' ') - first + 1);
     };
-    return {trimmed(r.strName), r.intMonth, r.intDate, r.intYear, r.intHour, r.intMinute, zone,
-            std::to_string(r.intLonDeg), std::to_string(r.intLonMin),
-            std::to_string(r.intLatDeg), std::to_string(r.intLatMin),
-            r.blnEast, r.blnSouth, r.blnDST,
-            trimmed(r.strCity), trimmed(r.strState), trimmed(r.strCountry), std::nullopt, std::nullopt};
+    return {trimmed(r.strName),
+            r.intMonth,
+            r.intDate,
+            r.intYear,
+            r.intHour,
+            r.intMinute,
+            zone,
+            std::to_string(r.intLonDeg),
+            std::to_string(r.intLonMin),
+            std::to_string(r.intLatDeg),
+            std::to_string(r.intLatMin),
+            r.blnEast,
+            r.blnSouth,
+            r.blnDST,
+            trimmed(r.strCity),
+            trimmed(r.strState),
+            trimmed(r.strCountry),
+            std::nullopt,
+            std::nullopt};
 }
 
 std::string ReadTestData(const std::string& name) {
@@ -45,8 +60,8 @@ std::string ReadTestData(const std::string& name) {
 }
 
 std::array<std::string, kChartFileLineCount> SampleValueTexts() {
-    return {"Jawahar Lal", "8", "15", "1947", "0", "0", "34", "77", "13", "28", "39",
-            "True", "False", "False", "New Delhi", "Delhi", "India"};
+    return {"Jawahar Lal", "8",  "15",   "1947",  "0",     "0",         "34",    "77",   "13",
+            "28",          "39", "True", "False", "False", "New Delhi", "Delhi", "India"};
 }
 
 /// The sample file with one line's stored bytes replaced as given.
@@ -76,23 +91,40 @@ std::string Restored(const ChartFileContents& c, ChartLine line) {
         }
     };
     switch (line) {
-    case ChartLine::Name: return show(c.name);
-    case ChartLine::Month: return show(c.month);
-    case ChartLine::Date: return show(c.date);
-    case ChartLine::Year: return show(c.year);
-    case ChartLine::Hour: return show(c.hour);
-    case ChartLine::Minute: return show(c.minute);
-    case ChartLine::TimeZone: return show(c.timeZone);
-    case ChartLine::LonDeg: return show(c.lonDeg);
-    case ChartLine::LonMin: return show(c.lonMin);
-    case ChartLine::LatDeg: return show(c.latDeg);
-    case ChartLine::LatMin: return show(c.latMin);
-    case ChartLine::East: return show(c.east);
-    case ChartLine::South: return show(c.south);
-    case ChartLine::Dst: return show(c.dst);
-    case ChartLine::City: return show(c.city);
-    case ChartLine::State: return show(c.state);
-    case ChartLine::Country: return show(c.country);
+        case ChartLine::Name:
+            return show(c.name);
+        case ChartLine::Month:
+            return show(c.month);
+        case ChartLine::Date:
+            return show(c.date);
+        case ChartLine::Year:
+            return show(c.year);
+        case ChartLine::Hour:
+            return show(c.hour);
+        case ChartLine::Minute:
+            return show(c.minute);
+        case ChartLine::TimeZone:
+            return show(c.timeZone);
+        case ChartLine::LonDeg:
+            return show(c.lonDeg);
+        case ChartLine::LonMin:
+            return show(c.lonMin);
+        case ChartLine::LatDeg:
+            return show(c.latDeg);
+        case ChartLine::LatMin:
+            return show(c.latMin);
+        case ChartLine::East:
+            return show(c.east);
+        case ChartLine::South:
+            return show(c.south);
+        case ChartLine::Dst:
+            return show(c.dst);
+        case ChartLine::City:
+            return show(c.city);
+        case ChartLine::State:
+            return show(c.state);
+        case ChartLine::Country:
+            return show(c.country);
     }
     return "?";
 }
@@ -169,25 +201,30 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRecordCase{"UndefinedByteInCity",
                           [](BirthRecord& r, int&) { r.strCity = "a\u0081"; },
                           {L::City, P::ControlCharacter}},
-        RefusedRecordCase{"MonthThirteen", [](BirthRecord& r, int&) { r.intMonth = 13; },
+        RefusedRecordCase{"MonthThirteen",
+                          [](BirthRecord& r, int&) { r.intMonth = 13; },
                           {L::Month, P::OutOfRange}},
-        RefusedRecordCase{"MonthZero", [](BirthRecord& r, int&) { r.intMonth = 0; },
-                          {L::Month, P::OutOfRange}},
-        RefusedRecordCase{"DayThirtyTwo", [](BirthRecord& r, int&) { r.intDate = 32; },
-                          {L::Date, P::OutOfRange}},
-        RefusedRecordCase{"Year1900", [](BirthRecord& r, int&) { r.intYear = 1900; },
-                          {L::Year, P::OutOfRange}},
-        RefusedRecordCase{"Year2051", [](BirthRecord& r, int&) { r.intYear = 2051; },
-                          {L::Year, P::OutOfRange}},
-        RefusedRecordCase{"Hour25", [](BirthRecord& r, int&) { r.intHour = 25; },
-                          {L::Hour, P::OutOfRange}},
-        RefusedRecordCase{"NegativeMinute", [](BirthRecord& r, int&) { r.intMinute = -1; },
+        RefusedRecordCase{
+            "MonthZero", [](BirthRecord& r, int&) { r.intMonth = 0; }, {L::Month, P::OutOfRange}},
+        RefusedRecordCase{
+            "DayThirtyTwo", [](BirthRecord& r, int&) { r.intDate = 32; }, {L::Date, P::OutOfRange}},
+        RefusedRecordCase{
+            "Year1900", [](BirthRecord& r, int&) { r.intYear = 1900; }, {L::Year, P::OutOfRange}},
+        RefusedRecordCase{
+            "Year2051", [](BirthRecord& r, int&) { r.intYear = 2051; }, {L::Year, P::OutOfRange}},
+        RefusedRecordCase{
+            "Hour25", [](BirthRecord& r, int&) { r.intHour = 25; }, {L::Hour, P::OutOfRange}},
+        RefusedRecordCase{"NegativeMinute",
+                          [](BirthRecord& r, int&) { r.intMinute = -1; },
                           {L::Minute, P::OutOfRange}},
-        RefusedRecordCase{"ZonePosition71", [](BirthRecord&, int& zone) { zone = 71; },
+        RefusedRecordCase{"ZonePosition71",
+                          [](BirthRecord&, int& zone) { zone = 71; },
                           {L::TimeZone, P::OutOfRange}},
-        RefusedRecordCase{"ZonePositionMinusOne", [](BirthRecord&, int& zone) { zone = -1; },
+        RefusedRecordCase{"ZonePositionMinusOne",
+                          [](BirthRecord&, int& zone) { zone = -1; },
                           {L::TimeZone, P::OutOfRange}},
-        RefusedRecordCase{"FourDigitLongitude", [](BirthRecord& r, int&) { r.intLonDeg = 1000; },
+        RefusedRecordCase{"FourDigitLongitude",
+                          [](BirthRecord& r, int&) { r.intLonDeg = 1000; },
                           {L::LonDeg, P::OutOfRange}},
         RefusedRecordCase{"NegativeLatitudeMinutes",
                           [](BirthRecord& r, int&) { r.intLatMin = -5; },
@@ -225,33 +262,38 @@ TEST_P(ChartFileRoundTripTest, ReadsBackEveryField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, ChartFileRoundTripTest,
-    testing::Values(
-        RoundTripCase{"Sample", [](BirthRecord&, int&) {}},
-        RoundTripCase{"LowestValues",
-                      [](BirthRecord& r, int& zone) {
-                          r.intDate = 1, r.intMonth = 1, r.intYear = 1901, r.intHour = 0;
-                          r.intMinute = 0, zone = 0;
-                          r.intLonDeg = r.intLonMin = r.intLatDeg = r.intLatMin = 0;
-                      }},
-        RoundTripCase{"HighestValues",
-                      [](BirthRecord& r, int& zone) {
-                          r.intDate = 31, r.intMonth = 12, r.intYear = 2050, r.intHour = 24;
-                          r.intMinute = 59, zone = 70;
-                          r.intLonDeg = r.intLonMin = r.intLatDeg = r.intLatMin = 999;
-                      }},
-        RoundTripCase{"WestSouthWithDaylightSaving",
-                      [](BirthRecord& r, int&) {
-                          r.blnEast = false, r.blnSouth = true, r.blnDST = true;
-                      }},
-        RoundTripCase{"EmptyPlaces",
-                      [](BirthRecord& r, int&) {
-                          r.strCity.clear(), r.strState.clear(), r.strCountry.clear();
-                      }},
-        RoundTripCase{"EmptyName", [](BirthRecord& r, int&) { r.strName.clear(); }},
-        RoundTripCase{"WesternCharactersBelow171",
-                      [](BirthRecord& r, int&) { r.strName = "\u0160tefan O'Brien-\u2122 \u00AA"; }},
-        RoundTripCase{"LongestNameThatFits",
-                      [](BirthRecord& r, int&) { r.strName.assign(kChartFileMaxBytes - 200, 'x'); }}),
+    testing::Values(RoundTripCase{"Sample", [](BirthRecord&, int&) {}},
+                    RoundTripCase{"LowestValues",
+                                  [](BirthRecord& r, int& zone) {
+                                      r.intDate = 1, r.intMonth = 1, r.intYear = 1901,
+                                      r.intHour = 0;
+                                      r.intMinute = 0, zone = 0;
+                                      r.intLonDeg = r.intLonMin = r.intLatDeg = r.intLatMin = 0;
+                                  }},
+                    RoundTripCase{"HighestValues",
+                                  [](BirthRecord& r, int& zone) {
+                                      r.intDate = 31, r.intMonth = 12, r.intYear = 2050,
+                                      r.intHour = 24;
+                                      r.intMinute = 59, zone = 70;
+                                      r.intLonDeg = r.intLonMin = r.intLatDeg = r.intLatMin = 999;
+                                  }},
+                    RoundTripCase{"WestSouthWithDaylightSaving",
+                                  [](BirthRecord& r, int&) {
+                                      r.blnEast = false, r.blnSouth = true, r.blnDST = true;
+                                  }},
+                    RoundTripCase{"EmptyPlaces",
+                                  [](BirthRecord& r, int&) {
+                                      r.strCity.clear(), r.strState.clear(), r.strCountry.clear();
+                                  }},
+                    RoundTripCase{"EmptyName", [](BirthRecord& r, int&) { r.strName.clear(); }},
+                    RoundTripCase{"WesternCharactersBelow171",
+                                  [](BirthRecord& r, int&) {
+                                      r.strName = "\u0160tefan O'Brien-\u2122 \u00AA";
+                                  }},
+                    RoundTripCase{"LongestNameThatFits",
+                                  [](BirthRecord& r, int&) {
+                                      r.strName.assign(kChartFileMaxBytes - 200, 'x');
+                                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Reading ----
@@ -341,14 +383,14 @@ std::string RandomBytes(std::size_t count) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ChartFileBadFileTest,
-    testing::Values(
-        BadFileCase{"LargerThanLimit",
-                    ReadTestData("sample.vug") + std::string(kChartFileMaxBytes, '\xAA')},
-        BadFileCase{"LineOfAMegabyte", std::string(1 << 20, '\xB6') + "\r\n"},
-        BadFileCase{"BinaryBelowShiftedRange", RandomBytes(4000)},
-        BadFileCase{"PlainTextNeverShifted",
-                    "Jawahar Lal\r\n8\r\n15\r\n1947\r\n0\r\n0\r\n34\r\n77\r\n13\r\n28\r\n39\r\n"
-                    "True\r\nFalse\r\nFalse\r\nNew Delhi\r\nDelhi\r\nIndia\r\n"}),
+    testing::Values(BadFileCase{"LargerThanLimit", ReadTestData("sample.vug") +
+                                                       std::string(kChartFileMaxBytes, '\xAA')},
+                    BadFileCase{"LineOfAMegabyte", std::string(1 << 20, '\xB6') + "\r\n"},
+                    BadFileCase{"BinaryBelowShiftedRange", RandomBytes(4000)},
+                    BadFileCase{
+                        "PlainTextNeverShifted",
+                        "Jawahar Lal\r\n8\r\n15\r\n1947\r\n0\r\n0\r\n34\r\n77\r\n13\r\n28\r\n39\r\n"
+                        "True\r\nFalse\r\nFalse\r\nNew Delhi\r\nDelhi\r\nIndia\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartFileDecode, ArbitraryBinaryNeverCrashes) {
@@ -411,19 +453,14 @@ INSTANTIATE_TEST_SUITE_P(
         Shifted("MonthWithBlank", L::Month, " 3", kAbsent),
         Shifted("MonthHuge", L::Month, "99999999999999999999", kAbsent),
         Shifted("DayWithLeadingZeroMatchesNoEntry", L::Date, "07", kAbsent),
-        Shifted("Day31", L::Date, "31", "31"),
-        Shifted("Day32", L::Date, "32", kAbsent),
-        Shifted("Day0", L::Date, "0", kAbsent),
-        Shifted("Year1900", L::Year, "1900", kAbsent),
+        Shifted("Day31", L::Date, "31", "31"), Shifted("Day32", L::Date, "32", kAbsent),
+        Shifted("Day0", L::Date, "0", kAbsent), Shifted("Year1900", L::Year, "1900", kAbsent),
         Shifted("Year2050", L::Year, "2050", "2050"),
-        Shifted("YearFraction", L::Year, "1947.5", kAbsent),
-        Shifted("Hour24", L::Hour, "24", "24"),
-        Shifted("Hour25", L::Hour, "25", kAbsent),
-        Shifted("Minute59", L::Minute, "59", "59"),
+        Shifted("YearFraction", L::Year, "1947.5", kAbsent), Shifted("Hour24", L::Hour, "24", "24"),
+        Shifted("Hour25", L::Hour, "25", kAbsent), Shifted("Minute59", L::Minute, "59", "59"),
         Shifted("Minute60", L::Minute, "60", kAbsent),
         Shifted("MinuteWithPlusSign", L::Minute, "+5", kAbsent),
-        Shifted("ZoneZero", L::TimeZone, "0", "0"),
-        Shifted("Zone70", L::TimeZone, "70", "70"),
+        Shifted("ZoneZero", L::TimeZone, "0", "0"), Shifted("Zone70", L::TimeZone, "70", "70"),
         Shifted("Zone71", L::TimeZone, "71", kAbsent),
         Shifted("ZoneMinusOne", L::TimeZone, "-1", kAbsent),
         Shifted("ZoneWithLeadingZeros", L::TimeZone, "007", "7"),
@@ -435,26 +472,24 @@ INSTANTIATE_TEST_SUITE_P(
         Shifted("LongitudeMinutesWithLetter", L::LonMin, "1a", kAbsent),
         Shifted("LatitudeNegative", L::LatDeg, "-5", kAbsent),
         Shifted("LatitudeMinutesDecimal", L::LatMin, "3.5", kAbsent),
-        Shifted("EastTrue", L::East, "True", "yes"),
-        Shifted("EastFalse", L::East, "False", "no"),
-        Shifted("EastMinusOne", L::East, "-1", "yes"),
-        Shifted("EastZero", L::East, "0", "no"),
+        Shifted("EastTrue", L::East, "True", "yes"), Shifted("EastFalse", L::East, "False", "no"),
+        Shifted("EastMinusOne", L::East, "-1", "yes"), Shifted("EastZero", L::East, "0", "no"),
         Shifted("SouthFraction", L::South, "0.5", "yes"),
         Shifted("SouthZeroFraction", L::South, "-0.00", "no"),
         Shifted("SouthLongNumber", L::South, "000000000000000000000000001", "yes"),
         Shifted("DstLowerCaseTrue", L::Dst, "true", kAbsent),
-        Shifted("DstYes", L::Dst, "Yes", kAbsent),
-        Shifted("DstEmpty", L::Dst, "", kAbsent),
-        Shifted("DstSignOnly", L::Dst, "-", kAbsent),
-        Shifted("DstPointOnly", L::Dst, ".", kAbsent),
+        Shifted("DstYes", L::Dst, "Yes", kAbsent), Shifted("DstEmpty", L::Dst, "", kAbsent),
+        Shifted("DstSignOnly", L::Dst, "-", kAbsent), Shifted("DstPointOnly", L::Dst, ".", kAbsent),
         Shifted("DstExponent", L::Dst, "1e3", kAbsent),
         Shifted("DstTwoPoints", L::Dst, "1.2.3", kAbsent),
         Shifted("NameKeptAsStored", L::Name, " O'Brien ", " O'Brien "),
-        Shifted("NameWesternCharacter", L::Name, "\x8A" "tefan", "\u0160tefan"),
+        Shifted("NameWesternCharacter", L::Name,
+                "\x8A"
+                "tefan",
+                "\u0160tefan"),
         Shifted("NameWithControlCharacter", L::Name, "Ra\tvi", kAbsent),
         Shifted("NameWithUndefinedByte", L::Name, "Ra\x81vi", kAbsent),
-        Shifted("CityEmpty", L::City, "", ""),
-        Shifted("StateEmpty", L::State, "", ""),
+        Shifted("CityEmpty", L::City, "", ""), Shifted("StateEmpty", L::State, "", ""),
         Shifted("CountryWithDel", L::Country, "Ind\x7Fia", kAbsent),
         LineCase{"NameWithUnshiftedByteKeepsTheRest", L::Name, ScrambleText("Ravi") + "!", "Ravi"},
         LineCase{"NameOfUnshiftedBytesOnly", L::Name, "!?", kAbsent},
@@ -477,8 +512,8 @@ TEST(ChartFileExactZone, ExtraLinesFollowTheSeventeenAndReadBack) {
         EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}).bytes;
     // The first seventeen lines are the plain chart's, so a reader of 17 lines sees the row.
     ASSERT_EQ(exact.substr(0, plain.size()), plain);
-    EXPECT_EQ(exact.substr(plain.size()),
-              ScrambleText("utc_offset=+05:45") + "\r\n" + ScrambleText("tz=Asia/Kathmandu") + "\r\n");
+    EXPECT_EQ(exact.substr(plain.size()), ScrambleText("utc_offset=+05:45") + "\r\n" +
+                                              ScrambleText("tz=Asia/Kathmandu") + "\r\n");
 
     ChartFileContents expected = SampleContents();
     expected.utcOffsetMinutes = 345;
@@ -489,9 +524,9 @@ TEST(ChartFileExactZone, ExtraLinesFollowTheSeventeenAndReadBack) {
 
 TEST(ChartFileExactZone, UnknownOrBadExtraLinesAreIgnored) {
     const std::string plain = EncodeChartFile(Delhi1947Record(), kIndianTimePosition).bytes;
-    const std::string extra = ScrambleText("colour=blue") + "\r\n" + ScrambleText("utc_offset=+5:45") +
-                              "\r\n" + ScrambleText("tz=../../etc/passwd") + "\r\n" +
-                              ScrambleText("utc_offset=-04:30") + "\r\n";
+    const std::string extra =
+        ScrambleText("colour=blue") + "\r\n" + ScrambleText("utc_offset=+5:45") + "\r\n" +
+        ScrambleText("tz=../../etc/passwd") + "\r\n" + ScrambleText("utc_offset=-04:30") + "\r\n";
     ChartFileContents expected = SampleContents();
     expected.utcOffsetMinutes = -270;
     EXPECT_EQ(DecodeChartFile(plain + extra), expected);

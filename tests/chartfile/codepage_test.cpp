@@ -25,21 +25,22 @@ TEST_P(CodepageCharacterTest, MapsBothWays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Characters, CodepageCharacterTest,
-    testing::Values(
-        CharacterCase{"AsciiLetter", "A", "A"},
-        CharacterCase{"Nul", std::string(1, '\0'), std::string(1, '\0')},
-        CharacterCase{"Euro", "\u20AC", "\x80"},
-        CharacterCase{"SingleLowQuote", "\u201A", "\x82"},
-        CharacterCase{"CapitalSWithCaron", "\u0160", "\x8A"},
-        CharacterCase{"TradeMark", "\u2122", "\x99"},
-        CharacterCase{"CapitalYWithDiaeresis", "\u0178", "\x9F"},
-        CharacterCase{"NoBreakSpace", "\u00A0", "\xA0"},
-        CharacterCase{"FeminineOrdinal", "\u00AA", "\xAA"},
-        CharacterCase{"SmallEWithAcute", "\u00E9", "\xE9"},
-        CharacterCase{"SmallYWithDiaeresis", "\u00FF", "\xFF"},
-        CharacterCase{"Undefined81KeepsItsNumber", "\u0081", "\x81"},
-        CharacterCase{"Undefined9DKeepsItsNumber", "\u009D", "\x9D"},
-        CharacterCase{"Word", "Caf\u00E9 \u20AC5", "Caf\xE9 \x80" "5"}),
+    testing::Values(CharacterCase{"AsciiLetter", "A", "A"},
+                    CharacterCase{"Nul", std::string(1, '\0'), std::string(1, '\0')},
+                    CharacterCase{"Euro", "\u20AC", "\x80"},
+                    CharacterCase{"SingleLowQuote", "\u201A", "\x82"},
+                    CharacterCase{"CapitalSWithCaron", "\u0160", "\x8A"},
+                    CharacterCase{"TradeMark", "\u2122", "\x99"},
+                    CharacterCase{"CapitalYWithDiaeresis", "\u0178", "\x9F"},
+                    CharacterCase{"NoBreakSpace", "\u00A0", "\xA0"},
+                    CharacterCase{"FeminineOrdinal", "\u00AA", "\xAA"},
+                    CharacterCase{"SmallEWithAcute", "\u00E9", "\xE9"},
+                    CharacterCase{"SmallYWithDiaeresis", "\u00FF", "\xFF"},
+                    CharacterCase{"Undefined81KeepsItsNumber", "\u0081", "\x81"},
+                    CharacterCase{"Undefined9DKeepsItsNumber", "\u009D", "\x9D"},
+                    CharacterCase{"Word", "Caf\u00E9 \u20AC5",
+                                  "Caf\xE9 \x80"
+                                  "5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusedCase {
@@ -57,21 +58,18 @@ TEST_P(CodepageRefusalTest, GivesNoBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CodepageRefusalTest,
     testing::Values(
-        RefusedCase{"LatinExtendedA", "\u0100"},
-        RefusedCase{"Devanagari", "\u0905"},
-        RefusedCase{"Cjk", "\u6771"},
-        RefusedCase{"Emoji", "\U0001F600"},
+        RefusedCase{"LatinExtendedA", "\u0100"}, RefusedCase{"Devanagari", "\u0905"},
+        RefusedCase{"Cjk", "\u6771"}, RefusedCase{"Emoji", "\U0001F600"},
         RefusedCase{"C1ControlWhoseByteIsTaken", "\u0080"},
         RefusedCase{"OneBadCharacterAmongGoodOnes", "abc\u0100def"},
-        RefusedCase{"LoneContinuationByte", "\x80"},
-        RefusedCase{"TruncatedSequence", "\xC3"},
+        RefusedCase{"LoneContinuationByte", "\x80"}, RefusedCase{"TruncatedSequence", "\xC3"},
         RefusedCase{"TruncatedThreeByteSequence", "\xE2\x82"},
-        RefusedCase{"OverlongSlash", "\xC0\xAF"},
-        RefusedCase{"OverlongThreeByte", "\xE0\x80\xAF"},
-        RefusedCase{"Surrogate", "\xED\xA0\x80"},
-        RefusedCase{"BeyondUnicode", "\xF4\x90\x80\x80"},
+        RefusedCase{"OverlongSlash", "\xC0\xAF"}, RefusedCase{"OverlongThreeByte", "\xE0\x80\xAF"},
+        RefusedCase{"Surrogate", "\xED\xA0\x80"}, RefusedCase{"BeyondUnicode", "\xF4\x90\x80\x80"},
         RefusedCase{"InvalidLeadByte", "\xFF"},
-        RefusedCase{"ContinuationMissing", "\xC3" "A"}),
+        RefusedCase{"ContinuationMissing",
+                    "\xC3"
+                    "A"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Codepage, EveryByteRoundTrips) {

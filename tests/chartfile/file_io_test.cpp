@@ -32,8 +32,8 @@ class TempFolder {
 public:
     TempFolder() {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("tamovid-chartfile-") + info->test_suite_name() + "-" +
-                           info->name();
+        std::string name =
+            std::string("tamovid-chartfile-") + info->test_suite_name() + "-" + info->name();
         std::replace(name.begin(), name.end(), '/', '_');  // parameterised names hold slashes
         path_ = fs::temp_directory_path() / name;
         fs::remove_all(path_);
@@ -199,7 +199,8 @@ TEST(WriteFileAtomically, RefusesAWriteProtectedFileAndLeavesItByteIdentical) {
     fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const auto result = WriteFileAtomically(target, kNewer);
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("\"" + target.string() + "\": it is write-protected"), std::string::npos)
+    EXPECT_NE(result.error.find("\"" + target.string() + "\": it is write-protected"),
+              std::string::npos)
         << result.error;
     EXPECT_EQ(Slurp(target), kEarlier);
     EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"chart.vug"});
@@ -251,8 +252,8 @@ TEST(WriteFileAtomically, RemovesOnlyTemporaryFilesNoSaveIsUsing) {
     EXPECT_TRUE(WriteFileAtomically(folder.path() / "chart.vug", kNewer).ok);
     ::close(held);
     EXPECT_EQ(Entries(folder.path()),
-              (std::vector<std::string>{".tamovid-456.tmp", ".tamovid-7.tmp.bak", ".tamovid-abc.tmp",
-                                        "chart.vug", "notes.tmp"}));
+              (std::vector<std::string>{".tamovid-456.tmp", ".tamovid-7.tmp.bak",
+                                        ".tamovid-abc.tmp", "chart.vug", "notes.tmp"}));
 }
 
 TEST(WriteFileAtomically, SavesKilledMidwayLeaveACompleteFileAndNoDebris) {
@@ -324,8 +325,7 @@ TEST_P(ReadChartFileRefusalTest, RefusesWithReason) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, ReadChartFileRefusalTest,
     testing::Values(
-        UnreadableCase{"Missing", [](const fs::path& f) { return f / "none.vug"; },
-                       "No such file"},
+        UnreadableCase{"Missing", [](const fs::path& f) { return f / "none.vug"; }, "No such file"},
         UnreadableCase{"OneByteTooLarge",
                        [](const fs::path& f) {
                            Put(f / "big.vug", std::string(kChartFileMaxBytes + 1, '\xB6'));
@@ -362,8 +362,11 @@ TEST(ChartFileFiles, SavedChartOpensAsTheSameChart) {
     ASSERT_TRUE(WriteFileAtomically(path, encoded.bytes).ok);
     const auto read = ReadChartFile(path);
     ASSERT_TRUE(read.bytes) << read.error;
-    const ChartFileContents expected{"Ravi", 2, 29, 1904, 24, 5, 34, "73", "51", "18", "31",
-                                     true, false, true, "Pune", "Maharashtra", "India", std::nullopt, std::nullopt};
+    const ChartFileContents expected{
+        "Ravi",      2,    29,     1904,          24,      5,
+        34,          "73", "51",   "18",          "31",    true,
+        false,       true, "Pune", "Maharashtra", "India", std::nullopt,
+        std::nullopt};
     EXPECT_EQ(DecodeChartFile(*read.bytes), expected);
 }
 

@@ -23,16 +23,16 @@ TEST_P(ScrambleTextTest, ShiftsEachByteUpAndDropsWhatCannotBeShifted) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, ScrambleTextTest,
-    testing::Values(
-        ShiftCase{"Abc", "abc", "\xB6\xB7\xB8"},
-        ShiftCase{"Digit", "7", "\x8C"},
-        ShiftCase{"TrueWord", "True", "\xA9\xC7\xCA\xBA"},
-        ShiftCase{"Empty", "", ""},
-        ShiftCase{"NulBecomesLowestShiftedByte", std::string(1, '\0'), "\x55"},
-        ShiftCase{"Code170IsTheLastThatFits", "\xAA", "\xFF"},
-        ShiftCase{"Code171IsDroppedOrderKept", "a\xAB" "b", "\xB6\xB7"},
-        ShiftCase{"AccentedLetterDropped", "Jos\xE9", "\x9F\xC4\xC8"},
-        ShiftCase{"OnlyUnshiftableGivesEmpty", "\xFF\xAB", ""}),
+    testing::Values(ShiftCase{"Abc", "abc", "\xB6\xB7\xB8"}, ShiftCase{"Digit", "7", "\x8C"},
+                    ShiftCase{"TrueWord", "True", "\xA9\xC7\xCA\xBA"}, ShiftCase{"Empty", "", ""},
+                    ShiftCase{"NulBecomesLowestShiftedByte", std::string(1, '\0'), "\x55"},
+                    ShiftCase{"Code170IsTheLastThatFits", "\xAA", "\xFF"},
+                    ShiftCase{"Code171IsDroppedOrderKept",
+                              "a\xAB"
+                              "b",
+                              "\xB6\xB7"},
+                    ShiftCase{"AccentedLetterDropped", "Jos\xE9", "\x9F\xC4\xC8"},
+                    ShiftCase{"OnlyUnshiftableGivesEmpty", "\xFF\xAB", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class UnscrambleTextTest : public testing::TestWithParam<ShiftCase> {};
@@ -43,13 +43,11 @@ TEST_P(UnscrambleTextTest, ShiftsEachByteDownAndDropsWhatCannotBeShifted) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, UnscrambleTextTest,
-    testing::Values(
-        ShiftCase{"Abc", "abc", "\xB6\xB7\xB8"},
-        ShiftCase{"TrueWord", "True", "\xA9\xC7\xCA\xBA"},
-        ShiftCase{"Empty", "", ""},
-        ShiftCase{"Code85IsTheLowestThatFits", std::string(1, '\0'), "\x55"},
-        ShiftCase{"HandTypedDigitsDropped", "", "1975"},
-        ShiftCase{"LowBytesDroppedOrderKept", "ab", "\x0D\xB6\x54\xB7\x0A"}),
+    testing::Values(ShiftCase{"Abc", "abc", "\xB6\xB7\xB8"},
+                    ShiftCase{"TrueWord", "True", "\xA9\xC7\xCA\xBA"}, ShiftCase{"Empty", "", ""},
+                    ShiftCase{"Code85IsTheLowestThatFits", std::string(1, '\0'), "\x55"},
+                    ShiftCase{"HandTypedDigitsDropped", "", "1975"},
+                    ShiftCase{"LowBytesDroppedOrderKept", "ab", "\x0D\xB6\x54\xB7\x0A"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextShift, EveryShiftableByteRoundTrips) {

@@ -37,7 +37,7 @@ struct DelhiPlace {
 
 // 15 August 1947, 00:00, Delhi: Ascendant in Taurus.
 constexpr DelhiPlace kDelhi[] = {
-    {ChartBody::kAscendant, 1, 1}, {ChartBody::kSun, 3, 3},   {ChartBody::kVyatipata, 3, 3},
+    {ChartBody::kAscendant, 1, 1}, {ChartBody::kSun, 3, 3},     {ChartBody::kVyatipata, 3, 3},
     {ChartBody::kChapa, 2, 2},     {ChartBody::kUpaketu, 2, 2}, {ChartBody::kDhuma, 8, 8},
     {ChartBody::kParivesha, 9, 9},
 };
@@ -65,11 +65,13 @@ TEST(ChartLayout, Delhi1947PutsEachBodyInItsSignAndHouse) {
 
 TEST(ChartLayout, LabelsReadDegreesAndTwoDigitMinutesInOrderWithinTheSign) {
     ChartInput input;
-    input.placements = {{ChartBody::kUpaketu, 4, 27, 59}, {ChartBody::kChapa, 4, 5, 3}, {ChartBody::kSun, 4, 5, 3}};
+    input.placements = {
+        {ChartBody::kUpaketu, 4, 27, 59}, {ChartBody::kChapa, 4, 5, 3}, {ChartBody::kSun, 4, 5, 3}};
     const ChartLayout layout = LayoutChart(ChartStyle::kSouth, input);
     std::vector<std::string> texts;
     for (const ChartLabel& label : layout.cells[4].labels) texts.push_back(label.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Su 5\u00B003'", "Ch 5\u00B003'", "Up 27\u00B059'"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"Su 5\u00B003'", "Ch 5\u00B003'", "Up 27\u00B059'"}));
 }
 
 TEST(ChartLayout, CentreHoldsTheBirthDataAndDescriptionsFollowTheHouses) {
@@ -114,7 +116,8 @@ bool Inside(const ChartRect& inner, const ChartRect& outer) {
 double Distance(ChartPoint p, const ChartSegment& line) {
     const double dx = line.to.x - line.from.x;
     const double dy = line.to.y - line.from.y;
-    const double t = std::clamp(((p.x - line.from.x) * dx + (p.y - line.from.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    const double t = std::clamp(
+        ((p.x - line.from.x) * dx + (p.y - line.from.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
     return std::hypot(p.x - (line.from.x + t * dx), p.y - (line.from.y + t * dy));
 }
 
@@ -124,13 +127,15 @@ bool TooClose(const ChartSegment& line, const ChartRect& r) {
     constexpr int kSteps = 400;
     for (int i = 0; i <= kSteps; ++i) {
         const double t = i / double(kSteps);
-        const ChartPoint p{line.from.x + t * (line.to.x - line.from.x), line.from.y + t * (line.to.y - line.from.y)};
+        const ChartPoint p{line.from.x + t * (line.to.x - line.from.x),
+                           line.from.y + t * (line.to.y - line.from.y)};
         const double dx = std::max({r.left - p.x, 0.0, p.x - r.right()});
         const double dy = std::max({r.top - p.y, 0.0, p.y - r.bottom()});
         if (std::hypot(dx, dy) < kClearance) return true;
     }
-    for (const ChartPoint corner : {ChartPoint{r.left, r.top}, ChartPoint{r.right(), r.top},
-                                    ChartPoint{r.left, r.bottom()}, ChartPoint{r.right(), r.bottom()}}) {
+    for (const ChartPoint corner :
+         {ChartPoint{r.left, r.top}, ChartPoint{r.right(), r.top}, ChartPoint{r.left, r.bottom()},
+          ChartPoint{r.right(), r.bottom()}}) {
         if (Distance(corner, line) < kClearance) return true;
     }
     return false;
@@ -183,8 +188,9 @@ TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
             }
             written.push_back(cell.captionBox);
             for (const ChartRect& r : {cell.labelArea, cell.captionBox}) {
-                for (const ChartPoint corner : {ChartPoint{r.left, r.top}, ChartPoint{r.right(), r.top},
-                                                ChartPoint{r.left, r.bottom()}, ChartPoint{r.right(), r.bottom()}}) {
+                for (const ChartPoint corner :
+                     {ChartPoint{r.left, r.top}, ChartPoint{r.right(), r.top},
+                      ChartPoint{r.left, r.bottom()}, ChartPoint{r.right(), r.bottom()}}) {
                     EXPECT_TRUE(InOutline(corner, cell.outline)) << "house " << cell.house;
                 }
             }
@@ -196,7 +202,8 @@ TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
             for (std::size_t j = i + 1; j < written.size(); ++j) {
                 EXPECT_FALSE(Overlap(written[i], written[j])) << i << " and " << j;
             }
-            for (const ChartSegment& line : layout.lines) EXPECT_FALSE(TooClose(line, written[i])) << i;
+            for (const ChartSegment& line : layout.lines)
+                EXPECT_FALSE(TooClose(line, written[i])) << i;
             if (layout.ascendantMark) {
                 EXPECT_FALSE(TooClose(*layout.ascendantMark, written[i])) << i;
             }
@@ -212,11 +219,12 @@ std::vector<Crowding> EveryAscendant() {
     return all;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryAscendantSign, CrowdedCell, ::testing::ValuesIn(EveryAscendant()),
-                         [](const ::testing::TestParamInfo<Crowding>& p) {
-                             return std::string(ChartStyleName(p.param.style)) + "_ascendant_" +
-                                    std::string(kSignNames[static_cast<std::size_t>(p.param.ascendantSign)]);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EveryAscendantSign, CrowdedCell, ::testing::ValuesIn(EveryAscendant()),
+    [](const ::testing::TestParamInfo<Crowding>& p) {
+        return std::string(ChartStyleName(p.param.style)) + "_ascendant_" +
+               std::string(kSignNames[static_cast<std::size_t>(p.param.ascendantSign)]);
+    });
 
 }  // namespace
 }  // namespace tamovid

@@ -16,7 +16,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr const char* kHeader = "name,date,time,zone,dst,lat,lon,city,state,country\n";
-constexpr const char* kPuneRow = "Ravi Kumar,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n";
+constexpr const char* kPuneRow =
+    "Ravi Kumar,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n";
 
 struct BatchRun {
     BatchResult result;
@@ -66,13 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<HeaderCase>& info) { return info.param.label; });
 
 TEST(Batch, AFailingRowInTheMiddleIsReportedAndTheBatchGoesOn) {
-    const BatchRun run = RunCsv(std::string(kHeader) + kPuneRow +
-                           ",1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n" +
-                           "Ann,1975-02-30,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n" +
-                           "Ann,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra\n" +
-                           "Ann,1975-12-03,10:30,99,0,18N31,73E51,Pune,Maharashtra,India\n" +
-                           "Ann,1975-12-03,10:30,34,0,95N00,73E51,Pune,Maharashtra,India\n" +
-                           kPuneRow);
+    const BatchRun run =
+        RunCsv(std::string(kHeader) + kPuneRow +
+               ",1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n" +
+               "Ann,1975-02-30,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n" +
+               "Ann,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra\n" +
+               "Ann,1975-12-03,10:30,99,0,18N31,73E51,Pune,Maharashtra,India\n" +
+               "Ann,1975-12-03,10:30,34,0,95N00,73E51,Pune,Maharashtra,India\n" + kPuneRow);
     EXPECT_EQ(run.result.exitCode, kExitOk);
     EXPECT_EQ(run.result.rows, 7u);
     EXPECT_EQ(run.result.failedRows, 5u);
@@ -97,7 +98,8 @@ TEST(Batch, AFailingRowInTheMiddleIsReportedAndTheBatchGoesOn) {
 TEST(Batch, ColumnOrderAndOptionalColumnsDoNotChangeTheReading) {
     const BatchRun full = RunCsv(std::string(kHeader) + kPuneRow);
     const BatchRun shuffled = RunCsv(
-        "\xEF\xBB\xBF" "country, lon ,lat,zone,time,date,name,state,city\r\n"
+        "\xEF\xBB\xBF"
+        "country, lon ,lat,zone,time,date,name,state,city\r\n"
         "India,73E51,18N31,34,10:30,1975-12-03,Ravi Kumar,Maharashtra,\"Pune\"\r\n");
     ASSERT_EQ(full.lines.size(), 1u);
     ASSERT_EQ(shuffled.lines.size(), 1u);
@@ -124,15 +126,16 @@ TEST(Batch, AnOverlongRowIsAnErrorRow) {
 }
 
 TEST(Batch, ANameThatIsNotUtf8StillGivesValidJson) {
-    const BatchRun run = RunCsv(std::string(kHeader) +
-                           "Ana\xFF,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n");
+    const BatchRun run =
+        RunCsv(std::string(kHeader) +
+               "Ana\xFF,1975-12-03,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n");
     ASSERT_EQ(run.lines.size(), 1u);
     EXPECT_EQ(run.lines[0]["name"], "Ana\xEF\xBF\xBD");
 }
 
 TEST(Batch, AnErrorQuotingBytesThatAreNotUtf8StillGivesValidJson) {
-    const BatchRun run = RunCsv(std::string(kHeader) +
-                           "Ana,19\xFF,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n");
+    const BatchRun run =
+        RunCsv(std::string(kHeader) + "Ana,19\xFF,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n");
     ASSERT_EQ(run.lines.size(), 1u);
     EXPECT_EQ(run.lines[0]["error"], "date: expected YYYY-MM-DD, got \"19\xEF\xBF\xBD\"");
 }

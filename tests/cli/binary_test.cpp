@@ -46,9 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
         BinaryCase{"Refused", "--date 1975-12-03 --time 10:30 --zone 34 --lat 18N31 --lon 73E51",
                    kExitRefused},
         BinaryCase{"Usage", "--zone 71", kExitUsage},
-        BinaryCase{"BatchFromStandardInput",
-                   "--batch - <<'EOF'\ndate,time,zone,lat,lon\n1975-12-03,10:30,34,18N31,73E51\nEOF",
-                   kExitOk},
+        BinaryCase{
+            "BatchFromStandardInput",
+            "--batch - <<'EOF'\ndate,time,zone,lat,lon\n1975-12-03,10:30,34,18N31,73E51\nEOF",
+            kExitOk},
         BinaryCase{"BadHeaderOnStandardInput", "--batch - </dev/null", kExitUsage},
         BinaryCase{"UnreadableFile", "--open /nonexistent/x.vug", kExitIoError}),
     [](const testing::TestParamInfo<BinaryCase>& info) { return info.param.label; });
@@ -87,14 +88,16 @@ TEST(BinaryChart, DrawsSvgWithTheReadingAndPngAlone) {
     const std::string out = folder + "/reading.txt";
     std::remove(svg.c_str());
     std::remove(png.c_str());
-    const std::string binary = std::string("env -u DISPLAY QT_QPA_PLATFORM=xcb '") + TAMOVID_CLI_BINARY + "' ";
+    const std::string binary =
+        std::string("env -u DISPLAY QT_QPA_PLATFORM=xcb '") + TAMOVID_CLI_BINARY + "' ";
 
     ASSERT_EQ(std::system((binary + kDelhi + " --chart '" + svg + "' >'" + out + "'").c_str()), 0);
     EXPECT_NE(Slurp(out).find("Ascendant: 07 Tau 45"), std::string::npos);
     EXPECT_NE(Slurp(svg).find(">As 7\u00B045'</text>"), std::string::npos);
 
-    ASSERT_EQ(std::system((binary + kDelhi + " --chart '" + png + "' --chart-style north --chart-only >'" + out +
-                           "'").c_str()),
+    ASSERT_EQ(std::system((binary + kDelhi + " --chart '" + png +
+                           "' --chart-style north --chart-only >'" + out + "'")
+                              .c_str()),
               0);
     EXPECT_EQ(Slurp(out), "");
     EXPECT_EQ(PngSize(Slurp(png)), (std::pair{1000u, 1000u}));
@@ -106,8 +109,12 @@ TEST(BinaryChart, WritesThePdfReadingBesideTheChart) {
     const std::string svg = folder + "/both.svg";
     const std::string pdf = folder + "/both.PDF";
     std::remove(pdf.c_str());
-    const std::string binary = std::string("env -u DISPLAY QT_QPA_PLATFORM=xcb '") + TAMOVID_CLI_BINARY + "' ";
-    ASSERT_EQ(std::system((binary + kDelhi + " --chart '" + svg + "' --pdf '" + pdf + "' >/dev/null").c_str()), 0);
+    const std::string binary =
+        std::string("env -u DISPLAY QT_QPA_PLATFORM=xcb '") + TAMOVID_CLI_BINARY + "' ";
+    ASSERT_EQ(
+        std::system(
+            (binary + kDelhi + " --chart '" + svg + "' --pdf '" + pdf + "' >/dev/null").c_str()),
+        0);
     EXPECT_EQ(testing_support::PdfPageCount(pdf), 1);
     const std::string text = testing_support::PdfText(pdf);
     for (const char* expected : {"Asha", "Delhi, Delhi, India", "Dh 11°19'", "page 1 of 1"}) {
@@ -117,25 +124,26 @@ TEST(BinaryChart, WritesThePdfReadingBesideTheChart) {
 
 INSTANTIATE_TEST_SUITE_P(
     ChartOptions, Binary,
-    testing::Values(BinaryCase{"ChartWithAnotherEnding",
-                               "--date 1947-08-15 --time 0:00 --zone 34 --lat 28N39 --lon 77E13 --name A "
-                               "--city B --state C --country D --chart x.jpg",
-                               kExitUsage},
-                    BinaryCase{"ChartStyleAlone", "--chart-style north", kExitUsage},
-                    BinaryCase{"ChartStyleUnknown", "--chart x.svg --chart-style east", kExitUsage},
-                    BinaryCase{"ChartWithBatch", "--batch - --chart x.svg </dev/null", kExitUsage},
-                    BinaryCase{"ChartIntoMissingFolder",
-                               "--date 1947-08-15 --time 0:00 --zone 34 --lat 28N39 --lon 77E13 --name A "
-                               "--city B --state C --country D --chart /nonexistent/x.png",
-                               kExitIoError},
-                    BinaryCase{"PdfIntoMissingFolder",
-                               "--date 1947-08-15 --time 0:00 --zone 34 --lat 28N39 --lon 77E13 --name A "
-                               "--city B --state C --country D --pdf /nonexistent/x.pdf",
-                               kExitIoError},
-                    BinaryCase{"ChartStyleForThePdf",
-                               "--date 1947-08-15 --time 0:00 --zone 34 --lat 28N39 --lon 77E13 --name A "
-                               "--city B --state C --country D --chart-style north --pdf /dev/null/x.pdf",
-                               kExitIoError}),
+    testing::Values(
+        BinaryCase{"ChartWithAnotherEnding",
+                   "--date 1947-08-15 --time 0:00 --zone 34 --lat 28N39 --lon 77E13 --name A "
+                   "--city B --state C --country D --chart x.jpg",
+                   kExitUsage},
+        BinaryCase{"ChartStyleAlone", "--chart-style north", kExitUsage},
+        BinaryCase{"ChartStyleUnknown", "--chart x.svg --chart-style east", kExitUsage},
+        BinaryCase{"ChartWithBatch", "--batch - --chart x.svg </dev/null", kExitUsage},
+        BinaryCase{"ChartIntoMissingFolder",
+                   "--date 1947-08-15 --time 0:00 --zone 34 --lat 28N39 --lon 77E13 --name A "
+                   "--city B --state C --country D --chart /nonexistent/x.png",
+                   kExitIoError},
+        BinaryCase{"PdfIntoMissingFolder",
+                   "--date 1947-08-15 --time 0:00 --zone 34 --lat 28N39 --lon 77E13 --name A "
+                   "--city B --state C --country D --pdf /nonexistent/x.pdf",
+                   kExitIoError},
+        BinaryCase{"ChartStyleForThePdf",
+                   "--date 1947-08-15 --time 0:00 --zone 34 --lat 28N39 --lon 77E13 --name A "
+                   "--city B --state C --country D --chart-style north --pdf /dev/null/x.pdf",
+                   kExitIoError}),
     [](const testing::TestParamInfo<BinaryCase>& p) { return p.param.label; });
 
 }  // namespace

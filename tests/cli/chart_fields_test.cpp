@@ -32,39 +32,71 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, AcceptedValue,
     testing::Values(
         AcceptedCase{"FirstDayOfTheYearList", ApplyDate, "1901-01-01",
-                     [](BirthEntry& e) { e.cboYear = 0; e.cboMonth = 0; e.cboDate = 0; }},
+                     [](BirthEntry& e) {
+                         e.cboYear = 0;
+                         e.cboMonth = 0;
+                         e.cboDate = 0;
+                     }},
         AcceptedCase{"LastDayOfTheYearList", ApplyDate, "2050-12-31",
-                     [](BirthEntry& e) { e.cboYear = 149; e.cboMonth = 11; e.cboDate = 30; }},
+                     [](BirthEntry& e) {
+                         e.cboYear = 149;
+                         e.cboMonth = 11;
+                         e.cboDate = 30;
+                     }},
         // The list holds day 31 for every month; the form's check refuses it later.
         AcceptedCase{"ThirtyFirstOfApril", ApplyDate, "1975-04-31",
-                     [](BirthEntry& e) { e.cboYear = 74; e.cboMonth = 3; e.cboDate = 30; }},
+                     [](BirthEntry& e) {
+                         e.cboYear = 74;
+                         e.cboMonth = 3;
+                         e.cboDate = 30;
+                     }},
         AcceptedCase{"MidnightStart", ApplyTime, "0:00",
-                     [](BirthEntry& e) { e.cboHour = 0; e.cboMinute = 0; }},
+                     [](BirthEntry& e) {
+                         e.cboHour = 0;
+                         e.cboMinute = 0;
+                     }},
         AcceptedCase{"HourTwentyFour", ApplyTime, "24:59",
-                     [](BirthEntry& e) { e.cboHour = 24; e.cboMinute = 59; }},
+                     [](BirthEntry& e) {
+                         e.cboHour = 24;
+                         e.cboMinute = 59;
+                     }},
         AcceptedCase{"TwoDigitHour", ApplyTime, "09:05",
-                     [](BirthEntry& e) { e.cboHour = 9; e.cboMinute = 5; }},
+                     [](BirthEntry& e) {
+                         e.cboHour = 9;
+                         e.cboMinute = 5;
+                     }},
         AcceptedCase{"FirstZone", ApplyZone, "0", [](BirthEntry& e) { e.cboTimeZone = 0; }},
         AcceptedCase{"LastZone", ApplyZone, "70", [](BirthEntry& e) { e.cboTimeZone = 70; }},
         AcceptedCase{"DstOn", ApplyDst, "1", [](BirthEntry& e) { e.chkDST = true; }},
         AcceptedCase{"DstEmptyIsOff", ApplyDst, "", [](BirthEntry&) {}},
         AcceptedCase{"NorthLatitude", ApplyLatitude, "28N39",
-                     [](BirthEntry& e) { e.txtLatDeg = "28"; e.txtLatMin = "39"; }},
+                     [](BirthEntry& e) {
+                         e.txtLatDeg = "28";
+                         e.txtLatMin = "39";
+                     }},
         AcceptedCase{"SouthLatitudeLowerCase", ApplyLatitude, "33s52",
                      [](BirthEntry& e) {
-                         e.txtLatDeg = "33"; e.txtLatMin = "52";
+                         e.txtLatDeg = "33";
+                         e.txtLatMin = "52";
                          e.optLat = LatitudeOption::kSouth;
                      }},
         // Out-of-range degrees fit the three-digit field; the form's check refuses them.
         AcceptedCase{"LatitudeBeyondThePoleFitsTheField", ApplyLatitude, "095N075",
-                     [](BirthEntry& e) { e.txtLatDeg = "095"; e.txtLatMin = "075"; }},
+                     [](BirthEntry& e) {
+                         e.txtLatDeg = "095";
+                         e.txtLatMin = "075";
+                     }},
         AcceptedCase{"WestLongitude", ApplyLongitude, "118W15",
                      [](BirthEntry& e) {
-                         e.txtLonDeg = "118"; e.txtLonMin = "15";
+                         e.txtLonDeg = "118";
+                         e.txtLonMin = "15";
                          e.optLong = LongitudeOption::kWest;
                      }},
         AcceptedCase{"EastLongitude", ApplyLongitude, "0E0",
-                     [](BirthEntry& e) { e.txtLonDeg = "0"; e.txtLonMin = "0"; }}),
+                     [](BirthEntry& e) {
+                         e.txtLonDeg = "0";
+                         e.txtLonMin = "0";
+                     }}),
     [](const testing::TestParamInfo<AcceptedCase>& info) { return info.param.label; });
 
 struct RejectedCase {

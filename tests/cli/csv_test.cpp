@@ -23,17 +23,16 @@ TEST_P(CsvSplit, GivesTheFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CsvSplit,
-    testing::Values(
-        SplitCase{"Plain", "a,b,c", {"a", "b", "c"}},
-        SplitCase{"EmptyLineIsOneEmptyField", "", {""}},
-        SplitCase{"EmptyFields", ",,", {"", "", ""}},
-        SplitCase{"BlanksAreKept", " a , b", {" a ", " b"}},
-        SplitCase{"QuotedComma", "\"Pune, Camp\",India", {"Pune, Camp", "India"}},
-        SplitCase{"DoubledQuote", "\"say \"\"hi\"\"\",x", {"say \"hi\"", "x"}},
-        SplitCase{"QuotedEmpty", "\"\",x", {"", "x"}},
-        SplitCase{"QuotedLast", "x,\"y\"", {"x", "y"}},
-        SplitCase{"QuoteInsideUnquotedField", "O\"Neil,x", {"O\"Neil", "x"}},
-        SplitCase{"TrailingComma", "a,", {"a", ""}}),
+    testing::Values(SplitCase{"Plain", "a,b,c", {"a", "b", "c"}},
+                    SplitCase{"EmptyLineIsOneEmptyField", "", {""}},
+                    SplitCase{"EmptyFields", ",,", {"", "", ""}},
+                    SplitCase{"BlanksAreKept", " a , b", {" a ", " b"}},
+                    SplitCase{"QuotedComma", "\"Pune, Camp\",India", {"Pune, Camp", "India"}},
+                    SplitCase{"DoubledQuote", "\"say \"\"hi\"\"\",x", {"say \"hi\"", "x"}},
+                    SplitCase{"QuotedEmpty", "\"\",x", {"", "x"}},
+                    SplitCase{"QuotedLast", "x,\"y\"", {"x", "y"}},
+                    SplitCase{"QuoteInsideUnquotedField", "O\"Neil,x", {"O\"Neil", "x"}},
+                    SplitCase{"TrailingComma", "a,", {"a", ""}}),
     [](const testing::TestParamInfo<SplitCase>& info) { return info.param.label; });
 
 struct BrokenCase {
@@ -51,10 +50,10 @@ TEST_P(CsvBroken, ReportsTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CsvBroken,
-    testing::Values(BrokenCase{"UnclosedQuote", "\"Pune, Camp,India", "a quoted field is not closed"},
-                    BrokenCase{"UnclosedAfterDoubledQuote", "\"a\"\"", "a quoted field is not closed"},
-                    BrokenCase{"TextAfterClosingQuote", "\"Pune\" Camp,India",
-                               "text follows a closing quote"}),
+    testing::Values(
+        BrokenCase{"UnclosedQuote", "\"Pune, Camp,India", "a quoted field is not closed"},
+        BrokenCase{"UnclosedAfterDoubledQuote", "\"a\"\"", "a quoted field is not closed"},
+        BrokenCase{"TextAfterClosingQuote", "\"Pune\" Camp,India", "text follows a closing quote"}),
     [](const testing::TestParamInfo<BrokenCase>& info) { return info.param.label; });
 
 std::vector<std::string> AllLines(LineReader& reader, std::vector<LineReader::Status>* statuses) {

@@ -40,9 +40,9 @@ Outcome Cli(std::vector<std::string> args, const std::string& input = "") {
 }
 
 const std::vector<std::string> kPuneOptions = {
-    "--date", "1975-12-03", "--time", "10:30", "--zone", "34", "--lat", "18N31",
-    "--lon", "73E51", "--name", "Ravi Kumar", "--city", "Pune", "--state", "Maharashtra",
-    "--country", "India"};
+    "--date", "1975-12-03", "--time",  "10:30",       "--zone",    "34",
+    "--lat",  "18N31",      "--lon",   "73E51",       "--name",    "Ravi Kumar",
+    "--city", "Pune",       "--state", "Maharashtra", "--country", "India"};
 
 /// The Pune chart's options with some values replaced and other arguments added.
 std::vector<std::string> PuneWith(std::vector<std::string> more) {
@@ -104,17 +104,20 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"MissingNameIsRefusedLikeTheWindow",
                    {"--date", "1975-12-03", "--time", "10:30", "--zone", "34", "--lat", "18N31",
                     "--lon", "73E51"},
-                   kExitRefused, "tamovid-cli: Please Enter Your Name"},
-        StatusCase{"ImpossibleDateIsRefusedLikeTheWindow",
-                   {"--date", "1975-09-31", "--time", "10:30", "--zone", "34", "--lat", "18N31",
-                    "--lon", "73E51", "--name", "A", "--city", "B", "--state", "C", "--country",
-                    "D"},
-                   kExitRefused, "tamovid-cli: Please Enter Correct Date Or Month !"},
-        StatusCase{"LongitudeBeyond180IsRefused",
-                   {"--date", "1975-09-01", "--time", "10:30", "--zone", "34", "--lat", "18N31",
-                    "--lon", "180E01", "--name", "A", "--city", "B", "--state", "C", "--country",
-                    "D"},
-                   kExitRefused, "tamovid-cli: Please Enter Correct Degree of Longitude"},
+                   kExitRefused,
+                   "tamovid-cli: Please Enter Your Name"},
+        StatusCase{
+            "ImpossibleDateIsRefusedLikeTheWindow",
+            {"--date", "1975-09-31", "--time", "10:30", "--zone", "34", "--lat", "18N31", "--lon",
+             "73E51", "--name", "A", "--city", "B", "--state", "C", "--country", "D"},
+            kExitRefused,
+            "tamovid-cli: Please Enter Correct Date Or Month !"},
+        StatusCase{
+            "LongitudeBeyond180IsRefused",
+            {"--date", "1975-09-01", "--time", "10:30", "--zone", "34", "--lat", "18N31", "--lon",
+             "180E01", "--name", "A", "--city", "B", "--state", "C", "--country", "D"},
+            kExitRefused,
+            "tamovid-cli: Please Enter Correct Degree of Longitude"},
         StatusCase{"NoChartAtAll", {}, kExitUsage, "tamovid-cli: --date: required, but not given"},
         StatusCase{"MalformedTime", PuneWith({"--time", "10.30"}), kExitUsage,
                    "tamovid-cli: --time: expected HH:MM, got \"10.30\""},
@@ -124,11 +127,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "tamovid-cli: The following arguments were not expected: 3 --house"},
         StatusCase{"OptionsWithOpen", PuneWith({"--open", "x.vug"}), kExitUsage,
                    "tamovid-cli: --date excludes --open"},
-        StatusCase{"BatchWithSave", {"--batch", "-", "--save", "x.vug"}, kExitUsage,
+        StatusCase{"BatchWithSave",
+                   {"--batch", "-", "--save", "x.vug"},
+                   kExitUsage,
                    "tamovid-cli: --save excludes --batch"},
         StatusCase{"PlaceThatMatchesNothing",
                    {"--date", "1975-12-03", "--time", "10:30", "--name", "A", "--place", "Qzxqzx"},
-                   kExitRefused, "tamovid-cli: No place in the atlas matches \"Qzxqzx\"."},
+                   kExitRefused,
+                   "tamovid-cli: No place in the atlas matches \"Qzxqzx\"."},
         StatusCase{"ClockTimeThatDidNotExist",
                    {"--date", "1975-02-23", "--time", "2:30", "--name", "A", "--place", "New York"},
                    kExitRefused,
@@ -147,18 +153,30 @@ INSTANTIATE_TEST_SUITE_P(
                    "+05:45 or -04:30), got \"5:45\""},
         StatusCase{"PdfWithoutTheEnding", PuneWith({"--pdf", "reading.txt"}), kExitUsage,
                    "tamovid-cli: --pdf: the file name must end in .pdf"},
-        StatusCase{"BatchWithPdf", {"--batch", "-", "--pdf", "x.pdf"}, kExitUsage,
+        StatusCase{"BatchWithPdf",
+                   {"--batch", "-", "--pdf", "x.pdf"},
+                   kExitUsage,
                    "tamovid-cli: --batch excludes --pdf"},
-        StatusCase{"OpenWithoutTheEnding", {"--open", "chart.txt"}, kExitRefused,
+        StatusCase{"OpenWithoutTheEnding",
+                   {"--open", "chart.txt"},
+                   kExitRefused,
                    "tamovid-cli: Please Check The File."},
-        StatusCase{"OpenWithEndingInCapitals", {"--open", "chart.VUG"}, kExitRefused,
+        StatusCase{"OpenWithEndingInCapitals",
+                   {"--open", "chart.VUG"},
+                   kExitRefused,
                    "tamovid-cli: Please Check The File."},
-        StatusCase{"BatchFileMissing", {"--batch", "/nonexistent/births.csv"}, kExitIoError,
+        StatusCase{"BatchFileMissing",
+                   {"--batch", "/nonexistent/births.csv"},
+                   kExitIoError,
                    "tamovid-cli: cannot read \"/nonexistent/births.csv\": No such file or "
                    "directory"},
-        StatusCase{"BatchFromAFolder", {"--batch", "/"}, kExitIoError,
+        StatusCase{"BatchFromAFolder",
+                   {"--batch", "/"},
+                   kExitIoError,
                    "tamovid-cli: cannot read \"/\": it is a folder"},
-        StatusCase{"BatchFromADeviceThatNeverEnds", {"--batch", "/dev/zero"}, kExitIoError,
+        StatusCase{"BatchFromADeviceThatNeverEnds",
+                   {"--batch", "/dev/zero"},
+                   kExitIoError,
                    "tamovid-cli: cannot read \"/dev/zero\": it is a device"},
         StatusCase{"ControlCharactersInAMessageAreEscaped", PuneWith({"--time", "1\x1b[2J"}),
                    kExitUsage, "tamovid-cli: --time: expected HH:MM, got \"1\\x1B[2J\""}),
@@ -172,8 +190,10 @@ TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
     ASSERT_TRUE(result.ok());
     const Reading& reading = result.value();
 
-    std::string expected = "Name:      Ravi Kumar\nPlace:     Pune, Maharashtra, India\n"
-                           "Sun:       " + reading.sun + "\nAscendant: " + reading.ascendant + "\n";
+    std::string expected =
+        "Name:      Ravi Kumar\nPlace:     Pune, Maharashtra, India\n"
+        "Sun:       " +
+        reading.sun + "\nAscendant: " + reading.ascendant + "\n";
     for (const AprakashaPoint point : {kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu}) {
         expected += "\n" + std::string(reading.grahas.strAprNames[point]) + "\n";
         for (const std::string& line : ResultLines(reading.grahas, point)) expected += line + "\n";
@@ -187,12 +207,12 @@ TEST(Cli, JsonReadingParsesBackWithEveryMember) {
     const Json json = Json::parse(outcome.out);
     std::vector<std::string> keys;
     for (const auto& item : json.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"name", "city", "state", "country", "lat", "lon", "tz",
-                                              "zone_row", "dst", "utc_offset", "ut", "sun",
+    EXPECT_EQ(keys, (std::vector<std::string>{"name", "city", "state", "country", "lat", "lon",
+                                              "tz", "zone_row", "dst", "utc_offset", "ut", "sun",
                                               "ascendant", "sun_longitude", "ascendant_longitude",
                                               "engine", "points"}));
     EXPECT_EQ(json["name"], "Ravi Kumar");
-    EXPECT_EQ(json["tz"], nullptr);  // typed zone row, no place looked up
+    EXPECT_EQ(json["tz"], nullptr);                        // typed zone row, no place looked up
     EXPECT_EQ(json["sun"].get<std::string>().size(), 9u);  // "16 Sco 52"
     ASSERT_EQ(json["points"].size(), 5u);
     const std::vector<std::string> names = {"Dhuma", "Vyatipata", "Parivesha", "Chapa", "Upaketu"};
@@ -213,9 +233,10 @@ TEST(Cli, JsonReadingParsesBackWithEveryMember) {
 TEST(Cli, PreciseEngineIsChosenAloneAndInABatchAndSaysSo) {
     const Outcome classic = Cli(PuneWith({"--json"}));
     const Outcome precise = Cli(PuneWith({"--json", "--precise"}));
-    const Outcome batch = Cli({"--batch", "-", "--precise"},
-                              "name,date,time,zone,lat,lon,city,state,country\n"
-                              "Ravi Kumar,1975-12-03,10:30,34,18N31,73E51,Pune,Maharashtra,India\n");
+    const Outcome batch =
+        Cli({"--batch", "-", "--precise"},
+            "name,date,time,zone,lat,lon,city,state,country\n"
+            "Ravi Kumar,1975-12-03,10:30,34,18N31,73E51,Pune,Maharashtra,India\n");
     ASSERT_EQ(precise.status, kExitOk) << precise.err;
     ASSERT_EQ(batch.status, kExitOk) << batch.err;
     const Json c = Json::parse(classic.out);
@@ -228,9 +249,10 @@ TEST(Cli, PreciseEngineIsChosenAloneAndInABatchAndSaysSo) {
     // The engines differ by seconds of arc, not by whole degrees.
     EXPECT_NE(p["sun_longitude"], c["sun_longitude"]);
     EXPECT_NEAR(p["sun_longitude"].get<double>(), c["sun_longitude"].get<double>(), 0.05);
-    EXPECT_NE(Cli(PuneWith({"--precise"})).out.find("Ascendant: " + p["ascendant"].get<std::string>() +
-                                                     "\nEngine:    precise\n"),
-              std::string::npos);
+    EXPECT_NE(
+        Cli(PuneWith({"--precise"}))
+            .out.find("Ascendant: " + p["ascendant"].get<std::string>() + "\nEngine:    precise\n"),
+        std::string::npos);
 }
 
 TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
@@ -251,17 +273,19 @@ TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
 
 TEST_F(CliFiles, OptionsChartFileAndBatchGiveTheSameReading) {
     const std::string file = PathOf("same.vug");
-    const Outcome fromOptions = Cli(PuneWith({"--lat", "33S52", "--lon", "118W15", "--dst",
-                                              "--json", "--save", file}));
+    const Outcome fromOptions =
+        Cli(PuneWith({"--lat", "33S52", "--lon", "118W15", "--dst", "--json", "--save", file}));
     ASSERT_EQ(fromOptions.status, kExitOk) << fromOptions.err;
     const Outcome fromFile = Cli({"--open", file, "--json"});
     const std::string csvPath = PathOf("births.csv");
-    std::ofstream(csvPath) << "name,date,time,zone,dst,lat,lon,city,state,country\n"
-                              "Ravi Kumar,1975-12-03,10:30,34,1,33S52,118W15,Pune,Maharashtra,India\n";
+    std::ofstream(csvPath)
+        << "name,date,time,zone,dst,lat,lon,city,state,country\n"
+           "Ravi Kumar,1975-12-03,10:30,34,1,33S52,118W15,Pune,Maharashtra,India\n";
     const Outcome fromCsvFile = Cli({"--batch", csvPath});
-    const Outcome fromStdin = Cli({"--batch", "-"}, "date,time,zone,lat,lon,dst,name,city,state,"
-                                                    "country\n1975-12-03,10:30,34,33S52,118W15,1,"
-                                                    "Ravi Kumar,Pune,Maharashtra,India\n");
+    const Outcome fromStdin = Cli({"--batch", "-"},
+                                  "date,time,zone,lat,lon,dst,name,city,state,"
+                                  "country\n1975-12-03,10:30,34,33S52,118W15,1,"
+                                  "Ravi Kumar,Pune,Maharashtra,India\n");
     ASSERT_EQ(fromCsvFile.status, kExitOk) << fromCsvFile.err;
     ASSERT_EQ(fromStdin.status, kExitOk) << fromStdin.err;
 
@@ -285,9 +309,11 @@ TEST_F(CliFiles, OpeningAShortFileStartsFromAnEmptyFormAndTheChecksRefuseIt) {
 }
 
 TEST(Cli, TextReadingShowsEscapeSequencesInANameAsText) {
-    const Outcome outcome = Cli(PuneWith({"--name", "\x1b]0;x\a\x1b[31mR2", "--city", "P\xc2\x9bune"}));
+    const Outcome outcome =
+        Cli(PuneWith({"--name", "\x1b]0;x\a\x1b[31mR2", "--city", "P\xc2\x9bune"}));
     ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
-    EXPECT_NE(outcome.out.find("Name:      \\x1B]0;x\\x07\\x1B[31mR2\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("Name:      \\x1B]0;x\\x07\\x1B[31mR2\n"), std::string::npos)
+        << outcome.out;
     EXPECT_NE(outcome.out.find("Place:     P\\u009Bune,"), std::string::npos) << outcome.out;
     EXPECT_EQ(outcome.out.find('\x1b'), std::string::npos);
 }
@@ -295,7 +321,8 @@ TEST(Cli, TextReadingShowsEscapeSequencesInANameAsText) {
 TEST(Cli, CsvHeaderErrorShowsItsBytesEscaped) {
     const Outcome outcome = Cli({"--batch", "-"}, "na\x1b[31mme,date\n");
     EXPECT_EQ(outcome.status, kExitUsage);
-    EXPECT_NE(outcome.err.find("unknown column \"na\\x1B[31mme\""), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("unknown column \"na\\x1B[31mme\""), std::string::npos)
+        << outcome.err;
     EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos);
 }
 
@@ -328,7 +355,8 @@ TEST_F(CliFiles, SaveRefusesANameTheFileCannotHoldAndKeepsTheOldFile) {
 
     const Outcome outcome = Cli(PuneWith({"--name", "Jos\xC3\xA9", "--save", file}));
     EXPECT_EQ(outcome.status, kExitRefused);
-    EXPECT_EQ(outcome.err, "tamovid-cli: The name holds a character that a chart file cannot store.\n");
+    EXPECT_EQ(outcome.err,
+              "tamovid-cli: The name holds a character that a chart file cannot store.\n");
     EXPECT_EQ(ReadChartFile(file).bytes, before);
 }
 
@@ -347,8 +375,8 @@ TEST(CliPlaces, PlaceFillsWhatTheOptionsLeaveOut) {
         const char* member;
         Json expected;
     };
-    const std::vector<std::string> pune = {"--date", "1975-12-03", "--time", "10:30",
-                                           "--name", "Ravi", "--place", "Pune, India", "--json"};
+    const std::vector<std::string> pune = {"--date", "1975-12-03", "--time",      "10:30", "--name",
+                                           "Ravi",   "--place",    "Pune, India", "--json"};
     auto with = [&](std::vector<std::string> more) {
         std::vector<std::string> args = pune;
         args.insert(args.end(), more.begin(), more.end());

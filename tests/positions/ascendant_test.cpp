@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Dates, JulianDay,
                                          // The last Julian and the first Gregorian day count.
                                          JdnCase{10, 15, 1582, 2299171},
                                          JdnCase{10, 16, 1582, 2299162},
-                                         JdnCase{2, 29, 2000, 2451604}, JdnCase{3, 1, 1900, 2415080}));
+                                         JdnCase{2, 29, 2000, 2451604},
+                                         JdnCase{3, 1, 1900, 2415080}));
 
 TEST(ArcTan2, CoversEveryQuadrantAndAxis) {
     EXPECT_DOUBLE_EQ(ArcTan2(1, 1), 0.785398163397448);

@@ -24,9 +24,9 @@ BirthRecord Birth(int year, int month, int day, int hour, int minute, std::size_
 }
 
 constexpr std::size_t kGmt = 29;
-constexpr std::size_t kIndia = 34;  // correction -5 h -30 min
+constexpr std::size_t kIndia = 34;    // correction -5 h -30 min
 constexpr std::size_t kEastern = 27;  // correction +5 h
-constexpr std::size_t kNome = 51;  // correction +11 h
+constexpr std::size_t kNome = 51;     // correction +11 h
 
 TEST(DayNumber, IsZeroAtJ2000) {
     EXPECT_EQ(DayNumber(2000, 1, 1, 12, 0), 0.0);
@@ -65,14 +65,18 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CarryCase{"SameDay", Birth(1990, 1, 1, 2, 0, kEastern), false, {1990, 1, 1, 7, 0}},
         CarryCase{"IntoNextYear", Birth(1990, 12, 31, 22, 0, kEastern), false, {1991, 1, 1, 3, 0}},
-        CarryCase{"BackIntoPreviousYear", Birth(1901, 1, 1, 0, 0, kIndia), false,
-                  {1900, 12, 31, 18, 30}},
+        CarryCase{
+            "BackIntoPreviousYear", Birth(1901, 1, 1, 0, 0, kIndia), false, {1900, 12, 31, 18, 30}},
         CarryCase{"IntoLeapDay", Birth(2000, 2, 28, 23, 0, kEastern), false, {2000, 2, 29, 4, 0}},
-        CarryCase{"CenturyIsNoLeapYear", Birth(1900, 2, 28, 23, 0, kEastern), false,
-                  {1900, 3, 1, 4, 0}},
-        CarryCase{"HourTwentyFourIsNextMidnight", Birth(1947, 8, 14, 24, 0, kGmt), false,
+        CarryCase{
+            "CenturyIsNoLeapYear", Birth(1900, 2, 28, 23, 0, kEastern), false, {1900, 3, 1, 4, 0}},
+        CarryCase{"HourTwentyFourIsNextMidnight",
+                  Birth(1947, 8, 14, 24, 0, kGmt),
+                  false,
                   {1947, 8, 15, 0, 0}},
-        CarryCase{"SummerTimeOneHourEarlier", Birth(1990, 3, 1, 0, 30, kGmt), true,
+        CarryCase{"SummerTimeOneHourEarlier",
+                  Birth(1990, 3, 1, 0, 30, kGmt),
+                  true,
                   {1990, 2, 28, 23, 30}}),
     [](const testing::TestParamInfo<CarryCase>& info) { return std::string(info.param.name); });
 

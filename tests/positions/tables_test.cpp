@@ -33,17 +33,13 @@ TEST_P(TimeZoneCorrection, MatchesTheTable) {
     EXPECT_EQ(intTZMinutes[c.row], c.minutes) << strTimeZones[c.row];
 }
 
-INSTANTIATE_TEST_SUITE_P(KnownRows, TimeZoneCorrection,
-                         testing::Values(ZoneCase{"IndianTime", 34, -5, -30},
-                                         ZoneCase{"Newfoundland", 50, 3, 30},
-                                         ZoneCase{"GmtLabelledMinusZero", 29, 0, 0},
-                                         ZoneCase{"UniversalTime", 61, 0, 0},
-                                         ZoneCase{"NomeLabelSaysEleven", 51, 11, 0},
-                                         ZoneCase{"FirstRow", 0, 9, 0},
-                                         ZoneCase{"LastRow", 70, 8, 0}),
-                         [](const testing::TestParamInfo<ZoneCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    KnownRows, TimeZoneCorrection,
+    testing::Values(ZoneCase{"IndianTime", 34, -5, -30}, ZoneCase{"Newfoundland", 50, 3, 30},
+                    ZoneCase{"GmtLabelledMinusZero", 29, 0, 0}, ZoneCase{"UniversalTime", 61, 0, 0},
+                    ZoneCase{"NomeLabelSaysEleven", 51, 11, 0}, ZoneCase{"FirstRow", 0, 9, 0},
+                    ZoneCase{"LastRow", 70, 8, 0}),
+    [](const testing::TestParamInfo<ZoneCase>& info) { return std::string(info.param.name); });
 
 // Every label's offset is the negated correction, except row 51, whose label is kept as
 // stored although the correction disagrees with it.

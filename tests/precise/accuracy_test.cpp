@@ -28,9 +28,7 @@ constexpr double kSunToleranceArcsec = 3;
 constexpr double kAscendantToleranceArcsec = 6;
 constexpr double kAyanamsaToleranceArcsec = 1;
 
-double DifferenceArcsec(double a, double b) {
-    return (std::remainder(a - b, 360.0)) * 3600;
-}
+double DifferenceArcsec(double a, double b) { return (std::remainder(a - b, 360.0)) * 3600; }
 
 std::string Compact(double longitude) { return ToSignFirst(FormatLongitude(longitude)); }
 
@@ -53,7 +51,8 @@ struct Worst {
         std::printf("  %-18s median %7.3f\", worst %8.3f\"  (%s)", what,
                     sizes[static_cast<std::size_t>(kBirths / 2)], arcsec, birth.c_str());
         if (withTexts) {
-            std::printf("; minute text differs in %4.1f%% of charts", 100.0 * minuteMismatches / kBirths);
+            std::printf("; minute text differs in %4.1f%% of charts",
+                        100.0 * minuteMismatches / kBirths);
         }
         std::printf("\n");
     }
@@ -126,10 +125,10 @@ TEST(Accuracy, BothEnginesAgainstAnIndependentEphemeris) {
     }
     swe_close();
 
-    std::printf("%d random births 1901-2050 (seed %u), latitudes below %d deg, against the\n"
-                "oracle's %s ephemeris, Lahiri ayanamsa, sidereal longitudes:\n",
-                kBirths, kSeed, kBelowPolarCircle,
-                analyticEphemeris ? "built-in analytic" : "file-based");
+    std::printf(
+        "%d random births 1901-2050 (seed %u), latitudes below %d deg, against the\n"
+        "oracle's %s ephemeris, Lahiri ayanamsa, sidereal longitudes:\n",
+        kBirths, kSeed, kBelowPolarCircle, analyticEphemeris ? "built-in analytic" : "file-based");
     preciseSun.Print("precise Sun");
     preciseAscendant.Print("precise Ascendant");
     preciseAyanamsa.Print("precise ayanamsa", false);

@@ -47,7 +47,8 @@ BirthRecord Birth(int year, int hour, int latDeg, bool south) {
 }
 
 TEST(CalcPrecisePositions, EveryRecordGivesWellFormedTexts) {
-    const std::regex compact("^[0-2][0-9] (Ari|Tau|Gem|Can|Leo|Vir|Lib|Sco|Sag|Cap|Aqu|Pis) [0-5][0-9]$");
+    const std::regex compact(
+        "^[0-2][0-9] (Ari|Tau|Gem|Can|Leo|Vir|Lib|Sco|Sag|Cap|Aqu|Pis) [0-5][0-9]$");
     // The poles, midnight ending the day and the ends of the year range.
     for (const BirthRecord& r : {Birth(1901, 0, 90, false), Birth(2050, 24, 90, true),
                                  Birth(1947, 12, 0, false), Birth(1980, 3, 66, true)}) {

@@ -35,7 +35,8 @@ std::vector<SvgText> TextsOf(const QByteArray& svg, int* polylines) {
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const auto transform = xml.attributes().value(QStringLiteral("transform"));
-        EXPECT_TRUE(transform.isEmpty() || transform == QStringLiteral("matrix(1,0,0,1,0,0)")) << transform.toString().toStdString();
+        EXPECT_TRUE(transform.isEmpty() || transform == QStringLiteral("matrix(1,0,0,1,0,0)"))
+            << transform.toString().toStdString();
         if (xml.name() == QStringLiteral("polyline")) ++*polylines;
         if (xml.name() == QStringLiteral("text")) {
             const QPointF at(xml.attributes().value(QStringLiteral("x")).toDouble(),
@@ -85,7 +86,8 @@ TEST(ChartSvg, Delhi1947ReadsBackFromTheDrawnTextInBothStyles) {
             const QString abbreviation = t.text.left(2);
             const QPointF unit(t.at.x() / kChartImageSide, t.at.y() / kChartImageSide);
             for (const ChartCell& cell : layout.cells) {
-                if (InOutline(unit, cell.outline) && t.text.contains(u'\u00B0')) cellOf[abbreviation.toStdString()] = &cell;
+                if (InOutline(unit, cell.outline) && t.text.contains(u'\u00B0'))
+                    cellOf[abbreviation.toStdString()] = &cell;
             }
         }
         for (const Expected& e : expected) {
@@ -112,12 +114,14 @@ TEST(ChartImageFile, WritesPngAndSvgByTheNamesEndingAndRefusesOthers) {
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().startsWith("<?xml"));
 
-    const FileWriteResult jpeg = WriteChartImage(folder + "/chart.jpg", layout, PaperChartColours());
+    const FileWriteResult jpeg =
+        WriteChartImage(folder + "/chart.jpg", layout, PaperChartColours());
     EXPECT_FALSE(jpeg.ok);
     EXPECT_NE(jpeg.error.find(".svg or .png"), std::string::npos) << jpeg.error;
     EXPECT_FALSE(QFile::exists(QString::fromStdString(folder + "/chart.jpg")));
 
-    const FileWriteResult missing = WriteChartImage(folder + "/no/such/folder/chart.png", layout, PaperChartColours());
+    const FileWriteResult missing =
+        WriteChartImage(folder + "/no/such/folder/chart.png", layout, PaperChartColours());
     EXPECT_FALSE(missing.ok);
     EXPECT_NE(missing.error.find("chart.png"), std::string::npos) << missing.error;
 }
@@ -137,7 +141,8 @@ TEST(DrawChart, StaysInsideTheLargestCentredSquareOfAnyTarget) {
         const int top = (size.height() - side) / 2;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                const bool inSquare = x >= left - 1 && x <= left + side && y >= top - 1 && y <= top + side;
+                const bool inSquare =
+                    x >= left - 1 && x <= left + side && y >= top - 1 && y <= top + side;
                 if (!inSquare) {
                     ASSERT_EQ(image.pixelColor(x, y).alpha(), 0) << x << "," << y;
                 }

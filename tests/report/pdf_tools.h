@@ -14,7 +14,8 @@ inline std::string CommandOutput(const std::string& command) {
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe) return output;
     std::array<char, 4096> buffer{};
-    while (const std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get())) output.append(buffer.data(), n);
+    while (const std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get()))
+        output.append(buffer.data(), n);
     return output;
 }
 

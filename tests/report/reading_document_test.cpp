@@ -58,14 +58,18 @@ TEST_P(UniversalTimeTest, CarriesTheCalendar) {
               (std::array{c.utDay, c.utMonth, c.utYear, c.utHour, c.utMinute}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Births, UniversalTimeTest,
-    ::testing::Values(UtCase{"IndiaBackIntoTheDayBefore", 15, 8, 1947, 0, 0, -5, -30, false, "UT+05:30", 14, 8, 1947, 18, 30},
-                      UtCase{"WestOverNewYear", 31, 12, 2050, 23, 0, 5, 0, false, "UT-05:00", 1, 1, 2051, 4, 0},
-                      UtCase{"DaylightSavingAnHourAhead", 1, 7, 1980, 12, 0, 5, 0, true, "UT-04:00", 1, 7, 1980, 16, 0},
-                      UtCase{"MidnightEndingTheDay", 28, 2, 2000, 24, 0, 0, 0, false, "UT+00:00", 29, 2, 2000, 0, 0},
-                      UtCase{"HalfHourWest", 1, 3, 1950, 1, 15, 10, 30, false, "UT-10:30", 1, 3, 1950, 11, 45}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Births, UniversalTimeTest,
+                         ::testing::Values(UtCase{"IndiaBackIntoTheDayBefore", 15, 8, 1947, 0, 0,
+                                                  -5, -30, false, "UT+05:30", 14, 8, 1947, 18, 30},
+                                           UtCase{"WestOverNewYear", 31, 12, 2050, 23, 0, 5, 0,
+                                                  false, "UT-05:00", 1, 1, 2051, 4, 0},
+                                           UtCase{"DaylightSavingAnHourAhead", 1, 7, 1980, 12, 0, 5,
+                                                  0, true, "UT-04:00", 1, 7, 1980, 16, 0},
+                                           UtCase{"MidnightEndingTheDay", 28, 2, 2000, 24, 0, 0, 0,
+                                                  false, "UT+00:00", 29, 2, 2000, 0, 0},
+                                           UtCase{"HalfHourWest", 1, 3, 1950, 1, 15, 10, 30, false,
+                                                  "UT-10:30", 1, 3, 1950, 11, 45}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A place's exact offset (Nepal's +5:45 has no row) is the one printed and used for UT.
 TEST(ReadingSheetTest, ExactOffsetNamesThePlaceZone) {
@@ -100,7 +104,8 @@ protected:
     std::filesystem::path Write(const PrintableReading& printable) {
         std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::replace(name.begin(), name.end(), '/', '_');
-        const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / (name + ".pdf");
+        const std::filesystem::path path =
+            std::filesystem::path(::testing::TempDir()) / (name + ".pdf");
         const FileWriteResult written = WriteReadingPdf(path, printable, QPageSize(GetParam()));
         EXPECT_TRUE(written.ok) << written.error;
         return path;
@@ -113,17 +118,25 @@ TEST_P(ReadingPdfTest, HoldsEveryTextOfTheReadingOnOnePageWithEmbeddedFonts) {
     const std::string text = testing_support::PdfText(pdf);
 
     const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel);
-    std::vector<std::string> expected = {"Jawahar Lal", printable.reading.sun, printable.reading.ascendant,
-                                         "15 August 1947", "00:00", "Indian Time, IST, 5.3 (UT+05:30)",
-                                         "18:30 on 14 August 1947", "New Delhi, Delhi, India",
-                                         "28\u00B039' N, 77\u00B013' E", "page 1 of 1"};
+    std::vector<std::string> expected = {"Jawahar Lal",
+                                         printable.reading.sun,
+                                         printable.reading.ascendant,
+                                         "15 August 1947",
+                                         "00:00",
+                                         "Indian Time, IST, 5.3 (UT+05:30)",
+                                         "18:30 on 14 August 1947",
+                                         "New Delhi, Delhi, India",
+                                         "28\u00B039' N, 77\u00B013' E",
+                                         "page 1 of 1"};
     for (const SheetFact& fact : sheet.birth) expected.push_back(fact.label + ' ' + fact.value);
     for (int i = 0; i < kAprakashaPointCount; ++i) {
-        for (const std::string& line : ResultLines(printable.reading.grahas, static_cast<AprakashaPoint>(i))) {
+        for (const std::string& line :
+             ResultLines(printable.reading.grahas, static_cast<AprakashaPoint>(i))) {
             expected.push_back(line);
         }
     }
-    const ChartLayout layout = LayoutChart(printable.style, ChartInputFromReading(printable.reading));
+    const ChartLayout layout =
+        LayoutChart(printable.style, ChartInputFromReading(printable.reading));
     for (const ChartCell& cell : layout.cells) {
         expected.push_back(cell.caption);
         for (const ChartLabel& label : cell.labels) expected.push_back(label.text);
@@ -155,10 +168,12 @@ TEST_P(ReadingPdfTest, LongNameAndPlaceStayWithinThreePages) {
     EXPECT_LE(pages, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Papers, ReadingPdfTest, ::testing::Values(QPageSize::A4, QPageSize::Letter));
+INSTANTIATE_TEST_SUITE_P(Papers, ReadingPdfTest,
+                         ::testing::Values(QPageSize::A4, QPageSize::Letter));
 
 TEST(ReadingPdfFileTest, RefusedWriteNamesTheFileAndKeepsNothing) {
-    const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "no such folder" / "r.pdf";
+    const std::filesystem::path path =
+        std::filesystem::path(::testing::TempDir()) / "no such folder" / "r.pdf";
     const FileWriteResult written = WriteReadingPdf(path, DelhiPrintable());
     EXPECT_FALSE(written.ok);
     EXPECT_NE(written.error.find("r.pdf"), std::string::npos) << written.error;

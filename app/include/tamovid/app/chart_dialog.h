@@ -16,7 +16,8 @@ enum class ChartDialog { kSave, kOpen };
 /// chart file filter, the "vug" suffix added to a bare name, the title ("Tamovid" for
 /// Save, "Select the source file" for Open), a prompt before overwriting on Save and
 /// an existing file required on Open. initialName is the name the Save dialog offers.
-std::unique_ptr<QFileDialog> MakeChartDialog(ChartDialog kind, const QString& initialName, QWidget* parent);
+std::unique_ptr<QFileDialog> MakeChartDialog(ChartDialog kind, const QString& initialName,
+                                             QWidget* parent);
 
 /// Shows the dialog modally; the chosen file, or empty when cancelled.
 QString RunChartDialog(ChartDialog kind, const QString& initialName, QWidget* parent);

@@ -61,7 +61,7 @@ private:
     FieldKind kind_;
     UserInterface& ui_;
     int maxLength_;
-    QString accepted_;           // the field's text before the edit being judged
+    QString accepted_;  // the field's text before the edit being judged
     bool judging_ = true;
     std::optional<KeyVerdict> pendingRefusal_;  // set by a rejected edit, shown once
 };

@@ -137,7 +137,7 @@ private:
     ReadingExport export_{ui_};
     AprakashaResult reading_;
     BirthRecord record_;
-    int recordZonePosition_ = 0;  // the zone list position the record was calculated with
+    int recordZonePosition_ = 0;      // the zone list position the record was calculated with
     ChartExactZone recordExactZone_;  // and its exact offset, when no row gives it
     bool calculated_ = false;
     Engine engine_ = Engine::kClassic;

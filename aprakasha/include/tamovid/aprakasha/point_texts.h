@@ -6,12 +6,12 @@
 namespace tamovid {
 
 /// Display names, also the tab captions, by point index.
-inline constexpr std::array<std::string_view, 5> kAprNames = {
-    "Dhuma", "Vyatipata", "Parivesha", "Chapa", "Upaketu"};
+inline constexpr std::array<std::string_view, 5> kAprNames = {"Dhuma", "Vyatipata", "Parivesha",
+                                                              "Chapa", "Upaketu"};
 
 /// The lord is a fixed property of each point, not the lord of the sign it occupies.
-inline constexpr std::array<std::string_view, 5> kAprLords = {
-    "Mars", "Rahu", "Moon", "Venus", "Ketu"};
+inline constexpr std::array<std::string_view, 5> kAprLords = {"Mars", "Rahu", "Moon", "Venus",
+                                                              "Ketu"};
 
 inline constexpr std::array<std::string_view, 5> kAprDescriptions = {
     "Dhuma means smoke or meteor. This indicates the violence that we can cause to others. "

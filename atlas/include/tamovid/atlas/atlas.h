@@ -13,12 +13,12 @@ namespace tamovid::atlas {
 
 /// One place of the atlas, copied out of it.
 struct Place {
-    std::string name;         ///< UTF-8, as the place calls itself ("São Paulo")
-    std::string asciiName;    ///< the same in ASCII ("Sao Paulo")
-    std::string state;        ///< first-level division, UTF-8; may be empty
-    std::string country;      ///< short English name ("Bolivia")
-    std::string countryCode;  ///< ISO 3166 two letters ("BO")
-    std::string zone;         ///< IANA time zone ("America/La_Paz")
+    std::string name;          ///< UTF-8, as the place calls itself ("São Paulo")
+    std::string asciiName;     ///< the same in ASCII ("Sao Paulo")
+    std::string state;         ///< first-level division, UTF-8; may be empty
+    std::string country;       ///< short English name ("Bolivia")
+    std::string countryCode;   ///< ISO 3166 two letters ("BO")
+    std::string zone;          ///< IANA time zone ("America/La_Paz")
     int latitudeMinutes = 0;   ///< arc-minutes, north positive
     int longitudeMinutes = 0;  ///< arc-minutes, east positive
     std::uint32_t population = 0;

@@ -24,10 +24,10 @@ struct Reading {
     std::string ascendant;  ///< compact text, "17 Pis 31"
     AprakashaResult grahas;
     Engine engine = Engine::kClassic;  ///< the engine that computed the Sun and Ascendant
-    double sunLongitude = 0;        ///< sidereal, degrees 0..360, before truncation to text
-    double ascendantLongitude = 0;  ///< sidereal, degrees 0..360
-    std::optional<int> zoneRow;  ///< the zone-list row used; nothing when an exact offset was
-    std::string tz;              ///< the place's IANA zone, empty when the zone was typed
+    double sunLongitude = 0;           ///< sidereal, degrees 0..360, before truncation to text
+    double ascendantLongitude = 0;     ///< sidereal, degrees 0..360
+    std::optional<int> zoneRow;        ///< the zone-list row used; nothing when an exact offset was
+    std::string tz;                    ///< the place's IANA zone, empty when the zone was typed
 };
 
 /// Validate, fill the record, compute the Ascendant, the Sun and the five points.

@@ -12,7 +12,7 @@ inline constexpr std::string_view kNumbersOnlyMessage = "Please enter only numbe
 /// back on the same field.
 struct KeyVerdict {
     bool accepted = true;
-    std::string_view message;    ///< empty when accepted
+    std::string_view message;  ///< empty when accepted
     bool refocusField = false;
 
     friend bool operator==(const KeyVerdict&, const KeyVerdict&) = default;

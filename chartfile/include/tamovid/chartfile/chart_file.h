@@ -19,9 +19,23 @@ inline constexpr std::size_t kChartFileMaxBytes = 16 * 1024;
 
 /// The lines of a chart file, in file order.
 enum class ChartLine : std::uint8_t {
-    Name, Month, Date, Year, Hour, Minute, TimeZone,
-    LonDeg, LonMin, LatDeg, LatMin, East, South, Dst,
-    City, State, Country,
+    Name,
+    Month,
+    Date,
+    Year,
+    Hour,
+    Minute,
+    TimeZone,
+    LonDeg,
+    LonMin,
+    LatDeg,
+    LatMin,
+    East,
+    South,
+    Dst,
+    City,
+    State,
+    Country,
 };
 
 /// Lower-case words for the field a line holds, for messages ("name", "latitude degrees").
@@ -30,17 +44,17 @@ std::string_view ChartLineLabel(ChartLine line);
 /// What a chart file restores. Each member is empty when its line is missing or holds
 /// nothing the matching input control could show; that control is then left empty.
 /// Bytes below the shifted range are dropped from a text line (the name, the coordinates,
-/// the place) as the text shift drops them; any other line holding one is unusable. Names and places come back exactly as stored, refused only for a control
-/// character; which letters a field accepts is the form's rule, not the file's, so a
-/// chart written from any record reads back whole.
+/// the place) as the text shift drops them; any other line holding one is unusable. Names and
+/// places come back exactly as stored, refused only for a control character; which letters a field
+/// accepts is the form's rule, not the file's, so a chart written from any record reads back whole.
 struct ChartFileContents {
-    std::optional<std::string> name;  ///< UTF-8, as stored
-    std::optional<int> month;         ///< 1..12
-    std::optional<int> date;          ///< 1..31, stored exactly as the day list's text
-    std::optional<int> year;          ///< 1901..2050, stored exactly as the year list's text
-    std::optional<int> hour;          ///< 0..24, stored exactly as the hour list's text
-    std::optional<int> minute;        ///< 0..59, stored exactly as the minute list's text
-    std::optional<int> timeZone;      ///< time-zone list position 0..70
+    std::optional<std::string> name;    ///< UTF-8, as stored
+    std::optional<int> month;           ///< 1..12
+    std::optional<int> date;            ///< 1..31, stored exactly as the day list's text
+    std::optional<int> year;            ///< 1901..2050, stored exactly as the year list's text
+    std::optional<int> hour;            ///< 0..24, stored exactly as the hour list's text
+    std::optional<int> minute;          ///< 0..59, stored exactly as the minute list's text
+    std::optional<int> timeZone;        ///< time-zone list position 0..70
     std::optional<std::string> lonDeg;  ///< 1 to 3 ASCII digits, kept as text
     std::optional<std::string> lonMin;
     std::optional<std::string> latDeg;
@@ -48,7 +62,7 @@ struct ChartFileContents {
     std::optional<bool> east;
     std::optional<bool> south;
     std::optional<bool> dst;
-    std::optional<std::string> city;     ///< UTF-8, as stored (may be empty)
+    std::optional<std::string> city;  ///< UTF-8, as stored (may be empty)
     std::optional<std::string> state;
     std::optional<std::string> country;
     /// From the lines after the seventeenth, written only for a chart whose offset no

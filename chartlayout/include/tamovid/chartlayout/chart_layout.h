@@ -27,7 +27,7 @@ std::string_view BodyAbbreviation(ChartBody body);
 
 /// Full sign names, "Aries" at 0 to "Pisces" at 11.
 inline constexpr std::array<std::string_view, 12> kSignNames = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 /// One body in its sign: sign 0..11, degrees 0..29 and minutes 0..59 within the sign.
@@ -82,8 +82,8 @@ struct ChartLabel {
 
 /// One sign of the chart, which is also one house.
 struct ChartCell {
-    int sign = 0;   ///< 0 Aries .. 11 Pisces
-    int house = 1;  ///< 1..12, counted forward from the Ascendant's sign
+    int sign = 0;                     ///< 0 Aries .. 11 Pisces
+    int house = 1;                    ///< 1..12, counted forward from the Ascendant's sign
     std::vector<ChartPoint> outline;  ///< the cell's convex outline, drawn by the grid lines
     std::string caption;              ///< the sign's name (South) or number 1..12 (North)
     ChartRect captionBox;
@@ -93,10 +93,11 @@ struct ChartCell {
 
 struct ChartLayout {
     ChartStyle style = ChartStyle::kSouth;
-    std::vector<ChartSegment> lines;             ///< the grid, outer square included
-    std::optional<ChartSegment> ascendantMark;   ///< South: the stroke across the first house's corner
-    std::array<ChartCell, 12> cells;          ///< by sign, Aries first
-    std::optional<ChartRect> centreBox;       ///< South: the middle that holds centreLines
+    std::vector<ChartSegment> lines;  ///< the grid, outer square included
+    std::optional<ChartSegment>
+        ascendantMark;                   ///< South: the stroke across the first house's corner
+    std::array<ChartCell, 12> cells;     ///< by sign, Aries first
+    std::optional<ChartRect> centreBox;  ///< South: the middle that holds centreLines
     std::vector<std::string> centreLines;
 };
 

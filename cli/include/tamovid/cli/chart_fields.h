@@ -14,13 +14,25 @@ namespace tamovid::cli {
 /// The values that describe one chart, named alike as options and as CSV columns.
 /// The last three come from the atlas and the time-zone database (place_fields.h).
 enum class ChartField {
-    kName, kDate, kTime, kZone, kDst, kLat, kLon, kCity, kState, kCountry, kPlace, kTz, kUtcOffset
+    kName,
+    kDate,
+    kTime,
+    kZone,
+    kDst,
+    kLat,
+    kLon,
+    kCity,
+    kState,
+    kCountry,
+    kPlace,
+    kTz,
+    kUtcOffset
 };
 inline constexpr std::size_t kChartFieldCount = 13;
 
 inline constexpr std::array<std::string_view, kChartFieldCount> kChartFieldNames = {
-    "name", "date", "time", "zone", "dst", "lat", "lon", "city", "state", "country",
-    "place", "tz", "utc_offset"};
+    "name", "date",  "time",    "zone",  "dst", "lat",       "lon",
+    "city", "state", "country", "place", "tz",  "utc_offset"};
 
 /// "date" for ChartField::kDate.
 std::string_view ChartFieldName(ChartField field);
@@ -43,10 +55,10 @@ struct FieldError {
 std::string DescribeFieldError(const FieldError& error, std::string_view prefix);
 
 // Each parser reads one value strictly into the form's values; nothing is changed on failure.
-std::optional<std::string> ApplyDate(std::string_view text, BirthEntry& entry);       ///< YYYY-MM-DD
-std::optional<std::string> ApplyTime(std::string_view text, BirthEntry& entry);       ///< H:MM or HH:MM
-std::optional<std::string> ApplyZone(std::string_view text, BirthEntry& entry);       ///< row 0..70
-std::optional<std::string> ApplyDst(std::string_view text, BirthEntry& entry);        ///< 0, 1 or empty
+std::optional<std::string> ApplyDate(std::string_view text, BirthEntry& entry);  ///< YYYY-MM-DD
+std::optional<std::string> ApplyTime(std::string_view text, BirthEntry& entry);  ///< H:MM or HH:MM
+std::optional<std::string> ApplyZone(std::string_view text, BirthEntry& entry);  ///< row 0..70
+std::optional<std::string> ApplyDst(std::string_view text, BirthEntry& entry);   ///< 0, 1 or empty
 std::optional<std::string> ApplyLatitude(std::string_view text, BirthEntry& entry);   ///< 28N39
 std::optional<std::string> ApplyLongitude(std::string_view text, BirthEntry& entry);  ///< 118W15
 /// Only checks the form (+05:45); the offset is applied with the place and zone.

@@ -22,11 +22,13 @@ inline constexpr std::string_view kChartModuleName = "tamovid-cli-chart.so";
 /// Draws the reading's chart, black on white, to an SVG or PNG file chosen by the name's
 /// ending. Needs no display: when the program has no QGuiApplication yet, one on the
 /// offscreen platform lives for the length of the call.
-FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, const std::string& path);
+FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style,
+                                  const std::string& path);
 
 /// Writes the printable reading as a PDF document on the paper of the system's locale,
 /// replacing the file whole or leaving it as it was. zoneRow is the time-zone row the
 /// reading was computed with. Needs no display, as WriteReadingChart.
-FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style, const std::string& path);
+FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,
+                                    const std::string& path);
 
 }  // namespace tamovid::cli

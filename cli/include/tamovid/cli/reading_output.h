@@ -33,8 +33,8 @@ private:
     struct PointMembers {
         // The point's texts the members were made from: views into the fixed text tables.
         std::array<std::string_view, 4> sources;
-        std::string before;                    // {"name":...,"position":
-        std::string after;                     // ,"lord":...,"interpretation":...}
+        std::string before;  // {"name":...,"position":
+        std::string after;   // ,"lord":...,"interpretation":...}
     };
     static constexpr std::size_t kHouseSlots = 13;  // houses 0..12
     std::array<std::array<PointMembers, kHouseSlots>, 5> points_;

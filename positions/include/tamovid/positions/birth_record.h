@@ -19,12 +19,12 @@ inline constexpr int kCoordinateDigits = 3;
 /// One chart's input as the engines read it. Text is UTF-8.
 /// Directions live only in the booleans; degrees and minutes are unsigned.
 struct BirthRecord {
-    std::string strName;          ///< as typed, not trimmed
-    std::int16_t intDate = 0;     ///< day of month 1..31
-    std::int16_t intMonth = 0;    ///< 1..12
-    std::int16_t intYear = 0;     ///< 1901..2050
-    std::int16_t intHour = 0;     ///< local clock hour 0..24 (24 = midnight ending the day)
-    std::int16_t intMinute = 0;   ///< 0..59
+    std::string strName;             ///< as typed, not trimmed
+    std::int16_t intDate = 0;        ///< day of month 1..31
+    std::int16_t intMonth = 0;       ///< 1..12
+    std::int16_t intYear = 0;        ///< 1901..2050
+    std::int16_t intHour = 0;        ///< local clock hour 0..24 (24 = midnight ending the day)
+    std::int16_t intMinute = 0;      ///< 0..59
     std::int16_t intZoneHour = 0;    ///< |hours| of the zone's correction
     std::int16_t intZoneMinute = 0;  ///< |minutes| of the zone's correction
     std::int16_t intLonDeg = 0;

@@ -32,15 +32,15 @@ double TropicalAscendant(TwoPartDate ut, TwoPartDate tt, double eastLongitude,
                          double northLatitude);
 
 struct PrecisePositions {
-    TwoPartDate universal;       ///< Julian Date of the birth in UT
-    double deltaT = 0;           ///< TT - UT, seconds
-    double ayanamsa = 0;         ///< true Lahiri ayanamsa, degrees, positive
-    double sunTropical = 0;      ///< apparent, true equinox of date, degrees
+    TwoPartDate universal;   ///< Julian Date of the birth in UT
+    double deltaT = 0;       ///< TT - UT, seconds
+    double ayanamsa = 0;     ///< true Lahiri ayanamsa, degrees, positive
+    double sunTropical = 0;  ///< apparent, true equinox of date, degrees
     double ascendantTropical = 0;
-    double sunSidereal = 0;      ///< degrees 0..360
+    double sunSidereal = 0;  ///< degrees 0..360
     double ascendantSidereal = 0;
-    std::string sunText;         ///< compact text, "16 Sag 31"
-    std::string ascendantText;   ///< compact text
+    std::string sunText;        ///< compact text, "16 Sag 31"
+    std::string ascendantText;  ///< compact text
 };
 
 /// The sidereal Sun and Ascendant of a birth. The moment is the classic engine's

@@ -23,7 +23,8 @@ QImage RenderChartImage(const ChartLayout& layout, QSize size, const ChartColour
 QByteArray RenderChartSvg(const ChartLayout& layout, int side, const ChartColours& colours);
 
 /// The chart as PNG or SVG bytes, kChartImageSide pixels square.
-QByteArray EncodeChartImage(const ChartLayout& layout, ChartImageFormat format, const ChartColours& colours);
+QByteArray EncodeChartImage(const ChartLayout& layout, ChartImageFormat format,
+                            const ChartColours& colours);
 
 /// Writes the chart to a file in the format its name's ending asks for, replacing the
 /// file whole or leaving it as it was. A name with another ending is refused unwritten.

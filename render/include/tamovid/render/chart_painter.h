@@ -16,7 +16,7 @@ struct ChartColours {
     QColor background;  ///< filled behind the chart; transparent fills nothing
     QColor lines;
     QColor ascendantMark;
-    QColor captions;    ///< sign names or numbers
+    QColor captions;  ///< sign names or numbers
     QColor centreText;
     std::array<QColor, kChartBodyCount> bodies;  ///< label colours by ChartBody
 };
@@ -28,6 +28,7 @@ ChartColours PaperChartColours();
 
 /// Draws the chart into the largest square centred in target, at any size and on any
 /// paint device. Text is sized to the square and shrunk where a box is too narrow for it.
-void DrawChart(QPainter& painter, const ChartLayout& layout, const QRectF& target, const ChartColours& colours);
+void DrawChart(QPainter& painter, const ChartLayout& layout, const QRectF& target,
+               const ChartColours& colours);
 
 }  // namespace tamovid

@@ -38,7 +38,8 @@ int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable);
 QByteArray ReadingPdf(const PrintableReading& printable, const QPageSize& size = ReadingPageSize());
 
 /// Writes the reading's PDF, replacing the file whole or leaving it as it was.
-FileWriteResult WriteReadingPdf(const std::filesystem::path& path, const PrintableReading& printable,
+FileWriteResult WriteReadingPdf(const std::filesystem::path& path,
+                                const PrintableReading& printable,
                                 const QPageSize& size = ReadingPageSize());
 
 }  // namespace tamovid

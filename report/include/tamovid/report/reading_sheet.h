@@ -28,12 +28,12 @@ struct SheetPoint {
 
 /// Every text of a printed reading, in reading order; the page layout only places them.
 struct ReadingSheet {
-    std::string title;     ///< the name, or the heading alone when there is none
-    std::string heading;   ///< "Aprakasha Grahas reading"
+    std::string title;    ///< the name, or the heading alone when there is none
+    std::string heading;  ///< "Aprakasha Grahas reading"
     std::vector<SheetFact> birth;
     std::vector<SheetFact> angles;  ///< the Sun and the Ascendant
     std::array<SheetPoint, kAprakashaPointCount> points;
-    std::string program;   ///< "Tamovid 1.15"
+    std::string program;  ///< "Tamovid 1.15"
 };
 
 /// The sheet of a reading. zoneLabel is the zone as the user chose it.
