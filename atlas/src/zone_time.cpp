@@ -2,6 +2,9 @@
 
 #include <date/tz.h>
 
+#include "tamovid/positions/record_text.h"
+#include "tamovid/positions/utc_offset.h"
+
 #include <cstdlib>
 #include <exception>
 
@@ -35,20 +38,11 @@ void SetClockChange(const date::local_info& info, LocalTimeInZone& result) {
     result.clockAfter = ClockMinutes(change, info.second.offset);
 }
 
-constexpr std::string_view kMonthNames[] = {"January",   "February", "March",    "April",
-                                            "May",       "June",     "July",     "August",
-                                            "September", "October",  "November", "December"};
+constexpr int kMinutesPerHour = 60;
 
 std::string Clock(int minutesOfDay) {
-    const int h = minutesOfDay / 60;
-    const int m = minutesOfDay % 60;
-    return std::string{static_cast<char>('0' + h / 10), static_cast<char>('0' + h % 10), ':',
-                       static_cast<char>('0' + m / 10), static_cast<char>('0' + m % 10)};
-}
-
-std::string DateText(int year, int month, int day) {
-    const std::string_view name = month >= 1 && month <= 12 ? kMonthNames[month - 1] : "?";
-    return std::to_string(day) + " " + std::string(name) + " " + std::to_string(year);
+    return TwoDigits(minutesOfDay / kMinutesPerHour) + ':' +
+           TwoDigits(minutesOfDay % kMinutesPerHour);
 }
 
 std::string KindOfTime(const ZoneOffset& offset) {
@@ -101,21 +95,18 @@ std::variant<ZoneError, LocalTimeInZone> ResolveLocalTime(std::string_view zone,
     }
 }
 
-std::string UtcText(int offsetMinutes) {
-    const int magnitude = std::abs(offsetMinutes);
-    return "UTC" + std::string(offsetMinutes < 0 ? "-" : "+") + Clock(magnitude);
-}
+std::string UtcText(int offsetMinutes) { return "UTC" + UtcOffsetText(offsetMinutes); }
 
 std::string NonexistentTimeMessage(std::string_view zone, int year, int month, int day, int hour,
                                    int minute, const LocalTimeInZone& local) {
-    return "There was no " + Clock(hour * 60 + minute) + " on " + DateText(year, month, day) +
+    return "There was no " + Clock(hour * 60 + minute) + " on " + DateText(day, month, year) +
            " in " + std::string(zone) + ": the clocks went forward from " +
            Clock(local.clockBefore) + " to " + Clock(local.clockAfter) + ".";
 }
 
 std::string AmbiguousTimeMessage(std::string_view zone, int year, int month, int day, int hour,
                                  int minute, const LocalTimeInZone& local) {
-    return "The clock time " + Clock(hour * 60 + minute) + " on " + DateText(year, month, day) +
+    return "The clock time " + Clock(hour * 60 + minute) + " on " + DateText(day, month, year) +
            " happened twice in " + std::string(zone) + ": first as " + KindOfTime(local.offset) +
            ", then as " + KindOfTime(local.later) + ".";
 }

@@ -66,9 +66,7 @@ std::vector<std::string> CentreLines(const Reading& reading) {
     const std::string_view name = TrimBlanks(r.strName);
     if (!name.empty()) lines.emplace_back(name);
     if (r.intMonth >= 1 && r.intMonth <= 12) {
-        lines.push_back(std::to_string(r.intDate) + ' ' +
-                        std::string(kMonthNames[static_cast<std::size_t>(r.intMonth - 1)]) + ' ' +
-                        std::to_string(r.intYear));
+        lines.push_back(DateText(r.intDate, r.intMonth, r.intYear));
     }
     lines.push_back(TwoDigits(r.intHour) + ':' + TwoDigits(r.intMinute) + (r.blnDST ? " DST" : ""));
     const std::string place = PlaceText(r);

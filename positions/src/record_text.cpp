@@ -7,6 +7,16 @@ std::string TwoDigits(int value) {
     return value >= 0 && value < 10 ? "0" + text : text;
 }
 
+std::string DateText(int dayOfMonth, int month, int year) {
+    std::string text = std::to_string(dayOfMonth) + ' ';
+    if (month >= 1 && month <= static_cast<int>(kMonthNames.size())) {
+        text += kMonthNames[static_cast<std::size_t>(month - 1)];
+    } else {
+        text += std::to_string(month);
+    }
+    return text + ' ' + std::to_string(year);
+}
+
 std::string PlaceText(const BirthRecord& record) {
     std::string place;
     for (const std::string* part : {&record.strCity, &record.strState, &record.strCountry}) {

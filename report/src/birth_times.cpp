@@ -1,17 +1,10 @@
 #include "tamovid/report/birth_times.h"
 
 #include "tamovid/birthentry/zone_choice.h"
-#include "tamovid/positions/record_text.h"
 #include "tamovid/positions/sun.h"
-
-#include <cstdlib>
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid {
-namespace {
-
-constexpr int kMinutesPerHour = 60;
-
-}  // namespace
 
 BirthUniversalTime UniversalTimeOf(const BirthRecord& record) {
     // The same moment the engines compute with, so the page and the positions agree.
@@ -19,10 +12,6 @@ BirthUniversalTime UniversalTimeOf(const BirthRecord& record) {
     return {RecordOffsetMinutes(record), ut.year, ut.month, ut.day, ut.hour, ut.minute};
 }
 
-std::string UtOffsetText(int offsetMinutes) {
-    const int size = std::abs(offsetMinutes);
-    return std::string("UT") + (offsetMinutes < 0 ? '-' : '+') + TwoDigits(size / kMinutesPerHour) +
-           ':' + TwoDigits(size % kMinutesPerHour);
-}
+std::string UtOffsetText(int offsetMinutes) { return "UT" + UtcOffsetText(offsetMinutes); }
 
 }  // namespace tamovid

@@ -15,16 +15,6 @@ namespace {
 
 constexpr std::string_view kHeading = "Aprakasha Grahas reading";
 
-std::string DateText(int dayOfMonth, int month, int year) {
-    std::string text = std::to_string(dayOfMonth) + ' ';
-    if (month >= 1 && month <= static_cast<int>(kMonthNames.size())) {
-        text += kMonthNames[static_cast<std::size_t>(month - 1)];
-    } else {
-        text += std::to_string(month);
-    }
-    return text + ' ' + std::to_string(year);
-}
-
 std::string ClockText(int hour, int minute) { return TwoDigits(hour) + ':' + TwoDigits(minute); }
 
 }  // namespace

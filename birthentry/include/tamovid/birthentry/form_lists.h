@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/record_text.h"
 
 namespace tamovid {
 
@@ -13,9 +14,7 @@ namespace tamovid {
 // text of its value, so a list position maps to a value and back without a table.
 inline constexpr int kStartYearPosition = 5;  // 1906
 
-inline constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+// The month list is kMonthNames, beside the date texts that use it too.
 
 /// The text of each list's entry at a position (empty when out of range).
 std::string DateListText(int position);
