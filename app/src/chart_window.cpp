@@ -43,20 +43,6 @@ std::filesystem::path LocalPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
 
-// Whether a point lies inside a convex outline, whichever way round it runs.
-bool InOutline(QPointF p, const std::vector<ChartPoint>& outline) {
-    int turn = 0;
-    for (std::size_t i = 0; i < outline.size(); ++i) {
-        const ChartPoint a = outline[i];
-        const ChartPoint b = outline[(i + 1) % outline.size()];
-        const double cross = (b.x - a.x) * (p.y() - a.y) - (b.y - a.y) * (p.x() - a.x);
-        const int side = cross > 0 ? 1 : -1;
-        if (turn != 0 && side != turn) return false;
-        turn = side;
-    }
-    return true;
-}
-
 QString Description(const ChartLayout& layout) {
     QStringList parts;
     for (const std::string& line : layout.centreLines) parts << Text(line);
@@ -113,11 +99,11 @@ bool ChartView::event(QEvent* event) {
     const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
     const double side = std::min(area.width(), area.height());
     const QPointF origin(area.center().x() - side / 2, area.center().y() - side / 2);
-    const QPointF unit((help->pos().x() - origin.x()) / side,
-                       (help->pos().y() - origin.y()) / side);
+    const ChartPoint unit{(help->pos().x() - origin.x()) / side,
+                          (help->pos().y() - origin.y()) / side};
     const std::vector<std::string> sentences = DescribeCells(layout_);
     for (const ChartCell& cell : layout_.cells) {
-        if (InOutline(unit, cell.outline)) {
+        if (InsideOutline(unit, cell.outline)) {
             QToolTip::showText(help->globalPos(),
                                Text(sentences[static_cast<std::size_t>(cell.house - 1)]), this);
             return true;

@@ -85,4 +85,17 @@ std::vector<std::string> DescribeCells(const ChartLayout& layout) {
     return sentences;
 }
 
+bool InsideOutline(ChartPoint p, const std::vector<ChartPoint>& outline) {
+    int turn = 0;
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const ChartPoint a = outline[i];
+        const ChartPoint b = outline[(i + 1) % outline.size()];
+        const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+        const int side = cross > 0 ? 1 : -1;
+        if (turn != 0 && side != turn) return false;
+        turn = side;
+    }
+    return true;
+}
+
 }  // namespace tamovid

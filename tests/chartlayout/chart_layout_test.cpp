@@ -100,6 +100,17 @@ TEST(ChartLayout, StyleNames) {
     EXPECT_EQ(ChartStyleName(ChartStyle::kNorth), "north");
 }
 
+TEST(ChartLayout, InsideOutlineEitherWayRound) {
+    const std::vector<ChartPoint> clockwise = {{0.5, 0}, {1, 0.5}, {0.5, 1}, {0, 0.5}};
+    const std::vector<ChartPoint> counter(clockwise.rbegin(), clockwise.rend());
+    for (const auto& outline : {clockwise, counter}) {
+        EXPECT_TRUE(InsideOutline({0.5, 0.5}, outline));
+        EXPECT_TRUE(InsideOutline({0.3, 0.4}, outline));
+        EXPECT_FALSE(InsideOutline({0.1, 0.1}, outline)) << "the corner outside the diamond";
+        EXPECT_FALSE(InsideOutline({1.2, 0.5}, outline));
+    }
+}
+
 // --- geometry -------------------------------------------------------------------------
 
 bool Overlap(const ChartRect& a, const ChartRect& b) {
@@ -141,20 +152,6 @@ bool TooClose(const ChartSegment& line, const ChartRect& r) {
     return false;
 }
 
-// Whether a point lies inside a convex outline (either winding).
-bool InOutline(ChartPoint p, const std::vector<ChartPoint>& outline) {
-    int sign = 0;
-    for (std::size_t i = 0; i < outline.size(); ++i) {
-        const ChartPoint a = outline[i];
-        const ChartPoint b = outline[(i + 1) % outline.size()];
-        const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
-        const int s = cross > 0 ? 1 : -1;
-        if (sign != 0 && s != sign) return false;
-        sign = s;
-    }
-    return true;
-}
-
 struct Crowding {
     ChartStyle style;
     int ascendantSign;
@@ -191,7 +188,7 @@ TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
                 for (const ChartPoint corner :
                      {ChartPoint{r.left, r.top}, ChartPoint{r.right(), r.top},
                       ChartPoint{r.left, r.bottom()}, ChartPoint{r.right(), r.bottom()}}) {
-                    EXPECT_TRUE(InOutline(corner, cell.outline)) << "house " << cell.house;
+                    EXPECT_TRUE(InsideOutline(corner, cell.outline)) << "house " << cell.house;
                 }
             }
         }

@@ -48,20 +48,6 @@ std::vector<SvgText> TextsOf(const QByteArray& svg, int* polylines) {
     return texts;
 }
 
-// Whether a point lies inside a convex outline given in the unit square.
-bool InOutline(QPointF p, const std::vector<ChartPoint>& outline) {
-    int sign = 0;
-    for (std::size_t i = 0; i < outline.size(); ++i) {
-        const ChartPoint a = outline[i];
-        const ChartPoint b = outline[(i + 1) % outline.size()];
-        const double cross = (b.x - a.x) * (p.y() - a.y) - (b.y - a.y) * (p.x() - a.x);
-        const int s = cross > 0 ? 1 : -1;
-        if (sign != 0 && s != sign) return false;
-        sign = s;
-    }
-    return true;
-}
-
 TEST(ChartSvg, Delhi1947ReadsBackFromTheDrawnTextInBothStyles) {
     struct Expected {
         const char* abbreviation;
@@ -84,9 +70,9 @@ TEST(ChartSvg, Delhi1947ReadsBackFromTheDrawnTextInBothStyles) {
         std::map<std::string, const ChartCell*> cellOf;
         for (const SvgText& t : texts) {
             const QString abbreviation = t.text.left(2);
-            const QPointF unit(t.at.x() / kChartImageSide, t.at.y() / kChartImageSide);
+            const ChartPoint unit{t.at.x() / kChartImageSide, t.at.y() / kChartImageSide};
             for (const ChartCell& cell : layout.cells) {
-                if (InOutline(unit, cell.outline) && t.text.contains(u'\u00B0'))
+                if (InsideOutline(unit, cell.outline) && t.text.contains(u'\u00B0'))
                     cellOf[abbreviation.toStdString()] = &cell;
             }
         }

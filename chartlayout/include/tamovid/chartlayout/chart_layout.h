@@ -111,4 +111,8 @@ std::vector<std::string> DescribeCells(const ChartLayout& layout);
 /// The text of one label: "Dh 11°19'".
 std::string LabelText(const ChartPlacement& placement);
 
+/// Whether a point lies inside a convex outline, whichever way round the outline runs;
+/// a cell's outline tells which house a point of the chart falls in.
+bool InsideOutline(ChartPoint p, const std::vector<ChartPoint>& outline);
+
 }  // namespace tamovid
