@@ -14,6 +14,29 @@
 
 namespace tamovid::testing {
 
+/// A birth as the form shows it, in the order the form is filled: the typed texts, the
+/// chosen list entries, whether daylight saving is ticked, and the objectNames of the
+/// options to click.
+struct TypedBirth {
+    const char* name;
+    const char* date;
+    const char* month;
+    const char* year;
+    const char* hour;
+    const char* minute;
+    const char* zone;
+    bool daylightSaving;  ///< ticks the box; otherwise it is left as it is
+    const char* latDeg;
+    const char* latMin;
+    const char* northOrSouth;
+    const char* lonDeg;
+    const char* lonMin;
+    const char* eastOrWest;
+    const char* city;
+    const char* state;
+    const char* country;
+};
+
 /// The real main window on the fake desktop, with helpers that act as a user would.
 class WindowDriver {
 public:
@@ -101,65 +124,45 @@ public:
         return focus == nullptr ? QString() : focus->objectName();
     }
 
+    /// Types and chooses a whole birth, control by control, top to bottom.
+    void Enter(const TypedBirth& birth) const {
+        Type(QStringLiteral("txtName"), QString::fromUtf8(birth.name));
+        Choose(QStringLiteral("cboDate"), QString::fromUtf8(birth.date));
+        Choose(QStringLiteral("cboMonth"), QString::fromUtf8(birth.month));
+        Choose(QStringLiteral("cboYear"), QString::fromUtf8(birth.year));
+        Choose(QStringLiteral("cboHour"), QString::fromUtf8(birth.hour));
+        Choose(QStringLiteral("cboMinute"), QString::fromUtf8(birth.minute));
+        Choose(QStringLiteral("cboTimeZone"), QString::fromUtf8(birth.zone));
+        if (birth.daylightSaving) {
+            child<QAbstractButton>(QStringLiteral("chkDST"))->setChecked(true);
+        }
+        Type(QStringLiteral("txtLatDeg"), QString::fromUtf8(birth.latDeg));
+        Type(QStringLiteral("txtLatMin"), QString::fromUtf8(birth.latMin));
+        Click(QString::fromUtf8(birth.northOrSouth));
+        Type(QStringLiteral("txtLonDeg"), QString::fromUtf8(birth.lonDeg));
+        Type(QStringLiteral("txtLonMin"), QString::fromUtf8(birth.lonMin));
+        Click(QString::fromUtf8(birth.eastOrWest));
+        Type(QStringLiteral("txtCity"), QString::fromUtf8(birth.city));
+        Type(QStringLiteral("txtState"), QString::fromUtf8(birth.state));
+        Type(QStringLiteral("txtCountry"), QString::fromUtf8(birth.country));
+    }
+
     /// 15 August 1947, 00:00, Indian Time, 28°39' N, 77°13' E, typed and chosen.
     void EnterDelhi1947() const {
-        Type(QStringLiteral("txtName"), QStringLiteral("Asha Rao"));
-        Choose(QStringLiteral("cboDate"), QStringLiteral("15"));
-        Choose(QStringLiteral("cboMonth"), QStringLiteral("August"));
-        Choose(QStringLiteral("cboYear"), QStringLiteral("1947"));
-        Choose(QStringLiteral("cboHour"), QStringLiteral("0"));
-        Choose(QStringLiteral("cboMinute"), QStringLiteral("0"));
-        Choose(QStringLiteral("cboTimeZone"), QStringLiteral("Indian Time, IST, 5.3"));
-        Type(QStringLiteral("txtLatDeg"), QStringLiteral("28"));
-        Type(QStringLiteral("txtLatMin"), QStringLiteral("39"));
-        Click(QStringLiteral("optLat0"));
-        Type(QStringLiteral("txtLonDeg"), QStringLiteral("77"));
-        Type(QStringLiteral("txtLonMin"), QStringLiteral("13"));
-        Click(QStringLiteral("optLong0"));
-        Type(QStringLiteral("txtCity"), QStringLiteral("New Delhi"));
-        Type(QStringLiteral("txtState"), QStringLiteral("Delhi"));
-        Type(QStringLiteral("txtCountry"), QStringLiteral("India"));
+        Enter({"Asha Rao", "15", "August", "1947", "0", "0", "Indian Time, IST, 5.3", false, "28",
+               "39", "optLat0", "77", "13", "optLong0", "New Delhi", "Delhi", "India"});
     }
 
     /// 4 July 1976, 14:30, Eastern Daylight Time, 40°42' N, 74°0' W: west, with DST.
     void EnterNewYork1976() const {
-        Type(QStringLiteral("txtName"), QStringLiteral("Dana Brooks"));
-        Choose(QStringLiteral("cboDate"), QStringLiteral("4"));
-        Choose(QStringLiteral("cboMonth"), QStringLiteral("July"));
-        Choose(QStringLiteral("cboYear"), QStringLiteral("1976"));
-        Choose(QStringLiteral("cboHour"), QStringLiteral("14"));
-        Choose(QStringLiteral("cboMinute"), QStringLiteral("30"));
-        Choose(QStringLiteral("cboTimeZone"), QStringLiteral("Eastern Standard Time,EST,-5.0"));
-        child<QAbstractButton>(QStringLiteral("chkDST"))->setChecked(true);
-        Type(QStringLiteral("txtLatDeg"), QStringLiteral("40"));
-        Type(QStringLiteral("txtLatMin"), QStringLiteral("42"));
-        Click(QStringLiteral("optLat0"));
-        Type(QStringLiteral("txtLonDeg"), QStringLiteral("74"));
-        Type(QStringLiteral("txtLonMin"), QStringLiteral("0"));
-        Click(QStringLiteral("optLong1"));
-        Type(QStringLiteral("txtCity"), QStringLiteral("New York"));
-        Type(QStringLiteral("txtState"), QStringLiteral("New York"));
-        Type(QStringLiteral("txtCountry"), QStringLiteral("USA"));
+        Enter({"Dana Brooks", "4", "July", "1976", "14", "30", "Eastern Standard Time,EST,-5.0",
+               true, "40", "42", "optLat0", "74", "0", "optLong1", "New York", "New York", "USA"});
     }
 
     /// 1 March 1990, 6:05, three hours behind Universal Time, 23°33' S, 46°38' W: south and west.
     void EnterSaoPaulo1990() const {
-        Type(QStringLiteral("txtName"), QStringLiteral("Maria Silva"));
-        Choose(QStringLiteral("cboDate"), QStringLiteral("1"));
-        Choose(QStringLiteral("cboMonth"), QStringLiteral("March"));
-        Choose(QStringLiteral("cboYear"), QStringLiteral("1990"));
-        Choose(QStringLiteral("cboHour"), QStringLiteral("6"));
-        Choose(QStringLiteral("cboMinute"), QStringLiteral("5"));
-        Choose(QStringLiteral("cboTimeZone"), QStringLiteral("Atlantic War Time,AWT,-3.0"));
-        Type(QStringLiteral("txtLatDeg"), QStringLiteral("23"));
-        Type(QStringLiteral("txtLatMin"), QStringLiteral("33"));
-        Click(QStringLiteral("optLat1"));
-        Type(QStringLiteral("txtLonDeg"), QStringLiteral("46"));
-        Type(QStringLiteral("txtLonMin"), QStringLiteral("38"));
-        Click(QStringLiteral("optLong1"));
-        Type(QStringLiteral("txtCity"), QStringLiteral("Sao Paulo"));
-        Type(QStringLiteral("txtState"), QStringLiteral("Sao Paulo"));
-        Type(QStringLiteral("txtCountry"), QStringLiteral("Brazil"));
+        Enter({"Maria Silva", "1", "March", "1990", "6", "5", "Atlantic War Time,AWT,-3.0", false,
+               "23", "33", "optLat1", "46", "38", "optLong1", "Sao Paulo", "Sao Paulo", "Brazil"});
     }
 };
 
