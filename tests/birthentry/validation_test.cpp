@@ -31,6 +31,16 @@ void SetDate(BirthEntry& e, int day, int month, int year) {
     e.cboYear = year - 1901;
 }
 
+void SetLatitude(BirthEntry& e, const char* degrees, const char* minutes) {
+    e.txtLatDeg = degrees;
+    e.txtLatMin = minutes;
+}
+
+void SetLongitude(BirthEntry& e, const char* degrees, const char* minutes) {
+    e.txtLonDeg = degrees;
+    e.txtLonMin = minutes;
+}
+
 class ValidateInputTest : public testing::TestWithParam<Case> {};
 
 TEST_P(ValidateInputTest, GivesTheFirstFailingCheck) {
@@ -106,23 +116,11 @@ const Case kCases[] = {
      Information("Please Enter Correct Date Or Month!")},
     {"HourTwentyFourPasses", [](BirthEntry& e) { e.cboHour = 24; }, std::nullopt},
     {"AnyZonePasses", [](BirthEntry& e) { e.cboTimeZone = 51; }, std::nullopt},
-    {"NinetyDegreesLatitudePasses",
-     [](BirthEntry& e) {
-         e.txtLatDeg = "90";
-         e.txtLatMin = "00";
-     },
+    {"NinetyDegreesLatitudePasses", [](BirthEntry& e) { SetLatitude(e, "90", "00"); },
      std::nullopt},
-    {"NinetyDegreesOneMinuteFails",
-     [](BirthEntry& e) {
-         e.txtLatDeg = "90";
-         e.txtLatMin = "01";
-     },
+    {"NinetyDegreesOneMinuteFails", [](BirthEntry& e) { SetLatitude(e, "90", "01"); },
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
-    {"ImpossibleLatitudeFails",
-     [](BirthEntry& e) {
-         e.txtLatDeg = "999";
-         e.txtLatMin = "75";
-     },
+    {"ImpossibleLatitudeFails", [](BirthEntry& e) { SetLatitude(e, "999", "75"); },
      Critical("Please Enter Correct Degree of Latitude", FormField::txtLatDeg)},
     // A minus sign is no digit, not even before a zero.
     {"MinusZeroDegreesFail", [](BirthEntry& e) { e.txtLatDeg = "-0"; },
@@ -135,17 +133,9 @@ const Case kCases[] = {
      Information("Please Enter Correct Date Or Month !")},
     {"LatitudeMinutesAboveFiftyNineFail", [](BirthEntry& e) { e.txtLatMin = "60"; },
      Critical("Please Enter Correct Minutes of Latitude", FormField::txtLatMin)},
-    {"OneEightyDegreesLongitudePasses",
-     [](BirthEntry& e) {
-         e.txtLonDeg = "180";
-         e.txtLonMin = "0";
-     },
+    {"OneEightyDegreesLongitudePasses", [](BirthEntry& e) { SetLongitude(e, "180", "0"); },
      std::nullopt},
-    {"OneEightyDegreesOneMinuteFails",
-     [](BirthEntry& e) {
-         e.txtLonDeg = "180";
-         e.txtLonMin = "1";
-     },
+    {"OneEightyDegreesOneMinuteFails", [](BirthEntry& e) { SetLongitude(e, "180", "1"); },
      Critical("Please Enter Correct Degree of Longitude", FormField::txtLonDeg)},
     {"LongitudeMinutesAboveFiftyNineFail", [](BirthEntry& e) { e.txtLonMin = "75"; },
      Critical("Please Enter Correct Minute of Longitude", FormField::txtLonMin)},
