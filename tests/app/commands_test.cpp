@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "tamovid/app/chart_dialog.h"
@@ -75,6 +76,19 @@ QStringList InputState(const WindowDriver& d) {
     return state;
 }
 
+// Runs the action with files limited to this many bytes, as a full disk refuses them; the
+// write that crosses the limit fails instead of stopping the test.
+void WithFileSizeLimit(rlim_t bytes, const std::function<void()>& action) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = bytes;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    action();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+}
+
 // Leaves both options of a pair unchosen, which the window itself never does.
 void ClearPair(WindowDriver& d, const char* first, const char* second) {
     for (const char* name : {first, second}) {
@@ -105,6 +119,16 @@ private:
     void SaveAs(const QString& file) {
         d_.ui.saveAnswers.push_back(file);
         d_.Click(QStringLiteral("cmdSave"));
+    }
+
+    // Exactly one message was shown, a warning, and its text holds every part.
+    void ExpectOneWarning(const QStringList& parts) {
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        for (const QString& part : parts) {
+            QVERIFY2(d_.ui.messages.front().text.contains(part),
+                     qPrintable(d_.ui.messages.front().text));
+        }
+        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
     }
 
 private slots:
@@ -407,9 +431,7 @@ private slots:
         d_.Type(QStringLiteral("txtCountry"), QStringLiteral("India"));
         const QStringList before = InputState(d_);
         d_.Click(QStringLiteral("Command1"));
-        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY(d_.ui.messages.front().text.contains(QStringLiteral("web browser")));
-        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        ExpectOneWarning({QStringLiteral("web browser")});
         QCOMPARE(InputState(d_), before);
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
     }
@@ -582,20 +604,12 @@ private slots:
         const QByteArray earlier = ReadAll(file);
         QVERIFY(earlier.startsWith("%PDF"));
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 4096;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
         d_.ui.pdfAnswers.push_back(file);
-        d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
-        ::setrlimit(RLIMIT_FSIZE, &saved);
+        WithFileSizeLimit(4096, [this] {
+            d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        });
 
-        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages.front().text.contains(file),
-                 qPrintable(d_.ui.messages.front().text));
-        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        ExpectOneWarning({file});
         QCOMPARE(ReadAll(file), earlier);
     }
 
@@ -636,10 +650,7 @@ private slots:
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
         const QString file = path(QStringLiteral("refused-%1.vug").arg(label));
         SaveAs(file);
-        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages.front().text.contains(QStringLiteral("The %1 ").arg(label)),
-                 qPrintable(d_.ui.messages.front().text));
-        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        ExpectOneWarning({QStringLiteral("The %1 ").arg(label)});
         QVERIFY(!QFile::exists(file));
     }
 
@@ -663,7 +674,6 @@ private slots:
         d_.EnterNewYork1976();
         d_.Click(QStringLiteral("cmdCalculate"));
 
-        rlimit saved{};
         if (failure == QLatin1String("read-only folder")) {
             if (::geteuid() == 0) {
                 QSKIP("the superuser writes into any folder");
@@ -679,18 +689,9 @@ private slots:
             QVERIFY2(d_.ui.messages.front().text.contains(QStringLiteral("is write-protected")),
                      qPrintable(d_.ui.messages.front().text));
         } else {
-            std::signal(SIGXFSZ, SIG_IGN);
-            QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-            rlimit tiny = saved;
-            tiny.rlim_cur = 16;
-            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-            SaveAs(file);
-            ::setrlimit(RLIMIT_FSIZE, &saved);
+            WithFileSizeLimit(16, [&] { SaveAs(file); });
         }
-        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages.front().text.contains(file),
-                 qPrintable(d_.ui.messages.front().text));
-        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        ExpectOneWarning({file});
         QCOMPARE(ReadAll(file), earlier);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"chart.vug"});
@@ -843,12 +844,7 @@ private slots:
         const QStringList before = InputState(d_);
         d_.ui.openAnswers.push_back(file);
         d_.Click(QStringLiteral("cmdOpen"));
-        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages.front().text.contains(reason),
-                 qPrintable(d_.ui.messages.front().text));
-        QVERIFY2(d_.ui.messages.front().text.contains(file),
-                 qPrintable(d_.ui.messages.front().text));
-        QCOMPARE(d_.ui.messages.front().icon, QMessageBox::Warning);
+        ExpectOneWarning({reason, file});
         QCOMPARE(InputState(d_), before);
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
     }
