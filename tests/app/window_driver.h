@@ -7,35 +7,13 @@
 #include <QStackedWidget>
 #include <QtTest>
 
+#include <array>
 #include <memory>
 
 #include "fake_user_interface.h"
 #include "tamovid/app/frm_main.h"
 
 namespace tamovid::testing {
-
-/// A birth as the form shows it, in the order the form is filled: the typed texts, the
-/// chosen list entries, whether daylight saving is ticked, and the objectNames of the
-/// options to click.
-struct TypedBirth {
-    const char* name;
-    const char* date;
-    const char* month;
-    const char* year;
-    const char* hour;
-    const char* minute;
-    const char* zone;
-    bool daylightSaving;  ///< ticks the box; otherwise it is left as it is
-    const char* latDeg;
-    const char* latMin;
-    const char* northOrSouth;
-    const char* lonDeg;
-    const char* lonMin;
-    const char* eastOrWest;
-    const char* city;
-    const char* state;
-    const char* country;
-};
 
 /// The real main window on the fake desktop, with helpers that act as a user would.
 class WindowDriver {
@@ -124,45 +102,53 @@ public:
         return focus == nullptr ? QString() : focus->objectName();
     }
 
-    /// Types and chooses a whole birth, control by control, top to bottom.
-    void Enter(const TypedBirth& birth) const {
-        Type(QStringLiteral("txtName"), QString::fromUtf8(birth.name));
-        Choose(QStringLiteral("cboDate"), QString::fromUtf8(birth.date));
-        Choose(QStringLiteral("cboMonth"), QString::fromUtf8(birth.month));
-        Choose(QStringLiteral("cboYear"), QString::fromUtf8(birth.year));
-        Choose(QStringLiteral("cboHour"), QString::fromUtf8(birth.hour));
-        Choose(QStringLiteral("cboMinute"), QString::fromUtf8(birth.minute));
-        Choose(QStringLiteral("cboTimeZone"), QString::fromUtf8(birth.zone));
-        if (birth.daylightSaving) {
+    /// Types and chooses a whole birth, control by control, top to bottom: the list entries
+    /// are day, month, year, hour, minute and zone; latitude and longitude are degrees,
+    /// minutes and the option to click; the place is city, state and country. The
+    /// daylight-saving box is ticked or left as it is.
+    void Enter(const char* name, const std::array<const char*, 6>& entries, bool daylightSaving,
+               const std::array<const char*, 3>& latitude,
+               const std::array<const char*, 3>& longitude,
+               const std::array<const char*, 3>& place) const {
+        static constexpr std::array kLists = {"cboDate", "cboMonth",  "cboYear",
+                                              "cboHour", "cboMinute", "cboTimeZone"};
+        static constexpr std::array kPlaceFields = {"txtCity", "txtState", "txtCountry"};
+        Type(QStringLiteral("txtName"), QString::fromUtf8(name));
+        for (std::size_t i = 0; i < kLists.size(); ++i) {
+            Choose(QString::fromLatin1(kLists[i]), QString::fromUtf8(entries[i]));
+        }
+        if (daylightSaving) {
             child<QAbstractButton>(QStringLiteral("chkDST"))->setChecked(true);
         }
-        Type(QStringLiteral("txtLatDeg"), QString::fromUtf8(birth.latDeg));
-        Type(QStringLiteral("txtLatMin"), QString::fromUtf8(birth.latMin));
-        Click(QString::fromUtf8(birth.northOrSouth));
-        Type(QStringLiteral("txtLonDeg"), QString::fromUtf8(birth.lonDeg));
-        Type(QStringLiteral("txtLonMin"), QString::fromUtf8(birth.lonMin));
-        Click(QString::fromUtf8(birth.eastOrWest));
-        Type(QStringLiteral("txtCity"), QString::fromUtf8(birth.city));
-        Type(QStringLiteral("txtState"), QString::fromUtf8(birth.state));
-        Type(QStringLiteral("txtCountry"), QString::fromUtf8(birth.country));
+        Type(QStringLiteral("txtLatDeg"), QString::fromUtf8(latitude[0]));
+        Type(QStringLiteral("txtLatMin"), QString::fromUtf8(latitude[1]));
+        Click(QString::fromLatin1(latitude[2]));
+        Type(QStringLiteral("txtLonDeg"), QString::fromUtf8(longitude[0]));
+        Type(QStringLiteral("txtLonMin"), QString::fromUtf8(longitude[1]));
+        Click(QString::fromLatin1(longitude[2]));
+        for (std::size_t i = 0; i < kPlaceFields.size(); ++i) {
+            Type(QString::fromLatin1(kPlaceFields[i]), QString::fromUtf8(place[i]));
+        }
     }
 
     /// 15 August 1947, 00:00, Indian Time, 28°39' N, 77°13' E, typed and chosen.
     void EnterDelhi1947() const {
-        Enter({"Asha Rao", "15", "August", "1947", "0", "0", "Indian Time, IST, 5.3", false, "28",
-               "39", "optLat0", "77", "13", "optLong0", "New Delhi", "Delhi", "India"});
+        Enter("Asha Rao", {"15", "August", "1947", "0", "0", "Indian Time, IST, 5.3"}, false,
+              {"28", "39", "optLat0"}, {"77", "13", "optLong0"}, {"New Delhi", "Delhi", "India"});
     }
 
     /// 4 July 1976, 14:30, Eastern Daylight Time, 40°42' N, 74°0' W: west, with DST.
     void EnterNewYork1976() const {
-        Enter({"Dana Brooks", "4", "July", "1976", "14", "30", "Eastern Standard Time,EST,-5.0",
-               true, "40", "42", "optLat0", "74", "0", "optLong1", "New York", "New York", "USA"});
+        Enter("Dana Brooks", {"4", "July", "1976", "14", "30", "Eastern Standard Time,EST,-5.0"},
+              true, {"40", "42", "optLat0"}, {"74", "0", "optLong1"},
+              {"New York", "New York", "USA"});
     }
 
     /// 1 March 1990, 6:05, three hours behind Universal Time, 23°33' S, 46°38' W: south and west.
     void EnterSaoPaulo1990() const {
-        Enter({"Maria Silva", "1", "March", "1990", "6", "5", "Atlantic War Time,AWT,-3.0", false,
-               "23", "33", "optLat1", "46", "38", "optLong1", "Sao Paulo", "Sao Paulo", "Brazil"});
+        Enter("Maria Silva", {"1", "March", "1990", "6", "5", "Atlantic War Time,AWT,-3.0"}, false,
+              {"23", "33", "optLat1"}, {"46", "38", "optLong1"},
+              {"Sao Paulo", "Sao Paulo", "Brazil"});
     }
 };
 
