@@ -94,6 +94,22 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(TwipRect(left, top, width, height));
 }
 
+// An entry of a menu, or of the menu bar itself, under its objectName.
+template <typename Menu>
+QAction* AddItem(Menu* menu, const QString& caption, const char* name) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+// One of the two panels that take turns in the window.
+QGroupBox* NewPanel(const QString& caption, const char* name) {
+    auto* panel = new QGroupBox(caption);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFont(UiFont(8.25, true));
+    return panel;
+}
+
 QComboBox* AddList(QWidget* parent, const char* name, int left, int top, int width) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -235,37 +251,28 @@ void FrmMain::InstallFieldFilters() {
 void FrmMain::BuildMenus() {
     mnuFile_ = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile_->setObjectName(QStringLiteral("mnuFile"));
-    mnuCalculate_ = mnuFile_->addAction(QStringLiteral("Get My &Rasi Chart"));
-    mnuCalculate_->setObjectName(QStringLiteral("mnuCalculate"));
-    mnuPrint_ = mnuFile_->addAction(QStringLiteral("&Print Reading..."));
-    mnuPrint_->setObjectName(QStringLiteral("mnuPrint"));
+    mnuCalculate_ = AddItem(mnuFile_, QStringLiteral("Get My &Rasi Chart"), "mnuCalculate");
+    mnuPrint_ = AddItem(mnuFile_, QStringLiteral("&Print Reading..."), "mnuPrint");
     mnuPrint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(mnuPrint_, &QAction::triggered, this, &FrmMain::mnuPrint_Click);
-    mnuExportPdf_ = mnuFile_->addAction(QStringLiteral("Export Reading as &PDF..."));
-    mnuExportPdf_->setObjectName(QStringLiteral("mnuExportPdf"));
+    mnuExportPdf_ = AddItem(mnuFile_, QStringLiteral("Export Reading as &PDF..."), "mnuExportPdf");
     mnuExportPdf_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(mnuExportPdf_, &QAction::triggered, this, &FrmMain::mnuExportPdf_Click);
     mnuFile_->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
-    mnuExit_ = mnuFile_->addAction(QStringLiteral("&Exit"));
-    mnuExit_->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit_ = AddItem(mnuFile_, QStringLiteral("&Exit"), "mnuExit");
     connect(mnuExit_, &QAction::triggered, this, &FrmMain::mnuExit_Click);
 
     mnuHelp_ = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline_ = mnuHelp_->addAction(QStringLiteral("&Online Help"));
-    mnuOnline_->setObjectName(QStringLiteral("mnuOnline"));
-    mnuVisit_ = mnuHelp_->addAction(QStringLiteral("&Visit Us Online"));
-    mnuVisit_->setObjectName(QStringLiteral("mnuVisit"));
+    mnuOnline_ = AddItem(mnuHelp_, QStringLiteral("&Online Help"), "mnuOnline");
+    mnuVisit_ = AddItem(mnuHelp_, QStringLiteral("&Visit Us Online"), "mnuVisit");
     mnuHelp_->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    mnuUpdate_ = mnuHelp_->addAction(QStringLiteral("Check for Software &Update"));
-    mnuUpdate_->setObjectName(QStringLiteral("mnuUpdate"));
+    mnuUpdate_ = AddItem(mnuHelp_, QStringLiteral("Check for Software &Update"), "mnuUpdate");
     mnuHelp_->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-    mnuAbout_ = mnuHelp_->addAction(QStringLiteral("&About Software"));
-    mnuAbout_->setObjectName(QStringLiteral("mnuAbout"));
+    mnuAbout_ = AddItem(mnuHelp_, QStringLiteral("&About Software"), "mnuAbout");
     connect(mnuAbout_, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
 
-    mnuDonate_ = menuBar()->addAction(QStringLiteral("Donate"));
-    mnuDonate_->setObjectName(QStringLiteral("mnuDonate"));
+    mnuDonate_ = AddItem(menuBar(), QStringLiteral("Donate"), "mnuDonate");
 
     const std::array<std::pair<QAction*, WebPage>, 4> pages = {{{mnuOnline_, WebPage::kOnlineHelp},
                                                                 {mnuVisit_, WebPage::kHomePage},
@@ -287,9 +294,7 @@ QLabel* FrmMain::AddLabel(int index, const QString& caption, QWidget* parent, in
 }
 
 QWidget* FrmMain::BuildInputPanel() {
-    Frame1_ = new QGroupBox(QStringLiteral("Personal Details"));
-    Frame1_->setObjectName(QStringLiteral("Frame1"));
-    Frame1_->setFont(UiFont(8.25, true));
+    Frame1_ = NewPanel(QStringLiteral("Personal Details"), "Frame1");
     QWidget* panel = Frame1_;
 
     cmdOpen_ = AddButton(panel, "cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
@@ -345,9 +350,7 @@ QWidget* FrmMain::BuildInputPanel() {
 }
 
 QWidget* FrmMain::BuildResultPanel() {
-    Frame2_ = new QGroupBox(QStringLiteral("Tamovid Result"));
-    Frame2_->setObjectName(QStringLiteral("Frame2"));
-    Frame2_->setFont(UiFont(8.25, true));
+    Frame2_ = NewPanel(QStringLiteral("Tamovid Result"), "Frame2");
     QWidget* panel = Frame2_;
 
     TS_ = new QTabBar(panel);
