@@ -167,20 +167,25 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
+        // The keys that give control characters, with the character's code.
+        struct ControlKey {
+            const char* label;
+            Qt::Key key;
+            Qt::KeyboardModifier modifier;
+        };
+        constexpr ControlKey kKeys[] = {
+            {"Return (13)", Qt::Key_Return, Qt::NoModifier},
+            {"keypad Enter (13)", Qt::Key_Enter, Qt::KeypadModifier},
+            {"Ctrl+C (3)", Qt::Key_C, Qt::ControlModifier},
+            {"Ctrl+V (22)", Qt::Key_V, Qt::ControlModifier},
+            {"Ctrl+X (24)", Qt::Key_X, Qt::ControlModifier},
+            {"Escape (27)", Qt::Key_Escape, Qt::NoModifier},
+        };
         for (const char* field : {"txtName", "txtLonMin"}) {
-            const QString name = QString::fromLatin1(field);
-            QTest::addRow("%s: Return (13)", field)
-                << name << int(Qt::Key_Return) << int(Qt::NoModifier);
-            QTest::addRow("%s: keypad Enter (13)", field)
-                << name << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-            QTest::addRow("%s: Ctrl+C (3)", field)
-                << name << int(Qt::Key_C) << int(Qt::ControlModifier);
-            QTest::addRow("%s: Ctrl+V (22)", field)
-                << name << int(Qt::Key_V) << int(Qt::ControlModifier);
-            QTest::addRow("%s: Ctrl+X (24)", field)
-                << name << int(Qt::Key_X) << int(Qt::ControlModifier);
-            QTest::addRow("%s: Escape (27)", field)
-                << name << int(Qt::Key_Escape) << int(Qt::NoModifier);
+            for (const ControlKey& k : kKeys) {
+                QTest::addRow("%s: %s", field, k.label)
+                    << QString::fromLatin1(field) << int(k.key) << int(k.modifier);
+            }
         }
     }
     void controlKeysAreRefusedWithTheMessage() {
