@@ -86,6 +86,7 @@ std::vector<std::string> DescribeCells(const ChartLayout& layout) {
 }
 
 bool InsideOutline(ChartPoint p, const std::vector<ChartPoint>& outline) {
+    if (outline.size() < 3) return false;  // no area holds any point
     int turn = 0;
     for (std::size_t i = 0; i < outline.size(); ++i) {
         const ChartPoint a = outline[i];

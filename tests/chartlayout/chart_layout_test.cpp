@@ -109,6 +109,8 @@ TEST(ChartLayout, InsideOutlineEitherWayRound) {
         EXPECT_FALSE(InsideOutline({0.1, 0.1}, outline)) << "the corner outside the diamond";
         EXPECT_FALSE(InsideOutline({1.2, 0.5}, outline));
     }
+    EXPECT_FALSE(InsideOutline({0.5, 0.5}, {})) << "an empty outline holds nothing";
+    EXPECT_FALSE(InsideOutline({0.5, 0.5}, {{0, 0}, {1, 1}}));
 }
 
 // --- geometry -------------------------------------------------------------------------

@@ -112,7 +112,8 @@ std::vector<std::string> DescribeCells(const ChartLayout& layout);
 std::string LabelText(const ChartPlacement& placement);
 
 /// Whether a point lies inside a convex outline, whichever way round the outline runs;
-/// a cell's outline tells which house a point of the chart falls in.
+/// a cell's outline tells which house a point of the chart falls in. Fewer than three
+/// corners enclose nothing.
 bool InsideOutline(ChartPoint p, const std::vector<ChartPoint>& outline);
 
 }  // namespace tamovid
