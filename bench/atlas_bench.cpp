@@ -23,8 +23,8 @@ double ResidentBytes() {
 
 Atlas LoadOrDie() {
     auto loaded = Atlas::Load(TAMOVID_ATLAS_FILE);
-    if (!std::holds_alternative<Atlas>(loaded)) std::abort();
-    return std::get<Atlas>(std::move(loaded));
+    if (!loaded.ok()) std::abort();
+    return std::move(loaded).value();
 }
 
 void BM_AtlasLoadAndFirstSearch(benchmark::State& state) {

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::string bytes = data[0] == 0 ? std::string(input) : Wrapped(input);
     auto loaded = tamovid::atlas::Atlas::FromBytes(bytes);
-    if (const auto* atlas = std::get_if<tamovid::atlas::Atlas>(&loaded)) {
+    if (const tamovid::atlas::Atlas* atlas = loaded.ok() ? &loaded.value() : nullptr) {
         for (std::size_t i = 0; i < atlas->PlaceCount() && i < 1000; ++i) (void)atlas->PlaceAt(i);
         for (const char* query : {"a", "ab", "a, b", "a, b, c", "", ","})
             (void)atlas->Search(query, 5);

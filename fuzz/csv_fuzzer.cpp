@@ -92,8 +92,8 @@ void CheckLinesAndFields(std::string_view bytes) {
         Require(reader.Next(line) == status);
         Require(line == text);
         if (status != Status::kLine) continue;
-        if (!tamovid::cli::SplitCsvLine(line, fields)) {
-            Require(!tamovid::cli::SplitCsvLine(QuotedCsv(fields), again));
+        if (tamovid::cli::SplitCsvLine(line, fields).ok()) {
+            Require(tamovid::cli::SplitCsvLine(QuotedCsv(fields), again).ok());
             Require(again == fields);
         }
     }

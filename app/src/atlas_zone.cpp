@@ -89,14 +89,14 @@ void AtlasZone::DateChanged() {
     if (!date) {
         return;
     }
-    std::variant<atlas::ZoneError, atlas::LocalTimeInZone> resolved = atlas::ResolveLocalTime(
+    Result<atlas::LocalTimeInZone, atlas::ZoneError> resolved = atlas::ResolveLocalTime(
         zone_, date->year, date->month, date->day, date->hour, date->minute);
-    if (std::holds_alternative<atlas::ZoneError>(resolved)) {
+    if (!resolved.ok()) {
         // A zone this system's database does not know: the user sets it by hand.
         Release();
         return;
     }
-    local_ = std::get<atlas::LocalTimeInZone>(std::move(resolved));
+    local_ = std::move(resolved).value();
     // Before a gap or at the first of a double hour until calculating settles it.
     Show(local_->offset);
 }

@@ -218,7 +218,7 @@ void ChartWindow::SaveImage() {
         return;
     }
     const FileWriteResult written = WriteChartImage(LocalPath(name), layout_, PaperChartColours());
-    if (!written.ok) ui_.message(Text(written.error), QMessageBox::Warning);
+    if (!written.ok()) ui_.message(Text(written.error()), QMessageBox::Warning);
 }
 
 void ChartWindow::CopyImage() {

@@ -191,8 +191,8 @@ void FrmMain::cmdSave_Click() {
     // Refused before the dialog, so nobody picks a file name for a chart that cannot be saved.
     const ChartEncodeResult encoded =
         EncodeChartFile(record_, recordZonePosition_, recordExactZone_);
-    if (encoded.error) {
-        ui_.message(QString::fromStdString(DescribeChartEncodeError(*encoded.error)) + u' ' +
+    if (!encoded.ok()) {
+        ui_.message(QString::fromStdString(DescribeChartEncodeError(encoded.error())) + u' ' +
                         tr("The chart was not saved."),
                     QMessageBox::Warning);
         return;
@@ -202,12 +202,12 @@ void FrmMain::cmdSave_Click() {
         return;
     }
     strSaveFileName_ = name;
-    const ChartSaveResult saved =
+    const Result<FileWritten, SaveRefusal> saved =
         SaveChart(LocalPath(name), record_, recordZonePosition_, recordExactZone_);
-    if (saved.status != ChartSaveResult::Status::kSaved) {
-        ui_.message(QString::fromStdString(saved.message), QMessageBox::Warning);
-    } else if (!saved.message.empty()) {
-        ui_.message(QString::fromStdString(saved.message), QMessageBox::Information);
+    if (!saved.ok()) {
+        ui_.message(QString::fromStdString(saved.error().message), QMessageBox::Warning);
+    } else if (!saved.value().notice.empty()) {
+        ui_.message(QString::fromStdString(saved.value().notice), QMessageBox::Information);
     }
 }
 
@@ -220,14 +220,14 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::OpenChartFile(const QString& name) {
-    const std::variant<OpenRefusal, BirthEntry> opened = OpenChart(LocalPath(name));
-    if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) {
-        const bool wrongName = refusal->reason == OpenRefusal::Reason::kWrongEnding;
-        ui_.message(QString::fromStdString(refusal->message),
+    const Result<BirthEntry, OpenRefusal> opened = OpenChart(LocalPath(name));
+    if (!opened.ok()) {
+        const bool wrongName = opened.error().reason == OpenRefusal::Reason::kWrongEnding;
+        ui_.message(QString::fromStdString(opened.error().message),
                     wrongName ? QMessageBox::Critical : QMessageBox::Warning);
         return;
     }
-    ShowEntry(std::get<BirthEntry>(opened));
+    ShowEntry(opened.value());
     const ChartBase base = OpenedChartBase();
     CalculateFrom(base.record, base.timeZonePosition);
 }

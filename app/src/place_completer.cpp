@@ -18,11 +18,11 @@ namespace tamovid {
 AtlasLoad InstalledAtlas() {
     // Read once per process: every window, and every test, shares the same tables.
     static const AtlasLoad load = []() -> AtlasLoad {
-        std::variant<atlas::AtlasError, atlas::Atlas> loaded = atlas::LoadInstalledAtlas();
-        if (auto* error = std::get_if<atlas::AtlasError>(&loaded)) {
-            return *error;
+        Result<atlas::Atlas, atlas::AtlasError> loaded = atlas::LoadInstalledAtlas();
+        if (!loaded.ok()) {
+            return Failure{loaded.error()};
         }
-        return std::make_shared<const atlas::Atlas>(std::move(std::get<atlas::Atlas>(loaded)));
+        return std::make_shared<const atlas::Atlas>(std::move(loaded).value());
     }();
     return load;
 }
@@ -62,17 +62,17 @@ void PlaceCompleter::StartLoading() {
 const atlas::Atlas* PlaceCompleter::Loaded() {
     StartLoading();
     const AtlasLoad& load = load_.get();
-    if (const auto* error = std::get_if<atlas::AtlasError>(&load)) {
+    if (!load.ok()) {
         if (!std::exchange(failureTold_, true)) {
             // Queued: the field is still inside the key press that asked.
-            const QString text = QString::fromStdString(error->message);
+            const QString text = QString::fromStdString(load.error().message);
             QMetaObject::invokeMethod(
                 this, [this, text] { ui_.message(text, QMessageBox::Warning); },
                 Qt::QueuedConnection);
         }
         return nullptr;
     }
-    return std::get<std::shared_ptr<const atlas::Atlas>>(load).get();
+    return load.value().get();
 }
 
 void PlaceCompleter::Offer(const QString& text) {

@@ -57,8 +57,8 @@ void ReadingExport::ExportPdf(QWidget* parent, const std::optional<PrintableRead
     // File names reach the file system in the same encoding Qt itself uses for them.
     const FileWriteResult written =
         WriteReadingPdf(std::filesystem::path(QFile::encodeName(name).toStdString()), *printable);
-    if (!written.ok) {
-        ui_.message(QString::fromStdString(written.error), QMessageBox::Warning);
+    if (!written.ok()) {
+        ui_.message(QString::fromStdString(written.error()), QMessageBox::Warning);
     }
 }
 

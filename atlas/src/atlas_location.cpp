@@ -20,7 +20,7 @@ std::filesystem::path ExecutableDir() {
     return ec ? std::filesystem::path() : exe.parent_path();
 }
 
-std::variant<AtlasError, Atlas> LoadInstalledAtlas() {
+Result<Atlas, AtlasError> LoadInstalledAtlas() {
     const std::vector<std::filesystem::path> candidates = AtlasCandidates(ExecutableDir());
     for (const std::filesystem::path& path : candidates) {
         std::error_code ec;

@@ -125,16 +125,16 @@ bool ReadTables(std::string_view tables, AtlasData& d) {
 constexpr std::string_view kByHand =
     " Places cannot be looked up; type the coordinates and the time zone by hand.";
 
-AtlasError Damaged(std::string_view why, const std::string& shown = {}) {
-    return {"The place atlas " + (shown.empty() ? std::string() : shown + " ") + "is damaged (" +
-            std::string(why) + ")." + std::string(kByHand)};
+Failure<AtlasError> Damaged(std::string_view why, const std::string& shown = {}) {
+    return {AtlasError{"The place atlas " + (shown.empty() ? std::string() : shown + " ") +
+                       "is damaged (" + std::string(why) + ")." + std::string(kByHand)}};
 }
 
 std::string Shown(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
 
 }  // namespace
 
-std::variant<AtlasError, Atlas> Atlas::FromBytes(std::string_view bytes) {
+Result<Atlas, AtlasError> Atlas::FromBytes(std::string_view bytes) {
     if (bytes.size() < format::kHeaderSize ||
         bytes.substr(0, format::kMagic.size()) != format::kMagic) {
         return Damaged("it is not an atlas file");
@@ -169,13 +169,13 @@ std::variant<AtlasError, Atlas> Atlas::FromBytes(std::string_view bytes) {
     return Atlas(std::move(data));
 }
 
-std::variant<AtlasError, Atlas> Atlas::Load(const std::filesystem::path& path) {
+Result<Atlas, AtlasError> Atlas::Load(const std::filesystem::path& path) {
     const std::string shown = Shown(path);
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     if (ec) {
-        return AtlasError{"The place atlas " + shown + " cannot be read (" + ec.message() + ")." +
-                          std::string(kByHand)};
+        return Failure{AtlasError{"The place atlas " + shown + " cannot be read (" + ec.message() +
+                                  ")." + std::string(kByHand)}};
     }
     if (size > kMaxFileBytes) return Damaged("the file is far too big", shown);
     std::ifstream file(path, std::ios::binary);
@@ -183,11 +183,14 @@ std::variant<AtlasError, Atlas> Atlas::Load(const std::filesystem::path& path) {
     const std::unique_ptr<char[]> buffer(new char[std::max<std::size_t>(length, 1)]);
     const std::string_view bytes(buffer.get(), length);
     if (!file.read(buffer.get(), static_cast<std::streamsize>(length))) {
-        return AtlasError{"The place atlas " + shown + " cannot be read." + std::string(kByHand)};
+        return Failure{
+            AtlasError{"The place atlas " + shown + " cannot be read." + std::string(kByHand)}};
     }
-    auto atlas = FromBytes(bytes);
-    if (auto* error = std::get_if<AtlasError>(&atlas)) {
-        error->message.insert(std::string_view("The place atlas ").size(), shown + " ");
+    Result<Atlas, AtlasError> atlas = FromBytes(bytes);
+    if (!atlas.ok()) {
+        std::string message = atlas.error().message;
+        message.insert(std::string_view("The place atlas ").size(), shown + " ");
+        return Failure{AtlasError{std::move(message)}};
     }
     return atlas;
 }

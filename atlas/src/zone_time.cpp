@@ -59,11 +59,11 @@ const date::time_zone* FindZone(std::string_view zone) {
 
 }  // namespace
 
-std::variant<ZoneError, LocalTimeInZone> ResolveLocalTime(std::string_view zone, int year,
-                                                          int month, int day, int hour,
-                                                          int minute) {
+Result<LocalTimeInZone, ZoneError> ResolveLocalTime(std::string_view zone, int year, int month,
+                                                    int day, int hour, int minute) {
     const date::time_zone* tz = FindZone(zone);
-    if (tz == nullptr) return ZoneError{"Unknown time zone \"" + std::string(zone) + "\"."};
+    if (tz == nullptr)
+        return Failure{ZoneError{"Unknown time zone \"" + std::string(zone) + "\"."}};
     using namespace std::chrono;
     const date::local_days firstOfMonth{date::year{year} / date::month{1} / 1};
     const date::local_days civil =
@@ -91,7 +91,8 @@ std::variant<ZoneError, LocalTimeInZone> ResolveLocalTime(std::string_view zone,
         }
         return result;
     } catch (const std::exception& e) {
-        return ZoneError{"The time zone \"" + std::string(zone) + "\" cannot be read: " + e.what()};
+        return Failure{
+            ZoneError{"The time zone \"" + std::string(zone) + "\" cannot be read: " + e.what()}};
     }
 }
 

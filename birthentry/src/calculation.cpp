@@ -59,7 +59,9 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
 
 Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous,
                                    Engine engine) {
-    if (std::optional<Refusal> refusal = ValidateInput(entry)) return Failure{*refusal};
+    if (const Result<void, Refusal> valid = ValidateInput(entry); !valid.ok()) {
+        return Failure{valid.error()};
+    }
     Reading reading;
     reading.record = FillBirthRecord(entry, previous);
     reading.engine = engine;

@@ -34,34 +34,37 @@ ChartBase OpenedChartBase() {
     return base;
 }
 
-std::variant<OpenRefusal, BirthEntry> OpenChart(const std::filesystem::path& path) {
+Result<BirthEntry, OpenRefusal> OpenChart(const std::filesystem::path& path) {
     if (!HasChartFileEnding(path.native())) {
-        return OpenRefusal{OpenRefusal::Reason::kWrongEnding, std::string(kWrongChartFileMessage)};
+        return Failure{
+            OpenRefusal{OpenRefusal::Reason::kWrongEnding, std::string(kWrongChartFileMessage)}};
     }
     const FileReadResult file = ReadChartFile(path);
-    if (!file.bytes) {
-        return OpenRefusal{OpenRefusal::Reason::kUnreadable, file.error};
+    if (!file.ok()) {
+        return Failure{OpenRefusal{OpenRefusal::Reason::kUnreadable, file.error()}};
     }
-    const ChartFileContents contents = DecodeChartFile(*file.bytes);
+    const ChartFileContents contents = DecodeChartFile(file.value());
     // Nothing usable would calculate an empty form and answer with a message about the
     // name, as if the file had been a chart missing only that.
     if (contents == ChartFileContents{}) {
-        return OpenRefusal{OpenRefusal::Reason::kNoChart, NoChartMessage(path)};
+        return Failure{OpenRefusal{OpenRefusal::Reason::kNoChart, NoChartMessage(path)}};
     }
     return RestoreEntry(contents);
 }
 
-ChartSaveResult SaveChart(const std::filesystem::path& path, const BirthRecord& record,
-                          int timeZonePosition, const ChartExactZone& exact) {
+Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
+                                           const BirthRecord& record, int timeZonePosition,
+                                           const ChartExactZone& exact) {
     const ChartEncodeResult encoded = EncodeChartFile(record, timeZonePosition, exact);
-    if (encoded.error) {
-        return {ChartSaveResult::Status::kCannotStore, DescribeChartEncodeError(*encoded.error)};
+    if (!encoded.ok()) {
+        return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
+                                   DescribeChartEncodeError(encoded.error())}};
     }
-    FileWriteResult written = WriteFileAtomically(path, encoded.bytes);
-    if (!written.ok) {
-        return {ChartSaveResult::Status::kNotWritten, std::move(written.error)};
+    FileWriteResult written = WriteFileAtomically(path, encoded.value());
+    if (!written.ok()) {
+        return Failure{SaveRefusal{SaveRefusal::Reason::kNotWritten, written.error()}};
     }
-    return {ChartSaveResult::Status::kSaved, std::move(written.notice)};
+    return std::move(written).value();
 }
 
 }  // namespace tamovid

@@ -40,18 +40,18 @@ constexpr int kFebruary = 1;
 constexpr int kLastDayPosition = 30;  // day 31
 
 template <std::size_t N>
-std::optional<Refusal> FirstEmpty(const BirthEntry& entry,
-                                  const std::array<RequiredField, N>& fields) {
+Result<void, Refusal> FirstEmpty(const BirthEntry& entry,
+                                 const std::array<RequiredField, N>& fields) {
     for (const RequiredField& field : fields) {
         if ((entry.*field.text).empty()) {
-            return Refusal{field.message, MessageIcon::kCritical, field.focus};
+            return Failure{Refusal{field.message, MessageIcon::kCritical, field.focus}};
         }
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<Refusal> CheckDate(const BirthEntry& entry) {
-    const Refusal february{kFebruaryMessage, MessageIcon::kInformation};
+Result<void, Refusal> CheckDate(const BirthEntry& entry) {
+    const Failure february{Refusal{kFebruaryMessage, MessageIcon::kInformation}};
     if (entry.cboDate < 0 || entry.cboDate >= kDayCount || entry.cboMonth < 0 ||
         entry.cboMonth >= static_cast<int>(kMonthNames.size()) || entry.cboYear < 0 ||
         entry.cboYear >= kYearCount) {
@@ -66,45 +66,46 @@ std::optional<Refusal> CheckDate(const BirthEntry& entry) {
     constexpr std::array<int, 4> kThirtyDayMonths = {3, 5, 8, 10};
     for (const int month : kThirtyDayMonths) {
         if (entry.cboMonth == month && entry.cboDate == kLastDayPosition) {
-            return Refusal{kThirtyDayMonthMessage, MessageIcon::kInformation};
+            return Failure{Refusal{kThirtyDayMonthMessage, MessageIcon::kInformation}};
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 // Degrees up to `limit` (the limit itself only with zero minutes) and minutes up to 59.
-std::optional<Refusal> CheckCoordinate(const std::string& degreesText,
-                                       const std::string& minutesText, int limit,
-                                       Refusal badDegrees, Refusal badMinutes) {
+Result<void, Refusal> CheckCoordinate(const std::string& degreesText,
+                                      const std::string& minutesText, int limit, Refusal badDegrees,
+                                      Refusal badMinutes) {
     const std::optional<int> degrees = ParseFormNumber(degreesText);
     const std::optional<int> minutes = ParseFormNumber(minutesText);
     if (!degrees || *degrees > limit || (*degrees == limit && minutes.value_or(0) > 0)) {
-        return badDegrees;
+        return Failure{std::move(badDegrees)};
     }
-    if (!minutes || *minutes > 59) return badMinutes;
-    return std::nullopt;
+    if (!minutes || *minutes > 59) return Failure{std::move(badMinutes)};
+    return {};
 }
 
 }  // namespace
 
-std::optional<Refusal> ValidateInput(const BirthEntry& entry) {
-    if (auto refusal = FirstEmpty(entry, kRequiredFields)) return refusal;
+Result<void, Refusal> ValidateInput(const BirthEntry& entry) {
+    if (auto filled = FirstEmpty(entry, kRequiredFields); !filled.ok()) return filled;
     if (entry.optLat == LatitudeOption::kNone) {
-        return Refusal{"Please Select Direction For The Latitude", MessageIcon::kCritical,
-                       FormField::kNone, Refusal::Choose::kNorth};
+        return Failure{Refusal{"Please Select Direction For The Latitude", MessageIcon::kCritical,
+                               FormField::kNone, Refusal::Choose::kNorth}};
     }
     if (entry.optLong == LongitudeOption::kNone) {
-        return Refusal{"Please Select Direction For The Longitude", MessageIcon::kCritical,
-                       FormField::kNone, Refusal::Choose::kEast};
+        return Failure{Refusal{"Please Select Direction For The Longitude", MessageIcon::kCritical,
+                               FormField::kNone, Refusal::Choose::kEast}};
     }
-    if (auto refusal = CheckDate(entry)) return refusal;
+    if (auto date = CheckDate(entry); !date.ok()) return date;
     // A place that cannot exist is refused after every other check.
-    if (auto refusal = CheckCoordinate(entry.txtLatDeg, entry.txtLatMin, 90,
-                                       {"Please Enter Correct Degree of Latitude",
-                                        MessageIcon::kCritical, FormField::txtLatDeg},
-                                       {"Please Enter Correct Minutes of Latitude",
-                                        MessageIcon::kCritical, FormField::txtLatMin})) {
-        return refusal;
+    if (auto latitude = CheckCoordinate(entry.txtLatDeg, entry.txtLatMin, 90,
+                                        {"Please Enter Correct Degree of Latitude",
+                                         MessageIcon::kCritical, FormField::txtLatDeg},
+                                        {"Please Enter Correct Minutes of Latitude",
+                                         MessageIcon::kCritical, FormField::txtLatMin});
+        !latitude.ok()) {
+        return latitude;
     }
     return CheckCoordinate(
         entry.txtLonDeg, entry.txtLonMin, 180,
@@ -113,7 +114,9 @@ std::optional<Refusal> ValidateInput(const BirthEntry& entry) {
 }
 
 Result<std::string, Refusal> LookupQuery(const BirthEntry& entry) {
-    if (auto refusal = FirstEmpty(entry, kLookupFields)) return Failure{*refusal};
+    if (auto filled = FirstEmpty(entry, kLookupFields); !filled.ok()) {
+        return Failure{filled.error()};
+    }
     return entry.txtCity + " " + entry.txtState + " " + entry.txtCountry + " Latitude Longitude";
 }
 

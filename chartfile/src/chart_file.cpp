@@ -257,7 +257,7 @@ ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePositio
     std::size_t total = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].problem) {
-            return {{}, ChartEncodeError{static_cast<ChartLine>(i), *lines[i].problem}};
+            return Failure{ChartEncodeError{static_cast<ChartLine>(i), *lines[i].problem}};
         }
         total += lines[i].bytes.size() + kLineEnd.size();
         if (lines[i].bytes.size() > lines[longest].bytes.size()) {
@@ -265,7 +265,8 @@ ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePositio
         }
     }
     if (total > kChartFileMaxBytes) {
-        return {{}, ChartEncodeError{static_cast<ChartLine>(longest), ChartEncodeProblem::TooLong}};
+        return Failure{
+            ChartEncodeError{static_cast<ChartLine>(longest), ChartEncodeProblem::TooLong}};
     }
     std::string bytes;
     bytes.reserve(total);
@@ -277,7 +278,7 @@ ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePositio
         bytes += ScrambleText(line);
         bytes += kLineEnd;
     }
-    return {std::move(bytes), std::nullopt};
+    return bytes;
 }
 
 ChartFileContents DecodeChartFile(std::string_view bytes) {

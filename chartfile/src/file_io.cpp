@@ -242,9 +242,8 @@ std::string KeepAttributes(int fd, const fs::path& path, const struct stat& prev
     return notice;
 }
 
-FileWriteResult Failure(const fs::path& path, const std::string& what, int error) {
-    return {
-        false, "Could not save " + Quoted(path) + ": " + what + " (" + ErrnoText(error) + ").", {}};
+Failure<std::string> NotSaved(const fs::path& path, const std::string& what, int error) {
+    return {"Could not save " + Quoted(path) + ": " + what + " (" + ErrnoText(error) + ")."};
 }
 
 }  // namespace
@@ -252,23 +251,23 @@ FileWriteResult Failure(const fs::path& path, const std::string& what, int error
 FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     IgnoreFileSizeSignal();
     if (path.filename().empty()) {
-        return Failure(path, "the name is not a file name", EISDIR);
+        return NotSaved(path, "the name is not a file name", EISDIR);
     }
     fs::path target;
     if (const int error = FollowLinks(path, target); error != 0) {
-        return Failure(path, "cannot follow its link", error);
+        return NotSaved(path, "cannot follow its link", error);
     }
     struct stat previous {};
     const bool exists = ::stat(target.c_str(), &previous) == 0;
     if (exists && S_ISREG(previous.st_mode) && IsWriteProtected(target, previous)) {
-        return {false, "Could not save " + Quoted(path) + ": it is write-protected.", {}};
+        return Failure{"Could not save " + Quoted(path) + ": it is write-protected."};
     }
     const fs::path folder = target.parent_path();
     RemoveLeftovers(folder);
 
     Temporary temporary;
     if (const int error = CreateTemporary(folder, temporary); error != 0) {
-        return Failure(path, "cannot create a file in its folder", error);
+        return NotSaved(path, "cannot create a file in its folder", error);
     }
     FileDescriptor file(temporary.fd);
     // Held until the rename, so that another save's clean-up knows the file is in use.
@@ -295,7 +294,7 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
         if (!temporary.named.empty()) {
             ::unlink(temporary.named.c_str());
         }
-        return Failure(path, step, error);
+        return NotSaved(path, step, error);
     }
     file.release();
     // Make the rename itself durable; the file is already complete either way.
@@ -305,12 +304,12 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
         ::fsync(dir);
         ::close(dir);
     }
-    return {true, {}, std::move(notice)};
+    return FileWritten{std::move(notice)};
 }
 
 FileReadResult ReadSmallFile(const fs::path& path, std::size_t maxBytes) {
     const auto failure = [&path](const std::string& why) {
-        return FileReadResult{std::nullopt, "Could not open " + Quoted(path) + ": " + why + "."};
+        return Failure{"Could not open " + Quoted(path) + ": " + why + "."};
     };
     // Non-blocking, so that opening a pipe cannot hang; it is refused just below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -348,7 +347,7 @@ FileReadResult ReadSmallFile(const fs::path& path, std::size_t maxBytes) {
         return failure(TooLarge(maxBytes));
     }
     bytes.resize(filled);
-    return {std::move(bytes), {}};
+    return bytes;
 }
 
 FileReadResult ReadChartFile(const fs::path& path) {

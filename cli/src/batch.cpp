@@ -1,7 +1,6 @@
 #include "tamovid/cli/batch.h"
 
 #include <optional>
-#include <variant>
 #include <vector>
 
 #include "tamovid/cli/chart_fields.h"
@@ -33,13 +32,13 @@ std::string KnownColumns() {
 }
 
 /// The field of each column, or the reason the header cannot be used.
-std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view line) {
+Result<std::vector<ChartField>, std::string> ReadHeader(std::string_view line) {
     if (line.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
         line.remove_prefix(kUtf8ByteOrderMark.size());
     }
     std::vector<std::string> names;
-    if (std::optional<std::string> error = SplitCsvLine(line, names)) {
-        return "the CSV header cannot be read: " + *error;
+    if (const Result<void, std::string> split = SplitCsvLine(line, names); !split.ok()) {
+        return Failure{"the CSV header cannot be read: " + split.error()};
     }
     std::vector<ChartField> columns;
     std::array<bool, kChartFieldCount> seen{};
@@ -47,12 +46,13 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
         const std::string_view name = TrimBlanksAndTabs(rawName);
         const std::optional<ChartField> field = ChartFieldByName(name);
         if (!field) {
-            return "unknown column \"" + std::string(name) +
-                   "\" in the CSV header (known: " + KnownColumns() + ")";
+            return Failure{"unknown column \"" + std::string(name) +
+                           "\" in the CSV header (known: " + KnownColumns() + ")"};
         }
         bool& wasSeen = seen[static_cast<std::size_t>(*field)];
         if (wasSeen)
-            return "the column \"" + std::string(name) + "\" appears twice in the CSV header";
+            return Failure{"the column \"" + std::string(name) +
+                           "\" appears twice in the CSV header"};
         wasSeen = true;
         columns.push_back(*field);
     }
@@ -65,7 +65,8 @@ std::variant<std::string, std::vector<ChartField>> ReadHeader(std::string_view l
         const bool elsewhere = (field == ChartField::kZone && zone) ||
                                ((field == ChartField::kLat || field == ChartField::kLon) && place);
         if (!seen[i] && IsRequiredField(field) && !elsewhere) {
-            return "the CSV header lacks the column \"" + std::string(kChartFieldNames[i]) + "\"";
+            return Failure{"the CSV header lacks the column \"" + std::string(kChartFieldNames[i]) +
+                           "\""};
         }
     }
     return columns;
@@ -89,10 +90,9 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
     }
     Result<BirthEntry, FieldError> entry = EntryFromFieldTexts(texts);
     if (!entry.ok()) return fail(DescribeFieldError(entry.error(), ""));
-    if (const auto refusal = ApplyPlaceAndZone(texts, entry.value(), atlas,
-                                               " Give the offset to use in a utc_offset column.")) {
-        return fail(*refusal);
-    }
+    const Result<void, std::string> placed = ApplyPlaceAndZone(
+        texts, entry.value(), atlas, " Give the offset to use in a utc_offset column.");
+    if (!placed.ok()) return fail(placed.error());
     const Result<Reading, Refusal> result = Calculate(entry.value(), {}, engine);
     if (!result.ok()) return fail(result.error().message);
     writer.Append(text, result.value(), row);
@@ -136,13 +136,13 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
             result.error = "the CSV header is too long";
             return result;
         case LineReader::Status::kLine: {
-            auto header = ReadHeader(line);
-            if (auto* error = std::get_if<std::string>(&header)) {
+            Result<std::vector<ChartField>, std::string> header = ReadHeader(line);
+            if (!header.ok()) {
                 result.exitCode = kExitUsage;
-                result.error = std::move(*error);
+                result.error = header.error();
                 return result;
             }
-            columns = std::move(std::get<std::vector<ChartField>>(header));
+            columns = std::move(header).value();
             break;
         }
     }
@@ -165,8 +165,9 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
             answer = JsonText(
                 RowErrorJson(row, "the row is longer than " +
                                       std::to_string(LineReader::kDefaultMaxLineBytes) + " bytes"));
-        } else if (std::optional<std::string> error = SplitCsvLine(line, fields)) {
-            answer = JsonText(RowErrorJson(row, *error));
+        } else if (const Result<void, std::string> split = SplitCsvLine(line, fields);
+                   !split.ok()) {
+            answer = JsonText(RowErrorJson(row, split.error()));
         } else {
             answered = AnswerRow(row, columns, fields, engine, writer, atlas, answer);
         }

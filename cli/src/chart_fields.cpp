@@ -27,13 +27,13 @@ std::string Quoted(std::string_view text) {
     return quoted;
 }
 
-std::string Expected(std::string_view form, std::string_view text) {
-    return "expected " + std::string(form) + ", got " + Quoted(text);
+Failure<std::string> Expected(std::string_view form, std::string_view text) {
+    return {"expected " + std::string(form) + ", got " + Quoted(text)};
 }
 
-std::string OutOfRange(std::string_view what, int first, int last) {
-    return "the " + std::string(what) + " must lie between " + std::to_string(first) + " and " +
-           std::to_string(last);
+Failure<std::string> OutOfRange(std::string_view what, int first, int last) {
+    return {"the " + std::string(what) + " must lie between " + std::to_string(first) + " and " +
+            std::to_string(last)};
 }
 
 struct Coordinate {
@@ -93,7 +93,7 @@ std::string DescribeFieldError(const FieldError& error, std::string_view prefix)
     return text;
 }
 
-std::optional<std::string> ApplyDate(std::string_view text, BirthEntry& entry) {
+Result<void, std::string> ApplyDate(std::string_view text, BirthEntry& entry) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return Expected("YYYY-MM-DD", text);
     }
@@ -115,10 +115,10 @@ std::optional<std::string> ApplyDate(std::string_view text, BirthEntry& entry) {
     entry.cboYear = *year - kFirstYear;
     entry.cboMonth = *month - 1;
     entry.cboDate = *day - kFirstDay;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> ApplyTime(std::string_view text, BirthEntry& entry) {
+Result<void, std::string> ApplyTime(std::string_view text, BirthEntry& entry) {
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos) return Expected("HH:MM", text);
     const std::optional<int> hour = ParseDigits(text.substr(0, colon), 1, 2);
@@ -128,19 +128,19 @@ std::optional<std::string> ApplyTime(std::string_view text, BirthEntry& entry) {
     if (*minute >= kMinuteCount) return OutOfRange("minute", 0, kMinuteCount - 1);
     entry.cboHour = *hour;
     entry.cboMinute = *minute;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> ApplyZone(std::string_view text, BirthEntry& entry) {
+Result<void, std::string> ApplyZone(std::string_view text, BirthEntry& entry) {
     constexpr int kLastRow = static_cast<int>(kTimeZoneCount) - 1;
     const std::optional<int> row = ParseDigits(text, 1, 2);
     if (!row) return Expected("a time-zone row number from 0 to 70", text);
     if (*row > kLastRow) return OutOfRange("time-zone row", 0, kLastRow);
     entry.cboTimeZone = *row;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> ApplyDst(std::string_view text, BirthEntry& entry) {
+Result<void, std::string> ApplyDst(std::string_view text, BirthEntry& entry) {
     if (text == "1") {
         entry.chkDST = true;
     } else if (text == "0" || text.empty()) {
@@ -148,34 +148,34 @@ std::optional<std::string> ApplyDst(std::string_view text, BirthEntry& entry) {
     } else {
         return Expected("0 or 1", text);
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> ApplyLatitude(std::string_view text, BirthEntry& entry) {
+Result<void, std::string> ApplyLatitude(std::string_view text, BirthEntry& entry) {
     const std::optional<Coordinate> c = ParseCoordinate(text, 'N', 'S');
     if (!c) return Expected("degrees, N or S, minutes (like 28N39 or 33S52)", text);
     entry.txtLatDeg = c->degrees;
     entry.txtLatMin = c->minutes;
     entry.optLat = c->positiveDirection ? LatitudeOption::kNorth : LatitudeOption::kSouth;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> ApplyLongitude(std::string_view text, BirthEntry& entry) {
+Result<void, std::string> ApplyLongitude(std::string_view text, BirthEntry& entry) {
     const std::optional<Coordinate> c = ParseCoordinate(text, 'E', 'W');
     if (!c) return Expected("degrees, E or W, minutes (like 77E13 or 118W15)", text);
     entry.txtLonDeg = c->degrees;
     entry.txtLonMin = c->minutes;
     entry.optLong = c->positiveDirection ? LongitudeOption::kEast : LongitudeOption::kWest;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> CheckUtcOffset(std::string_view text, BirthEntry&) {
-    if (text.empty() || ParseUtcOffset(text)) return std::nullopt;  // an empty cell: not given
+Result<void, std::string> CheckUtcOffset(std::string_view text, BirthEntry&) {
+    if (text.empty() || ParseUtcOffset(text)) return {};  // an empty cell: not given
     return Expected("a sign, two-digit hours and minutes (like +05:45 or -04:30)", text);
 }
 
 Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts) {
-    using Parser = std::optional<std::string> (*)(std::string_view, BirthEntry&);
+    using Parser = Result<void, std::string> (*)(std::string_view, BirthEntry&);
     struct Step {
         ChartField field;
         Parser parse;
@@ -216,8 +216,8 @@ Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts)
             }
             continue;
         }
-        if (std::optional<std::string> error = step.parse(*text, entry)) {
-            return Failure{FieldError{step.field, std::move(*error)}};
+        if (const Result<void, std::string> parsed = step.parse(*text, entry); !parsed.ok()) {
+            return Failure{FieldError{step.field, parsed.error()}};
         }
     }
     for (const auto& [field, member] : kTexts) {

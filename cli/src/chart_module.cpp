@@ -62,8 +62,8 @@ extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
     const tamovid::FileWriteResult written = tamovid::WriteChartImage(
         *path, tamovid::LayoutChart(style, tamovid::ChartInputFromReading(*reading)),
         tamovid::PaperChartColours());
-    if (!written.ok) *error = written.error;
-    return written.ok;
+    if (!written.ok()) *error = written.error();
+    return written.ok();
 }
 
 extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int zoneRow,
@@ -73,6 +73,6 @@ extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int z
     const tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)),
                                               style};
     const tamovid::FileWriteResult written = tamovid::WriteReadingPdf(*path, printable);
-    if (!written.ok) *error = written.error;
-    return written.ok;
+    if (!written.ok()) *error = written.error();
+    return written.ok();
 }

@@ -50,6 +50,18 @@ std::string NotLoaded(const std::string& what, const std::string& reason) {
            ") could not be loaded: " + reason + ".";
 }
 
+/// Calls the drawing module's function of this name with the arguments and a place for
+/// its error; `what` begins the sentence when the module cannot be used.
+template <typename Function, typename... Arguments>
+FileWriteResult CallDrawing(const char* symbol, const std::string& what, Arguments... arguments) {
+    std::string reason;
+    const auto draw = FindDrawing<Function>(symbol, reason);
+    if (draw == nullptr) return Failure{NotLoaded(what, reason)};
+    std::string error;
+    if (!draw(arguments..., &error)) return Failure{std::move(error)};
+    return FileWritten{};
+}
+
 }  // namespace
 
 bool IsChartImageName(const std::string& path) { return ChartImageFormatFor(path).has_value(); }
@@ -66,24 +78,16 @@ bool IsPdfName(const std::string& path) {
 
 FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style,
                                   const std::string& path) {
-    std::string reason;
-    const auto write = FindDrawing<WriteChartFunction>("tamovid_write_reading_chart", reason);
-    if (write == nullptr)
-        return {false, NotLoaded("The chart \"" + path + "\" was not drawn", reason), {}};
-    std::string error;
-    if (!write(&reading, style, &path, &error)) return {false, error, {}};
-    return {true, {}, {}};
+    return CallDrawing<WriteChartFunction>("tamovid_write_reading_chart",
+                                           "The chart \"" + path + "\" was not drawn", &reading,
+                                           style, &path);
 }
 
 FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,
                                     const std::string& path) {
-    std::string reason;
-    const auto write = FindDrawing<WritePdfFunction>("tamovid_write_reading_pdf", reason);
-    if (write == nullptr)
-        return {false, NotLoaded("The reading \"" + path + "\" was not written", reason), {}};
-    std::string error;
-    if (!write(&reading, zoneRow, style, &path, &error)) return {false, error, {}};
-    return {true, {}, {}};
+    return CallDrawing<WritePdfFunction>("tamovid_write_reading_pdf",
+                                         "The reading \"" + path + "\" was not written", &reading,
+                                         zoneRow, style, &path);
 }
 
 }  // namespace tamovid::cli

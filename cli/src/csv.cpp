@@ -64,7 +64,7 @@ LineReader::Status LineReader::Next(std::string& line) {
     return Status::kLine;
 }
 
-std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
+Result<void, std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
     std::size_t count = 0;
     auto nextField = [&]() -> std::string& {
         if (count == fields.size()) fields.emplace_back();
@@ -82,7 +82,7 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
                 const std::size_t quote = line.find('"', i);
                 if (quote == std::string_view::npos) {
                     fields.resize(count);
-                    return "a quoted field is not closed";
+                    return Failure{std::string("a quoted field is not closed")};
                 }
                 field.append(line.substr(i, quote - i));
                 i = quote + 1;
@@ -95,7 +95,7 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
             }
             if (i < line.size() && line[i] != ',') {
                 fields.resize(count);
-                return "text follows a closing quote";
+                return Failure{std::string("text follows a closing quote")};
             }
         } else {
             const std::size_t comma = std::min(line.find(',', i), line.size());
@@ -106,7 +106,7 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
         ++i;  // the comma
     }
     fields.resize(count);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace tamovid::cli

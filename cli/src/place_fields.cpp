@@ -27,10 +27,10 @@ void SetCoordinate(int arcMinutes, std::string& degrees, std::string& minutes) {
 
 }  // namespace
 
-std::variant<std::string, const atlas::Atlas*> AtlasSource::Get() {
+Result<const atlas::Atlas*, std::string> AtlasSource::Get() {
     if (!loaded_) loaded_ = atlas::LoadInstalledAtlas();
-    if (const auto* error = std::get_if<atlas::AtlasError>(&*loaded_)) return error->message;
-    return &std::get<atlas::Atlas>(*loaded_);
+    if (!loaded_->ok()) return Failure{loaded_->error().message};
+    return &loaded_->value();
 }
 
 std::string NoPlaceMessage(std::string_view query) {
@@ -46,15 +46,14 @@ std::string CoordinateText(int degrees, int minutes, bool positive, char positiv
     return text;
 }
 
-std::optional<std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthEntry& entry,
-                                             AtlasSource& source, std::string_view ambiguousHint) {
+Result<void, std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthEntry& entry,
+                                            AtlasSource& source, std::string_view ambiguousHint) {
     std::string zone;
     if (const auto query = Given(texts, ChartField::kPlace)) {
         const auto atlas = source.Get();
-        if (const auto* error = std::get_if<std::string>(&atlas)) return *error;
-        const std::vector<atlas::Place> found =
-            std::get<const atlas::Atlas*>(atlas)->Search(*query, 1);
-        if (found.empty()) return NoPlaceMessage(*query);
+        if (!atlas.ok()) return Failure{atlas.error()};
+        const std::vector<atlas::Place> found = atlas.value()->Search(*query, 1);
+        if (found.empty()) return Failure{NoPlaceMessage(*query)};
         const atlas::Place& place = found.front();
         if (!Given(texts, ChartField::kCity)) entry.txtCity = atlas::FormLetters(place.asciiName);
         if (!Given(texts, ChartField::kState)) entry.txtState = atlas::FormLetters(place.state);
@@ -73,40 +72,41 @@ std::optional<std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, Birth
         zone = place.zone;
     }
     if (const auto tz = Given(texts, ChartField::kTz)) {
-        if (!atlas::IsKnownZone(*tz)) return "Unknown time zone \"" + std::string(*tz) + "\".";
+        if (!atlas::IsKnownZone(*tz))
+            return Failure{"Unknown time zone \"" + std::string(*tz) + "\"."};
         zone = std::string(*tz);
     }
     if (const auto offsetText = Given(texts, ChartField::kUtcOffset)) {
         const std::optional<int> offset = ParseUtcOffset(*offsetText);
-        if (!offset)
-            return "Unreadable offset \"" + std::string(*offsetText) + "\".";  // checked before
+        if (!offset)  // checked before
+            return Failure{"Unreadable offset \"" + std::string(*offsetText) + "\"."};
         ApplyZoneOffset(entry, *offset, false, "", zone);
-        return std::nullopt;
+        return {};
     }
-    if (zone.empty() || Given(texts, ChartField::kZone)) return std::nullopt;
+    if (zone.empty() || Given(texts, ChartField::kZone)) return {};
 
     const int year = kFirstYear + entry.cboYear;
     const int month = entry.cboMonth + 1;
     const int day = kFirstDay + entry.cboDate;
     const auto resolved =
         atlas::ResolveLocalTime(zone, year, month, day, entry.cboHour, entry.cboMinute);
-    if (const auto* error = std::get_if<atlas::ZoneError>(&resolved)) return error->message;
-    const atlas::LocalTimeInZone& local = std::get<atlas::LocalTimeInZone>(resolved);
+    if (!resolved.ok()) return Failure{resolved.error().message};
+    const atlas::LocalTimeInZone& local = resolved.value();
     using Kind = atlas::LocalTimeInZone::Kind;
     if (local.kind == Kind::kNonexistent) {
-        return atlas::NonexistentTimeMessage(zone, year, month, day, entry.cboHour, entry.cboMinute,
-                                             local);
+        return Failure{atlas::NonexistentTimeMessage(zone, year, month, day, entry.cboHour,
+                                                     entry.cboMinute, local)};
     }
     if (local.kind == Kind::kAmbiguous) {
-        return atlas::AmbiguousTimeMessage(zone, year, month, day, entry.cboHour, entry.cboMinute,
-                                           local) +
-               std::string(ambiguousHint);
+        return Failure{atlas::AmbiguousTimeMessage(zone, year, month, day, entry.cboHour,
+                                                   entry.cboMinute, local) +
+                       std::string(ambiguousHint)};
     }
     const bool dstGiven = Given(texts, ChartField::kDst).has_value();
     const bool dstBox = entry.chkDST;
     ApplyZoneOffset(entry, local.offset.minutes, local.offset.dst, local.offset.abbreviation, zone);
     if (dstGiven) entry.chkDST = dstBox;  // the box given overrides the zone's
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace tamovid::cli

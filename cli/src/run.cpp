@@ -8,7 +8,6 @@
 #include <fstream>
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_document.h"
@@ -133,9 +132,8 @@ ChartFieldTexts TextsFromOptions(const Options& options) {
 int ListPlaces(const Options& options, const Streams& io) {
     AtlasSource source;
     const auto atlas = source.Get();
-    if (const auto* error = std::get_if<std::string>(&atlas)) return io.Fail(kExitRefused, *error);
-    const std::vector<atlas::Place> found =
-        std::get<const atlas::Atlas*>(atlas)->Search(*options.places, options.limit);
+    if (!atlas.ok()) return io.Fail(kExitRefused, atlas.error());
+    const std::vector<atlas::Place> found = atlas.value()->Search(*options.places, options.limit);
     if (found.empty()) return io.Fail(kExitRefused, NoPlaceMessage(*options.places));
     for (const atlas::Place& place : found) {
         nlohmann::ordered_json json = nlohmann::ordered_json::object();
@@ -189,12 +187,12 @@ int RunOneChart(const Options& options, const Streams& io) {
     BirthEntry entry;
     ChartBase base;
     if (options.open) {
-        std::variant<OpenRefusal, BirthEntry> opened = OpenChart(*options.open);
-        if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) {
-            const bool unreadable = refusal->reason == OpenRefusal::Reason::kUnreadable;
-            return io.Fail(unreadable ? kExitIoError : kExitRefused, refusal->message);
+        Result<BirthEntry, OpenRefusal> opened = OpenChart(*options.open);
+        if (!opened.ok()) {
+            const bool unreadable = opened.error().reason == OpenRefusal::Reason::kUnreadable;
+            return io.Fail(unreadable ? kExitIoError : kExitRefused, opened.error().message);
         }
-        entry = std::get<BirthEntry>(std::move(opened));
+        entry = std::move(opened).value();
         base = OpenedChartBase();
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
@@ -203,10 +201,9 @@ int RunOneChart(const Options& options, const Streams& io) {
             return io.Fail(kExitUsage, DescribeFieldError(fromOptions.error(), "--"));
         entry = std::move(fromOptions).value();
         AtlasSource atlas;
-        if (const auto refusal = ApplyPlaceAndZone(texts, entry, atlas,
-                                                   " Give the offset to use with --utc-offset.")) {
-            return io.Fail(kExitRefused, *refusal);
-        }
+        const Result<void, std::string> placed =
+            ApplyPlaceAndZone(texts, entry, atlas, " Give the offset to use with --utc-offset.");
+        if (!placed.ok()) return io.Fail(kExitRefused, placed.error());
     }
 
     const Result<Reading, Refusal> result = Calculate(entry, base.record, ChosenEngine(options));
@@ -215,28 +212,24 @@ int RunOneChart(const Options& options, const Streams& io) {
 
     if (options.save) {
         const int zone = entry.cboTimeZone >= 0 ? entry.cboTimeZone : base.timeZonePosition;
-        const ChartSaveResult saved = SaveChart(*options.save, reading.record, zone,
-                                                ChartExactZone{entry.utcOffsetMinutes, entry.tz});
-        switch (saved.status) {
-            case ChartSaveResult::Status::kCannotStore:
-                return io.Fail(kExitRefused, saved.message);
-            case ChartSaveResult::Status::kNotWritten:
-                return io.Fail(kExitIoError, saved.message);
-            case ChartSaveResult::Status::kSaved:
-                if (!saved.message.empty()) io.Note(saved.message);
-                break;
+        const Result<FileWritten, SaveRefusal> saved = SaveChart(
+            *options.save, reading.record, zone, ChartExactZone{entry.utcOffsetMinutes, entry.tz});
+        if (!saved.ok()) {
+            const bool unwritten = saved.error().reason == SaveRefusal::Reason::kNotWritten;
+            return io.Fail(unwritten ? kExitIoError : kExitRefused, saved.error().message);
         }
+        if (!saved.value().notice.empty()) io.Note(saved.value().notice);
     }
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     if (options.pdf) {
         const int row =
             entry.utcOffsetMinutes ? -1 : entry.cboTimeZone;  // no row gave an exact offset
         const FileWriteResult written = WriteReadingPdfFile(reading, row, style, *options.pdf);
-        if (!written.ok) return io.Fail(kExitIoError, written.error);
+        if (!written.ok()) return io.Fail(kExitIoError, written.error());
     }
     if (options.chart) {
         const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart);
-        if (!drawn.ok) return io.Fail(kExitIoError, drawn.error);
+        if (!drawn.ok()) return io.Fail(kExitIoError, drawn.error());
         if (options.chartOnly) return kExitOk;
     }
 

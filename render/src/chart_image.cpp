@@ -61,16 +61,13 @@ FileWriteResult WriteChartImage(const std::filesystem::path& path, const ChartLa
                                 const ChartColours& colours) {
     const std::optional<ChartImageFormat> format = ChartImageFormatFor(path);
     if (!format) {
-        return {false,
-                "The chart image \"" + path.string() +
-                    "\" was not saved: its name must end in .svg or .png.",
-                {}};
+        return Failure{"The chart image \"" + path.string() +
+                       "\" was not saved: its name must end in .svg or .png."};
     }
     const QByteArray bytes = EncodeChartImage(layout, *format, colours);
     if (bytes.isEmpty()) {
-        return {false,
-                "The chart image \"" + path.string() + "\" was not saved: it could not be drawn.",
-                {}};
+        return Failure{"The chart image \"" + path.string() +
+                       "\" was not saved: it could not be drawn."};
     }
     return WriteFileAtomically(
         path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

@@ -319,10 +319,8 @@ FileWriteResult WriteReadingPdf(const std::filesystem::path& path,
                                 const PrintableReading& printable, const QPageSize& size) {
     const QByteArray pdf = ReadingPdf(printable, size);
     if (pdf.isEmpty()) {
-        return {false,
-                "The reading could not be laid out as a PDF document, so \"" + path.string() +
-                    "\" was not written.",
-                {}};
+        return Failure{"The reading could not be laid out as a PDF document, so \"" +
+                       path.string() + "\" was not written."};
     }
     return WriteFileAtomically(
         path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));

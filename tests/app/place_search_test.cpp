@@ -151,8 +151,10 @@ private slots:
     void aMissingAtlasIsToldOnceAndTheFieldStillTakesLetters() {
         auto* completer =
             d_.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter"));
-        completer->SetLoader(
-            [] { return tamovid::AtlasLoad(tamovid::atlas::AtlasError{"No atlas here."}); });
+        completer->SetLoader([] {
+            return tamovid::AtlasLoad(
+                tamovid::Failure{tamovid::atlas::AtlasError{"No atlas here."}});
+        });
         d_.Type(QStringLiteral("txtCity"), QStringLiteral("Pune"));
         QTRY_COMPARE(d_.MessageTexts(), QStringList{QStringLiteral("No atlas here.")});
         QTest::qWait(10);

@@ -46,14 +46,15 @@ class ValidateInputTest : public testing::TestWithParam<Case> {};
 TEST_P(ValidateInputTest, GivesTheFirstFailingCheck) {
     BirthEntry entry = Delhi1947();
     GetParam().change(entry);
-    const std::optional<Refusal> refusal = ValidateInput(entry);
-    ASSERT_EQ(refusal.has_value(), GetParam().expected.has_value())
-        << (refusal ? refusal->message : "passed");
-    if (refusal) {
-        EXPECT_EQ(refusal->message, GetParam().expected->message);
-        EXPECT_EQ(refusal->icon, GetParam().expected->icon);
-        EXPECT_EQ(refusal->focus, GetParam().expected->focus);
-        EXPECT_EQ(refusal->choose, GetParam().expected->choose);
+    const Result<void, Refusal> checked = ValidateInput(entry);
+    ASSERT_EQ(!checked.ok(), GetParam().expected.has_value())
+        << (checked.ok() ? "passed" : checked.error().message);
+    if (!checked.ok()) {
+        const Refusal& refusal = checked.error();
+        EXPECT_EQ(refusal.message, GetParam().expected->message);
+        EXPECT_EQ(refusal.icon, GetParam().expected->icon);
+        EXPECT_EQ(refusal.focus, GetParam().expected->focus);
+        EXPECT_EQ(refusal.choose, GetParam().expected->choose);
     }
 }
 

@@ -4,8 +4,12 @@
 
 #include <sstream>
 
+#include "tamovid/test_support/error_of.h"
+
 namespace tamovid::cli {
 namespace {
+
+using testing_support::ErrorOf;
 
 struct SplitCase {
     const char* label;
@@ -17,7 +21,7 @@ class CsvSplit : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(CsvSplit, GivesTheFields) {
     std::vector<std::string> fields = {"stale", "values", "from", "an", "older", "row"};
-    EXPECT_EQ(SplitCsvLine(GetParam().line, fields), std::nullopt);
+    EXPECT_EQ(ErrorOf(SplitCsvLine(GetParam().line, fields)), std::nullopt);
     EXPECT_EQ(fields, GetParam().fields);
 }
 
@@ -45,7 +49,8 @@ class CsvBroken : public testing::TestWithParam<BrokenCase> {};
 
 TEST_P(CsvBroken, ReportsTheFault) {
     std::vector<std::string> fields;
-    EXPECT_EQ(SplitCsvLine(GetParam().line, fields), std::optional<std::string>(GetParam().error));
+    EXPECT_EQ(ErrorOf(SplitCsvLine(GetParam().line, fields)),
+              std::optional<std::string>(GetParam().error));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -268,7 +268,7 @@ TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
     // Saving the opened chart again writes the same bytes.
     const std::string again = PathOf("again.vug");
     ASSERT_EQ(Cli({"--open", file, "--save", again}).status, kExitOk);
-    EXPECT_EQ(ReadChartFile(again).bytes, ReadChartFile(file).bytes);
+    EXPECT_EQ(ReadChartFile(again).value(), ReadChartFile(file).value());
 }
 
 TEST_F(CliFiles, OptionsChartFileAndBatchGiveTheSameReading) {
@@ -351,13 +351,13 @@ TEST_F(CliFiles, SaveIntoAMissingFolderIsAnIoErrorAndPrintsNoReading) {
 TEST_F(CliFiles, SaveRefusesANameTheFileCannotHoldAndKeepsTheOldFile) {
     const std::string file = PathOf("kept.vug");
     ASSERT_EQ(Cli(PuneWith({"--save", file})).status, kExitOk);
-    const auto before = ReadChartFile(file).bytes;
+    const std::string before = ReadChartFile(file).value();
 
     const Outcome outcome = Cli(PuneWith({"--name", "Jos\xC3\xA9", "--save", file}));
     EXPECT_EQ(outcome.status, kExitRefused);
     EXPECT_EQ(outcome.err,
               "tamovid-cli: The name holds a character that a chart file cannot store.\n");
-    EXPECT_EQ(ReadChartFile(file).bytes, before);
+    EXPECT_EQ(ReadChartFile(file).value(), before);
 }
 
 TEST_F(CliFiles, SaveOfARefusedChartWritesNothing) {

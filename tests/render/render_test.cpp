@@ -89,27 +89,27 @@ TEST(ChartImageFile, WritesPngAndSvgByTheNamesEndingAndRefusesOthers) {
     const ChartLayout layout = Delhi(ChartStyle::kSouth);
     const std::string folder = dir.path().toStdString();
 
-    EXPECT_TRUE(WriteChartImage(folder + "/chart.PNG", layout, PaperChartColours()).ok);
+    EXPECT_TRUE(WriteChartImage(folder + "/chart.PNG", layout, PaperChartColours()).ok());
     const QImage png(QString::fromStdString(folder + "/chart.PNG"), "PNG");
     EXPECT_EQ(png.size(), QSize(kChartImageSide, kChartImageSide));
     EXPECT_EQ(png.pixelColor(375, 200), QColor(Qt::white));  // inside Aries, which is empty
     EXPECT_EQ(png.pixelColor(500, 125), QColor(Qt::black));  // on the line between Aries and Taurus
 
-    EXPECT_TRUE(WriteChartImage(folder + "/chart.svg", layout, PaperChartColours()).ok);
+    EXPECT_TRUE(WriteChartImage(folder + "/chart.svg", layout, PaperChartColours()).ok());
     QFile svg(QString::fromStdString(folder + "/chart.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().startsWith("<?xml"));
 
     const FileWriteResult jpeg =
         WriteChartImage(folder + "/chart.jpg", layout, PaperChartColours());
-    EXPECT_FALSE(jpeg.ok);
-    EXPECT_NE(jpeg.error.find(".svg or .png"), std::string::npos) << jpeg.error;
+    EXPECT_FALSE(jpeg.ok());
+    EXPECT_NE(jpeg.error().find(".svg or .png"), std::string::npos) << jpeg.error();
     EXPECT_FALSE(QFile::exists(QString::fromStdString(folder + "/chart.jpg")));
 
     const FileWriteResult missing =
         WriteChartImage(folder + "/no/such/folder/chart.png", layout, PaperChartColours());
-    EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.error.find("chart.png"), std::string::npos) << missing.error;
+    EXPECT_FALSE(missing.ok());
+    EXPECT_NE(missing.error().find("chart.png"), std::string::npos) << missing.error();
 }
 
 TEST(DrawChart, StaysInsideTheLargestCentredSquareOfAnyTarget) {

@@ -107,7 +107,7 @@ protected:
         const std::filesystem::path path =
             std::filesystem::path(::testing::TempDir()) / (name + ".pdf");
         const FileWriteResult written = WriteReadingPdf(path, printable, QPageSize(GetParam()));
-        EXPECT_TRUE(written.ok) << written.error;
+        EXPECT_TRUE(written.ok()) << written.error();
         return path;
     }
 };
@@ -175,8 +175,8 @@ TEST(ReadingPdfFileTest, RefusedWriteNamesTheFileAndKeepsNothing) {
     const std::filesystem::path path =
         std::filesystem::path(::testing::TempDir()) / "no such folder" / "r.pdf";
     const FileWriteResult written = WriteReadingPdf(path, DelhiPrintable());
-    EXPECT_FALSE(written.ok);
-    EXPECT_NE(written.error.find("r.pdf"), std::string::npos) << written.error;
+    EXPECT_FALSE(written.ok());
+    EXPECT_NE(written.error().find("r.pdf"), std::string::npos) << written.error();
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <functional>
 #include <future>
 #include <memory>
-#include <variant>
 #include <vector>
 
 #include "tamovid/atlas/atlas.h"
@@ -20,7 +19,7 @@ namespace tamovid {
 class UserInterface;
 
 /// The atlas once read, or why it could not be.
-using AtlasLoad = std::variant<atlas::AtlasError, std::shared_ptr<const atlas::Atlas>>;
+using AtlasLoad = Result<std::shared_ptr<const atlas::Atlas>, atlas::AtlasError>;
 using AtlasLoader = std::function<AtlasLoad()>;
 
 /// The installed atlas, read the first time any window asks and shared from then on.

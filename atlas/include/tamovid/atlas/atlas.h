@@ -6,8 +6,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
+
+#include "tamovid/positions/result.h"
 
 namespace tamovid::atlas {
 
@@ -41,9 +42,9 @@ class AtlasData;  // the loaded tables
 class Atlas {
 public:
     /// Reads an atlas from a file's bytes, checking every size, index and the checksum.
-    static std::variant<AtlasError, Atlas> FromBytes(std::string_view bytes);
+    static Result<Atlas, AtlasError> FromBytes(std::string_view bytes);
     /// Reads the atlas file; a missing or damaged file gives the message to show.
-    static std::variant<AtlasError, Atlas> Load(const std::filesystem::path& path);
+    static Result<Atlas, AtlasError> Load(const std::filesystem::path& path);
 
     std::size_t PlaceCount() const;
     Place PlaceAt(std::size_t index) const;
@@ -75,6 +76,6 @@ std::vector<std::filesystem::path> AtlasCandidates(const std::filesystem::path& 
 std::filesystem::path ExecutableDir();
 
 /// Loads the first candidate that exists; the error names what was tried.
-std::variant<AtlasError, Atlas> LoadInstalledAtlas();
+Result<Atlas, AtlasError> LoadInstalledAtlas();
 
 }  // namespace tamovid::atlas

@@ -2,7 +2,8 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
+
+#include "tamovid/positions/result.h"
 
 namespace tamovid::atlas {
 
@@ -41,8 +42,8 @@ struct ZoneError {
 /// 0..24 (24 is midnight ending the day), month 1..12. An unknown zone name gives
 /// the message "Unknown time zone \"Mars/Olympus\"."; a date that does not exist
 /// (31 April) runs on into the next month.
-std::variant<ZoneError, LocalTimeInZone> ResolveLocalTime(std::string_view zone, int year,
-                                                          int month, int day, int hour, int minute);
+Result<LocalTimeInZone, ZoneError> ResolveLocalTime(std::string_view zone, int year, int month,
+                                                    int day, int hour, int minute);
 
 /// "There was no 02:30 on 23 February 1975 in America/New_York: the clocks went forward
 /// from 02:00 to 03:00." for a gap.

@@ -5,11 +5,12 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/chartfile/chart_file.h"
+#include "tamovid/chartfile/file_io.h"
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/result.h"
 
 namespace tamovid {
 
@@ -32,7 +33,7 @@ struct OpenRefusal {
 /// Checks the name's ending, reads and decodes the file and restores the form from the
 /// empty form. The caller then calculates the entry as if it had been typed, so that the
 /// form's own checks report whatever the file lacks.
-std::variant<OpenRefusal, BirthEntry> OpenChart(const std::filesystem::path& path);
+Result<BirthEntry, OpenRefusal> OpenChart(const std::filesystem::path& path);
 
 /// What a calculation of an opened chart starts from, so that a list the file left with
 /// nothing chosen takes no value from the chart shown before: a blank record, whose zone
@@ -43,21 +44,23 @@ struct ChartBase {
 };
 ChartBase OpenedChartBase();
 
-struct ChartSaveResult {
-    enum class Status {
-        kSaved,
+/// Why a chart was not saved, with the sentence for the user.
+struct SaveRefusal {
+    enum class Reason {
         kCannotStore,  ///< a value that a chart file cannot hold; nothing was written
         kNotWritten,   ///< the file could not be written; it is as it was
     };
-    Status status = Status::kSaved;
-    /// Why nothing was saved; after a save, what changed about the file besides its
-    /// content (its owner, its other hard links), or empty.
+    Reason reason;
     std::string message;
+
+    friend bool operator==(const SaveRefusal&, const SaveRefusal&) = default;
 };
 
 /// Encodes the record and the time-zone list position (and an exact offset no row
-/// gives) and replaces the file with them.
-ChartSaveResult SaveChart(const std::filesystem::path& path, const BirthRecord& record,
-                          int timeZonePosition, const ChartExactZone& exact = {});
+/// gives) and replaces the file with them. A save tells what changed about the file
+/// besides its content (its owner, its other hard links), if anything.
+Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
+                                           const BirthRecord& record, int timeZonePosition,
+                                           const ChartExactZone& exact = {});
 
 }  // namespace tamovid

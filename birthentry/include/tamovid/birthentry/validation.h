@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "tamovid/birthentry/birth_entry.h"
@@ -9,9 +8,8 @@
 
 namespace tamovid {
 
-/// The form's checks in their fixed order; the first that fails is returned, nothing
-/// when every check passes.
-std::optional<Refusal> ValidateInput(const BirthEntry& entry);
+/// The form's checks in their fixed order; the first that fails gives the refusal.
+Result<void, Refusal> ValidateInput(const BirthEntry& entry);
 
 /// The place lookup: the query text for a web search ("Pune Maharashtra India Latitude
 /// Longitude", the fields as typed), or the refusal when city, state or country is empty.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/result.h"
 
 namespace tamovid {
 
@@ -93,10 +94,7 @@ struct ChartEncodeError {
 std::string DescribeChartEncodeError(const ChartEncodeError& error);
 
 /// The whole file content, or the first line that cannot be stored losslessly.
-struct ChartEncodeResult {
-    std::string bytes;  ///< empty when error is set
-    std::optional<ChartEncodeError> error;
-};
+using ChartEncodeResult = Result<std::string, ChartEncodeError>;
 
 /// A chart's exact offset from UT when no zone row gives it, and the place's zone.
 struct ChartExactZone {

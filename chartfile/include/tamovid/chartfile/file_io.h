@@ -2,17 +2,20 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "tamovid/positions/result.h"
+
 namespace tamovid {
 
-struct FileWriteResult {
-    bool ok = false;
-    std::string error;   ///< a sentence for the user when !ok, naming the file and the reason
-    std::string notice;  ///< when ok: what changed besides the content (owner, hard links)
+/// A file that was written whole.
+struct FileWritten {
+    std::string notice;  ///< what changed besides the content (owner, hard links), or empty
 };
+
+/// A written file, or a sentence for the user naming the file and the reason.
+using FileWriteResult = Result<FileWritten, std::string>;
 
 /// Replaces the file at path with bytes, or leaves it exactly as it was.
 ///
@@ -25,10 +28,8 @@ struct FileWriteResult {
 /// is removed by the next save into that folder; no other file is touched.
 FileWriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-struct FileReadResult {
-    std::optional<std::string> bytes;  ///< the whole file, when it could be read
-    std::string error;                 ///< a sentence for the user otherwise
-};
+/// The whole file, or a sentence for the user naming the file and the reason.
+using FileReadResult = Result<std::string, std::string>;
 
 /// Reads a regular file of at most maxBytes bytes. A larger file, a folder, a device or
 /// a pipe is refused without reading it; at most maxBytes + 1 bytes are ever read.

@@ -55,14 +55,14 @@ struct FieldError {
 std::string DescribeFieldError(const FieldError& error, std::string_view prefix);
 
 // Each parser reads one value strictly into the form's values; nothing is changed on failure.
-std::optional<std::string> ApplyDate(std::string_view text, BirthEntry& entry);  ///< YYYY-MM-DD
-std::optional<std::string> ApplyTime(std::string_view text, BirthEntry& entry);  ///< H:MM or HH:MM
-std::optional<std::string> ApplyZone(std::string_view text, BirthEntry& entry);  ///< row 0..70
-std::optional<std::string> ApplyDst(std::string_view text, BirthEntry& entry);   ///< 0, 1 or empty
-std::optional<std::string> ApplyLatitude(std::string_view text, BirthEntry& entry);   ///< 28N39
-std::optional<std::string> ApplyLongitude(std::string_view text, BirthEntry& entry);  ///< 118W15
+Result<void, std::string> ApplyDate(std::string_view text, BirthEntry& entry);  ///< YYYY-MM-DD
+Result<void, std::string> ApplyTime(std::string_view text, BirthEntry& entry);  ///< H:MM or HH:MM
+Result<void, std::string> ApplyZone(std::string_view text, BirthEntry& entry);  ///< row 0..70
+Result<void, std::string> ApplyDst(std::string_view text, BirthEntry& entry);   ///< 0, 1 or empty
+Result<void, std::string> ApplyLatitude(std::string_view text, BirthEntry& entry);   ///< 28N39
+Result<void, std::string> ApplyLongitude(std::string_view text, BirthEntry& entry);  ///< 118W15
 /// Only checks the form (+05:45); the offset is applied with the place and zone.
-std::optional<std::string> CheckUtcOffset(std::string_view text, BirthEntry& entry);
+Result<void, std::string> CheckUtcOffset(std::string_view text, BirthEntry& entry);
 
 /// The texts of one chart, by field; nullopt when the field was not given at all.
 using ChartFieldTexts = std::array<std::optional<std::string_view>, kChartFieldCount>;

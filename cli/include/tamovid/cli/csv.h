@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tamovid/positions/result.h"
+
 namespace tamovid::cli {
 
 /// Reads a text stream line by line without ever holding more than one line, so a batch
@@ -44,8 +46,8 @@ private:
 
 /// Splits one CSV line into `fields` (reusing their storage). Fields are separated by
 /// commas; a field that starts with a double quote runs to the closing quote, with ""
-/// standing for one quote inside. Returns an error text for a quote that is not closed
-/// or text after a closing quote.
-std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields);
+/// standing for one quote inside. Refuses, with an error text, a quote that is not
+/// closed or text after a closing quote.
+Result<void, std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields);
 
 }  // namespace tamovid::cli

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "tamovid/atlas/atlas.h"
 #include "tamovid/birthentry/birth_entry.h"
@@ -16,10 +15,10 @@ namespace tamovid::cli {
 class AtlasSource {
 public:
     /// The atlas, or the message why there is none.
-    std::variant<std::string, const atlas::Atlas*> Get();
+    Result<const atlas::Atlas*, std::string> Get();
 
 private:
-    std::optional<std::variant<atlas::AtlasError, atlas::Atlas>> loaded_;
+    std::optional<Result<atlas::Atlas, atlas::AtlasError>> loaded_;
 };
 
 /// "No place in the atlas matches \"Atlantis\"."
@@ -29,10 +28,10 @@ std::string NoPlaceMessage(std::string_view query);
 /// city, state, country and coordinates from the best match of the place, each unless
 /// given itself; then the zone row, box and exact offset from utc_offset, else from the
 /// zone (tz, else the place's) at the chart's local date and time, unless a zone row
-/// was given. Returns the refusal: no such place or zone, no atlas, or a clock time
-/// that did not exist or happened twice (`ambiguousHint` is added to that message).
-std::optional<std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthEntry& entry,
-                                             AtlasSource& atlas, std::string_view ambiguousHint);
+/// was given. Refuses, with the message, no such place or zone, no atlas, or a clock
+/// time that did not exist or happened twice (`ambiguousHint` is added to that message).
+Result<void, std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthEntry& entry,
+                                            AtlasSource& atlas, std::string_view ambiguousHint);
 
 /// "18N31", "0W08": degrees, the direction letter, two-digit minutes.
 std::string CoordinateText(int degrees, int minutes, bool positive, char positiveLetter,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <concepts>
+#include <optional>
 #include <utility>
 #include <variant>
 
@@ -15,12 +17,15 @@ Failure(E) -> Failure<E>;
 
 /// A value, or the error that took its place: what the libraries return wherever an
 /// operation can fail. Test with ok(); value() and error() may be read only on the
-/// matching side.
+/// matching side. Result<void, E> is an operation that gives nothing back but can fail;
+/// it is a success when default-constructed.
 template <typename T, typename E>
 class [[nodiscard]] Result {
 public:
     Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
-    Result(Failure<E> failure) : state_(std::in_place_index<1>, std::move(failure.error)) {}
+    template <typename U>
+    requires std::constructible_from<E, U&&> Result(Failure<U> failure)
+        : state_(std::in_place_index<1>, std::move(failure.error)) {}
 
     bool ok() const { return state_.index() == 0; }
 
@@ -31,6 +36,21 @@ public:
 
 private:
     std::variant<T, E> state_;
+};
+
+template <typename E>
+class [[nodiscard]] Result<void, E> {
+public:
+    Result() = default;
+    template <typename U>
+    requires std::constructible_from<E, U&&> Result(Failure<U> failure)
+        : error_(std::in_place, std::move(failure.error)) {}
+
+    bool ok() const { return !error_.has_value(); }
+    const E& error() const { return *error_; }
+
+private:
+    std::optional<E> error_;
 };
 
 }  // namespace tamovid
