@@ -149,13 +149,17 @@ void FrmMain::CalculateFrom(const BirthRecord& base, int baseZonePosition) {
     }
 }
 
+bool FrmMain::HasChart(const QString& verb) {
+    if (calculated_) return true;
+    ui_.message(tr("There is no chart to %1 yet. Please enter the birth details and get the "
+                   "Aprakasha Grahas first.")
+                    .arg(verb),
+                QMessageBox::Information);
+    return false;
+}
+
 void FrmMain::cmdChart_Click() {
-    if (!calculated_) {
-        ui_.message(tr("There is no chart to show yet. Please enter the birth details and get the "
-                       "Aprakasha Grahas first."),
-                    QMessageBox::Information);
-        return;
-    }
+    if (!HasChart(tr("show"))) return;
     if (chart_ == nullptr) {
         chart_ = new ChartWindow(ui_, settings_, this);
     }
@@ -182,12 +186,7 @@ void FrmMain::Command1_Click() {
 }
 
 void FrmMain::cmdSave_Click() {
-    if (!calculated_) {
-        ui_.message(tr("There is no chart to save yet. Please enter the birth details and get the "
-                       "Aprakasha Grahas first."),
-                    QMessageBox::Information);
-        return;
-    }
+    if (!HasChart(tr("save"))) return;
     // Refused before the dialog, so nobody picks a file name for a chart that cannot be saved.
     const ChartEncodeResult encoded =
         EncodeChartFile(record_, recordZonePosition_, recordExactZone_);

@@ -124,6 +124,9 @@ private:
     QLabel* AddLabel(int index, const QString& caption, QWidget* parent, int left, int top);
     void InstallFieldFilters();
     void Tell(const Refusal& refusal);
+    /// True once a chart is calculated; otherwise tells the user there is nothing to
+    /// `verb` yet.
+    bool HasChart(const QString& verb);
     /// Sets every input control from the form values.
     void ShowEntry(const BirthEntry& entry);
     /// The place search under the city field and the zone line (frm_main_places.cpp).
