@@ -156,19 +156,10 @@ std::string_view TakeLine(std::string_view& rest) {
 
 /// The lines restored as text: the name, the four coordinate fields and the place.
 bool IsTextLine(ChartLine line) {
-    switch (line) {
-        case ChartLine::Name:
-        case ChartLine::LonDeg:
-        case ChartLine::LonMin:
-        case ChartLine::LatDeg:
-        case ChartLine::LatMin:
-        case ChartLine::City:
-        case ChartLine::State:
-        case ChartLine::Country:
-            return true;
-        default:
-            return false;
-    }
+    constexpr std::array kTextLines = {ChartLine::Name,   ChartLine::LonDeg, ChartLine::LonMin,
+                                       ChartLine::LatDeg, ChartLine::LatMin, ChartLine::City,
+                                       ChartLine::State,  ChartLine::Country};
+    return std::find(kTextLines.begin(), kTextLines.end(), line) != kTextLines.end();
 }
 
 void RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {

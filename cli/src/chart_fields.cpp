@@ -1,6 +1,7 @@
 #include "tamovid/cli/chart_fields.h"
 
 #include <algorithm>
+#include <array>
 
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/positions/digits.h"
@@ -57,6 +58,27 @@ std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, 
     return Coordinate{degrees, direction == positive, minutes};
 }
 
+/// How one coordinate is written: its two direction letters and, for the message, the form.
+struct CoordinateForm {
+    char positive;
+    char negative;
+    std::string_view expected;
+};
+
+/// Reads one coordinate into the form's degree and minute fields and its direction option.
+template <typename Direction>
+Result<void, std::string> ApplyCoordinate(std::string_view text, const CoordinateForm& form,
+                                          std::string& degrees, std::string& minutes,
+                                          Direction& direction, Direction positive,
+                                          Direction negative) {
+    const std::optional<Coordinate> c = ParseCoordinate(text, form.positive, form.negative);
+    if (!c) return Expected(form.expected, text);
+    degrees = c->degrees;
+    minutes = c->minutes;
+    direction = c->positiveDirection ? positive : negative;
+    return {};
+}
+
 }  // namespace
 
 std::string_view ChartFieldName(ChartField field) {
@@ -71,16 +93,9 @@ std::optional<ChartField> ChartFieldByName(std::string_view name) {
 }
 
 bool IsRequiredField(ChartField field) {
-    switch (field) {
-        case ChartField::kDate:
-        case ChartField::kTime:
-        case ChartField::kZone:
-        case ChartField::kLat:
-        case ChartField::kLon:
-            return true;
-        default:
-            return false;
-    }
+    constexpr std::array kRequired = {ChartField::kDate, ChartField::kTime, ChartField::kZone,
+                                      ChartField::kLat, ChartField::kLon};
+    return std::find(kRequired.begin(), kRequired.end(), field) != kRequired.end();
 }
 
 std::string DescribeFieldError(const FieldError& error, std::string_view prefix) {
@@ -152,21 +167,15 @@ Result<void, std::string> ApplyDst(std::string_view text, BirthEntry& entry) {
 }
 
 Result<void, std::string> ApplyLatitude(std::string_view text, BirthEntry& entry) {
-    const std::optional<Coordinate> c = ParseCoordinate(text, 'N', 'S');
-    if (!c) return Expected("degrees, N or S, minutes (like 28N39 or 33S52)", text);
-    entry.txtLatDeg = c->degrees;
-    entry.txtLatMin = c->minutes;
-    entry.optLat = c->positiveDirection ? LatitudeOption::kNorth : LatitudeOption::kSouth;
-    return {};
+    return ApplyCoordinate(text, {'N', 'S', "degrees, N or S, minutes (like 28N39 or 33S52)"},
+                           entry.txtLatDeg, entry.txtLatMin, entry.optLat, LatitudeOption::kNorth,
+                           LatitudeOption::kSouth);
 }
 
 Result<void, std::string> ApplyLongitude(std::string_view text, BirthEntry& entry) {
-    const std::optional<Coordinate> c = ParseCoordinate(text, 'E', 'W');
-    if (!c) return Expected("degrees, E or W, minutes (like 77E13 or 118W15)", text);
-    entry.txtLonDeg = c->degrees;
-    entry.txtLonMin = c->minutes;
-    entry.optLong = c->positiveDirection ? LongitudeOption::kEast : LongitudeOption::kWest;
-    return {};
+    return ApplyCoordinate(text, {'E', 'W', "degrees, E or W, minutes (like 77E13 or 118W15)"},
+                           entry.txtLonDeg, entry.txtLonMin, entry.optLong, LongitudeOption::kEast,
+                           LongitudeOption::kWest);
 }
 
 Result<void, std::string> CheckUtcOffset(std::string_view text, BirthEntry&) {
