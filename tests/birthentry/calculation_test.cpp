@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/test_support/delhi_1947_record.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/positions/longitude_text.h"
 
@@ -8,27 +9,20 @@ namespace tamovid {
 namespace {
 
 using testing_support::Delhi1947;
+using testing_support::Delhi1947Record;
 
 TEST(FillBirthRecord, CopiesTheFormWithSignedAndUnsignedZone) {
     BirthEntry entry = Delhi1947();
     entry.txtName = "  Asha  ";
     entry.txtCity = "  New Delhi ";
     entry.cboHour = 24;
-    const BirthRecord r = FillBirthRecord(entry, {});
-    EXPECT_EQ(r.strName, "  Asha  ");  // the name keeps its blanks
-    EXPECT_EQ(r.strCity, "New Delhi");
-    EXPECT_EQ(r.intDate, 15);
-    EXPECT_EQ(r.intMonth, 8);
-    EXPECT_EQ(r.intYear, 1947);
-    EXPECT_EQ(r.intHour, 24);
-    EXPECT_EQ(r.intZoneHour, 5);
-    EXPECT_EQ(r.intZoneMinute, 30);
-    EXPECT_EQ(r.vntZoneHour, -5);
-    EXPECT_EQ(r.vntZoneMinute, -30);
-    EXPECT_EQ(r.intLonDeg, 77);
-    EXPECT_EQ(r.intLatMin, 39);
-    EXPECT_TRUE(r.blnEast);
-    EXPECT_FALSE(r.blnSouth);
+    // Every member at once: 15 August 1947, 24:00, zone +5:30 kept unsigned and signed
+    // (-5, -30), 77E13 28N39; the name keeps its blanks, the city loses them.
+    BirthRecord expected = Delhi1947Record();
+    expected.strName = "  Asha  ";
+    expected.strCity = "New Delhi";
+    expected.intHour = 24;
+    EXPECT_EQ(FillBirthRecord(entry, {}), expected);
 }
 
 TEST(FillBirthRecord, WestNorthAndAZoneWestOfGreenwich) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <ostream>
@@ -159,9 +160,22 @@ TEST(ChartFileEncode, NameAndPlacesLoseSurroundingBlanksOnly) {
     EXPECT_EQ(decoded.city, "New Delhi");
 }
 
+using Change = std::function<void(BirthRecord&, int& zone)>;
+using R = BirthRecord;
+
+/// Sets one member of the record.
+template <typename Member, typename Value>
+Change Set(Member R::*member, Value value) {
+    return [member, value](BirthRecord& r, int&) { r.*member = value; };
+}
+/// Sets the time-zone list position.
+Change SetZone(int position) {
+    return [position](BirthRecord&, int& zone) { zone = position; };
+}
+
 struct RefusedRecordCase {
     const char* name;
-    void (*change)(BirthRecord&, int& zone);
+    Change change;
     ChartEncodeError expected;
 };
 void PrintTo(const RefusedRecordCase& c, std::ostream* os) { *os << c.name; }
@@ -178,62 +192,32 @@ TEST_P(ChartFileEncodeRefusalTest, NamesTheFieldAndWritesNothing) {
 using P = ChartEncodeProblem;
 using L = ChartLine;
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, ChartFileEncodeRefusalTest,
-    testing::Values(
-        RefusedRecordCase{"AccentedNameWouldLoseLetter",
-                          [](BirthRecord& r, int&) { r.strName = "Jos\u00E9"; },
-                          {L::Name, P::LostByShift}},
-        RefusedRecordCase{"GuillemetIsFirstLostCode",
-                          [](BirthRecord& r, int&) { r.strState = "a\u00ABb"; },
-                          {L::State, P::LostByShift}},
-        RefusedRecordCase{"CityOutsideCodePage",
-                          [](BirthRecord& r, int&) { r.strCity = "\u6771\u4EAC"; },
-                          {L::City, P::NotInCodePage}},
-        RefusedRecordCase{"CountryNotValidUtf8",
-                          [](BirthRecord& r, int&) { r.strCountry = "Ind\xFFia"; },
-                          {L::Country, P::NotInCodePage}},
-        RefusedRecordCase{"TabInState",
-                          [](BirthRecord& r, int&) { r.strState = "Del\thi"; },
-                          {L::State, P::ControlCharacter}},
-        RefusedRecordCase{"LineBreakInName",
-                          [](BirthRecord& r, int&) { r.strName = "Ravi\nKumar"; },
-                          {L::Name, P::ControlCharacter}},
-        RefusedRecordCase{"UndefinedByteInCity",
-                          [](BirthRecord& r, int&) { r.strCity = "a\u0081"; },
-                          {L::City, P::ControlCharacter}},
-        RefusedRecordCase{"MonthThirteen",
-                          [](BirthRecord& r, int&) { r.intMonth = 13; },
-                          {L::Month, P::OutOfRange}},
-        RefusedRecordCase{
-            "MonthZero", [](BirthRecord& r, int&) { r.intMonth = 0; }, {L::Month, P::OutOfRange}},
-        RefusedRecordCase{
-            "DayThirtyTwo", [](BirthRecord& r, int&) { r.intDate = 32; }, {L::Date, P::OutOfRange}},
-        RefusedRecordCase{
-            "Year1900", [](BirthRecord& r, int&) { r.intYear = 1900; }, {L::Year, P::OutOfRange}},
-        RefusedRecordCase{
-            "Year2051", [](BirthRecord& r, int&) { r.intYear = 2051; }, {L::Year, P::OutOfRange}},
-        RefusedRecordCase{
-            "Hour25", [](BirthRecord& r, int&) { r.intHour = 25; }, {L::Hour, P::OutOfRange}},
-        RefusedRecordCase{"NegativeMinute",
-                          [](BirthRecord& r, int&) { r.intMinute = -1; },
-                          {L::Minute, P::OutOfRange}},
-        RefusedRecordCase{"ZonePosition71",
-                          [](BirthRecord&, int& zone) { zone = 71; },
-                          {L::TimeZone, P::OutOfRange}},
-        RefusedRecordCase{"ZonePositionMinusOne",
-                          [](BirthRecord&, int& zone) { zone = -1; },
-                          {L::TimeZone, P::OutOfRange}},
-        RefusedRecordCase{"FourDigitLongitude",
-                          [](BirthRecord& r, int&) { r.intLonDeg = 1000; },
-                          {L::LonDeg, P::OutOfRange}},
-        RefusedRecordCase{"NegativeLatitudeMinutes",
-                          [](BirthRecord& r, int&) { r.intLatMin = -5; },
-                          {L::LatMin, P::OutOfRange}},
-        RefusedRecordCase{"NameTooLongToReadBack",
-                          [](BirthRecord& r, int&) { r.strName.assign(kChartFileMaxBytes, 'a'); },
-                          {L::Name, P::TooLong}}),
-    [](const auto& info) { return std::string(info.param.name); });
+const RefusedRecordCase kRefusedRecords[] = {
+    {"AccentedNameWouldLoseLetter", Set(&R::strName, "Jos\u00E9"), {L::Name, P::LostByShift}},
+    {"GuillemetIsFirstLostCode", Set(&R::strState, "a\u00ABb"), {L::State, P::LostByShift}},
+    {"CityOutsideCodePage", Set(&R::strCity, "\u6771\u4EAC"), {L::City, P::NotInCodePage}},
+    {"CountryNotValidUtf8", Set(&R::strCountry, "Ind\xFFia"), {L::Country, P::NotInCodePage}},
+    {"TabInState", Set(&R::strState, "Del\thi"), {L::State, P::ControlCharacter}},
+    {"LineBreakInName", Set(&R::strName, "Ravi\nKumar"), {L::Name, P::ControlCharacter}},
+    {"UndefinedByteInCity", Set(&R::strCity, "a\u0081"), {L::City, P::ControlCharacter}},
+    {"MonthThirteen", Set(&R::intMonth, 13), {L::Month, P::OutOfRange}},
+    {"MonthZero", Set(&R::intMonth, 0), {L::Month, P::OutOfRange}},
+    {"DayThirtyTwo", Set(&R::intDate, 32), {L::Date, P::OutOfRange}},
+    {"Year1900", Set(&R::intYear, 1900), {L::Year, P::OutOfRange}},
+    {"Year2051", Set(&R::intYear, 2051), {L::Year, P::OutOfRange}},
+    {"Hour25", Set(&R::intHour, 25), {L::Hour, P::OutOfRange}},
+    {"NegativeMinute", Set(&R::intMinute, -1), {L::Minute, P::OutOfRange}},
+    {"ZonePosition71", SetZone(71), {L::TimeZone, P::OutOfRange}},
+    {"ZonePositionMinusOne", SetZone(-1), {L::TimeZone, P::OutOfRange}},
+    {"FourDigitLongitude", Set(&R::intLonDeg, 1000), {L::LonDeg, P::OutOfRange}},
+    {"NegativeLatitudeMinutes", Set(&R::intLatMin, -5), {L::LatMin, P::OutOfRange}},
+    {"NameTooLongToReadBack",
+     Set(&R::strName, std::string(kChartFileMaxBytes, 'a')),
+     {L::Name, P::TooLong}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Records, ChartFileEncodeRefusalTest, testing::ValuesIn(kRefusedRecords),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartFileEncode, ErrorMessageNamesTheField) {
     EXPECT_EQ(DescribeChartEncodeError({ChartLine::City, ChartEncodeProblem::NotInCodePage}),

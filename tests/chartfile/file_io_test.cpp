@@ -17,6 +17,7 @@
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,8 +55,11 @@ std::string Slurp(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void Put(const fs::path& path, const std::string& bytes) {
+/// Writes a file as another program would have left it, with these permissions if given.
+void Put(const fs::path& path, const std::string& bytes,
+         std::optional<fs::perms> permissions = std::nullopt) {
     std::ofstream(path, std::ios::binary) << bytes;
+    if (permissions) fs::permissions(path, *permissions);
 }
 
 std::vector<std::string> Entries(const fs::path& folder) {
@@ -82,8 +86,7 @@ TEST(WriteFileAtomically, CreatesNewFile) {
 TEST(WriteFileAtomically, ReplacesEarlierFileAndKeepsItsPermissions) {
     TempFolder folder;
     const auto target = folder.path() / "chart.vug";
-    Put(target, kEarlier);
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    Put(target, kEarlier, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const auto result = WriteFileAtomically(target, kNewer);
     EXPECT_TRUE(result.ok()) << result.error();
     EXPECT_EQ(Slurp(target), kNewer);
@@ -194,8 +197,7 @@ TEST(WriteFileAtomically, FileSizeLimitFailsTheWriteInsteadOfKillingTheProgram) 
 TEST(WriteFileAtomically, RefusesAWriteProtectedFileAndLeavesItByteIdentical) {
     TempFolder folder;
     const auto target = folder.path() / "chart.vug";
-    Put(target, kEarlier);
-    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    Put(target, kEarlier, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const auto result = WriteFileAtomically(target, kNewer);
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.error().find("\"" + target.string() + "\": it is write-protected"),
@@ -209,8 +211,7 @@ TEST(WriteFileAtomically, ReplacesWhatALinkNamesAndKeepsTheLinkAndTheMode) {
     TempFolder folder;
     fs::create_directory(folder.path() / "charts");
     const auto real = folder.path() / "charts" / "real.vug";
-    Put(real, kEarlier);
-    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    Put(real, kEarlier, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_directory(folder.path() / "links");
     const auto link = folder.path() / "links" / "chart.vug";
     fs::create_symlink("../charts/real.vug", link);
