@@ -23,6 +23,7 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_document.h"
 #include "tamovid/birthentry/validation.h"
+#include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/report/reading_sheet.h"
 
@@ -239,8 +240,7 @@ std::optional<PrintableReading> FrmMain::Printable() const {
     const ChartStyle style = chart_ != nullptr      ? chart_->Style()
                              : settings_ != nullptr ? ReadChartStyle(*settings_)
                                                     : ChartStyle::kSouth;
-    // An exact offset came from no row of the list, so the row's name would mislead.
-    const int row = recordExactZone_.utcOffsetMinutes ? -1 : recordZonePosition_;
+    const int row = ZoneRowOfReading(recordZonePosition_, recordExactZone_.utcOffsetMinutes);
     return PrintableReading{lastReading_, std::string(ZoneRowLabel(row)), style};
 }
 

@@ -102,4 +102,8 @@ std::string UniversalTimeText(const BirthRecord& record) {
            TwoDigits(ut.hour) + ":" + TwoDigits(ut.minute);
 }
 
+int ZoneRowOfReading(int row, const std::optional<int>& exactOffsetMinutes) {
+    return exactOffsetMinutes ? -1 : row;
+}
+
 }  // namespace tamovid

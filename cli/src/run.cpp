@@ -11,6 +11,7 @@
 
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_document.h"
+#include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/chart_output.h"
@@ -222,8 +223,7 @@ int RunOneChart(const Options& options, const Streams& io) {
     }
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     if (options.pdf) {
-        const int row =
-            entry.utcOffsetMinutes ? -1 : entry.cboTimeZone;  // no row gave an exact offset
+        const int row = ZoneRowOfReading(entry.cboTimeZone, entry.utcOffsetMinutes);
         const FileWriteResult written = WriteReadingPdfFile(reading, row, style, *options.pdf);
         if (!written.ok()) return io.Fail(kExitIoError, written.error());
     }

@@ -230,7 +230,7 @@ TEST(ChartFileEncode, ErrorMessageNamesTheField) {
 
 struct RoundTripCase {
     const char* name;
-    void (*change)(BirthRecord&, int& zone);
+    Change change;
 };
 void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
 
@@ -270,15 +270,11 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](BirthRecord& r, int&) {
                                       r.strCity.clear(), r.strState.clear(), r.strCountry.clear();
                                   }},
-                    RoundTripCase{"EmptyName", [](BirthRecord& r, int&) { r.strName.clear(); }},
+                    RoundTripCase{"EmptyName", Set(&R::strName, "")},
                     RoundTripCase{"WesternCharactersBelow171",
-                                  [](BirthRecord& r, int&) {
-                                      r.strName = "\u0160tefan O'Brien-\u2122 \u00AA";
-                                  }},
+                                  Set(&R::strName, "\u0160tefan O'Brien-\u2122 \u00AA")},
                     RoundTripCase{"LongestNameThatFits",
-                                  [](BirthRecord& r, int&) {
-                                      r.strName.assign(kChartFileMaxBytes - 200, 'x');
-                                  }}),
+                                  Set(&R::strName, std::string(kChartFileMaxBytes - 200, 'x'))}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Reading ----
