@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 #include <swephexp.h>
 
@@ -39,6 +40,7 @@ struct ThreadState {
 thread_local ThreadState applied;
 
 constexpr int kNoMode = -1;
+constexpr std::size_t kLongestPath = AS_MAXCH - 1;
 constexpr double kSecondsPerDay = 86400;
 // Equal houses: the Ascendant does not depend on the house system, and this one is
 // defined at every latitude, the poles included.
@@ -56,7 +58,8 @@ double Normalized(double degrees) {
 SwissSession::SwissSession(AyanamsaChoice ayanamsa) {
     if (applied.generation != FolderGeneration()) {
         const FolderChoice choice = CurrentFolder();
-        applied.withFiles = !choice.folder.empty();
+        // The library keeps the path in a fixed buffer: a longer one is not passed on.
+        applied.withFiles = !choice.folder.empty() && choice.folder.size() < kLongestPath;
         // An empty path would make the library look in its built-in default folders.
         if (applied.withFiles) swe_set_ephe_path(choice.folder.c_str());
         applied.generation = choice.generation;

@@ -113,10 +113,17 @@ TEST(Ephemeris, WithoutTheDataFilesTheAnalyticEphemerisIsUsedAndSaid) {
     const std::string installed = EphemerisFolderInUse();
     UseEphemerisFolder("");
     const NineGrahas analytic = CalcPreciseGrahas(r);
+    UseEphemerisFolder("/nonexistent/ephemeris");
+    const NineGrahas missing = CalcPreciseGrahas(r);
+    UseEphemerisFolder(std::string(1000, 'x'));  // longer than the library's buffer
+    const NineGrahas overlong = CalcPreciseGrahas(r);
     UseEphemerisFolder(installed);
     const NineGrahas again = CalcPreciseGrahas(r);
 
     EXPECT_EQ(analytic.ephemeris, EphemerisSource::kAnalytic);
+    EXPECT_EQ(missing.ephemeris, EphemerisSource::kAnalytic);
+    EXPECT_EQ(overlong.ephemeris, EphemerisSource::kAnalytic);
+    EXPECT_EQ(missing[Graha::kMoon].longitude, analytic[Graha::kMoon].longitude);
     EXPECT_EQ(EphemerisKey(analytic.ephemeris), "analytic");
     if (installed.empty()) GTEST_SKIP() << "the ephemeris data files are not installed";
     EXPECT_EQ(again.ephemeris, EphemerisSource::kDataFiles);

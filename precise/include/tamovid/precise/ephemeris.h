@@ -18,7 +18,8 @@ std::string_view EphemerisKey(EphemerisSource source);
 std::string InstalledEphemerisFolder();
 
 /// The data folder charts use from now on, on every thread; empty for the analytic
-/// ephemeris. Until this is called, InstalledEphemerisFolder() is used.
+/// ephemeris. Until this is called, InstalledEphemerisFolder() is used. A folder
+/// without the files, or with a path of 256 characters or more, gives the analytic one.
 void UseEphemerisFolder(std::string folder);
 
 /// The data folder charts use now (empty: the analytic ephemeris).
