@@ -71,8 +71,8 @@ NineGrahas CalcPreciseGrahas(const BirthRecord& record, ChartOptions options) {
     chart.options = options;
     chart.ayanamsa = positions.ayanamsa;
     chart.ascendant = positions.ascendantSidereal;
-    chart.grahas[GrahaIndex(Graha::kSun)] = {Graha::kSun, positions.sunSidereal,
-                                              positions.sunSpeed, positions.sunSpeed < 0};
+    chart.grahas[GrahaIndex(Graha::kSun)] = {Graha::kSun, positions.sunSidereal, positions.sunSpeed,
+                                             positions.sunSpeed < 0};
     FillFromEphemeris(chart, session, positions.universal.whole + positions.universal.fraction,
                       true);
     chart.ephemeris = session.Source();
@@ -91,7 +91,7 @@ NineGrahas CalcClassicGrahas(const BirthRecord& record, ChartOptions options) {
     chart.ascendant = ascendant.ascendant;
     const Place sun = session.Tropical(jdUt, SE_SUN);  // for its speed only
     chart.grahas[GrahaIndex(Graha::kSun)] = {Graha::kSun, planets.sunSidereal, sun.speed,
-                                              sun.speed < 0};
+                                             sun.speed < 0};
     FillFromEphemeris(chart, session, jdUt, false);
     chart.ephemeris = session.Source();
     return chart;

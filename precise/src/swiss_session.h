@@ -46,8 +46,9 @@ public:
     /// TT - UT in seconds.
     double DeltaTSeconds(double jdUt);
     /// The data files if every position of this session came from them.
-    EphemerisSource Source() const { return fromFiles_ ? EphemerisSource::kDataFiles
-                                                       : EphemerisSource::kAnalytic; }
+    EphemerisSource Source() const {
+        return fromFiles_ ? EphemerisSource::kDataFiles : EphemerisSource::kAnalytic;
+    }
 
 private:
     Place Calc(double jdUt, int body, int frameFlags);

@@ -31,7 +31,7 @@ namespace {
 
 struct ReferenceRow {
     int year, month, day, hour, minute;
-    double deltaT;  // seconds, as the table's moments were taken
+    double deltaT;                     // seconds, as the table's moments were taken
     std::array<double, 9> longitudes;  // Sun .. Saturn in Graha order, mean node, true node
 };
 
@@ -78,7 +78,7 @@ struct Worst {
 };
 
 // The test's own mapping, so that a wrong row in the engine's shows.
-constexpr std::array<int, 6> kSiderealModes{SE_SIDM_LAHIRI,     SE_SIDM_RAMAN,
+constexpr std::array<int, 6> kSiderealModes{SE_SIDM_LAHIRI,       SE_SIDM_RAMAN,
                                             SE_SIDM_KRISHNAMURTI, SE_SIDM_TRUE_CITRA,
                                             SE_SIDM_TRUE_PUSHYA,  SE_SIDM_YUKTESHWAR};
 
@@ -128,7 +128,8 @@ TEST(Accuracy, EveryGrahaAgreesWithTheLibrarysOwnValues) {
     for (int i = 0; i < kBirths; ++i) {
         Computed c;
         c.record = RandomBirth(random);
-        c.options = {static_cast<AyanamsaChoice>(i % 6), i % 2 ? LunarNode::kTrue : LunarNode::kMean};
+        c.options = {static_cast<AyanamsaChoice>(i % 6),
+                     i % 2 ? LunarNode::kTrue : LunarNode::kMean};
         c.chart = CalcPreciseGrahas(c.record, c.options);
         const TwoPartDate jd = UniversalJulianDate(c.record);
         c.jdUt = jd.whole + jd.fraction;
@@ -170,9 +171,10 @@ TEST(Accuracy, EveryGrahaAgreesWithTheLibrarysOwnValues) {
         swe_close();
     }).join();
 
-    std::printf("%d random births 1901-2050 (seed %u), every ayanamsa and node, against the\n"
-                "library's direct sidereal values with the data files:\n",
-                kBirths, kSeed);
+    std::printf(
+        "%d random births 1901-2050 (seed %u), every ayanamsa and node, against the\n"
+        "library's direct sidereal values with the data files:\n",
+        kBirths, kSeed);
     for (std::size_t g = 0; g < kGrahaCount; ++g) {
         grahas[g].Print(std::string(kGrahaNames[g].name));
         EXPECT_LT(std::fabs(grahas[g].arcsec), kLibraryToleranceArcsec) << kGrahaNames[g].name;
@@ -197,10 +199,10 @@ TEST(Accuracy, SunAscendantAndLahiriAgreeWithTheIauModels) {
         std::snprintf(where, sizeof where, "JD %.5f UT, %.2f %.2f", ut.whole + ut.fraction,
                       NorthLatitude(r), EastLongitude(r));
         sun.Add(DifferenceArcsec(p.sunTropical, reference::ApparentSun(tt)), where);
-        ascendant.Add(DifferenceArcsec(p.ascendantTropical,
-                                       reference::TropicalAscendant(ut, tt, EastLongitude(r),
-                                                                    NorthLatitude(r))),
-                      where);
+        ascendant.Add(
+            DifferenceArcsec(p.ascendantTropical, reference::TropicalAscendant(
+                                                      ut, tt, EastLongitude(r), NorthLatitude(r))),
+            where);
         ayanamsa.Add(DifferenceArcsec(p.ayanamsa, reference::LahiriAyanamsa(tt)), where);
         classicSun.Add(DifferenceArcsec(classic[Graha::kSun].longitude, p.sunSidereal), where);
         classicAscendant.Add(DifferenceArcsec(classic.ascendant, p.ascendantSidereal), where);
@@ -237,7 +239,8 @@ TEST(Accuracy, EveryGrahaAgreesWithVsop87AndElp) {
         ++rows;
         const BirthRecord r = UniversalBirth(row);
         const NineGrahas mean = CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, LunarNode::kMean});
-        const NineGrahas osculating = CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, LunarNode::kTrue});
+        const NineGrahas osculating =
+            CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, LunarNode::kTrue});
         const double engineDeltaT = CalcPrecisePositions(r).deltaT;
         char where[64];
         std::snprintf(where, sizeof where, "%04d-%02d-%02d %02d:%02d UT", row.year, row.month,
@@ -247,9 +250,9 @@ TEST(Accuracy, EveryGrahaAgreesWithVsop87AndElp) {
             return g.longitude + ayanamsa + g.speed * (row.deltaT - engineDeltaT) / kSecondsPerDay;
         };
         for (std::size_t g = 0; g <= GrahaIndex(Graha::kRahu); ++g) {
-            worst[g].Add(DifferenceArcsec(atTableTime(mean.grahas[g], mean.ayanamsa),
-                                          row.longitudes[g]),
-                         where);
+            worst[g].Add(
+                DifferenceArcsec(atTableTime(mean.grahas[g], mean.ayanamsa), row.longitudes[g]),
+                where);
         }
         worst[kGrahaCount].Add(
             DifferenceArcsec(atTableTime(osculating[Graha::kRahu], osculating.ayanamsa),

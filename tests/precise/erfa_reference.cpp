@@ -72,9 +72,9 @@ double TropicalAscendant(Jd ut, Jd tt, double eastLongitude, double northLatitud
         eraGst06(ut.whole, ut.fraction, tt.whole, tt.fraction, Mutable(frame.toTrueEquator));
     const double lst = eraAnp(gast + eastLongitude * ERFA_DD2R);
     const double eps = frame.trueObliquity;
-    const double ascendant =
-        std::atan2(std::cos(lst), -(std::sin(lst) * std::cos(eps) +
-                                    std::tan(northLatitude * ERFA_DD2R) * std::sin(eps)));
+    const double ascendant = std::atan2(
+        std::cos(lst),
+        -(std::sin(lst) * std::cos(eps) + std::tan(northLatitude * ERFA_DD2R) * std::sin(eps)));
     return eraAnp(ascendant) * ERFA_DR2D;
 }
 
@@ -85,7 +85,9 @@ double LahiriAyanamsa(Jd tt) {
         const DateFrame epoch = MakeDateFrame(kReferenceEpoch);
         double ofEpoch[3];
         eraS2c(kTrueAyanamsaAtEpochArcsec * ERFA_DAS2R, 0.0, ofEpoch);
-        struct { double gcrs[3]; } z{};
+        struct {
+            double gcrs[3];
+        } z{};
         eraTrxp(Mutable(epoch.toTrueEcliptic), ofEpoch, z.gcrs);
         return z;
     }();

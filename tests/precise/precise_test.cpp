@@ -91,8 +91,10 @@ TEST(CalcPrecisePositions, LahiriKeepsItsDefiningValue) {
 
 TEST(CalcPrecisePositions, ThreadsWithDifferentAyanamsasDoNotDisturbEachOther) {
     const BirthRecord r = testing_support::Delhi1947Record();
-    const PrecisePositions lahiri = CalcPrecisePositions(r, {AyanamsaChoice::kLahiri, LunarNode::kMean});
-    const PrecisePositions raman = CalcPrecisePositions(r, {AyanamsaChoice::kRaman, LunarNode::kMean});
+    const PrecisePositions lahiri =
+        CalcPrecisePositions(r, {AyanamsaChoice::kLahiri, LunarNode::kMean});
+    const PrecisePositions raman =
+        CalcPrecisePositions(r, {AyanamsaChoice::kRaman, LunarNode::kMean});
     ASSERT_GT(std::fabs(lahiri.ayanamsa - raman.ayanamsa), 1.0);
     auto run = [&](AyanamsaChoice a, double expected, int& wrong) {
         for (int i = 0; i < 200; ++i) {

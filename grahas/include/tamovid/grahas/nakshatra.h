@@ -11,6 +11,7 @@ inline constexpr int kPadasPerNakshatra = 4;
 inline constexpr double kNakshatraSpanDegrees = 360.0 / kNakshatraCount;
 inline constexpr double kPadaSpanDegrees = kNakshatraSpanDegrees / kPadasPerNakshatra;
 
+// clang-format off
 inline constexpr std::array<std::string_view, kNakshatraCount> kNakshatraNames{
     "Ashwini",          "Bharani",           "Krittika",       "Rohini",
     "Mrigashira",       "Ardra",             "Punarvasu",      "Pushya",
@@ -19,6 +20,7 @@ inline constexpr std::array<std::string_view, kNakshatraCount> kNakshatraNames{
     "Anuradha",         "Jyeshtha",          "Mula",           "Purva Ashadha",
     "Uttara Ashadha",   "Shravana",          "Dhanishta",      "Shatabhisha",
     "Purva Bhadrapada", "Uttara Bhadrapada", "Revati"};
+// clang-format on
 
 struct NakshatraPada {
     int index = 0;  ///< 0 Ashwini .. 26 Revati

@@ -12,7 +12,7 @@ namespace tamovid::precise {
 /// The nine grahas and the Ascendant of one chart, sidereal, in one frame.
 struct NineGrahas {
     std::array<GrahaPosition, kGrahaCount> grahas;  ///< Sun .. Ketu, in Graha order
-    double ascendant = 0;  ///< sidereal, degrees 0..360
+    double ascendant = 0;                           ///< sidereal, degrees 0..360
     double ayanamsa = 0;   ///< degrees: apparent tropical longitude of date less it is sidereal
     ChartOptions options;  ///< the ayanamsa (precise engine only) and the node
     EphemerisSource ephemeris = EphemerisSource::kDataFiles;
