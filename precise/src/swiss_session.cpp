@@ -31,15 +31,17 @@ int SiderealModeOf(AyanamsaChoice ayanamsa) {
     return SE_SIDM_LAHIRI;
 }
 
-// What this thread's copy of the library was last given.
+constexpr int kNoMode = -1;
+
+// What this thread's copy of the library was last given; a new thread starts with
+// nothing applied.
 struct ThreadState {
     unsigned generation = ~0u;
     bool withFiles = false;
-    int siderealMode = -1;
+    int siderealMode = kNoMode;
 };
 thread_local ThreadState applied;
 
-constexpr int kNoMode = -1;
 constexpr std::size_t kLongestPath = AS_MAXCH - 1;
 constexpr double kSecondsPerDay = 86400;
 // Equal houses: the Ascendant does not depend on the house system, and this one is
