@@ -44,6 +44,10 @@ thread_local ThreadState applied;
 
 constexpr std::size_t kLongestPath = AS_MAXCH - 1;
 constexpr double kSecondsPerDay = 86400;
+// The span over which the ayanamsa's daily change is taken: short enough for the
+// fortnightly nutation (the rate is then good to 0.01" a day), long enough for the
+// arithmetic.
+constexpr double kRateStepDays = 0.25;
 // Equal houses: the Ascendant does not depend on the house system, and this one is
 // defined at every latitude, the poles included.
 constexpr int kEqualHouses = 'E';
@@ -76,7 +80,22 @@ SwissSession::SwissSession(AyanamsaChoice ayanamsa) {
     }
 }
 
-Place SwissSession::Sidereal(double jdUt, int body) { return Calc(jdUt, body, SEFLG_SIDEREAL); }
+Place SwissSession::Sidereal(double jdUt, int body) {
+    const Place tropical = Calc(jdUt, body, 0);
+    const AyanamsaOfDate& a = AyanamsaAt(jdUt);
+    return {Normalized(tropical.longitude - a.degrees), tropical.speed - a.perDay};
+}
+
+const SwissSession::AyanamsaOfDate& SwissSession::AyanamsaAt(double jdUt) {
+    if (!ayanamsa_.known || ayanamsa_.jdUt != jdUt) {
+        ayanamsa_.jdUt = jdUt;
+        ayanamsa_.degrees = LibraryAyanamsa(jdUt);
+        ayanamsa_.perDay =
+            (LibraryAyanamsa(jdUt + kRateStepDays) - ayanamsa_.degrees) / kRateStepDays;
+        ayanamsa_.known = true;
+    }
+    return ayanamsa_;
+}
 
 Place SwissSession::Calc(double jdUt, int body, int frameFlags) {
     double place[6] = {};
@@ -91,7 +110,9 @@ Place SwissSession::Calc(double jdUt, int body, int frameFlags) {
     return {Normalized(place[0]), place[3]};
 }
 
-double SwissSession::AyanamsaDegrees(double jdUt) {
+double SwissSession::AyanamsaDegrees(double jdUt) { return AyanamsaAt(jdUt).degrees; }
+
+double SwissSession::LibraryAyanamsa(double jdUt) {
     double ayanamsa = 0;
     char error[AS_MAXCH] = "";
     if (swe_get_ayanamsa_ex_ut(jdUt, flags_, &ayanamsa, error) < 0) {

@@ -47,6 +47,7 @@ constexpr int kBelowPolarCircle = 66;  // degrees of latitude; the circles lie a
 constexpr double kSecondsPerDay = 86400;
 
 constexpr double kLibraryToleranceArcsec = 1;
+constexpr double kSpeedToleranceDegreesPerDay = 1e-4;  // 0.36" a day
 constexpr double kSunToleranceArcsec = 1;
 constexpr double kAscendantToleranceArcsec = 2;
 constexpr double kAyanamsaToleranceArcsec = 1;
@@ -140,6 +141,7 @@ TEST(Accuracy, EveryGrahaAgreesWithTheLibrarysOwnValues) {
     std::array<Worst, kGrahaCount> grahas;
     Worst ascendant;
     int speedOrFlagMismatches = 0;
+    double worstSpeed = 0;  // degrees per day
     std::thread([&] {
         for (const Computed& c : computed) {
             swe_set_sid_mode(kSiderealModes[static_cast<std::size_t>(c.options.ayanamsa)], 0, 0);
@@ -160,8 +162,13 @@ TEST(Accuracy, EveryGrahaAgreesWithTheLibrarysOwnValues) {
                 if (g == GrahaIndex(Graha::kKetu)) x[0] += 180;
                 const GrahaPosition& got = c.chart.grahas[g];
                 grahas[g].Add(DifferenceArcsec(got.longitude, x[0]), where);
+                // The engine takes the ayanamsa's daily change over a quarter day: the
+                // speeds part by up to a tenth of an arc-second a day.
+                worstSpeed = std::max(worstSpeed, std::fabs(got.speed - x[3]));
                 speedOrFlagMismatches +=
-                    std::fabs(got.speed - x[3]) > 1e-12 || got.retrograde != (x[3] < 0);
+                    std::fabs(got.speed - x[3]) > kSpeedToleranceDegreesPerDay ||
+                    (std::fabs(x[3]) > kSpeedToleranceDegreesPerDay &&
+                     got.retrograde != (x[3] < 0));
             }
             double cusps[13], angles[10];
             swe_houses_ex(c.jdUt, SEFLG_SIDEREAL, NorthLatitude(c.record), EastLongitude(c.record),
@@ -180,6 +187,7 @@ TEST(Accuracy, EveryGrahaAgreesWithTheLibrarysOwnValues) {
         EXPECT_LT(std::fabs(grahas[g].arcsec), kLibraryToleranceArcsec) << kGrahaNames[g].name;
     }
     ascendant.Print("Ascendant");
+    std::printf("  daily motion           worst %7.4f\" a day\n", worstSpeed * 3600);
     EXPECT_LT(std::fabs(ascendant.arcsec), kLibraryToleranceArcsec);
     EXPECT_EQ(speedOrFlagMismatches, 0);
     for (const Computed& c : computed) EXPECT_EQ(c.chart.ephemeris, EphemerisSource::kDataFiles);
