@@ -1,8 +1,11 @@
 // Times whole charts; run build/bench/tamovid_bench and read charts/s from the counters.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/precise/nine_grahas.h"
 #include "tamovid/precise/precise_positions.h"
 
 namespace {
@@ -45,5 +48,32 @@ void BM_PreciseAscendantAndSun(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PreciseAscendantAndSun);
+
+// A whole precise reading: the Ascendant and the nine grahas, with the data files where
+// installed (the label says which). The target is 100 us of CPU a reading.
+void BM_PreciseNineGrahas(benchmark::State& state) {
+    int i = 0;
+    tamovid::precise::EphemerisSource source = tamovid::precise::EphemerisSource::kDataFiles;
+    for (auto _ : state) {
+        const auto chart = tamovid::precise::CalcPreciseGrahas(SampleBirth(i++));
+        source = chart.ephemeris;
+        benchmark::DoNotOptimize(chart);
+    }
+    state.SetLabel(std::string(tamovid::precise::EphemerisKey(source)));
+    state.counters["charts"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PreciseNineGrahas);
+
+// The classic engine's chart with the other seven grahas from the ephemeris.
+void BM_ClassicNineGrahas(benchmark::State& state) {
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tamovid::precise::CalcClassicGrahas(SampleBirth(i++)));
+    }
+    state.counters["charts"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ClassicNineGrahas);
 
 }  // namespace

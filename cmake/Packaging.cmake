@@ -11,7 +11,11 @@ sidereal Ascendant, and shows for each point its position, lord, description, ho
 and an interpretation. Charts are saved to and opened from small .vug files.
 .
 The package holds the desktop program, tamovid, and the command-line tool,
-tamovid-cli, for single charts, saved charts and CSV batches written as JSON Lines.")
+tamovid-cli, for single charts, saved charts and CSV batches written as JSON Lines.
+.
+Tamovid is licensed under the GPL-3.0-or-later. It links the Swiss Ephemeris
+library, licensed under the AGPL-3.0, so the program as distributed in this
+package is under the terms of the AGPL-3.0 for the part the library covers.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${TAMOVID_SITE}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -25,5 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Menu, file-type and icon caches are refreshed by the triggers of the packages that own
 # them; these make sure the desktop finds the icon and the chart file type.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, shared-mime-info, desktop-file-utils")
+# The ephemeris data files give the precise engine JPL precision for 1800-2400; without
+# them the library's analytic ephemeris is used, and readings say so.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", swe-basic-data")
 
 include(CPack)

@@ -12,8 +12,8 @@ packages=(
   xvfb xauth fonts-dejavu-core
   poppler-utils
   clang libclang-rt-14-dev
-  liberfa-dev
-  libswe-dev  # only the precise engine's accuracy test links it
+  libswe-dev swe-basic-data  # the ephemeris library and its data files for 1800-2400
+  liberfa-dev  # only the precise engine's accuracy test links it, as an independent check
   dpkg-dev desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin hicolor-icon-theme
 )
 

@@ -2,36 +2,16 @@
 
 #include <cmath>
 #include <regex>
+#include <thread>
 
+#include "tamovid/positions/ascendant.h"
+#include "tamovid/positions/sun.h"
+#include "tamovid/precise/nine_grahas.h"
 #include "tamovid/precise/precise_positions.h"
+#include "tamovid/test_support/delhi_1947_record.h"
 
 namespace tamovid::precise {
 namespace {
-
-TEST(DeltaTSeconds, PiecesMeetAndMatchPublishedValues) {
-    // A wrong coefficient shows as a jump where two pieces meet.
-    for (const double seam : {1920.0, 1941.0, 1961.0, 1986.0, 2005.0}) {
-        EXPECT_NEAR(DeltaTSeconds(seam - 1e-9), DeltaTSeconds(seam), 0.5) << seam;
-    }
-    EXPECT_NEAR(DeltaTSeconds(1950), 29.07, 1e-9);
-    EXPECT_NEAR(DeltaTSeconds(2000), 63.86, 1e-9);
-    EXPECT_NEAR(DeltaTSeconds(1900), -2.79, 1e-9);
-}
-
-TEST(LahiriAyanamsa, KeepsItsReferenceValueAndPrecesses) {
-    const double atReference = LahiriAyanamsa({2435553.5, 0.0});
-    EXPECT_NEAR(atReference * 3600, 23 * 3600 + 15 * 60 + 0.658, 1e-3);
-    // About 50.3" a year of general precession, plus nutation within 20".
-    const double century = LahiriAyanamsa({2435553.5, 36525.0}) - atReference;
-    EXPECT_NEAR(century * 3600, 5029.0, 40.0);
-}
-
-TEST(ApparentSunLongitude, MatchesTheTextbookExample) {
-    // Meeus, Astronomical Algorithms (2nd ed.), example 25.b: 1992 October 13, 0h TD,
-    // apparent longitude 199 deg 54' 21.5" from the full planetary theory.
-    const double expected = 199 + 54 / 60.0 + 21.5 / 3600;
-    EXPECT_NEAR(ApparentSunLongitude({2448908.5, 0.0}), expected, 0.5 / 3600);
-}
 
 BirthRecord Birth(int year, int hour, int latDeg, bool south) {
     BirthRecord r;
@@ -43,6 +23,16 @@ BirthRecord Birth(int year, int hour, int latDeg, bool south) {
     r.blnSouth = south;
     r.intLonDeg = 77;
     r.blnEast = true;
+    return r;
+}
+
+/// 1 January 2000, 12:00 UT, where the ayanamsas' published values are quoted.
+BirthRecord J2000() {
+    BirthRecord r;
+    r.intYear = 2000;
+    r.intMonth = 1;
+    r.intDate = 1;
+    r.intHour = 12;
     return r;
 }
 
@@ -67,6 +57,120 @@ TEST(CalcPrecisePositions, HourTwentyFourIsMidnightOfTheNextDay) {
     const PrecisePositions b = CalcPrecisePositions(Birth(1947, 0, 28, false));
     EXPECT_DOUBLE_EQ(a.sunSidereal, b.sunSidereal);
     EXPECT_EQ(a.ascendantText, b.ascendantText);
+}
+
+struct AyanamsaAtJ2000 {
+    AyanamsaChoice ayanamsa;
+    double degrees;  // as commonly quoted for 1 January 2000
+};
+
+TEST(CalcPrecisePositions, EachAyanamsaHasItsPublishedValueAtJ2000) {
+    // Lahiri 23 deg 51', Raman 22 deg 24', Krishnamurti 23 deg 46', Yukteshwar
+    // 22 deg 28'; True Chitra puts Spica (tropical 203 deg 50' in 2000) at 180 deg and
+    // True Pushya delta Cancri (128 deg 43') at 106 deg.
+    for (const AyanamsaAtJ2000& c : {AyanamsaAtJ2000{AyanamsaChoice::kLahiri, 23.853},
+                                     AyanamsaAtJ2000{AyanamsaChoice::kRaman, 22.410},
+                                     AyanamsaAtJ2000{AyanamsaChoice::kKrishnamurti, 23.760},
+                                     AyanamsaAtJ2000{AyanamsaChoice::kYukteshwar, 22.470},
+                                     AyanamsaAtJ2000{AyanamsaChoice::kTrueChitra, 23.84},
+                                     AyanamsaAtJ2000{AyanamsaChoice::kTruePushya, 22.72}}) {
+        const PrecisePositions p = CalcPrecisePositions(J2000(), {c.ayanamsa, LunarNode::kMean});
+        EXPECT_NEAR(p.ayanamsa, c.degrees, 0.05) << AyanamsaKey(c.ayanamsa);
+        EXPECT_NEAR(std::remainder(p.sunTropical - p.ayanamsa - p.sunSidereal, 360.0), 0, 1e-9);
+    }
+}
+
+TEST(CalcPrecisePositions, LahiriKeepsItsDefiningValue) {
+    // 23 deg 15' 00.658" on 21 March 1956, 0h (TT less a minute of UT: 0.001" of motion).
+    BirthRecord r;
+    r.intYear = 1956;
+    r.intMonth = 3;
+    r.intDate = 21;
+    EXPECT_NEAR(CalcPrecisePositions(r).ayanamsa * 3600, 23 * 3600 + 15 * 60 + 0.658, 0.2);
+}
+
+TEST(CalcPrecisePositions, ThreadsWithDifferentAyanamsasDoNotDisturbEachOther) {
+    const BirthRecord r = testing_support::Delhi1947Record();
+    const PrecisePositions lahiri =
+        CalcPrecisePositions(r, {AyanamsaChoice::kLahiri, LunarNode::kMean});
+    const PrecisePositions raman =
+        CalcPrecisePositions(r, {AyanamsaChoice::kRaman, LunarNode::kMean});
+    ASSERT_GT(std::fabs(lahiri.ayanamsa - raman.ayanamsa), 1.0);
+    auto run = [&](AyanamsaChoice a, double expected, int& wrong) {
+        for (int i = 0; i < 200; ++i) {
+            wrong += CalcPrecisePositions(r, {a, LunarNode::kMean}).ayanamsa != expected;
+        }
+    };
+    int wrongLahiri = 0, wrongRaman = 0;
+    std::thread first(run, AyanamsaChoice::kLahiri, lahiri.ayanamsa, std::ref(wrongLahiri));
+    std::thread second(run, AyanamsaChoice::kRaman, raman.ayanamsa, std::ref(wrongRaman));
+    first.join();
+    second.join();
+    EXPECT_EQ(wrongLahiri, 0);
+    EXPECT_EQ(wrongRaman, 0);
+}
+
+TEST(Ephemeris, WithoutTheDataFilesTheAnalyticEphemerisIsUsedAndSaid) {
+    const BirthRecord r = testing_support::Delhi1947Record();
+    const std::string installed = EphemerisFolderInUse();
+    UseEphemerisFolder("");
+    const NineGrahas analytic = CalcPreciseGrahas(r);
+    UseEphemerisFolder("/nonexistent/ephemeris");
+    const NineGrahas missing = CalcPreciseGrahas(r);
+    UseEphemerisFolder(std::string(1000, 'x'));  // longer than the library's buffer
+    const NineGrahas overlong = CalcPreciseGrahas(r);
+    UseEphemerisFolder(installed);
+    const NineGrahas again = CalcPreciseGrahas(r);
+
+    EXPECT_EQ(analytic.ephemeris, EphemerisSource::kAnalytic);
+    EXPECT_EQ(missing.ephemeris, EphemerisSource::kAnalytic);
+    EXPECT_EQ(overlong.ephemeris, EphemerisSource::kAnalytic);
+    EXPECT_NEAR(missing[Graha::kMoon].longitude, analytic[Graha::kMoon].longitude, 0.01 / 3600);
+    EXPECT_EQ(EphemerisKey(analytic.ephemeris), "analytic");
+    if (installed.empty()) GTEST_SKIP() << "the ephemeris data files are not installed";
+    EXPECT_EQ(again.ephemeris, EphemerisSource::kDataFiles);
+    // The analytic ephemeris is good to a few arc-seconds for these dates.
+    for (std::size_t g = 0; g < kGrahaCount; ++g) {
+        EXPECT_NEAR(std::remainder(analytic.grahas[g].longitude - again.grahas[g].longitude, 360.0),
+                    0, 5.0 / 3600)
+            << kGrahaNames[g].name;
+    }
+}
+
+TEST(NineGrahas, OneSunAndOneAscendantPerEngine) {
+    const BirthRecord r = testing_support::Delhi1947Record();
+    const PrecisePositions precise = CalcPrecisePositions(r);
+    const NineGrahas chart = CalcPreciseGrahas(r);
+    EXPECT_EQ(chart[Graha::kSun].longitude, precise.sunSidereal);
+    EXPECT_EQ(chart.ascendant, precise.ascendantSidereal);
+    EXPECT_EQ(chart.ayanamsa, precise.ayanamsa);
+
+    const AscendantResult ascendant = CalcAscendant(r);
+    const PlanetsResult planets = CalcPlanets(r, ascendant);
+    const NineGrahas classic = CalcClassicGrahas(r);
+    EXPECT_EQ(classic[Graha::kSun].longitude, planets.sunSidereal);
+    EXPECT_EQ(classic.ascendant, ascendant.ascendant);
+    EXPECT_EQ(classic.ayanamsa, std::fabs(ascendant.vntAyanamsa));
+    // The other grahas: the same tropical places, each less its engine's ayanamsa.
+    EXPECT_NEAR(classic[Graha::kMoon].longitude + classic.ayanamsa,
+                chart[Graha::kMoon].longitude + chart.ayanamsa, 1e-9);
+}
+
+TEST(NineGrahas, KetuStandsOppositeTheChosenRahu) {
+    const BirthRecord r = testing_support::Delhi1947Record();
+    for (const LunarNode node : {LunarNode::kMean, LunarNode::kTrue}) {
+        const NineGrahas chart = CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, node});
+        EXPECT_NEAR(std::fabs(std::remainder(
+                        chart[Graha::kKetu].longitude - chart[Graha::kRahu].longitude, 360.0)),
+                    180, 1e-9);
+        EXPECT_EQ(chart.options.node, node);
+    }
+    const double mean = CalcPreciseGrahas(r)[Graha::kRahu].longitude;
+    const double osculating =
+        CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, LunarNode::kTrue})[Graha::kRahu].longitude;
+    // The true node swings up to about 1.7 degrees about the mean one.
+    EXPECT_GT(std::fabs(mean - osculating), 1e-3);
+    EXPECT_LT(std::fabs(mean - osculating), 2.0);
 }
 
 }  // namespace

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace tamovid {
+
+/// The sidereal zero points the precise engine offers; Lahiri is the default.
+enum class AyanamsaChoice { kLahiri, kRaman, kKrishnamurti, kTrueChitra, kTruePushya, kYukteshwar };
+
+/// Rahu as the Moon's mean node (the default) or its true, osculating node.
+enum class LunarNode { kMean, kTrue };
+
+struct AyanamsaName {
+    AyanamsaChoice ayanamsa;
+    std::string_view key;   ///< stable, for options, files and JSON: "true-chitra"
+    std::string_view name;  ///< for people: "True Chitra"
+};
+
+inline constexpr std::array<AyanamsaName, 6> kAyanamsaNames{{
+    {AyanamsaChoice::kLahiri, "lahiri", "Lahiri"},
+    {AyanamsaChoice::kRaman, "raman", "Raman"},
+    {AyanamsaChoice::kKrishnamurti, "krishnamurti", "Krishnamurti"},
+    {AyanamsaChoice::kTrueChitra, "true-chitra", "True Chitra"},
+    {AyanamsaChoice::kTruePushya, "true-pushya", "True Pushya"},
+    {AyanamsaChoice::kYukteshwar, "yukteshwar", "Yukteshwar"},
+}};
+
+struct LunarNodeName {
+    LunarNode node;
+    std::string_view key;  ///< "mean" or "true"
+};
+
+inline constexpr std::array<LunarNodeName, 2> kLunarNodeNames{{
+    {LunarNode::kMean, "mean"},
+    {LunarNode::kTrue, "true"},
+}};
+
+/// What a precise chart is computed with.
+struct ChartOptions {
+    AyanamsaChoice ayanamsa = AyanamsaChoice::kLahiri;
+    LunarNode node = LunarNode::kMean;
+    friend bool operator==(const ChartOptions&, const ChartOptions&) = default;
+};
+
+std::string_view AyanamsaKey(AyanamsaChoice ayanamsa);
+std::string_view AyanamsaDisplayName(AyanamsaChoice ayanamsa);
+std::string_view LunarNodeKey(LunarNode node);
+
+/// The ayanamsa a text names: its key or its name, in any case, with blanks, hyphens
+/// and underscores alike ("True Chitra", "true_chitra", "TRUE-CHITRA"); nothing for an
+/// unknown text.
+std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view text);
+
+/// "mean" or "true", in any case; nothing for anything else.
+std::optional<LunarNode> ParseLunarNode(std::string_view text);
+
+}  // namespace tamovid
