@@ -64,7 +64,7 @@ that cannot be read or is refused gives {"row": n, "error": "..."} and the
 batch goes on.
 
 --precise computes the Sun and the Ascendant with the precise engine (the
-IAU's standard models, good to a few arc-seconds) instead of the classic one;
+Swiss Ephemeris, good to about an arc-second) instead of the classic one;
 it works with every way of giving a chart. The JSON reading names the engine
 in "engine" and gives the sidereal longitudes in "sun_longitude" and
 "ascendant_longitude" (degrees, six decimals).
