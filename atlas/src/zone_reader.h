@@ -35,4 +35,9 @@ std::optional<cctz::time_zone> ParseZone(const std::string& key, std::string byt
 Result<cctz::time_zone, ZoneError> LoadZone(const std::filesystem::path& folder,
                                             std::string_view name);
 
+/// A local clock time in a zone already read; `zone` names it in messages.
+Result<LocalTimeInZone, ZoneError> ResolveInZone(const cctz::time_zone& tz, std::string_view zone,
+                                                 int year, int month, int day, int hour,
+                                                 int minute);
+
 }  // namespace tamovid::atlas::detail

@@ -88,12 +88,9 @@ bool IsZoneName(std::string_view zone) {
     return parts >= 2;
 }
 
-Result<LocalTimeInZone, ZoneError> ResolveLocalTimeIn(const std::filesystem::path& folder,
-                                                      std::string_view zone, int year, int month,
-                                                      int day, int hour, int minute) {
-    const Result<cctz::time_zone, ZoneError> loaded = detail::LoadZone(folder, zone);
-    if (!loaded.ok()) return Failure{loaded.error()};
-    const cctz::time_zone& tz = loaded.value();
+Result<LocalTimeInZone, ZoneError> detail::ResolveInZone(const cctz::time_zone& tz,
+                                                        std::string_view zone, int year,
+                                                        int month, int day, int hour, int minute) {
     // Out-of-range fields carry over: 31 April is 1 May, hour 24 the next day's 00.
     const cctz::civil_second clock(year, month, day, hour, minute, 0);
     const cctz::time_zone::civil_lookup found = tz.lookup(clock);
@@ -104,7 +101,11 @@ Result<LocalTimeInZone, ZoneError> ResolveLocalTimeIn(const std::filesystem::pat
         result.kind = found.kind == cctz::time_zone::civil_lookup::SKIPPED
                           ? LocalTimeInZone::Kind::kNonexistent
                           : LocalTimeInZone::Kind::kAmbiguous;
-        const auto before = tz.lookup(found.trans - cctz::seconds(1));
+        // The change itself is never the earliest moment there is, but a damaged file
+        // must not make it one to step back from.
+        const auto earliest = cctz::time_point<cctz::seconds>::min();
+        const auto before =
+            tz.lookup(found.trans == earliest ? earliest : found.trans - cctz::seconds(1));
         const auto after = tz.lookup(found.trans);
         result.offset = FromLookup(before);
         result.later = FromLookup(after);
@@ -117,6 +118,14 @@ Result<LocalTimeInZone, ZoneError> ResolveLocalTimeIn(const std::filesystem::pat
                                  "than 15:59 from UT)."}};
     }
     return result;
+}
+
+Result<LocalTimeInZone, ZoneError> ResolveLocalTimeIn(const std::filesystem::path& folder,
+                                                      std::string_view zone, int year, int month,
+                                                      int day, int hour, int minute) {
+    const Result<cctz::time_zone, ZoneError> loaded = detail::LoadZone(folder, zone);
+    if (!loaded.ok()) return Failure{loaded.error()};
+    return detail::ResolveInZone(loaded.value(), zone, year, month, day, hour, minute);
 }
 
 Result<LocalTimeInZone, ZoneError> ResolveLocalTime(std::string_view zone, int year, int month,
