@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <system_error>
+#include <tuple>
 
 namespace tamovid::atlas::detail {
 namespace {
@@ -69,6 +70,44 @@ std::unique_ptr<cctz::ZoneInfoSource> PendingSource(
     if (pending.key == nullptr || name != *pending.key) return nullptr;
     pending.key = nullptr;
     return std::make_unique<BytesSource>(std::move(pending.bytes));
+}
+
+constexpr std::size_t kHeaderBytes = 44;  // magic, version, 15 unused, six counts
+constexpr std::size_t kCountsAt = 20;
+
+std::uint64_t BigEndian32(std::string_view bytes, std::size_t at) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+/// The bytes of the data block after a header at `at`, from its six counts (UT/local
+/// flags, standard/wall flags, leap seconds, transitions, types, abbreviation bytes),
+/// with transition times and leap-second times of `timeBytes` each. Nothing when the
+/// header is not there.
+std::optional<std::uint64_t> BlockBytes(std::string_view bytes, std::size_t at,
+                                        std::uint64_t timeBytes) {
+    if (bytes.size() < at + kHeaderBytes || bytes.compare(at, 4, "TZif") != 0) return std::nullopt;
+    std::uint64_t count[6];
+    for (std::size_t i = 0; i < 6; ++i) count[i] = BigEndian32(bytes, at + kCountsAt + 4 * i);
+    const auto [isut, isstd, leap, time, type, chars] = std::tuple(
+        count[0], count[1], count[2], count[3], count[4], count[5]);
+    constexpr std::uint64_t kTypeBytes = 6;  // offset, daylight flag, abbreviation index
+    return time * (timeBytes + 1) + type * kTypeBytes + chars + leap * (timeBytes + 4) + isstd +
+           isut;
+}
+
+/// Whether the file holds all that its headers count, so that the library, which sizes
+/// its tables from the counts before it reads, never asks for more memory than the file
+/// could fill (a few damaged bytes asked it for 4 GB).
+bool CountsFitTheBytes(std::string_view bytes) {
+    const std::optional<std::uint64_t> first = BlockBytes(bytes, 0, 4);
+    if (!first || bytes.size() - kHeaderBytes < *first) return false;
+    if (bytes[4] == '\0') return true;  // version 1: one block only
+    const std::uint64_t second = kHeaderBytes + *first;
+    const std::optional<std::uint64_t> later = BlockBytes(bytes, second, 8);
+    return later && bytes.size() - second - kHeaderBytes >= *later;
 }
 
 Failure<ZoneError> CannotRead(std::string_view name, const std::string& why) {
@@ -146,6 +185,7 @@ Result<cctz::time_zone, ZoneError> ReadZone(const std::filesystem::path& folder,
 }  // namespace
 
 std::optional<cctz::time_zone> ParseZone(const std::string& key, std::string bytes) {
+    if (!CountsFitTheBytes(bytes)) return std::nullopt;
     const std::string libraryKey = std::string(kKeyPrefix) + key;
     const std::lock_guard<std::mutex> lock(ParseLock());
     PendingBytes& pending = Pending();

@@ -170,6 +170,9 @@ protected:
     std::filesystem::path folder_;
 };
 
+/// Where a TZif header's count of transitions begins (four bytes, big-endian).
+constexpr std::size_t kTransitionCountAt = 32;
+
 /// A TZif header: version, then the six counts (all zero: no types at all).
 std::string EmptyZoneHeader(char version) {
     std::string header = "TZif";
@@ -185,13 +188,18 @@ TEST_F(DamagedDatabase, ZoneFileWithNoTypesIsDamagedNotACrash) {
         EXPECT_THAT(MessageFor(zone), HasSubstr("is damaged")) << zone;
 }
 
-TEST_F(DamagedDatabase, PlainTextOrTruncatedFileIsDamagedNotAnAbort) {
+// The library sizes its tables from a header's counts before reading: a few damaged
+// bytes once asked it for 4 GB.
+TEST_F(DamagedDatabase, PlainTextTruncatedOrOvercountedFileIsDamagedNotAnAbort) {
     Write("Europe/Text", "Zone Europe/Text 1:00 - CET\n");
     Write("Europe/Empty", "");
+    std::string overcounted = EmptyZoneHeader('2') + EmptyZoneHeader('2');
+    overcounted[kTransitionCountAt + 44] = '\x7e';
+    Write("Europe/Counts", overcounted + std::string(64, '\1'));
     std::ifstream real(SystemZoneFolder() / "Europe/Berlin", std::ios::binary);
     std::string berlin(std::istreambuf_iterator<char>(real), {});
     Write("Europe/Cut", berlin.substr(0, berlin.size() / 2));
-    for (const char* zone : {"Europe/Text", "Europe/Empty", "Europe/Cut"})
+    for (const char* zone : {"Europe/Text", "Europe/Empty", "Europe/Cut", "Europe/Counts"})
         EXPECT_EQ(MessageFor(zone), "The time zone \"" + std::string(zone) +
                                         "\" cannot be read: \"" + (folder_ / zone).string() +
                                         "\" is damaged.");
