@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > tamovid::atlas::detail::kMaxZoneFileBytes) return 0;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     // The library keeps every zone it reads under its key: one key per content.
-    const std::string key = "fuzz/" + std::to_string(std::hash<std::string>{}(bytes)) + "/" +
-                            std::to_string(size);
+    const std::string key =
+        "fuzz/" + std::to_string(std::hash<std::string>{}(bytes)) + "/" + std::to_string(size);
     const auto zone = tamovid::atlas::detail::ParseZone(key, bytes);
     if (!zone) return 0;
     for (int year = 1901; year <= 2050; year += 7) {

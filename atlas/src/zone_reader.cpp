@@ -91,8 +91,8 @@ std::optional<std::uint64_t> BlockBytes(std::string_view bytes, std::size_t at,
     if (bytes.size() < at + kHeaderBytes || bytes.compare(at, 4, "TZif") != 0) return std::nullopt;
     std::uint64_t count[6];
     for (std::size_t i = 0; i < 6; ++i) count[i] = BigEndian32(bytes, at + kCountsAt + 4 * i);
-    const auto [isut, isstd, leap, time, type, chars] = std::tuple(
-        count[0], count[1], count[2], count[3], count[4], count[5]);
+    const auto [isut, isstd, leap, time, type, chars] =
+        std::tuple(count[0], count[1], count[2], count[3], count[4], count[5]);
     constexpr std::uint64_t kTypeBytes = 6;  // offset, daylight flag, abbreviation index
     return time * (timeBytes + 1) + type * kTypeBytes + chars + leap * (timeBytes + 4) + isstd +
            isut;

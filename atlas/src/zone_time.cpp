@@ -53,9 +53,7 @@ std::string KindOfTime(const ZoneOffset& offset) {
     return (offset.dst ? "daylight time (" : "standard time (") + UtcText(offset.minutes) + ")";
 }
 
-bool InRange(const ZoneOffset& offset) {
-    return std::abs(offset.minutes) <= kMaxUtcOffsetMinutes;
-}
+bool InRange(const ZoneOffset& offset) { return std::abs(offset.minutes) <= kMaxUtcOffsetMinutes; }
 
 }  // namespace
 
@@ -78,9 +76,8 @@ bool IsZoneName(std::string_view zone) {
         const std::size_t slash = std::min(zone.find('/', start), zone.size());
         const std::string_view part = zone.substr(start, slash - start);
         if (!IsNamePart(part) || ++parts > kMaxZoneNameParts) return false;
-        if (parts == 1 &&
-            std::find(detail::kZoneAreas.begin(), detail::kZoneAreas.end(), part) ==
-                detail::kZoneAreas.end()) {
+        if (parts == 1 && std::find(detail::kZoneAreas.begin(), detail::kZoneAreas.end(), part) ==
+                              detail::kZoneAreas.end()) {
             return false;
         }
         start = slash + 1;
@@ -89,8 +86,8 @@ bool IsZoneName(std::string_view zone) {
 }
 
 Result<LocalTimeInZone, ZoneError> detail::ResolveInZone(const cctz::time_zone& tz,
-                                                        std::string_view zone, int year,
-                                                        int month, int day, int hour, int minute) {
+                                                         std::string_view zone, int year, int month,
+                                                         int day, int hour, int minute) {
     // Out-of-range fields carry over: 31 April is 1 May, hour 24 the next day's 00.
     const cctz::civil_second clock(year, month, day, hour, minute, 0);
     const cctz::time_zone::civil_lookup found = tz.lookup(clock);

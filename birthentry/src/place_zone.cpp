@@ -33,9 +33,8 @@ bool SameCity(std::string_view a, std::string_view b) {
     a = TrimBlanks(a);
     b = TrimBlanks(b);
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool SameCoordinates(const BirthEntry& a, const BirthEntry& b) {
@@ -50,8 +49,7 @@ std::optional<std::string> StalePlaceMessage(const BirthEntry& entry, const Fill
         return std::nullopt;
     }
     return "The city is \"" + std::string(TrimBlanks(entry.txtCity)) +
-           "\", but the latitude, longitude and time zone are still those of " +
-           filled.shownName +
+           "\", but the latitude, longitude and time zone are still those of " + filled.shownName +
            ", chosen from the atlas. Choose the city from the list under it, or enter its "
            "latitude, longitude and time zone yourself.";
 }
@@ -90,8 +88,7 @@ std::string ClockChangeMessage(const BirthEntry& entry, std::string_view zone,
                                const atlas::LocalTimeInZone& local) {
     const LocalClock c = ClockOf(entry);
     if (local.kind == atlas::LocalTimeInZone::Kind::kNonexistent) {
-        return atlas::NonexistentTimeMessage(zone, c.year, c.month, c.day, c.hour, c.minute,
-                                             local);
+        return atlas::NonexistentTimeMessage(zone, c.year, c.month, c.day, c.hour, c.minute, local);
     }
     return atlas::AmbiguousTimeMessage(zone, c.year, c.month, c.day, c.hour, c.minute, local);
 }

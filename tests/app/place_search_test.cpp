@@ -125,6 +125,16 @@ private slots:
         QVERIFY(!Dst());
     }
 
+    // 31 April 1960 01:30 in Cairo was told as a clock gap of 1 May.
+    void aDayThatDoesNotExistIsTheDateMessageNotAClockGap() {
+        d_.EnterNewYork1976();
+        TypeAndChoose(QStringLiteral("Cairo"), QStringLiteral("Cairo, Cairo, Egypt"));
+        SetWhen("31", "April", "1960", "1", "30");
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(),
+                 QStringList{QStringLiteral("Please Enter Correct Date Or Month !")});
+    }
+
     void anExactOffsetIsShownAndKeptInTheChartFile() {
         d_.Type(QStringLiteral("txtName"), QStringLiteral("Sita Thapa"));
         SetWhen("1", "January", "1990", "12", "0");

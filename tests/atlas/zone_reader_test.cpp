@@ -62,10 +62,9 @@ TEST(ZoneInfoAgreement, EveryZoneAndClockTimeOfTheTable) {
         int first = 0, second = 0;
         in >> stamp >> kind >> first >> second;
         const int year = std::stoi(stamp.substr(0, 4));
-        const auto local = ResolveLocalTime(zone, year, std::stoi(stamp.substr(4, 2)),
-                                            std::stoi(stamp.substr(6, 2)),
-                                            std::stoi(stamp.substr(8, 2)),
-                                            std::stoi(stamp.substr(10, 2)));
+        const auto local = ResolveLocalTime(
+            zone, year, std::stoi(stamp.substr(4, 2)), std::stoi(stamp.substr(6, 2)),
+            std::stoi(stamp.substr(8, 2)), std::stoi(stamp.substr(10, 2)));
         ++rows;
         after2037 += year > 2037 ? 1 : 0;
         firstYear = std::min(firstYear, year);
@@ -119,14 +118,14 @@ TEST_P(SummerTimeAfter2037, FollowsTheZoneFilesRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, SummerTimeAfter2037,
-    ::testing::Values(
-        LaterYearCase{"Berlin2040", "Europe/Berlin", 2040, 7, 1, 12, 0, Kind::kUnique, 120, true},
-        LaterYearCase{"NewYork2040", "America/New_York", 2040, 7, 1, 12, 0, Kind::kUnique, -240,
-                      true},
-        LaterYearCase{"SydneyWinter2045", "Australia/Sydney", 2045, 7, 1, 12, 0, Kind::kUnique,
-                      600, false},
-        LaterYearCase{"NewYorkGap2048", "America/New_York", 2048, 3, 8, 2, 30,
-                      Kind::kNonexistent, -300, false}),
+    ::testing::Values(LaterYearCase{"Berlin2040", "Europe/Berlin", 2040, 7, 1, 12, 0, Kind::kUnique,
+                                    120, true},
+                      LaterYearCase{"NewYork2040", "America/New_York", 2040, 7, 1, 12, 0,
+                                    Kind::kUnique, -240, true},
+                      LaterYearCase{"SydneyWinter2045", "Australia/Sydney", 2045, 7, 1, 12, 0,
+                                    Kind::kUnique, 600, false},
+                      LaterYearCase{"NewYorkGap2048", "America/New_York", 2048, 3, 8, 2, 30,
+                                    Kind::kNonexistent, -300, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ZoneNames, OnlyTheDatabasesOwnAreNamesOfZones) {
@@ -136,10 +135,10 @@ TEST(ZoneNames, OnlyTheDatabasesOwnAreNamesOfZones) {
         EXPECT_TRUE(CheckZone(name).ok()) << name;
     }
     for (const char* name :
-         {"localtime", "posixrules", "Factory", "UTC", "right/Europe/Berlin",
-          "posix/Europe/Berlin", "../../etc/passwd", "Europe/../../etc/passwd", "/etc/passwd",
-          "file:/etc/passwd", "libc:localtime", "Fixed/UTC+05:30:00", "Europe/Berlin/",
-          "Europe//Berlin", "Europe/.Berlin", "Asia/Kolkata\n", "", "Europe/Berlin/X/Y"}) {
+         {"localtime", "posixrules", "Factory", "UTC", "right/Europe/Berlin", "posix/Europe/Berlin",
+          "../../etc/passwd", "Europe/../../etc/passwd", "/etc/passwd", "file:/etc/passwd",
+          "libc:localtime", "Fixed/UTC+05:30:00", "Europe/Berlin/", "Europe//Berlin",
+          "Europe/.Berlin", "Asia/Kolkata\n", "", "Europe/Berlin/X/Y"}) {
         EXPECT_FALSE(IsZoneName(name)) << name;
         const auto refused = ResolveLocalTime(name, 2000, 1, 1, 0, 0);
         ASSERT_FALSE(refused.ok()) << name;
@@ -225,9 +224,10 @@ TEST_F(DamagedDatabase, LinksToThemselvesEndAtOnce) {
 
 TEST_F(DamagedDatabase, NoDatabaseAtAllIsSaidOnce) {
     std::filesystem::remove_all(folder_ / "Europe");
-    EXPECT_EQ(MessageFor("Asia/Kolkata"),
-              "The time zone \"Asia/Kolkata\" cannot be read: there is no time-zone database in \"" +
-                  folder_.string() + "\" (the tzdata package installs it).");
+    EXPECT_EQ(
+        MessageFor("Asia/Kolkata"),
+        "The time zone \"Asia/Kolkata\" cannot be read: there is no time-zone database in \"" +
+            folder_.string() + "\" (the tzdata package installs it).");
     std::filesystem::create_directories(folder_ / "Asia");
     EXPECT_EQ(MessageFor("Asia/Nowhere"), "Unknown time zone \"Asia/Nowhere\".");
 }

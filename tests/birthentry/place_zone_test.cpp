@@ -63,8 +63,8 @@ TEST(StalePlace, ANewCityOverAnotherPlacesCoordinatesIsRefusedNamingBoth) {
 TEST(EnteredTimeInZone, ADayThatDoesNotExistIsNoClockGap) {
     BirthEntry entry;
     entry.cboYear = 1960 - 1901;
-    entry.cboMonth = 3;   // April
-    entry.cboDate = 30;   // the 31st
+    entry.cboMonth = 3;  // April
+    entry.cboDate = 30;  // the 31st
     entry.cboHour = 1;
     entry.cboMinute = 30;
     const auto local = EnteredTimeInZone(entry, "Africa/Cairo");

@@ -144,11 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "tamovid-cli: Unknown time zone \"Mars/Olympus\"."},
         StatusCase{"LocaltimeIsNoZoneOfTheDatabase", PuneWith({"--tz", "localtime"}), kExitRefused,
                    "tamovid-cli: Unknown time zone \"localtime\"."},
-        StatusCase{"ImpossibleDateIsNotCalledAClockGap",
-                   {"--date", "1960-04-31", "--time", "01:30", "--name", "A", "--place",
-                    "Cairo, Egypt"},
-                   kExitRefused,
-                   "tamovid-cli: Please Enter Correct Date Or Month !"},
+        StatusCase{
+            "ImpossibleDateIsNotCalledAClockGap",
+            {"--date", "1960-04-31", "--time", "01:30", "--name", "A", "--place", "Cairo, Egypt"},
+            kExitRefused,
+            "tamovid-cli: Please Enter Correct Date Or Month !"},
         StatusCase{"MalformedUtcOffset", PuneWith({"--utc-offset", "5:45"}), kExitUsage,
                    "tamovid-cli: --utc-offset: expected a sign, two-digit hours and minutes (like "
                    "+05:45 or -04:30), got \"5:45\""},
@@ -426,8 +426,8 @@ TEST(CliPlaces, OptionsBatchesAndTheWindowAnswerAlikeWithOrWithoutAState) {
     const atlas::Atlas places = atlas::LoadInstalledAtlas().value();
     for (const char* query :
          {"Singapore", "Macau", "Vatican City", "Gibraltar", "Hyderabad", "Hue", "Pune, India"}) {
-        const Outcome option = Cli({"--date", "1990-03-01", "--time", "12:00", "--name", "A",
-                                    "--place", query, "--json"});
+        const Outcome option = Cli(
+            {"--date", "1990-03-01", "--time", "12:00", "--name", "A", "--place", query, "--json"});
         ASSERT_EQ(option.status, kExitOk) << query << ": " << option.err;
         const Outcome batch = Cli({"--batch", "-"}, "name,date,time,place\nA,1990-03-01,12:00,\"" +
                                                         std::string(query) + "\"\n");

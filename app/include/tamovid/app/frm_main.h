@@ -147,7 +147,7 @@ private:
     Engine engine_ = Engine::kClassic;
     QString strSaveFileName_;
     bool centred_ = false;
-    AtlasZone* atlasZone_ = nullptr;  // the chosen place's zone, while the atlas holds it
+    AtlasZone* atlasZone_ = nullptr;          // the chosen place's zone, while the atlas holds it
     std::optional<FilledPlace> filledPlace_;  // the form as the atlas last filled it
     Reading lastReading_;
     QSettings* settings_ = nullptr;
