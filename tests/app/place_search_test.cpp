@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tamovid/app/atlas_zone.h"
 #include "tamovid/app/place_completer.h"
 #include "window_driver.h"
 
@@ -133,6 +134,18 @@ private slots:
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(d_.MessageTexts(),
                  QStringList{QStringLiteral("Please Enter Correct Date Or Month !")});
+    }
+
+    // A zone the database could not give was let go without a word, leaving the zone
+    // list at whatever it showed before.
+    void aZoneThatCannotBeReadIsToldAndLeftToTheUser() {
+        auto* zone = d_.window->findChild<tamovid::AtlasZone*>(QStringLiteral("atlasZone"));
+        zone->Follow("Mars/Olympus");
+        QTRY_COMPARE(d_.MessageTexts(),
+                     QStringList{QStringLiteral("Unknown time zone \"Mars/Olympus\". Please choose "
+                                                "the time zone and the daylight-saving box "
+                                                "yourself.")});
+        QVERIFY(!zone->Following());
     }
 
     void anExactOffsetIsShownAndKeptInTheChartFile() {
