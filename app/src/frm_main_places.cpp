@@ -34,6 +34,12 @@ void FrmMain::InstallPlaceSearch() {
         },
         Qt::QueuedConnection);
 
+    auto zoneChosen = [this] {
+        if (filledPlace_) filledPlace_->zoneChosen = true;
+    };
+    connect(cboTimeZone_, &QComboBox::activated, this, zoneChosen);
+    connect(chkDST_, &QCheckBox::clicked, this, zoneChosen);
+
     auto* completer = new PlaceCompleter(txtCity_, ui_);
     connect(completer, &PlaceCompleter::chosen, this, &FrmMain::TakePlace);
     connect(completer, &PlaceCompleter::typedByHand, atlasZone_, &AtlasZone::Release);
@@ -45,6 +51,8 @@ void FrmMain::TakePlace(const atlas::Place& place) {
     ShowEntry(entry);
     filledPlace_ = FilledPlace{atlas::DisplayName(place), entry};
     atlasZone_->Follow(place.zone);
+    // A zone that could not be read is the user's to choose from the start.
+    filledPlace_->zoneChosen = !atlasZone_->Following();
 }
 
 }  // namespace tamovid

@@ -45,11 +45,16 @@ bool SameCoordinates(const BirthEntry& a, const BirthEntry& b) {
 }  // namespace
 
 std::optional<std::string> StalePlaceMessage(const BirthEntry& entry, const FilledPlace& filled) {
-    if (SameCity(entry.txtCity, filled.fields.txtCity) || !SameCoordinates(entry, filled.fields)) {
-        return std::nullopt;
-    }
-    return "The city is \"" + std::string(TrimBlanks(entry.txtCity)) +
-           "\", but the latitude, longitude and time zone are still those of " + filled.shownName +
+    if (SameCity(entry.txtCity, filled.fields.txtCity)) return std::nullopt;
+    const bool coordinates = SameCoordinates(entry, filled.fields);
+    const bool zone = !filled.zoneChosen;
+    if (!coordinates && !zone) return std::nullopt;
+    const std::string_view kept = coordinates && zone ? "latitude, longitude and time zone are"
+                                  : coordinates       ? "latitude and longitude are"
+                                                      : "time zone is";
+    return "The city is \"" + std::string(TrimBlanks(entry.txtCity)) + "\", but the " +
+           std::string(kept) + " still " + (zone && !coordinates ? "that" : "those") + " of " +
+           filled.shownName +
            ", chosen from the atlas. Choose the city from the list under it, or enter its "
            "latitude, longitude and time zone yourself.";
 }

@@ -29,33 +29,37 @@ TEST(FillPlace, APlaceWithoutAStateHasItsCountryThereAndKeptFieldsStay) {
     EXPECT_EQ(entry.txtLonDeg + "/" + entry.txtLonMin, "103/51");
 }
 
-TEST(StalePlace, ANewCityOverAnotherPlacesCoordinatesIsRefusedNamingBoth) {
+TEST(StalePlace, ANewCityOverAnotherPlacesCoordinatesOrZoneIsRefusedNamingBoth) {
     BirthEntry filled;
     FillPlace(filled, Singapore());
-    const FilledPlace place{"Singapore, Singapore", filled};
     struct Case {
         const char* name;
         const char* city;
         const char* latitudeDegrees;
-        bool refused;
+        bool zoneChosen;
+        const char* kept;  ///< what the message says is still Singapore's; null: not refused
     };
     const Case cases[] = {
-        {"SameCityOtherCase", " singapore", "1", false},
-        {"OtherCitySameCoordinates", "Saigon", "1", true},
-        {"OtherCityOwnCoordinates", "Saigon", "10", false},
+        {"SameCityOtherCase", " singapore", "1", false, nullptr},
+        {"OtherCitySameCoordinatesAndZone", "Saigon", "1", false,
+         "latitude, longitude and time zone are still those"},
+        {"OtherCitySameCoordinates", "Saigon", "1", true, "latitude and longitude are still those"},
+        {"OtherCitySameZone", "Saigon", "10", false, "time zone is still that"},
+        {"OtherCityOwnCoordinatesAndZone", "Saigon", "10", true, nullptr},
     };
     for (const Case& c : cases) {
         BirthEntry entry = filled;
         entry.txtCity = c.city;
         entry.txtLatDeg = c.latitudeDegrees;
-        const auto message = StalePlaceMessage(entry, place);
-        EXPECT_EQ(message.has_value(), c.refused) << c.name;
+        const auto message =
+            StalePlaceMessage(entry, FilledPlace{"Singapore, Singapore", filled, c.zoneChosen});
+        ASSERT_EQ(message.has_value(), c.kept != nullptr) << c.name;
         if (message) {
-            EXPECT_EQ(*message,
-                      "The city is \"Saigon\", but the latitude, longitude and time zone are "
-                      "still those of Singapore, Singapore, chosen from the atlas. Choose the "
-                      "city from the list under it, or enter its latitude, longitude and time "
-                      "zone yourself.");
+            EXPECT_EQ(*message, "The city is \"Saigon\", but the " + std::string(c.kept) +
+                                    " of Singapore, Singapore, chosen from the atlas. Choose the "
+                                    "city from the list under it, or enter its latitude, "
+                                    "longitude and time zone yourself.")
+                << c.name;
         }
     }
 }

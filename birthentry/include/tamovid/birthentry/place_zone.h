@@ -26,13 +26,15 @@ void FillPlace(BirthEntry& entry, const atlas::Place& place, const KeptPlaceFiel
 
 /// The form as the atlas filled it for a place, to tell later whether it still holds it.
 struct FilledPlace {
-    std::string shownName;  ///< as the list of matches showed it: "Singapore, Singapore"
-    BirthEntry fields;      ///< the form right after filling
+    std::string shownName;    ///< as the list of matches showed it: "Singapore, Singapore"
+    BirthEntry fields;        ///< the form right after filling
+    bool zoneChosen = false;  ///< the user chose the zone or the box since
 };
 
 /// Once the city no longer names the place filled in while the form still holds that
-/// place's coordinates: the message naming both places, so that a chart is never
-/// computed with one place's name and another's coordinates. Nothing otherwise.
+/// place's coordinates, or its zone that the user has not chosen since: the message
+/// naming both places, so that a chart is never computed with one place's name and
+/// another's coordinates or clock. Nothing otherwise.
 std::optional<std::string> StalePlaceMessage(const BirthEntry& entry, const FilledPlace& filled);
 
 /// What the entered local date and clock time was in a zone. Nothing when the date
