@@ -26,6 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends from the libraries the programs really link, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The zone files the programs read the places' clock history from; no library links them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 # Menu, file-type and icon caches are refreshed by the triggers of the packages that own
 # them; these make sure the desktop finds the icon and the chart file type.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, shared-mime-info, desktop-file-utils")

@@ -3,12 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-#include <charconv>
-#include <variant>
-
 #include "tamovid/app/user_interface.h"
-#include "tamovid/birthentry/form_lists.h"
-#include "tamovid/birthentry/zone_choice.h"
+#include "tamovid/birthentry/place_zone.h"
 
 namespace tamovid {
 namespace {
@@ -29,18 +25,14 @@ AtlasZone::AtlasZone(const ZoneControls& controls, QObject* parent)
     connect(controls_.dst, &QCheckBox::clicked, this, &AtlasZone::Release);
 }
 
-std::optional<AtlasZone::LocalDate> AtlasZone::EnteredDate() const {
-    const std::string yearText = YearListText(controls_.year->currentIndex());
-    int year = 0;
-    const auto [end, error] =
-        std::from_chars(yearText.data(), yearText.data() + yearText.size(), year);
-    if (error != std::errc() || controls_.date->currentIndex() < 0 ||
-        controls_.month->currentIndex() < 0 || controls_.hour->currentIndex() < 0 ||
-        controls_.minute->currentIndex() < 0) {
-        return std::nullopt;
-    }
-    return LocalDate{year, controls_.month->currentIndex() + 1, controls_.date->currentIndex() + 1,
-                     controls_.hour->currentIndex(), controls_.minute->currentIndex()};
+BirthEntry AtlasZone::EnteredDate() const {
+    BirthEntry entry;
+    entry.cboDate = controls_.date->currentIndex();
+    entry.cboMonth = controls_.month->currentIndex();
+    entry.cboYear = controls_.year->currentIndex();
+    entry.cboHour = controls_.hour->currentIndex();
+    entry.cboMinute = controls_.minute->currentIndex();
+    return entry;
 }
 
 void AtlasZone::Follow(const std::string& zone) {
@@ -85,25 +77,25 @@ void AtlasZone::DateChanged() {
     }
     settled_ = false;
     local_.reset();
-    const std::optional<LocalDate> date = EnteredDate();
-    if (!date) {
-        return;
-    }
-    Result<atlas::LocalTimeInZone, atlas::ZoneError> resolved = atlas::ResolveLocalTime(
-        zone_, date->year, date->month, date->day, date->hour, date->minute);
+    auto resolved = EnteredTimeInZone(EnteredDate(), zone_);
     if (!resolved.ok()) {
-        // A zone this system's database does not know: the user sets it by hand.
+        // A zone this system's database cannot give: the user sets it by hand.
+        const std::string message = resolved.error().message;
         Release();
+        emit unreadable(QString::fromStdString(message));
         return;
     }
-    local_ = std::move(resolved).value();
+    if (!resolved.value()) {
+        return;  // no such day: the form's date check says so
+    }
+    local_ = *std::move(resolved).value();
     // Before a gap or at the first of a double hour until calculating settles it.
     Show(local_->offset);
 }
 
 void AtlasZone::Show(const atlas::ZoneOffset& offset) {
     BirthEntry entry;
-    ApplyZoneOffset(entry, offset.minutes, offset.dst, offset.abbreviation, zone_);
+    ApplyZoneOffset(entry, offset, zone_);
     exactOffset_ = entry.utcOffsetMinutes;
     controls_.timeZone->setCurrentIndex(entry.cboTimeZone);
     controls_.dst->setChecked(entry.chkDST);
@@ -112,20 +104,17 @@ void AtlasZone::Show(const atlas::ZoneOffset& offset) {
 
 bool AtlasZone::SettleClockTime(UserInterface& ui) {
     const std::optional<atlas::LocalTimeInZone::Kind> kind = Unsettled();
-    const std::optional<LocalDate> date = EnteredDate();
-    if (!kind || !date) {
+    if (!kind) {
         return true;
     }
-    const LocalDate& d = *date;
+    const BirthEntry entered = EnteredDate();
+    const std::string clocks = ClockChangeMessage(entered, zone_, *local_);
     if (*kind == atlas::LocalTimeInZone::Kind::kNonexistent) {
-        ui.message(Text(atlas::NonexistentTimeMessage(zone_, d.year, d.month, d.day, d.hour,
-                                                      d.minute, *local_)),
-                   QMessageBox::Warning);
+        ui.message(Text(clocks), QMessageBox::Warning);
         return false;
     }
     const std::string question =
-        atlas::AmbiguousTimeMessage(zone_, d.year, d.month, d.day, d.hour, d.minute, *local_) +
-        "\rWas the birth in daylight time (" + atlas::UtcText(local_->offset.minutes) +
+        clocks + "\rWas the birth in daylight time (" + atlas::UtcText(local_->offset.minutes) +
         ")? Choose No for standard time (" + atlas::UtcText(local_->later.minutes) + ").";
     const bool daylight = ui.question(Text(question));
     const atlas::ZoneOffset chosen = daylight ? local_->offset : local_->later;

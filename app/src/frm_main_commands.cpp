@@ -122,6 +122,18 @@ void FrmMain::Tell(const Refusal& refusal) {
 }
 
 void FrmMain::cmdCalculate_Click() {
+    // The form's checks first: a day that does not exist has no clock changes to settle.
+    if (const Result<void, Refusal> checked = ValidateInput(ReadEntry()); !checked.ok()) {
+        Tell(checked.error());
+        return;
+    }
+    if (filledPlace_) {
+        if (const auto stale = StalePlaceMessage(ReadEntry(), *filledPlace_)) {
+            ui_.message(Text(*stale), QMessageBox::Warning);
+            txtCity_->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
     if (!atlasZone_->SettleClockTime(ui_)) {
         cboHour_->setFocus(Qt::OtherFocusReason);
         return;
@@ -270,6 +282,7 @@ void FrmMain::ShowEntry(const BirthEntry& entry) {
     SetFieldText(txtCity_, entry.txtCity);
     SetFieldText(txtState_, entry.txtState);
     SetFieldText(txtCountry_, entry.txtCountry);
+    filledPlace_.reset();
     atlasZone_->Restore(entry);
 }
 

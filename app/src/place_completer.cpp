@@ -100,6 +100,9 @@ void PlaceCompleter::Offer(const QString& text) {
     under.setWidth(std::max(under.width(), popup->sizeHintForColumn(0) +
                                                popup->verticalScrollBar()->sizeHint().width()));
     completer_->complete(under);
+    // Enter takes the first line shown until another is highlighted; Qt's own choice
+    // would be the first whose text begins with the query's letters, accents and all.
+    popup->setCurrentIndex(popup->model()->index(0, 0));
 }
 
 void PlaceCompleter::Choose(const QModelIndex& index) {

@@ -1,44 +1,48 @@
 #include "tamovid/atlas/zone_time.h"
 
-#include <date/tz.h>
+#include <cctz/civil_time.h>
+#include <cctz/time_zone.h>
 
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/utc_offset.h"
+#include "zone_reader.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <exception>
 
 namespace tamovid::atlas {
 namespace {
 
 constexpr int kSecondsPerMinute = 60;
+constexpr std::string_view kDefaultZoneFolder = "/usr/share/zoneinfo";
+/// Longer than any name of the database ("America/Argentina/ComodRivadavia" is 32).
+constexpr std::size_t kMaxZoneNameLength = 64;
+/// Area, place and at most one level between ("America/Indiana/Indianapolis").
+constexpr int kMaxZoneNameParts = 3;
 
 /// Seconds to whole minutes, half a minute away from zero (Madras time, +5:21:10, is +5:21).
-int RoundedMinutes(std::chrono::seconds offset) {
-    const long long s = offset.count();
+int RoundedMinutes(long long s) {
     const long long magnitude = (std::llabs(s) + kSecondsPerMinute / 2) / kSecondsPerMinute;
     return static_cast<int>(s < 0 ? -magnitude : magnitude);
 }
 
-ZoneOffset FromInfo(const date::sys_info& info) {
-    return {RoundedMinutes(info.offset), info.save != std::chrono::minutes{0}, info.abbrev};
-}
-
-/// Minutes from midnight of the local clock at a moment, for an offset.
-int ClockMinutes(date::sys_seconds moment, std::chrono::seconds offset) {
-    const auto local = moment + offset;
-    const auto sinceMidnight = local - date::floor<date::days>(local);
-    return static_cast<int>(
-        std::chrono::duration_cast<std::chrono::minutes>(sinceMidnight).count());
-}
-
-void SetClockChange(const date::local_info& info, LocalTimeInZone& result) {
-    const date::sys_seconds change = info.second.begin;
-    result.clockBefore = ClockMinutes(change, info.first.offset);
-    result.clockAfter = ClockMinutes(change, info.second.offset);
+ZoneOffset FromLookup(const cctz::time_zone::absolute_lookup& info) {
+    return {RoundedMinutes(info.offset), info.is_dst, info.abbr == nullptr ? "" : info.abbr};
 }
 
 constexpr int kMinutesPerHour = 60;
+
+int ClockMinutes(const cctz::civil_second& clock) {
+    return clock.hour() * kMinutesPerHour + clock.minute();
+}
+
+bool IsNamePart(std::string_view part) {
+    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    auto allowed = [&](char c) {
+        return letter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '+';
+    };
+    return !part.empty() && letter(part[0]) && std::all_of(part.begin(), part.end(), allowed);
+}
 
 std::string Clock(int minutesOfDay) {
     return TwoDigits(minutesOfDay / kMinutesPerHour) + ':' +
@@ -49,51 +53,87 @@ std::string KindOfTime(const ZoneOffset& offset) {
     return (offset.dst ? "daylight time (" : "standard time (") + UtcText(offset.minutes) + ")";
 }
 
-const date::time_zone* FindZone(std::string_view zone) {
-    try {
-        return date::locate_zone(zone);
-    } catch (const std::exception&) {
-        return nullptr;  // unknown name, or no database on this system
-    }
-}
+bool InRange(const ZoneOffset& offset) { return std::abs(offset.minutes) <= kMaxUtcOffsetMinutes; }
 
 }  // namespace
 
+std::filesystem::path SystemZoneFolder() {
+    static const std::filesystem::path folder = [] {
+        const char* tzdir = std::getenv("TZDIR");
+        if (tzdir == nullptr || *tzdir == '\0') return std::filesystem::path(kDefaultZoneFolder);
+        std::error_code error;
+        std::filesystem::path absolute = std::filesystem::absolute(tzdir, error);
+        return error ? std::filesystem::path(tzdir) : absolute;
+    }();
+    return folder;
+}
+
+bool IsZoneName(std::string_view zone) {
+    if (zone.empty() || zone.size() > kMaxZoneNameLength) return false;
+    int parts = 0;
+    std::size_t start = 0;
+    while (start <= zone.size()) {
+        const std::size_t slash = std::min(zone.find('/', start), zone.size());
+        const std::string_view part = zone.substr(start, slash - start);
+        if (!IsNamePart(part) || ++parts > kMaxZoneNameParts) return false;
+        if (parts == 1 && std::find(detail::kZoneAreas.begin(), detail::kZoneAreas.end(), part) ==
+                              detail::kZoneAreas.end()) {
+            return false;
+        }
+        start = slash + 1;
+    }
+    return parts >= 2;
+}
+
+Result<LocalTimeInZone, ZoneError> detail::ResolveInZone(const cctz::time_zone& tz,
+                                                         std::string_view zone, int year, int month,
+                                                         int day, int hour, int minute) {
+    // Out-of-range fields carry over: 31 April is 1 May, hour 24 the next day's 00.
+    const cctz::civil_second clock(year, month, day, hour, minute, 0);
+    const cctz::time_zone::civil_lookup found = tz.lookup(clock);
+    LocalTimeInZone result;
+    if (found.kind == cctz::time_zone::civil_lookup::UNIQUE) {
+        result.offset = FromLookup(tz.lookup(found.pre));
+    } else {
+        result.kind = found.kind == cctz::time_zone::civil_lookup::SKIPPED
+                          ? LocalTimeInZone::Kind::kNonexistent
+                          : LocalTimeInZone::Kind::kAmbiguous;
+        // The change itself is never the earliest moment there is, but a damaged file
+        // must not make it one to step back from.
+        const auto earliest = cctz::time_point<cctz::seconds>::min();
+        const auto before =
+            tz.lookup(found.trans == earliest ? earliest : found.trans - cctz::seconds(1));
+        const auto after = tz.lookup(found.trans);
+        result.offset = FromLookup(before);
+        result.later = FromLookup(after);
+        result.clockBefore = ClockMinutes(before.cs + 1);
+        result.clockAfter = ClockMinutes(after.cs);
+    }
+    if (!InRange(result.offset) || !InRange(result.later)) {
+        return Failure{ZoneError{"The time zone \"" + std::string(zone) +
+                                 "\" cannot be read: its file is damaged (an offset of more "
+                                 "than 15:59 from UT)."}};
+    }
+    return result;
+}
+
+Result<LocalTimeInZone, ZoneError> ResolveLocalTimeIn(const std::filesystem::path& folder,
+                                                      std::string_view zone, int year, int month,
+                                                      int day, int hour, int minute) {
+    const Result<cctz::time_zone, ZoneError> loaded = detail::LoadZone(folder, zone);
+    if (!loaded.ok()) return Failure{loaded.error()};
+    return detail::ResolveInZone(loaded.value(), zone, year, month, day, hour, minute);
+}
+
 Result<LocalTimeInZone, ZoneError> ResolveLocalTime(std::string_view zone, int year, int month,
                                                     int day, int hour, int minute) {
-    const date::time_zone* tz = FindZone(zone);
-    if (tz == nullptr)
-        return Failure{ZoneError{"Unknown time zone \"" + std::string(zone) + "\"."}};
-    using namespace std::chrono;
-    const date::local_days firstOfMonth{date::year{year} / date::month{1} / 1};
-    const date::local_days civil =
-        date::local_days{date::year_month_day{firstOfMonth} + date::months{month - 1}} +
-        date::days{day - 1};
-    const date::local_seconds clock = civil + hours{hour} + minutes{minute};
-    try {
-        const date::local_info info = tz->get_info(clock);
-        LocalTimeInZone result;
-        result.offset = FromInfo(info.first);
-        switch (info.result) {
-            case date::local_info::unique:
-                result.kind = LocalTimeInZone::Kind::kUnique;
-                break;
-            case date::local_info::nonexistent:
-                result.kind = LocalTimeInZone::Kind::kNonexistent;
-                result.later = FromInfo(info.second);
-                SetClockChange(info, result);
-                break;
-            case date::local_info::ambiguous:
-                result.kind = LocalTimeInZone::Kind::kAmbiguous;
-                result.later = FromInfo(info.second);
-                SetClockChange(info, result);
-                break;
-        }
-        return result;
-    } catch (const std::exception& e) {
-        return Failure{
-            ZoneError{"The time zone \"" + std::string(zone) + "\" cannot be read: " + e.what()}};
-    }
+    return ResolveLocalTimeIn(SystemZoneFolder(), zone, year, month, day, hour, minute);
+}
+
+Result<void, ZoneError> CheckZone(std::string_view zone) {
+    const Result<cctz::time_zone, ZoneError> loaded = detail::LoadZone(SystemZoneFolder(), zone);
+    if (!loaded.ok()) return Failure{loaded.error()};
+    return {};
 }
 
 std::string UtcText(int offsetMinutes) { return "UTC" + UtcOffsetText(offsetMinutes); }
@@ -112,6 +152,6 @@ std::string AmbiguousTimeMessage(std::string_view zone, int year, int month, int
            ", then as " + KindOfTime(local.later) + ".";
 }
 
-bool IsKnownZone(std::string_view zone) { return FindZone(zone) != nullptr; }
+bool IsKnownZone(std::string_view zone) { return CheckZone(zone).ok(); }
 
 }  // namespace tamovid::atlas

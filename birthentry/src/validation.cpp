@@ -50,6 +50,8 @@ Result<void, Refusal> FirstEmpty(const BirthEntry& entry,
     return {};
 }
 
+}  // namespace
+
 Result<void, Refusal> CheckDate(const BirthEntry& entry) {
     const Failure february{Refusal{kFebruaryMessage, MessageIcon::kInformation}};
     if (entry.cboDate < 0 || entry.cboDate >= kDayCount || entry.cboMonth < 0 ||
@@ -71,6 +73,8 @@ Result<void, Refusal> CheckDate(const BirthEntry& entry) {
     }
     return {};
 }
+
+namespace {
 
 // Degrees up to `limit` (the limit itself only with zero minutes) and minutes up to 59.
 Result<void, Refusal> CheckCoordinate(const std::string& degreesText,

@@ -4,6 +4,7 @@
 
 #include "tamovid/atlas/fold.h"
 #include "tamovid/atlas/zone_time.h"
+#include "tamovid/birthentry/place_zone.h"
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/utc_offset.h"
@@ -11,18 +12,10 @@
 namespace tamovid::cli {
 namespace {
 
-constexpr int kMinutesPerDegree = 60;
-
 std::optional<std::string_view> Given(const ChartFieldTexts& texts, ChartField field) {
     const auto& text = texts[static_cast<std::size_t>(field)];
     if (!text || text->empty()) return std::nullopt;
     return text;
-}
-
-void SetCoordinate(int arcMinutes, std::string& degrees, std::string& minutes) {
-    const int magnitude = std::abs(arcMinutes);
-    degrees = std::to_string(magnitude / kMinutesPerDegree);
-    minutes = std::to_string(magnitude % kMinutesPerDegree);
 }
 
 }  // namespace
@@ -55,25 +48,17 @@ Result<void, std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthE
         const std::vector<atlas::Place> found = atlas.value()->Search(*query, 1);
         if (found.empty()) return Failure{NoPlaceMessage(*query)};
         const atlas::Place& place = found.front();
-        if (!Given(texts, ChartField::kCity)) entry.txtCity = atlas::FormLetters(place.asciiName);
-        if (!Given(texts, ChartField::kState)) entry.txtState = atlas::FormLetters(place.state);
-        if (!Given(texts, ChartField::kCountry))
-            entry.txtCountry = atlas::FormLetters(place.country);
-        if (!Given(texts, ChartField::kLat)) {
-            SetCoordinate(place.latitudeMinutes, entry.txtLatDeg, entry.txtLatMin);
-            entry.optLat =
-                place.latitudeMinutes < 0 ? LatitudeOption::kSouth : LatitudeOption::kNorth;
-        }
-        if (!Given(texts, ChartField::kLon)) {
-            SetCoordinate(place.longitudeMinutes, entry.txtLonDeg, entry.txtLonMin);
-            entry.optLong =
-                place.longitudeMinutes < 0 ? LongitudeOption::kWest : LongitudeOption::kEast;
-        }
+        FillPlace(entry, place,
+                  {Given(texts, ChartField::kCity).has_value(),
+                   Given(texts, ChartField::kState).has_value(),
+                   Given(texts, ChartField::kCountry).has_value(),
+                   Given(texts, ChartField::kLat).has_value(),
+                   Given(texts, ChartField::kLon).has_value()});
         zone = place.zone;
     }
     if (const auto tz = Given(texts, ChartField::kTz)) {
-        if (!atlas::IsKnownZone(*tz))
-            return Failure{"Unknown time zone \"" + std::string(*tz) + "\"."};
+        if (const auto known = atlas::CheckZone(*tz); !known.ok())
+            return Failure{known.error().message};
         zone = std::string(*tz);
     }
     if (const auto offsetText = Given(texts, ChartField::kUtcOffset)) {
@@ -85,26 +70,18 @@ Result<void, std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthE
     }
     if (zone.empty() || Given(texts, ChartField::kZone)) return {};
 
-    const int year = kFirstYear + entry.cboYear;
-    const int month = entry.cboMonth + 1;
-    const int day = kFirstDay + entry.cboDate;
-    const auto resolved =
-        atlas::ResolveLocalTime(zone, year, month, day, entry.cboHour, entry.cboMinute);
+    const auto resolved = EnteredTimeInZone(entry, zone);
     if (!resolved.ok()) return Failure{resolved.error().message};
-    const atlas::LocalTimeInZone& local = resolved.value();
+    if (!resolved.value()) return {};  // no such date: the form's checks refuse it
+    const atlas::LocalTimeInZone& local = *resolved.value();
     using Kind = atlas::LocalTimeInZone::Kind;
-    if (local.kind == Kind::kNonexistent) {
-        return Failure{atlas::NonexistentTimeMessage(zone, year, month, day, entry.cboHour,
-                                                     entry.cboMinute, local)};
-    }
+    if (local.kind == Kind::kNonexistent) return Failure{ClockChangeMessage(entry, zone, local)};
     if (local.kind == Kind::kAmbiguous) {
-        return Failure{atlas::AmbiguousTimeMessage(zone, year, month, day, entry.cboHour,
-                                                   entry.cboMinute, local) +
-                       std::string(ambiguousHint)};
+        return Failure{ClockChangeMessage(entry, zone, local) + std::string(ambiguousHint)};
     }
     const bool dstGiven = Given(texts, ChartField::kDst).has_value();
     const bool dstBox = entry.chkDST;
-    ApplyZoneOffset(entry, local.offset.minutes, local.offset.dst, local.offset.abbreviation, zone);
+    ApplyZoneOffset(entry, local.offset, zone);
     if (dstGiven) entry.chkDST = dstBox;  // the box given overrides the zone's
     return {};
 }

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tamovid/app/atlas_zone.h"
 #include "tamovid/app/place_completer.h"
 #include "window_driver.h"
 
@@ -125,6 +126,28 @@ private slots:
         QVERIFY(!Dst());
     }
 
+    // 31 April 1960 01:30 in Cairo was told as a clock gap of 1 May.
+    void aDayThatDoesNotExistIsTheDateMessageNotAClockGap() {
+        d_.EnterNewYork1976();
+        TypeAndChoose(QStringLiteral("Cairo"), QStringLiteral("Cairo, Cairo, Egypt"));
+        SetWhen("31", "April", "1960", "1", "30");
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(),
+                 QStringList{QStringLiteral("Please Enter Correct Date Or Month !")});
+    }
+
+    // A zone the database could not give was let go without a word, leaving the zone
+    // list at whatever it showed before.
+    void aZoneThatCannotBeReadIsToldAndLeftToTheUser() {
+        auto* zone = d_.window->findChild<tamovid::AtlasZone*>(QStringLiteral("atlasZone"));
+        zone->Follow("Mars/Olympus");
+        QTRY_COMPARE(d_.MessageTexts(),
+                     QStringList{QStringLiteral("Unknown time zone \"Mars/Olympus\". Please choose "
+                                                "the time zone and the daylight-saving box "
+                                                "yourself.")});
+        QVERIFY(!zone->Following());
+    }
+
     void anExactOffsetIsShownAndKeptInTheChartFile() {
         d_.Type(QStringLiteral("txtName"), QStringLiteral("Sita Thapa"));
         SetWhen("1", "January", "1990", "12", "0");
@@ -146,6 +169,44 @@ private slots:
         QCOMPARE(d_.MessageTexts(), QStringList());
         QCOMPARE(d_.Text(QStringLiteral("lblAsc")), ascendant);
         QCOMPARE(d_.Text(QStringLiteral("lblZoneLine")), line);
+    }
+
+    // Qt's own choice was the first line beginning with the typed letters ("Hue" took
+    // Huelva, the fifth): Enter takes the first line shown, or the one highlighted.
+    void enterTakesTheFirstLineShownOrTheHighlightedOne() {
+        QString chosen;
+        connect(d_.window->findChild<tamovid::PlaceCompleter*>(QStringLiteral("placeCompleter")),
+                &tamovid::PlaceCompleter::chosen, this, [&](const tamovid::atlas::Place& place) {
+                    chosen = QString::fromStdString(tamovid::atlas::DisplayName(place));
+                });
+        struct Case {
+            const char* query;
+            int downs;  // arrow keys pressed before Enter
+        };
+        for (const Case c : {Case{"Hue", 0}, Case{"Hyderabad", 0}, Case{"Hyderabad", 1}}) {
+            d_.Type(QStringLiteral("txtCity"), QString::fromLatin1(c.query));
+            QAbstractItemView* popup = Popup();
+            QTRY_VERIFY(popup->isVisible());
+            const QString line = popup->model()->index(c.downs, 0).data().toString();
+            for (int i = 0; i < c.downs; ++i) QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+            QCOMPARE(chosen, line);
+        }
+    }
+
+    // Choosing Singapore, then typing Saigon and Enter kept Singapore's coordinates and zone.
+    void aCityTypedOverAChosenPlaceIsNotComputedWithThatPlacesCoordinates() {
+        d_.EnterNewYork1976();
+        TypeAndChoose(QStringLiteral("Singapore"), QStringLiteral("Singapore, Singapore"));
+        d_.Type(QStringLiteral("txtCity"), QStringLiteral("Saigon"));
+        QTest::keyClick(Popup(), Qt::Key_Escape);
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.ui.messages.size(), std::size_t{1});
+        const QString message = d_.ui.messages[0].text;
+        QVERIFY2(message.contains(QStringLiteral("\"Saigon\"")) &&
+                     message.contains(QStringLiteral("Singapore, Singapore")),
+                 qPrintable(message));
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
     }
 
     void aMissingAtlasIsToldOnceAndTheFieldStillTakesLetters() {

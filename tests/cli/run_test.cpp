@@ -10,7 +10,9 @@
 #include <nlohmann/json.hpp>
 
 #include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/atlas/atlas.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/place_zone.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/cli/exit_codes.h"
@@ -140,6 +142,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "(UTC-05:00). Give the offset to use with --utc-offset."},
         StatusCase{"UnknownTimeZone", PuneWith({"--tz", "Mars/Olympus"}), kExitRefused,
                    "tamovid-cli: Unknown time zone \"Mars/Olympus\"."},
+        StatusCase{"LocaltimeIsNoZoneOfTheDatabase", PuneWith({"--tz", "localtime"}), kExitRefused,
+                   "tamovid-cli: Unknown time zone \"localtime\"."},
+        StatusCase{
+            "ImpossibleDateIsNotCalledAClockGap",
+            {"--date", "1960-04-31", "--time", "01:30", "--name", "A", "--place", "Cairo, Egypt"},
+            kExitRefused,
+            "tamovid-cli: Please Enter Correct Date Or Month !"},
         StatusCase{"MalformedUtcOffset", PuneWith({"--utc-offset", "5:45"}), kExitUsage,
                    "tamovid-cli: --utc-offset: expected a sign, two-digit hours and minutes (like "
                    "+05:45 or -04:30), got \"5:45\""},
@@ -410,6 +419,31 @@ TEST(CliPlaces, BatchOfNameDateTimeAndPlace) {
     EXPECT_EQ(row["utc_offset"], "+05:45");
     EXPECT_EQ(row["ut"], "1990-03-01T06:15");
     EXPECT_EQ(row["country"], "Nepal");
+}
+
+// The window fills the form from the first line its list shows, through the same FillPlace.
+TEST(CliPlaces, OptionsBatchesAndTheWindowAnswerAlikeWithOrWithoutAState) {
+    const atlas::Atlas places = atlas::LoadInstalledAtlas().value();
+    for (const char* query :
+         {"Singapore", "Macau", "Vatican City", "Gibraltar", "Hyderabad", "Hue", "Pune, India"}) {
+        const Outcome option = Cli(
+            {"--date", "1990-03-01", "--time", "12:00", "--name", "A", "--place", query, "--json"});
+        ASSERT_EQ(option.status, kExitOk) << query << ": " << option.err;
+        const Outcome batch = Cli({"--batch", "-"}, "name,date,time,place\nA,1990-03-01,12:00,\"" +
+                                                        std::string(query) + "\"\n");
+        ASSERT_EQ(batch.status, kExitOk) << query << ": " << batch.err;
+        Json fromBatch = Json::parse(batch.out);
+        fromBatch.erase("row");
+        const Json fromOption = Json::parse(option.out);
+        EXPECT_EQ(fromBatch, fromOption) << query;
+
+        BirthEntry window;
+        FillPlace(window, places.Search(query, 12).front());
+        EXPECT_EQ(fromOption["city"], window.txtCity) << query;
+        EXPECT_EQ(fromOption["state"], window.txtState) << query;
+        EXPECT_EQ(fromOption["country"], window.txtCountry) << query;
+        EXPECT_FALSE(window.txtState.empty()) << query;
+    }
 }
 
 TEST(CliPlaces, ListsMatchesAsJsonLines) {

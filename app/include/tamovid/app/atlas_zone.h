@@ -57,12 +57,12 @@ public:
 signals:
     /// The zone, the exact offset or whether it is followed changed.
     void changed();
+    /// The place's zone could not be read (the message says why); it is no longer followed.
+    void unreadable(const QString& message);
 
 private:
-    struct LocalDate {
-        int year, month, day, hour, minute;
-    };
-    std::optional<LocalDate> EnteredDate() const;
+    /// The date and time lists as a form's values.
+    BirthEntry EnteredDate() const;
     void DateChanged();
     void Show(const atlas::ZoneOffset& offset);
 

@@ -14,6 +14,7 @@
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/messages.h"
+#include "tamovid/birthentry/place_zone.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/positions/birth_record.h"
 
@@ -146,7 +147,8 @@ private:
     Engine engine_ = Engine::kClassic;
     QString strSaveFileName_;
     bool centred_ = false;
-    AtlasZone* atlasZone_ = nullptr;  // the chosen place's zone, while the atlas holds it
+    AtlasZone* atlasZone_ = nullptr;          // the chosen place's zone, while the atlas holds it
+    std::optional<FilledPlace> filledPlace_;  // the form as the atlas last filled it
     Reading lastReading_;
     QSettings* settings_ = nullptr;
     ChartWindow* chart_ = nullptr;

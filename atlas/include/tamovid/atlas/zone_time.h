@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -38,12 +39,29 @@ struct ZoneError {
     std::string message;
 };
 
+/// The folder of the system's zone files: $TZDIR when set, else /usr/share/zoneinfo.
+std::filesystem::path SystemZoneFolder();
+
+/// Whether a name is written as the database names its own zones: an area and a place
+/// ("Asia/Kolkata", "America/Argentina/Salta", "Etc/GMT+5"). Not "localtime",
+/// "posixrules", "Factory", nor the copies under "right/" and "posix/".
+bool IsZoneName(std::string_view zone);
+
 /// Reads the system's time-zone database for a zone and a local clock time: `hour`
-/// 0..24 (24 is midnight ending the day), month 1..12. An unknown zone name gives
-/// the message "Unknown time zone \"Mars/Olympus\"."; a date that does not exist
-/// (31 April) runs on into the next month.
+/// 0..24 (24 is midnight ending the day), month 1..12, years 1901..2050 and beyond (the
+/// zone file's rule carries on after its last listed change). An unknown zone name
+/// gives the message "Unknown time zone \"Mars/Olympus\"."; a zone file that cannot be
+/// read, or no database at all, a message naming the zone. A date that does not exist
+/// (31 April) runs on into the next month: check dates before asking.
 Result<LocalTimeInZone, ZoneError> ResolveLocalTime(std::string_view zone, int year, int month,
                                                     int day, int hour, int minute);
+/// The same in the database of another folder.
+Result<LocalTimeInZone, ZoneError> ResolveLocalTimeIn(const std::filesystem::path& folder,
+                                                      std::string_view zone, int year, int month,
+                                                      int day, int hour, int minute);
+
+/// Whether the system's database has the zone and its file can be read; else the message.
+Result<void, ZoneError> CheckZone(std::string_view zone);
 
 /// "There was no 02:30 on 23 February 1975 in America/New_York: the clocks went forward
 /// from 02:00 to 03:00." for a gap.
@@ -58,7 +76,7 @@ std::string AmbiguousTimeMessage(std::string_view zone, int year, int month, int
 /// "UTC+05:30", "UTC-04:00".
 std::string UtcText(int offsetMinutes);
 
-/// Whether the system's time-zone database knows the zone.
+/// Whether the system's time-zone database knows the zone and can read it.
 bool IsKnownZone(std::string_view zone);
 
 }  // namespace tamovid::atlas

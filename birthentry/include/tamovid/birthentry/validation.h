@@ -11,6 +11,10 @@ namespace tamovid {
 /// The form's checks in their fixed order; the first that fails gives the refusal.
 Result<void, Refusal> ValidateInput(const BirthEntry& entry);
 
+/// The form's date checks alone: whether the chosen day exists in its month and year.
+/// Ahead of anything that needs a real date, such as a zone's clock changes.
+Result<void, Refusal> CheckDate(const BirthEntry& entry);
+
 /// The place lookup: the query text for a web search ("Pune Maharashtra India Latitude
 /// Longitude", the fields as typed), or the refusal when city, state or country is empty.
 Result<std::string, Refusal> LookupQuery(const BirthEntry& entry);
