@@ -58,10 +58,19 @@ public:
             if (countries[c]) countryTiers_[c] = 1;
         }
         if (state.empty()) return;
+        std::vector<const StateAbbreviation*> abbreviations;
+        for (const StateAbbreviation& a : StateAbbreviations()) {
+            if (a.abbreviation == state) abbreviations.push_back(&a);
+        }
+        auto abbreviated = [&](std::size_t s) {
+            return std::any_of(abbreviations.begin(), abbreviations.end(), [&](const auto* a) {
+                return a->state == d.foldedStates[s] && a->country == d.CountryCode(d.stateCountry[s]);
+            });
+        };
         for (std::size_t s = 0; s < d.stateCount; ++s) {
             if (d.stateCountry[s] == kNoCountry || !stateCountries[d.stateCountry[s]]) continue;
             const std::string& name = d.foldedStates[s];
-            if (name == state || IsAbbreviation(state, d.CountryCode(d.stateCountry[s]), name)) {
+            if (name == state || abbreviated(s)) {
                 tiers_[s + 1] = 0;
             } else if (state.size() >= kMinStatePrefix && StartsWith(name, state)) {
                 tiers_[s + 1] = 2;
@@ -86,11 +95,8 @@ private:
         std::vector<bool> found(d_.countryCount, false);
         if (name.empty()) return found;
         for (std::size_t c = 0; c < d_.countryCount; ++c) {
-            for (const std::string_view text :
-                 {d_.CountryCode(c), d_.CountryAlpha3(c), d_.CountryName(c),
-                  d_.CountryCommonName(c), d_.CountryOfficialName(c)}) {
-                if (!text.empty() && FoldQuery(text) == name) found[c] = true;
-            }
+            const auto& names = d_.foldedCountryNames[c];
+            found[c] = std::find(names.begin(), names.end(), name) != names.end();
         }
         for (const CountryAlias& alias : CountryAliases()) {
             if (alias.alias != name) continue;
@@ -99,14 +105,6 @@ private:
             }
         }
         return found;
-    }
-
-    static bool IsAbbreviation(std::string_view text, std::string_view country,
-                               std::string_view state) {
-        for (const StateAbbreviation& a : StateAbbreviations()) {
-            if (a.abbreviation == text && a.country == country && a.state == state) return true;
-        }
-        return false;
     }
 
     const AtlasData& d_;
@@ -130,7 +128,14 @@ struct Ranked {
         constexpr std::uint64_t kOwnNameWeight = 10;
         return {tier, static_cast<std::uint8_t>(prefix ? 1 : 0),
                 static_cast<std::uint8_t>(alternate ? 0 : 1),
-                alternate ? population : population * kOwnNameWeight, place};
+                alternate ? population : std::uint64_t{population} * kOwnNameWeight, place};
+    }
+
+    /// No match of a key whose places have at most `population` ranks better.
+    static Ranked BestFor(bool prefix, std::uint32_t population) {
+        Ranked r = Of(0, prefix, false, population, 0);
+        r.own = 0;
+        return r;
     }
 
     bool operator<(const Ranked& o) const {
@@ -210,6 +215,12 @@ std::vector<Place> Atlas::Search(std::string_view query, std::size_t limit) cons
         const std::string_view key = d.Key(k);
         if (!StartsWith(key, city)) break;
         const bool prefix = key.size() != city.size();
+        // No place of this key can reach a full list: the best any of them could rank
+        // (best tier, the key's highest population weighed as an own name) is no better
+        // than the list's last.
+        if (best.size() == limit && !(Ranked::BestFor(prefix, d.KeyBest(k)) < best.back())) {
+            continue;
+        }
         for (std::uint32_t p = d.PostingStart(k); p < d.PostingStart(k + 1); ++p) {
             const std::uint32_t posting = d.Posting(p);
             const std::uint32_t place = posting >> 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -48,6 +49,9 @@ public:
     std::size_t postingCount = 0;
 
     std::vector<std::string> foldedStates;
+    /// Per country its code, three-letter code, name, common and official name, folded;
+    /// an empty one stays empty.
+    std::vector<std::array<std::string, 5>> foldedCountryNames;
     std::vector<std::uint16_t> stateCountry;  // kNoCountry for a damaged row
 
     // Every read is checked where it happens, not once on loading, so that loading
@@ -90,6 +94,9 @@ public:
     std::uint32_t PostingStart(std::size_t k) const {
         const std::uint32_t start = format::GetU32(section[format::kPostingStart].data() + 4 * k);
         return start < postingCount ? start : static_cast<std::uint32_t>(postingCount);
+    }
+    std::uint32_t KeyBest(std::size_t k) const {
+        return format::GetU32(section[format::kKeyBest].data() + 4 * k);
     }
     std::uint32_t Posting(std::size_t p) const {
         return format::GetU32(section[format::kPostings].data() + 4 * p);

@@ -19,6 +19,8 @@
 //     keys          n x (folded name), strictly increasing           text ref
 //     postingStart  n + 1 x u32: where each key's postings begin in postings
 //     postings      place index * 2, + 1 when the place is listed by an alternate name
+//     keyBest       n x u32: the highest population among each key's places, so that a
+//                   search skips keys that cannot reach its list
 //   A key's postings name each place once.
 
 #include <cstddef>
@@ -41,6 +43,7 @@ enum Section : std::uint32_t {
     kKeys,
     kPostingStart,
     kPostings,
+    kKeyBest,
     kSectionCount,
 };
 

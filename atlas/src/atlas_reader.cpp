@@ -73,8 +73,15 @@ bool TablesHoldTogether(AtlasData& d) {
         return false;
     }
     if (d.section[kPostingStart].size() != 4 * (d.keyCount + 1)) return false;
+    if (d.section[kKeyBest].size() != 4 * d.keyCount) return false;
     // Place rows hold 16-bit country and zone indexes.
     if (d.countryCount > kNoCountry || d.zoneCount > 0xFFFF) return false;
+    for (std::size_t c = 0; c < d.countryCount; ++c) {
+        auto& names = d.foldedCountryNames.emplace_back();
+        for (std::size_t field = 0; field < names.size(); ++field) {
+            names[field] = FoldQuery(d.CountryText(c, field));
+        }
+    }
     for (std::size_t s = 0; s < d.stateCount; ++s) {
         const std::uint32_t country = GetU32(d.Row(kStates, kStateRowSize, s));
         d.stateCountry.push_back(country < d.countryCount ? static_cast<std::uint16_t>(country)

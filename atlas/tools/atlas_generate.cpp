@@ -12,6 +12,7 @@
 // only in the first list keeps its code when every place of that code that both lists
 // hold has the same code in both, and gets no state otherwise.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -202,6 +203,7 @@ int main(int argc, char** argv) {
         std::map<std::string, std::set<std::uint64_t>> keys;  // posting values
         TextTable text;
         std::string places;
+        std::vector<std::uint32_t> populations;
         std::size_t placeCount = 0;
         std::size_t fromSamePlace = 0, fromProvenCode = 0, withoutState = 0, stateChanged = 0;
 
@@ -254,8 +256,9 @@ int main(int argc, char** argv) {
             format::PutU16(places, country);
             format::PutU16(places, static_cast<std::uint16_t>(zone->second));
             format::PutU32(places, static_cast<std::uint32_t>(state));
-            format::PutU32(places, static_cast<std::uint32_t>(
-                                       f[kPopulation].empty() ? 0 : std::stoull(f[kPopulation])));
+            populations.push_back(static_cast<std::uint32_t>(
+                f[kPopulation].empty() ? 0 : std::stoull(f[kPopulation])));
+            format::PutU32(places, populations.back());
 
             std::set<std::string> own;
             for (const std::string* name : {&f[kName], &f[kAsciiName]}) {
@@ -286,7 +289,7 @@ int main(int argc, char** argv) {
         std::string zoneRows;
         for (const std::string& z : zones) text.PutRef(zoneRows, z);
         // A place listed under a key by its own name is not listed again by an alternate.
-        std::string keyRows, postingStart, postings;
+        std::string keyRows, postingStart, postings, keyBest;
         std::size_t postingCount = 0;
         for (auto& [key, list] : keys) {
             for (auto p = list.begin(); p != list.end();) {
@@ -294,7 +297,12 @@ int main(int argc, char** argv) {
             }
             text.PutRef(keyRows, key);
             format::PutU32(postingStart, static_cast<std::uint32_t>(postingCount));
-            for (const std::uint64_t p : list) format::PutU32(postings, static_cast<std::uint32_t>(p));
+            std::uint32_t most = 0;
+            for (const std::uint64_t p : list) {
+                format::PutU32(postings, static_cast<std::uint32_t>(p));
+                most = std::max(most, populations[p / 2]);
+            }
+            format::PutU32(keyBest, most);
             postingCount += list.size();
         }
         format::PutU32(postingStart, static_cast<std::uint32_t>(postingCount));
@@ -303,7 +311,7 @@ int main(int argc, char** argv) {
         std::vector<std::pair<std::uint32_t, std::uint32_t>> table;
         for (const std::string* section :
              std::initializer_list<const std::string*>{&text.text(), &countryRows, &stateRows, &zoneRows, &places, &keyRows, &postingStart,
-              &postings}) {
+              &postings, &keyBest}) {
             PutSection(body, table, *section);
         }
         std::string file(format::kMagic);
