@@ -8,9 +8,10 @@
 // The two GeoNames lists are of different dates, and division codes were renumbered in
 // between (Vietnam's, Norway's, ...), so a code of the first list is never looked up in
 // the second list's table as it stands. A place's division is taken from the same place
-// in the second list (same country and name or ASCII name, within kSamePlaceDegrees); a place found
-// only in the first list keeps its code when every place of that code that both lists
-// hold has the same code in both, and gets no state otherwise.
+// in the second list (same country and name or ASCII name, within kSamePlaceDegrees);
+// a place found only in the first list takes the code that the places of its code found
+// in both lists carry in the second (see kAgreeingPer), and gets no state when they do
+// not agree.
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +39,14 @@ const std::map<std::string, std::string> kExtraCountries = {{"XK", "Kosovo"}};
 // Division codes the second list gives places but names nowhere; their places get no
 // state. Any other code without a name stops the generator.
 constexpr std::string_view kUnnamedDivisions[] = {"EH.CE", "MK.75", "MO.02", "SG.03"};
+
+// A code of the first list stands for a code of the second when at least 19 in 20 of
+// its places found in both lists carry that code there (the others are places on a
+// border that the lists put on different sides); a code other than its own needs at
+// least kLeastPlacesForNewCode such places.
+constexpr std::size_t kAgreeingPer = 19;
+constexpr std::size_t kAgreeingOf = 20;
+constexpr std::size_t kLeastPlacesForNewCode = 3;
 
 // Two entries are the same place when their coordinates differ by less than this.
 constexpr double kSamePlaceDegrees = 0.02;
@@ -104,21 +113,26 @@ OtherList ReadOtherList(const char* path) {
 }
 
 /// The same place's division code in the second list, or nothing when it is not there.
-/// The second list names a place sometimes as the first does, sometimes in ASCII.
+/// The same place's division code in the second list, or nothing when it is not there:
+/// the nearest entry of the same country and name (the second list gives some places
+/// their ASCII name), so that twin towns across a border (Texarkana) each find their own.
 const std::string* OtherCode(const OtherList& list, const std::vector<std::string>& f) {
     const double lat = std::stod(f[kLatitude]);
     const double lon = std::stod(f[kLongitude]);
+    const std::string* code = nullptr;
+    double nearest = kSamePlaceDegrees;
     for (const std::string* name : {&f[kName], &f[kAsciiName]}) {
         const auto found = list.find(f[kCountryCode] + "\t" + *name);
         if (found == list.end()) continue;
         for (const OtherEntry& e : found->second) {
-            if (std::abs(e.latitude - lat) < kSamePlaceDegrees &&
-                std::abs(e.longitude - lon) < kSamePlaceDegrees) {
-                return &e.admin1;
+            const double apart = std::max(std::abs(e.latitude - lat), std::abs(e.longitude - lon));
+            if (apart < nearest) {
+                nearest = apart;
+                code = &e.admin1;
             }
         }
     }
-    return nullptr;
+    return code;
 }
 
 /// Appends `bytes` as a section, 4-byte aligned, and records where it went.
@@ -183,17 +197,26 @@ int main(int argc, char** argv) {
             }
         }
 
-        // Which codes of the first list mean the same in the second: those whose places
-        // found in both lists all carry that same code there.
-        std::map<std::string, std::set<std::string>> codesThere;  // "CC.code" -> codes there
+        // What each code of the first list means in the second: the code that its places
+        // found in both lists carry there, when nearly all of them agree.
+        std::map<std::string, std::map<std::string, std::size_t>> codesThere;  // "CC.code"
         for (const auto& f : rows) {
             if (const std::string* there = OtherCode(other, f)) {
-                codesThere[f[kCountryCode] + "." + f[kAdmin1]].insert(*there);
+                ++codesThere[f[kCountryCode] + "." + f[kAdmin1]][*there];
             }
         }
-        auto provenSame = [&](const std::string& country, const std::string& code) {
+        auto meansThere = [&](const std::string& country, const std::string& code) -> std::string {
             const auto found = codesThere.find(country + "." + code);
-            return found != codesThere.end() && found->second == std::set<std::string>{code};
+            if (found == codesThere.end()) return {};
+            std::size_t total = 0;
+            const std::pair<const std::string, std::size_t>* most = nullptr;
+            for (const auto& entry : found->second) {
+                total += entry.second;
+                if (most == nullptr || entry.second > most->second) most = &entry;
+            }
+            if (kAgreeingOf * most->second < kAgreeingPer * total) return {};
+            if (most->first != code && total < kLeastPlacesForNewCode) return {};
+            return most->first;
         };
 
         std::vector<std::pair<std::string, std::uint16_t>> states;  // name, country
@@ -206,6 +229,7 @@ int main(int argc, char** argv) {
         std::vector<std::uint32_t> populations;
         std::size_t placeCount = 0;
         std::size_t fromSamePlace = 0, fromProvenCode = 0, withoutState = 0, stateChanged = 0;
+        std::size_t stateGained = 0, stateLost = 0, fromRenumberedCode = 0;
 
         for (const auto& f : rows) {
             const std::string& code = f[kCountryCode];
@@ -221,9 +245,14 @@ int main(int argc, char** argv) {
             if (const std::string* there = OtherCode(other, f)) {
                 if (!NoDivision(*there)) division = *there;
                 ++fromSamePlace;
-            } else if (!NoDivision(f[kAdmin1]) && provenSame(code, f[kAdmin1])) {
-                division = f[kAdmin1];
-                ++fromProvenCode;
+            } else if (!NoDivision(f[kAdmin1])) {
+                division = meansThere(code, f[kAdmin1]);
+                if (NoDivision(division)) {
+                    division.clear();
+                } else {
+                    ++fromProvenCode;
+                    if (division != f[kAdmin1]) ++fromRenumberedCode;
+                }
             }
             std::size_t state = 0;
             std::string stateName;
@@ -242,8 +271,14 @@ int main(int argc, char** argv) {
             if (state == 0) ++withoutState;
             // What the code of the first list named when looked up as it stood.
             const auto before = admin1.find(code + "." + f[kAdmin1]);
-            if ((before == admin1.end() ? std::string() : before->second) != stateName) {
+            const std::string stateBefore = before == admin1.end() ? std::string() : before->second;
+            if (stateBefore != stateName) {
                 ++stateChanged;
+                if (stateBefore.empty()) {
+                    ++stateGained;
+                } else if (stateName.empty()) {
+                    ++stateLost;
+                }
             }
 
             auto [zone, newZone] = zoneIndex.emplace(f[kTimeZone], zones.size());
@@ -330,8 +365,10 @@ int main(int argc, char** argv) {
                   << states.size() << " states, " << zones.size() << " zones, " << keys.size()
                   << " keys, " << postingCount << " postings; file " << file.size() << " bytes\n"
                   << "divisions: " << fromSamePlace << " from the same place, " << fromProvenCode
-                  << " by a code that means the same, " << withoutState << " places without one; "
-                  << stateChanged << " places' state changed\n";
+                  << " by what their code means there (" << fromRenumberedCode
+                  << " of them renumbered), " << withoutState << " places without one; "
+                  << stateChanged << " places' state changed (" << stateGained << " had none, "
+                  << stateLost << " have none now, the others another)\n";
     } catch (const std::exception& e) {
         std::cerr << "tamovid_atlas_generate: " << e.what() << '\n';
         return 1;
