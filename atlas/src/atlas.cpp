@@ -57,6 +57,12 @@ public:
         for (std::size_t c = 0; c < d.countryCount; ++c) {
             if (countries[c]) countryTiers_[c] = 1;
         }
+        // A country name being typed ("Moscow, Russ") stands behind everything else.
+        if (parts.size() == 2 && !lastIsCountry && last.size() >= kMinNamePrefix) {
+            for (std::size_t c = 0; c < d.countryCount; ++c) {
+                if (CountryBegins(c, last)) countryTiers_[c] = 3;
+            }
+        }
         if (state.empty()) return;
         std::vector<const StateAbbreviation*> abbreviations;
         for (const StateAbbreviation& a : StateAbbreviations()) {
@@ -72,7 +78,7 @@ public:
             const std::string& name = d.foldedStates[s];
             if (name == state || abbreviated(s)) {
                 tiers_[s + 1] = 0;
-            } else if (state.size() >= kMinStatePrefix && StartsWith(name, state)) {
+            } else if (state.size() >= kMinNamePrefix && StartsWith(name, state)) {
                 tiers_[s + 1] = 2;
             }
         }
@@ -88,8 +94,19 @@ public:
     }
 
 private:
-    // Fewer letters than this begin too many state names to stand for one.
-    static constexpr std::size_t kMinStatePrefix = 3;
+    // Fewer letters than this begin too many state or country names to stand for one.
+    static constexpr std::size_t kMinNamePrefix = 3;
+
+    /// Whether a name of country `c` (not its codes) begins with `text`.
+    bool CountryBegins(std::size_t c, std::string_view text) const {
+        const auto& names = d_.foldedCountryNames[c];
+        for (const std::size_t field : {kCountryName, kCountryCommonName, kCountryOfficialName}) {
+            if (StartsWith(names[field], text)) return true;
+        }
+        return std::any_of(CountryAliases().begin(), CountryAliases().end(), [&](const auto& a) {
+            return StartsWith(a.alias, text) && a.code == d_.CountryCode(c);
+        });
+    }
 
     std::vector<bool> Countries(const std::string& name) const {
         std::vector<bool> found(d_.countryCount, false);

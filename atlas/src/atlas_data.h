@@ -12,6 +12,16 @@
 
 namespace tamovid::atlas {
 
+/// The texts of a country row, in their order.
+enum CountryField : std::size_t {
+    kCountryCode,
+    kCountryName,
+    kCountryCommonName,
+    kCountryAlpha3,
+    kCountryOfficialName,
+    kCountryFieldCount,
+};
+
 /// A state's country when its row names none of the atlas's countries.
 inline constexpr std::uint16_t kNoCountry = 0xFFFF;
 
@@ -49,9 +59,8 @@ public:
     std::size_t postingCount = 0;
 
     std::vector<std::string> foldedStates;
-    /// Per country its code, three-letter code, name, common and official name, folded;
-    /// an empty one stays empty.
-    std::vector<std::array<std::string, 5>> foldedCountryNames;
+    /// Per country its texts (CountryField), folded; an empty one stays empty.
+    std::vector<std::array<std::string, kCountryFieldCount>> foldedCountryNames;
     std::vector<std::uint16_t> stateCountry;  // kNoCountry for a damaged row
 
     // Every read is checked where it happens, not once on loading, so that loading
@@ -74,11 +83,15 @@ public:
         if (c >= countryCount) return {};
         return TextAt(Row(format::kCountries, format::kCountryRowSize, c) + 8 * field);
     }
-    std::string_view CountryCode(std::size_t c) const { return CountryText(c, 0); }
-    std::string_view CountryName(std::size_t c) const { return CountryText(c, 1); }
-    std::string_view CountryCommonName(std::size_t c) const { return CountryText(c, 2); }
-    std::string_view CountryAlpha3(std::size_t c) const { return CountryText(c, 3); }
-    std::string_view CountryOfficialName(std::size_t c) const { return CountryText(c, 4); }
+    std::string_view CountryCode(std::size_t c) const { return CountryText(c, kCountryCode); }
+    std::string_view CountryName(std::size_t c) const { return CountryText(c, kCountryName); }
+    std::string_view CountryCommonName(std::size_t c) const {
+        return CountryText(c, kCountryCommonName);
+    }
+    std::string_view CountryAlpha3(std::size_t c) const { return CountryText(c, kCountryAlpha3); }
+    std::string_view CountryOfficialName(std::size_t c) const {
+        return CountryText(c, kCountryOfficialName);
+    }
     std::string_view StateName(std::size_t s) const {
         if (s >= stateCount) return {};
         return TextAt(Row(format::kStates, format::kStateRowSize, s) + 4);

@@ -89,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"PasadenaCA", "Pasadena, CA", "Pasadena, California, United States", 1},
         SearchCase{"WashingtonDC", "Washington, DC", "Washington, District of Columbia, United States", 1},
         SearchCase{"KochiKL", "Kochi, KL", "Cochin, Kerala, India", 1},
+        SearchCase{"CountryBeingTyped", "Seoul, Sou", "Seoul, Seoul, South Korea", 1},
         // States from the same vintage as the places.
         SearchCase{"SaigonsState", "Saigon", "Ho Chi Minh City, Ho Chi Minh City (HCMC), Vietnam", 1},
         SearchCase{"HanoisState", "Hanoi", "Hanoi, Hanoi, Vietnam", 1},
