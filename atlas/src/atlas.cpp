@@ -84,6 +84,15 @@ public:
         }
     }
 
+    /// The best tier any place can have: bounds what a key's places may reach.
+    std::uint8_t BestTier() const {
+        if (tiers_.empty()) return 0;
+        const auto byState = std::min_element(tiers_.begin(), tiers_.end());
+        const auto byCountry = std::min_element(countryTiers_.begin(), countryTiers_.end());
+        return std::min(byState == tiers_.end() ? kFails : *byState,
+                        byCountry == countryTiers_.end() ? kFails : *byCountry);
+    }
+
     std::uint8_t Tier(std::uint32_t place) const {
         if (tiers_.empty()) return 0;
         const std::uint8_t byState = tiers_[d_.PlaceState(place)];
@@ -149,8 +158,8 @@ struct Ranked {
     }
 
     /// No match of a key whose places have at most `population` ranks better.
-    static Ranked BestFor(bool prefix, std::uint32_t population) {
-        Ranked r = Of(0, prefix, false, population, 0);
+    static Ranked BestFor(std::uint8_t tier, bool prefix, std::uint32_t population) {
+        Ranked r = Of(tier, prefix, false, population, 0);
         r.own = 0;
         return r;
     }
@@ -203,6 +212,8 @@ std::vector<Place> Atlas::Search(std::string_view query, std::size_t limit) cons
     const std::string city = FoldQuery(parts.front());
     if (city.empty() || limit == 0) return {};
     const PlaceFilter filter(d, parts);
+    const std::uint8_t bestTier = filter.BestTier();
+    if (bestTier == PlaceFilter::kFails) return {};  // the qualifier names nothing
 
     // First key not below the city: the equal key, if any, then every key it begins.
     std::size_t lo = 0;
@@ -235,14 +246,16 @@ std::vector<Place> Atlas::Search(std::string_view query, std::size_t limit) cons
         // No place of this key can reach a full list: the best any of them could rank
         // (best tier, the key's highest population weighed as an own name) is no better
         // than the list's last.
-        if (best.size() == limit && !(Ranked::BestFor(prefix, d.KeyBest(k)) < best.back())) {
+        if (best.size() == limit &&
+            !(Ranked::BestFor(bestTier, prefix, d.KeyBest(k)) < best.back())) {
             continue;
         }
         for (std::uint32_t p = d.PostingStart(k); p < d.PostingStart(k + 1); ++p) {
             const std::uint32_t posting = d.Posting(p);
             const std::uint32_t place = posting >> 1;
             if (place >= d.placeCount) continue;
-            const Ranked first = Ranked::Of(0, prefix, (posting & 1) != 0, d.Population(place), place);
+            const Ranked first =
+                Ranked::Of(bestTier, prefix, (posting & 1) != 0, d.Population(place), place);
             if (best.size() == limit && !(first < best.back())) continue;  // cheap test first
             const std::uint8_t tier = filter.Tier(place);
             if (tier == PlaceFilter::kFails) continue;
