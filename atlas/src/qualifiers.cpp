@@ -87,6 +87,9 @@ constexpr CountryAlias kCountryAliases[] = {
     {"saint vincent and the grenadines", "VC"},
     {"falkland islands", "FK"},
     {"reunion", "RE"},
+    {"saint helena", "SH"},
+    {"saint martin", "MF"},
+    {"sint maarten", "SX"},
     {"curacao", "CW"},
 };
 
