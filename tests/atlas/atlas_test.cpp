@@ -203,7 +203,7 @@ TEST(AtlasFile, MissingFileNamesThePath) {
     EXPECT_NE(result.error().message.find("\"/nonexistent/places.atlas\""), std::string::npos);
 }
 
-TEST(AtlasFile, OnlyTheFolderBesideTheProgramIsSearched) {
+TEST(AtlasFile, ProgramsNeverLookInTheTreeTheyWereBuiltIn) {
     // No folder of the tree the program was built in: anyone able to create it could
     // hand an installed program a false atlas.
     EXPECT_EQ(AtlasCandidates("/opt/tamovid/bin"),
