@@ -1,34 +1,42 @@
 // Feeds arbitrary tables to the atlas reader, wrapped in a correct header and checksum
 // so that the fuzzer reaches the tables themselves, and (with a first byte of 0) raw
 // bytes as a whole file. Whatever loads must answer searches and give every place.
+//
+// Wrapped input: one byte per section giving its share of the rest, then the sections'
+// bytes one after another.
 
-#include <zlib.h>
-
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "atlas_format.h"
 #include "tamovid/atlas/atlas.h"
 
 namespace {
 
-void PutU32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
+namespace format = tamovid::atlas::format;
 
-std::string Wrapped(std::string_view tables) {
-    std::string file = "TMVATLAS";
-    PutU32(file, 2);
-    PutU32(file, static_cast<std::uint32_t>(tables.size()));
-    PutU32(file, static_cast<std::uint32_t>(crc32(0L, reinterpret_cast<const Bytef*>(tables.data()),
-                                                  static_cast<uInt>(tables.size()))));
-    uLongf size = compressBound(static_cast<uLong>(tables.size()));
-    std::string packed(size, '\0');
-    compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-              reinterpret_cast<const Bytef*>(tables.data()), static_cast<uLong>(tables.size()), 1);
-    packed.resize(size);
-    return file + packed;
+std::string Wrapped(std::string_view input) {
+    std::string_view shares = input.substr(0, std::min<std::size_t>(input.size(), format::kSectionCount));
+    std::string_view rest = input.substr(shares.size());
+    std::string body;
+    std::string table;
+    for (std::size_t s = 0; s < format::kSectionCount; ++s) {
+        const std::size_t share = s < shares.size() ? static_cast<unsigned char>(shares[s]) : 255;
+        const std::size_t size = std::min(rest.size(), rest.size() * share / 255 + share % 8);
+        while ((format::kHeaderSize + body.size()) % format::kAlignment != 0) body += '\0';
+        format::PutU32(table, static_cast<std::uint32_t>(format::kHeaderSize + body.size()));
+        format::PutU32(table, static_cast<std::uint32_t>(size));
+        body += rest.substr(0, size);
+        rest.remove_prefix(size);
+    }
+    std::string file(format::kMagic);
+    format::PutU32(file, format::kVersion);
+    format::PutU32(file, format::kSectionCount);
+    format::PutU64(file, format::Checksum(body));
+    return file + table + body;
 }
 
 }  // namespace
@@ -40,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto loaded = tamovid::atlas::Atlas::FromBytes(bytes);
     if (const tamovid::atlas::Atlas* atlas = loaded.ok() ? &loaded.value() : nullptr) {
         for (std::size_t i = 0; i < atlas->PlaceCount() && i < 1000; ++i) (void)atlas->PlaceAt(i);
-        for (const char* query : {"a", "ab", "a, b", "a, b, c", "", ","})
+        for (const char* query : {"a", "ab", "a, b", "a, b, c", "", ",", "a, ca", "a, uk"})
             (void)atlas->Search(query, 5);
     }
     return 0;

@@ -72,6 +72,15 @@ package_version=$(dpkg-query -W -f='${Version}' tamovid)
 [ "$window_version" = "tamovid $package_version" ] || fail "tamovid --version says \"$window_version\""
 [ "$cli_version" = "tamovid-cli $package_version" ] || fail "tamovid-cli --version says \"$cli_version\""
 
+step "the installed programs name no folder of the build"
+# A path of the source or build tree in an installed program would let anyone who can
+# create that folder feed it files.
+for program in /usr/bin/tamovid /usr/bin/tamovid-cli; do
+  for tree in "$source_dir" "$source_dir/$build"; do
+    if grep -qaF "$tree/" "$program"; then fail "$program holds the path $tree"; fi
+  done
+done
+
 step "the installed tool computes charts from another folder"
 # The place comes from the installed atlas, so this also finds share/tamovid.
 tamovid-cli --place "Pune, India" --date 1975-12-03 --time 10:30 --name "Ravi Kumar" | tee reading.txt

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  libcctz-dev tzdata zlib1g-dev iso-codes
+  libcctz-dev tzdata iso-codes
   xvfb xauth fonts-dejavu-core
   poppler-utils
   clang libclang-rt-14-dev

@@ -1,118 +1,106 @@
 #pragma once
 
-// The atlas file: a fixed header, then one zlib stream of the tables.
+// The atlas file: tables of fixed-size rows that are used where they lie, so that
+// loading is mapping the file and checking it.
 //
-//   header  magic (8 bytes), format version (u32), size of the tables (u32),
-//           CRC-32 of the tables (u32), all little-endian
-//   tables  countries, states, zones, places and the sorted search keys, written
-//           with unsigned LEB128 numbers and length-prefixed UTF-8 strings:
-//     countries: n, then n x (code: 2 bytes, name, common name or "")
-//     states:    n, then n x (country index, name)
-//     zones:     n, then n x (name)
-//     places:    n, bytes of all names, then n x (name, ascii name or "" when equal, latitude and
-//                longitude in arc-minutes (zig-zag), population, country index,
-//                state index + 1 or 0, zone index)
-//     keys:      n, bytes of all keys, number of postings, then n x (bytes shared with the previous
-//     key, the rest of the
-//                key, posting count, postings: place index * 2 + 1 for an
-//                alternate name, + 0 for the name itself)
-//   Keys are the folded names, strictly increasing; a key's postings name each
-//   place once.
+//   header    magic (8 bytes), format version (u32), section count (u32), checksum of
+//             everything after the header (u64), then per section its offset and size
+//             in bytes (u32 each); all numbers little-endian
+//   sections  each starts at a multiple of 4 bytes:
+//     text          UTF-8 of every name and search key; rows point into it with
+//                   (offset, size) pairs
+//     countries     n x (ISO code, name, common name or empty, three-letter code,
+//                   official name or empty)                         5 text refs
+//     states        n x (country index, name)                        u32 + text ref
+//     zones         n x (IANA name)                                  text ref
+//     places        n x (name, ASCII name, latitude and longitude in arc-minutes (i16),
+//                   country index (u16), zone index (u16), state index + 1 or 0 (u32),
+//                   population (u32))
+//     keys          n x (folded name), strictly increasing           text ref
+//     postingStart  n + 1 x u32: where each key's postings begin in postings
+//     postings      place index * 2, + 1 when the place is listed by an alternate name
+//     keyBest       n x u32: the highest population among each key's places, so that a
+//                   search skips keys that cannot reach its list
+//   A key's postings name each place once.
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace tamovid::atlas::format {
 
 inline constexpr std::string_view kMagic = "TMVATLAS";
-inline constexpr std::uint32_t kVersion = 2;
-inline constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 4;
-/// Tables larger than this are not an atlas of this program (today's are about 20 MB).
-inline constexpr std::uint32_t kMaxTablesSize = 64u * 1024 * 1024;
+inline constexpr std::uint32_t kVersion = 3;
 
+enum Section : std::uint32_t {
+    kText,
+    kCountries,
+    kStates,
+    kZones,
+    kPlaces,
+    kKeys,
+    kPostingStart,
+    kPostings,
+    kKeyBest,
+    kSectionCount,
+};
+
+inline constexpr std::size_t kChecksumAt = 16;
+inline constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 8 + 8 * kSectionCount;
+inline constexpr std::size_t kAlignment = 4;
+
+inline constexpr std::size_t kTextRefSize = 8;
+inline constexpr std::size_t kCountryRowSize = 5 * kTextRefSize;
+inline constexpr std::size_t kStateRowSize = 4 + kTextRefSize;
+inline constexpr std::size_t kZoneRowSize = kTextRefSize;
+inline constexpr std::size_t kPlaceRowSize = 2 * kTextRefSize + 2 + 2 + 2 + 2 + 4 + 4;
+inline constexpr std::size_t kKeyRowSize = kTextRefSize;
+
+inline void PutU16(std::string& out, std::uint16_t v) {
+    for (int i = 0; i < 2; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
 inline void PutU32(std::string& out, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
-
-inline void PutVarint(std::string& out, std::uint64_t v) {
-    while (v >= 0x80) {
-        out += static_cast<char>((v & 0x7F) | 0x80);
-        v >>= 7;
-    }
-    out += static_cast<char>(v);
+inline void PutU64(std::string& out, std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
-inline void PutString(std::string& out, std::string_view s) {
-    PutVarint(out, s.size());
-    out += s;
+inline std::uint16_t GetU16(const char* at) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(at[0]) |
+                                      static_cast<unsigned char>(at[1]) << 8);
 }
-
-inline std::uint64_t ZigZag(std::int64_t v) {
-    return (static_cast<std::uint64_t>(v) << 1) ^ static_cast<std::uint64_t>(v >> 63);
-}
-inline std::int64_t UnZigZag(std::uint64_t v) {
-    return static_cast<std::int64_t>(v >> 1) ^ -static_cast<std::int64_t>(v & 1);
-}
-
-inline std::uint32_t GetU32(std::string_view bytes, std::size_t at) {
+inline std::uint32_t GetU32(const char* at) {
     std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+    for (int i = 0; i < 4; ++i) {
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(at[i])) << (8 * i);
     }
     return v;
 }
+inline std::uint64_t GetU64(const char* at) {
+    return GetU32(at) | static_cast<std::uint64_t>(GetU32(at + 4)) << 32;
+}
 
-/// Reads the tables front to back; every read is checked against the end, and a
-/// failed read leaves the reader failed for good.
-class Reader {
-public:
-    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
-
-    bool ok() const { return ok_; }
-    bool AtEnd() const { return pos_ == bytes_.size(); }
-
-    std::uint64_t Varint() {
-        std::uint64_t v = 0;
-        for (int shift = 0; shift < 64; shift += 7) {
-            if (pos_ >= bytes_.size()) return Fail();
-            const auto b = static_cast<unsigned char>(bytes_[pos_++]);
-            v |= static_cast<std::uint64_t>(b & 0x7F) << shift;
-            if ((b & 0x80) == 0) return v;
-        }
-        return Fail();
+/// A cheap checksum that any changed byte alters: two running sums over 8-byte words.
+/// It finds damage, not tampering; a file is trusted no more than its folder. Words are
+/// read in the host's order, which is the file's on the little-endian hosts we build for.
+inline std::uint64_t Checksum(std::string_view bytes) {
+    std::uint64_t sum = 0;
+    std::uint64_t weighted = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        sum += word;
+        weighted += sum;
     }
-
-    /// A number that must be below `limit`; reading fails otherwise.
-    std::uint64_t Below(std::uint64_t limit) {
-        const std::uint64_t v = Varint();
-        return v < limit ? v : Fail();
+    for (; i < bytes.size(); ++i) {
+        sum += static_cast<unsigned char>(bytes[i]);
+        weighted += sum;
     }
-
-    std::string_view Bytes(std::size_t n) {
-        if (!ok_ || n > bytes_.size() - pos_) {
-            Fail();
-            return {};
-        }
-        const std::string_view s = bytes_.substr(pos_, n);
-        pos_ += n;
-        return s;
-    }
-
-    std::string_view String() { return Bytes(static_cast<std::size_t>(Below(bytes_.size() + 1))); }
-
-private:
-    std::uint64_t Fail() {
-        ok_ = false;
-        pos_ = bytes_.size();
-        return 0;
-    }
-
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-    bool ok_ = true;
-};
+    return sum ^ (weighted * 0x9E3779B97F4A7C15ull);
+}
 
 }  // namespace tamovid::atlas::format

@@ -5,13 +5,12 @@
 namespace tamovid::atlas {
 
 std::vector<std::filesystem::path> AtlasCandidates(const std::filesystem::path& executableDir) {
-    std::vector<std::filesystem::path> candidates;
-    if (!executableDir.empty()) {
-        candidates.push_back(executableDir / ".." / "share" / "tamovid" / kAtlasFileName);
-    }
-    // A program run from its build tree reads the atlas committed in the source tree.
-    candidates.emplace_back(TAMOVID_ATLAS_SOURCE_FILE);
-    return candidates;
+    // Only beside the program: installed, `<prefix>/bin/../share/tamovid`; in the build
+    // tree, the share folder the build unpacks the atlas into. No path of the tree the
+    // program was built in is kept, so an installed program never reads a file that
+    // someone may have put there.
+    if (executableDir.empty()) return {};
+    return {executableDir / ".." / "share" / "tamovid" / kAtlasFileName};
 }
 
 std::filesystem::path ExecutableDir() {
@@ -25,6 +24,9 @@ Result<Atlas, AtlasError> LoadInstalledAtlas() {
     for (const std::filesystem::path& path : candidates) {
         std::error_code ec;
         if (std::filesystem::exists(path, ec)) return Atlas::Load(path.lexically_normal());
+    }
+    if (candidates.empty()) {
+        return Atlas::Load(std::filesystem::path("share") / "tamovid" / kAtlasFileName);
     }
     return Atlas::Load(candidates.front().lexically_normal());
 }

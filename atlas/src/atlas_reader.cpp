@@ -1,9 +1,11 @@
-#include <zlib.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <memory>
-#include <limits>
 
 #include "atlas_data.h"
 #include "atlas_format.h"
@@ -13,113 +15,80 @@
 namespace tamovid::atlas {
 namespace {
 
-using format::Reader;
+using namespace format;
 
-// A real atlas file is about 6 MB; a much bigger file is not one.
-constexpr std::uintmax_t kMaxFileBytes = 32u * 1024 * 1024;
-constexpr std::uint64_t kMaxCount = std::numeric_limits<std::uint32_t>::max() / 2;
+// A real atlas file is about 22 MB; a much bigger file is not one.
+constexpr std::uint64_t kMaxFileBytes = 256u * 1024 * 1024;
 
-std::string Fold(std::string_view text) { return FoldQuery(text); }
+class CopiedBytes final : public Storage {
+public:
+    explicit CopiedBytes(std::string_view bytes) : bytes_(bytes) {}
+    std::string_view Bytes() const override { return bytes_; }
 
-TextRef Store(std::string& text, std::string_view s) {
-    const TextRef ref{static_cast<std::uint32_t>(text.size()),
-                      static_cast<std::uint32_t>(s.size())};
-    text += s;
-    return ref;
+private:
+    std::string bytes_;
+};
+
+class MappedFile final : public Storage {
+public:
+    MappedFile(void* at, std::size_t size) : at_(at), size_(size) {}
+    ~MappedFile() override { munmap(at_, size_); }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    std::string_view Bytes() const override { return {static_cast<const char*>(at_), size_}; }
+
+private:
+    void* at_;
+    std::size_t size_;
+};
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+bool RowCount(const AtlasData& d, Section s, std::size_t rowSize, std::size_t& count) {
+    count = d.section[s].size() / rowSize;
+    return d.section[s].size() % rowSize == 0;
 }
 
-/// The tables, or false when they do not hold together.
-bool ReadTables(std::string_view tables, AtlasData& d) {
-    Reader in(tables);
-
-    const auto countryCount = in.Below(std::numeric_limits<std::uint16_t>::max());
-    d.countries.reserve(countryCount);
-    for (std::uint64_t i = 0; i < countryCount && in.ok(); ++i) {
-        CountryRow row;
-        row.code = in.Bytes(2);
-        row.name = in.String();
-        row.commonName = in.String();
-        row.foldedCode = Fold(row.code);
-        row.foldedName = Fold(row.name);
-        row.foldedCommonName = Fold(row.commonName);
-        d.countries.push_back(std::move(row));
+/// The sizes the tables must have among themselves. What the rows say is checked where
+/// it is read (see AtlasData), which keeps loading from touching every row.
+bool TablesHoldTogether(AtlasData& d) {
+    if (!RowCount(d, kCountries, kCountryRowSize, d.countryCount) ||
+        !RowCount(d, kStates, kStateRowSize, d.stateCount) ||
+        !RowCount(d, kZones, kZoneRowSize, d.zoneCount) ||
+        !RowCount(d, kPlaces, kPlaceRowSize, d.placeCount) ||
+        !RowCount(d, kKeys, kKeyRowSize, d.keyCount) ||
+        !RowCount(d, kPostings, 4, d.postingCount)) {
+        return false;
     }
-
-    const auto stateCount = in.Below(kMaxCount);
-    for (std::uint64_t i = 0; i < stateCount && in.ok(); ++i) {
-        d.stateCountry.push_back(static_cast<std::uint16_t>(in.Below(countryCount)));
-        d.states.emplace_back(in.String());
-        d.foldedStates.push_back(Fold(d.states.back()));
-    }
-
-    const auto zoneCount = in.Below(std::numeric_limits<std::uint16_t>::max());
-    for (std::uint64_t i = 0; i < zoneCount && in.ok(); ++i) d.zones.emplace_back(in.String());
-
-    constexpr std::int64_t kMaxLatitude = 90 * 60;
-    constexpr std::int64_t kMaxLongitude = 180 * 60;
-    const auto placeCount = in.Below(kMaxCount);
-    if (!in.ok()) return false;
-    // Each place takes at least eight bytes, so a count the rest cannot hold is damage
-    // and is refused before anything is reserved for it.
-    const auto nameBytes = in.Below(tables.size() + 1);
-    if (!in.ok() || placeCount > tables.size() / 8) return false;
-    d.places.reserve(placeCount);
-    d.population.reserve(placeCount);
-    d.text.reserve(nameBytes);
-    for (std::uint64_t i = 0; i < placeCount && in.ok(); ++i) {
-        PlaceRow row;
-        row.name = Store(d.text, in.String());
-        const std::string_view ascii = in.String();
-        row.asciiName = ascii.empty() ? row.name : Store(d.text, ascii);
-        const std::int64_t lat = format::UnZigZag(in.Varint());
-        const std::int64_t lon = format::UnZigZag(in.Varint());
-        if (lat < -kMaxLatitude || lat > kMaxLatitude || lon < -kMaxLongitude ||
-            lon > kMaxLongitude) {
-            return false;
+    if (d.section[kPostingStart].size() != 4 * (d.keyCount + 1)) return false;
+    if (d.section[kKeyBest].size() != 4 * d.keyCount) return false;
+    // Place rows hold 16-bit country and zone indexes.
+    if (d.countryCount > kNoCountry || d.zoneCount > 0xFFFF) return false;
+    for (std::size_t c = 0; c < d.countryCount; ++c) {
+        auto& names = d.foldedCountryNames.emplace_back();
+        for (std::size_t field = 0; field < names.size(); ++field) {
+            names[field] = FoldQuery(d.CountryText(c, field));
         }
-        row.latitude = static_cast<std::int16_t>(lat);
-        row.longitude = static_cast<std::int16_t>(lon);
-        d.population.push_back(static_cast<std::uint32_t>(in.Below(std::uint64_t{1} << 32)));
-        row.country = static_cast<std::uint16_t>(in.Below(countryCount));
-        row.state = static_cast<std::uint32_t>(in.Below(stateCount + 1));
-        row.zone = static_cast<std::uint16_t>(in.Below(zoneCount));
-        d.places.push_back(row);
     }
-
-    const auto keyCount = in.Below(kMaxCount);
-    // Keys are stored with their shared beginnings left out, so they may take more room
-    // loaded than in the file, but never more than their longest possible form.
-    const auto keyBytes = in.Below(std::uint64_t{keyCount} * 256 + 1);
-    const auto postingCount = in.Below(tables.size() + 1);
-    if (!in.ok() || keyCount > tables.size() / 3 || keyBytes > format::kMaxTablesSize) return false;
-    if (d.text.size() != nameBytes) return false;
-    d.keyText.reserve(keyBytes);
-    d.postings.reserve(postingCount);
-    d.keyStart.reserve(keyCount + 1);
-    d.postingStart.reserve(keyCount + 1);
-    d.keyStart.push_back(0);
-    d.postingStart.push_back(0);
-    std::string previous;
-    for (std::uint64_t i = 0; i < keyCount && in.ok(); ++i) {
-        const auto shared = in.Below(previous.size() + 1);
-        const std::string_view rest = in.String();
-        const std::size_t start = d.keyText.size();
-        d.keyText.append(previous, 0, static_cast<std::size_t>(shared));
-        d.keyText.append(rest);
-        const std::string_view key = std::string_view(d.keyText).substr(start);
-        // Search relies on strictly increasing keys.
-        if (key.empty() || (i > 0 && !(previous < key))) return false;
-        const auto keyPostings = in.Below(placeCount + 1);
-        for (std::uint64_t p = 0; p < keyPostings && in.ok(); ++p) {
-            d.postings.push_back(static_cast<std::uint32_t>(in.Below(placeCount * 2)));
-        }
-        if (d.keyText.size() > std::numeric_limits<std::uint32_t>::max()) return false;
-        d.keyStart.push_back(static_cast<std::uint32_t>(d.keyText.size()));
-        d.postingStart.push_back(static_cast<std::uint32_t>(d.postings.size()));
-        previous.assign(key);
+    for (std::size_t s = 0; s < d.stateCount; ++s) {
+        const std::uint32_t country = GetU32(d.Row(kStates, kStateRowSize, s));
+        d.stateCountry.push_back(country < d.countryCount ? static_cast<std::uint16_t>(country)
+                                                          : kNoCountry);
+        d.foldedStates.push_back(FoldQuery(d.StateName(s)));
     }
-    return in.ok() && in.AtEnd() && d.keyText.size() == keyBytes &&
-           d.postings.size() == postingCount;
+    return true;
 }
 
 constexpr std::string_view kByHand =
@@ -130,66 +99,82 @@ Failure<AtlasError> Damaged(std::string_view why, const std::string& shown = {})
                        "is damaged (" + std::string(why) + ")." + std::string(kByHand)}};
 }
 
+Failure<AtlasError> Unreadable(const std::string& shown, int error) {
+    return {AtlasError{"The place atlas " + shown + " cannot be read (" +
+                       std::strerror(error) + ")." + std::string(kByHand)}};
+}
+
 std::string Shown(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
 
 }  // namespace
 
+PlaceRow AtlasData::RowAt(std::size_t p) const {
+    const char* at = Row(kPlaces, kPlaceRowSize, p);
+    PlaceRow row;
+    row.name = TextAt(at);
+    row.asciiName = TextAt(at + 8);
+    row.latitude = static_cast<std::int16_t>(GetU16(at + 16));
+    row.longitude = static_cast<std::int16_t>(GetU16(at + 18));
+    row.country = GetU16(at + 20);
+    row.zone = GetU16(at + 22);
+    row.state = GetU32(at + 24);
+    row.population = GetU32(at + 28);
+    return row;
+}
+
+/// The atlas over checked bytes; the header and sections are checked here.
+class AtlasBuilder {
+public:
+    static Result<Atlas, AtlasError> Build(std::unique_ptr<Storage> storage) {
+        const std::string_view bytes = storage->Bytes();
+        if (bytes.size() < kHeaderSize || bytes.substr(0, kMagic.size()) != kMagic) {
+            return Damaged("it is not an atlas file");
+        }
+        if (GetU32(bytes.data() + 8) != kVersion) {
+            return Damaged("it was made for another version of the program");
+        }
+        if (GetU32(bytes.data() + 12) != kSectionCount) return Damaged("its tables do not hold together");
+        if (GetU64(bytes.data() + kChecksumAt) != Checksum(bytes.substr(kHeaderSize))) {
+            return Damaged("its checksum does not match");
+        }
+        auto data = std::make_unique<AtlasData>();
+        for (std::size_t s = 0; s < kSectionCount; ++s) {
+            const std::uint64_t offset = GetU32(bytes.data() + 24 + 8 * s);
+            const std::uint64_t size = GetU32(bytes.data() + 28 + 8 * s);
+            if (offset < kHeaderSize || offset % kAlignment != 0 || offset + size > bytes.size()) {
+                return Damaged("its size is wrong");
+            }
+            data->section[s] = bytes.substr(offset, size);
+        }
+        data->storage = std::move(storage);
+        if (!TablesHoldTogether(*data)) return Damaged("its tables do not hold together");
+        return Atlas(std::move(data));
+    }
+};
+
 Result<Atlas, AtlasError> Atlas::FromBytes(std::string_view bytes) {
-    if (bytes.size() < format::kHeaderSize ||
-        bytes.substr(0, format::kMagic.size()) != format::kMagic) {
-        return Damaged("it is not an atlas file");
-    }
-    if (format::GetU32(bytes, 8) != format::kVersion) {
-        return Damaged("it was made for another version of the program");
-    }
-    const std::uint32_t tablesSize = format::GetU32(bytes, 12);
-    const std::uint32_t checksum = format::GetU32(bytes, 16);
-    // Deflate never shrinks data more than about 1032 to 1, so a larger claim is damage
-    // and is refused before memory is set aside for it.
-    constexpr std::uint64_t kMaxDeflateRatio = 1032;
-    const std::uint64_t packedSize = bytes.size() - format::kHeaderSize;
-    if (tablesSize > format::kMaxTablesSize || tablesSize > packedSize * kMaxDeflateRatio + 64) {
-        return Damaged("its size is wrong");
-    }
-
-    // Not zero-filled first: zlib writes every byte that is read afterwards.
-    const std::unique_ptr<char[]> buffer(new char[std::max<std::uint32_t>(tablesSize, 1)]);
-    uLongf produced = tablesSize;
-    const std::string_view packed = bytes.substr(format::kHeaderSize);
-    const int status = uncompress(reinterpret_cast<Bytef*>(buffer.get()), &produced,
-                                  reinterpret_cast<const Bytef*>(packed.data()),
-                                  static_cast<uLong>(packed.size()));
-    if (status != Z_OK || produced != tablesSize) return Damaged("it is cut short or corrupted");
-    const std::string_view tables(buffer.get(), tablesSize);
-    const auto crc = crc32(0L, reinterpret_cast<const Bytef*>(tables.data()), tablesSize);
-    if (crc != checksum) return Damaged("its checksum does not match");
-
-    auto data = std::make_unique<AtlasData>();
-    if (!ReadTables(tables, *data)) return Damaged("its tables do not hold together");
-    return Atlas(std::move(data));
+    return AtlasBuilder::Build(std::make_unique<CopiedBytes>(bytes));
 }
 
 Result<Atlas, AtlasError> Atlas::Load(const std::filesystem::path& path) {
     const std::string shown = Shown(path);
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) {
-        return Failure{AtlasError{"The place atlas " + shown + " cannot be read (" + ec.message() +
-                                  ")." + std::string(kByHand)}};
-    }
+    const FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return Unreadable(shown, errno);
+    struct stat info {};
+    if (fstat(fd.get(), &info) != 0) return Unreadable(shown, errno);
+    // A FIFO or a device would block or never end; only a regular file is an atlas.
+    if (!S_ISREG(info.st_mode)) return Damaged("it is not a regular file", shown);
+    const auto size = static_cast<std::uint64_t>(info.st_size);
     if (size > kMaxFileBytes) return Damaged("the file is far too big", shown);
-    std::ifstream file(path, std::ios::binary);
-    const auto length = static_cast<std::size_t>(size);
-    const std::unique_ptr<char[]> buffer(new char[std::max<std::size_t>(length, 1)]);
-    const std::string_view bytes(buffer.get(), length);
-    if (!file.read(buffer.get(), static_cast<std::streamsize>(length))) {
-        return Failure{
-            AtlasError{"The place atlas " + shown + " cannot be read." + std::string(kByHand)}};
-    }
-    Result<Atlas, AtlasError> atlas = FromBytes(bytes);
+    if (size < kHeaderSize) return Damaged("it is not an atlas file", shown);
+    void* at = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd.get(), 0);
+    if (at == MAP_FAILED) return Unreadable(shown, errno);
+    Result<Atlas, AtlasError> atlas =
+        AtlasBuilder::Build(std::make_unique<MappedFile>(at, static_cast<std::size_t>(size)));
     if (!atlas.ok()) {
         std::string message = atlas.error().message;
-        message.insert(std::string_view("The place atlas ").size(), shown + " ");
+        const std::size_t after = std::string_view("The place atlas ").size();
+        if (message.compare(after, shown.size(), shown) != 0) message.insert(after, shown + " ");
         return Failure{AtlasError{std::move(message)}};
     }
     return atlas;

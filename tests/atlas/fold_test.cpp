@@ -14,7 +14,13 @@ TEST(Fold, TakesOffAccentsAndCaseAndSeparators) {
         {"São Paulo", "sao paulo"},
         {"Kraków", "krakow"},
         {"Winston-Salem", "winston salem"},
-        {"St. John's", "st johns"},
+        {"St. John's", "saint johns"},
+        {"Ste-Foy", "sainte foy"},
+        {"Stockholm st", "stockholm st"},  // a last word may be a name being typed
+        {"Lạng Sơn", "lang son"},          // letters with two marks
+        {"Hồ Chí Minh", "ho chi minh"},
+        {"Đà Nẵng", "da nang"},
+        {"Ərdəbil", "erdebil"},
         {"  Pune  ", "pune"},
         {"Łódź", "lodz"},
         {"Straße", "strasse"},
@@ -39,6 +45,8 @@ TEST(Fold, FormLettersKeepOnlyWhatTheFormAccepts) {
     EXPECT_EQ(FormLetters("Winston-Salem"), "Winston Salem");
     EXPECT_EQ(FormLetters("Xi'an"), "Xian");
     EXPECT_EQ(FormLetters("District 9"), "District");
+    EXPECT_EQ(FormLetters("Lạng Sơn Province"), "Lang Son Province");
+    EXPECT_EQ(FormLetters("St. Louis"), "St Louis");
 }
 
 }  // namespace

@@ -50,10 +50,15 @@ public:
     Place PlaceAt(std::size_t index) const;
 
     /// Places for a query "CITY[, STATE][, COUNTRY]", best first, at most `limit`.
-    /// Case and accents do not matter. The last part is a country when it names one
-    /// (ISO code, name or common name), otherwise a state. Places whose name equals
-    /// the city come first, then those with an alternate name equal to it, then
-    /// names beginning with it; the most populous first within each.
+    /// The city matches a place's name, ASCII name or any alternate name; case, accents,
+    /// hyphens and "St." for "Saint" do not matter. The last part is a country when it
+    /// names one (ISO code of two or three letters, name, common name or everyday name
+    /// such as "UK" or "Holland") and otherwise a state (name, its beginning, or a postal
+    /// abbreviation such as "TX" or "ON"); a place in a state the qualifier names comes
+    /// before one in a country it names ("Pasadena, CA" is California's). Then equal
+    /// names come before names the city only begins, and the more populous first, where
+    /// a place matched only by an alternate name needs ten times the population of one
+    /// matched by its own name ("Bombay" gives Mumbai, not a village called Bombay).
     std::vector<Place> Search(std::string_view query, std::size_t limit) const;
 
     Atlas(Atlas&&) noexcept;
@@ -61,6 +66,7 @@ public:
     ~Atlas();
 
 private:
+    friend class AtlasBuilder;
     explicit Atlas(std::unique_ptr<AtlasData> data);
     std::unique_ptr<AtlasData> data_;
 };
@@ -68,8 +74,8 @@ private:
 /// The atlas file's name, beside the program's other data.
 inline constexpr std::string_view kAtlasFileName = "places.atlas";
 
-/// Where the atlas is looked for, most likely first: `<exe dir>/../share/tamovid/`
-/// when installed, then the build and source trees the program was built from.
+/// Where the atlas is looked for: `<exe dir>/../share/tamovid/`, both installed and in
+/// the build tree (nothing when the program's folder is not known).
 std::vector<std::filesystem::path> AtlasCandidates(const std::filesystem::path& executableDir);
 
 /// The folder of the running program (empty when the system does not say).
