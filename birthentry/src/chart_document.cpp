@@ -1,9 +1,11 @@
 #include "tamovid/birthentry/chart_document.h"
 
+#include "tamovid/atlas/zone_time.h"
 #include "tamovid/birthentry/chart_restore.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid {
 namespace {
@@ -20,6 +22,40 @@ std::string NoChartMessage(const std::filesystem::path& path) {
     return "The file \"" + path.string() + "\" holds no chart that can be opened.";
 }
 
+std::string Quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
+
+/// Whether the stored zone had the stored offset at the chart's moment (either reading
+/// of a clock time that a change of the clocks skipped or repeated counts).
+bool ZoneAgrees(const ChartFileContents& c, int& zoneOffset) {
+    const auto local =
+        atlas::ResolveLocalTime(*c.tz, *c.year, *c.month, *c.date, *c.hour, *c.minute);
+    if (!local.ok()) return false;
+    zoneOffset = local.value().offset.minutes;
+    const bool twoReadings = local.value().kind != atlas::LocalTimeInZone::Kind::kUnique;
+    return *c.utcOffsetMinutes == zoneOffset ||
+           (twoReadings && *c.utcOffsetMinutes == local.value().later.minutes);
+}
+
+/// A stored zone name is only a label of the stored offset: one this system does not
+/// know, or that disagrees with the offset, is dropped and said so, never shown as true.
+std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents& c) {
+    if (!c.tz || !c.utcOffsetMinutes) return {};
+    const std::string offset = "UTC" + UtcOffsetText(*c.utcOffsetMinutes);
+    std::string notice;
+    int zoneOffset = 0;
+    if (!atlas::IsKnownZone(*c.tz)) {
+        notice = "The file " + Quoted(path) + " names the time zone \"" + *c.tz +
+                 "\", which this system does not know; the chart uses the stored offset " +
+                 offset + ".";
+    } else if (!ZoneAgrees(c, zoneOffset)) {
+        notice = "The file " + Quoted(path) + " gives the offset " + offset + ", but " + *c.tz +
+                 " was UTC" + UtcOffsetText(zoneOffset) +
+                 " at the chart's moment; the chart uses the stored offset, without the zone.";
+    }
+    if (!notice.empty()) c.tz.reset();
+    return notice;
+}
+
 }  // namespace
 
 ChartBase OpenedChartBase() {
@@ -34,7 +70,7 @@ ChartBase OpenedChartBase() {
     return base;
 }
 
-Result<BirthEntry, OpenRefusal> OpenChart(const std::filesystem::path& path) {
+Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path) {
     if (!HasChartFileEnding(path.native())) {
         return Failure{
             OpenRefusal{OpenRefusal::Reason::kWrongEnding, std::string(kWrongChartFileMessage)}};
@@ -43,13 +79,30 @@ Result<BirthEntry, OpenRefusal> OpenChart(const std::filesystem::path& path) {
     if (!file.ok()) {
         return Failure{OpenRefusal{OpenRefusal::Reason::kUnreadable, file.error()}};
     }
-    const ChartFileContents contents = DecodeChartFile(file.value());
+    ChartFileReading reading = ReadChartFileContents(file.value());
     // Nothing usable would calculate an empty form and answer with a message about the
     // name, as if the file had been a chart missing only that.
-    if (contents == ChartFileContents{}) {
+    if (reading.contents == ChartFileContents{}) {
         return Failure{OpenRefusal{OpenRefusal::Reason::kNoChart, NoChartMessage(path)}};
     }
-    return RestoreEntry(contents);
+    // A chart made of what a damaged file still holds would be a different birth.
+    if (reading.damage) {
+        return Failure{OpenRefusal{OpenRefusal::Reason::kDamaged,
+                                   "The file " + Quoted(path) + " is damaged: " +
+                                       DescribeChartDamage(*reading.damage) +
+                                       ". Nothing was opened."}};
+    }
+    OpenedChart opened;
+    if (reading.extraDamage) {
+        opened.notice = "The file " + Quoted(path) + " is damaged after its first " +
+                        std::to_string(kChartFileLineCount) + " lines: " +
+                        DescribeChartDamage(*reading.extraDamage) +
+                        ". The chart uses the time zone of line 7 instead.";
+    } else {
+        opened.notice = CheckStoredZone(path, reading.contents);
+    }
+    opened.entry = RestoreEntry(reading.contents);
+    return opened;
 }
 
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,

@@ -129,13 +129,23 @@ std::vector<std::string> ExactZoneLines(const ChartExactZone& exact) {
     return lines;
 }
 
-void RestoreExtraLine(std::string_view v, ChartFileContents& out) {
-    if (v.substr(0, kUtcOffsetKey.size()) == kUtcOffsetKey) {
+/// Reads one line after the seventeenth into the exact zone. A key already seen, or a
+/// value that does not parse, is damage; a line of any other form is ignored, so that a
+/// later writer may add lines.
+std::optional<ChartDamage::Kind> RestoreExtraLine(std::string_view v, ChartFileContents& out) {
+    if (v.starts_with(kUtcOffsetKey)) {
+        if (out.utcOffsetMinutes) return ChartDamage::Kind::kRepeated;
         out.utcOffsetMinutes = ParseUtcOffset(v.substr(kUtcOffsetKey.size()));
-    } else if (v.substr(0, kZoneKey.size()) == kZoneKey) {
+        if (!out.utcOffsetMinutes) return ChartDamage::Kind::kUnreadable;
+    } else if (v.starts_with(kZoneKey)) {
+        if (out.tz) return ChartDamage::Kind::kRepeated;
         const std::string_view name = v.substr(kZoneKey.size());
-        if (IsZoneName(name)) out.tz = std::string(name);
+        if (!IsZoneName(name)) return ChartDamage::Kind::kUnreadable;
+        // The writer puts the zone after its offset; a zone alone tells nothing exact.
+        if (!out.utcOffsetMinutes) return ChartDamage::Kind::kZoneWithoutOffset;
+        out.tz = std::string(name);
     }
+    return std::nullopt;
 }
 
 // ---- Decoding ----
@@ -162,60 +172,62 @@ bool IsTextLine(ChartLine line) {
     return std::find(kTextLines.begin(), kTextLines.end(), line) != kTextLines.end();
 }
 
-void RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
+/// Restores one of the seventeen lines; false when it holds nothing its field can show.
+bool RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
     switch (line) {
         case ChartLine::Name:
             out.name = ParseFieldText(v);
-            break;
+            return out.name.has_value();
         case ChartLine::Month:
             out.month = ParseNumberAllowingLeadingZeros(v, kMonths);
-            break;
+            return out.month.has_value();
         case ChartLine::Date:
             out.date = ParseListEntry(v, kDays);
-            break;
+            return out.date.has_value();
         case ChartLine::Year:
             out.year = ParseListEntry(v, kYears);
-            break;
+            return out.year.has_value();
         case ChartLine::Hour:
             out.hour = ParseListEntry(v, kHours);
-            break;
+            return out.hour.has_value();
         case ChartLine::Minute:
             out.minute = ParseListEntry(v, kMinutes);
-            break;
+            return out.minute.has_value();
         case ChartLine::TimeZone:
             out.timeZone = ParseNumberAllowingLeadingZeros(v, kTimeZones);
-            break;
+            return out.timeZone.has_value();
         case ChartLine::LonDeg:
             out.lonDeg = ParseDigitField(v);
-            break;
+            return out.lonDeg.has_value();
         case ChartLine::LonMin:
             out.lonMin = ParseDigitField(v);
-            break;
+            return out.lonMin.has_value();
         case ChartLine::LatDeg:
             out.latDeg = ParseDigitField(v);
-            break;
+            return out.latDeg.has_value();
         case ChartLine::LatMin:
             out.latMin = ParseDigitField(v);
-            break;
+            return out.latMin.has_value();
         case ChartLine::East:
             out.east = ParseYesNo(v);
-            break;
+            return out.east.has_value();
         case ChartLine::South:
             out.south = ParseYesNo(v);
-            break;
+            return out.south.has_value();
         case ChartLine::Dst:
             out.dst = ParseYesNo(v);
-            break;
+            return out.dst.has_value();
         case ChartLine::City:
             out.city = ParseFieldText(v);
-            break;
+            return out.city.has_value();
         case ChartLine::State:
             out.state = ParseFieldText(v);
-            break;
+            return out.state.has_value();
         case ChartLine::Country:
             out.country = ParseFieldText(v);
-            break;
+            return out.country.has_value();
     }
+    return false;
 }
 
 }  // namespace
@@ -272,15 +284,18 @@ ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePositio
     return bytes;
 }
 
-ChartFileContents DecodeChartFile(std::string_view bytes) {
-    ChartFileContents out;
+ChartFileReading ReadChartFileContents(std::string_view bytes) {
+    ChartFileReading reading;
+    ChartFileContents& out = reading.contents;
     if (bytes.size() > kChartFileMaxBytes) {
-        return out;
+        return reading;
     }
     std::string_view rest = bytes;
-    for (std::size_t i = 0; !rest.empty(); ++i) {
+    std::size_t i = 0;
+    for (; !rest.empty(); ++i) {
         const std::string_view line = TakeLine(rest);
         const auto which = static_cast<ChartLine>(i);
+        const std::size_t number = i + 1;
         // The writer only makes bytes of 85 and up; a lower one means the line was made
         // or changed by something else. A text keeps what the shift leaves of it, as long
         // as something is left; a list or yes/no value is not guessed at.
@@ -289,14 +304,53 @@ ChartFileContents DecodeChartFile(std::string_view bytes) {
         });
         const bool usable = low == 0 || (i < kChartFileLineCount && IsTextLine(which) &&
                                          static_cast<std::size_t>(low) < line.size());
-        if (!usable) continue;
-        if (i < kChartFileLineCount) {
-            RestoreLine(which, UnscrambleText(line), out);
+        std::optional<ChartDamage::Kind> problem;
+        if (!usable) {
+            problem = ChartDamage::Kind::kUnreadable;
+        } else if (i < kChartFileLineCount) {
+            if (!RestoreLine(which, UnscrambleText(line), out)) {
+                problem = ChartDamage::Kind::kUnreadable;
+            }
         } else {
-            RestoreExtraLine(UnscrambleText(line), out);
+            problem = RestoreExtraLine(UnscrambleText(line), out);
         }
+        if (!problem) continue;
+        auto& first = i < kChartFileLineCount ? reading.damage : reading.extraDamage;
+        if (!first) first = ChartDamage{number, *problem};
     }
-    return out;
+    if (i < kChartFileLineCount && !reading.damage) {
+        reading.damage = ChartDamage{i + 1, ChartDamage::Kind::kMissing};
+    }
+    // Damaged extra lines give no exact zone at all: the row of line 7 is then the zone,
+    // never a mix of a valid line and whatever a bad one left.
+    if (reading.extraDamage) {
+        out.utcOffsetMinutes.reset();
+        out.tz.reset();
+    }
+    return reading;
+}
+
+ChartFileContents DecodeChartFile(std::string_view bytes) {
+    return ReadChartFileContents(bytes).contents;
+}
+
+std::string DescribeChartDamage(const ChartDamage& damage) {
+    const std::string number = std::to_string(damage.line);
+    const std::string field =
+        damage.line >= 1 && damage.line <= kChartFileLineCount
+            ? " (" + std::string(ChartLineLabel(static_cast<ChartLine>(damage.line - 1))) + ")"
+            : std::string();
+    switch (damage.kind) {
+        case ChartDamage::Kind::kMissing:
+            return "it ends before line " + number + field;
+        case ChartDamage::Kind::kUnreadable:
+            return "line " + number + field + " cannot be read";
+        case ChartDamage::Kind::kRepeated:
+            return "line " + number + " repeats a setting of an earlier line";
+        case ChartDamage::Kind::kZoneWithoutOffset:
+            return "line " + number + " names a time zone without its offset";
+    }
+    return "line " + number + " cannot be read";
 }
 
 }  // namespace tamovid
