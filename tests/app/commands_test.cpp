@@ -909,6 +909,18 @@ private slots:
         QCOMPARE(d_.window->LastRecord().strName, std::string("Asha Rao"));
     }
 
+    // A zone name from the file was shown as if true; one this system does not know is
+    // reported and the chart is computed from the stored offset alone.
+    void storedZoneNoSystemKnowsIsReportedAndTheChartComputed() {
+        const QString file = path(QStringLiteral("unknown-zone.vug"));
+        WriteChart(file, kDelhiLines + QStringList{"utc_offset=+05:45", "tz=Not/AZone"});
+        d_.ui.openAnswers.push_back(file);
+        d_.Click(QStringLiteral("cmdOpen"));
+        ExpectOneWarning({file, QStringLiteral("Not/AZone"), QStringLiteral("UTC+05:45")});
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+        QCOMPARE(d_.window->LastRecord().vntZoneMinute, std::int16_t(-45));
+    }
+
     void openedChartIsValidatedLikeATypedOne() {
         CalculateDelhi();
         const tamovid::BirthRecord record = d_.window->LastRecord();
