@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "chart_format.h"
 #include "chart_values.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/chartfile/codepage.h"
@@ -15,30 +16,13 @@ namespace tamovid {
 namespace {
 
 using namespace chartvalues;
+using chartformat::kLines;
+using chartformat::LineFormat;
+using chartformat::LineKind;
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr unsigned char kLowestShiftedByte = 85;
 constexpr unsigned char kLowestUnshiftableByte = 171;
-
-constexpr std::array<std::string_view, kChartFileLineCount> kLineLabels = {
-    "name",
-    "month",
-    "day of the month",
-    "year",
-    "hour",
-    "minute",
-    "time zone",
-    "longitude degrees",
-    "longitude minutes",
-    "latitude degrees",
-    "latitude minutes",
-    "east or west direction",
-    "north or south direction",
-    "daylight saving setting",
-    "city",
-    "state",
-    "country",
-};
 
 // ---- Encoding ----
 
@@ -83,26 +67,27 @@ LineText DigitFieldText(int value) {
     return NumberText(value, [](std::string_view t) { return ParseDigitField(t); });
 }
 
+LineText LineTextOf(const LineFormat& f, const BirthRecord& r, int timeZone) {
+    switch (f.kind) {
+        case LineKind::kText:
+            return FieldText(r.*f.textSource);
+        case LineKind::kListEntry:
+        case LineKind::kNumber:
+            // Written as the list's own text either way; only reading is lenient.
+            return ListEntryText(f.numberSource != nullptr ? r.*f.numberSource : timeZone,
+                                 f.range);
+        case LineKind::kDigits:
+            return DigitFieldText(r.*f.numberSource);
+        case LineKind::kYesNo:
+            return {std::string(YesNoText(r.*f.yesNoSource)), std::nullopt};
+    }
+    return {{}, ChartEncodeProblem::OutOfRange};
+}
+
 std::array<LineText, kChartFileLineCount> LineTexts(const BirthRecord& r, int timeZone) {
-    return {{
-        FieldText(r.strName),
-        ListEntryText(r.intMonth, kMonths),
-        ListEntryText(r.intDate, kDays),
-        ListEntryText(r.intYear, kYears),
-        ListEntryText(r.intHour, kHours),
-        ListEntryText(r.intMinute, kMinutes),
-        ListEntryText(timeZone, kTimeZones),
-        DigitFieldText(r.intLonDeg),
-        DigitFieldText(r.intLonMin),
-        DigitFieldText(r.intLatDeg),
-        DigitFieldText(r.intLatMin),
-        {std::string(YesNoText(r.blnEast)), std::nullopt},
-        {std::string(YesNoText(r.blnSouth)), std::nullopt},
-        {std::string(YesNoText(r.blnDST)), std::nullopt},
-        FieldText(r.strCity),
-        FieldText(r.strState),
-        FieldText(r.strCountry),
-    }};
+    std::array<LineText, kChartFileLineCount> texts;
+    for (std::size_t i = 0; i < kLines.size(); ++i) texts[i] = LineTextOf(kLines[i], r, timeZone);
+    return texts;
 }
 
 constexpr std::string_view kUtcOffsetKey = "utc_offset=";
@@ -164,68 +149,19 @@ std::string_view TakeLine(std::string_view& rest) {
     return line;
 }
 
-/// The lines restored as text: the name, the four coordinate fields and the place.
-bool IsTextLine(ChartLine line) {
-    constexpr std::array kTextLines = {ChartLine::Name,   ChartLine::LonDeg, ChartLine::LonMin,
-                                       ChartLine::LatDeg, ChartLine::LatMin, ChartLine::City,
-                                       ChartLine::State,  ChartLine::Country};
-    return std::find(kTextLines.begin(), kTextLines.end(), line) != kTextLines.end();
-}
-
 /// Restores one of the seventeen lines; false when it holds nothing its field can show.
-bool RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
-    switch (line) {
-        case ChartLine::Name:
-            out.name = ParseFieldText(v);
-            return out.name.has_value();
-        case ChartLine::Month:
-            out.month = ParseNumberAllowingLeadingZeros(v, kMonths);
-            return out.month.has_value();
-        case ChartLine::Date:
-            out.date = ParseListEntry(v, kDays);
-            return out.date.has_value();
-        case ChartLine::Year:
-            out.year = ParseListEntry(v, kYears);
-            return out.year.has_value();
-        case ChartLine::Hour:
-            out.hour = ParseListEntry(v, kHours);
-            return out.hour.has_value();
-        case ChartLine::Minute:
-            out.minute = ParseListEntry(v, kMinutes);
-            return out.minute.has_value();
-        case ChartLine::TimeZone:
-            out.timeZone = ParseNumberAllowingLeadingZeros(v, kTimeZones);
-            return out.timeZone.has_value();
-        case ChartLine::LonDeg:
-            out.lonDeg = ParseDigitField(v);
-            return out.lonDeg.has_value();
-        case ChartLine::LonMin:
-            out.lonMin = ParseDigitField(v);
-            return out.lonMin.has_value();
-        case ChartLine::LatDeg:
-            out.latDeg = ParseDigitField(v);
-            return out.latDeg.has_value();
-        case ChartLine::LatMin:
-            out.latMin = ParseDigitField(v);
-            return out.latMin.has_value();
-        case ChartLine::East:
-            out.east = ParseYesNo(v);
-            return out.east.has_value();
-        case ChartLine::South:
-            out.south = ParseYesNo(v);
-            return out.south.has_value();
-        case ChartLine::Dst:
-            out.dst = ParseYesNo(v);
-            return out.dst.has_value();
-        case ChartLine::City:
-            out.city = ParseFieldText(v);
-            return out.city.has_value();
-        case ChartLine::State:
-            out.state = ParseFieldText(v);
-            return out.state.has_value();
-        case ChartLine::Country:
-            out.country = ParseFieldText(v);
-            return out.country.has_value();
+bool RestoreLine(const LineFormat& f, std::string_view v, ChartFileContents& out) {
+    switch (f.kind) {
+        case LineKind::kText:
+            return (out.*f.text = ParseFieldText(v)).has_value();
+        case LineKind::kDigits:
+            return (out.*f.text = ParseDigitField(v)).has_value();
+        case LineKind::kListEntry:
+            return (out.*f.number = ParseListEntry(v, f.range)).has_value();
+        case LineKind::kNumber:
+            return (out.*f.number = ParseNumberAllowingLeadingZeros(v, f.range)).has_value();
+        case LineKind::kYesNo:
+            return (out.*f.yesNo = ParseYesNo(v)).has_value();
     }
     return false;
 }
@@ -234,7 +170,7 @@ bool RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
 
 std::string_view ChartLineLabel(ChartLine line) {
     const auto index = static_cast<std::size_t>(line);
-    return index < kLineLabels.size() ? kLineLabels[index] : std::string_view("field");
+    return index < kLines.size() ? kLines[index].label : std::string_view("field");
 }
 
 std::string DescribeChartEncodeError(const ChartEncodeError& error) {
@@ -294,7 +230,6 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
     std::size_t i = 0;
     for (; !rest.empty(); ++i) {
         const std::string_view line = TakeLine(rest);
-        const auto which = static_cast<ChartLine>(i);
         const std::size_t number = i + 1;
         // The writer only makes bytes of 85 and up; a lower one means the line was made
         // or changed by something else. A text keeps what the shift leaves of it, as long
@@ -302,13 +237,13 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
         const auto low = std::count_if(line.begin(), line.end(), [](char ch) {
             return static_cast<unsigned char>(ch) < kLowestShiftedByte;
         });
-        const bool usable = low == 0 || (i < kChartFileLineCount && IsTextLine(which) &&
+        const bool usable = low == 0 || (i < kChartFileLineCount && IsTextLine(kLines[i]) &&
                                          static_cast<std::size_t>(low) < line.size());
         std::optional<ChartDamage::Kind> problem;
         if (!usable) {
             problem = ChartDamage::Kind::kUnreadable;
         } else if (i < kChartFileLineCount) {
-            if (!RestoreLine(which, UnscrambleText(line), out)) {
+            if (!RestoreLine(kLines[i], UnscrambleText(line), out)) {
                 problem = ChartDamage::Kind::kUnreadable;
             }
         } else {
