@@ -1,5 +1,8 @@
 #include "tamovid/birthentry/chart_document.h"
 
+#include <optional>
+#include <utility>
+
 #include "tamovid/atlas/zone_time.h"
 #include "tamovid/birthentry/chart_restore.h"
 #include "tamovid/chartfile/chart_file.h"
@@ -24,32 +27,33 @@ std::string NoChartMessage(const std::filesystem::path& path) {
 
 std::string Quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
 
-/// Whether the stored zone had the stored offset at the chart's moment (either reading
-/// of a clock time that a change of the clocks skipped or repeated counts).
-bool ZoneAgrees(const ChartFileContents& c, int& zoneOffset) {
-    const auto local =
-        atlas::ResolveLocalTime(*c.tz, *c.year, *c.month, *c.date, *c.hour, *c.minute);
-    if (!local.ok()) return false;
-    zoneOffset = local.value().offset.minutes;
-    const bool twoReadings = local.value().kind != atlas::LocalTimeInZone::Kind::kUnique;
-    return *c.utcOffsetMinutes == zoneOffset ||
-           (twoReadings && *c.utcOffsetMinutes == local.value().later.minutes);
+/// The stored zone at the chart's moment, when this system can tell it.
+std::optional<atlas::LocalTimeInZone> StoredZoneAtTheChart(const ChartFileContents& c) {
+    if (!c.year || !c.month || !c.date || !c.hour || !c.minute || !atlas::IsKnownZone(*c.tz)) {
+        return std::nullopt;
+    }
+    auto local = atlas::ResolveLocalTime(*c.tz, *c.year, *c.month, *c.date, *c.hour, *c.minute);
+    if (!local.ok()) return std::nullopt;
+    return std::move(local).value();
 }
 
 /// A stored zone name is only a label of the stored offset: one this system does not
 /// know, or that disagrees with the offset, is dropped and said so, never shown as true.
+/// Either reading of a clock time that a change of the clocks skipped or repeated agrees.
 std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents& c) {
     if (!c.tz || !c.utcOffsetMinutes) return {};
     const std::string offset = "UTC" + UtcOffsetText(*c.utcOffsetMinutes);
     std::string notice;
-    int zoneOffset = 0;
-    if (!atlas::IsKnownZone(*c.tz)) {
+    const std::optional<atlas::LocalTimeInZone> local = StoredZoneAtTheChart(c);
+    if (!local) {
         notice = "The file " + Quoted(path) + " names the time zone \"" + *c.tz +
                  "\", which this system does not know; the chart uses the stored offset " +
                  offset + ".";
-    } else if (!ZoneAgrees(c, zoneOffset)) {
+    } else if (*c.utcOffsetMinutes != local->offset.minutes &&
+               (local->kind == atlas::LocalTimeInZone::Kind::kUnique ||
+                *c.utcOffsetMinutes != local->later.minutes)) {
         notice = "The file " + Quoted(path) + " gives the offset " + offset + ", but " + *c.tz +
-                 " was UTC" + UtcOffsetText(zoneOffset) +
+                 " was UTC" + UtcOffsetText(local->offset.minutes) +
                  " at the chart's moment; the chart uses the stored offset, without the zone.";
     }
     if (!notice.empty()) c.tz.reset();
