@@ -47,8 +47,8 @@ std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents
     const std::optional<atlas::LocalTimeInZone> local = StoredZoneAtTheChart(c);
     if (!local) {
         notice = "The file " + Quoted(path) + " names the time zone \"" + *c.tz +
-                 "\", which this system does not know; the chart uses the stored offset " +
-                 offset + ".";
+                 "\", which this system does not know; the chart uses the stored offset " + offset +
+                 ".";
     } else if (*c.utcOffsetMinutes != local->offset.minutes &&
                (local->kind == atlas::LocalTimeInZone::Kind::kUnique ||
                 *c.utcOffsetMinutes != local->later.minutes)) {
@@ -92,15 +92,15 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path) {
     // A chart made of what a damaged file still holds would be a different birth.
     if (reading.damage) {
         return Failure{OpenRefusal{OpenRefusal::Reason::kDamaged,
-                                   "The file " + Quoted(path) + " is damaged: " +
-                                       DescribeChartDamage(*reading.damage) +
+                                   "The file " + Quoted(path) +
+                                       " is damaged: " + DescribeChartDamage(*reading.damage) +
                                        ". Nothing was opened."}};
     }
     OpenedChart opened;
     if (reading.extraDamage) {
         opened.notice = "The file " + Quoted(path) + " is damaged after its first " +
-                        std::to_string(kChartFileLineCount) + " lines: " +
-                        DescribeChartDamage(*reading.extraDamage) +
+                        std::to_string(kChartFileLineCount) +
+                        " lines: " + DescribeChartDamage(*reading.extraDamage) +
                         ". The chart uses the time zone of line 7 instead.";
     } else {
         opened.notice = CheckStoredZone(path, reading.contents);

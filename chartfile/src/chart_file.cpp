@@ -74,8 +74,7 @@ LineText LineTextOf(const LineFormat& f, const BirthRecord& r, int timeZone) {
         case LineKind::kListEntry:
         case LineKind::kNumber:
             // Written as the list's own text either way; only reading is lenient.
-            return ListEntryText(f.numberSource != nullptr ? r.*f.numberSource : timeZone,
-                                 f.range);
+            return ListEntryText(f.numberSource != nullptr ? r.*f.numberSource : timeZone, f.range);
         case LineKind::kDigits:
             return DigitFieldText(r.*f.numberSource);
         case LineKind::kYesNo:

@@ -46,6 +46,8 @@ using R = BirthRecord;
 using K = LineKind;
 namespace v = chartvalues;
 
+// One row a line, easier to read than the formatter's layout.
+// clang-format off
 inline constexpr std::array<LineFormat, kChartFileLineCount> kLines = {{
     {.line = ChartLine::Name, .label = "name", .kind = K::kText,
      .textSource = &R::strName, .text = &C::name},
@@ -82,6 +84,7 @@ inline constexpr std::array<LineFormat, kChartFileLineCount> kLines = {{
     {.line = ChartLine::Country, .label = "country", .kind = K::kText,
      .textSource = &R::strCountry, .text = &C::country},
 }};
+// clang-format on
 
 constexpr bool InFileOrder() {
     for (std::size_t i = 0; i < kLines.size(); ++i) {

@@ -28,7 +28,7 @@ constexpr mode_t kAnyWriteBit = 0222;
 constexpr int kMaxLinkHops = 40;  // the kernel's own limit for one path
 constexpr std::string_view kTemporaryPrefix = ".tamovid-";
 constexpr std::string_view kTemporarySuffix = ".tmp";
-constexpr std::size_t kMaxPidDigits = 10;    // a pid_t is at most 2^31 - 1
+constexpr std::size_t kMaxPidDigits = 10;     // a pid_t is at most 2^31 - 1
 constexpr std::size_t kRandomHexDigits = 16;  // 64 random bits
 
 std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
@@ -183,8 +183,8 @@ void RemoveLeftovers(const fs::path& folder) {
         FileDescriptor file(fd);
         struct stat opened {};
         struct stat named {};
-        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) ||
-            opened.st_uid != ::geteuid() || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_uid != ::geteuid() ||
+            ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             continue;
         }
         // Still the same file under that name: never remove one that just replaced it.
@@ -314,8 +314,7 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
     // Renaming over a device, a pipe or a folder would replace it, not write into it.
     if (exists && !S_ISREG(previous.st_mode)) {
         return Failure{"Could not save " + Quoted(path) + ": it is " +
-                       std::string(NotAFileKind(previous.st_mode)) +
-                       ", not a regular file."};
+                       std::string(NotAFileKind(previous.st_mode)) + ", not a regular file."};
     }
     if (exists && IsWriteProtected(target, previous)) {
         return Failure{"Could not save " + Quoted(path) + ": it is write-protected."};

@@ -62,8 +62,9 @@ private:
 /// is installed at all; only a real font has a glyph for a letter.
 bool RefusedForLackOfFonts(const std::string& what, std::string* error) {
     if (QFontMetricsF(QFont()).inFont(QLatin1Char('A'))) return false;
-    *error = what + ": no font is installed, so its text cannot be drawn (install one, such as "
-                    "the package fonts-dejavu-core).";
+    *error = what +
+             ": no font is installed, so its text cannot be drawn (install one, such as "
+             "the package fonts-dejavu-core).";
     return true;
 }
 

@@ -855,13 +855,12 @@ private slots:
     void damagedFileIsNamedDamagedAndFillsNothing_data() {
         QTest::addColumn<int>("line");
         QTest::addColumn<QByteArray>(
-            "stored");  // the line's bytes; "<cut>" ends the file before it
+            "stored");                        // the line's bytes; "<cut>" ends the file before it
         QTest::addColumn<QString>("damage");  // empty: the file opens
         const auto shifted = [](const char* text) {
             return QByteArray::fromStdString(tamovid::ScrambleText(text));
         };
-        QTest::newRow("14 lines") << 14 << QByteArray("<cut>")
-                                  << "it ends before line 15 (city)";
+        QTest::newRow("14 lines") << 14 << QByteArray("<cut>") << "it ends before line 15 (city)";
         QTest::newRow("empty longitude degrees")
             << 7 << QByteArray() << "line 8 (longitude degrees) cannot be read";
         QTest::newRow("month beyond the list")

@@ -246,10 +246,12 @@ TEST(WriteFileAtomically, CleaningUpRemovesOnlyThisUsersLeftoversOfItsOwnForm) {
     const std::string stale = ".tamovid-4242-0123456789abcdef.tmp";
     const std::string inUse = ".tamovid-4243-0123456789abcdef.tmp";
     const std::string othersUser = ".tamovid-4244-0123456789abcdef.tmp";
-    const std::vector<std::string> lookalikes = {
-        ".tamovid-123.tmp", ".tamovid-0042-0123456789abcdef.tmp",
-        ".tamovid-42-0123456789ABCDEF.tmp", ".tamovid-42-0123456789abcde.tmp",
-        ".tamovid-42-0123456789abcdef.tmp.bak", "notes.tmp"};
+    const std::vector<std::string> lookalikes = {".tamovid-123.tmp",
+                                                 ".tamovid-0042-0123456789abcdef.tmp",
+                                                 ".tamovid-42-0123456789ABCDEF.tmp",
+                                                 ".tamovid-42-0123456789abcde.tmp",
+                                                 ".tamovid-42-0123456789abcdef.tmp.bak",
+                                                 "notes.tmp"};
     for (const auto& name : lookalikes) Put(folder.path() / name, "keep");
     Put(folder.path() / stale, "left by a killed save");
     Put(folder.path() / inUse, "being written");
@@ -312,13 +314,12 @@ TEST_P(SpecialTargetTest, SavingOntoSomethingNotAFileRefusesItAndLeavesItAlone) 
     EXPECT_EQ(fs::is_symlink(target), GetParam().behindLink);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Targets, SpecialTargetTest,
-    testing::Values(SpecialTargetCase{"Fifo", false, MakeFifo},
-                    SpecialTargetCase{"FifoBehindALink", true, MakeFifo},
-                    SpecialTargetCase{"FolderBehindALink", true, MakeFolder},
-                    SpecialTargetCase{"Socket", false, MakeSocket}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Targets, SpecialTargetTest,
+                         testing::Values(SpecialTargetCase{"Fifo", false, MakeFifo},
+                                         SpecialTargetCase{"FifoBehindALink", true, MakeFifo},
+                                         SpecialTargetCase{"FolderBehindALink", true, MakeFolder},
+                                         SpecialTargetCase{"Socket", false, MakeSocket}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteFileAtomically, ALinkPlantedInASharedStickyFolderIsNotFollowed) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to stage another user's link";
@@ -335,9 +336,9 @@ TEST(WriteFileAtomically, ALinkPlantedInASharedStickyFolderIsNotFollowed) {
         bool followed;
     };
     const uid_t me = ::geteuid();
-    for (const Case& c : {Case{"another user's link", kOtherUser, me, false},
-                          Case{"my own link", me, me, true},
-                          Case{"the folder owner's link", kOtherUser, kOtherUser, true}}) {
+    for (const Case& c :
+         {Case{"another user's link", kOtherUser, me, false}, Case{"my own link", me, me, true},
+          Case{"the folder owner's link", kOtherUser, kOtherUser, true}}) {
         SCOPED_TRACE(c.name);
         Put(secret, kEarlier);
         const auto link = shared / "report.pdf";

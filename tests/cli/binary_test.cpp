@@ -126,9 +126,9 @@ TEST(BinaryChart, WritesThePdfReadingBesideTheChart) {
 TEST(BinaryAtlas, AtlasThatCannotBeReadIsAnIoError) {
     const std::string folder = testing::TempDir() + "/tamovid-unreadable-atlas";
     const std::string copy = folder + "/bin/tamovid-cli";
-    ASSERT_EQ(std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder +
-                           "/bin' '" + folder + "/share/tamovid/places.atlas' && cp '" +
-                           TAMOVID_CLI_BINARY + "' '" + copy + "'")
+    ASSERT_EQ(std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "/bin' '" + folder +
+                           "/share/tamovid/places.atlas' && cp '" + TAMOVID_CLI_BINARY + "' '" +
+                           copy + "'")
                               .c_str()),
               0);
     for (const char* arguments :
@@ -152,16 +152,15 @@ TEST(BinaryChart, NoFontInstalledRefusesPngAndPdfButNotSvg) {
         const char* name;
         int status;
     };
-    for (const Case& c : {Case{"--chart", "boxes.png", kExitIoError},
-                          Case{"--pdf", "boxes.pdf", kExitIoError},
-                          Case{"--chart", "text.svg", kExitOk}}) {
+    for (const Case& c :
+         {Case{"--chart", "boxes.png", kExitIoError}, Case{"--pdf", "boxes.pdf", kExitIoError},
+          Case{"--chart", "text.svg", kExitOk}}) {
         SCOPED_TRACE(c.name);
         const std::string target = folder + "/" + c.name;
         std::remove(target.c_str());
         const std::string err = folder + "/no-fonts.err";
-        const int raw = std::system((binary + " " + c.option + " '" + target + "' >/dev/null 2>'" +
-                                     err + "'")
-                                        .c_str());
+        const int raw = std::system(
+            (binary + " " + c.option + " '" + target + "' >/dev/null 2>'" + err + "'").c_str());
         EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, c.status) << Slurp(err);
         std::ifstream written(target);
         EXPECT_EQ(written.good(), c.status == kExitOk);

@@ -306,8 +306,9 @@ TEST_F(CliFiles, OpeningAShortFileIsRefusedAsDamagedNamingTheLine) {
     std::ofstream(file, std::ios::binary) << "\xA7\xB6\xC2\xBA\r\n";  // "Rama" shifted
     const Outcome outcome = Cli({"--open", file});
     EXPECT_EQ(outcome.status, kExitRefused);
-    EXPECT_EQ(outcome.err, "tamovid-cli: The file \"" + file +
-                               "\" is damaged: it ends before line 2 (month). Nothing was opened.\n");
+    EXPECT_EQ(outcome.err,
+              "tamovid-cli: The file \"" + file +
+                  "\" is damaged: it ends before line 2 (month). Nothing was opened.\n");
     EXPECT_EQ(outcome.out, "");
 }
 
@@ -461,9 +462,9 @@ TEST_F(CliFiles, StoredZoneThatIsUnknownOrDisagreesIsReportedAndNotPrinted) {
         const char* zone;
         const char* note;  // empty: none
     };
-    for (const Case& c : {Case{"Asia/Kathmandu", ""},
-                          Case{"Not/AZone", "which this system does not know"},
-                          Case{"Asia/Kolkata", "but Asia/Kolkata was UTC+05:30"}}) {
+    for (const Case& c :
+         {Case{"Asia/Kathmandu", ""}, Case{"Not/AZone", "which this system does not know"},
+          Case{"Asia/Kolkata", "but Asia/Kolkata was UTC+05:30"}}) {
         SCOPED_TRACE(c.zone);
         const std::string file = PathOf("zone.vug");
         BirthRecord record = testing_support::Delhi1947Record();
