@@ -61,7 +61,19 @@ void CheckDecoded(const tamovid::ChartFileContents& c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    CheckDecoded(tamovid::DecodeChartFile(bytes));
+    const tamovid::ChartFileReading reading = tamovid::ReadChartFileContents(bytes);
+    CheckDecoded(reading.contents);
+    // A damaged line is named within its part of the file, and damaged extra lines leave
+    // no exact zone behind; a zone never stands without its offset.
+    Require(!reading.damage ||
+            (reading.damage->line >= 1 && reading.damage->line <= tamovid::kChartFileLineCount));
+    Require(!reading.extraDamage || reading.extraDamage->line > tamovid::kChartFileLineCount);
+    Require(!reading.extraDamage ||
+            (!reading.contents.utcOffsetMinutes && !reading.contents.tz));
+    Require(!reading.contents.tz || reading.contents.utcOffsetMinutes);
+    Require(!tamovid::DescribeChartDamage(reading.damage.value_or(tamovid::ChartDamage{
+                                              1, tamovid::ChartDamage::Kind::kMissing}))
+                 .empty());
 
     const std::string shifted = tamovid::ScrambleText(bytes);
     for (const char ch : shifted) {

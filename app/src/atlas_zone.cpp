@@ -42,7 +42,9 @@ void AtlasZone::Follow(const std::string& zone) {
 
 void AtlasZone::Restore(const BirthEntry& entry) {
     zone_ = entry.tz;
-    exactOffset_ = entry.tz.empty() ? std::nullopt : entry.utcOffsetMinutes;
+    // The stored offset is the chart's own, also when its zone name was left out (unknown
+    // here, or not matching the offset), as the command-line tool takes it.
+    exactOffset_ = entry.utcOffsetMinutes;
     local_.reset();
     settled_ = true;
     emit changed();

@@ -232,14 +232,17 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::OpenChartFile(const QString& name) {
-    const Result<BirthEntry, OpenRefusal> opened = OpenChart(LocalPath(name));
+    const Result<OpenedChart, OpenRefusal> opened = OpenChart(LocalPath(name));
     if (!opened.ok()) {
         const bool wrongName = opened.error().reason == OpenRefusal::Reason::kWrongEnding;
         ui_.message(QString::fromStdString(opened.error().message),
                     wrongName ? QMessageBox::Critical : QMessageBox::Warning);
         return;
     }
-    ShowEntry(opened.value());
+    if (!opened.value().notice.empty()) {
+        ui_.message(QString::fromStdString(opened.value().notice), QMessageBox::Warning);
+    }
+    ShowEntry(opened.value().entry);
     const ChartBase base = OpenedChartBase();
     CalculateFrom(base.record, base.timeZonePosition);
 }

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "tamovid/app/chart_handoff.h"
 #include "tamovid/app/command_line.h"
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/frm_main.h"
@@ -29,8 +30,11 @@ Session::~Session() = default;
 std::unique_ptr<Session> StartSession(const StartupContext& context) {
     auto lock = std::make_unique<SingleInstanceLock>(context.lockPath);
     if (!lock->tryAcquire()) {
-        context.ui->message(QStringLiteral("Application is already running"),
-                            QMessageBox::Information);
+        if (context.chartFile.isEmpty() ||
+            !HandChartToRunningCopy(context.handoffPath, context.chartFile)) {
+            context.ui->message(QStringLiteral("Application is already running"),
+                                QMessageBox::Information);
+        }
         return nullptr;
     }
     if (context.settings != nullptr) {
@@ -45,7 +49,17 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
     if (!context.chartFile.isEmpty()) {
         window->OpenChartFile(context.chartFile);
     }
-    return std::make_unique<Session>(std::move(lock), std::move(window));
+    auto session = std::make_unique<Session>(std::move(lock), std::move(window));
+    FrmMain* shown = &session->window();
+    session->handoff_ = std::make_unique<ChartHandoffServer>(
+        context.handoffPath, [shown](const QString& file) {
+            shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
+            shown->show();
+            shown->raise();
+            shown->activateWindow();
+            shown->OpenChartFile(file);
+        });
+    return session;
 }
 
 namespace {
@@ -106,6 +120,7 @@ int RunApplication(int argc, char** argv) {
         .random = [] { return QRandomGenerator::global()->generateDouble(); },
         .lockPath = DefaultLockPath(),
         .chartFile = commandLine.chartFile,
+        .handoffPath = DefaultHandoffPath(),
     };
     const std::unique_ptr<Session> session = StartSession(context);
     if (!session) {

@@ -1,9 +1,14 @@
 #include "tamovid/birthentry/chart_document.h"
 
+#include <optional>
+#include <utility>
+
+#include "tamovid/atlas/zone_time.h"
 #include "tamovid/birthentry/chart_restore.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid {
 namespace {
@@ -20,6 +25,41 @@ std::string NoChartMessage(const std::filesystem::path& path) {
     return "The file \"" + path.string() + "\" holds no chart that can be opened.";
 }
 
+std::string Quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
+
+/// The stored zone at the chart's moment, when this system can tell it.
+std::optional<atlas::LocalTimeInZone> StoredZoneAtTheChart(const ChartFileContents& c) {
+    if (!c.year || !c.month || !c.date || !c.hour || !c.minute || !atlas::IsKnownZone(*c.tz)) {
+        return std::nullopt;
+    }
+    auto local = atlas::ResolveLocalTime(*c.tz, *c.year, *c.month, *c.date, *c.hour, *c.minute);
+    if (!local.ok()) return std::nullopt;
+    return std::move(local).value();
+}
+
+/// A stored zone name is only a label of the stored offset: one this system does not
+/// know, or that disagrees with the offset, is dropped and said so, never shown as true.
+/// Either reading of a clock time that a change of the clocks skipped or repeated agrees.
+std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents& c) {
+    if (!c.tz || !c.utcOffsetMinutes) return {};
+    const std::string offset = "UTC" + UtcOffsetText(*c.utcOffsetMinutes);
+    std::string notice;
+    const std::optional<atlas::LocalTimeInZone> local = StoredZoneAtTheChart(c);
+    if (!local) {
+        notice = "The file " + Quoted(path) + " names the time zone \"" + *c.tz +
+                 "\", which this system does not know; the chart uses the stored offset " + offset +
+                 ".";
+    } else if (*c.utcOffsetMinutes != local->offset.minutes &&
+               (local->kind == atlas::LocalTimeInZone::Kind::kUnique ||
+                *c.utcOffsetMinutes != local->later.minutes)) {
+        notice = "The file " + Quoted(path) + " gives the offset " + offset + ", but " + *c.tz +
+                 " was UTC" + UtcOffsetText(local->offset.minutes) +
+                 " at the chart's moment; the chart uses the stored offset, without the zone.";
+    }
+    if (!notice.empty()) c.tz.reset();
+    return notice;
+}
+
 }  // namespace
 
 ChartBase OpenedChartBase() {
@@ -34,7 +74,7 @@ ChartBase OpenedChartBase() {
     return base;
 }
 
-Result<BirthEntry, OpenRefusal> OpenChart(const std::filesystem::path& path) {
+Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path) {
     if (!HasChartFileEnding(path.native())) {
         return Failure{
             OpenRefusal{OpenRefusal::Reason::kWrongEnding, std::string(kWrongChartFileMessage)}};
@@ -43,13 +83,30 @@ Result<BirthEntry, OpenRefusal> OpenChart(const std::filesystem::path& path) {
     if (!file.ok()) {
         return Failure{OpenRefusal{OpenRefusal::Reason::kUnreadable, file.error()}};
     }
-    const ChartFileContents contents = DecodeChartFile(file.value());
+    ChartFileReading reading = ReadChartFileContents(file.value());
     // Nothing usable would calculate an empty form and answer with a message about the
     // name, as if the file had been a chart missing only that.
-    if (contents == ChartFileContents{}) {
+    if (reading.contents == ChartFileContents{}) {
         return Failure{OpenRefusal{OpenRefusal::Reason::kNoChart, NoChartMessage(path)}};
     }
-    return RestoreEntry(contents);
+    // A chart made of what a damaged file still holds would be a different birth.
+    if (reading.damage) {
+        return Failure{OpenRefusal{OpenRefusal::Reason::kDamaged,
+                                   "The file " + Quoted(path) +
+                                       " is damaged: " + DescribeChartDamage(*reading.damage) +
+                                       ". Nothing was opened."}};
+    }
+    OpenedChart opened;
+    if (reading.extraDamage) {
+        opened.notice = "The file " + Quoted(path) + " is damaged after its first " +
+                        std::to_string(kChartFileLineCount) +
+                        " lines: " + DescribeChartDamage(*reading.extraDamage) +
+                        ". The chart uses the time zone of line 7 instead.";
+    } else {
+        opened.notice = CheckStoredZone(path, reading.contents);
+    }
+    opened.entry = RestoreEntry(reading.contents);
+    return opened;
 }
 
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,

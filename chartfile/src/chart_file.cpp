@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "chart_format.h"
 #include "chart_values.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/chartfile/codepage.h"
@@ -15,30 +16,13 @@ namespace tamovid {
 namespace {
 
 using namespace chartvalues;
+using chartformat::kLines;
+using chartformat::LineFormat;
+using chartformat::LineKind;
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr unsigned char kLowestShiftedByte = 85;
 constexpr unsigned char kLowestUnshiftableByte = 171;
-
-constexpr std::array<std::string_view, kChartFileLineCount> kLineLabels = {
-    "name",
-    "month",
-    "day of the month",
-    "year",
-    "hour",
-    "minute",
-    "time zone",
-    "longitude degrees",
-    "longitude minutes",
-    "latitude degrees",
-    "latitude minutes",
-    "east or west direction",
-    "north or south direction",
-    "daylight saving setting",
-    "city",
-    "state",
-    "country",
-};
 
 // ---- Encoding ----
 
@@ -83,26 +67,26 @@ LineText DigitFieldText(int value) {
     return NumberText(value, [](std::string_view t) { return ParseDigitField(t); });
 }
 
+LineText LineTextOf(const LineFormat& f, const BirthRecord& r, int timeZone) {
+    switch (f.kind) {
+        case LineKind::kText:
+            return FieldText(r.*f.textSource);
+        case LineKind::kListEntry:
+        case LineKind::kNumber:
+            // Written as the list's own text either way; only reading is lenient.
+            return ListEntryText(f.numberSource != nullptr ? r.*f.numberSource : timeZone, f.range);
+        case LineKind::kDigits:
+            return DigitFieldText(r.*f.numberSource);
+        case LineKind::kYesNo:
+            return {std::string(YesNoText(r.*f.yesNoSource)), std::nullopt};
+    }
+    return {{}, ChartEncodeProblem::OutOfRange};
+}
+
 std::array<LineText, kChartFileLineCount> LineTexts(const BirthRecord& r, int timeZone) {
-    return {{
-        FieldText(r.strName),
-        ListEntryText(r.intMonth, kMonths),
-        ListEntryText(r.intDate, kDays),
-        ListEntryText(r.intYear, kYears),
-        ListEntryText(r.intHour, kHours),
-        ListEntryText(r.intMinute, kMinutes),
-        ListEntryText(timeZone, kTimeZones),
-        DigitFieldText(r.intLonDeg),
-        DigitFieldText(r.intLonMin),
-        DigitFieldText(r.intLatDeg),
-        DigitFieldText(r.intLatMin),
-        {std::string(YesNoText(r.blnEast)), std::nullopt},
-        {std::string(YesNoText(r.blnSouth)), std::nullopt},
-        {std::string(YesNoText(r.blnDST)), std::nullopt},
-        FieldText(r.strCity),
-        FieldText(r.strState),
-        FieldText(r.strCountry),
-    }};
+    std::array<LineText, kChartFileLineCount> texts;
+    for (std::size_t i = 0; i < kLines.size(); ++i) texts[i] = LineTextOf(kLines[i], r, timeZone);
+    return texts;
 }
 
 constexpr std::string_view kUtcOffsetKey = "utc_offset=";
@@ -129,13 +113,23 @@ std::vector<std::string> ExactZoneLines(const ChartExactZone& exact) {
     return lines;
 }
 
-void RestoreExtraLine(std::string_view v, ChartFileContents& out) {
-    if (v.substr(0, kUtcOffsetKey.size()) == kUtcOffsetKey) {
+/// Reads one line after the seventeenth into the exact zone. A key already seen, or a
+/// value that does not parse, is damage; a line of any other form is ignored, so that a
+/// later writer may add lines.
+std::optional<ChartDamage::Kind> RestoreExtraLine(std::string_view v, ChartFileContents& out) {
+    if (v.starts_with(kUtcOffsetKey)) {
+        if (out.utcOffsetMinutes) return ChartDamage::Kind::kRepeated;
         out.utcOffsetMinutes = ParseUtcOffset(v.substr(kUtcOffsetKey.size()));
-    } else if (v.substr(0, kZoneKey.size()) == kZoneKey) {
+        if (!out.utcOffsetMinutes) return ChartDamage::Kind::kUnreadable;
+    } else if (v.starts_with(kZoneKey)) {
+        if (out.tz) return ChartDamage::Kind::kRepeated;
         const std::string_view name = v.substr(kZoneKey.size());
-        if (IsZoneName(name)) out.tz = std::string(name);
+        if (!IsZoneName(name)) return ChartDamage::Kind::kUnreadable;
+        // The writer puts the zone after its offset; a zone alone tells nothing exact.
+        if (!out.utcOffsetMinutes) return ChartDamage::Kind::kZoneWithoutOffset;
+        out.tz = std::string(name);
     }
+    return std::nullopt;
 }
 
 // ---- Decoding ----
@@ -154,75 +148,28 @@ std::string_view TakeLine(std::string_view& rest) {
     return line;
 }
 
-/// The lines restored as text: the name, the four coordinate fields and the place.
-bool IsTextLine(ChartLine line) {
-    constexpr std::array kTextLines = {ChartLine::Name,   ChartLine::LonDeg, ChartLine::LonMin,
-                                       ChartLine::LatDeg, ChartLine::LatMin, ChartLine::City,
-                                       ChartLine::State,  ChartLine::Country};
-    return std::find(kTextLines.begin(), kTextLines.end(), line) != kTextLines.end();
-}
-
-void RestoreLine(ChartLine line, std::string_view v, ChartFileContents& out) {
-    switch (line) {
-        case ChartLine::Name:
-            out.name = ParseFieldText(v);
-            break;
-        case ChartLine::Month:
-            out.month = ParseNumberAllowingLeadingZeros(v, kMonths);
-            break;
-        case ChartLine::Date:
-            out.date = ParseListEntry(v, kDays);
-            break;
-        case ChartLine::Year:
-            out.year = ParseListEntry(v, kYears);
-            break;
-        case ChartLine::Hour:
-            out.hour = ParseListEntry(v, kHours);
-            break;
-        case ChartLine::Minute:
-            out.minute = ParseListEntry(v, kMinutes);
-            break;
-        case ChartLine::TimeZone:
-            out.timeZone = ParseNumberAllowingLeadingZeros(v, kTimeZones);
-            break;
-        case ChartLine::LonDeg:
-            out.lonDeg = ParseDigitField(v);
-            break;
-        case ChartLine::LonMin:
-            out.lonMin = ParseDigitField(v);
-            break;
-        case ChartLine::LatDeg:
-            out.latDeg = ParseDigitField(v);
-            break;
-        case ChartLine::LatMin:
-            out.latMin = ParseDigitField(v);
-            break;
-        case ChartLine::East:
-            out.east = ParseYesNo(v);
-            break;
-        case ChartLine::South:
-            out.south = ParseYesNo(v);
-            break;
-        case ChartLine::Dst:
-            out.dst = ParseYesNo(v);
-            break;
-        case ChartLine::City:
-            out.city = ParseFieldText(v);
-            break;
-        case ChartLine::State:
-            out.state = ParseFieldText(v);
-            break;
-        case ChartLine::Country:
-            out.country = ParseFieldText(v);
-            break;
+/// Restores one of the seventeen lines; false when it holds nothing its field can show.
+bool RestoreLine(const LineFormat& f, std::string_view v, ChartFileContents& out) {
+    switch (f.kind) {
+        case LineKind::kText:
+            return (out.*f.text = ParseFieldText(v)).has_value();
+        case LineKind::kDigits:
+            return (out.*f.text = ParseDigitField(v)).has_value();
+        case LineKind::kListEntry:
+            return (out.*f.number = ParseListEntry(v, f.range)).has_value();
+        case LineKind::kNumber:
+            return (out.*f.number = ParseNumberAllowingLeadingZeros(v, f.range)).has_value();
+        case LineKind::kYesNo:
+            return (out.*f.yesNo = ParseYesNo(v)).has_value();
     }
+    return false;
 }
 
 }  // namespace
 
 std::string_view ChartLineLabel(ChartLine line) {
     const auto index = static_cast<std::size_t>(line);
-    return index < kLineLabels.size() ? kLineLabels[index] : std::string_view("field");
+    return index < kLines.size() ? kLines[index].label : std::string_view("field");
 }
 
 std::string DescribeChartEncodeError(const ChartEncodeError& error) {
@@ -272,31 +219,72 @@ ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePositio
     return bytes;
 }
 
-ChartFileContents DecodeChartFile(std::string_view bytes) {
-    ChartFileContents out;
+ChartFileReading ReadChartFileContents(std::string_view bytes) {
+    ChartFileReading reading;
+    ChartFileContents& out = reading.contents;
     if (bytes.size() > kChartFileMaxBytes) {
-        return out;
+        return reading;
     }
     std::string_view rest = bytes;
-    for (std::size_t i = 0; !rest.empty(); ++i) {
+    std::size_t i = 0;
+    for (; !rest.empty(); ++i) {
         const std::string_view line = TakeLine(rest);
-        const auto which = static_cast<ChartLine>(i);
+        const std::size_t number = i + 1;
         // The writer only makes bytes of 85 and up; a lower one means the line was made
         // or changed by something else. A text keeps what the shift leaves of it, as long
         // as something is left; a list or yes/no value is not guessed at.
         const auto low = std::count_if(line.begin(), line.end(), [](char ch) {
             return static_cast<unsigned char>(ch) < kLowestShiftedByte;
         });
-        const bool usable = low == 0 || (i < kChartFileLineCount && IsTextLine(which) &&
+        const bool usable = low == 0 || (i < kChartFileLineCount && IsTextLine(kLines[i]) &&
                                          static_cast<std::size_t>(low) < line.size());
-        if (!usable) continue;
-        if (i < kChartFileLineCount) {
-            RestoreLine(which, UnscrambleText(line), out);
+        std::optional<ChartDamage::Kind> problem;
+        if (!usable) {
+            problem = ChartDamage::Kind::kUnreadable;
+        } else if (i < kChartFileLineCount) {
+            if (!RestoreLine(kLines[i], UnscrambleText(line), out)) {
+                problem = ChartDamage::Kind::kUnreadable;
+            }
         } else {
-            RestoreExtraLine(UnscrambleText(line), out);
+            problem = RestoreExtraLine(UnscrambleText(line), out);
         }
+        if (!problem) continue;
+        auto& first = i < kChartFileLineCount ? reading.damage : reading.extraDamage;
+        if (!first) first = ChartDamage{number, *problem};
     }
-    return out;
+    if (i < kChartFileLineCount && !reading.damage) {
+        reading.damage = ChartDamage{i + 1, ChartDamage::Kind::kMissing};
+    }
+    // Damaged extra lines give no exact zone at all: the row of line 7 is then the zone,
+    // never a mix of a valid line and whatever a bad one left.
+    if (reading.extraDamage) {
+        out.utcOffsetMinutes.reset();
+        out.tz.reset();
+    }
+    return reading;
+}
+
+ChartFileContents DecodeChartFile(std::string_view bytes) {
+    return ReadChartFileContents(bytes).contents;
+}
+
+std::string DescribeChartDamage(const ChartDamage& damage) {
+    const std::string number = std::to_string(damage.line);
+    const std::string field =
+        damage.line >= 1 && damage.line <= kChartFileLineCount
+            ? " (" + std::string(ChartLineLabel(static_cast<ChartLine>(damage.line - 1))) + ")"
+            : std::string();
+    switch (damage.kind) {
+        case ChartDamage::Kind::kMissing:
+            return "it ends before line " + number + field;
+        case ChartDamage::Kind::kUnreadable:
+            return "line " + number + field + " cannot be read";
+        case ChartDamage::Kind::kRepeated:
+            return "line " + number + " repeats a setting of an earlier line";
+        case ChartDamage::Kind::kZoneWithoutOffset:
+            return "line " + number + " names a time zone without its offset";
+    }
+    return "line " + number + " cannot be read";
 }
 
 }  // namespace tamovid

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <random>
 
@@ -27,6 +28,8 @@ constexpr mode_t kAnyWriteBit = 0222;
 constexpr int kMaxLinkHops = 40;  // the kernel's own limit for one path
 constexpr std::string_view kTemporaryPrefix = ".tamovid-";
 constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kMaxPidDigits = 10;     // a pid_t is at most 2^31 - 1
+constexpr std::size_t kRandomHexDigits = 16;  // 64 random bits
 
 std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 
@@ -77,14 +80,33 @@ int WriteAll(int fd, std::string_view bytes) {
 /// message and a half-written temporary file; ignored, the write fails with EFBIG.
 void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
+/// Whether the kernel would follow this link when walking a path: in a folder that
+/// everyone may write and that has the sticky bit, only a link of the folder's owner or
+/// of the user himself is followed, so that nobody can plant a link where others save.
+bool MayFollowLink(const fs::path& link, const struct stat& linkInfo) {
+    const fs::path folder = link.parent_path().empty() ? fs::path(".") : link.parent_path();
+    struct stat folderInfo {};
+    if (::stat(folder.c_str(), &folderInfo) != 0) {
+        return false;
+    }
+    const bool shared = (folderInfo.st_mode & S_ISVTX) != 0 && (folderInfo.st_mode & S_IWOTH) != 0;
+    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folderInfo.st_uid;
+}
+
 /// The file a path finally names: symbolic links followed, each relative one from its
-/// own folder. The last link may dangle; the new file is then made where it points.
-int FollowLinks(const fs::path& path, fs::path& target) {
+/// own folder, each only where the kernel itself would follow it. The last link may
+/// dangle; the new file is then made where it points.
+int FollowLinks(const fs::path& path, fs::path& target, bool& refusedLink) {
     target = path;
+    refusedLink = false;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat info {};
         if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
             return 0;
+        }
+        if (!MayFollowLink(target, info)) {
+            refusedLink = true;
+            return EACCES;
         }
         std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
         const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
@@ -98,6 +120,16 @@ int FollowLinks(const fs::path& path, fs::path& target) {
     return ELOOP;
 }
 
+/// What an existing file is when it is not a regular file, in words; empty for a file.
+std::string_view NotAFileKind(mode_t mode) {
+    if (S_ISREG(mode)) return {};
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a pipe";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    return "a special file";
+}
+
 /// True when an existing file must not be replaced: the user may not write it, or nobody
 /// may (which keeps even the administrator from replacing a deliberately protected file).
 bool IsWriteProtected(const fs::path& target, const struct stat& info) {
@@ -107,19 +139,32 @@ bool IsWriteProtected(const fs::path& target, const struct stat& info) {
     return ::access(target.c_str(), W_OK) != 0 && (errno == EACCES || errno == EPERM);
 }
 
-bool IsTemporaryName(std::string_view name) {
-    if (name.size() <= kTemporaryPrefix.size() + kTemporarySuffix.size() ||
-        !name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix)) {
-        return false;
-    }
-    const std::string_view digits = name.substr(
-        kTemporaryPrefix.size(), name.size() - kTemporaryPrefix.size() - kTemporarySuffix.size());
-    return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+bool AllOf(std::string_view text, bool (*accept)(char)) {
+    return std::all_of(text.begin(), text.end(), accept);
 }
 
-/// Removes the named temporary files that killed saves left in a folder. A save holds an
-/// exclusive lock on its temporary file until it is renamed, so a file whose lock can be
-/// taken belongs to no running save.
+/// Only the names this program makes: ".tamovid-<pid>-<16 hex digits>.tmp", the pid in
+/// plain decimal. Any other name, even one that looks alike, belongs to someone else.
+bool IsTemporaryName(std::string_view name) {
+    if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix) ||
+        name.size() < kTemporaryPrefix.size() + kTemporarySuffix.size()) {
+        return false;
+    }
+    std::string_view middle = name.substr(
+        kTemporaryPrefix.size(), name.size() - kTemporaryPrefix.size() - kTemporarySuffix.size());
+    const auto dash = middle.find('-');
+    if (dash == std::string_view::npos) return false;
+    const std::string_view pid = middle.substr(0, dash);
+    const std::string_view random = middle.substr(dash + 1);
+    return !pid.empty() && pid.size() <= kMaxPidDigits && pid.front() != '0' &&
+           AllOf(pid, [](char c) { return c >= '0' && c <= '9'; }) &&
+           random.size() == kRandomHexDigits &&
+           AllOf(random, [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+/// Removes the named temporary files that killed saves of this user left in a folder. A
+/// save holds an exclusive lock on its temporary file until it is renamed, so a file whose
+/// lock can be taken belongs to no running save; another user's file is never touched.
 void RemoveLeftovers(const fs::path& folder) {
     const fs::path dirPath = folder.empty() ? fs::path(".") : folder;
     DIR* dir = ::opendir(dirPath.c_str());
@@ -138,7 +183,7 @@ void RemoveLeftovers(const fs::path& folder) {
         FileDescriptor file(fd);
         struct stat opened {};
         struct stat named {};
-        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_uid != ::geteuid() ||
             ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             continue;
         }
@@ -153,7 +198,9 @@ void RemoveLeftovers(const fs::path& folder) {
 
 std::string RandomTemporaryName(std::mt19937_64& random) {
     // Short and fixed in form, so any target name that fits the folder also works here.
-    return std::string(kTemporaryPrefix) + std::to_string(random() % 1000000000U) +
+    char hex[kRandomHexDigits + 1] = {};
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(random()));
+    return std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "-" + hex +
            std::string(kTemporarySuffix);
 }
 
@@ -254,12 +301,22 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
         return NotSaved(path, "the name is not a file name", EISDIR);
     }
     fs::path target;
-    if (const int error = FollowLinks(path, target); error != 0) {
+    bool refusedLink = false;
+    if (const int error = FollowLinks(path, target, refusedLink); error != 0) {
+        if (refusedLink) {
+            return Failure{"Could not save " + Quoted(path) +
+                           ": it is a link that another user made in a shared folder."};
+        }
         return NotSaved(path, "cannot follow its link", error);
     }
     struct stat previous {};
     const bool exists = ::stat(target.c_str(), &previous) == 0;
-    if (exists && S_ISREG(previous.st_mode) && IsWriteProtected(target, previous)) {
+    // Renaming over a device, a pipe or a folder would replace it, not write into it.
+    if (exists && !S_ISREG(previous.st_mode)) {
+        return Failure{"Could not save " + Quoted(path) + ": it is " +
+                       std::string(NotAFileKind(previous.st_mode)) + ", not a regular file."};
+    }
+    if (exists && IsWriteProtected(target, previous)) {
         return Failure{"Could not save " + Quoted(path) + ": it is write-protected."};
     }
     const fs::path folder = target.parent_path();
@@ -273,7 +330,7 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
     // Held until the rename, so that another save's clean-up knows the file is in use.
     ::flock(file.get(), LOCK_EX);
     std::string notice;
-    if (exists && S_ISREG(previous.st_mode)) {
+    if (exists) {
         notice = KeepAttributes(file.get(), path, previous);
     }
     int error = WriteAll(file.get(), bytes);

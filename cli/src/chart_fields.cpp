@@ -180,7 +180,9 @@ Result<void, std::string> ApplyLongitude(std::string_view text, BirthEntry& entr
 
 Result<void, std::string> CheckUtcOffset(std::string_view text, BirthEntry&) {
     if (text.empty() || ParseUtcOffset(text)) return {};  // an empty cell: not given
-    return Expected("a sign, two-digit hours and minutes (like +05:45 or -04:30)", text);
+    return Expected(
+        "a sign, two-digit hours and minutes, from -15:59 to +15:59 (like +05:45 or -04:30)",
+        text);
 }
 
 Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts) {

@@ -1,5 +1,7 @@
 // The chart and PDF drawing of tamovid-cli, loaded only when asked for: Qt's
 // libraries cost more to load than the rest of the tool's whole run.
+#include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 
 #include <array>
@@ -8,6 +10,7 @@
 #include <string>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/chartlayout/image_format.h"
 #include "tamovid/render/chart_image.h"
 #include "tamovid/report/reading_document.h"
 #include "tamovid/report/reading_sheet.h"
@@ -53,12 +56,29 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
+/// Without any font Qt draws every letter as an empty box; a PNG or PDF of boxes is
+/// no reading, so it is refused instead of written. The family and writing-system lists
+/// are no test: they still hold the generic names ("Sans Serif", Latin) when no font file
+/// is installed at all; only a real font has a glyph for a letter.
+bool RefusedForLackOfFonts(const std::string& what, std::string* error) {
+    if (QFontMetricsF(QFont()).inFont(QLatin1Char('A'))) return false;
+    *error = what +
+             ": no font is installed, so its text cannot be drawn (install one, such as "
+             "the package fonts-dejavu-core).";
+    return true;
+}
+
 }  // namespace
 
 extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
                                             tamovid::ChartStyle style, const std::string* path,
                                             std::string* error) {
     const OffscreenGui gui;
+    // An SVG keeps its text as text, for the viewer's fonts to draw.
+    if (tamovid::ChartImageFormatFor(*path) == tamovid::ChartImageFormat::kPng &&
+        RefusedForLackOfFonts("The chart \"" + *path + "\" was not drawn", error)) {
+        return false;
+    }
     const tamovid::FileWriteResult written = tamovid::WriteChartImage(
         *path, tamovid::LayoutChart(style, tamovid::ChartInputFromReading(*reading)),
         tamovid::PaperChartColours());
@@ -70,6 +90,9 @@ extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int z
                                           tamovid::ChartStyle style, const std::string* path,
                                           std::string* error) {
     const OffscreenGui gui;
+    if (RefusedForLackOfFonts("The reading \"" + *path + "\" was not written", error)) {
+        return false;
+    }
     const tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)),
                                               style};
     const tamovid::FileWriteResult written = tamovid::WriteReadingPdf(*path, printable);

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -133,7 +134,7 @@ ChartFieldTexts TextsFromOptions(const Options& options) {
 int ListPlaces(const Options& options, const Streams& io) {
     AtlasSource source;
     const auto atlas = source.Get();
-    if (!atlas.ok()) return io.Fail(kExitRefused, atlas.error());
+    if (!atlas.ok()) return io.Fail(kExitIoError, atlas.error());
     const std::vector<atlas::Place> found = atlas.value()->Search(*options.places, options.limit);
     if (found.empty()) return io.Fail(kExitRefused, NoPlaceMessage(*options.places));
     for (const atlas::Place& place : found) {
@@ -154,6 +155,21 @@ int ListPlaces(const Options& options, const Streams& io) {
     io.out.flush();
     if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
     return kExitOk;
+}
+
+/// Digits only, read in base 10: the option parser would take "0x10" as 16 and "010"
+/// as 8, so leading zeros go (a transform, which may change the text) before it reads it.
+CLI::Validator PlainDecimal() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            const bool digits = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+                return c >= '0' && c <= '9';
+            });
+            if (!digits) return "a plain decimal number is needed, not " + text;
+            text.erase(0, std::min(text.find_first_not_of('0'), text.size() - 1));
+            return {};
+        },
+        "N");
 }
 
 Engine ChosenEngine(const Options& options) {
@@ -188,12 +204,13 @@ int RunOneChart(const Options& options, const Streams& io) {
     BirthEntry entry;
     ChartBase base;
     if (options.open) {
-        Result<BirthEntry, OpenRefusal> opened = OpenChart(*options.open);
+        Result<OpenedChart, OpenRefusal> opened = OpenChart(*options.open);
         if (!opened.ok()) {
             const bool unreadable = opened.error().reason == OpenRefusal::Reason::kUnreadable;
             return io.Fail(unreadable ? kExitIoError : kExitRefused, opened.error().message);
         }
-        entry = std::move(opened).value();
+        if (!opened.value().notice.empty()) io.Note(opened.value().notice);
+        entry = std::move(opened).value().entry;
         base = OpenedChartBase();
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
@@ -204,7 +221,10 @@ int RunOneChart(const Options& options, const Streams& io) {
         AtlasSource atlas;
         const Result<void, std::string> placed =
             ApplyPlaceAndZone(texts, entry, atlas, " Give the offset to use with --utc-offset.");
-        if (!placed.ok()) return io.Fail(kExitRefused, placed.error());
+        // No atlas is a file that could not be read, not a chart the form refused.
+        if (!placed.ok()) {
+            return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
+        }
     }
 
     const Result<Reading, Refusal> result = Calculate(entry, base.record, ChosenEngine(options));
@@ -305,6 +325,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                               ->type_name("QUERY");
     app.add_option("--limit", options.limit, "How many places --places lists (default 10)")
         ->type_name("N")
+        ->transform(PlainDecimal())
         ->check(CLI::Range(std::size_t{1}, std::size_t{10000}))
         ->needs(places);
     CLI::Option* chart =

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <fstream>
+#include <initializer_list>
+#include <optional>
 #include <functional>
 #include <iterator>
 #include <random>
@@ -503,14 +505,72 @@ TEST(ChartFileExactZone, ExtraLinesFollowTheSeventeenAndReadBack) {
     EXPECT_EQ(DecodeChartFile(plain), SampleContents());
 }
 
-TEST(ChartFileExactZone, UnknownOrBadExtraLinesAreIgnored) {
-    const std::string plain = EncodeChartFile(Delhi1947Record(), kIndianTimePosition).value();
-    const std::string extra =
-        ScrambleText("colour=blue") + "\r\n" + ScrambleText("utc_offset=+5:45") + "\r\n" +
-        ScrambleText("tz=../../etc/passwd") + "\r\n" + ScrambleText("utc_offset=-04:30") + "\r\n";
-    ChartFileContents expected = SampleContents();
-    expected.utcOffsetMinutes = -270;
-    EXPECT_EQ(DecodeChartFile(plain + extra), expected);
+TEST(ChartFileExactZone, UnknownExtraLinesAreIgnored) {
+    const std::string exact =
+        EncodeChartFile(Delhi1947Record(), kIndianTimePosition, {345, "Asia/Kathmandu"}).value();
+    const auto reading =
+        ReadChartFileContents(exact + ScrambleText("colour=blue") + "\r\n" + ScrambleText("x"));
+    EXPECT_EQ(reading.damage, std::nullopt);
+    EXPECT_EQ(reading.extraDamage, std::nullopt);
+    EXPECT_EQ(reading.contents.utcOffsetMinutes, 345);
+}
+
+struct DamageCase {
+    const char* name;
+    std::string bytes;
+    std::optional<ChartDamage> damage;
+    std::optional<ChartDamage> extraDamage;
+};
+void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
+
+std::string Extra(std::initializer_list<const char*> lines) {
+    std::string bytes = EncodeChartFile(Delhi1947Record(), kIndianTimePosition).value();
+    for (const char* line : lines) bytes += ScrambleText(line) + "\r\n";
+    return bytes;
+}
+
+using K = ChartDamage::Kind;
+
+class ChartFileDamageTest : public testing::TestWithParam<DamageCase> {};
+
+// A damaged extra line must take the whole exact zone with it: a later bad offset line
+// once replaced an earlier valid one, and a half-read zone is a wrong birth time.
+TEST_P(ChartFileDamageTest, NamesTheFirstDamagedLine) {
+    const auto reading = ReadChartFileContents(GetParam().bytes);
+    EXPECT_EQ(reading.damage, GetParam().damage);
+    EXPECT_EQ(reading.extraDamage, GetParam().extraDamage);
+    if (reading.extraDamage) {
+        EXPECT_EQ(reading.contents.utcOffsetMinutes, std::nullopt);
+        EXPECT_EQ(reading.contents.tz, std::nullopt);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ChartFileDamageTest,
+    testing::Values(
+        DamageCase{"WellFormed", ReadTestData("sample.vug"), std::nullopt, std::nullopt},
+        DamageCase{"PieceOfSixtyBytes", ReadTestData("sample.vug").substr(0, 60),
+                   ChartDamage{13, K::kUnreadable}, std::nullopt},
+        DamageCase{"EndsAfterTwelveLines", ReadTestData("sample.vug").substr(0, 58),
+                   ChartDamage{13, K::kMissing}, std::nullopt},
+        DamageCase{"UnreadableHour", SampleWithRawLine(ChartLine::Hour, ScrambleText("x")),
+                   ChartDamage{5, K::kUnreadable}, std::nullopt},
+        DamageCase{"LaterBadOffset", Extra({"utc_offset=+05:45", "utc_offset=+5:45"}), std::nullopt,
+                   ChartDamage{19, K::kRepeated}},
+        DamageCase{"UnparseableOffset", Extra({"utc_offset=+16:00"}), std::nullopt,
+                   ChartDamage{18, K::kUnreadable}},
+        DamageCase{"RepeatedZone",
+                   Extra({"utc_offset=+05:45", "tz=Asia/Kathmandu", "tz=Asia/Kolkata"}),
+                   std::nullopt, ChartDamage{20, K::kRepeated}},
+        DamageCase{"ZoneNameWithPath", Extra({"utc_offset=+05:45", "tz=../../etc/passwd"}),
+                   std::nullopt, ChartDamage{19, K::kUnreadable}},
+        DamageCase{"ZoneWithoutOffset", Extra({"tz=Asia/Kathmandu"}), std::nullopt,
+                   ChartDamage{18, K::kZoneWithoutOffset}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChartFileDamage, DescriptionNamesTheLineAndItsField) {
+    EXPECT_EQ(DescribeChartDamage({9, K::kMissing}), "it ends before line 9 (longitude minutes)");
+    EXPECT_EQ(DescribeChartDamage({5, K::kUnreadable}), "line 5 (hour) cannot be read");
 }
 
 }  // namespace

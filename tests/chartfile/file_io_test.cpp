@@ -4,7 +4,9 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@
 #include <random>
 #include <thread>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -72,6 +75,7 @@ std::vector<std::string> Entries(const fs::path& folder) {
 }
 
 const std::string kEarlier = "earlier chart\r\n";
+constexpr uid_t kOtherUser = 65534;  // nobody: stages files of another user when run as root
 const std::string kNewer(600, '\xB6');
 
 TEST(WriteFileAtomically, CreatesNewFile) {
@@ -237,23 +241,117 @@ TEST(WriteFileAtomically, SavingThroughAHardLinkSaysTheOtherNameKeepsTheEarlierC
     EXPECT_EQ(Slurp(folder.path() / "copy.vug"), kEarlier);
 }
 
-TEST(WriteFileAtomically, RemovesOnlyTemporaryFilesNoSaveIsUsing) {
+TEST(WriteFileAtomically, CleaningUpRemovesOnlyThisUsersLeftoversOfItsOwnForm) {
     TempFolder folder;
-    const auto stale = folder.path() / ".tamovid-123.tmp";
-    const auto inUse = folder.path() / ".tamovid-456.tmp";
-    for (const char* other : {".tamovid-abc.tmp", "notes.tmp", ".tamovid-7.tmp.bak"}) {
-        Put(folder.path() / other, "keep");
+    const std::string stale = ".tamovid-4242-0123456789abcdef.tmp";
+    const std::string inUse = ".tamovid-4243-0123456789abcdef.tmp";
+    const std::string othersUser = ".tamovid-4244-0123456789abcdef.tmp";
+    const std::vector<std::string> lookalikes = {".tamovid-123.tmp",
+                                                 ".tamovid-0042-0123456789abcdef.tmp",
+                                                 ".tamovid-42-0123456789ABCDEF.tmp",
+                                                 ".tamovid-42-0123456789abcde.tmp",
+                                                 ".tamovid-42-0123456789abcdef.tmp.bak",
+                                                 "notes.tmp"};
+    for (const auto& name : lookalikes) Put(folder.path() / name, "keep");
+    Put(folder.path() / stale, "left by a killed save");
+    Put(folder.path() / inUse, "being written");
+    Put(folder.path() / othersUser, "another user's save");
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot) {
+        ASSERT_EQ(::chown((folder.path() / othersUser).c_str(), kOtherUser, kOtherUser), 0);
     }
-    Put(stale, "left by a killed save");
-    Put(inUse, "being written");
-    const int held = ::open(inUse.c_str(), O_RDONLY | O_CLOEXEC);
+    const int held = ::open((folder.path() / inUse).c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
 
     EXPECT_TRUE(WriteFileAtomically(folder.path() / "chart.vug", kNewer).ok());
     ::close(held);
-    EXPECT_EQ(Entries(folder.path()),
-              (std::vector<std::string>{".tamovid-456.tmp", ".tamovid-7.tmp.bak",
-                                        ".tamovid-abc.tmp", "chart.vug", "notes.tmp"}));
+    std::vector<std::string> expected = lookalikes;
+    expected.push_back(inUse);
+    expected.push_back("chart.vug");
+    if (asRoot) expected.push_back(othersUser);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Entries(folder.path()), expected);
+}
+
+struct SpecialTargetCase {
+    const char* name;
+    bool behindLink;
+    void (*make)(const fs::path& target);
+};
+void PrintTo(const SpecialTargetCase& c, std::ostream* os) { *os << c.name; }
+
+void MakeFifo(const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0666), 0); }
+void MakeFolder(const fs::path& p) { fs::create_directory(p); }
+void MakeSocket(const fs::path& p) {
+    // Bound by its short relative name: a socket's path may hold only about 100 bytes.
+    const fs::path back = fs::current_path();
+    fs::current_path(p.parent_path());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", p.filename().c_str());
+    const int bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::close(fd);
+    fs::current_path(back);
+    ASSERT_EQ(bound, 0);
+}
+
+class SpecialTargetTest : public testing::TestWithParam<SpecialTargetCase> {};
+
+// A pipe stands in for /dev/null and other devices: a rename would have replaced it.
+TEST_P(SpecialTargetTest, SavingOntoSomethingNotAFileRefusesItAndLeavesItAlone) {
+    TempFolder folder;
+    const auto special = folder.path() / "special";
+    GetParam().make(special);
+    const auto target = GetParam().behindLink ? folder.path() / "chart.vug" : special;
+    if (GetParam().behindLink) fs::create_symlink(special, target);
+    const auto kindBefore = fs::symlink_status(special).type();
+
+    const auto result = WriteFileAtomically(target, kNewer);
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().find("not a regular file"), std::string::npos) << result.error();
+    EXPECT_EQ(fs::symlink_status(special).type(), kindBefore);
+    EXPECT_EQ(fs::is_symlink(target), GetParam().behindLink);
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, SpecialTargetTest,
+                         testing::Values(SpecialTargetCase{"Fifo", false, MakeFifo},
+                                         SpecialTargetCase{"FifoBehindALink", true, MakeFifo},
+                                         SpecialTargetCase{"FolderBehindALink", true, MakeFolder},
+                                         SpecialTargetCase{"Socket", false, MakeSocket}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WriteFileAtomically, ALinkPlantedInASharedStickyFolderIsNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to stage another user's link";
+    TempFolder folder;
+    const auto shared = folder.path() / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    const auto secret = folder.path() / "secret";
+    Put(secret, kEarlier, fs::perms::owner_read | fs::perms::owner_write);
+    struct Case {
+        const char* name;
+        uid_t linkOwner;
+        uid_t folderOwner;
+        bool followed;
+    };
+    const uid_t me = ::geteuid();
+    for (const Case& c :
+         {Case{"another user's link", kOtherUser, me, false}, Case{"my own link", me, me, true},
+          Case{"the folder owner's link", kOtherUser, kOtherUser, true}}) {
+        SCOPED_TRACE(c.name);
+        Put(secret, kEarlier);
+        const auto link = shared / "report.pdf";
+        fs::remove(link);
+        fs::create_symlink(secret, link);
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, c.folderOwner), 0);
+
+        const auto result = WriteFileAtomically(link, kNewer);
+        EXPECT_EQ(result.ok(), c.followed) << (result.ok() ? "" : result.error());
+        EXPECT_EQ(Slurp(secret), c.followed ? kNewer : kEarlier);
+        EXPECT_TRUE(fs::is_symlink(link));
+    }
 }
 
 TEST(WriteFileAtomically, SavesKilledMidwayLeaveACompleteFileAndNoDebris) {

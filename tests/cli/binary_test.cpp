@@ -122,6 +122,54 @@ TEST(BinaryChart, WritesThePdfReadingBesideTheChart) {
     }
 }
 
+// An atlas that could not be read ended with status 2, as if the chart had been refused.
+TEST(BinaryAtlas, AtlasThatCannotBeReadIsAnIoError) {
+    const std::string folder = testing::TempDir() + "/tamovid-unreadable-atlas";
+    const std::string copy = folder + "/bin/tamovid-cli";
+    ASSERT_EQ(std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "/bin' '" + folder +
+                           "/share/tamovid/places.atlas' && cp '" + TAMOVID_CLI_BINARY + "' '" +
+                           copy + "'")
+                              .c_str()),
+              0);
+    for (const char* arguments :
+         {"--places Pune", "--date 1975-12-03 --time 10:30 --name Ravi --place Pune"}) {
+        SCOPED_TRACE(arguments);
+        const int raw = std::system(("'" + copy + "' " + arguments + " >/dev/null 2>&1").c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, kExitIoError);
+    }
+    std::system(("rm -rf '" + folder + "'").c_str());
+}
+
+// With no font at all the PNG and the PDF held empty boxes for every letter, with status 0.
+TEST(BinaryChart, NoFontInstalledRefusesPngAndPdfButNotSvg) {
+    const std::string folder = testing::TempDir();
+    const std::string config = folder + "/no-fonts.conf";
+    std::ofstream(config) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    const std::string binary = "env -u DISPLAY QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE='" +
+                               config + "' '" + TAMOVID_CLI_BINARY + "' " + kDelhi;
+    struct Case {
+        const char* option;
+        const char* name;
+        int status;
+    };
+    for (const Case& c :
+         {Case{"--chart", "boxes.png", kExitIoError}, Case{"--pdf", "boxes.pdf", kExitIoError},
+          Case{"--chart", "text.svg", kExitOk}}) {
+        SCOPED_TRACE(c.name);
+        const std::string target = folder + "/" + c.name;
+        std::remove(target.c_str());
+        const std::string err = folder + "/no-fonts.err";
+        const int raw = std::system(
+            (binary + " " + c.option + " '" + target + "' >/dev/null 2>'" + err + "'").c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, c.status) << Slurp(err);
+        std::ifstream written(target);
+        EXPECT_EQ(written.good(), c.status == kExitOk);
+        if (c.status != kExitOk) {
+            EXPECT_NE(Slurp(err).find("no font is installed"), std::string::npos) << Slurp(err);
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     ChartOptions, Binary,
     testing::Values(

@@ -16,6 +16,7 @@
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/cli/exit_codes.h"
+#include "tamovid/test_support/delhi_1947_record.h"
 #include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid::cli {
@@ -150,8 +151,16 @@ INSTANTIATE_TEST_SUITE_P(
             kExitRefused,
             "tamovid-cli: Please Enter Correct Date Or Month !"},
         StatusCase{"MalformedUtcOffset", PuneWith({"--utc-offset", "5:45"}), kExitUsage,
-                   "tamovid-cli: --utc-offset: expected a sign, two-digit hours and minutes (like "
-                   "+05:45 or -04:30), got \"5:45\""},
+                   "tamovid-cli: --utc-offset: expected a sign, two-digit hours and minutes, from "
+                   "-15:59 to +15:59 (like +05:45 or -04:30), got \"5:45\""},
+        StatusCase{"UtcOffsetBeyondTheLimitIsToldTheLimit", PuneWith({"--utc-offset", "+16:00"}),
+                   kExitUsage,
+                   "tamovid-cli: --utc-offset: expected a sign, two-digit hours and minutes, from "
+                   "-15:59 to +15:59 (like +05:45 or -04:30), got \"+16:00\""},
+        StatusCase{"LimitInHexIsRefused",
+                   {"--places", "Calcutta", "--limit", "0x10"},
+                   kExitUsage,
+                   "tamovid-cli: --limit: a plain decimal number is needed, not 0x10"},
         StatusCase{"PdfWithoutTheEnding", PuneWith({"--pdf", "reading.txt"}), kExitUsage,
                    "tamovid-cli: --pdf: the file name must end in .pdf"},
         StatusCase{"BatchWithPdf",
@@ -300,13 +309,16 @@ TEST_F(CliFiles, OptionsChartFileAndBatchGiveTheSameReading) {
     }
 }
 
-TEST_F(CliFiles, OpeningAShortFileStartsFromAnEmptyFormAndTheChecksRefuseIt) {
-    // Only the name line: every other control is empty.
+TEST_F(CliFiles, OpeningAShortFileIsRefusedAsDamagedNamingTheLine) {
+    // Only the name line: it used to open as a form with every other control empty.
     const std::string file = PathOf("short.vug");
     std::ofstream(file, std::ios::binary) << "\xA7\xB6\xC2\xBA\r\n";  // "Rama" shifted
     const Outcome outcome = Cli({"--open", file});
     EXPECT_EQ(outcome.status, kExitRefused);
-    EXPECT_EQ(outcome.err, "tamovid-cli: Please Enter Degree of Latitude\n");
+    EXPECT_EQ(outcome.err,
+              "tamovid-cli: The file \"" + file +
+                  "\" is damaged: it ends before line 2 (month). Nothing was opened.\n");
+    EXPECT_EQ(outcome.out, "");
 }
 
 TEST(Cli, TextReadingShowsEscapeSequencesInANameAsText) {
@@ -446,6 +458,12 @@ TEST(CliPlaces, OptionsBatchesAndTheWindowAnswerAlikeWithOrWithoutAState) {
     }
 }
 
+TEST(CliPlaces, LimitWithALeadingZeroIsDecimalNotOctal) {
+    const Outcome outcome = Cli({"--places", "San", "--limit", "010"});
+    ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
+    EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 10);
+}
+
 TEST(CliPlaces, ListsMatchesAsJsonLines) {
     const Outcome outcome = Cli({"--places", "Calcutta", "--limit", "3"});
     ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
@@ -469,6 +487,36 @@ TEST_F(CliFiles, ExactOffsetSurvivesSaveAndOpen) {
     EXPECT_EQ(Json::parse(opened.out)["ut"], "1990-03-01T06:15");
     EXPECT_EQ(Json::parse(opened.out)["tz"], "Asia/Kathmandu");
     EXPECT_EQ(Json::parse(opened.out)["ascendant"], Json::parse(saved.out)["ascendant"]);
+}
+
+// A stored zone name was printed as if true even when no such zone exists or its offset
+// at the chart's moment is another; the stored offset alone is trusted now.
+TEST_F(CliFiles, StoredZoneThatIsUnknownOrDisagreesIsReportedAndNotPrinted) {
+    struct Case {
+        const char* zone;
+        const char* note;  // empty: none
+    };
+    for (const Case& c :
+         {Case{"Asia/Kathmandu", ""}, Case{"Not/AZone", "which this system does not know"},
+          Case{"Asia/Kolkata", "but Asia/Kolkata was UTC+05:30"}}) {
+        SCOPED_TRACE(c.zone);
+        const std::string file = PathOf("zone.vug");
+        BirthRecord record = testing_support::Delhi1947Record();
+        record.intYear = 1990;  // Nepal's +05:45 began in 1986
+        const auto bytes = EncodeChartFile(record, 34, ChartExactZone{345, c.zone});
+        ASSERT_TRUE(WriteFileAtomically(file, bytes.value()).ok());
+        const Outcome opened = Cli({"--open", file, "--json"});
+        ASSERT_EQ(opened.status, kExitOk) << opened.err;
+        const Json reading = Json::parse(opened.out);
+        EXPECT_EQ(reading["utc_offset"], "+05:45");
+        if (*c.note == '\0') {
+            EXPECT_EQ(opened.err, "");
+            EXPECT_EQ(reading["tz"], c.zone);
+        } else {
+            EXPECT_NE(opened.err.find(c.note), std::string::npos) << opened.err;
+            EXPECT_TRUE(reading["tz"].is_null()) << reading["tz"];
+        }
+    }
 }
 
 }  // namespace tamovid::cli

@@ -10,6 +10,7 @@ class QSettings;
 
 namespace tamovid {
 
+class ChartHandoffServer;
 class FrmMain;
 class SingleInstanceLock;
 class UserInterface;
@@ -22,9 +23,12 @@ struct StartupContext {
     std::function<double()> random;  ///< uniform in [0, 1)
     QString lockPath;
     QString chartFile;  ///< a chart to open once the window is shown; empty for none
+    /// Where the running copy takes chart files from later copies; empty for nowhere.
+    QString handoffPath;
 };
 
-/// A running copy of the program: the single-instance lock and the shown window.
+/// A running copy of the program: the single-instance lock, the shown window and the
+/// place where later copies hand over their chart files.
 class Session {
 public:
     Session(std::unique_ptr<SingleInstanceLock> lock, std::unique_ptr<FrmMain> window);
@@ -37,11 +41,16 @@ public:
 private:
     std::unique_ptr<SingleInstanceLock> lock_;
     std::unique_ptr<FrmMain> window_;
+    std::unique_ptr<ChartHandoffServer> handoff_;
+
+    friend std::unique_ptr<Session> StartSession(const StartupContext& context);
 };
 
-/// Start-up up to the shown window: refuses a second copy (after telling the user;
-/// returns null then, and opens nothing), runs the update reminder, shows the window,
-/// picks the promotional label and opens the chart file given, as Open does.
+/// Start-up up to the shown window: refuses a second copy (returns null then), runs the
+/// update reminder, shows the window, picks the promotional label and opens the chart
+/// file given, as Open does. A second copy started with a chart file hands it to the
+/// running one, which opens it as Open does and comes to the front; without a file, or
+/// when the running copy cannot be reached, it tells the user and opens nothing.
 std::unique_ptr<Session> StartSession(const StartupContext& context);
 
 /// The whole program; main() only calls this.

@@ -23,6 +23,7 @@ struct OpenRefusal {
         kWrongEnding,  ///< the name does not end in "vug"; nothing was read
         kUnreadable,   ///< missing, not a regular file, too large or a read error
         kNoChart,      ///< read, but not one line of it restores a control
+        kDamaged,      ///< one of the seventeen lines is missing or cannot be read
     };
     Reason reason;
     std::string message;
@@ -30,10 +31,19 @@ struct OpenRefusal {
     friend bool operator==(const OpenRefusal&, const OpenRefusal&) = default;
 };
 
+/// An opened chart's form, and what the user should know about the file.
+struct OpenedChart {
+    BirthEntry entry;
+    /// Why the stored exact zone was not used, or empty: damaged lines after the
+    /// seventeen, or a zone name that is unknown or disagrees with the stored offset.
+    std::string notice;
+};
+
 /// Checks the name's ending, reads and decodes the file and restores the form from the
-/// empty form. The caller then calculates the entry as if it had been typed, so that the
-/// form's own checks report whatever the file lacks.
-Result<BirthEntry, OpenRefusal> OpenChart(const std::filesystem::path& path);
+/// empty form; a file with a missing or unreadable line among the seventeen is refused
+/// as damaged, naming the line. The caller then calculates the entry as if it had been
+/// typed.
+Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path);
 
 /// What a calculation of an opened chart starts from, so that a list the file left with
 /// nothing chosen takes no value from the chart shown before: a blank record, whose zone

@@ -110,10 +110,41 @@ struct ChartExactZone {
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
                                   const ChartExactZone& exact = {});
 
-/// Decodes a chart file's bytes. Never fails: lines end at CR LF, LF or CR; the first
-/// 17 are used; a missing or unusable line leaves its member empty. Later lines of the
-/// form "key=value" give the exact zone; unknown keys are ignored. A text larger than
-/// kChartFileMaxBytes restores nothing.
+/// What is wrong with one line of a chart file.
+struct ChartDamage {
+    enum class Kind : std::uint8_t {
+        kMissing,            ///< the file ends before this line
+        kUnreadable,         ///< the line holds nothing its field can show
+        kRepeated,           ///< a later line gives a setting again
+        kZoneWithoutOffset,  ///< a zone line with no offset line before it
+    };
+    std::size_t line;  ///< 1-based
+    Kind kind;
+
+    friend bool operator==(const ChartDamage&, const ChartDamage&) = default;
+};
+
+/// "it ends before line 9 (longitude minutes)", "line 5 (hour) cannot be read".
+std::string DescribeChartDamage(const ChartDamage& damage);
+
+/// A chart file's contents with what was found wrong in them.
+struct ChartFileReading {
+    ChartFileContents contents;
+    /// The first of the seventeen lines that is missing or cannot be read: the file is
+    /// damaged and no chart should be made of it.
+    std::optional<ChartDamage> damage;
+    /// The first damaged line after the seventeen. The exact zone is then left out, so
+    /// the chart comes from the seventeen lines alone.
+    std::optional<ChartDamage> extraDamage;
+};
+
+/// Decodes a chart file's bytes and says which line, if any, is damaged. Lines end at
+/// CR LF, LF or CR; the first 17 fill the contents, a missing or unusable line leaving its
+/// member empty. Later lines of the form "key=value" give the exact zone; unknown keys
+/// are ignored. A text larger than kChartFileMaxBytes restores nothing.
+ChartFileReading ReadChartFileContents(std::string_view bytes);
+
+/// The contents alone, for callers that judge them field by field.
 ChartFileContents DecodeChartFile(std::string_view bytes);
 
 }  // namespace tamovid

@@ -20,12 +20,15 @@ using FileWriteResult = Result<FileWritten, std::string>;
 /// Replaces the file at path with bytes, or leaves it exactly as it was.
 ///
 /// A symbolic link is followed and the file it leads to is replaced in its own folder, so
-/// the link stays a link. An existing file that the user may not write, or that has no
-/// write permission for anyone, is refused as write-protected. The bytes go to an unnamed
+/// the link stays a link; a link in a sticky folder that everyone may write is followed
+/// only when the user or the folder's owner made it, as the kernel itself would. Anything
+/// but a regular file (a folder, a device, a pipe, a socket) is refused and left alone. An
+/// existing file that the user may not write, or that has no write permission for anyone,
+/// is refused as write-protected. The bytes go to an unnamed
 /// file in the target's folder (a named one where the file system has no unnamed files),
 /// which takes the old file's permissions and, where allowed, its owner, is flushed to
 /// disk and then renamed over the target. A temporary file that a killed save left behind
-/// is removed by the next save into that folder; no other file is touched.
+/// is removed by the next save of the same user into that folder; no other file is touched.
 FileWriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 /// The whole file, or a sentence for the user naming the file and the reason.

@@ -16,6 +16,8 @@ class AtlasSource {
 public:
     /// The atlas, or the message why there is none.
     Result<const atlas::Atlas*, std::string> Get();
+    /// Whether the atlas was asked for and could not be read.
+    bool Failed() const { return loaded_ && !loaded_->ok(); }
 
 private:
     std::optional<Result<atlas::Atlas, atlas::AtlasError>> loaded_;
