@@ -6,7 +6,6 @@
 #include <erfam.h>
 
 #include "date_frame.h"
-#include "tamovid/positions/longitude_text.h"
 #include "tamovid/positions/sun.h"
 
 namespace tamovid::precise {
@@ -129,8 +128,8 @@ PrecisePositions CalcPrecisePositions(const BirthRecord& record) {
     result.ascendantTropical = Degrees0To360(ascendant);
     result.sunSidereal = Degrees0To360(sun - ayanamsa);
     result.ascendantSidereal = Degrees0To360(ascendant - ayanamsa);
-    result.sunText = ToSignFirst(FormatLongitude(result.sunSidereal));
-    result.ascendantText = ToSignFirst(FormatLongitude(result.ascendantSidereal));
+    result.sun = PositionAt(result.sunSidereal);
+    result.ascendant = PositionAt(result.ascendantSidereal);
     return result;
 }
 

@@ -117,8 +117,8 @@ TEST(Accuracy, BothEnginesAgainstAnIndependentEphemeris) {
         preciseAyanamsa.Add(DifferenceArcsec(p.ayanamsa, ayanamsa), where);
         classicSun.Add(DifferenceArcsec(classicPlanets.sunSidereal, sun[0]), where);
         classicAscendant.Add(DifferenceArcsec(classic.ascendant, angles[0]), where);
-        preciseSun.minuteMismatches += p.sunText != Compact(sun[0]);
-        preciseAscendant.minuteMismatches += p.ascendantText != Compact(angles[0]);
+        preciseSun.minuteMismatches += CompactText(p.sun) != Compact(sun[0]);
+        preciseAscendant.minuteMismatches += CompactText(p.ascendant) != Compact(angles[0]);
         classicSun.minuteMismatches += classicPlanets.strPositions[kSunSlot] != Compact(sun[0]);
         classicAscendant.minuteMismatches +=
             classicPlanets.strPositions[kAscendantSlot] != Compact(angles[0]);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid::precise {
 
@@ -39,8 +40,8 @@ struct PrecisePositions {
     double ascendantTropical = 0;
     double sunSidereal = 0;  ///< degrees 0..360
     double ascendantSidereal = 0;
-    std::string sunText;        ///< compact text, "16 Sag 31"
-    std::string ascendantText;  ///< compact text
+    ZodiacPosition sun;  ///< of sunSidereal
+    ZodiacPosition ascendant;
 };
 
 /// The sidereal Sun and Ascendant of a birth. The moment is the classic engine's
