@@ -188,6 +188,7 @@ FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(
     setWindowTitle(WindowCaption());
     setWindowIcon(AppIcon());
     setFont(UiFont(8.25));
+    KeepLines(AprakashaResult{});
 
     BuildMenus();
 
@@ -479,8 +480,8 @@ void FrmMain::SetTabOrder() {
 }
 
 void FrmMain::ShowReading(const std::string& sun, const std::string& ascendant,
-                          AprakashaResult reading) {
-    reading_ = std::move(reading);
+                          const AprakashaResult& reading) {
+    KeepLines(reading);
     lblSun_->setText(QString::fromStdString(sun));
     lblAsc_->setText(QString::fromStdString(ascendant));
     ShowPoint(kDhuma);
@@ -491,8 +492,14 @@ void FrmMain::ShowReading(const std::string& sun, const std::string& ascendant,
     panels_->setCurrentWidget(Frame2_);
 }
 
+void FrmMain::KeepLines(const AprakashaResult& reading) {
+    for (std::size_t i = 0; i < shownLines_.size(); ++i) {
+        shownLines_[i] = ResultLines(reading, static_cast<AprakashaPoint>(i));
+    }
+}
+
 void FrmMain::ShowPoint(AprakashaPoint point) {
-    const std::array<std::string, 5> lines = ResultLines(reading_, point);
+    const std::array<std::string, 5>& lines = shownLines_[static_cast<std::size_t>(point)];
     for (std::size_t i = 0; i < lines.size(); ++i) {
         lblResult_[i]->setText(QString::fromStdString(lines[i]));
     }

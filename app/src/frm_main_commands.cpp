@@ -21,11 +21,10 @@
 #include "tamovid/app/user_interface.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/chart_session.h"
 #include "tamovid/birthentry/chart_document.h"
 #include "tamovid/birthentry/validation.h"
-#include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/chartfile/chart_file.h"
-#include "tamovid/report/reading_sheet.h"
 
 namespace tamovid {
 namespace {
@@ -138,32 +137,24 @@ void FrmMain::cmdCalculate_Click() {
         cboHour_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    CalculateFrom(record_, recordZonePosition_);
+    ShowCalculated(session_.Calculate(ReadEntry(), engine_));
 }
 
-void FrmMain::CalculateFrom(const BirthRecord& base, int baseZonePosition) {
-    const BirthEntry entry = ReadEntry();
-    Result<Reading, Refusal> outcome = Calculate(entry, base, engine_);
-    if (!outcome.ok()) {
-        Tell(outcome.error());
+void FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
+    if (!calculated.ok()) {
+        Tell(calculated.error());
         return;
     }
-    Reading& reading = outcome.value();
-    record_ = reading.record;
-    // A zone list with nothing chosen takes the base's zone, and its place in the list.
-    recordZonePosition_ = entry.cboTimeZone >= 0 ? entry.cboTimeZone : baseZonePosition;
-    recordExactZone_ = {entry.utcOffsetMinutes, entry.tz};
-    calculated_ = true;
+    const Reading& reading = session_.reading();
     lblEngine_->setText(EngineCaption(reading.engine));
-    lastReading_ = reading;
-    ShowReading(reading.sun, reading.ascendant, std::move(reading.grahas));
+    ShowReading(CompactText(reading.sun), CompactText(reading.ascendant), reading.grahas);
     if (chart_ != nullptr && chart_->isVisible()) {
-        chart_->ShowReading(lastReading_);
+        chart_->ShowReading(reading);
     }
 }
 
 bool FrmMain::HasChart(const QString& verb) {
-    if (calculated_) return true;
+    if (session_.calculated()) return true;
     ui_.message(tr("There is no chart to %1 yet. Please enter the birth details and get the "
                    "Aprakasha Grahas first.")
                     .arg(verb),
@@ -176,7 +167,7 @@ void FrmMain::cmdChart_Click() {
     if (chart_ == nullptr) {
         chart_ = new ChartWindow(ui_, settings_, this);
     }
-    chart_->ShowReading(lastReading_);
+    chart_->ShowReading(session_.reading());
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
@@ -201,10 +192,8 @@ void FrmMain::Command1_Click() {
 void FrmMain::cmdSave_Click() {
     if (!HasChart(tr("save"))) return;
     // Refused before the dialog, so nobody picks a file name for a chart that cannot be saved.
-    const ChartEncodeResult encoded =
-        EncodeChartFile(record_, recordZonePosition_, recordExactZone_);
-    if (!encoded.ok()) {
-        ui_.message(QString::fromStdString(DescribeChartEncodeError(encoded.error())) + u' ' +
+    if (const Result<void, SaveRefusal> savable = session_.CheckSavable(); !savable.ok()) {
+        ui_.message(QString::fromStdString(savable.error().message) + u' ' +
                         tr("The chart was not saved."),
                     QMessageBox::Warning);
         return;
@@ -214,8 +203,7 @@ void FrmMain::cmdSave_Click() {
         return;
     }
     strSaveFileName_ = name;
-    const Result<FileWritten, SaveRefusal> saved =
-        SaveChart(LocalPath(name), record_, recordZonePosition_, recordExactZone_);
+    const Result<FileWritten, SaveRefusal> saved = session_.Save(LocalPath(name));
     if (!saved.ok()) {
         ui_.message(QString::fromStdString(saved.error().message), QMessageBox::Warning);
     } else if (!saved.value().notice.empty()) {
@@ -232,7 +220,7 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::OpenChartFile(const QString& name) {
-    const Result<OpenedChart, OpenRefusal> opened = OpenChart(LocalPath(name));
+    const Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(LocalPath(name));
     if (!opened.ok()) {
         const bool wrongName = opened.error().reason == OpenRefusal::Reason::kWrongEnding;
         ui_.message(QString::fromStdString(opened.error().message),
@@ -243,20 +231,19 @@ void FrmMain::OpenChartFile(const QString& name) {
         ui_.message(QString::fromStdString(opened.value().notice), QMessageBox::Warning);
     }
     ShowEntry(opened.value().entry);
-    const ChartBase base = OpenedChartBase();
-    CalculateFrom(base.record, base.timeZonePosition);
+    // The form as shown, so that what the window shows is what is calculated.
+    ShowCalculated(session_.CalculateOpened(ReadEntry(), engine_));
 }
 
 std::optional<PrintableReading> FrmMain::Printable() const {
-    if (!calculated_) {
+    if (!session_.calculated()) {
         return std::nullopt;
     }
     // The style the chart window shows, or the one it will open in.
     const ChartStyle style = chart_ != nullptr      ? chart_->Style()
                              : settings_ != nullptr ? ReadChartStyle(*settings_)
                                                     : ChartStyle::kSouth;
-    const int row = ZoneRowOfReading(recordZonePosition_, recordExactZone_.utcOffsetMinutes);
-    return PrintableReading{lastReading_, std::string(ZoneRowLabel(row)), style};
+    return PrintableReading{session_.reading(), std::string(session_.ZoneLabel()), style};
 }
 
 void FrmMain::mnuPrint_Click() { export_.Print(this, Printable()); }

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 
-#include "position_text.h"
 #include "tamovid/aprakasha/interpretations.h"
 #include "tamovid/aprakasha/point_texts.h"
 
@@ -43,17 +42,12 @@ Place Carry(Place p) {
     return p;
 }
 
-// The Sun as read, brought into 0..29 degrees and 0..59 minutes, so that a text out
-// of range (such as "99 Ari 75" or "-5 Leo 00") still gives points inside the circle.
-// A proper compact text passes unchanged.
-Place SunFromText(std::string_view sunCompact) {
-    const int total = (detail::ReadSignIndex(sunCompact) * kDegreesPerSign +
-                       detail::ReadNumberInColumns(sunCompact, 1, 2)) *
-                          kMinutesPerDegree +
-                      detail::ReadNumberInColumns(sunCompact, 8, 9);
-    const int wrapped = ((total % kMinutesPerCircle) + kMinutesPerCircle) % kMinutesPerCircle;
-    const int degrees = wrapped / kMinutesPerDegree;
-    return {degrees / kDegreesPerSign, degrees % kDegreesPerSign, wrapped % kMinutesPerDegree};
+// The Sun brought into 0..29 degrees and 0..59 minutes, so that a value out of range
+// (such as 99 degrees 75 minutes) still gives points inside the circle. A proper
+// position passes unchanged.
+Place SunPlace(const ZodiacPosition& sun) {
+    const ZodiacPosition p = PositionInMinutes(ArcMinutes(sun));
+    return {p.sign, p.degrees, p.minutes};
 }
 
 Place Dhuma(Place sun) {
@@ -63,12 +57,11 @@ Place Dhuma(Place sun) {
 
 // 360° minus the point: borrow one degree for the minutes, reflect the sign, then carry
 // back when the minutes were 0 (60 - 0 = 60).
-Place Reflect(std::string_view pointText, int sign) {
-    const detail::DegreesMinutes read = detail::ReadPointText(pointText);
-    const int degrees = read.degrees + 1;
+Place Reflect(Place p) {
+    const int degrees = p.degrees + 1;
     const int reflected =
-        (kSignCount * kDegreesPerSign - (kDegreesPerSign * sign + degrees)) % kDegreesPerSign;
-    return Carry({kSignCount - 1 - sign, reflected, kMinutesPerDegree - read.minutes});
+        (kSignCount * kDegreesPerSign - (kDegreesPerSign * p.sign + degrees)) % kDegreesPerSign;
+    return Carry({kSignCount - 1 - p.sign, reflected, kMinutesPerDegree - p.minutes});
 }
 
 Place Opposite(Place p) {
@@ -76,9 +69,8 @@ Place Opposite(Place p) {
     return p;
 }
 
-Place Upaketu(std::string_view chapaText, int sign) {
-    const detail::DegreesMinutes read = detail::ReadPointText(chapaText);
-    return Carry({sign, read.degrees + kUpaketuDegrees, read.minutes + kUpaketuMinutes});
+Place Upaketu(Place chapa) {
+    return Carry({chapa.sign, chapa.degrees + kUpaketuDegrees, chapa.minutes + kUpaketuMinutes});
 }
 
 // Houses count forward from the Ascendant's sign, which is the first house.
@@ -88,28 +80,25 @@ int HouseFrom(int sign, int ascendantSign) {
 
 }  // namespace
 
-AprakashaResult CalcAprakashaGrahas(std::string_view sunCompact,
-                                    std::string_view ascendantCompact) {
+AprakashaResult CalcAprakashaGrahas(const ZodiacPosition& sun, const ZodiacPosition& ascendant) {
     AprakashaResult result;
-    std::array<int, kAprakashaPointCount> signs{};
     auto store = [&](AprakashaPoint point, Place p) {
-        signs[point] = p.sign;
-        result.strAprPositions[point] = detail::WritePointText(p.sign, p.degrees, p.minutes);
+        result.points[point] = {p.sign, p.degrees, p.minutes,
+                                static_cast<double>(ArcMinutes({p.sign, p.degrees, p.minutes})) /
+                                    kMinutesPerDegree};
+        return p;
     };
+    const int ascendantSign = (ascendant.sign % kSignCount + kSignCount) % kSignCount;
 
-    const int ascendantSign = detail::ReadSignIndex(ascendantCompact);
-
-    store(kDhuma, Dhuma(SunFromText(sunCompact)));
-    const Place vyatipata = Reflect(result.strAprPositions[kDhuma], signs[kDhuma]);
-    store(kVyatipata, vyatipata);
-    // Parivesha keeps Vyatipata's degrees and minutes as computed, not re-read.
-    store(kParivesha, Opposite(vyatipata));
-    store(kChapa, Reflect(result.strAprPositions[kParivesha], signs[kParivesha]));
-    store(kUpaketu, Upaketu(result.strAprPositions[kChapa], signs[kChapa]));
+    const Place dhuma = store(kDhuma, Dhuma(SunPlace(sun)));
+    const Place vyatipata = store(kVyatipata, Reflect(dhuma));
+    const Place parivesha = store(kParivesha, Opposite(vyatipata));
+    const Place chapa = store(kChapa, Reflect(parivesha));
+    store(kUpaketu, Upaketu(chapa));
 
     for (int i = 0; i < kAprakashaPointCount; ++i) {
         const auto point = static_cast<AprakashaPoint>(i);
-        const int house = HouseFrom(signs[point], ascendantSign);
+        const int house = HouseFrom(result.points[point].sign, ascendantSign);
         result.intAprHouses[point] = static_cast<std::int16_t>(house);
         result.strAprNames[point] = kAprNames[point];
         result.strAprLords[point] = kAprLords[point];
@@ -117,6 +106,13 @@ AprakashaResult CalcAprakashaGrahas(std::string_view sunCompact,
         result.strAprInterpretations[point] = Interpretation(point, house);
     }
     return result;
+}
+
+std::array<std::string, kAprakashaPointCount> PointTexts(const AprakashaResult& result) {
+    std::array<std::string, kAprakashaPointCount> texts;
+    if (!HasPoints(result)) return texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = PointText(result.points[i]);
+    return texts;
 }
 
 }  // namespace tamovid

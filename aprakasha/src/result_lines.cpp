@@ -26,7 +26,7 @@ std::array<std::string, 5> ResultLines(const AprakashaResult& result, AprakashaP
     const std::size_t i = IsPoint(point) ? static_cast<std::size_t>(point) : 0;
 
     std::string position = "Position at ";
-    position += from.strAprPositions[i];
+    position += PointTexts(from)[i];
     std::string lord = "Lord is ";
     lord += from.strAprLords[i];
     std::string house(from.strAprNames[i]);

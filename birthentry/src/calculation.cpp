@@ -67,17 +67,13 @@ Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& p
     reading.engine = engine;
     if (engine == Engine::kPrecise) {
         const precise::PrecisePositions positions = precise::CalcPrecisePositions(reading.record);
-        reading.sun = positions.sunText;
-        reading.ascendant = positions.ascendantText;
-        reading.sunLongitude = positions.sunSidereal;
-        reading.ascendantLongitude = positions.ascendantSidereal;
+        reading.sun = positions.sun;
+        reading.ascendant = positions.ascendant;
     } else {
         const AscendantResult ascendant = CalcAscendant(reading.record);
         const PlanetsResult planets = CalcPlanets(reading.record, ascendant);
-        reading.sun = planets.strPositions[kSunSlot];
-        reading.ascendant = planets.strPositions[kAscendantSlot];
-        reading.sunLongitude = planets.sunSidereal;
-        reading.ascendantLongitude = ascendant.ascendant;
+        reading.sun = planets.sun;
+        reading.ascendant = planets.ascendant;
     }
     reading.grahas = CalcAprakashaGrahas(reading.sun, reading.ascendant);
     if (!entry.utcOffsetMinutes && entry.cboTimeZone >= 0 &&

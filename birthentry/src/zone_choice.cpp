@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
@@ -12,21 +11,6 @@ namespace tamovid {
 namespace {
 
 constexpr int kMinutesPerHour = 60;
-
-/// The abbreviation written in a row's text: "Indian Time, IST, 5.3" -> "IST".
-std::string_view RowAbbreviation(std::size_t row) {
-    const std::string_view text = strTimeZones[row];
-    const auto first = text.find(',');
-    const auto second = text.find(',', first + 1);
-    return TrimBlanks(text.substr(first + 1, second - first - 1));
-}
-
-bool IsDaylightRow(std::size_t row) {
-    const std::string_view text = strTimeZones[row];
-    return text.find("Daylight") != std::string_view::npos ||
-           text.find("Summer") != std::string_view::npos ||
-           text.find("War") != std::string_view::npos;
-}
 
 std::size_t CommonPrefix(std::string_view a, std::string_view b) {
     std::size_t n = 0;
@@ -44,12 +28,13 @@ std::optional<int> BestRow(std::string_view abbreviation, bool wantDaylightRow,
     for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
         const std::optional<int> d = distance(static_cast<int>(row));
         if (!d) continue;
-        const std::string_view rowAbbreviation = RowAbbreviation(row);
+        const TimeZoneRow& zone = kTimeZoneRows[row];
+        const std::string_view rowAbbreviation = zone.abbreviation;
         // Smaller is better in every element.
         const std::tuple<int, int, int, int> key{
             *d, rowAbbreviation == abbreviation ? 0 : 1,
             -static_cast<int>(CommonPrefix(rowAbbreviation, abbreviation)),
-            IsDaylightRow(row) == wantDaylightRow ? 0 : 1};
+            (zone.kind != ZoneKind::kStandard) == wantDaylightRow ? 0 : 1};
         if (!best || key < bestKey) {
             best = static_cast<int>(row);
             bestKey = key;
@@ -100,10 +85,6 @@ std::string UniversalTimeText(const BirthRecord& record) {
     const CivilDateTime ut = UniversalDateTime(record);
     return std::to_string(ut.year) + "-" + TwoDigits(ut.month) + "-" + TwoDigits(ut.day) + "T" +
            TwoDigits(ut.hour) + ":" + TwoDigits(ut.minute);
-}
-
-int ZoneRowOfReading(int row, const std::optional<int>& exactOffsetMinutes) {
-    return exactOffsetMinutes ? -1 : row;
 }
 
 }  // namespace tamovid

@@ -1,54 +1,13 @@
-#include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "tamovid/birthentry/calculation.h"
-#include "tamovid/birthentry/form_lists.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
-#include "tamovid/positions/tables.h"
 
 namespace tamovid {
-namespace {
-
-constexpr int kDegreesPerSign = 30;
-constexpr int kMinutesPerDegree = 60;
-
-std::optional<int> WholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-// Reads "16 Sag 31", "05 Leo 40" and "0 Pis 0": degrees, a sign abbreviation and minutes
-// between blanks, whether the numbers have leading zeros or not.
-std::optional<ChartPlacement> ReadPosition(ChartBody body, std::string_view text) {
-    std::array<std::string_view, 3> parts;
-    std::size_t count = 0;
-    text = TrimBlanks(text);
-    while (!text.empty()) {
-        if (count == parts.size()) return std::nullopt;
-        const std::size_t blank = text.find(' ');
-        parts[count++] = text.substr(0, blank);
-        text =
-            blank == std::string_view::npos ? std::string_view{} : TrimBlanks(text.substr(blank));
-    }
-    if (count != parts.size()) return std::nullopt;
-    const std::optional<int> degrees = WholeNumber(parts[0]);
-    const int sign = SignIndex(parts[1]);
-    const std::optional<int> minutes = WholeNumber(parts[2]);
-    if (!degrees || !minutes || sign < 0 || *degrees < 0 || *degrees >= kDegreesPerSign ||
-        *minutes < 0 || *minutes >= kMinutesPerDegree) {
-        return std::nullopt;
-    }
-    return ChartPlacement{body, sign, *degrees, *minutes};
-}
-
-}  // namespace
-
 std::string_view BodyAbbreviation(ChartBody body) {
     static constexpr std::array<std::string_view, kChartBodyCount> kAbbreviations = {
         "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up"};
@@ -78,21 +37,18 @@ std::vector<std::string> CentreLines(const Reading& reading) {
 
 ChartInput ChartInputFromReading(const Reading& reading) {
     ChartInput input;
-    auto add = [&input](ChartBody body, std::string_view text) {
-        if (const std::optional<ChartPlacement> placement = ReadPosition(body, text)) {
-            input.placements.push_back(*placement);
-        }
+    input.centreLines = CentreLines(reading);
+    if (!HasPoints(reading.grahas)) return input;  // nothing calculated yet
+    auto add = [&input](ChartBody body, const ZodiacPosition& p) {
+        input.placements.push_back({body, p.sign, p.degrees, p.minutes});
     };
     add(ChartBody::kAscendant, reading.ascendant);
     add(ChartBody::kSun, reading.sun);
     for (int i = 0; i < kAprakashaPointCount; ++i) {
         add(static_cast<ChartBody>(static_cast<int>(ChartBody::kDhuma) + i),
-            reading.grahas.strAprPositions[static_cast<std::size_t>(i)]);
+            reading.grahas.points[static_cast<std::size_t>(i)]);
     }
-    if (!input.placements.empty() && input.placements.front().body == ChartBody::kAscendant) {
-        input.ascendantSign = input.placements.front().sign;
-    }
-    input.centreLines = CentreLines(reading);
+    input.ascendantSign = reading.ascendant.sign;
     return input;
 }
 

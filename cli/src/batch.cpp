@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "tamovid/birthentry/chart_session.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/csv.h"
 #include "tamovid/cli/exit_codes.h"
@@ -77,7 +78,7 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
                const std::vector<std::string>& fields, Engine engine, ReadingJsonWriter& writer,
                AtlasSource& atlas, std::string& text) {
     auto fail = [&](std::string_view message) {
-        text += JsonText(RowErrorJson(row, message));
+        text += RowErrorJsonText(row, message);
         return false;
     };
     if (fields.size() != columns.size()) {
@@ -93,9 +94,11 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
     const Result<void, std::string> placed = ApplyPlaceAndZone(
         texts, entry.value(), atlas, " Give the offset to use in a utc_offset column.");
     if (!placed.ok()) return fail(placed.error());
-    const Result<Reading, Refusal> result = Calculate(entry.value(), {}, engine);
-    if (!result.ok()) return fail(result.error().message);
-    writer.Append(text, result.value(), row);
+    // Each row is a chart of its own, calculated from nothing as an opened file is.
+    ChartSession session;
+    const Result<void, Refusal> calculated = session.CalculateOpened(entry.value(), engine);
+    if (!calculated.ok()) return fail(calculated.error().message);
+    writer.Append(text, session.reading(), row);
     return true;
 }
 
@@ -162,12 +165,12 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
         answer.clear();
         bool answered = false;
         if (status == LineReader::Status::kTooLong) {
-            answer = JsonText(
-                RowErrorJson(row, "the row is longer than " +
-                                      std::to_string(LineReader::kDefaultMaxLineBytes) + " bytes"));
+            answer = RowErrorJsonText(row, "the row is longer than " +
+                                               std::to_string(LineReader::kDefaultMaxLineBytes) +
+                                               " bytes");
         } else if (const Result<void, std::string> split = SplitCsvLine(line, fields);
                    !split.ok()) {
-            answer = JsonText(RowErrorJson(row, split.error()));
+            answer = RowErrorJsonText(row, split.error());
         } else {
             answered = AnswerRow(row, columns, fields, engine, writer, atlas, answer);
         }

@@ -11,6 +11,7 @@
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/utc_offset.h"
+#include "tamovid/cli/json_writer.h"
 #include "tamovid/cli/visible_text.h"
 
 namespace tamovid::cli {
@@ -18,30 +19,6 @@ namespace {
 
 constexpr std::array<AprakashaPoint, kAprakashaPointCount> kPoints = {kDhuma, kVyatipata,
                                                                       kParivesha, kChapa, kUpaketu};
-
-/// Bytes that stand for themselves inside a JSON string: printable ASCII but the quote
-/// and the backslash.
-constexpr std::array<bool, 256> kPlainJsonBytes = [] {
-    std::array<bool, 256> plain{};
-    for (int c = ' '; c <= '~'; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
-    return plain;
-}();
-
-/// A JSON string value, invalid UTF-8 replaced as in WriteJsonLine.
-void AppendJsonString(std::string& text, std::string_view value) {
-    // The engine's position texts are always plain, and serializing them one by one
-    // through a json value costs more than the whole chart's arithmetic.
-    const bool plain = std::all_of(value.begin(), value.end(), [](char c) {
-        return kPlainJsonBytes[static_cast<unsigned char>(c)];
-    });
-    if (plain) {
-        text += '"';
-        text += value;
-        text += '"';
-        return;
-    }
-    text += JsonText(nlohmann::ordered_json(value));
-}
 
 /// A sidereal longitude rounded to six decimals of a degree (under 0.004"), kept in 0..360.
 double SixDecimals(double degrees) {
@@ -51,59 +28,61 @@ double SixDecimals(double degrees) {
     return rounded;
 }
 
-/// The members that name the engine and give the exact longitudes, as one text.
-std::string LongitudeMembers(const Reading& reading) {
-    std::string text = ",\"sun_longitude\":";
-    text += nlohmann::ordered_json(SixDecimals(reading.sunLongitude)).dump();
-    text += ",\"ascendant_longitude\":";
-    text += nlohmann::ordered_json(SixDecimals(reading.ascendantLongitude)).dump();
-    text += ",\"engine\":";
-    AppendJsonString(text, EngineName(reading.engine));
-    return text;
-}
-
-/// The birth's place and time members, from "city" to "ut".
-nlohmann::ordered_json PlaceAndTime(const Reading& reading) {
-    const BirthRecord& r = reading.record;
-    nlohmann::ordered_json json = nlohmann::ordered_json::object();
-    json["city"] = r.strCity;
-    json["state"] = r.strState;
-    json["country"] = r.strCountry;
-    json["lat"] = CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S');
-    json["lon"] = CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W');
-    json["tz"] = reading.tz.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(reading.tz);
-    json["zone_row"] =
-        reading.zoneRow ? nlohmann::ordered_json(*reading.zoneRow) : nlohmann::ordered_json();
-    json["dst"] = r.blnDST;
-    json["utc_offset"] = UtcOffsetText(RecordOffsetMinutes(r));
-    json["ut"] = UniversalTimeText(r);
-    return json;
-}
-
 }  // namespace
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
                                std::optional<std::size_t> row) {
-    const AprakashaResult& grahas = reading.grahas;
-    text += '{';
+    const BirthRecord& r = reading.record;
+    JsonWriter json(text);
+    json.BeginObject();
     if (row) {
-        text += "\"row\":";
-        char digits[24];
-        const auto end = std::to_chars(std::begin(digits), std::end(digits), *row).ptr;
-        text.append(digits, end);
-        text += ',';
+        json.Key("row");
+        json.Unsigned(*row);
     }
-    text += "\"name\":";
-    AppendJsonString(text, reading.record.strName);
-    const std::string placeAndTime = JsonText(PlaceAndTime(reading));
-    text += ',';
-    text.append(placeAndTime, 1, placeAndTime.size() - 2);  // the members without the braces
-    text += ",\"sun\":";
-    AppendJsonString(text, reading.sun);
-    text += ",\"ascendant\":";
-    AppendJsonString(text, reading.ascendant);
-    text += LongitudeMembers(reading);
-    text += ",\"points\":[";
+    json.Key("name");
+    json.String(r.strName);
+    json.Key("city");
+    json.String(r.strCity);
+    json.Key("state");
+    json.String(r.strState);
+    json.Key("country");
+    json.String(r.strCountry);
+    json.Key("lat");
+    json.String(CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S'));
+    json.Key("lon");
+    json.String(CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W'));
+    json.Key("tz");
+    if (reading.tz.empty()) {
+        json.Null();
+    } else {
+        json.String(reading.tz);
+    }
+    json.Key("zone_row");
+    if (reading.zoneRow) {
+        json.Integer(*reading.zoneRow);
+    } else {
+        json.Null();
+    }
+    json.Key("dst");
+    json.Bool(r.blnDST);
+    json.Key("utc_offset");
+    json.String(UtcOffsetText(RecordOffsetMinutes(r)));
+    json.Key("ut");
+    json.String(UniversalTimeText(r));
+    json.Key("sun");
+    json.String(CompactText(reading.sun));
+    json.Key("ascendant");
+    json.String(CompactText(reading.ascendant));
+    json.Key("sun_longitude");
+    json.Number(SixDecimals(reading.sun.longitude));
+    json.Key("ascendant_longitude");
+    json.Number(SixDecimals(reading.ascendant.longitude));
+    json.Key("engine");
+    json.String(EngineName(reading.engine));
+    json.Key("points");
+    json.BeginArray();
+    const AprakashaResult& grahas = reading.grahas;
+    const std::array<std::string, kAprakashaPointCount> positions = PointTexts(grahas);
     for (const AprakashaPoint point : kPoints) {
         const auto i = static_cast<std::size_t>(point);
         const int house = grahas.intAprHouses[i];
@@ -115,7 +94,8 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         if (house >= 0 && house < static_cast<int>(kHouseSlots)) {
             members = &points_[i][static_cast<std::size_t>(house)];
         }
-        // Same place and length in the fixed tables means the same text, without comparing it.
+        // The fixed texts come from tables: the same place and length is the same text,
+        // so their members are escaped once and reused.
         const bool sameTexts = std::equal(sources.begin(), sources.end(), members->sources.begin(),
                                           [](std::string_view a, std::string_view b) {
                                               return a.data() == b.data() && a.size() == b.size();
@@ -127,8 +107,7 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
             members->before += ",\"position\":";
             members->after = ",\"lord\":";
             AppendJsonString(members->after, grahas.strAprLords[i]);
-            members->after += ",\"house\":";
-            members->after += nlohmann::ordered_json(grahas.intAprHouses[i]).dump();
+            members->after += ",\"house\":" + std::to_string(house);
             members->after += ",\"description\":";
             AppendJsonString(members->after, grahas.strAprDescriptions[i]);
             members->after += ",\"interpretation\":";
@@ -137,44 +116,28 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         }
         if (i != 0) text += ',';
         text += members->before;
-        AppendJsonString(text, grahas.strAprPositions[i]);
+        AppendJsonString(text, positions[i]);
         text += members->after;
     }
     text += "]}";
 }
 
-nlohmann::ordered_json ReadingJson(const Reading& reading, std::optional<std::size_t> row) {
-    const AprakashaResult& grahas = reading.grahas;
-    nlohmann::ordered_json points = nlohmann::ordered_json::array();
-    for (const AprakashaPoint point : kPoints) {
-        const auto i = static_cast<std::size_t>(point);
-        points.push_back({
-            {"name", grahas.strAprNames[i]},
-            {"position", grahas.strAprPositions[i]},
-            {"lord", grahas.strAprLords[i]},
-            {"house", grahas.intAprHouses[i]},
-            {"description", grahas.strAprDescriptions[i]},
-            {"interpretation", grahas.strAprInterpretations[i]},
-        });
-    }
-    nlohmann::ordered_json json = nlohmann::ordered_json::object();
-    if (row) json["row"] = *row;
-    json["name"] = reading.record.strName;
-    json.update(PlaceAndTime(reading));
-    json["sun"] = reading.sun;
-    json["ascendant"] = reading.ascendant;
-    json["sun_longitude"] = SixDecimals(reading.sunLongitude);
-    json["ascendant_longitude"] = SixDecimals(reading.ascendantLongitude);
-    json["engine"] = EngineName(reading.engine);
-    json["points"] = std::move(points);
-    return json;
+std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row) {
+    std::string text;
+    ReadingJsonWriter().Append(text, reading, row);
+    return text;
 }
 
-nlohmann::ordered_json RowErrorJson(std::size_t row, std::string_view message) {
-    nlohmann::ordered_json json = nlohmann::ordered_json::object();
-    json["row"] = row;
-    json["error"] = message;
-    return json;
+std::string RowErrorJsonText(std::size_t row, std::string_view message) {
+    std::string text;
+    JsonWriter json(text);
+    json.BeginObject();
+    json.Key("row");
+    json.Unsigned(row);
+    json.Key("error");
+    json.String(message);
+    json.EndObject();
+    return text;
 }
 
 std::string JsonText(const nlohmann::ordered_json& value) {
@@ -189,8 +152,8 @@ void WriteTextReading(std::ostream& out, const Reading& reading) {
     // Names and places are the user's bytes; the rest is the program's own text.
     out << "Name:      " << VisibleText(reading.record.strName) << '\n'
         << "Place:     " << VisibleText(PlaceText(reading.record)) << '\n'
-        << "Sun:       " << reading.sun << '\n'
-        << "Ascendant: " << reading.ascendant << '\n';
+        << "Sun:       " << CompactText(reading.sun) << '\n'
+        << "Ascendant: " << CompactText(reading.ascendant) << '\n';
     // The default engine's text stays as it always was; the precise one says so.
     if (reading.engine == Engine::kPrecise)
         out << "Engine:    " << EngineName(reading.engine) << '\n';

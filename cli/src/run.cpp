@@ -10,9 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "tamovid/birthentry/calculation.h"
-#include "tamovid/birthentry/chart_document.h"
-#include "tamovid/birthentry/zone_choice.h"
+#include "tamovid/birthentry/chart_session.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/chart_output.h"
@@ -201,23 +199,22 @@ int RunBatchFile(const std::string& path, Engine engine, const Streams& io) {
 }
 
 int RunOneChart(const Options& options, const Streams& io) {
-    BirthEntry entry;
-    ChartBase base;
+    ChartSession session;
+    Result<void, Refusal> calculated;
     if (options.open) {
-        Result<OpenedChart, OpenRefusal> opened = OpenChart(*options.open);
+        Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(*options.open);
         if (!opened.ok()) {
             const bool unreadable = opened.error().reason == OpenRefusal::Reason::kUnreadable;
             return io.Fail(unreadable ? kExitIoError : kExitRefused, opened.error().message);
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
-        entry = std::move(opened).value().entry;
-        base = OpenedChartBase();
+        calculated = session.CalculateOpened(opened.value().entry, ChosenEngine(options));
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
         if (!fromOptions.ok())
             return io.Fail(kExitUsage, DescribeFieldError(fromOptions.error(), "--"));
-        entry = std::move(fromOptions).value();
+        BirthEntry& entry = fromOptions.value();
         AtlasSource atlas;
         const Result<void, std::string> placed =
             ApplyPlaceAndZone(texts, entry, atlas, " Give the offset to use with --utc-offset.");
@@ -225,16 +222,13 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!placed.ok()) {
             return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
         }
+        calculated = session.Calculate(entry, ChosenEngine(options));
     }
-
-    const Result<Reading, Refusal> result = Calculate(entry, base.record, ChosenEngine(options));
-    if (!result.ok()) return io.Fail(kExitRefused, result.error().message);
-    const Reading& reading = result.value();
+    if (!calculated.ok()) return io.Fail(kExitRefused, calculated.error().message);
+    const Reading& reading = session.reading();
 
     if (options.save) {
-        const int zone = entry.cboTimeZone >= 0 ? entry.cboTimeZone : base.timeZonePosition;
-        const Result<FileWritten, SaveRefusal> saved = SaveChart(
-            *options.save, reading.record, zone, ChartExactZone{entry.utcOffsetMinutes, entry.tz});
+        const Result<FileWritten, SaveRefusal> saved = session.Save(*options.save);
         if (!saved.ok()) {
             const bool unwritten = saved.error().reason == SaveRefusal::Reason::kNotWritten;
             return io.Fail(unwritten ? kExitIoError : kExitRefused, saved.error().message);
@@ -243,8 +237,8 @@ int RunOneChart(const Options& options, const Streams& io) {
     }
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     if (options.pdf) {
-        const int row = ZoneRowOfReading(entry.cboTimeZone, entry.utcOffsetMinutes);
-        const FileWriteResult written = WriteReadingPdfFile(reading, row, style, *options.pdf);
+        const FileWriteResult written =
+            WriteReadingPdfFile(reading, session.ZoneRow(), style, *options.pdf);
         if (!written.ok()) return io.Fail(kExitIoError, written.error());
     }
     if (options.chart) {
@@ -254,7 +248,7 @@ int RunOneChart(const Options& options, const Streams& io) {
     }
 
     if (options.json) {
-        WriteJsonLine(io.out, ReadingJson(reading));
+        io.out << ReadingJsonText(reading) << '\n';
     } else {
         WriteTextReading(io.out, reading);
     }

@@ -109,6 +109,8 @@ PlanetsResult CalcPlanets(const BirthRecord& record, const AscendantResult& asce
     lambda -= std::fabs(ascendant.vntAyanamsa);
     while (lambda < 0) lambda += 360;
     result.sunSidereal = lambda;
+    result.sun = PositionAt(lambda);
+    result.ascendant = PositionAt(ascendant.ascendant);
 
     result.strPositions[kSunSlot] = ToSignFirst(FormatLongitude(lambda));
     result.strPositions[kAscendantSlot] = ToSignFirst(ascendant.vntAscText);

@@ -6,7 +6,6 @@
 
 #include "precise_chart.h"
 #include "swiss_session.h"
-#include "tamovid/positions/longitude_text.h"
 #include "tamovid/positions/sun.h"
 
 namespace tamovid::precise {
@@ -56,8 +55,8 @@ PrecisePositions CalcPrecisePositions(const BirthRecord& record, ChartOptions op
     result.sunTropical = Degrees0To360(sun.longitude + result.ayanamsa);
     result.ascendantSidereal = session.SiderealAscendant(jdUt, eastLongitude, northLatitude);
     result.ascendantTropical = Degrees0To360(result.ascendantSidereal + result.ayanamsa);
-    result.sunText = ToSignFirst(FormatLongitude(result.sunSidereal));
-    result.ascendantText = ToSignFirst(FormatLongitude(result.ascendantSidereal));
+    result.sun = PositionAt(result.sunSidereal);
+    result.ascendant = PositionAt(result.ascendantSidereal);
     result.ephemeris = session.Source();
     return result;
 }

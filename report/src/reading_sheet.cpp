@@ -50,13 +50,15 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
                             ", " +
                             DegreesMinutesText(r.intLonDeg, r.intLonMin, r.blnEast ? 'E' : 'W')},
     };
-    sheet.angles = {{"Sun", reading.sun}, {"Ascendant", reading.ascendant}};
+    sheet.angles = {{"Sun", CompactText(reading.sun)},
+                    {"Ascendant", CompactText(reading.ascendant)}};
 
     const AprakashaResult& g = reading.grahas;
+    std::array<std::string, kAprakashaPointCount> positions = PointTexts(g);
     for (std::size_t i = 0; i < sheet.points.size(); ++i) {
         SheetPoint& point = sheet.points[i];
         point.name = g.strAprNames[i];
-        point.position = g.strAprPositions[i];
+        point.position = std::move(positions[i]);
         point.lord = g.strAprLords[i];
         point.house = std::to_string(g.intAprHouses[i]);
         point.lines = ResultLines(g, static_cast<AprakashaPoint>(i));

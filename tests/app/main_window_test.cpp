@@ -20,6 +20,7 @@
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/test_support/compact_position.h"
 
 using tamovid::AprakashaPoint;
 using tamovid::FrmMain;
@@ -34,7 +35,8 @@ namespace {
 
 // A reading with distinct lines for every point.
 tamovid::AprakashaResult SampleReading() {
-    return tamovid::CalcAprakashaGrahas("16 Sag 31", "17 Pis 31");
+    return tamovid::CalcAprakashaGrahas(tamovid::testing_support::Compact("16 Sag 31"),
+                                        tamovid::testing_support::Compact("17 Pis 31"));
 }
 
 QStringList Lines(const std::array<std::string, 5>& lines) {
@@ -402,7 +404,8 @@ private slots:
         window_->ShowReading("16 Sag 31", "17 Pis 31", SampleReading());
         clickTab(tamovid::kUpaketu);
         const tamovid::AprakashaResult second =
-            tamovid::CalcAprakashaGrahas("05 Leo 40", "07 Tau 45");
+            tamovid::CalcAprakashaGrahas(tamovid::testing_support::Compact("05 Leo 40"),
+                                         tamovid::testing_support::Compact("07 Tau 45"));
         window_->ShowReading("05 Leo 40", "07 Tau 45", second);
         QCOMPARE(child<QTabBar>("TS")->currentIndex(), 0);
         QCOMPARE(resultLines(), Lines(tamovid::ResultLines(second, tamovid::kDhuma)));

@@ -9,6 +9,7 @@
 #include "tamovid/positions/ascendant.h"
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
+#include "tamovid/test_support/compact_position.h"
 
 namespace tamovid {
 namespace {
@@ -29,10 +30,12 @@ class ReferenceValues : public testing::TestWithParam<ReferenceCase> {};
 
 TEST_P(ReferenceValues, PositionsAndForwardCountedHouses) {
     const ReferenceCase& c = GetParam();
-    const AprakashaResult r = CalcAprakashaGrahas(c.sun, c.ascendant);
+    const AprakashaResult r = CalcAprakashaGrahas(testing_support::Compact(c.sun),
+                                                  testing_support::Compact(c.ascendant));
+    const std::array<std::string, 5> texts = PointTexts(r);
     for (int i = 0; i < kAprakashaPointCount; ++i) {
         SCOPED_TRACE(r.strAprNames[i]);
-        EXPECT_EQ(r.strAprPositions[i], c.positions[i]);
+        EXPECT_EQ(texts[i], c.positions[i]);
         EXPECT_EQ(r.intAprHouses[i], c.houses[i]);
     }
 }
@@ -87,9 +90,8 @@ TEST(AprakashaEndToEnd, FirstOfJanuary2000AtNoonOnTheEquatorAndPrimeMeridian) {
     ASSERT_EQ(planets.strPositions[kSunSlot], "16 Sag 31");
     ASSERT_EQ(planets.strPositions[kAscendantSlot], "17 Pis 31");
 
-    const AprakashaResult r =
-        CalcAprakashaGrahas(planets.strPositions[kSunSlot], planets.strPositions[kAscendantSlot]);
-    EXPECT_EQ(r.strAprPositions[kDhuma], "29 Ari 51");
+    const AprakashaResult r = CalcAprakashaGrahas(planets.sun, planets.ascendant);
+    EXPECT_EQ(PointTexts(r)[kDhuma], "29 Ari 51");
     EXPECT_EQ(r.intAprHouses[kUpaketu], 9);
 }
 
@@ -115,12 +117,14 @@ std::string Mismatch(const AprakashaResult& r, int sunMinutes, int ascendantSign
     const int parivesha = Wrap(kCircle - dhuma + 180 * 60);
     const std::array<int, 5> expected = {dhuma, Wrap(kCircle - dhuma), parivesha,
                                          Wrap(kCircle - parivesha), Wrap(sunMinutes - 30 * 60)};
+    const std::array<std::string, 5> texts = PointTexts(r);
     for (int i = 0; i < kAprakashaPointCount; ++i) {
         const int sign = expected[i] / 1800;
         const int house = (sign - ascendantSign + 12) % 12 + 1;
-        if (PointMinutes(r.strAprPositions[i]) != expected[i] || r.intAprHouses[i] != house ||
+        if (PointMinutes(texts[i]) != expected[i] || ArcMinutes(r.points[i]) != expected[i] ||
+            r.points[i].longitude != expected[i] / 60.0 || r.intAprHouses[i] != house ||
             r.strAprInterpretations[i] != Interpretation(static_cast<AprakashaPoint>(i), house)) {
-            return "point " + std::to_string(i) + " \"" + r.strAprPositions[i] + "\" house " +
+            return "point " + std::to_string(i) + " \"" + texts[i] + "\" house " +
                    std::to_string(r.intAprHouses[i]) + ", expected minutes " +
                    std::to_string(expected[i]) + " house " + std::to_string(house);
         }
@@ -129,36 +133,29 @@ std::string Mismatch(const AprakashaResult& r, int sunMinutes, int ascendantSign
 }
 
 TEST(AprakashaProperty, EverySunMinuteWithEveryAscendantSign) {
-    char sun[16];
-    char ascendant[16];
     for (int minutes = 0; minutes < kCircle; ++minutes) {
-        const int degrees = minutes / 60;
-        std::snprintf(sun, sizeof sun, "%02d %s %02d", degrees % 30,
-                      strSignAbbr[degrees / 30].data(), minutes % 60);
+        const ZodiacPosition sun = PositionInMinutes(minutes);
         for (int a = 0; a < 12; ++a) {
-            std::snprintf(ascendant, sizeof ascendant, "07 %s 45", strSignAbbr[a].data());
-            const std::string mismatch = Mismatch(CalcAprakashaGrahas(sun, ascendant), minutes, a);
-            ASSERT_EQ(mismatch, "") << "Sun " << sun << ", Ascendant " << ascendant;
+            const std::string mismatch = Mismatch(CalcAprakashaGrahas(sun, {a, 7, 45}), minutes, a);
+            ASSERT_EQ(mismatch, "") << "Sun " << CompactText(sun) << ", Ascendant sign " << a;
         }
     }
 }
 
-struct MalformedCase {
+struct OutOfRangeCase {
     const char* name;
-    std::string sun;
-    std::string ascendant;
+    ZodiacPosition sun;
+    ZodiacPosition ascendant;
     int sunMinutesReadAs;
     int ascendantSignReadAs;
 };
 
-void PrintTo(const MalformedCase& c, std::ostream* os) {
-    *os << testing::PrintToString(c.sun) << " / " << testing::PrintToString(c.ascendant);
-}
+void PrintTo(const OutOfRangeCase& c, std::ostream* os) { *os << c.name; }
 
-class MalformedInput : public testing::TestWithParam<MalformedCase> {};
+class OutOfRangeInput : public testing::TestWithParam<OutOfRangeCase> {};
 
-TEST_P(MalformedInput, ReadsSafelyAndStillGivesConsistentPoints) {
-    const MalformedCase& c = GetParam();
+TEST_P(OutOfRangeInput, IsTakenRoundTheCircle) {
+    const OutOfRangeCase& c = GetParam();
     const AprakashaResult r = CalcAprakashaGrahas(c.sun, c.ascendant);
     EXPECT_EQ(Mismatch(r, c.sunMinutesReadAs, c.ascendantSignReadAs), "");
     EXPECT_EQ(r.strAprLords[kDhuma], "Mars");
@@ -169,23 +166,16 @@ constexpr int At(int sign, int degrees, int minutes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, MalformedInput,
+    Values, OutOfRangeInput,
     testing::Values(
-        MalformedCase{"BothEmpty", "", "", At(0, 0, 0), 0},
-        MalformedCase{"OneCharacter", "7", "P", At(0, 7, 0), 0},
-        MalformedCase{"MinutesMissing", "16 Sag", "17 Pis", At(8, 16, 0), 11},
-        MalformedCase{"SignInLowerCase", "16 sag 31", "17 pis 31", At(0, 16, 31), 0},
-        MalformedCase{"LettersForNumbers", "xx Tau yy", "00 Vir 00", At(1, 0, 0), 5},
-        MalformedCase{"TrailingTextIgnored", "16 Sag 31 and more", "17 Pis 31 !", At(8, 16, 31),
-                      11},
-        MalformedCase{"SingleDigitsWithBlanks", " 5 Leo  7", "   Lib", At(4, 5, 7), 6},
-        MalformedCase{"DegreesAndMinutesOutOfRange", "99 Ari 75", "00 Sco 00", At(3, 10, 15), 7},
-        MalformedCase{"NegativeDegrees", "-5 Leo 00", "00 Leo 00", At(3, 25, 0), 4},
-        MalformedCase{"SignsWithoutDigits", "-- Aqu -9", "00 Aqu 00", At(10, 0, 0) - 9, 10},
-        MalformedCase{"NonAsciiBytes", "\xC2\xB0\xC2\xB0\xC2\xB0\xC2\xB0\xFF", "\xFF\xFE", 0, 0},
-        MalformedCase{"EmbeddedNul", std::string("16 Sag \0\0", 9), std::string("17 Pis 31", 9),
-                      At(8, 16, 0), 11}),
-    [](const testing::TestParamInfo<MalformedCase>& info) { return std::string(info.param.name); });
+        OutOfRangeCase{"DegreesAndMinutesOutOfRange", {0, 99, 75}, {7, 0, 0}, At(3, 10, 15), 7},
+        OutOfRangeCase{"NegativeDegrees", {4, -5, 0}, {4, 0, 0}, At(3, 25, 0), 4},
+        OutOfRangeCase{"NegativeMinutes", {10, 0, -9}, {10, 0, 0}, At(10, 0, 0) - 9, 10},
+        OutOfRangeCase{"SignsPastPisces", {13, 16, 31}, {12, 0, 0}, At(1, 16, 31), 0},
+        OutOfRangeCase{"SignsBeforeAries", {-1, 5, 7}, {-1, 0, 0}, At(11, 5, 7), 11}),
+    [](const testing::TestParamInfo<OutOfRangeCase>& info) {
+        return std::string(info.param.name);
+    });
 
 }  // namespace
 }  // namespace tamovid

@@ -102,7 +102,7 @@ class DisplayLines : public testing::TestWithParam<LinesCase> {};
 
 // Sun and Ascendant at 0° Aries put Dhuma in the fifth house and Upaketu in the twelfth.
 TEST_P(DisplayLines, AreWordedForTheWindow) {
-    const AprakashaResult r = CalcAprakashaGrahas("00 Ari 00", "00 Ari 00");
+    const AprakashaResult r = CalcAprakashaGrahas({}, {});
     EXPECT_EQ(ResultLines(r, GetParam().point), GetParam().lines);
 }
 
@@ -134,7 +134,7 @@ TEST(DisplayLines, BeforeTheFirstCalculationShowOnlyTheFixedWording) {
                          ""};
     const AprakashaResult none;
     for (AprakashaPoint point : kPoints) EXPECT_EQ(ResultLines(none, point), empty);
-    const AprakashaResult some = CalcAprakashaGrahas("16 Sag 31", "17 Pis 31");
+    const AprakashaResult some = CalcAprakashaGrahas({8, 16, 31}, {11, 17, 31});
     EXPECT_EQ(ResultLines(some, static_cast<AprakashaPoint>(9)), empty);
 }
 

@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <set>
 #include <sstream>
 
+#include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/cli/exit_codes.h"
+#include "tamovid/cli/json_writer.h"
+#include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid::cli {
 namespace {
@@ -196,13 +201,55 @@ TEST(Batch, AFailedWriteStopsTheBatchAsAnIoError) {
     EXPECT_EQ(result.rows, 1u);
 }
 
-// The fast writer must give exactly what the json value gives, whatever the chart.
+// The reading as a json value, member by member: what the writer's text must equal.
+Json ReferenceJson(const Reading& reading, std::size_t row) {
+    const BirthRecord& r = reading.record;
+    const AprakashaResult& g = reading.grahas;
+    const std::array<std::string, kAprakashaPointCount> positions = PointTexts(g);
+    Json points = Json::array();
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        points.push_back({{"name", g.strAprNames[i]},
+                          {"position", positions[i]},
+                          {"lord", g.strAprLords[i]},
+                          {"house", g.intAprHouses[i]},
+                          {"description", g.strAprDescriptions[i]},
+                          {"interpretation", g.strAprInterpretations[i]}});
+    }
+    auto six = [](double x) {
+        const double rounded = std::round(x * 1e6) / 1e6;
+        return rounded >= 360 ? rounded - 360 : rounded;
+    };
+    Json json = Json::object();
+    json["row"] = row;
+    json["name"] = r.strName;
+    json["city"] = r.strCity;
+    json["state"] = r.strState;
+    json["country"] = r.strCountry;
+    json["lat"] = CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S');
+    json["lon"] = CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W');
+    json["tz"] = reading.tz.empty() ? Json() : Json(reading.tz);
+    json["zone_row"] = reading.zoneRow ? Json(*reading.zoneRow) : Json();
+    json["dst"] = r.blnDST;
+    json["utc_offset"] = UtcOffsetText(RecordOffsetMinutes(r));
+    json["ut"] = UniversalTimeText(r);
+    json["sun"] = CompactText(reading.sun);
+    json["ascendant"] = CompactText(reading.ascendant);
+    json["sun_longitude"] = six(reading.sun.longitude);
+    json["ascendant_longitude"] = six(reading.ascendant.longitude);
+    json["engine"] = EngineName(reading.engine);
+    json["points"] = std::move(points);
+    return json;
+}
+
+// The writer must give exactly what the json value gives, whatever the chart.
 TEST(ReadingJsonWriter, WritesTheSameTextAsTheJsonValueForEveryHouse) {
     ReadingJsonWriter writer;
     std::set<int> housesSeen;
     for (int i = 0; i < 400; ++i) {
         BirthEntry entry;
         entry.txtName = i % 7 == 0 ? "Quote \" and \\ and \xC3\xA9" : "Person";
+        entry.tz = i % 5 == 0 ? "Asia/Kolkata" : "";
+        if (i % 11 == 0) entry.utcOffsetMinutes = 345;
         entry.cboYear = i % 150;
         entry.cboMonth = i % 12;
         entry.cboDate = i % 28;
@@ -220,9 +267,44 @@ TEST(ReadingJsonWriter, WritesTheSameTextAsTheJsonValueForEveryHouse) {
         for (const auto house : reading.grahas.intAprHouses) housesSeen.insert(house);
         std::string text;
         writer.Append(text, reading, i);
-        ASSERT_EQ(text, ReadingJson(reading, i).dump()) << "chart " << i;
+        ASSERT_EQ(text, JsonText(ReferenceJson(reading, static_cast<std::size_t>(i))))
+            << "chart " << i;
     }
     EXPECT_EQ(housesSeen.size(), 12u);
+}
+
+struct StringCase {
+    const char* name;
+    std::string text;
+};
+
+// Strings and numbers written by hand must read as the library writes them, broken
+// UTF-8 included.
+TEST(JsonWriter, WritesStringsAndNumbersAsTheJsonLibraryDoes) {
+    const std::array<StringCase, 12> strings = {{
+        {"Plain", "Pune"},
+        {"Escapes", "\" \\ \b \f \n \r \t"},
+        {"OtherControls", std::string("\x01\x1F\0x", 4)},
+        {"Delete", "\x7F"},
+        {"TwoThreeFourBytes", "\xC3\xA9 \xE0\xA4\x85 \xF0\x9F\x98\x80"},
+        {"Overlong", "a\xC0\xAFb"},
+        {"Surrogate", "\xED\xA0\x80"},
+        {"PastUnicode", "\xF4\x90\x80\x80"},
+        {"LoneContinuation", "\x80x"},
+        {"CutAtTheEnd", "ab\xE0\xA4"},
+        {"CutInTheMiddle", "\xE0\xA4x\xC3"},
+        {"Empty", ""},
+    }};
+    for (const StringCase& c : strings) {
+        std::string text;
+        JsonWriter(text).String(c.text);
+        EXPECT_EQ(text, JsonText(Json(c.text))) << c.name;
+    }
+    for (const double x : {0.0, 120.0, 0.0001, 0.000001, 359.999999, 257.808043, 1e20, -0.5}) {
+        std::string text;
+        JsonWriter(text).Number(x);
+        EXPECT_EQ(text, JsonText(Json(x))) << x;
+    }
 }
 
 }  // namespace

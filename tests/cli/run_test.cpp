@@ -203,7 +203,7 @@ TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
     std::string expected =
         "Name:      Ravi Kumar\nPlace:     Pune, Maharashtra, India\n"
         "Sun:       " +
-        reading.sun + "\nAscendant: " + reading.ascendant + "\n";
+        CompactText(reading.sun) + "\nAscendant: " + CompactText(reading.ascendant) + "\n";
     for (const AprakashaPoint point : {kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu}) {
         expected += "\n" + std::string(reading.grahas.strAprNames[point]) + "\n";
         for (const std::string& line : ResultLines(reading.grahas, point)) expected += line + "\n";

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "tamovid/positions/longitude_text.h"
+#include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid {
 namespace {
@@ -47,6 +49,27 @@ TEST(Norm360, StepsOnceInEachDirection) {
 TEST(ToSignFirst, ToleratesTextsWithoutMarks) {
     EXPECT_EQ(ToSignFirst(""), "0  0");
     EXPECT_EQ(ToSignFirst("  7\u00B0 5' 1\" Gem"), "07 Gem 05");
+}
+
+}  // namespace
+}  // namespace tamovid
+
+namespace tamovid {
+namespace {
+
+// The readings' values and the engine's texts must never part: every shown text is made
+// from the value now.
+TEST(ZodiacPosition, AgreesWithTheTextFormsEverywhere) {
+    std::vector<double> longitudes = {0, 29.999999, 30, 359.99, 360, 360.5, -45.5, 45.5 - 1e-12};
+    for (int step = 0; step < 360 * 60 * 7; ++step) longitudes.push_back(step / 420.0 + 1e-9);
+    for (const double x : longitudes) {
+        const ZodiacPosition p = PositionAt(x);
+        ASSERT_EQ(CompactText(p), ToSignFirst(FormatLongitude(x))) << x;
+        ASSERT_EQ(p.longitude, x);
+        ASSERT_EQ(PositionInMinutes(ArcMinutes(p)).sign, p.sign) << x;
+    }
+    EXPECT_EQ(PointText({11, 0, 0, 330}), "0 Pis 0");
+    EXPECT_EQ(PositionInMinutes(-1), (ZodiacPosition{11, 29, 59, 21599 / 60.0}));
 }
 
 }  // namespace

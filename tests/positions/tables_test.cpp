@@ -59,6 +59,23 @@ TEST(TimeZoneTable, CorrectionsOpposeTheLabelOffsets) {
     }
 }
 
+// The columns that choose a place's row must say what its label says.
+TEST(TimeZoneTable, AbbreviationAndKindAgreeWithTheLabels) {
+    for (const TimeZoneRow& row : kTimeZoneRows) {
+        const std::string label(row.label);
+        const std::size_t first = label.find(',');
+        std::string written = label.substr(first + 1, label.find(',', first + 1) - first - 1);
+        written.erase(0, written.find_first_not_of(' '));
+        EXPECT_EQ(row.abbreviation, written) << label;
+        const bool forward = label.find("Daylight") != std::string::npos ||
+                             label.find("Summer") != std::string::npos;
+        const ZoneKind kind = label.find("War") != std::string::npos ? ZoneKind::kWar
+                              : forward                               ? ZoneKind::kDaylight
+                                                                      : ZoneKind::kStandard;
+        EXPECT_EQ(row.kind, kind) << label;
+    }
+}
+
 TEST(SignTable, HasTwelveSignsAndAnEmptyThirteenth) {
     EXPECT_EQ(strSignAbbr[0], "Ari");
     EXPECT_EQ(strSignAbbr[11], "Pis");

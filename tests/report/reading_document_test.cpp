@@ -119,8 +119,8 @@ TEST_P(ReadingPdfTest, HoldsEveryTextOfTheReadingOnOnePageWithEmbeddedFonts) {
 
     const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel);
     std::vector<std::string> expected = {"Jawahar Lal",
-                                         printable.reading.sun,
-                                         printable.reading.ascendant,
+                                         CompactText(printable.reading.sun),
+                                         CompactText(printable.reading.ascendant),
                                          "15 August 1947",
                                          "00:00",
                                          "Indian Time, IST, 5.3 (UT+05:30)",

@@ -1,4 +1,3 @@
-#include <cctype>
 #include <chrono>
 
 #include "shifted_time.h"
@@ -17,41 +16,13 @@ namespace tamovid::timewindow {
 namespace {
 
 constexpr int kSignCount = 12;
-constexpr double kDegreesPerSign = 30;
 constexpr double kMinutesPerDegree = 60;
 constexpr std::string_view kAscendantName = "Ascendant";
 
-// A position text, compact ("07 Leo 05") or a point's ("7 Leo 5"), as a longitude in
-// degrees: the minutes it shows, so a body's pada is the one its text stands in.
-struct TextPlace {
-    int sign = 0;
-    double longitude = 0;
-};
-
-int ReadNumber(std::string_view text, std::size_t& at) {
-    while (at < text.size() && text[at] == ' ') ++at;
-    int value = 0;
-    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0) {
-        value = value * 10 + (text[at] - '0');
-        ++at;
-    }
-    return value;
-}
-
-TextPlace ReadPlace(std::string_view text) {
-    std::size_t at = 0;
-    const int degrees = ReadNumber(text, at);
-    while (at < text.size() && text[at] == ' ') ++at;
-    const int sign = at + 3 <= text.size() ? SignIndex(text.substr(at, 3)) : -1;
-    at += 3;
-    const int minutes = ReadNumber(text, at);
-    const int known = sign < 0 ? 0 : sign;
-    return {known, known * kDegreesPerSign + degrees + minutes / kMinutesPerDegree};
-}
-
-int SignOf(double longitude) {
-    const int sign = static_cast<int>(longitude / kDegreesPerSign);
-    return ((sign % kSignCount) + kSignCount) % kSignCount;
+// The longitude of the whole minutes a reading shows, so that a pada is read from the
+// same figures as the sign and the house.
+double ShownLongitude(const ZodiacPosition& position) {
+    return ArcMinutes(position) / kMinutesPerDegree;
 }
 
 int HouseFrom(int sign, int ascendantSign) {
@@ -97,35 +68,34 @@ BirthRecord ShiftedRecord(const BirthRecord& record, int shiftMinutes) {
 
 std::vector<BodyState> StatesAt(const WindowChart& chart, int shiftMinutes) {
     const BirthRecord record = ShiftedRecord(chart.record, shiftMinutes);
-    std::string sunText;
-    std::string ascendantText;
+    ZodiacPosition sun;
+    ZodiacPosition ascendant;
     if (chart.engine == Engine::kPrecise) {
-        precise::PrecisePositions positions = precise::CalcPrecisePositions(record, chart.options);
-        sunText = std::move(positions.sunText);
-        ascendantText = std::move(positions.ascendantText);
+        const precise::PrecisePositions positions =
+            precise::CalcPrecisePositions(record, chart.options);
+        sun = positions.sun;
+        ascendant = positions.ascendant;
     } else {
-        const AscendantResult ascendant = CalcAscendant(record);
-        PlanetsResult planets = CalcPlanets(record, ascendant);
-        sunText = std::move(planets.strPositions[kSunSlot]);
-        ascendantText = std::move(planets.strPositions[kAscendantSlot]);
+        const AscendantResult classic = CalcAscendant(record);
+        const PlanetsResult planets = CalcPlanets(record, classic);
+        sun = planets.sun;
+        ascendant = planets.ascendant;
     }
-    // The points and their houses exactly as the reading shows them: from the texts.
-    const AprakashaResult points = CalcAprakashaGrahas(sunText, ascendantText);
-    const TextPlace ascendant = ReadPlace(ascendantText);
+    // The points and their houses exactly as the reading shows them.
+    const AprakashaResult points = CalcAprakashaGrahas(sun, ascendant);
 
     std::vector<BodyState> states;
     states.reserve(chart.withGrahas ? kBodyCountWithGrahas : kFirstGrahaBody);
-    states.push_back(StateOf(ascendant.sign, ascendant.longitude, ascendant.sign));
-    for (const std::string& text : points.strAprPositions) {
-        const TextPlace place = ReadPlace(text);
-        states.push_back(StateOf(place.sign, place.longitude, ascendant.sign));
+    states.push_back(StateOf(ascendant.sign, ShownLongitude(ascendant), ascendant.sign));
+    for (const ZodiacPosition& place : points.points) {
+        states.push_back(StateOf(place.sign, ShownLongitude(place), ascendant.sign));
     }
     if (chart.withGrahas) {
         const precise::NineGrahas grahas = chart.engine == Engine::kPrecise
                                                ? precise::CalcPreciseGrahas(record, chart.options)
                                                : precise::CalcClassicGrahas(record, chart.options);
         for (const GrahaPosition& graha : grahas.grahas) {
-            states.push_back(StateOf(SignOf(graha.longitude), graha.longitude, ascendant.sign));
+            states.push_back(StateOf(PositionAt(graha.longitude).sign, graha.longitude, ascendant.sign));
         }
     }
     return states;

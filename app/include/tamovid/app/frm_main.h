@@ -13,6 +13,7 @@
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/chart_session.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/birthentry/place_zone.h"
 #include "tamovid/chartfile/chart_file.h"
@@ -55,13 +56,14 @@ public:
     /// Shows a finished calculation: the Sun and Ascendant texts, Dhuma's five lines
     /// and the first tab, with the result panel in front. Later tab clicks read this
     /// reading again; nothing is recalculated.
-    void ShowReading(const std::string& sun, const std::string& ascendant, AprakashaResult reading);
+    void ShowReading(const std::string& sun, const std::string& ascendant,
+                     const AprakashaResult& reading);
 
-    /// The reading the tabs show (empty before the first calculation).
-    const AprakashaResult& LastReading() const { return reading_; }
+    /// The points of the last successful calculation (empty before the first).
+    const AprakashaResult& LastReading() const { return session_.reading().grahas; }
 
     /// The birth record of the last successful calculation (empty before the first).
-    const BirthRecord& LastRecord() const { return record_; }
+    const BirthRecord& LastRecord() const { return session_.reading().record; }
 
     /// The reading as the printout shows it; nothing before the first calculation.
     std::optional<PrintableReading> Printable() const;
@@ -133,23 +135,21 @@ private:
     /// The place search under the city field and the zone line (frm_main_places.cpp).
     void InstallPlaceSearch();
     void TakePlace(const atlas::Place& place);
-    /// Validates and computes the form; `base` and its zone's list position give what a
-    /// list with nothing chosen keeps.
-    void CalculateFrom(const BirthRecord& base, int baseZonePosition);
+    /// Keeps each point's lines for the tabs.
+    void KeepLines(const AprakashaResult& reading);
+    /// Shows the session's reading after a calculation, or tells why there is none.
+    void ShowCalculated(const Result<void, Refusal>& calculated);
 
     UserInterface& ui_;
     ReadingExport export_{ui_};
-    AprakashaResult reading_;
-    BirthRecord record_;
-    int recordZonePosition_ = 0;      // the zone list position the record was calculated with
-    ChartExactZone recordExactZone_;  // and its exact offset, when no row gives it
-    bool calculated_ = false;
+    ChartSession session_;
+    /// The five lines of each point, as the result tabs show them.
+    std::array<std::array<std::string, 5>, kAprakashaPointCount> shownLines_{};
     Engine engine_ = Engine::kClassic;
     QString strSaveFileName_;
     bool centred_ = false;
     AtlasZone* atlasZone_ = nullptr;          // the chosen place's zone, while the atlas holds it
     std::optional<FilledPlace> filledPlace_;  // the form as the atlas last filled it
-    Reading lastReading_;
     QSettings* settings_ = nullptr;
     ChartWindow* chart_ = nullptr;
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "tamovid/positions/zodiac_position.h"
+
 namespace tamovid {
 
 /// Index of every per-point table and, plus one, of the result tabs.
@@ -14,8 +16,8 @@ inline constexpr int kAprakashaPointCount = 5;
 /// The five points of one chart. Default-constructed it stands for "before the
 /// first calculation": empty texts and houses 0.
 struct AprakashaResult {
-    /// Point texts: degrees, sign, minutes without leading zeros ("13 Leo 20", "0 Pis 0").
-    std::array<std::string, 5> strAprPositions;
+    /// Where each point lies, in whole degrees and minutes.
+    std::array<ZodiacPosition, 5> points{};
     /// Houses counted forward from the Ascendant, 1..12; 0 before a calculation.
     std::array<std::int16_t, 5> intAprHouses{};
     std::array<std::string_view, 5> strAprNames{};
@@ -25,11 +27,18 @@ struct AprakashaResult {
     std::array<std::string_view, 5> strAprInterpretations{};
 };
 
-/// The five points from the Sun's and the Ascendant's compact texts ("16 Sag 31",
-/// "17 Pis 31"), read by character position. Never fails: a missing or unreadable
-/// number reads as 0, an unknown sign as Aries, and a Sun whose degrees or minutes lie
-/// out of range is taken round the circle ("99 Ari 75" as 10°15' Cancer).
-AprakashaResult CalcAprakashaGrahas(std::string_view sunCompact, std::string_view ascendantCompact);
+/// Whether the result comes from a calculation: houses are 1..12 after one, 0 before.
+inline bool HasPoints(const AprakashaResult& result) { return result.intAprHouses[0] != 0; }
+
+/// The five points from the Sun's place and the Ascendant's sign, in whole degrees and
+/// minutes (the longitudes are not read). Never fails: a Sun whose degrees or minutes
+/// lie out of range is taken round the circle (Aries 99°75' as 10°15' Cancer), and so
+/// is a sign outside 0..11.
+AprakashaResult CalcAprakashaGrahas(const ZodiacPosition& sun, const ZodiacPosition& ascendant);
+
+/// The points' texts: degrees, sign, minutes without leading zeros ("13 Leo 20",
+/// "0 Pis 0"), as the result lines and readings write them; empty before a calculation.
+std::array<std::string, kAprakashaPointCount> PointTexts(const AprakashaResult& result);
 
 /// Interpretation of a point in a house; "" for a house outside 1..12 or an unknown point.
 std::string_view Interpretation(AprakashaPoint point, int house);

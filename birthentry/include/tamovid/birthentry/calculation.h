@@ -9,6 +9,7 @@
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
+#include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid {
 
@@ -20,12 +21,10 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord previous);
 /// Everything one calculation shows.
 struct Reading {
     BirthRecord record;
-    std::string sun;        ///< compact text, "16 Sag 31"
-    std::string ascendant;  ///< compact text, "17 Pis 31"
+    ZodiacPosition sun;        ///< sidereal
+    ZodiacPosition ascendant;  ///< sidereal
     AprakashaResult grahas;
     Engine engine = Engine::kClassic;  ///< the engine that computed the Sun and Ascendant
-    double sunLongitude = 0;           ///< sidereal, degrees 0..360, before truncation to text
-    double ascendantLongitude = 0;     ///< sidereal, degrees 0..360
     std::optional<int> zoneRow;        ///< the zone-list row used; nothing when an exact offset was
     std::string tz;                    ///< the place's IANA zone, empty when the zone was typed
 };

@@ -34,10 +34,6 @@ ZoneRowChoice ChooseZoneRow(int offsetMinutes, bool dst, std::string_view abbrev
 void ApplyZoneOffset(BirthEntry& entry, int offsetMinutes, bool dst, std::string_view abbreviation,
                      std::string_view zone);
 
-/// The zone-list row that gave a reading's offset, or -1 when an exact offset did: no
-/// row gives that, so a printed reading names no row.
-int ZoneRowOfReading(int row, const std::optional<int>& exactOffsetMinutes);
-
 /// The offset from UT that a filled record uses (daylight hour included).
 int RecordOffsetMinutes(const BirthRecord& record);
 

@@ -46,8 +46,8 @@ struct ChartInput {
     std::vector<std::string> centreLines;
 };
 
-/// The Ascendant, the Sun and the five points of a reading, read from their texts,
-/// with the name, date, time and place. A text that cannot be read leaves its body out.
+/// The Ascendant, the Sun and the five points of a reading, with the name, date, time
+/// and place.
 ChartInput ChartInputFromReading(const Reading& reading);
 
 /// The centre lines of a reading: name, date, time, place, coordinates; empty ones left out.

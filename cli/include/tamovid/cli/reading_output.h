@@ -11,19 +11,13 @@
 
 namespace tamovid::cli {
 
-/// {"row"?, "name", "city", "state", "country", "lat", "lon", "tz" (or null), "zone_row"
-/// (or null when an exact offset was used), "dst", "utc_offset", "ut", "sun", "ascendant",
-/// "sun_longitude", "ascendant_longitude", "engine", "points": [five objects in point
-/// order]}; the longitudes are sidereal degrees rounded to six decimals, "engine" is
-/// "classic" or "precise"; each
-/// point holds "name", "position", "lord", "house", "description", "interpretation".
-nlohmann::ordered_json ReadingJson(const Reading& reading,
-                                   std::optional<std::size_t> row = std::nullopt);
-
-/// Writes the same JSON text as ReadingJson(...).dump(), many times faster: each point's
-/// fixed members (name, lord, house, description, interpretation) are serialized once
-/// per point and house and reused while they come from the same texts, and only the changing
-/// values are serialized per reading. Every value still goes through nlohmann's serializer.
+/// Writes readings as compact JSON: {"row"?, "name", "city", "state", "country", "lat",
+/// "lon", "tz" (or null), "zone_row" (or null when no row gave the offset), "dst",
+/// "utc_offset", "ut", "sun", "ascendant", "sun_longitude", "ascendant_longitude",
+/// "engine", "points": [five objects in point order]}; the longitudes are sidereal
+/// degrees rounded to six decimals, "engine" is "classic" or "precise"; each point holds
+/// "name", "position", "lord", "house", "description", "interpretation". A writer kept
+/// for many readings escapes each point's fixed members once per point and house.
 class ReadingJsonWriter {
 public:
     /// Appends the reading's JSON (no line end) to `text`.
@@ -40,8 +34,12 @@ private:
     std::array<std::array<PointMembers, kHouseSlots>, 5> points_;
 };
 
+/// One reading's JSON text.
+std::string ReadingJsonText(const Reading& reading,
+                            std::optional<std::size_t> row = std::nullopt);
+
 /// {"row": n, "error": message}.
-nlohmann::ordered_json RowErrorJson(std::size_t row, std::string_view message);
+std::string RowErrorJsonText(std::size_t row, std::string_view message);
 
 /// Compact JSON text. Text that is not valid UTF-8 is written with U+FFFD in place of
 /// the broken bytes rather than failing the whole output.

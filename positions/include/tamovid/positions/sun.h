@@ -5,6 +5,7 @@
 
 #include "tamovid/positions/ascendant.h"
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid {
 
@@ -60,6 +61,8 @@ struct PlanetsResult {
     double dayNumber = 0;
     double sunTropical = 0;  ///< degrees, referred to the equinox of the date
     double sunSidereal = 0;  ///< degrees
+    ZodiacPosition sun;        ///< sidereal
+    ZodiacPosition ascendant;  ///< sidereal
     std::array<std::string, kPositionSlotCount> strPositions;  ///< compact texts
 };
 

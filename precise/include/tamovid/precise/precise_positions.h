@@ -5,6 +5,7 @@
 #include "tamovid/grahas/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/precise/ephemeris.h"
+#include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid::precise {
 
@@ -23,9 +24,9 @@ struct PrecisePositions {
     double ascendantTropical = 0;
     double sunSidereal = 0;  ///< degrees 0..360
     double ascendantSidereal = 0;
-    std::string sunText;        ///< compact text, "16 Sag 31"
-    std::string ascendantText;  ///< compact text
-    ChartOptions options;       ///< the ayanamsa and node asked for
+    ZodiacPosition sun;  ///< of sunSidereal
+    ZodiacPosition ascendant;
+    ChartOptions options;  ///< the ayanamsa and node asked for
     EphemerisSource ephemeris = EphemerisSource::kDataFiles;
 };
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/chart_document.h"
+#include "tamovid/birthentry/engine.h"
+#include "tamovid/birthentry/messages.h"
+#include "tamovid/chartfile/chart_file.h"
+#include "tamovid/chartfile/file_io.h"
+#include "tamovid/positions/result.h"
+
+namespace tamovid {
+
+/// The chart a program works on: the last good calculation, the zone it used and where a
+/// saved file puts it. The window and the command-line tool both go through one, so that
+/// they calculate, print and save a chart alike.
+class ChartSession {
+public:
+    /// Reads a chart file into a form entry (and a notice of what of it was set aside); the session is unchanged until the entry is
+    /// calculated with CalculateOpened.
+    static Result<OpenedChart, OpenRefusal> Open(const std::filesystem::path& path);
+
+    /// Calculates a typed entry. A value the form leaves unread (a list with nothing
+    /// chosen) keeps the last good calculation's. On success the reading becomes the
+    /// session's chart; a refusal leaves the session as it was.
+    Result<void, Refusal> Calculate(const BirthEntry& entry, Engine engine = Engine::kClassic);
+
+    /// The same for an entry restored from a chart file: it starts from a blank chart,
+    /// so nothing of the chart calculated before survives.
+    Result<void, Refusal> CalculateOpened(const BirthEntry& entry,
+                                          Engine engine = Engine::kClassic);
+
+    /// Whether a calculation has succeeded yet.
+    bool calculated() const { return calculated_; }
+    /// The last good reading; an empty one before the first.
+    const Reading& reading() const { return reading_; }
+
+    /// The zone-list row the reading's offset came from, or -1 when none did (an exact
+    /// offset, or a chart whose zone could not be read).
+    int ZoneRow() const;
+    /// That row's label, as a printed reading names the zone; "" when there is none.
+    std::string_view ZoneLabel() const;
+
+    /// Why the chart could not be stored, checked before a file name is asked for.
+    Result<void, SaveRefusal> CheckSavable() const;
+    /// Writes the chart of the last good calculation.
+    Result<FileWritten, SaveRefusal> Save(const std::filesystem::path& path) const;
+
+private:
+    Result<void, Refusal> CalculateFrom(const BirthEntry& entry, const BirthRecord& base,
+                                        int baseFilePosition, Engine engine);
+
+    Reading reading_;
+    bool calculated_ = false;
+    /// The zone-list position a saved file names: the entry's, or the base's when the list
+    /// had nothing chosen.
+    int filePosition_ = 0;
+    ChartExactZone exact_;
+};
+
+}  // namespace tamovid

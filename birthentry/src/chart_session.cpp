@@ -1,0 +1,53 @@
+#include "tamovid/birthentry/chart_session.h"
+
+#include <utility>
+
+#include "tamovid/positions/tables.h"
+
+namespace tamovid {
+
+Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path& path) {
+    return OpenChart(path);
+}
+
+Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, Engine engine) {
+    return CalculateFrom(entry, reading_.record, filePosition_, engine);
+}
+
+Result<void, Refusal> ChartSession::CalculateOpened(const BirthEntry& entry, Engine engine) {
+    const ChartBase base = OpenedChartBase();
+    return CalculateFrom(entry, base.record, base.timeZonePosition, engine);
+}
+
+Result<void, Refusal> ChartSession::CalculateFrom(const BirthEntry& entry, const BirthRecord& base,
+                                                  int baseFilePosition, Engine engine) {
+    Result<Reading, Refusal> outcome = tamovid::Calculate(entry, base, engine);
+    if (!outcome.ok()) return Failure{outcome.error()};
+    reading_ = std::move(outcome).value();
+    calculated_ = true;
+    filePosition_ = entry.cboTimeZone >= 0 ? entry.cboTimeZone : baseFilePosition;
+    exact_ = {entry.utcOffsetMinutes, entry.tz};
+    return {};
+}
+
+int ChartSession::ZoneRow() const { return reading_.zoneRow.value_or(-1); }
+
+std::string_view ChartSession::ZoneLabel() const {
+    return reading_.zoneRow ? strTimeZones[static_cast<std::size_t>(*reading_.zoneRow)]
+                            : std::string_view{};
+}
+
+Result<void, SaveRefusal> ChartSession::CheckSavable() const {
+    const ChartEncodeResult encoded = EncodeChartFile(reading_.record, filePosition_, exact_);
+    if (!encoded.ok()) {
+        return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
+                                   DescribeChartEncodeError(encoded.error())}};
+    }
+    return {};
+}
+
+Result<FileWritten, SaveRefusal> ChartSession::Save(const std::filesystem::path& path) const {
+    return SaveChart(path, reading_.record, filePosition_, exact_);
+}
+
+}  // namespace tamovid
