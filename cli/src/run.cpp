@@ -12,6 +12,7 @@
 
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/cli/batch.h"
+#include "tamovid/cli/chart_extras.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/chart_output.h"
 #include "tamovid/cli/exit_codes.h"
@@ -92,6 +93,11 @@ struct Options {
     std::size_t limit = kDefaultPlaceLimit;
     bool json = false;
     bool precise = false;
+    bool grahas = false;
+    bool timeWindow = false;
+    std::optional<std::string> ayanamsa;
+    std::optional<std::string> node;
+    ChartOptions chartOptions;
     std::optional<std::string> chart;
     std::string chartStyle{ChartStyleName(ChartStyle::kSouth)};
     bool chartOnly = false;
@@ -174,7 +180,10 @@ Engine ChosenEngine(const Options& options) {
     return options.precise ? Engine::kPrecise : Engine::kClassic;
 }
 
-int RunBatchFile(const std::string& path, Engine engine, const Streams& io) {
+ExtrasRequest RequestOf(const Options& options) { return {options.grahas, options.timeWindow}; }
+
+int RunBatchFile(const Options& options, const Streams& io) {
+    const std::string& path = *options.batch;
     std::ifstream file;
     std::istream* in = &io.in;
     if (path != "-") {
@@ -191,7 +200,8 @@ int RunBatchFile(const std::string& path, Engine engine, const Streams& io) {
         if (!file) return refuse(std::generic_category().message(errno));
         in = &file;
     }
-    const BatchResult result = RunBatch(*in, io.out, engine);
+    const BatchResult result =
+        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, RequestOf(options));
     io.out.flush();
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
     if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
@@ -208,7 +218,8 @@ int RunOneChart(const Options& options, const Streams& io) {
             return io.Fail(unreadable ? kExitIoError : kExitRefused, opened.error().message);
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
-        calculated = session.CalculateOpened(opened.value().entry, ChosenEngine(options));
+        calculated = session.CalculateOpened(opened.value().entry, ChosenEngine(options),
+                                             options.chartOptions);
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
@@ -222,7 +233,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!placed.ok()) {
             return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
         }
-        calculated = session.Calculate(entry, ChosenEngine(options));
+        calculated = session.Calculate(entry, ChosenEngine(options), options.chartOptions);
     }
     if (!calculated.ok()) return io.Fail(kExitRefused, calculated.error().message);
     const Reading& reading = session.reading();
@@ -247,10 +258,11 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (options.chartOnly) return kExitOk;
     }
 
+    const ReadingExtras extras = ComputeExtras(reading, RequestOf(options));
     if (options.json) {
-        io.out << ReadingJsonText(reading) << '\n';
+        io.out << ReadingJsonText(reading, std::nullopt, &extras) << '\n';
     } else {
-        WriteTextReading(io.out, reading);
+        WriteTextReading(io.out, reading, &extras);
     }
     io.out.flush();
     if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
@@ -314,6 +326,16 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     app.add_flag("--json", options.json, "Write the reading as one JSON object");
     app.add_flag("--precise", options.precise,
                  "Compute the Sun and the Ascendant with the precise engine");
+    app.add_flag("--grahas", options.grahas,
+                 "Add the nine grahas, the ayanamsa and each position's nakshatra and pada");
+    app.add_flag("--time-window", options.timeWindow,
+                 "Add the clock times between which each sign, house and pada stays the same");
+    app.add_option("--ayanamsa", options.ayanamsa,
+                   "Ayanamsa of the precise engine: lahiri (the default), raman, "
+                   "krishnamurti, true-chitra, true-pushya or yukteshwar")
+        ->type_name("NAME");
+    app.add_option("--node", options.node, "Rahu as the mean node (the default) or the true one")
+        ->type_name("mean|true");
     CLI::Option* places = app.add_option("--places", options.places,
                                          "List the atlas's places matching a query as JSON Lines")
                               ->type_name("QUERY");
@@ -360,7 +382,29 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         return io.Fail(kExitUsage, error.what());
     }
 
-    if (options.batch) return RunBatchFile(*options.batch, ChosenEngine(options), io);
+    if (options.ayanamsa) {
+        if (!options.precise) {
+            return io.Fail(kExitUsage,
+                           "--ayanamsa needs --precise: the classic engine has an "
+                           "ayanamsa of its own");
+        }
+        const std::optional<AyanamsaChoice> choice = ParseAyanamsa(*options.ayanamsa);
+        if (!choice) {
+            return io.Fail(kExitUsage, "--ayanamsa: unknown ayanamsa \"" + *options.ayanamsa +
+                                           "\" (lahiri, raman, krishnamurti, true-chitra, "
+                                           "true-pushya or yukteshwar)");
+        }
+        options.chartOptions.ayanamsa = *choice;
+    }
+    if (options.node) {
+        const std::optional<LunarNode> node = ParseLunarNode(*options.node);
+        if (!node) {
+            return io.Fail(kExitUsage,
+                           "--node: \"" + *options.node + "\" is neither mean nor true");
+        }
+        options.chartOptions.node = *node;
+    }
+    if (options.batch) return RunBatchFile(options, io);
     if (options.places) return ListPlaces(options, io);
     if (chartStyle->count() > 0 && !options.chart && !options.pdf) {
         return io.Fail(kExitUsage, "--chart-style needs --chart or --pdf");
