@@ -28,6 +28,7 @@ constexpr std::string_view kProgram = "tamovid-cli";
 constexpr std::string_view kUsageLine =
     "Usage: tamovid-cli --date YYYY-MM-DD --time HH:MM --zone N --lat DDdMM --lon DDDdMM "
     "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT] [--precise]\n"
+    "       [--ayanamsa NAME] [--node mean|true] [--grahas] [--time-window]\n"
     "   or: tamovid-cli --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\" "
     "[--tz AREA/LOCATION] [--utc-offset +HH:MM] ...\n"
     "   or: tamovid-cli --open FILE.vug | --batch FILE.csv [--precise]\n"
@@ -67,7 +68,26 @@ batch goes on.
 Swiss Ephemeris, good to about an arc-second) instead of the classic one;
 it works with every way of giving a chart. The JSON reading names the engine
 in "engine" and gives the sidereal longitudes in "sun_longitude" and
-"ascendant_longitude" (degrees, six decimals).
+"ascendant_longitude" (degrees, six decimals). --ayanamsa NAME chooses the
+precise engine's ayanamsa (lahiri, the default, raman, krishnamurti,
+true-chitra, true-pushya, yukteshwar); the classic engine has its own.
+
+--grahas adds the nine grahas (Sun, Moon, Mars, Mercury, Jupiter, Venus,
+Saturn, Rahu, Ketu), each with its nakshatra and pada and whether it is
+retrograde, and the nakshatra and pada of the Ascendant and of each point;
+the JSON gains "grahas", "ayanamsa" (degrees), "ayanamsa_name", "node",
+"ephemeris" ("files" or "analytic"), "ascendant_nakshatra",
+"ascendant_pada" and, in each point, "nakshatra" and "pada". The Sun is
+the reading's own. --node true takes Rahu as the true node instead of the
+mean one; Ketu is always opposite.
+
+--time-window adds, for the Ascendant, the five points (and the nine grahas
+with --grahas), the local clock times, searched 12 hours each way, between
+which its sign, its house and its pada stay as at birth, and the nearest
+shift of the birth time that moves a point to another house. The JSON gains
+"time_window" (per body "name", "sign_from", "sign_to", "house_from",
+"house_to", "pada_from", "pada_to" as "HH:MM", with the date when it is not
+the birth's, null for an end beyond 12 hours) and "nearest_house_change".
 
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
