@@ -40,6 +40,7 @@ void BoundJson(JsonWriter& json, std::string_view key,
 }
 
 std::string SpanText(const timewindow::Span& span, const timewindow::LocalClock& birth) {
+    if (!span.from && !span.to) return "unchanged within 12 hours";
     return timewindow::BoundText(span.from, birth) + " to " + timewindow::BoundText(span.to, birth);
 }
 
