@@ -166,6 +166,9 @@ void WriteTextReading(std::ostream& out, const Reading& reading, const ReadingEx
     // The default engine's text stays as it always was; the precise one says so.
     if (reading.engine == Engine::kPrecise)
         out << "Engine:    " << EngineName(reading.engine) << '\n';
+    // So does an ayanamsa other than the default one.
+    if (reading.engine == Engine::kPrecise && reading.options.ayanamsa != ChartOptions{}.ayanamsa)
+        out << "Ayanamsa:  " << AyanamsaDisplayName(reading.options.ayanamsa) << '\n';
     for (const AprakashaPoint point : kPoints) {
         out << '\n' << reading.grahas.strAprNames[static_cast<std::size_t>(point)] << '\n';
         for (const std::string& line : ResultLines(reading.grahas, point)) out << line << '\n';

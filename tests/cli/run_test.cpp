@@ -341,7 +341,7 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    "/ayanamsa_name",
                    "Raman",
-                   "ayanamsa Raman"},
+                   "Engine:    precise\nAyanamsa:  Raman\n"},
         ExtrasCase{"TimeWindow",
                    {"--time-window"},
                    0,
