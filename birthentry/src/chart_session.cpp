@@ -10,18 +10,21 @@ Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path&
     return OpenChart(path);
 }
 
-Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, Engine engine) {
-    return CalculateFrom(entry, reading_.record, filePosition_, engine);
+Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, Engine engine,
+                                              ChartOptions options) {
+    return CalculateFrom(entry, reading_.record, filePosition_, engine, options);
 }
 
-Result<void, Refusal> ChartSession::CalculateOpened(const BirthEntry& entry, Engine engine) {
+Result<void, Refusal> ChartSession::CalculateOpened(const BirthEntry& entry, Engine engine,
+                                                    ChartOptions options) {
     const ChartBase base = OpenedChartBase();
-    return CalculateFrom(entry, base.record, base.timeZonePosition, engine);
+    return CalculateFrom(entry, base.record, base.timeZonePosition, engine, options);
 }
 
 Result<void, Refusal> ChartSession::CalculateFrom(const BirthEntry& entry, const BirthRecord& base,
-                                                  int baseFilePosition, Engine engine) {
-    Result<Reading, Refusal> outcome = tamovid::Calculate(entry, base, engine);
+                                                  int baseFilePosition, Engine engine,
+                                                  ChartOptions options) {
+    Result<Reading, Refusal> outcome = tamovid::Calculate(entry, base, engine, options);
     if (!outcome.ok()) return Failure{outcome.error()};
     reading_ = std::move(outcome).value();
     calculated_ = true;

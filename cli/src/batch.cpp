@@ -75,8 +75,9 @@ Result<std::vector<ChartField>, std::string> ReadHeader(std::string_view line) {
 
 /// Appends the JSON answer for one data row to `text`; false when the row failed.
 bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
-               const std::vector<std::string>& fields, Engine engine, ReadingJsonWriter& writer,
-               AtlasSource& atlas, std::string& text) {
+               const std::vector<std::string>& fields, Engine engine, ChartOptions options,
+               ExtrasRequest request, ReadingJsonWriter& writer, AtlasSource& atlas,
+               std::string& text) {
     auto fail = [&](std::string_view message) {
         text += RowErrorJsonText(row, message);
         return false;
@@ -96,15 +97,22 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
     if (!placed.ok()) return fail(placed.error());
     // Each row is a chart of its own, calculated from nothing as an opened file is.
     ChartSession session;
-    const Result<void, Refusal> calculated = session.CalculateOpened(entry.value(), engine);
+    const Result<void, Refusal> calculated =
+        session.CalculateOpened(entry.value(), engine, options);
     if (!calculated.ok()) return fail(calculated.error().message);
-    writer.Append(text, session.reading(), row);
+    if (request.grahas || request.timeWindow) {
+        const ReadingExtras extras = ComputeExtras(session.reading(), request);
+        writer.Append(text, session.reading(), row, &extras);
+    } else {
+        writer.Append(text, session.reading(), row);
+    }
     return true;
 }
 
 }  // namespace
 
-BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
+BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOptions options,
+                     ExtrasRequest extras) {
     BatchResult result;
     LineReader reader(in);
     std::string line;
@@ -172,7 +180,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine) {
                    !split.ok()) {
             answer = RowErrorJsonText(row, split.error());
         } else {
-            answered = AnswerRow(row, columns, fields, engine, writer, atlas, answer);
+            answered =
+                AnswerRow(row, columns, fields, engine, options, extras, writer, atlas, answer);
         }
         if (!answered) ++result.failedRows;
         answer += '\n';

@@ -31,7 +31,7 @@ double SixDecimals(double degrees) {
 }  // namespace
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
-                               std::optional<std::size_t> row) {
+                               std::optional<std::size_t> row, const ReadingExtras* extras) {
     const BirthRecord& r = reading.record;
     JsonWriter json(text);
     json.BeginObject();
@@ -117,14 +117,23 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         if (i != 0) text += ',';
         text += members->before;
         AppendJsonString(text, positions[i]);
-        text += members->after;
+        if (extras && extras->grahas) {
+            text.append(members->after, 0, members->after.size() - 1);
+            AppendNakshatraJson(text, grahas.points[i].longitude);
+            text += '}';
+        } else {
+            text += members->after;
+        }
     }
-    text += "]}";
+    text += ']';
+    if (extras) AppendExtrasJson(text, reading, *extras);
+    text += '}';
 }
 
-std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row) {
+std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row,
+                            const ReadingExtras* extras) {
     std::string text;
-    ReadingJsonWriter().Append(text, reading, row);
+    ReadingJsonWriter().Append(text, reading, row, extras);
     return text;
 }
 
@@ -148,7 +157,7 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
     out << JsonText(value) << '\n';
 }
 
-void WriteTextReading(std::ostream& out, const Reading& reading) {
+void WriteTextReading(std::ostream& out, const Reading& reading, const ReadingExtras* extras) {
     // Names and places are the user's bytes; the rest is the program's own text.
     out << "Name:      " << VisibleText(reading.record.strName) << '\n'
         << "Place:     " << VisibleText(PlaceText(reading.record)) << '\n'
@@ -157,10 +166,14 @@ void WriteTextReading(std::ostream& out, const Reading& reading) {
     // The default engine's text stays as it always was; the precise one says so.
     if (reading.engine == Engine::kPrecise)
         out << "Engine:    " << EngineName(reading.engine) << '\n';
+    // So does an ayanamsa other than the default one.
+    if (reading.engine == Engine::kPrecise && reading.options.ayanamsa != ChartOptions{}.ayanamsa)
+        out << "Ayanamsa:  " << AyanamsaDisplayName(reading.options.ayanamsa) << '\n';
     for (const AprakashaPoint point : kPoints) {
         out << '\n' << reading.grahas.strAprNames[static_cast<std::size_t>(point)] << '\n';
         for (const std::string& line : ResultLines(reading.grahas, point)) out << line << '\n';
     }
+    if (extras) WriteExtrasText(out, reading, *extras);
 }
 
 }  // namespace tamovid::cli

@@ -12,6 +12,7 @@
 
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/cli/batch.h"
+#include "tamovid/cli/chart_extras.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/chart_output.h"
 #include "tamovid/cli/exit_codes.h"
@@ -27,6 +28,7 @@ constexpr std::string_view kProgram = "tamovid-cli";
 constexpr std::string_view kUsageLine =
     "Usage: tamovid-cli --date YYYY-MM-DD --time HH:MM --zone N --lat DDdMM --lon DDDdMM "
     "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT] [--precise]\n"
+    "       [--ayanamsa NAME] [--node mean|true] [--grahas] [--time-window]\n"
     "   or: tamovid-cli --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\" "
     "[--tz AREA/LOCATION] [--utc-offset +HH:MM] ...\n"
     "   or: tamovid-cli --open FILE.vug | --batch FILE.csv [--precise]\n"
@@ -66,7 +68,26 @@ batch goes on.
 Swiss Ephemeris, good to about an arc-second) instead of the classic one;
 it works with every way of giving a chart. The JSON reading names the engine
 in "engine" and gives the sidereal longitudes in "sun_longitude" and
-"ascendant_longitude" (degrees, six decimals).
+"ascendant_longitude" (degrees, six decimals). --ayanamsa NAME chooses the
+precise engine's ayanamsa (lahiri, the default, raman, krishnamurti,
+true-chitra, true-pushya, yukteshwar); the classic engine has its own.
+
+--grahas adds the nine grahas (Sun, Moon, Mars, Mercury, Jupiter, Venus,
+Saturn, Rahu, Ketu), each with its nakshatra and pada and whether it is
+retrograde, and the nakshatra and pada of the Ascendant and of each point;
+the JSON gains "grahas", "ayanamsa" (degrees), "ayanamsa_name", "node",
+"ephemeris" ("files" or "analytic"), "ascendant_nakshatra",
+"ascendant_pada" and, in each point, "nakshatra" and "pada". The Sun is
+the reading's own. --node true takes Rahu as the true node instead of the
+mean one; Ketu is always opposite.
+
+--time-window adds, for the Ascendant, the five points (and the nine grahas
+with --grahas), the local clock times, searched 12 hours each way, between
+which its sign, its house and its pada stay as at birth, and the nearest
+shift of the birth time that moves a point to another house. The JSON gains
+"time_window" (per body "name", "sign_from", "sign_to", "house_from",
+"house_to", "pada_from", "pada_to" as "HH:MM", with the date when it is not
+the birth's, null for an end beyond 12 hours) and "nearest_house_change".
 
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
@@ -92,6 +113,11 @@ struct Options {
     std::size_t limit = kDefaultPlaceLimit;
     bool json = false;
     bool precise = false;
+    bool grahas = false;
+    bool timeWindow = false;
+    std::optional<std::string> ayanamsa;
+    std::optional<std::string> node;
+    ChartOptions chartOptions;
     std::optional<std::string> chart;
     std::string chartStyle{ChartStyleName(ChartStyle::kSouth)};
     bool chartOnly = false;
@@ -174,7 +200,10 @@ Engine ChosenEngine(const Options& options) {
     return options.precise ? Engine::kPrecise : Engine::kClassic;
 }
 
-int RunBatchFile(const std::string& path, Engine engine, const Streams& io) {
+ExtrasRequest RequestOf(const Options& options) { return {options.grahas, options.timeWindow}; }
+
+int RunBatchFile(const Options& options, const Streams& io) {
+    const std::string& path = *options.batch;
     std::ifstream file;
     std::istream* in = &io.in;
     if (path != "-") {
@@ -191,7 +220,8 @@ int RunBatchFile(const std::string& path, Engine engine, const Streams& io) {
         if (!file) return refuse(std::generic_category().message(errno));
         in = &file;
     }
-    const BatchResult result = RunBatch(*in, io.out, engine);
+    const BatchResult result =
+        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, RequestOf(options));
     io.out.flush();
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
     if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
@@ -208,7 +238,8 @@ int RunOneChart(const Options& options, const Streams& io) {
             return io.Fail(unreadable ? kExitIoError : kExitRefused, opened.error().message);
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
-        calculated = session.CalculateOpened(opened.value().entry, ChosenEngine(options));
+        calculated = session.CalculateOpened(opened.value().entry, ChosenEngine(options),
+                                             options.chartOptions);
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
@@ -222,7 +253,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!placed.ok()) {
             return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
         }
-        calculated = session.Calculate(entry, ChosenEngine(options));
+        calculated = session.Calculate(entry, ChosenEngine(options), options.chartOptions);
     }
     if (!calculated.ok()) return io.Fail(kExitRefused, calculated.error().message);
     const Reading& reading = session.reading();
@@ -247,10 +278,11 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (options.chartOnly) return kExitOk;
     }
 
+    const ReadingExtras extras = ComputeExtras(reading, RequestOf(options));
     if (options.json) {
-        io.out << ReadingJsonText(reading) << '\n';
+        io.out << ReadingJsonText(reading, std::nullopt, &extras) << '\n';
     } else {
-        WriteTextReading(io.out, reading);
+        WriteTextReading(io.out, reading, &extras);
     }
     io.out.flush();
     if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
@@ -314,6 +346,16 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     app.add_flag("--json", options.json, "Write the reading as one JSON object");
     app.add_flag("--precise", options.precise,
                  "Compute the Sun and the Ascendant with the precise engine");
+    app.add_flag("--grahas", options.grahas,
+                 "Add the nine grahas, the ayanamsa and each position's nakshatra and pada");
+    app.add_flag("--time-window", options.timeWindow,
+                 "Add the clock times between which each sign, house and pada stays the same");
+    app.add_option("--ayanamsa", options.ayanamsa,
+                   "Ayanamsa of the precise engine: lahiri (the default), raman, "
+                   "krishnamurti, true-chitra, true-pushya or yukteshwar")
+        ->type_name("NAME");
+    app.add_option("--node", options.node, "Rahu as the mean node (the default) or the true one")
+        ->type_name("mean|true");
     CLI::Option* places = app.add_option("--places", options.places,
                                          "List the atlas's places matching a query as JSON Lines")
                               ->type_name("QUERY");
@@ -360,7 +402,29 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         return io.Fail(kExitUsage, error.what());
     }
 
-    if (options.batch) return RunBatchFile(*options.batch, ChosenEngine(options), io);
+    if (options.ayanamsa) {
+        if (!options.precise) {
+            return io.Fail(kExitUsage,
+                           "--ayanamsa needs --precise: the classic engine has an "
+                           "ayanamsa of its own");
+        }
+        const std::optional<AyanamsaChoice> choice = ParseAyanamsa(*options.ayanamsa);
+        if (!choice) {
+            return io.Fail(kExitUsage, "--ayanamsa: unknown ayanamsa \"" + *options.ayanamsa +
+                                           "\" (lahiri, raman, krishnamurti, true-chitra, "
+                                           "true-pushya or yukteshwar)");
+        }
+        options.chartOptions.ayanamsa = *choice;
+    }
+    if (options.node) {
+        const std::optional<LunarNode> node = ParseLunarNode(*options.node);
+        if (!node) {
+            return io.Fail(kExitUsage,
+                           "--node: \"" + *options.node + "\" is neither mean nor true");
+        }
+        options.chartOptions.node = *node;
+    }
+    if (options.batch) return RunBatchFile(options, io);
     if (options.places) return ListPlaces(options, io);
     if (chartStyle->count() > 0 && !options.chart && !options.pdf) {
         return io.Fail(kExitUsage, "--chart-style needs --chart or --pdf");

@@ -188,6 +188,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--batch", "/dev/zero"},
                    kExitIoError,
                    "tamovid-cli: cannot read \"/dev/zero\": it is a device"},
+        StatusCase{"AyanamsaWithTheClassicEngine", PuneWith({"--ayanamsa", "raman"}), kExitUsage,
+                   "tamovid-cli: --ayanamsa needs --precise: the classic engine has an ayanamsa "
+                   "of its own"},
+        StatusCase{"UnknownNode", PuneWith({"--node", "osculating"}), kExitUsage,
+                   "tamovid-cli: --node: \"osculating\" is neither mean nor true"},
         StatusCase{"ControlCharactersInAMessageAreEscaped", PuneWith({"--time", "1\x1b[2J"}),
                    kExitUsage, "tamovid-cli: --time: expected HH:MM, got \"1\\x1B[2J\""}),
     [](const testing::TestParamInfo<StatusCase>& info) { return info.param.label; });
@@ -264,6 +269,96 @@ TEST(Cli, PreciseEngineIsChosenAloneAndInABatchAndSaysSo) {
             .out.find("Ascendant: " + p["ascendant"].get<std::string>() + "\nEngine:    precise\n"),
         std::string::npos);
 }
+
+struct ExtrasCase {
+    const char* label;
+    std::vector<std::string> more;
+    std::size_t grahas;   // entries of "grahas", 0 when absent
+    std::size_t bodies;   // entries of "time_window", 0 when absent
+    const char* pointer;  // one pinned value
+    const char* pinned;
+    const char* textHeading;  // the text reading's section
+};
+
+class ExtraSections : public testing::TestWithParam<ExtrasCase> {};
+
+TEST_P(ExtraSections, AddToTheReadingAloneAndInABatchAndKeepTheRest) {
+    const ExtrasCase& c = GetParam();
+    std::vector<std::string> more = c.more;
+    more.push_back("--json");
+    const Outcome outcome = Cli(PuneWith(more));
+    ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
+    Json json = Json::parse(outcome.out);
+    EXPECT_EQ(json.value("grahas", Json::array()).size(), c.grahas);
+    EXPECT_EQ(json.value("time_window", Json::array()).size(), c.bodies);
+    EXPECT_EQ(json.at(Json::json_pointer(c.pointer)), c.pinned);
+    if (c.grahas > 0) {
+        // One Sun per chart: the reading's own.
+        EXPECT_EQ(json["grahas"][0]["position"], json["sun"]);
+        EXPECT_EQ(json["grahas"][0]["longitude"], json["sun_longitude"]);
+        EXPECT_EQ(json["grahas"][8]["name"], "Ketu");
+        EXPECT_TRUE(json["points"][4].contains("pada"));
+    }
+    std::vector<std::string> batchArgs = {"--batch", "-"};
+    for (const std::string& arg : c.more) batchArgs.push_back(arg);
+    Json batch =
+        Json::parse(Cli(batchArgs,
+                        "name,date,time,zone,lat,lon,city,state,country\n"
+                        "Ravi Kumar,1975-12-03,10:30,34,18N31,73E51,Pune,Maharashtra,India\n")
+                        .out);
+    batch.erase("row");
+    EXPECT_EQ(batch, json);
+    // Everything else is the plain reading's, member for member.
+    for (const char* key : {"ascendant_nakshatra", "ascendant_pada", "ayanamsa", "ayanamsa_name",
+                            "node", "ephemeris", "grahas", "time_window", "nearest_house_change"})
+        json.erase(key);
+    for (Json& point : json["points"]) {
+        point.erase("nakshatra");
+        point.erase("pada");
+    }
+    std::vector<std::string> plain = {"--json"};
+    std::copy_if(c.more.begin(), c.more.end(), std::back_inserter(plain),
+                 [](const std::string& a) { return a != "--grahas" && a != "--time-window"; });
+    EXPECT_EQ(json, Json::parse(Cli(PuneWith(plain)).out));
+    more.pop_back();
+    EXPECT_NE(Cli(PuneWith(more)).out.find(c.textHeading), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ExtraSections,
+    testing::Values(
+        // 16 Sco 52 is past 16 Sco 40, where Jyeshtha begins.
+        ExtrasCase{"Grahas",
+                   {"--grahas"},
+                   9,
+                   0,
+                   "/grahas/0/nakshatra",
+                   "Jyeshtha",
+                   "\nGrahas\nEngine classic, ayanamsa Classic"},
+        ExtrasCase{"GrahasWithAnAyanamsa",
+                   {"--grahas", "--precise", "--ayanamsa", "raman", "--node", "true"},
+                   9,
+                   0,
+                   "/ayanamsa_name",
+                   "Raman",
+                   "Engine:    precise\nAyanamsa:  Raman\n"},
+        ExtrasCase{"TimeWindow",
+                   {"--time-window"},
+                   0,
+                   6,
+                   "/time_window/0/sign_from",
+                   "10:01",
+                   "\nBirth-time window"},
+        ExtrasCase{"TimeWindowWithTheGrahas",
+                   {"--time-window", "--grahas"},
+                   9,
+                   15,
+                   "/nearest_house_change",
+                   "A birth 30 minutes earlier moves Dhuma from house 4 to house 5, Vyatipata "
+                   "from house 3 to house 4, Parivesha from house 9 to house 10, Chapa from "
+                   "house 10 to house 11 and Upaketu from house 10 to house 11.",
+                   "\nKetu       sign "}),
+    [](const testing::TestParamInfo<ExtrasCase>& info) { return info.param.label; });
 
 TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
     const std::string file = PathOf("ravi.vug");

@@ -7,6 +7,7 @@
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
+#include "tamovid/grahas/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 #include "tamovid/positions/zodiac_position.h"
@@ -25,13 +26,15 @@ struct Reading {
     ZodiacPosition ascendant;  ///< sidereal
     AprakashaResult grahas;
     Engine engine = Engine::kClassic;  ///< the engine that computed the Sun and Ascendant
+    ChartOptions options;              ///< the precise engine's ayanamsa and node
     std::optional<int> zoneRow;        ///< the zone-list row used; nothing when an exact offset was
     std::string tz;                    ///< the place's IANA zone, empty when the zone was typed
 };
 
 /// Validate, fill the record, compute the Ascendant, the Sun and the five points.
-/// `previous` is the record of the last successful calculation.
+/// `previous` is the record of the last successful calculation. The precise engine uses
+/// `options`' ayanamsa; the classic one has its own.
 Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous = {},
-                                   Engine engine = Engine::kClassic);
+                                   Engine engine = Engine::kClassic, ChartOptions options = {});
 
 }  // namespace tamovid

@@ -19,19 +19,20 @@ namespace tamovid {
 /// they calculate, print and save a chart alike.
 class ChartSession {
 public:
-    /// Reads a chart file into a form entry (and a notice of what of it was set aside); the session is unchanged until the entry is
-    /// calculated with CalculateOpened.
+    /// Reads a chart file into a form entry (and a notice of what of it was set aside); the session
+    /// is unchanged until the entry is calculated with CalculateOpened.
     static Result<OpenedChart, OpenRefusal> Open(const std::filesystem::path& path);
 
     /// Calculates a typed entry. A value the form leaves unread (a list with nothing
     /// chosen) keeps the last good calculation's. On success the reading becomes the
     /// session's chart; a refusal leaves the session as it was.
-    Result<void, Refusal> Calculate(const BirthEntry& entry, Engine engine = Engine::kClassic);
+    Result<void, Refusal> Calculate(const BirthEntry& entry, Engine engine = Engine::kClassic,
+                                    ChartOptions options = {});
 
     /// The same for an entry restored from a chart file: it starts from a blank chart,
     /// so nothing of the chart calculated before survives.
-    Result<void, Refusal> CalculateOpened(const BirthEntry& entry,
-                                          Engine engine = Engine::kClassic);
+    Result<void, Refusal> CalculateOpened(const BirthEntry& entry, Engine engine = Engine::kClassic,
+                                          ChartOptions options = {});
 
     /// Whether a calculation has succeeded yet.
     bool calculated() const { return calculated_; }
@@ -51,7 +52,7 @@ public:
 
 private:
     Result<void, Refusal> CalculateFrom(const BirthEntry& entry, const BirthRecord& base,
-                                        int baseFilePosition, Engine engine);
+                                        int baseFilePosition, Engine engine, ChartOptions options);
 
     Reading reading_;
     bool calculated_ = false;

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/cli/chart_extras.h"
 
 namespace tamovid::cli {
 
@@ -20,8 +21,10 @@ namespace tamovid::cli {
 /// for many readings escapes each point's fixed members once per point and house.
 class ReadingJsonWriter {
 public:
-    /// Appends the reading's JSON (no line end) to `text`.
-    void Append(std::string& text, const Reading& reading, std::optional<std::size_t> row);
+    /// Appends the reading's JSON (no line end) to `text`, with the extras when given
+    /// (then each point also holds "nakshatra" and "pada" when the grahas are there).
+    void Append(std::string& text, const Reading& reading, std::optional<std::size_t> row,
+                const ReadingExtras* extras = nullptr);
 
 private:
     struct PointMembers {
@@ -35,8 +38,8 @@ private:
 };
 
 /// One reading's JSON text.
-std::string ReadingJsonText(const Reading& reading,
-                            std::optional<std::size_t> row = std::nullopt);
+std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row = std::nullopt,
+                            const ReadingExtras* extras = nullptr);
 
 /// {"row": n, "error": message}.
 std::string RowErrorJsonText(std::size_t row, std::string_view message);
@@ -49,7 +52,8 @@ std::string JsonText(const nlohmann::ordered_json& value);
 void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value);
 
 /// The readable reading: name, place, the Sun and the Ascendant, then each point's
-/// heading and the five lines the window shows for it.
-void WriteTextReading(std::ostream& out, const Reading& reading);
+/// heading and the five lines the window shows for it; then the extras' sections.
+void WriteTextReading(std::ostream& out, const Reading& reading,
+                      const ReadingExtras* extras = nullptr);
 
 }  // namespace tamovid::cli
