@@ -64,17 +64,10 @@ private slots:
     void sameReadingZoneAndSavedBytes() {
         QFETCH(QByteArray, bytes);
         const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
-        QString chart = QStringLiteral(TAMOVID_SAMPLE_CHART);
-        if (!bytes.isEmpty()) {
-            chart = dir_.filePath(name + QStringLiteral(".vug"));
-            std::ofstream(QFile::encodeName(chart).toStdString(), std::ios::binary)
-                << bytes.toStdString();
-        }
-
+        const QString chart =
+            bytes.isEmpty() ? QStringLiteral(TAMOVID_SAMPLE_CHART) : Write(name, bytes);
         tamovid::testing::WindowDriver d;
-        d.Start();
-        d.ui.openAnswers.push_back(chart);
-        d.Click(QStringLiteral("cmdOpen"));
+        Open(d, chart);
         const auto printable = d.window->Printable();
         QVERIFY2(printable.has_value(), "the window calculated nothing");
         const QString windowSave = dir_.filePath(name + QStringLiteral("-window.vug"));
@@ -114,14 +107,9 @@ private slots:
     void damagedFilesAreRefusedAlike() {
         QFETCH(QByteArray, bytes);
         const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
-        const QString chart = dir_.filePath(name + QStringLiteral("-damaged.vug"));
-        std::ofstream(QFile::encodeName(chart).toStdString(), std::ios::binary)
-            << bytes.toStdString();
-
+        const QString chart = Write(name + QStringLiteral("-damaged"), bytes);
         tamovid::testing::WindowDriver d;
-        d.Start();
-        d.ui.openAnswers.push_back(chart);
-        d.Click(QStringLiteral("cmdOpen"));
+        Open(d, chart);
         QVERIFY(!d.window->Printable().has_value());
         QCOMPARE(d.ui.messages.size(), std::size_t{1});
 
@@ -136,6 +124,19 @@ private slots:
     }
 
 private:
+    QString Write(const QString& name, const QByteArray& bytes) {
+        const QString chart = dir_.filePath(name + QStringLiteral(".vug"));
+        std::ofstream(QFile::encodeName(chart).toStdString(), std::ios::binary)
+            << bytes.toStdString();
+        return chart;
+    }
+
+    static void Open(tamovid::testing::WindowDriver& d, const QString& chart) {
+        d.Start();
+        d.ui.openAnswers.push_back(chart);
+        d.Click(QStringLiteral("cmdOpen"));
+    }
+
     QTemporaryDir dir_;
 };
 
