@@ -22,10 +22,10 @@ int SignOf(double longitude) {
 
 }  // namespace
 
-std::array<PointNote, kAprakashaPointCount> ConjunctionNotes(
-    const std::array<double, kAprakashaPointCount>& points, std::span<const GrahaPosition> grahas,
+std::array<PointNote, kNotedPointCount> ConjunctionNotes(
+    const std::array<double, kNotedPointCount>& points, std::span<const GrahaPosition> grahas,
     double ascendant) {
-    std::array<PointNote, kAprakashaPointCount> notes;
+    std::array<PointNote, kNotedPointCount> notes;
     for (std::size_t i = 0; i < points.size(); ++i) {
         PointNote& note = notes[i];
         note.sign = SignOf(points[i]);

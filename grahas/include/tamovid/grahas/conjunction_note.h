@@ -10,7 +10,9 @@
 
 namespace tamovid {
 
-inline constexpr std::size_t kAprakashaPointCount = 5;
+/// The five Aprakasha points the notes speak of. Named apart from aprakasha's own count
+/// (an int) so that a file may include both headers.
+inline constexpr std::size_t kNotedPointCount = 5;
 
 /// A graha in the same sign as a point, and how far apart the two stand.
 struct SignMate {
@@ -32,8 +34,8 @@ struct PointNote {
 /// For each of the five points (sidereal longitudes in degrees, in point order), the
 /// grahas in its sign and whether it shares the sign with the Sun, the Moon or the
 /// Ascendant. Signs are whole 30-degree spans of the sidereal zodiac.
-std::array<PointNote, kAprakashaPointCount> ConjunctionNotes(
-    const std::array<double, kAprakashaPointCount>& points, std::span<const GrahaPosition> grahas,
+std::array<PointNote, kNotedPointCount> ConjunctionNotes(
+    const std::array<double, kNotedPointCount>& points, std::span<const GrahaPosition> grahas,
     double ascendant);
 
 /// The plain sentence for an afflicted point, "Dhuma shares its sign with the Sun and
