@@ -1,155 +1,32 @@
-// The main window's commands: calculate, place lookup, save and open.
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+// The main window's commands: calculate, save and open, the chart, print and export.
+#include <QSettings>
+#include <QStackedWidget>
 
-#include <filesystem>
-#include <optional>
-#include <string>
-#include <variant>
-
-#include "tamovid/app/atlas_zone.h"
-#include "tamovid/app/engine_menu.h"
+#include "tamovid/app/birth_form.h"
 #include "tamovid/app/chart_window.h"
-#include "tamovid/app/field_filter.h"
 #include "tamovid/app/frm_main.h"
+#include "tamovid/app/result_panel.h"
 #include "tamovid/app/user_interface.h"
-#include "tamovid/app/web_links.h"
-#include "tamovid/birthentry/calculation.h"
-#include "tamovid/birthentry/chart_session.h"
-#include "tamovid/birthentry/chart_document.h"
-#include "tamovid/birthentry/validation.h"
-#include "tamovid/chartfile/chart_file.h"
 
 namespace tamovid {
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::kCritical:
-            return QMessageBox::Critical;
-        case MessageIcon::kInformation:
-            return QMessageBox::Information;
-        case MessageIcon::kWarning:
-            return QMessageBox::Warning;
-    }
-    return QMessageBox::Critical;
-}
-
-// File names reach the file system in the same encoding Qt itself uses for them.
-std::filesystem::path LocalPath(const QString& name) {
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
-
-// Restored texts are shown as the file holds them; the filters judge typing, not files.
-void SetFieldText(QLineEdit* field, const std::string& text) {
-    const QString value = QString::fromStdString(text);
-    if (FieldFilter* filter = FieldFilter::Of(field)) {
-        filter->SetTextAsStored(value);
-    } else {
-        field->setText(value);
-    }
-}
-
-// Chooses one option of a pair, or neither (-1), which exclusive buttons only allow
-// while their exclusiveness is off.
-void ShowOption(const std::array<QRadioButton*, 2>& pair, int chosen) {
-    for (std::size_t i = 0; i < pair.size(); ++i) {
-        pair[i]->setAutoExclusive(false);
-        pair[i]->setChecked(static_cast<int>(i) == chosen);
-        pair[i]->setAutoExclusive(true);
-    }
-}
-
-}  // namespace
-
-BirthEntry FrmMain::ReadEntry() const {
-    BirthEntry entry;
-    entry.txtName = txtName_->text().toStdString();
-    entry.cboDate = cboDate_->currentIndex();
-    entry.cboMonth = cboMonth_->currentIndex();
-    entry.cboYear = cboYear_->currentIndex();
-    entry.cboHour = cboHour_->currentIndex();
-    entry.cboMinute = cboMinute_->currentIndex();
-    entry.cboTimeZone = cboTimeZone_->currentIndex();
-    entry.chkDST = chkDST_->isChecked();
-    entry.txtLatDeg = txtLatDeg_->text().toStdString();
-    entry.txtLatMin = txtLatMin_->text().toStdString();
-    entry.optLat = optLat_[0]->isChecked()   ? LatitudeOption::kNorth
-                   : optLat_[1]->isChecked() ? LatitudeOption::kSouth
-                                             : LatitudeOption::kNone;
-    entry.txtLonDeg = txtLonDeg_->text().toStdString();
-    entry.txtLonMin = txtLonMin_->text().toStdString();
-    entry.optLong = optLong_[0]->isChecked()   ? LongitudeOption::kEast
-                    : optLong_[1]->isChecked() ? LongitudeOption::kWest
-                                               : LongitudeOption::kNone;
-    entry.txtCity = txtCity_->text().toStdString();
-    entry.txtState = txtState_->text().toStdString();
-    entry.txtCountry = txtCountry_->text().toStdString();
-    if (atlasZone_ != nullptr) {
-        atlasZone_->AddTo(entry);
-    }
-    return entry;
-}
-
-void FrmMain::Tell(const Refusal& refusal) {
-    ui_.message(Text(refusal.message), BoxIcon(refusal.icon));
-    switch (refusal.choose) {
-        case Refusal::Choose::kNorth:
-            optLat_[0]->setChecked(true);
-            break;
-        case Refusal::Choose::kEast:
-            optLong_[0]->setChecked(true);
-            break;
-        case Refusal::Choose::kNothing:
-            break;
-    }
-    if (refusal.focus != FormField::kNone) {
-        if (auto* field = findChild<QWidget*>(Text(FieldName(refusal.focus)))) {
-            field->setFocus(Qt::OtherFocusReason);
-        }
-    }
-}
 
 void FrmMain::cmdCalculate_Click() {
-    // The form's checks first: a day that does not exist has no clock changes to settle.
-    if (const Result<void, Refusal> checked = ValidateInput(ReadEntry()); !checked.ok()) {
-        Tell(checked.error());
-        return;
+    if (const std::optional<BirthEntry> entry = Frame1_->EntryToCalculate()) {
+        ShowCalculated(session_.Calculate(*entry, engine_));
     }
-    if (filledPlace_) {
-        if (const auto stale = StalePlaceMessage(ReadEntry(), *filledPlace_)) {
-            ui_.message(Text(*stale), QMessageBox::Warning);
-            txtCity_->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    if (!atlasZone_->SettleClockTime(ui_)) {
-        cboHour_->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    ShowCalculated(session_.Calculate(ReadEntry(), engine_));
 }
+
+void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
 
 void FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     if (!calculated.ok()) {
-        Tell(calculated.error());
+        Frame1_->Tell(calculated.error());
         return;
     }
-    const Reading& reading = session_.reading();
-    lblEngine_->setText(EngineCaption(reading.engine));
-    ShowReading(CompactText(reading.sun), CompactText(reading.ascendant), reading.grahas);
+    Frame2_->ShowReading(session_.reading());
+    panels_->setCurrentWidget(Frame2_);
     if (chart_ != nullptr && chart_->isVisible()) {
-        chart_->ShowReading(reading);
+        chart_->ShowReading(session_.reading());
     }
 }
 
@@ -173,66 +50,21 @@ void FrmMain::cmdChart_Click() {
     chart_->activateWindow();
 }
 
-void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
-
-void FrmMain::Command1_Click() {
-    const Result<std::string, Refusal> lookup = LookupQuery(ReadEntry());
-    if (!lookup.ok()) {
-        Tell(lookup.error());
-        return;
-    }
-    if (!ui_.openUrl(WebSearchAddress(QString::fromStdString(lookup.value())))) {
-        ui_.message(
-            tr("The web browser could not be opened to look up the place of birth. Please find "
-               "its latitude and longitude another way and type them in."),
-            QMessageBox::Warning);
-    }
-}
-
 void FrmMain::cmdSave_Click() {
-    if (!HasChart(tr("save"))) return;
-    // Refused before the dialog, so nobody picks a file name for a chart that cannot be saved.
-    if (const Result<void, SaveRefusal> savable = session_.CheckSavable(); !savable.ok()) {
-        ui_.message(QString::fromStdString(savable.error().message) + u' ' +
-                        tr("The chart was not saved."),
-                    QMessageBox::Warning);
-        return;
-    }
-    const QString name = ui_.getSaveFileName(this, strSaveFileName_);
-    if (name.isEmpty()) {
-        return;
-    }
-    strSaveFileName_ = name;
-    const Result<FileWritten, SaveRefusal> saved = session_.Save(LocalPath(name));
-    if (!saved.ok()) {
-        ui_.message(QString::fromStdString(saved.error().message), QMessageBox::Warning);
-    } else if (!saved.value().notice.empty()) {
-        ui_.message(QString::fromStdString(saved.value().notice), QMessageBox::Information);
-    }
+    if (HasChart(tr("save"))) files_.Save(this, session_);
 }
 
 void FrmMain::cmdOpen_Click() {
     const QString name = ui_.getOpenFileName(this);
-    if (name.isEmpty()) {
-        return;
-    }
-    OpenChartFile(name);
+    if (!name.isEmpty()) OpenChartFile(name);
 }
 
 void FrmMain::OpenChartFile(const QString& name) {
-    const Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(LocalPath(name));
-    if (!opened.ok()) {
-        const bool wrongName = opened.error().reason == OpenRefusal::Reason::kWrongEnding;
-        ui_.message(QString::fromStdString(opened.error().message),
-                    wrongName ? QMessageBox::Critical : QMessageBox::Warning);
-        return;
-    }
-    if (!opened.value().notice.empty()) {
-        ui_.message(QString::fromStdString(opened.value().notice), QMessageBox::Warning);
-    }
-    ShowEntry(opened.value().entry);
+    const std::optional<BirthEntry> opened = files_.Open(name);
+    if (!opened) return;
+    Frame1_->ShowEntry(*opened);
     // The form as shown, so that what the window shows is what is calculated.
-    ShowCalculated(session_.CalculateOpened(ReadEntry(), engine_));
+    ShowCalculated(session_.CalculateOpened(Frame1_->ReadEntry(), engine_));
 }
 
 std::optional<PrintableReading> FrmMain::Printable() const {
@@ -249,31 +81,5 @@ std::optional<PrintableReading> FrmMain::Printable() const {
 void FrmMain::mnuPrint_Click() { export_.Print(this, Printable()); }
 
 void FrmMain::mnuExportPdf_Click() { export_.ExportPdf(this, Printable()); }
-
-void FrmMain::ShowEntry(const BirthEntry& entry) {
-    SetFieldText(txtName_, entry.txtName);
-    cboMonth_->setCurrentIndex(entry.cboMonth);
-    cboDate_->setCurrentIndex(entry.cboDate);
-    cboYear_->setCurrentIndex(entry.cboYear);
-    cboHour_->setCurrentIndex(entry.cboHour);
-    cboMinute_->setCurrentIndex(entry.cboMinute);
-    cboTimeZone_->setCurrentIndex(entry.cboTimeZone);
-    SetFieldText(txtLonDeg_, entry.txtLonDeg);
-    SetFieldText(txtLonMin_, entry.txtLonMin);
-    SetFieldText(txtLatDeg_, entry.txtLatDeg);
-    SetFieldText(txtLatMin_, entry.txtLatMin);
-    ShowOption(optLong_, entry.optLong == LongitudeOption::kNone   ? -1
-                         : entry.optLong == LongitudeOption::kEast ? 0
-                                                                   : 1);
-    ShowOption(optLat_, entry.optLat == LatitudeOption::kNone    ? -1
-                        : entry.optLat == LatitudeOption::kNorth ? 0
-                                                                 : 1);
-    chkDST_->setChecked(entry.chkDST);
-    SetFieldText(txtCity_, entry.txtCity);
-    SetFieldText(txtState_, entry.txtState);
-    SetFieldText(txtCountry_, entry.txtCountry);
-    filledPlace_.reset();
-    atlasZone_->Restore(entry);
-}
 
 }  // namespace tamovid

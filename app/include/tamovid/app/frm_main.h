@@ -2,60 +2,42 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <optional>
 #include <string>
 
+#include "tamovid/app/chart_file_dialogs.h"
 #include "tamovid/app/promotion.h"
 #include "tamovid/app/reading_export.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
-#include "tamovid/birthentry/birth_entry.h"
-#include "tamovid/birthentry/engine.h"
-#include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_session.h"
-#include "tamovid/birthentry/messages.h"
-#include "tamovid/birthentry/place_zone.h"
-#include "tamovid/chartfile/chart_file.h"
+#include "tamovid/birthentry/engine.h"
 #include "tamovid/positions/birth_record.h"
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QRadioButton;
 class QSettings;
 class QStackedWidget;
-class QTabBar;
 
 namespace tamovid {
-namespace atlas {
-struct Place;
-}
 
-class AtlasZone;
+class BirthForm;
 class ChartWindow;
 class LinkLabel;
+class ResultPanel;
 class UserInterface;
 
-/// The program's one working window: the birth-data panel and the result panel in
-/// one place, the menus, the banner and the promotional strip.
+/// The program's one working window: the birth form and the result panel in one place,
+/// the menus, the banner and the promotional strip, and the commands that pass the form
+/// to the chart session and its reading to the result panel.
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 604;
     static constexpr int kClientHeight = 381;
-    static constexpr int kLabelCount = 18;
 
     explicit FrmMain(UserInterface& ui, QWidget* parent = nullptr);
 
     /// Shows a finished calculation: the Sun and Ascendant texts, Dhuma's five lines
-    /// and the first tab, with the result panel in front. Later tab clicks read this
-    /// reading again; nothing is recalculated.
+    /// and the first tab, with the result panel in front.
     void ShowReading(const std::string& sun, const std::string& ascendant,
                      const AprakashaResult& reading);
 
@@ -69,10 +51,7 @@ public:
     std::optional<PrintableReading> Printable() const;
 
     /// The file name last chosen for saving, offered again by the next Save.
-    const QString& SaveFileName() const { return strSaveFileName_; }
-
-    /// The form's values as the controls hold them now.
-    BirthEntry ReadEntry() const;
+    const QString& SaveFileName() const { return files_.SaveFileName(); }
 
     /// The engine the next calculation uses (classic until told otherwise).
     void SetEngine(Engine engine) { engine_ = engine; }
@@ -92,12 +71,10 @@ public:
     void OpenChartFile(const QString& name);
 
 public slots:
-    /// Validates the form and, when it passes, calculates and shows the chart; a refusal
-    /// is told to the user and changes nothing but the focus or a missing direction.
+    /// Calculates the form once its checks pass and shows the chart; a refusal is told
+    /// to the user and changes nothing but the focus or a missing direction.
     void cmdCalculate_Click();
     void mnuCalculate_Click();
-    /// Looks up the birth place's coordinates with a web search in the browser.
-    void Command1_Click();
     /// Saves the last calculated chart to a file the user chooses.
     void cmdSave_Click();
     /// Restores the form from a chart file and calculates it.
@@ -105,7 +82,6 @@ public slots:
     /// Print preview and the print dialog, or a PDF file, of the reading shown.
     void mnuPrint_Click();
     void mnuExportPdf_Click();
-    void TS_Click();
     void cmdBack_Click();
     /// Opens the Rasi chart of the last calculation in its own window.
     void cmdChart_Click();
@@ -117,93 +93,30 @@ protected:
 
 private:
     void BuildMenus();
-    QWidget* BuildInputPanel();
-    QWidget* BuildResultPanel();
+    void BuildBanner(QWidget* client);
     void BuildPromotionStrip(QWidget* client);
-    void Form_Load();
     void SetTabOrder();
-    void ShowPoint(AprakashaPoint point);
     void OpenPage(WebPage page);
-    QLabel* AddLabel(int index, const QString& caption, QWidget* parent, int left, int top);
-    void InstallFieldFilters();
-    void Tell(const Refusal& refusal);
     /// True once a chart is calculated; otherwise tells the user there is nothing to
     /// `verb` yet.
     bool HasChart(const QString& verb);
-    /// Sets every input control from the form values.
-    void ShowEntry(const BirthEntry& entry);
-    /// The place search under the city field and the zone line (frm_main_places.cpp).
-    void InstallPlaceSearch();
-    void TakePlace(const atlas::Place& place);
-    /// Keeps each point's lines for the tabs.
-    void KeepLines(const AprakashaResult& reading);
     /// Shows the session's reading after a calculation, or tells why there is none.
     void ShowCalculated(const Result<void, Refusal>& calculated);
 
     UserInterface& ui_;
     ReadingExport export_{ui_};
+    ChartFileDialogs files_{ui_};
     ChartSession session_;
-    /// The five lines of each point, as the result tabs show them.
-    std::array<std::array<std::string, 5>, kAprakashaPointCount> shownLines_{};
     Engine engine_ = Engine::kClassic;
-    QString strSaveFileName_;
     bool centred_ = false;
-    AtlasZone* atlasZone_ = nullptr;          // the chosen place's zone, while the atlas holds it
-    std::optional<FilledPlace> filledPlace_;  // the form as the atlas last filled it
     QSettings* settings_ = nullptr;
     ChartWindow* chart_ = nullptr;
 
-    std::array<QLabel*, kLabelCount> lblLabel_{};
-    std::array<QLabel*, 5> lblResult_{};
-
-    QMenu* mnuFile_ = nullptr;
-    QMenu* mnuHelp_ = nullptr;
-    QAction* mnuCalculate_ = nullptr;
-    QAction* mnuPrint_ = nullptr;
-    QAction* mnuExportPdf_ = nullptr;
-    QAction* mnuExit_ = nullptr;
-    QAction* mnuOnline_ = nullptr;
-    QAction* mnuVisit_ = nullptr;
-    QAction* mnuUpdate_ = nullptr;
-    QAction* mnuAbout_ = nullptr;
-    QAction* mnuDonate_ = nullptr;
-
-    LinkLabel* Label8_ = nullptr;
+    BirthForm* Frame1_ = nullptr;
+    ResultPanel* Frame2_ = nullptr;
     QStackedWidget* panels_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    QWidget* fraFullBrand_ = nullptr;
     LinkLabel* lblCobrand_ = nullptr;
     LinkLabel* lblFullBrand_ = nullptr;
-
-    QPushButton* cmdOpen_ = nullptr;
-    QLineEdit* txtName_ = nullptr;
-    QComboBox* cboDate_ = nullptr;
-    QComboBox* cboMonth_ = nullptr;
-    QComboBox* cboYear_ = nullptr;
-    QComboBox* cboHour_ = nullptr;
-    QComboBox* cboMinute_ = nullptr;
-    QComboBox* cboTimeZone_ = nullptr;
-    QCheckBox* chkDST_ = nullptr;
-    QPushButton* cmdCalculate_ = nullptr;
-    QLineEdit* txtLatDeg_ = nullptr;
-    QLineEdit* txtLatMin_ = nullptr;
-    QLineEdit* txtLonDeg_ = nullptr;
-    QLineEdit* txtLonMin_ = nullptr;
-    std::array<QRadioButton*, 2> optLat_{};
-    std::array<QRadioButton*, 2> optLong_{};
-    QLineEdit* txtCity_ = nullptr;
-    QLineEdit* txtState_ = nullptr;
-    QLineEdit* txtCountry_ = nullptr;
-    QPushButton* Command1_ = nullptr;
-
-    QTabBar* TS_ = nullptr;
-    QLabel* lblSun_ = nullptr;
-    QLabel* lblAsc_ = nullptr;
-    QLabel* lblEngine_ = nullptr;  // which engine computed the reading shown
-    QPushButton* cmdChart_ = nullptr;
-    QPushButton* cmdSave_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
 };
 
 }  // namespace tamovid
