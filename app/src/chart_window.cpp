@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "tamovid/app/look.h"
+#include "tamovid/app/settings_file.h"
 #include "tamovid/app/user_interface.h"
 #include "tamovid/chartlayout/image_format.h"
 #include "tamovid/positions/blanks.h"
@@ -30,7 +31,7 @@
 namespace tamovid {
 namespace {
 
-const QString kStyleKey = QStringLiteral("Chart/Style");
+const QString kStyleKey = SettingsKey(Setting::kChartStyle);
 constexpr int kSmallestSide = 320;  // pixels of the chart below which labels stop being readable
 constexpr int kPreferredSide = 560;
 constexpr int kClipboardSide = kChartImageSide;

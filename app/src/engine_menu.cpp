@@ -6,11 +6,12 @@
 #include <QSettings>
 
 #include "tamovid/app/frm_main.h"
+#include "tamovid/app/settings_file.h"
 
 namespace tamovid {
 namespace {
 
-QString EngineKey() { return QStringLiteral("Settings/Engine"); }
+QString EngineKey() { return SettingsKey(Setting::kEngine); }
 
 QString EngineValue(Engine engine) {
     const std::string_view name = EngineName(engine);

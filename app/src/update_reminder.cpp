@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tamovid/app/settings_file.h"
 #include "tamovid/app/user_interface.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/chartfile/codepage.h"
@@ -14,11 +15,7 @@ namespace {
 
 constexpr int kReminderDays = 14;
 
-QString Shifted(std::string_view plain) {
-    return QString::fromStdString(Windows1252ToUtf8(ScrambleText(plain)));
-}
-
-QString ReminderKey() { return QStringLiteral("Settings/") + Shifted("Duration"); }
+QString ReminderKey() { return SettingsKey(Setting::kReminderDate); }
 
 }  // namespace
 
@@ -46,7 +43,7 @@ StoredReminder ReadReminderDate(const QSettings& settings) {
 }
 
 void WriteReminderDate(QSettings& settings, QDate date) {
-    settings.setValue(ReminderKey(), Shifted(date.toString(Qt::ISODate).toStdString()));
+    settings.setValue(ReminderKey(), ShiftedSettingText(date.toString(Qt::ISODate).toStdString()));
     settings.sync();
 }
 
