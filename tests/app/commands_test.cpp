@@ -573,7 +573,7 @@ private slots:
         QTest::keyClick(d_.window.get(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(d_.ui.printRequests.size(), std::size_t{1});
         const tamovid::PrintRequest& request = d_.ui.printRequests.front();
-        QCOMPARE(request.documentName, QStringLiteral("Asha Rao"));
+        QCOMPARE(request.documentName, QStringLiteral("Asha Rao 1947-08-15"));
         const QString file = path(QStringLiteral("printed.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -592,7 +592,7 @@ private slots:
         QVERIFY(ReadAll(file).startsWith("%PDF"));
         d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();  // cancelled
         QCOMPARE(d_.ui.pdfDialogNames,
-                 (std::vector<QString>{QStringLiteral("Asha Rao.pdf"), file}));
+                 (std::vector<QString>{QStringLiteral("Asha Rao 1947-08-15.pdf"), file}));
         QCOMPARE(d_.MessageTexts(), QStringList());
     }
 
@@ -613,22 +613,16 @@ private slots:
         QCOMPARE(ReadAll(file), earlier);
     }
 
-    void suggestedPdfNameLeavesOutWhatFileSystemsRefuse_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "Asha Rao"
-                               << "Asha Rao.pdf";
-        QTest::newRow("slashes and blanks") << "  A/B: C*  "
-                                            << "AB C.pdf";
-        QTest::newRow("dots alone") << ".."
-                                    << "Reading.pdf";
-        QTest::newRow("empty") << ""
-                               << "Reading.pdf";
-    }
-    void suggestedPdfNameLeavesOutWhatFileSystemsRefuse() {
-        QFETCH(QString, name);
-        QFETCH(QString, file);
-        QCOMPARE(tamovid::SuggestedPdfName(name.toStdString()), file);
+    // The next person's reading is offered under their own name, in the folder chosen last.
+    void exportOffersAnotherChartItsOwnNameInTheLastFolder() {
+        CalculateDelhi();
+        d_.ui.pdfAnswers.push_back(path(QStringLiteral("mine.pdf")));
+        d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        QCOMPARE(d_.ui.pdfDialogNames.at(1), path(QStringLiteral("Dana Brooks 1976-07-04.pdf")));
     }
 
     // F5: a character the file cannot hold is refused, not silently dropped.
