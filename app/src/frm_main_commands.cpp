@@ -120,30 +120,32 @@ void FrmMain::Tell(const Refusal& refusal) {
     }
 }
 
-void FrmMain::cmdCalculate_Click() {
+void FrmMain::cmdCalculate_Click() { CalculateForm(); }
+
+bool FrmMain::CalculateForm() {
     // The form's checks first: a day that does not exist has no clock changes to settle.
     if (const Result<void, Refusal> checked = ValidateInput(ReadEntry()); !checked.ok()) {
         Tell(checked.error());
-        return;
+        return false;
     }
     if (filledPlace_) {
         if (const auto stale = StalePlaceMessage(ReadEntry(), *filledPlace_)) {
             ui_.message(Text(*stale), QMessageBox::Warning);
             txtCity_->setFocus(Qt::OtherFocusReason);
-            return;
+            return false;
         }
     }
     if (!atlasZone_->SettleClockTime(ui_)) {
         cboHour_->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
-    ShowCalculated(session_.Calculate(ReadEntry(), engine_));
+    return ShowCalculated(session_.Calculate(ReadEntry(), engine_));
 }
 
-void FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
+bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     if (!calculated.ok()) {
         Tell(calculated.error());
-        return;
+        return false;
     }
     const Reading& reading = session_.reading();
     lblEngine_->setText(EngineCaption(reading.engine));
@@ -151,6 +153,7 @@ void FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     if (chart_ != nullptr && chart_->isVisible()) {
         chart_->ShowReading(reading);
     }
+    return true;
 }
 
 bool FrmMain::HasChart(const QString& verb) {
@@ -173,7 +176,10 @@ void FrmMain::cmdChart_Click() {
     chart_->activateWindow();
 }
 
-void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
+void FrmMain::mnuCalculate_Click() {
+    // The menu item promises the chart: it calculates as the button does, then shows it.
+    if (CalculateForm()) cmdChart_Click();
+}
 
 void FrmMain::Command1_Click() {
     const Result<std::string, Refusal> lookup = LookupQuery(ReadEntry());

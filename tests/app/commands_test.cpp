@@ -20,6 +20,7 @@
 #include <string>
 
 #include "tamovid/app/chart_dialog.h"
+#include "tamovid/app/chart_window.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/app/reading_export.h"
 #include "tamovid/app/web_links.h"
@@ -199,6 +200,8 @@ private slots:
                  byButton);
         QVERIFY(d_.window->LastRecord() == record);
         QCOMPARE(d_.MessageTexts(), QStringList());
+        // and then shows the chart, which the button leaves to "Rasi Chart"
+        QVERIFY(d_.window->Chart() != nullptr && d_.window->Chart()->isVisible());
         QVERIFY(record.blnDST);
         QVERIFY(!record.blnEast);
     }
@@ -207,6 +210,7 @@ private slots:
         d_.window->findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
         QCOMPARE(d_.MessageTexts(), QStringList{"Please Enter Your Name"});
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+        QVERIFY(d_.window->Chart() == nullptr);
     }
 
     void emptyFieldIsRefusedWithItsMessageAndFocus_data() {

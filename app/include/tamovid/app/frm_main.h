@@ -138,7 +138,9 @@ private:
     /// Keeps each point's lines for the tabs.
     void KeepLines(const AprakashaResult& reading);
     /// Shows the session's reading after a calculation, or tells why there is none.
-    void ShowCalculated(const Result<void, Refusal>& calculated);
+    bool ShowCalculated(const Result<void, Refusal>& calculated);
+    /// The calculate button's work; true when a chart was calculated and shown.
+    bool CalculateForm();
 
     UserInterface& ui_;
     ReadingExport export_{ui_};
