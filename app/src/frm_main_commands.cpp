@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QGroupBox>
+#include <QStackedWidget>
+#include <QTabBar>
 
 #include <filesystem>
 #include <optional>
@@ -139,7 +142,7 @@ bool FrmMain::CalculateForm() {
         cboHour_->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    return ShowCalculated(session_.Calculate(ReadEntry(), engine_));
+    return ShowCalculated(session_.Calculate(ReadEntry(), engine_, options_));
 }
 
 bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
@@ -154,6 +157,21 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
         chart_->ShowReading(reading);
     }
     return true;
+}
+
+void FrmMain::RecalculateShown() {
+    if (!session_.calculated() || panels_->currentWidget() != Frame2_) return;
+    const Result<void, Refusal> again = session_.Recalculate(engine_, options_);
+    if (!again.ok()) {
+        ui_.message(Text(again.error().message) + u' ' +
+                        tr("The chart shown was calculated with the earlier setting and stays "
+                           "as it was."),
+                    BoxIcon(again.error().icon));
+        return;
+    }
+    const int tab = TS_->currentIndex();
+    ShowCalculated(again);
+    TS_->setCurrentIndex(tab);  // the reader stays on the point they were reading
 }
 
 bool FrmMain::HasChart(const QString& verb) {
@@ -238,7 +256,7 @@ void FrmMain::OpenChartFile(const QString& name) {
     }
     ShowEntry(opened.value().entry);
     // The form as shown, so that what the window shows is what is calculated.
-    ShowCalculated(session_.CalculateOpened(ReadEntry(), engine_));
+    ShowCalculated(session_.CalculateOpened(ReadEntry(), engine_, options_));
 }
 
 std::optional<PrintableReading> FrmMain::Printable() const {

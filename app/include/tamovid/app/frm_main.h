@@ -77,6 +77,12 @@ public:
     /// The engine the next calculation uses (classic until told otherwise).
     void SetEngine(Engine engine) { engine_ = engine; }
     Engine CurrentEngine() const { return engine_; }
+    /// The precise engine's ayanamsa and the node the next calculation uses.
+    void SetChartOptions(ChartOptions options) { options_ = options; }
+    ChartOptions CurrentOptions() const { return options_; }
+    /// Calculates the shown chart again with the current engine and options, as a change of
+    /// them asks; nothing happens while the input panel is in front or before a chart.
+    void RecalculateShown();
 
     /// Brings one of the promotional labels to the front.
     void ShowPromotion(Promotion promotion);
@@ -148,6 +154,7 @@ private:
     /// The five lines of each point, as the result tabs show them.
     std::array<std::array<std::string, 5>, kAprakashaPointCount> shownLines_{};
     Engine engine_ = Engine::kClassic;
+    ChartOptions options_;
     QString strSaveFileName_;
     bool centred_ = false;
     AtlasZone* atlasZone_ = nullptr;          // the chosen place's zone, while the atlas holds it
