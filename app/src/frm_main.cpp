@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "tamovid/app/chart_drop.h"
+#include "tamovid/app/chart_headline.h"
 #include "tamovid/app/link_label.h"
 #include "tamovid/app/look.h"
 #include "tamovid/app/program_texts.h"
@@ -84,6 +85,7 @@ QLabel#lblResult1 { color: rgb(0, 192, 192); }
 QLabel#lblResult2 { color: rgb(0, 255, 255); }
 QLabel#lblResult3 { color: rgb(128, 255, 255); }
 QLabel#lblResult4 { color: rgb(192, 255, 255); }
+QLabel#lblHeadline { color: white; font-weight: bold; }
 QLabel#Label8 { color: rgb(255, 199, 6); text-decoration: underline; }
 QLabel#lblCobrand, QLabel#lblFullBrand {
     color: rgb(224, 224, 224); background-color: rgb(33, 70, 82); text-decoration: underline;
@@ -400,6 +402,9 @@ QWidget* FrmMain::BuildResultPanel() {
         Place(label, 120, spots[i].top, 8805, spots[i].height);
         lblResult_[i] = label;
     }
+
+    headline_ = new ChartHeadline(panel);  // whose chart it is, under the point's lines
+    Place(headline_, 120, 2905, 8805, 210);
 
     lblEngine_ = new QLabel(panel);
     lblEngine_->setObjectName(QStringLiteral("lblEngine"));

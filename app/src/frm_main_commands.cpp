@@ -17,6 +17,7 @@
 #include <variant>
 
 #include "tamovid/app/atlas_zone.h"
+#include "tamovid/app/chart_headline.h"
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/chart_window.h"
 #include "tamovid/app/field_filter.h"
@@ -152,6 +153,7 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     }
     const Reading& reading = session_.reading();
     lblEngine_->setText(EngineCaption(reading.engine));
+    headline_->SetReading(reading);
     ShowReading(CompactText(reading.sun), CompactText(reading.ascendant), reading.grahas);
     if (chart_ != nullptr && chart_->isVisible()) {
         chart_->ShowReading(reading);

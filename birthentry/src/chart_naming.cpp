@@ -54,7 +54,7 @@ std::string IsoDate(const BirthRecord& r) {
 
 }  // namespace
 
-std::string ChartHeadline(const BirthRecord& r) {
+std::string ChartHeadlineText(const BirthRecord& r) {
     std::string line;
     auto add = [&line](std::string_view part) {
         if (part.empty()) return;

@@ -206,6 +206,21 @@ private slots:
         QVERIFY(!record.blnEast);
     }
 
+    // An opened chart showed only the Sun and the Ascendant, never whose chart it was.
+    void resultPanelSaysWhoseChartItIsAfterTypingAndAfterOpening() {
+        CalculateDelhi();
+        QCOMPARE(d_.Text(QStringLiteral("lblHeadline")),
+                 QString::fromUtf8("Asha Rao \u00B7 15 August 1947 \u00B7 00:00 \u00B7 New Delhi, "
+                                   "Delhi, India"));
+        SaveAs(path(QStringLiteral("other.vug")));
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QVERIFY(d_.Text(QStringLiteral("lblHeadline")).startsWith(QStringLiteral("Dana Brooks")));
+        d_.window->OpenChartFile(path(QStringLiteral("other.vug")));
+        QVERIFY(d_.Text(QStringLiteral("lblHeadline")).startsWith(QStringLiteral("Asha Rao")));
+    }
+
     void menuItemRefusesAsTheButtonDoes() {
         d_.window->findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
         QCOMPARE(d_.MessageTexts(), QStringList{"Please Enter Your Name"});

@@ -21,15 +21,15 @@ BirthRecord Born(std::string name) {
     return r;
 }
 
-TEST(ChartHeadline, NamesPersonDateClockAndPlaceAndSkipsWhatIsMissing) {
-    EXPECT_EQ(ChartHeadline(Born("  Asha Rao ")),
+TEST(ChartHeadlineText, NamesPersonDateClockAndPlaceAndSkipsWhatIsMissing) {
+    EXPECT_EQ(ChartHeadlineText(Born("  Asha Rao ")),
               "Asha Rao \u00B7 14 March 1985 \u00B7 10:05 \u00B7 Pune, Maharashtra, India");
     BirthRecord bare = Born("");
     bare.strCity.clear();
     bare.strState.clear();
     bare.strCountry.clear();
     bare.blnDST = true;
-    EXPECT_EQ(ChartHeadline(bare), "14 March 1985 \u00B7 10:05 DST");
+    EXPECT_EQ(ChartHeadlineText(bare), "14 March 1985 \u00B7 10:05 DST");
 }
 
 struct NameCase {

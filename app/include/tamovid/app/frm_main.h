@@ -38,6 +38,7 @@ struct Place;
 }
 
 class AtlasZone;
+class ChartHeadline;
 class ChartWindow;
 class LinkLabel;
 class UserInterface;
@@ -209,7 +210,8 @@ private:
     QTabBar* TS_ = nullptr;
     QLabel* lblSun_ = nullptr;
     QLabel* lblAsc_ = nullptr;
-    QLabel* lblEngine_ = nullptr;  // which engine computed the reading shown
+    QLabel* lblEngine_ = nullptr;
+    ChartHeadline* headline_ = nullptr;  // which engine computed the reading shown
     QPushButton* cmdChart_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;

@@ -9,7 +9,7 @@ namespace tamovid {
 
 /// Whose chart it is, in one line: "Asha Rao · 14 March 1985 · 10:25 · Pune, Maharashtra,
 /// India". Parts that are empty (no name, no place) are left out with their separator.
-std::string ChartHeadline(const BirthRecord& record);
+std::string ChartHeadlineText(const BirthRecord& record);
 
 /// The longest name part a proposed file name keeps, in bytes; with the date and the
 /// extension it stays well under the 255 bytes most file systems allow.
