@@ -26,6 +26,7 @@
 #include "tamovid/app/look.h"
 #include "tamovid/app/program_texts.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/app/web_link_opener.h"
 #include "tamovid/app/wrapping_button.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/aprakasha/point_texts.h"
@@ -537,8 +538,7 @@ void FrmMain::ShowPromotion(Promotion promotion) {
 }
 
 void FrmMain::OpenPage(WebPage page) {
-    // Like any link, a page that cannot be opened is not worth a message.
-    ui_.openUrl(WebAddress(page));
+    WebLinkOpener::For(this, ui_).Open(WebAddress(page));
 }
 
 void FrmMain::showEvent(QShowEvent* event) {

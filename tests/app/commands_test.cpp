@@ -455,6 +455,22 @@ private slots:
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
     }
 
+    // A page link that no browser takes says so with the address, once per page.
+    void pageWithoutABrowserIsToldOncePerPageWithItsAddress() {
+        d_.ui.browserOpens = false;
+        QAction* donate = d_.window->findChild<QAction*>(QStringLiteral("mnuDonate"));
+        donate->trigger();
+        donate->trigger();
+        QTest::mouseClick(d_.child(QStringLiteral("Label8")), Qt::LeftButton);
+        QCOMPARE(d_.ui.urls.size(), std::size_t{3});  // every click still tries the browser
+        QCOMPARE(d_.ui.messages.size(), std::size_t{2});
+        QVERIFY(d_.ui.messages[0].text.endsWith(
+            tamovid::WebAddress(tamovid::WebPage::kDonate).toString()));
+        QVERIFY(d_.ui.messages[1].text.endsWith(
+            tamovid::WebAddress(tamovid::WebPage::kHomePage).toString()));
+        QCOMPARE(d_.ui.messages[1].icon, QMessageBox::Warning);
+    }
+
     void searchAddressEncodesTheWholeQuery_data() {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("searchTemplate");
