@@ -262,6 +262,9 @@ void FrmMain::BuildMenus() {
     mnuExportPdf_ = AddItem(mnuFile_, QStringLiteral("Export Reading as &PDF..."), "mnuExportPdf");
     mnuExportPdf_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(mnuExportPdf_, &QAction::triggered, this, &FrmMain::mnuExportPdf_Click);
+    mnuTimeWindow_ = AddItem(mnuFile_, tr("Birth-&Time Window..."), "mnuTimeWindow");
+    mnuTimeWindow_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(mnuTimeWindow_, &QAction::triggered, this, &FrmMain::cmdTimeWindow_Click);
     mnuFile_->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     mnuExit_ = AddItem(mnuFile_, QStringLiteral("&Exit"), "mnuExit");
     connect(mnuExit_, &QAction::triggered, this, &FrmMain::mnuExit_Click);
@@ -412,6 +415,12 @@ QWidget* FrmMain::BuildResultPanel() {
     lblEngine_->setFont(UiFont(8.25));
     Place(lblEngine_, 120, 3225, 5340, 195);
 
+    cmdTimeWindow_ = AddButton(panel, "cmdTimeWindow", tr("Birth-&Time Window..."), UiFont(8.25, true));
+    Place(cmdTimeWindow_, 3360, 3120, 2100, 400);
+    cmdTimeWindow_->setToolTip(tr("How far the birth time may be off before a sign, house or "
+                                  "pada changes (Ctrl+T)"));
+    connect(cmdTimeWindow_, &QPushButton::clicked, this, &FrmMain::cmdTimeWindow_Click);
+
     // Beside Save, in the row's free space: the chart is the next thing a reader looks for.
     cmdChart_ = AddButton(panel, "cmdChart", tr("Rasi &Chart"), UiFont(8.25, true));
     Place(cmdChart_, 5580, 3120, 1200, 400);
@@ -479,7 +488,7 @@ void FrmMain::SetTabOrder() {
         txtName_,      cboDate_,   cboMonth_,  cboYear_,    cboHour_,    cboMinute_, cboTimeZone_,
         txtLatDeg_,    txtLatMin_, txtLonDeg_, txtLonMin_,  txtCity_,    txtState_,  txtCountry_,
         cmdCalculate_, cmdOpen_,   chkDST_,    optLong_[1], optLong_[0], optLat_[1], optLat_[0],
-        Command1_,     TS_,        cmdChart_,  cmdSave_,    cmdBack_};
+        Command1_,     TS_,        cmdTimeWindow_, cmdChart_, cmdSave_, cmdBack_};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

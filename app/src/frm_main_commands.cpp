@@ -21,6 +21,7 @@
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/chart_window.h"
 #include "tamovid/app/field_filter.h"
+#include "tamovid/app/time_window_view.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/user_interface.h"
 #include "tamovid/app/web_links.h"
@@ -158,6 +159,7 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     if (chart_ != nullptr && chart_->isVisible()) {
         chart_->ShowReading(reading);
     }
+    if (timeWindow_ != nullptr && timeWindow_->isVisible()) timeWindow_->ShowReading(reading);
     return true;
 }
 
@@ -194,6 +196,15 @@ void FrmMain::cmdChart_Click() {
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
+}
+
+void FrmMain::cmdTimeWindow_Click() {
+    if (!HasChart(tr("show"))) return;
+    if (timeWindow_ == nullptr) timeWindow_ = new TimeWindowView(this);
+    timeWindow_->ShowReading(session_.reading());
+    timeWindow_->show();
+    timeWindow_->raise();
+    timeWindow_->activateWindow();
 }
 
 void FrmMain::mnuCalculate_Click() {

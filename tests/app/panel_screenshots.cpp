@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     d.Click(QStringLiteral("cmdCalculate"));
     QTest::qWait(100);
     bool ok = d.window->grab().save(folder.filePath(QStringLiteral("result-panel.png")));
+    d.Click(QStringLiteral("cmdTimeWindow"));
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->isVisible() && top != d.window.get()) {
             QTest::qWait(100);

@@ -40,6 +40,7 @@ struct Place;
 class AtlasZone;
 class ChartHeadline;
 class ChartWindow;
+class TimeWindowView;
 class LinkLabel;
 class UserInterface;
 
@@ -91,6 +92,8 @@ public:
     /// The settings store the chart window remembers its style in; may stay unset.
     void SetSettings(QSettings* settings) { settings_ = settings; }
 
+    /// The birth-time window, once it has been opened (null before).
+    TimeWindowView* TimeWindow() const { return timeWindow_; }
     /// The chart window, once it has been opened (null before).
     ChartWindow* Chart() const { return chart_; }
 
@@ -116,6 +119,8 @@ public slots:
     void cmdBack_Click();
     /// Opens the Rasi chart of the last calculation in its own window.
     void cmdChart_Click();
+    /// Opens the birth-time window of the last calculation in a window of its own.
+    void cmdTimeWindow_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
 
@@ -162,6 +167,7 @@ private:
     std::optional<FilledPlace> filledPlace_;  // the form as the atlas last filled it
     QSettings* settings_ = nullptr;
     ChartWindow* chart_ = nullptr;
+    TimeWindowView* timeWindow_ = nullptr;
 
     std::array<QLabel*, kLabelCount> lblLabel_{};
     std::array<QLabel*, 5> lblResult_{};
@@ -171,6 +177,7 @@ private:
     QAction* mnuCalculate_ = nullptr;
     QAction* mnuPrint_ = nullptr;
     QAction* mnuExportPdf_ = nullptr;
+    QAction* mnuTimeWindow_ = nullptr;
     QAction* mnuExit_ = nullptr;
     QAction* mnuOnline_ = nullptr;
     QAction* mnuVisit_ = nullptr;
@@ -213,6 +220,7 @@ private:
     QLabel* lblEngine_ = nullptr;
     ChartHeadline* headline_ = nullptr;  // which engine computed the reading shown
     QPushButton* cmdChart_ = nullptr;
+    QPushButton* cmdTimeWindow_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
 };
