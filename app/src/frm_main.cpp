@@ -415,7 +415,8 @@ QWidget* FrmMain::BuildResultPanel() {
     lblEngine_->setFont(UiFont(8.25));
     Place(lblEngine_, 120, 3225, 5340, 195);
 
-    cmdTimeWindow_ = AddButton(panel, "cmdTimeWindow", tr("Birth-&Time Window..."), UiFont(8.25, true));
+    cmdTimeWindow_ =
+        AddButton(panel, "cmdTimeWindow", tr("Birth-&Time Window..."), UiFont(8.25, true));
     Place(cmdTimeWindow_, 3360, 3120, 2100, 400);
     cmdTimeWindow_->setToolTip(tr("How far the birth time may be off before a sign, house or "
                                   "pada changes (Ctrl+T)"));

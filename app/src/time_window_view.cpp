@@ -25,12 +25,12 @@
 namespace tamovid {
 namespace {
 
-using timewindow::Bound;
 using timewindow::BodyWindow;
+using timewindow::Bound;
 using timewindow::Span;
 
-constexpr int kNameColumn = 84;   // pixels left of the timeline for the body names
-constexpr int kAxisHeight = 30;   // pixels above the rows for the hour labels
+constexpr int kNameColumn = 84;  // pixels left of the timeline for the body names
+constexpr int kAxisHeight = 30;  // pixels above the rows for the hour labels
 constexpr int kLegendHeight = 24;
 constexpr int kRowHeight = 17;
 constexpr int kBarHeight = 4;
@@ -45,8 +45,8 @@ struct Lane {
 };
 // One bar per value, top to bottom, in the order the table lists them.
 const std::array<Lane, 3> kLanes = {{{"sign", kAmber, &BodyWindow::sign},
-                                      {"house", QColor(0, 230, 230), &BodyWindow::house},
-                                      {"pada", QColor(255, 140, 200), &BodyWindow::pada}}};
+                                     {"house", QColor(0, 230, 230), &BodyWindow::house},
+                                     {"pada", QColor(255, 140, 200), &BodyWindow::pada}}};
 
 QString SpanText(const Span& span, const timewindow::LocalClock& birth) {
     if (!span.from && !span.to) return QObject::tr("all 24 hours");
@@ -178,6 +178,7 @@ TimeWindowView::TimeWindowView(QWidget* parent) : QDialog(parent) {
     lblWho_->setWordWrap(true);
 
     timeline_ = new TimelineView(this);
+    timeline_->setAccessibleName(tr("Timeline of the spans; the table below gives them as text"));
     table_ = new QTextBrowser(this);
     table_->setObjectName(QStringLiteral("txtTimeWindow"));
     table_->setOpenLinks(false);
@@ -218,21 +219,21 @@ TimeWindowView::TimeWindowView(QWidget* parent) : QDialog(parent) {
 }
 
 void TimeWindowView::ShowReading(const Reading& reading) {
-    window_ = timewindow::ComputeTimeWindow(
-        timewindow::WindowChartOf(reading, true, reading.options));
+    window_ =
+        timewindow::ComputeTimeWindow(timewindow::WindowChartOf(reading, true, reading.options));
     who_ = Text(ChartHeadlineText(reading.record));
     lblShift_->setText(Text(timewindow::HouseShiftSentence(window_)));
     lblWho_->setText(tr("Birth-time window of %1").arg(who_));
     timeline_->SetWindow(window_);
 
-    QString html = QStringLiteral(
-        "<table cellspacing='0' cellpadding='3' width='100%'>"
-        "<tr><th align='left'>%1</th><th align='left' colspan='2'>%2</th>"
-        "<th align='left' colspan='2'>%3</th><th align='left' colspan='2'>%4</th></tr>")
-                       .arg(tr("Body"), tr("Sign"), tr("House"), tr("Nakshatra pada"));
+    QString html =
+        QStringLiteral(
+            "<table cellspacing='0' cellpadding='3' width='100%'>"
+            "<tr><th align='left'>%1</th><th align='left' colspan='2'>%2</th>"
+            "<th align='left' colspan='2'>%3</th><th align='left' colspan='2'>%4</th></tr>")
+            .arg(tr("Body"), tr("Sign"), tr("House"), tr("Nakshatra pada"));
     for (const BodyWindow& body : window_.bodies) {
-        const QString shade =
-            body.body % 2 == 0 ? QStringLiteral(" bgcolor='#eef3f5'") : QString();
+        const QString shade = body.body % 2 == 0 ? QStringLiteral(" bgcolor='#eef3f5'") : QString();
         html += QStringLiteral(
                     "<tr%1><td><b>%2</b></td><td>%3</td><td>%4</td><td>%5</td><td>%6</td>"
                     "<td>%7</td><td>%8</td></tr>")
@@ -251,9 +252,12 @@ QString TimeWindowView::PlainText() const {
                                   tr("House stays"), tr("Pada"), tr("Pada stays")}
                           .join(u'\t')};
     for (const BodyWindow& body : window_.bodies) {
-        lines << QStringList{Text(timewindow::BodyName(body.body)),  SignText(body),
-                             SpanText(body.sign, window_.birth),     QString::number(body.atBirth.house),
-                             SpanText(body.house, window_.birth),    PadaText(body),
+        lines << QStringList{Text(timewindow::BodyName(body.body)),
+                             SignText(body),
+                             SpanText(body.sign, window_.birth),
+                             QString::number(body.atBirth.house),
+                             SpanText(body.house, window_.birth),
+                             PadaText(body),
                              SpanText(body.pada, window_.birth)}
                      .join(u'\t');
     }

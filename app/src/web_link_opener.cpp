@@ -7,8 +7,9 @@
 namespace tamovid {
 
 QString BrowserFailedText(const QUrl& url) {
-    return QObject::tr("Tamovid could not open a web browser for this page. To visit it, copy "
-                       "its address into a browser:\n%1")
+    return QObject::tr(
+               "Tamovid could not open a web browser for this page. To visit it, copy "
+               "its address into a browser:\n%1")
         .arg(url.toString());
 }
 

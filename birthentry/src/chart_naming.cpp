@@ -34,8 +34,8 @@ std::string SafeStem(std::string_view name) {
         }
         if (blank && !stem.empty()) stem += ' ';
         blank = false;
-        const bool refused = byte < 0x20 || byte == 0x7F ||
-                             kRefusedInFileNames.find(c) != std::string_view::npos;
+        const bool refused =
+            byte < 0x20 || byte == 0x7F || kRefusedInFileNames.find(c) != std::string_view::npos;
         stem += refused ? '_' : c;
     }
     // A leading dot hides the file or names a folder ("..").

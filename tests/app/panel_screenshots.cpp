@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->isVisible() && top != d.window.get()) {
             QTest::qWait(100);
-            ok = top->grab().save(folder.filePath(top->objectName() + QStringLiteral(".png"))) && ok;
+            ok =
+                top->grab().save(folder.filePath(top->objectName() + QStringLiteral(".png"))) && ok;
         }
     }
     for (QWidget* top : QApplication::topLevelWidgets()) {

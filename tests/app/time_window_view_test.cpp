@@ -23,7 +23,8 @@ private slots:
     void beforeAnyChartCtrlTSaysSo() {
         QTest::keyClick(d_.window.get(), Qt::Key_T, Qt::ControlModifier);
         QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY(d_.ui.messages.front().text.startsWith(QStringLiteral("There is no chart to show")));
+        QVERIFY(
+            d_.ui.messages.front().text.startsWith(QStringLiteral("There is no chart to show")));
         QVERIFY(d_.window->TimeWindow() == nullptr);
     }
 

@@ -217,8 +217,8 @@ private:
     QTabBar* TS_ = nullptr;
     QLabel* lblSun_ = nullptr;
     QLabel* lblAsc_ = nullptr;
-    QLabel* lblEngine_ = nullptr;
-    ChartHeadline* headline_ = nullptr;  // which engine computed the reading shown
+    QLabel* lblEngine_ = nullptr;  // which engine computed the reading shown
+    ChartHeadline* headline_ = nullptr;  // whose chart it is
     QPushButton* cmdChart_ = nullptr;
     QPushButton* cmdTimeWindow_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
