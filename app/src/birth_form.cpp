@@ -129,6 +129,8 @@ void SetFieldText(QLineEdit* field, const std::string& text) {
     }
 }
 
+}  // namespace
+
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::kCritical:
@@ -140,8 +142,6 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     }
     return QMessageBox::Critical;
 }
-
-}  // namespace
 
 BirthForm::BirthForm(UserInterface& ui, QWidget* parent) : QGroupBox(parent), ui_(ui) {
     MakePanel(this, QStringLiteral("Personal Details"), "Frame1");

@@ -24,6 +24,7 @@
 #include "tamovid/app/look.h"
 #include "tamovid/app/settings_file.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/birthentry/chart_naming.h"
 #include "tamovid/chartlayout/image_format.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/render/chart_image.h"
@@ -188,6 +189,7 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
 
 void ChartWindow::ShowReading(const Reading& reading) {
     input_ = ChartInputFromReading(reading);
+    imageProposal_ = Text(ProposedFileName(reading.record, "Rasi chart", ".png"));
     const std::string_view name = TrimBlanks(reading.record.strName);
     setWindowTitle(name.empty() ? tr("Rasi Chart")
                                 : tr("Rasi Chart - %1").arg(Text(std::string(name))));
@@ -208,10 +210,9 @@ void ChartWindow::Relayout() {
 }
 
 void ChartWindow::SaveImage() {
-    const QString initial = lastImageName_.isEmpty() ? tr("Rasi chart.png") : lastImageName_;
-    const QString name = ui_.getSaveImageName(this, initial);
+    const QString name = ui_.getSaveImageName(this, imageNames_.Offer(imageProposal_));
     if (name.isEmpty()) return;
-    lastImageName_ = name;
+    imageNames_.Chosen(name, imageProposal_);
     if (!ChartImageFormatFor(LocalPath(name))) {
         ui_.message(
             tr("The chart was not saved: please give the file a name that ends in .svg or .png."),

@@ -9,6 +9,7 @@
 #include "tamovid/app/look.h"
 #include "tamovid/app/program_texts.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/app/web_link_opener.h"
 #include "tamovid/app/web_links.h"
 
 namespace tamovid {
@@ -60,7 +61,8 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     lblHomePage->setFont(UiFont(8.25));
     lblHomePage->setStyleSheet(
         QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
-    connect(lblHomePage, &LinkLabel::clicked, this, [&ui, home] { ui.openUrl(home); });
+    connect(lblHomePage, &LinkLabel::clicked, this,
+            [this, &ui, home] { WebLinkOpener::For(this, ui).Open(home); });
 
     QLabel* offer = Paragraph(Text(kBrandingOffer), this);
     offer->setObjectName(QStringLiteral("lblOffer"));
@@ -69,7 +71,7 @@ FrmAbout::FrmAbout(UserInterface& ui, QWidget* parent) : QDialog(parent) {
     lblCobrand->setFont(UiFont(8.25));
     lblCobrand->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
     connect(lblCobrand, &LinkLabel::clicked, this,
-            [&ui] { ui.openUrl(WebAddress(WebPage::kFullBrand)); });
+            [this, &ui] { WebLinkOpener::For(this, ui).Open(WebAddress(WebPage::kFullBrand)); });
 
     // The place atlas's licence asks for this credit wherever its data is used.
     QLabel* credits =

@@ -20,6 +20,7 @@
 #include "tamovid/app/program_texts.h"
 #include "tamovid/app/result_panel.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/app/web_link_opener.h"
 
 namespace tamovid {
 namespace {
@@ -53,6 +54,7 @@ QLabel#lblResult1 { color: rgb(0, 192, 192); }
 QLabel#lblResult2 { color: rgb(0, 255, 255); }
 QLabel#lblResult3 { color: rgb(128, 255, 255); }
 QLabel#lblResult4 { color: rgb(192, 255, 255); }
+QLabel#lblHeadline { color: white; font-weight: bold; }
 QLabel#Label8 { color: rgb(255, 199, 6); text-decoration: underline; }
 QLabel#lblCobrand, QLabel#lblFullBrand {
     color: rgb(224, 224, 224); background-color: rgb(33, 70, 82); text-decoration: underline;
@@ -104,6 +106,7 @@ FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(
     connect(Frame1_, &BirthForm::calculateRequested, this, &FrmMain::cmdCalculate_Click);
     connect(Frame1_, &BirthForm::openRequested, this, &FrmMain::cmdOpen_Click);
     connect(Frame2_, &ResultPanel::chartRequested, this, &FrmMain::cmdChart_Click);
+    connect(Frame2_, &ResultPanel::timeWindowRequested, this, &FrmMain::cmdTimeWindow_Click);
     connect(Frame2_, &ResultPanel::saveRequested, this, &FrmMain::cmdSave_Click);
     connect(Frame2_, &ResultPanel::backRequested, this, &FrmMain::cmdBack_Click);
     new ChartDrop(this, [this](const QString& name) { OpenChartFile(name); });
@@ -120,6 +123,9 @@ void FrmMain::BuildMenus() {
     QAction* pdf = AddItem(file, QStringLiteral("Export Reading as &PDF..."), "mnuExportPdf");
     pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(pdf, &QAction::triggered, this, &FrmMain::mnuExportPdf_Click);
+    QAction* timeWindow = AddItem(file, tr("Birth-&Time Window..."), "mnuTimeWindow");
+    timeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(timeWindow, &QAction::triggered, this, &FrmMain::cmdTimeWindow_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     connect(AddItem(file, QStringLiteral("&Exit"), "mnuExit"), &QAction::triggered, this,
             &FrmMain::mnuExit_Click);
@@ -219,8 +225,7 @@ void FrmMain::ShowPromotion(Promotion promotion) {
 }
 
 void FrmMain::OpenPage(WebPage page) {
-    // Like any link, a page that cannot be opened is not worth a message.
-    ui_.openUrl(WebAddress(page));
+    WebLinkOpener::For(this, ui_).Open(WebAddress(page));
 }
 
 void FrmMain::showEvent(QShowEvent* event) {

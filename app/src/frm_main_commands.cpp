@@ -4,30 +4,53 @@
 
 #include "tamovid/app/birth_form.h"
 #include "tamovid/app/chart_window.h"
+#include "tamovid/app/program_texts.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/result_panel.h"
+#include "tamovid/app/time_window_view.h"
 #include "tamovid/app/user_interface.h"
 
 namespace tamovid {
 
 void FrmMain::cmdCalculate_Click() {
     if (const std::optional<BirthEntry> entry = Frame1_->EntryToCalculate()) {
-        ShowCalculated(session_.Calculate(*entry, engine_));
+        ShowCalculated(session_.Calculate(*entry, engine_, options_));
     }
 }
 
-void FrmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
+void FrmMain::mnuCalculate_Click() {
+    // The menu item promises the chart: it calculates as the button does, then shows it.
+    const std::optional<BirthEntry> entry = Frame1_->EntryToCalculate();
+    if (entry && ShowCalculated(session_.Calculate(*entry, engine_, options_))) cmdChart_Click();
+}
 
-void FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
+bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     if (!calculated.ok()) {
         Frame1_->Tell(calculated.error());
-        return;
+        return false;
     }
     Frame2_->ShowReading(session_.reading());
     panels_->setCurrentWidget(Frame2_);
     if (chart_ != nullptr && chart_->isVisible()) {
         chart_->ShowReading(session_.reading());
     }
+    if (timeWindow_ != nullptr && timeWindow_->isVisible()) timeWindow_->ShowReading(session_.reading());
+    return true;
+}
+
+void FrmMain::RecalculateShown() {
+    if (!session_.calculated() || panels_->currentWidget() != Frame2_) return;
+    const Result<void, Refusal> again = session_.Recalculate(engine_, options_);
+    if (!again.ok()) {
+        ui_.message(Text(again.error().message) + u' ' +
+                        tr("The chart shown was calculated with the earlier setting and stays "
+                           "as it was."),
+                    BoxIcon(again.error().icon));
+        return;
+    }
+    const int tab = Frame2_->CurrentTab();
+    ShowCalculated(again);
+    Frame2_->SetCurrentTab(tab);  // the reader stays on the point they were reading
 }
 
 bool FrmMain::HasChart(const QString& verb) {
@@ -50,6 +73,15 @@ void FrmMain::cmdChart_Click() {
     chart_->activateWindow();
 }
 
+void FrmMain::cmdTimeWindow_Click() {
+    if (!HasChart(tr("show"))) return;
+    if (timeWindow_ == nullptr) timeWindow_ = new TimeWindowView(this);
+    timeWindow_->ShowReading(session_.reading());
+    timeWindow_->show();
+    timeWindow_->raise();
+    timeWindow_->activateWindow();
+}
+
 void FrmMain::cmdSave_Click() {
     if (HasChart(tr("save"))) files_.Save(this, session_);
 }
@@ -64,7 +96,7 @@ void FrmMain::OpenChartFile(const QString& name) {
     if (!opened) return;
     Frame1_->ShowEntry(*opened);
     // The form as shown, so that what the window shows is what is calculated.
-    ShowCalculated(session_.CalculateOpened(Frame1_->ReadEntry(), engine_));
+    ShowCalculated(session_.CalculateOpened(Frame1_->ReadEntry(), engine_, options_));
 }
 
 std::optional<PrintableReading> FrmMain::Printable() const {

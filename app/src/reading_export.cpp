@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "tamovid/app/user_interface.h"
+#include "tamovid/birthentry/chart_naming.h"
 
 namespace tamovid {
 namespace {
@@ -16,15 +17,8 @@ QString Tr(const char* text) { return QCoreApplication::translate("ReadingExport
 
 }  // namespace
 
-QString SuggestedPdfName(const std::string& personName) {
-    QString name;
-    for (const QChar c : QString::fromStdString(personName)) {
-        if (c.isPrint() && !QStringLiteral("/\\:*?\"<>|").contains(c)) name += c;
-    }
-    name = name.simplified();
-    // A name of dots alone would make a hidden file or a folder's name.
-    while (name.startsWith(u'.')) name.remove(0, 1);
-    return (name.isEmpty() ? QStringLiteral("Reading") : name) + QStringLiteral(".pdf");
+QString SuggestedPdfName(const BirthRecord& record) {
+    return QString::fromStdString(ProposedFileName(record, "Reading", ".pdf"));
 }
 
 bool ReadingExport::Ready(const std::optional<PrintableReading>& printable, const QString& verb) {
@@ -41,7 +35,7 @@ void ReadingExport::Print(QWidget* parent, const std::optional<PrintableReading>
     if (!Ready(printable, Tr("print"))) return;
     const auto reading = std::make_shared<const PrintableReading>(*printable);
     PrintRequest request;
-    request.documentName = SuggestedPdfName(reading->reading.record.strName).chopped(4);
+    request.documentName = SuggestedPdfName(reading->reading.record).chopped(4);
     request.setUp = [](QPrinter& printer) { SetReadingPageLayout(printer, ReadingPageSize()); };
     request.paint = [reading](QPrinter& printer) { PaintReading(printer, *reading); };
     ui_.printPreview(parent, request);
@@ -49,11 +43,10 @@ void ReadingExport::Print(QWidget* parent, const std::optional<PrintableReading>
 
 void ReadingExport::ExportPdf(QWidget* parent, const std::optional<PrintableReading>& printable) {
     if (!Ready(printable, Tr("export"))) return;
-    const QString offered =
-        pdfFileName_.isEmpty() ? SuggestedPdfName(printable->reading.record.strName) : pdfFileName_;
-    const QString name = ui_.getPdfFileName(parent, offered);
+    const QString proposal = SuggestedPdfName(printable->reading.record);
+    const QString name = ui_.getPdfFileName(parent, pdfNames_.Offer(proposal));
     if (name.isEmpty()) return;
-    pdfFileName_ = name;
+    pdfNames_.Chosen(name, proposal);
     // File names reach the file system in the same encoding Qt itself uses for them.
     const FileWriteResult written =
         WriteReadingPdf(std::filesystem::path(QFile::encodeName(name).toStdString()), *printable);

@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "tamovid/app/chart_headline.h"
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/look.h"
 #include "tamovid/app/panel_controls.h"
@@ -80,10 +81,20 @@ ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(parent) {
         lblResult_[i] = label;
     }
 
+    headline_ = new ChartHeadline(this);  // whose chart it is, under the point's lines
+    PlaceTwips(headline_, 120, 2905, 8805, 210);
+
     lblEngine_ = new QLabel(this);
     lblEngine_->setObjectName(QStringLiteral("lblEngine"));
     lblEngine_->setFont(UiFont(8.25));
     PlaceTwips(lblEngine_, 120, 3225, 5340, 195);
+
+    cmdTimeWindow_ =
+        AddButton(this, "cmdTimeWindow", tr("Birth-&Time Window..."), UiFont(8.25, true));
+    PlaceTwips(cmdTimeWindow_, 3360, 3120, 2100, 400);
+    cmdTimeWindow_->setToolTip(tr("How far the birth time may be off before a sign, house or "
+                                  "pada changes (Ctrl+T)"));
+    connect(cmdTimeWindow_, &QPushButton::clicked, this, &ResultPanel::timeWindowRequested);
 
     // Beside Save, in the row's free space: the chart is the next thing a reader looks for.
     cmdChart_ = AddButton(this, "cmdChart", tr("Rasi &Chart"), UiFont(8.25, true));
@@ -113,10 +124,17 @@ void ResultPanel::ShowReading(const std::string& sun, const std::string& ascenda
 
 void ResultPanel::ShowReading(const Reading& reading) {
     lblEngine_->setText(EngineCaption(reading.engine));
+    headline_->SetReading(reading);
     ShowReading(CompactText(reading.sun), CompactText(reading.ascendant), reading.grahas);
 }
 
-std::vector<QWidget*> ResultPanel::TabOrder() const { return {TS_, cmdChart_, cmdSave_, cmdBack_}; }
+std::vector<QWidget*> ResultPanel::TabOrder() const {
+    return {TS_, cmdTimeWindow_, cmdChart_, cmdSave_, cmdBack_};
+}
+
+int ResultPanel::CurrentTab() const { return TS_->currentIndex(); }
+
+void ResultPanel::SetCurrentTab(int tab) { TS_->setCurrentIndex(tab); }
 
 void ResultPanel::KeepLines(const AprakashaResult& grahas) {
     for (std::size_t i = 0; i < shownLines_.size(); ++i) {

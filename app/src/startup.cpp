@@ -14,6 +14,7 @@
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/look.h"
 #include "tamovid/app/promotion.h"
+#include "tamovid/app/chart_options_menu.h"
 #include "tamovid/app/settings_file.h"
 #include "tamovid/app/single_instance.h"
 #include "tamovid/app/update_reminder.h"
@@ -43,7 +44,8 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
 
     auto window = std::make_unique<FrmMain>(*context.ui);
     window->SetSettings(context.settings);
-    new EngineMenu(*window, context.settings);  // owned by the window
+    auto* engineMenu = new EngineMenu(*window, context.settings);  // owned by the window
+    new ChartOptionsMenu(*window, *engineMenu, context.settings);
     window->show();
     window->ShowPromotion(PromotionForRandom(context.random()));
     if (!context.chartFile.isEmpty()) {

@@ -6,6 +6,7 @@
 
 #include "tamovid/app/settings_file.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/app/web_link_opener.h"
 #include "tamovid/app/web_links.h"
 #include "tamovid/chartfile/codepage.h"
 #include "tamovid/chartfile/text_shift.h"
@@ -69,7 +70,7 @@ void RunUpdateReminder(QSettings& settings, QDate today, UserInterface& ui) {
     const bool wantsUpdate = ui.question(UpdateQuestionText());
     WriteReminderDate(settings, today);
     if (wantsUpdate) {
-        ui.openUrl(WebAddress(WebPage::kDownload));
+        WebLinkOpener(ui).Open(WebAddress(WebPage::kDownload));
     }
 }
 

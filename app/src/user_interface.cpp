@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "tamovid/app/browser_check.h"
 #include "tamovid/app/chart_dialog.h"
 #include "tamovid/app/frm_about.h"
 
@@ -40,7 +41,16 @@ void DesktopUserInterface::showAbout(QWidget* parent) {
     about.exec();
 }
 
-bool DesktopUserInterface::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopUserInterface::openUrl(const QUrl& url) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The opener reports success as soon as it starts, even when it then finds no browser.
+    if ((url.scheme() == u"http" || url.scheme() == u"https") &&
+        !BrowserAvailable(SystemBrowserProbe())) {
+        return false;
+    }
+#endif
+    return QDesktopServices::openUrl(url);
+}
 
 QString DesktopUserInterface::getSaveFileName(QWidget* parent, const QString& initialName) {
     return RunChartDialog(ChartDialog::kSave, initialName, parent);

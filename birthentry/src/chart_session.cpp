@@ -28,9 +28,20 @@ Result<void, Refusal> ChartSession::CalculateFrom(const BirthEntry& entry, const
     if (!outcome.ok()) return Failure{outcome.error()};
     reading_ = std::move(outcome).value();
     calculated_ = true;
+    entry_ = entry;
+    base_ = base;
+    baseFilePosition_ = baseFilePosition;
     filePosition_ = entry.cboTimeZone >= 0 ? entry.cboTimeZone : baseFilePosition;
     exact_ = {entry.utcOffsetMinutes, entry.tz};
     return {};
+}
+
+Result<void, Refusal> ChartSession::Recalculate(Engine engine, ChartOptions options) {
+    if (!calculated_) return {};
+    // Copies: a success overwrites the members they come from.
+    const BirthEntry entry = entry_;
+    const BirthRecord base = base_;
+    return CalculateFrom(entry, base, baseFilePosition_, engine, options);
 }
 
 int ChartSession::ZoneRow() const { return reading_.zoneRow.value_or(-1); }

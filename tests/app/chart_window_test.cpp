@@ -129,7 +129,8 @@ private slots:
         QVERIFY(d_.ui.messages[0].text.contains(QStringLiteral(".svg or .png")));
         QCOMPARE(d_.ui.messages[1].icon, QMessageBox::Warning);
         QVERIFY(d_.ui.messages[1].text.contains(QStringLiteral("delhi.png")));
-        // Each dialog offers the name chosen last.
+        // The first dialog offers the person's name and birth date, each later one the name chosen last.
+        QCOMPARE(d_.ui.imageDialogNames.at(0), QStringLiteral("Asha Rao 1947-08-15.png"));
         QCOMPARE(d_.ui.imageDialogNames.at(1), path(QStringLiteral("delhi.svg")));
     }
 

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "tamovid/app/chart_dialog.h"
+#include "tamovid/app/chart_window.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/app/reading_export.h"
 #include "tamovid/app/web_links.h"
@@ -199,14 +200,32 @@ private slots:
                  byButton);
         QVERIFY(d_.window->LastRecord() == record);
         QCOMPARE(d_.MessageTexts(), QStringList());
+        // and then shows the chart, which the button leaves to "Rasi Chart"
+        QVERIFY(d_.window->Chart() != nullptr && d_.window->Chart()->isVisible());
         QVERIFY(record.blnDST);
         QVERIFY(!record.blnEast);
+    }
+
+    // An opened chart showed only the Sun and the Ascendant, never whose chart it was.
+    void resultPanelSaysWhoseChartItIsAfterTypingAndAfterOpening() {
+        CalculateDelhi();
+        QCOMPARE(d_.Text(QStringLiteral("lblHeadline")),
+                 QString::fromUtf8("Asha Rao \u00B7 15 August 1947 \u00B7 00:00 \u00B7 New Delhi, "
+                                   "Delhi, India"));
+        SaveAs(path(QStringLiteral("other.vug")));
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QVERIFY(d_.Text(QStringLiteral("lblHeadline")).startsWith(QStringLiteral("Dana Brooks")));
+        d_.window->OpenChartFile(path(QStringLiteral("other.vug")));
+        QVERIFY(d_.Text(QStringLiteral("lblHeadline")).startsWith(QStringLiteral("Asha Rao")));
     }
 
     void menuItemRefusesAsTheButtonDoes() {
         d_.window->findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
         QCOMPARE(d_.MessageTexts(), QStringList{"Please Enter Your Name"});
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+        QVERIFY(d_.window->Chart() == nullptr);
     }
 
     void emptyFieldIsRefusedWithItsMessageAndFocus_data() {
@@ -436,6 +455,22 @@ private slots:
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
     }
 
+    // A page link that no browser takes says so with the address, once per page.
+    void pageWithoutABrowserIsToldOncePerPageWithItsAddress() {
+        d_.ui.browserOpens = false;
+        QAction* donate = d_.window->findChild<QAction*>(QStringLiteral("mnuDonate"));
+        donate->trigger();
+        donate->trigger();
+        QTest::mouseClick(d_.child(QStringLiteral("Label8")), Qt::LeftButton);
+        QCOMPARE(d_.ui.urls.size(), std::size_t{3});  // every click still tries the browser
+        QCOMPARE(d_.ui.messages.size(), std::size_t{2});
+        QVERIFY(d_.ui.messages[0].text.endsWith(
+            tamovid::WebAddress(tamovid::WebPage::kDonate).toString()));
+        QVERIFY(d_.ui.messages[1].text.endsWith(
+            tamovid::WebAddress(tamovid::WebPage::kHomePage).toString()));
+        QCOMPARE(d_.ui.messages[1].icon, QMessageBox::Warning);
+    }
+
     void searchAddressEncodesTheWholeQuery_data() {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("searchTemplate");
@@ -573,7 +608,7 @@ private slots:
         QTest::keyClick(d_.window.get(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(d_.ui.printRequests.size(), std::size_t{1});
         const tamovid::PrintRequest& request = d_.ui.printRequests.front();
-        QCOMPARE(request.documentName, QStringLiteral("Asha Rao"));
+        QCOMPARE(request.documentName, QStringLiteral("Asha Rao 1947-08-15"));
         const QString file = path(QStringLiteral("printed.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -592,7 +627,7 @@ private slots:
         QVERIFY(ReadAll(file).startsWith("%PDF"));
         d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();  // cancelled
         QCOMPARE(d_.ui.pdfDialogNames,
-                 (std::vector<QString>{QStringLiteral("Asha Rao.pdf"), file}));
+                 (std::vector<QString>{QStringLiteral("Asha Rao 1947-08-15.pdf"), file}));
         QCOMPARE(d_.MessageTexts(), QStringList());
     }
 
@@ -613,22 +648,16 @@ private slots:
         QCOMPARE(ReadAll(file), earlier);
     }
 
-    void suggestedPdfNameLeavesOutWhatFileSystemsRefuse_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "Asha Rao"
-                               << "Asha Rao.pdf";
-        QTest::newRow("slashes and blanks") << "  A/B: C*  "
-                                            << "AB C.pdf";
-        QTest::newRow("dots alone") << ".."
-                                    << "Reading.pdf";
-        QTest::newRow("empty") << ""
-                               << "Reading.pdf";
-    }
-    void suggestedPdfNameLeavesOutWhatFileSystemsRefuse() {
-        QFETCH(QString, name);
-        QFETCH(QString, file);
-        QCOMPARE(tamovid::SuggestedPdfName(name.toStdString()), file);
+    // The next person's reading is offered under their own name, in the folder chosen last.
+    void exportOffersAnotherChartItsOwnNameInTheLastFolder() {
+        CalculateDelhi();
+        d_.ui.pdfAnswers.push_back(path(QStringLiteral("mine.pdf")));
+        d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        d_.window->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        QCOMPARE(d_.ui.pdfDialogNames.at(1), path(QStringLiteral("Dana Brooks 1976-07-04.pdf")));
     }
 
     // F5: a character the file cannot hold is refused, not silently dropped.

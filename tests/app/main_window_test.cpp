@@ -303,7 +303,7 @@ private slots:
                  QStringList({"&File", "&Help", "Donate"}));
         QCOMPARE(ActionTexts(child<QMenu>("mnuFile")->actions()),
                  QStringList({"Get My &Rasi Chart", "&Print Reading...",
-                              "Export Reading as &PDF...", "-", "&Exit"}));
+                              "Export Reading as &PDF...", "Birth-&Time Window...", "-", "&Exit"}));
         QCOMPARE(ActionTexts(child<QMenu>("mnuHelp")->actions()),
                  QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                               "-", "&About Software"}));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QMessageBox>
 
 #include <array>
 #include <optional>
@@ -27,6 +28,9 @@ class UserInterface;
 /// The input panel "Personal Details": the birth data's lists and fields with their
 /// key filters, the place search that fills them from the atlas, the zone that follows
 /// a chosen place, and the checks a form passes before it is calculated.
+/// The message box icon for a refusal's.
+QMessageBox::Icon BoxIcon(MessageIcon icon);
+
 class BirthForm : public QGroupBox {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "tamovid/app/file_name_offer.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/chartlayout/chart_layout.h"
 
@@ -59,7 +60,8 @@ private:
     ChartStyle style_ = ChartStyle::kSouth;
     ChartInput input_;
     ChartLayout layout_;
-    QString lastImageName_;
+    QString imageProposal_ = QStringLiteral("Rasi chart.png");
+    FileNameOffer imageNames_;
 
     ChartView* view_ = nullptr;
     QRadioButton* optSouth_ = nullptr;

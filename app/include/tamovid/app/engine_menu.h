@@ -30,6 +30,7 @@ public:
     EngineMenu(FrmMain& window, QSettings* settings);
 
     QAction* preciseAction() const { return mnuPrecise_; }
+    QMenu* menu() const { return mnuOptions_; }
 
 private:
     void Choose(bool precise);

@@ -21,6 +21,7 @@ namespace tamovid {
 
 class BirthForm;
 class ChartWindow;
+class TimeWindowView;
 class LinkLabel;
 class ResultPanel;
 class UserInterface;
@@ -56,6 +57,12 @@ public:
     /// The engine the next calculation uses (classic until told otherwise).
     void SetEngine(Engine engine) { engine_ = engine; }
     Engine CurrentEngine() const { return engine_; }
+    /// The precise engine's ayanamsa and the node the next calculation uses.
+    void SetChartOptions(ChartOptions options) { options_ = options; }
+    ChartOptions CurrentOptions() const { return options_; }
+    /// Calculates the shown chart again with the current engine and options, as a change of
+    /// them asks; nothing happens while the input panel is in front or before a chart.
+    void RecalculateShown();
 
     /// Brings one of the promotional labels to the front.
     void ShowPromotion(Promotion promotion);
@@ -63,6 +70,8 @@ public:
     /// The settings store the chart window remembers its style in; may stay unset.
     void SetSettings(QSettings* settings) { settings_ = settings; }
 
+    /// The birth-time window, once it has been opened (null before).
+    TimeWindowView* TimeWindow() const { return timeWindow_; }
     /// The chart window, once it has been opened (null before).
     ChartWindow* Chart() const { return chart_; }
 
@@ -85,6 +94,8 @@ public slots:
     void cmdBack_Click();
     /// Opens the Rasi chart of the last calculation in its own window.
     void cmdChart_Click();
+    /// Opens the birth-time window of the last calculation in a window of its own.
+    void cmdTimeWindow_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
 
@@ -101,16 +112,18 @@ private:
     /// `verb` yet.
     bool HasChart(const QString& verb);
     /// Shows the session's reading after a calculation, or tells why there is none.
-    void ShowCalculated(const Result<void, Refusal>& calculated);
+    bool ShowCalculated(const Result<void, Refusal>& calculated);
 
     UserInterface& ui_;
     ReadingExport export_{ui_};
     ChartFileDialogs files_{ui_};
     ChartSession session_;
     Engine engine_ = Engine::kClassic;
+    ChartOptions options_;
     bool centred_ = false;
     QSettings* settings_ = nullptr;
     ChartWindow* chart_ = nullptr;
+    TimeWindowView* timeWindow_ = nullptr;
 
     BirthForm* Frame1_ = nullptr;
     ResultPanel* Frame2_ = nullptr;

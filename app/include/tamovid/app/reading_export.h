@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "tamovid/app/file_name_offer.h"
 #include "tamovid/report/reading_document.h"
 
 class QWidget;
@@ -22,18 +23,15 @@ public:
     /// Asks for a .pdf file and writes the reading to it whole, or tells why it could not.
     void ExportPdf(QWidget* parent, const std::optional<PrintableReading>& printable);
 
-    /// The PDF file name last chosen, offered again by the next export.
-    const QString& PdfFileName() const { return pdfFileName_; }
-
 private:
     bool Ready(const std::optional<PrintableReading>& printable, const QString& verb);
 
     UserInterface& ui_;
-    QString pdfFileName_;
+    FileNameOffer pdfNames_;
 };
 
-/// The file name first offered for a reading's PDF: the person's name with the characters
-/// that file systems refuse left out, or "Reading" when none is left, and ".pdf".
-QString SuggestedPdfName(const std::string& personName);
+/// The file name first offered for a reading's PDF: "Asha Rao 1947-08-15.pdf", or
+/// "Reading.pdf" when the name leaves nothing usable.
+QString SuggestedPdfName(const BirthRecord& record);
 
 }  // namespace tamovid

@@ -14,6 +14,7 @@ class QTabBar;
 
 namespace tamovid {
 
+class ChartHeadline;
 struct Reading;
 
 /// The result panel "Tamovid Result": the Sun and the Ascendant, one tab per point with
@@ -34,8 +35,13 @@ public:
     /// The panel's controls in keyboard order.
     std::vector<QWidget*> TabOrder() const;
 
+    /// The tab shown, and showing another (a recalculation keeps the reader's place).
+    int CurrentTab() const;
+    void SetCurrentTab(int tab);
+
 signals:
     void chartRequested();
+    void timeWindowRequested();
     void saveRequested();
     void backRequested();
 
@@ -52,6 +58,8 @@ private:
     QLabel* lblAsc_ = nullptr;
     std::array<QLabel*, 5> lblResult_{};
     QLabel* lblEngine_ = nullptr;  // which engine computed the reading shown
+    ChartHeadline* headline_ = nullptr;  // whose chart it is
+    QPushButton* cmdTimeWindow_ = nullptr;
     QPushButton* cmdChart_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;

@@ -27,6 +27,8 @@ enum class Setting {
     kReminderDate,  ///< the day of the last update reminder
     kEngine,        ///< the engine that calculates
     kChartStyle,    ///< the chart window's drawing
+    kAyanamsa,      ///< the precise engine's ayanamsa
+    kNode,          ///< mean or true node
 };
 
 struct SettingKey {
@@ -42,6 +44,8 @@ inline constexpr std::array kSettingKeys = {
     SettingKey{Setting::kReminderDate, "Settings", "Duration", true},
     SettingKey{Setting::kEngine, "Settings", "Engine", false},
     SettingKey{Setting::kChartStyle, "Chart", "Style", false},
+    SettingKey{Setting::kAyanamsa, "Settings", "Ayanamsa", false},
+    SettingKey{Setting::kNode, "Settings", "Node", false},
 };
 
 /// The key a setting is read and written under: "group/name", the name shifted where

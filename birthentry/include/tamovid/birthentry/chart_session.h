@@ -34,6 +34,12 @@ public:
     Result<void, Refusal> CalculateOpened(const BirthEntry& entry, Engine engine = Engine::kClassic,
                                           ChartOptions options = {});
 
+    /// Calculates the last good chart's entry again, exactly as it was calculated then, with
+    /// another engine or options (a setting changed while the chart is shown). Before the
+    /// first calculation there is nothing to recalculate and nothing changes; a refusal
+    /// leaves the session as it was.
+    Result<void, Refusal> Recalculate(Engine engine, ChartOptions options);
+
     /// Whether a calculation has succeeded yet.
     bool calculated() const { return calculated_; }
     /// The last good reading; an empty one before the first.
@@ -56,6 +62,10 @@ private:
 
     Reading reading_;
     bool calculated_ = false;
+    /// What the last good calculation started from, for Recalculate.
+    BirthEntry entry_;
+    BirthRecord base_;
+    int baseFilePosition_ = 0;
     /// The zone-list position a saved file names: the entry's, or the base's when the list
     /// had nothing chosen.
     int filePosition_ = 0;

@@ -1,0 +1,114 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "tamovid/app/chart_options_menu.h"
+#include "tamovid/app/engine_menu.h"
+#include "window_driver.h"
+
+using tamovid::AyanamsaChoice;
+using tamovid::ChartOptionsMenu;
+using tamovid::Engine;
+using tamovid::EngineMenu;
+using tamovid::LunarNode;
+using tamovid::testing::WindowDriver;
+
+class ChartOptionsMenuTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<QSettings> settings_;
+    WindowDriver d_;
+
+    void StartWithMenus() {
+        d_.Start();
+        auto* engine = new EngineMenu(*d_.window, settings_.get());
+        new ChartOptionsMenu(*d_.window, *engine, settings_.get());
+    }
+    QAction* item(const char* name) const {
+        return d_.window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    QAction* ayanamsaMenu() const {
+        return d_.window->findChild<QMenu*>(QStringLiteral("mnuAyanamsa"))->menuAction();
+    }
+    Engine ShownEngine() const { return d_.window->Printable()->reading.engine; }
+
+private slots:
+    void init() {
+        settings_ = std::make_unique<QSettings>(dir_.filePath(QStringLiteral("settings.ini")),
+                                                QSettings::IniFormat);
+        settings_->clear();
+        StartWithMenus();
+    }
+    void cleanup() {
+        d_.window.reset();
+        settings_.reset();
+    }
+
+    void ayanamsaOnlyWithThePreciseEngineAndBothAreRemembered() {
+        QStringList texts;
+        for (QAction* a : d_.window->findChild<QMenu*>(QStringLiteral("mnuOptions"))->actions()) {
+            texts << a->text();
+        }
+        QCOMPARE(texts, QStringList({"&Precise Positions", "", "&Ayanamsa", "Lunar &Node"}));
+        QVERIFY(!ayanamsaMenu()->isEnabled());
+        QVERIFY(ayanamsaMenu()->toolTip().contains(QStringLiteral("Precise Positions")));
+        QVERIFY(item("mnuAyanamsa_lahiri")->isChecked());
+        QVERIFY(item("mnuNode_mean")->isChecked());
+
+        item("mnuPrecise")->trigger();
+        QVERIFY(ayanamsaMenu()->isEnabled());
+        item("mnuAyanamsa_true-pushya")->trigger();
+        item("mnuNode_true")->trigger();
+        QVERIFY(!item("mnuAyanamsa_lahiri")->isChecked());  // exclusive
+
+        StartWithMenus();  // the next run
+        QVERIFY(item("mnuAyanamsa_true-pushya")->isChecked());
+        QCOMPARE(d_.window->CurrentOptions().ayanamsa, AyanamsaChoice::kTruePushya);
+        QCOMPARE(d_.window->CurrentOptions().node, LunarNode::kTrue);
+
+        settings_->setValue(QStringLiteral("Settings/Ayanamsa"), QStringLiteral("fagan"));
+        StartWithMenus();
+        QCOMPARE(d_.window->CurrentOptions().ayanamsa, AyanamsaChoice::kLahiri);
+    }
+
+    void aChangeRecalculatesTheShownChartAtOnceOnTheSameTab() {
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("05 Lib 13"));
+        d_.child<QTabBar>(QStringLiteral("TS"))->setCurrentIndex(3);
+        const QStringList chapa = d_.ResultLines();
+
+        item("mnuPrecise")->trigger();
+        QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("05 Lib 14"));
+        QCOMPARE(d_.Text(QStringLiteral("lblEngine")), QStringLiteral("Precise positions"));
+        QCOMPARE(d_.child<QTabBar>(QStringLiteral("TS"))->currentIndex(), 3);
+        QVERIFY(d_.ResultLines().at(3).startsWith(QStringLiteral("Chapa")));
+
+        item("mnuAyanamsa_raman")->trigger();
+        QCOMPARE(d_.window->Printable()->reading.options.ayanamsa, AyanamsaChoice::kRaman);
+        QVERIFY(d_.Text(QStringLiteral("lblAsc")) != QStringLiteral("05 Lib 14"));
+        QVERIFY(d_.ResultLines() != chapa);
+        QCOMPARE(d_.MessageTexts(), QStringList());
+    }
+
+    void nothingIsRecalculatedWhileTheFormIsShown() {
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        d_.Click(QStringLiteral("cmdBack"));
+        item("mnuPrecise")->trigger();
+        QCOMPARE(ShownEngine(), Engine::kClassic);
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(ShownEngine(), Engine::kPrecise);
+    }
+};
+
+QTEST_MAIN(ChartOptionsMenuTest)
+#include "chart_options_menu_test.moc"
