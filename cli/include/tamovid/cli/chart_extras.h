@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "tamovid/birthentry/calculation.h"
-#include "tamovid/precise/nine_grahas.h"
+#include "tamovid/birthentry/graha_table.h"
 #include "tamovid/timewindow/time_window.h"
 
 namespace tamovid::cli {
@@ -18,7 +18,7 @@ struct ExtrasRequest {
 };
 
 struct ReadingExtras {
-    std::optional<precise::NineGrahas> grahas;
+    std::optional<GrahaTable> grahas;
     std::optional<timewindow::TimeWindow> timeWindow;
 };
 
