@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "tamovid/cli/json_writer.h"
+#include "tamovid/grahas/conjunction_note.h"
 #include "tamovid/grahas/nakshatra.h"
 #include "tamovid/timewindow/window_text.h"
 
@@ -30,6 +31,33 @@ void BoundJson(JsonWriter& json, std::string_view key,
     } else {
         json.Null();
     }
+}
+
+/// Whole degrees and minutes of an arc, truncated as positions are: "9°18'".
+std::string ArcText(double degrees) {
+    constexpr int kMinutesPerDegree = 60;
+    const int minutes = static_cast<int>(std::floor(degrees * kMinutesPerDegree));
+    std::ostringstream text;
+    text << minutes / kMinutesPerDegree << "\u00B0" << std::setw(2) << std::setfill('0')
+         << minutes % kMinutesPerDegree << '\'';
+    return text.str();
+}
+
+/// One point's sign mates in a line: "in its sign: Sun 9°18', Moon 14°42'." and the
+/// affliction sentence, or "alone in its sign.".
+std::string SignMatesText(std::string_view point, const PointNote& note) {
+    if (note.mates.empty()) return "alone in its sign.";
+    std::string text = "in its sign: ";
+    for (std::size_t i = 0; i < note.mates.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += GrahaNameOf(note.mates[i].graha);
+        text += ' ';
+        text += ArcText(note.mates[i].distance);
+    }
+    text += '.';
+    const std::string affliction = AfflictionText(point, note);
+    if (!affliction.empty()) text += ' ' + affliction;
+    return text;
 }
 
 std::string SpanText(const timewindow::Span& span, const timewindow::LocalClock& birth) {
@@ -93,6 +121,33 @@ void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingEx
             json.EndObject();
         }
         json.EndArray();
+        json.Key("sign_mates");
+        json.BeginArray();
+        for (std::size_t p = 0; p < kNotedPointCount; ++p) {
+            const PointNote& note = table.notes[p];
+            json.BeginObject();
+            json.Key("name");
+            json.String(table.Point(p).name);
+            json.Key("grahas");
+            json.BeginArray();
+            for (const SignMate& mate : note.mates) {
+                json.BeginObject();
+                json.Key("name");
+                json.String(GrahaNameOf(mate.graha));
+                json.Key("distance");
+                json.Number(SixDecimals(mate.distance));
+                json.EndObject();
+            }
+            json.EndArray();
+            json.Key("affliction");
+            if (note.Afflicted()) {
+                json.String(AfflictionText(table.Point(p).name, note));
+            } else {
+                json.Null();
+            }
+            json.EndObject();
+        }
+        json.EndArray();
     }
     if (extras.timeWindow) {
         const timewindow::TimeWindow& window = *extras.timeWindow;
@@ -132,6 +187,12 @@ void WriteExtrasText(std::ostream& out, const Reading& reading, const ReadingExt
             out << std::left << std::setw(kNameColumn) << row.name << std::setw(kPositionColumn)
                 << CompactText(row.position) << row.nakshatra.name << ' ' << row.nakshatra.pada
                 << (row.retrograde ? ", retrograde" : "") << '\n';
+        }
+        for (std::size_t p = 0; p < kNotedPointCount; ++p) {
+            const GrahaRow& row = table.Point(p);
+            out << std::left << std::setw(kNameColumn) << row.name << std::setw(kPositionColumn)
+                << CompactText(row.position) << row.nakshatra.name << ' ' << row.nakshatra.pada
+                << "; " << SignMatesText(row.name, table.notes[p]) << '\n';
         }
         out << std::right;
     }
