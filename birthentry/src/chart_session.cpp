@@ -41,7 +41,7 @@ std::string_view ChartSession::ZoneLabel() const {
 }
 
 Result<void, SaveRefusal> ChartSession::CheckSavable() const {
-    const ChartEncodeResult encoded = EncodeChartFile(reading_.record, filePosition_, exact_);
+    const ChartEncodeResult encoded = EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};
@@ -50,7 +50,7 @@ Result<void, SaveRefusal> ChartSession::CheckSavable() const {
 }
 
 Result<FileWritten, SaveRefusal> ChartSession::Save(const std::filesystem::path& path) const {
-    return SaveChart(path, reading_.record, filePosition_, exact_);
+    return SaveChart(path, reading_.record, filePosition_, exact_, reading_.options);
 }
 
 }  // namespace tamovid

@@ -50,7 +50,8 @@ public:
 
     /// Why the chart could not be stored, checked before a file name is asked for.
     Result<void, SaveRefusal> CheckSavable() const;
-    /// Writes the chart of the last good calculation.
+    /// Writes the chart of the last good calculation, with the ayanamsa and node it was
+    /// calculated with where they are not the default.
     Result<FileWritten, SaveRefusal> Save(const std::filesystem::path& path) const;
 
 private:
