@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <functional>
 #include <array>
 #include <optional>
 #include <vector>
@@ -203,6 +204,82 @@ void PutOverview(Composer& c, const ReadingSheet& sheet) {
     c.SetY(std::max(c.Y(), top + side) + c.Mm(4));
 }
 
+/// A table over the whole width: a header row in small bold, then the rows; column starts
+/// as parts of the width. A row is kept on one page, the header with the first row.
+template <std::size_t N>
+void PutTable(Composer& c, const std::array<double, N>& columns, const std::array<QString, N>& header,
+              const std::vector<std::array<std::string, N>>& rows) {
+    const double width = c.Width();
+    auto cellWidth = [&](std::size_t i) {
+        const double end = i + 1 < N ? columns[i + 1] : 1.0;
+        return width * (end - columns[i]) - c.Mm(1);
+    };
+    const QFont headerFont = c.Font(kSmallPt, true);
+    std::function<void(const std::array<QString, N>&, const QFont&, const QColor&, double)> put =
+        [&](const std::array<QString, N>& cells, const QFont& font, const QColor& colour,
+            double keep) {
+        double height = 0;
+        for (std::size_t i = 0; i < N; ++i) {
+            height = std::max(height, c.Height(font, cellWidth(i), cells[i]));
+        }
+        const std::size_t pages = c.Pages().size();
+        c.KeepTogether(height + keep);
+        // A table that runs on to a new page names its columns again there.
+        if (c.Pages().size() != pages && &cells != &header) put(header, headerFont, kSoftInk, height);
+        for (std::size_t i = 0; i < N; ++i) {
+            c.Put(width * columns[i], cellWidth(i), font, colour, cells[i]);
+        }
+        c.Skip(height + c.Mm(0.6));
+        c.Rule(0, width);
+        c.Skip(c.Mm(0.7));
+    };
+    const QFont bodyFont = c.Font(kBodyPt);
+    put(header, headerFont, kSoftInk, c.Mm(6));
+    for (const std::array<std::string, N>& row : rows) {
+        std::array<QString, N> cells;
+        for (std::size_t i = 0; i < N; ++i) cells[i] = Text(row[i]);
+        put(cells, bodyFont, kInk, 0);
+    }
+}
+
+void PutGrahas(Composer& c, const SheetGrahas& grahas) {
+    c.KeepTogether(c.Mm(20));
+    PutCaption(c, 0, c.Width(), QStringLiteral("The grahas, the Ascendant and the five points"));
+    constexpr std::array<double, 7> kColumns = {0.0, 0.17, 0.33, 0.45, 0.68, 0.77, 0.86};
+    PutTable<7>(c, kColumns,
+                {QStringLiteral("Position of"), QStringLiteral("Sign"), QStringLiteral("Degrees"),
+                 QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("House"),
+                 QStringLiteral("Retrograde")},
+                grahas.rows);
+    c.Skip(c.Mm(0.8));
+    c.Skip(c.Put(0, c.Width(), c.Font(kSmallPt), kSoftInk, Text(grahas.source)) + c.Mm(2));
+    if (!grahas.signMates.empty()) {
+        c.KeepTogether(c.Mm(12));
+        c.Skip(c.Put(0, c.Width(), c.Font(kSmallPt, true), kSoftInk,
+                     QStringLiteral("Grahas in the sign of a point")) +
+               c.Mm(1));
+        PutFacts(c, 0, c.Width(), grahas.signMates);
+    }
+    c.Skip(c.Mm(3));
+}
+
+void PutTimeWindow(Composer& c, const SheetTimeWindow& window) {
+    c.KeepTogether(c.Mm(24));
+    PutCaption(c, 0, c.Width(), QStringLiteral("Birth-time window"));
+    c.Skip(c.Put(0, c.Width(), c.Font(kBodyPt, true), kInk, Text(window.nearestHouseChange)) +
+           c.Mm(1.2));
+    c.Skip(c.Put(0, c.Width(), c.Font(kSmallPt), kSoftInk,
+                 QStringLiteral("Local clock times between which each stays as at birth, "
+                                "searched 12 hours each way (unchanged: the same all that time).")) +
+           c.Mm(1.5));
+    constexpr std::array<double, 4> kColumns = {0.0, 0.19, 0.46, 0.73};
+    PutTable<4>(c, kColumns,
+                {QStringLiteral("Position of"), QStringLiteral("Same sign"),
+                 QStringLiteral("Same house"), QStringLiteral("Same pada")},
+                window.rows);
+    c.Skip(c.Mm(3));
+}
+
 void PutPoint(Composer& c, const SheetPoint& point) {
     const QFont nameFont = c.Font(kPointNamePt, true);
     const QFont smallFont = c.Font(kSmallPt);
@@ -277,13 +354,17 @@ void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size) {
 }
 
 int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
-    const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel);
+    const ReadingSheet sheet = MakeReadingSheet(
+        printable.reading, printable.zoneLabel, printable.grahas ? &*printable.grahas : nullptr,
+        printable.timeWindow ? &*printable.timeWindow : nullptr);
     const ChartLayout layout =
         LayoutChart(printable.style, ChartInputFromReading(printable.reading));
 
     Composer composer(device, QSizeF(device.width(), device.height()));
     PutHeader(composer, sheet);
     PutOverview(composer, sheet);
+    if (sheet.grahas) PutGrahas(composer, *sheet.grahas);
+    if (sheet.timeWindow) PutTimeWindow(composer, *sheet.timeWindow);
     PutCaption(composer, 0, composer.Width(), QStringLiteral("The points one by one"));
     for (const SheetPoint& point : sheet.points) PutPoint(composer, point);
 
