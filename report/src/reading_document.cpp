@@ -247,7 +247,7 @@ void PutGrahas(Composer& c, const SheetGrahas& grahas) {
     PutCaption(c, 0, c.Width(), QStringLiteral("The grahas, the Ascendant and the five points"));
     constexpr std::array<double, 7> kColumns = {0.0, 0.17, 0.33, 0.45, 0.68, 0.77, 0.86};
     PutTable<7>(c, kColumns,
-                {QStringLiteral("Position of"), QStringLiteral("Sign"), QStringLiteral("Degrees"),
+                {QStringLiteral("Name"), QStringLiteral("Sign"), QStringLiteral("Degrees"),
                  QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("House"),
                  QStringLiteral("Retrograde")},
                 grahas.rows);
@@ -274,7 +274,7 @@ void PutTimeWindow(Composer& c, const SheetTimeWindow& window) {
            c.Mm(1.5));
     constexpr std::array<double, 4> kColumns = {0.0, 0.19, 0.46, 0.73};
     PutTable<4>(c, kColumns,
-                {QStringLiteral("Position of"), QStringLiteral("Same sign"),
+                {QStringLiteral("Name"), QStringLiteral("Same sign"),
                  QStringLiteral("Same house"), QStringLiteral("Same pada")},
                 window.rows);
     c.Skip(c.Mm(3));

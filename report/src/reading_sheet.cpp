@@ -7,6 +7,7 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/birthentry/graha_table.h"
+#include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/tables.h"
@@ -22,9 +23,6 @@ constexpr std::string_view kHeading = "Aprakasha Grahas reading";
 std::string ClockText(int hour, int minute) { return TwoDigits(hour) + ':' + TwoDigits(minute); }
 
 constexpr int kMinutesPerDegree = 60;
-constexpr std::array<std::string_view, 12> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 /// Whole degrees and minutes, truncated as positions are: "9°18'".
 std::string ArcText(double degrees) {
