@@ -41,7 +41,8 @@ std::string_view ChartSession::ZoneLabel() const {
 }
 
 Result<void, SaveRefusal> ChartSession::CheckSavable() const {
-    const ChartEncodeResult encoded = EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options);
+    const ChartEncodeResult encoded =
+        EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};

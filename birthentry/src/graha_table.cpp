@@ -9,8 +9,7 @@ namespace {
 constexpr int kSigns = 12;
 /// The classic engine has one ayanamsa of its own, not one of the precise engine's.
 constexpr std::string_view kClassicAyanamsaName = "Classic";
-constexpr std::array<std::string_view, kNotedPointCount> kPointLabels{"Dh", "Vy", "Pa", "Ch",
-                                                                      "Up"};
+constexpr std::array<std::string_view, kNotedPointCount> kPointLabels{"Dh", "Vy", "Pa", "Ch", "Up"};
 
 int HouseFrom(int ascendantSign, int sign) {
     return ((sign - ascendantSign) % kSigns + kSigns) % kSigns + 1;
@@ -18,8 +17,12 @@ int HouseFrom(int ascendantSign, int sign) {
 
 GrahaRow RowAt(std::string_view name, std::string_view label, const ZodiacPosition& position,
                int ascendantSign, bool retrograde) {
-    return {name, label, position, NakshatraOf(position.longitude),
-            HouseFrom(ascendantSign, position.sign), retrograde};
+    return {name,
+            label,
+            position,
+            NakshatraOf(position.longitude),
+            HouseFrom(ascendantSign, position.sign),
+            retrograde};
 }
 
 }  // namespace

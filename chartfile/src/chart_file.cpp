@@ -290,7 +290,8 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
             if (v.starts_with(kNodeKey)) {
                 const auto damage =
                     RestoreOption(v.substr(kNodeKey.size()), out.node, nodeSeen, ParseLunarNode);
-                if (damage && !reading.nodeDamage) reading.nodeDamage = ChartDamage{number, *damage};
+                if (damage && !reading.nodeDamage)
+                    reading.nodeDamage = ChartDamage{number, *damage};
                 continue;
             }
             problem = RestoreExtraLine(v, out);

@@ -180,8 +180,8 @@ void WriteExtrasText(std::ostream& out, const Reading& reading, const ReadingExt
         ayanamsa << std::fixed << std::setprecision(6) << table.ayanamsa;
         out << "\nGrahas\n"
             << "Engine " << EngineName(table.engine) << ", ayanamsa " << table.ayanamsaName << " ("
-            << ayanamsa.str() << "), " << LunarNodeKey(table.options.node)
-            << " node, ephemeris " << precise::EphemerisKey(table.ephemeris) << '\n';
+            << ayanamsa.str() << "), " << LunarNodeKey(table.options.node) << " node, ephemeris "
+            << precise::EphemerisKey(table.ephemeris) << '\n';
         for (std::size_t r = kAscendantRow; r < kFirstPointRow; ++r) {
             const GrahaRow& row = table.rows[r];
             out << std::left << std::setw(kNameColumn) << row.name << std::setw(kPositionColumn)

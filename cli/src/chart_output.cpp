@@ -85,10 +85,10 @@ FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style,
 
 FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,
                                     const std::string& path, const ReadingExtras& extras) {
-    return CallDrawing<WritePdfFunction>(
-        "tamovid_write_reading_pdf", "The reading \"" + path + "\" was not written", &reading,
-        zoneRow, style, extras.grahas ? &*extras.grahas : nullptr,
-        extras.timeWindow ? &*extras.timeWindow : nullptr, &path);
+    return CallDrawing<WritePdfFunction>("tamovid_write_reading_pdf",
+                                         "The reading \"" + path + "\" was not written", &reading,
+                                         zoneRow, style, extras.grahas ? &*extras.grahas : nullptr,
+                                         extras.timeWindow ? &*extras.timeWindow : nullptr, &path);
 }
 
 }  // namespace tamovid::cli

@@ -8,7 +8,6 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <functional>
 #include <array>
 #include <optional>
 #include <vector>
@@ -204,41 +203,58 @@ void PutOverview(Composer& c, const ReadingSheet& sheet) {
     c.SetY(std::max(c.Y(), top + side) + c.Mm(4));
 }
 
-/// A table over the whole width: a header row in small bold, then the rows; column starts
-/// as parts of the width. A row is kept on one page, the header with the first row.
+/// One row of a table over the whole width; column starts as parts of the width.
 template <std::size_t N>
-void PutTable(Composer& c, const std::array<double, N>& columns, const std::array<QString, N>& header,
-              const std::vector<std::array<std::string, N>>& rows) {
-    const double width = c.Width();
-    auto cellWidth = [&](std::size_t i) {
-        const double end = i + 1 < N ? columns[i + 1] : 1.0;
-        return width * (end - columns[i]) - c.Mm(1);
-    };
-    const QFont headerFont = c.Font(kSmallPt, true);
-    std::function<void(const std::array<QString, N>&, const QFont&, const QColor&, double)> put =
-        [&](const std::array<QString, N>& cells, const QFont& font, const QColor& colour,
-            double keep) {
+class TableRows {
+public:
+    TableRows(Composer& c, const std::array<double, N>& columns) : c_(c), columns_(columns) {}
+
+    double Height(const std::array<QString, N>& cells, const QFont& font) const {
         double height = 0;
         for (std::size_t i = 0; i < N; ++i) {
-            height = std::max(height, c.Height(font, cellWidth(i), cells[i]));
+            height = std::max(height, c_.Height(font, CellWidth(i), cells[i]));
         }
-        const std::size_t pages = c.Pages().size();
-        c.KeepTogether(height + keep);
-        // A table that runs on to a new page names its columns again there.
-        if (c.Pages().size() != pages && &cells != &header) put(header, headerFont, kSoftInk, height);
+        return height;
+    }
+    void Put(const std::array<QString, N>& cells, const QFont& font, const QColor& colour) {
+        const double height = Height(cells, font);
         for (std::size_t i = 0; i < N; ++i) {
-            c.Put(width * columns[i], cellWidth(i), font, colour, cells[i]);
+            c_.Put(c_.Width() * columns_[i], CellWidth(i), font, colour, cells[i]);
         }
-        c.Skip(height + c.Mm(0.6));
-        c.Rule(0, width);
-        c.Skip(c.Mm(0.7));
-    };
+        c_.Skip(height + c_.Mm(0.6));
+        c_.Rule(0, c_.Width());
+        c_.Skip(c_.Mm(0.7));
+    }
+
+private:
+    double CellWidth(std::size_t i) const {
+        const double end = i + 1 < N ? columns_[i + 1] : 1.0;
+        return c_.Width() * (end - columns_[i]) - c_.Mm(1);
+    }
+    Composer& c_;
+    const std::array<double, N>& columns_;
+};
+
+/// A table over the whole width: the column names in small bold, then the rows. A row is
+/// kept on one page, and a table that runs on to a new page names its columns again.
+template <std::size_t N>
+void PutTable(Composer& c, const std::array<double, N>& columns,
+              const std::array<QString, N>& header,
+              const std::vector<std::array<std::string, N>>& rows) {
+    TableRows<N> table(c, columns);
+    const QFont headerFont = c.Font(kSmallPt, true);
     const QFont bodyFont = c.Font(kBodyPt);
-    put(header, headerFont, kSoftInk, c.Mm(6));
+    const double headerHeight = table.Height(header, headerFont) + c.Mm(1.3);
+    bool first = true;
     for (const std::array<std::string, N>& row : rows) {
         std::array<QString, N> cells;
         for (std::size_t i = 0; i < N; ++i) cells[i] = Text(row[i]);
-        put(cells, bodyFont, kInk, 0);
+        const double height = table.Height(cells, bodyFont) + c.Mm(1.3);
+        const std::size_t pages = c.Pages().size();
+        c.KeepTogether(first ? headerHeight + height : height);
+        if (first || c.Pages().size() != pages) table.Put(header, headerFont, kSoftInk);
+        table.Put(cells, bodyFont, kInk);
+        first = false;
     }
 }
 
@@ -268,14 +284,15 @@ void PutTimeWindow(Composer& c, const SheetTimeWindow& window) {
     PutCaption(c, 0, c.Width(), QStringLiteral("Birth-time window"));
     c.Skip(c.Put(0, c.Width(), c.Font(kBodyPt, true), kInk, Text(window.nearestHouseChange)) +
            c.Mm(1.2));
-    c.Skip(c.Put(0, c.Width(), c.Font(kSmallPt), kSoftInk,
-                 QStringLiteral("Local clock times between which each stays as at birth, "
-                                "searched 12 hours each way (unchanged: the same all that time).")) +
-           c.Mm(1.5));
+    c.Skip(
+        c.Put(0, c.Width(), c.Font(kSmallPt), kSoftInk,
+              QStringLiteral("Local clock times between which each stays as at birth, "
+                             "searched 12 hours each way (unchanged: the same all that time).")) +
+        c.Mm(1.5));
     constexpr std::array<double, 4> kColumns = {0.0, 0.19, 0.46, 0.73};
     PutTable<4>(c, kColumns,
-                {QStringLiteral("Name"), QStringLiteral("Same sign"),
-                 QStringLiteral("Same house"), QStringLiteral("Same pada")},
+                {QStringLiteral("Name"), QStringLiteral("Same sign"), QStringLiteral("Same house"),
+                 QStringLiteral("Same pada")},
                 window.rows);
     c.Skip(c.Mm(3));
 }

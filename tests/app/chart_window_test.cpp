@@ -168,7 +168,8 @@ private slots:
         d_.Click(QStringLiteral("cmdCopyTable"));
         const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 17);  // the column names, 15 rows, the last line break
-        QCOMPARE(lines[0], QStringLiteral("Name\tSign\tDegrees\tNakshatra\tPada\tHouse\tRetrograde"));
+        QCOMPARE(lines[0],
+                 QStringLiteral("Name\tSign\tDegrees\tNakshatra\tPada\tHouse\tRetrograde"));
         QCOMPARE(lines[9], QStringLiteral("Rahu\tTaurus\t5\u00B004'\tKrittika\t3\t1\tR"));
         // A new reading empties the table until its own is given.
         chart->ShowReading(session.reading());

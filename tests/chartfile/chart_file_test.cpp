@@ -562,8 +562,8 @@ TEST_P(ChartFileOptionsTest, FollowTheExactZoneOnlyWhenNotTheDefaultAndReadBack)
 INSTANTIATE_TEST_SUITE_P(
     Files, ChartFileOptionsTest,
     testing::Values(OptionsCase{"Defaults", {}, ""},
-                    OptionsCase{"Raman", {AyanamsaChoice::kRaman, LunarNode::kMean},
-                                "ayanamsa=raman\n"},
+                    OptionsCase{
+                        "Raman", {AyanamsaChoice::kRaman, LunarNode::kMean}, "ayanamsa=raman\n"},
                     OptionsCase{"TrueChitraTrueNode",
                                 {AyanamsaChoice::kTrueChitra, LunarNode::kTrue},
                                 "ayanamsa=true-chitra\nnode=true\n"}),

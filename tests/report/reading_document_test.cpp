@@ -177,8 +177,7 @@ TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
     const std::string text = testing_support::PdfText(Write(printable));
     const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel,
                                                 &*printable.grahas, &*printable.timeWindow);
-    std::vector<std::string> expected = {sheet.grahas->source,
-                                         sheet.timeWindow->nearestHouseChange,
+    std::vector<std::string> expected = {sheet.grahas->source, sheet.timeWindow->nearestHouseChange,
                                          "Vyatipata shares its sign with the Sun and the Moon.",
                                          "Retrograde", "Same pada"};
     for (const SheetGrahaRow& row : sheet.grahas->rows) {

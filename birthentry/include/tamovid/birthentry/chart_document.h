@@ -79,8 +79,9 @@ struct SaveRefusal {
 };
 
 /// Encodes the record and the time-zone list position (and an exact offset no row
-/// gives, and the options where they are not the default) and replaces the file with them. A save tells what changed about the file
-/// besides its content (its owner, its other hard links), if anything.
+/// gives, and the options where they are not the default) and replaces the file with them. A save
+/// tells what changed about the file besides its content (its owner, its other hard links), if
+/// anything.
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
                                            const ChartExactZone& exact = {},

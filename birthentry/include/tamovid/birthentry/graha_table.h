@@ -23,8 +23,8 @@ inline constexpr std::size_t kFirstPointRow = kFirstGrahaRow + kGrahaCount;
 
 /// One position of the table.
 struct GrahaRow {
-    std::string_view name;   ///< "Ascendant", "Sun" .. "Ketu", "Dhuma" .. "Upaketu"
-    std::string_view label;  ///< two letters, as a chart writes it: "As", "Su", "Dh"
+    std::string_view name;    ///< "Ascendant", "Sun" .. "Ketu", "Dhuma" .. "Upaketu"
+    std::string_view label;   ///< two letters, as a chart writes it: "As", "Su", "Dh"
     ZodiacPosition position;  ///< sidereal
     NakshatraPada nakshatra;
     int house = 1;  ///< 1..12, counted from the Ascendant's sign

@@ -38,7 +38,8 @@ using SheetGrahaRow = std::array<std::string, 7>;
 /// The Ascendant, the nine grahas and the five points, and what they were computed with.
 struct SheetGrahas {
     std::vector<SheetGrahaRow> rows;
-    std::string source;  ///< "Engine precise, ayanamsa Lahiri (23.1234°), mean node, ephemeris files"
+    std::string
+        source;  ///< "Engine precise, ayanamsa Lahiri (23.1234°), mean node, ephemeris files"
     /// For each point with grahas in its sign: the grahas and their distance, and the
     /// affliction sentence where there is one.
     std::vector<SheetFact> signMates;
@@ -61,7 +62,7 @@ struct ReadingSheet {
     std::array<SheetPoint, kAprakashaPointCount> points;
     std::optional<SheetGrahas> grahas;          ///< when the reading is printed with them
     std::optional<SheetTimeWindow> timeWindow;  ///< likewise
-    std::string program;  ///< "Tamovid 1.15"
+    std::string program;                        ///< "Tamovid 1.15"
 };
 
 /// The sheet of a reading. zoneLabel is the zone as the user chose it; the graha table
