@@ -5,8 +5,11 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QFile>
+#include <QAction>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -14,12 +17,17 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStyleOptionFocusRect>
+#include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "tamovid/app/look.h"
 #include "tamovid/app/settings_file.h"
@@ -40,6 +48,59 @@ constexpr int kClipboardSide = kChartImageSide;
 QString Text(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+constexpr int kGrahaColumns = 7;
+
+/// The cells of one row of the positions table, in column order.
+std::array<QString, kGrahaColumns> GrahaCells(const GrahaRow& row) {
+    const auto text = [](std::string_view view) {
+        return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+    };
+    return {text(row.name),
+            text(kSignNames[static_cast<std::size_t>(row.position.sign)]),
+            QStringLiteral("%1\u00B0%2'")
+                .arg(row.position.degrees)
+                .arg(row.position.minutes, 2, 10, QLatin1Char('0')),
+            text(row.nakshatra.name),
+            QString::number(row.nakshatra.pada),
+            QString::number(row.house),
+            row.retrograde ? QStringLiteral("R") : QString()};
+}
+
+/// Tab-separated lines, one for each row, each ended by a line break.
+QString TabSeparated(const std::vector<QStringList>& rows) {
+    QString text;
+    for (const QStringList& row : rows) text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    return text;
+}
+
+/// The positions table. Ctrl+C here copies its selected rows, not the window's chart.
+class GrahaTableWidget : public QTableWidget {
+public:
+    GrahaTableWidget(std::function<void()> copy, QWidget* parent)
+        : QTableWidget(parent), copy_(std::move(copy)) {}
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            event->accept();
+            return true;
+        }
+        return QTableWidget::event(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            copy_();
+            event->accept();
+            return;
+        }
+        QTableWidget::keyPressEvent(event);
+    }
+
+private:
+    std::function<void()> copy_;
+};
 
 std::filesystem::path LocalPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
@@ -147,7 +208,38 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     cmdCopy_->setToolTip(tr("Copy the chart to the clipboard (Ctrl+C)"));
     cmdClose_ = new QPushButton(tr("Close"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-    for (QPushButton* button : {cmdSaveImage_, cmdCopy_, cmdClose_}) button->setAutoDefault(false);
+
+    grdGrahas_ = new GrahaTableWidget([this] { CopySelectedRows(); }, this);
+    grdGrahas_->setObjectName(QStringLiteral("grdGrahas"));
+    grdGrahas_->setAccessibleName(tr("Positions"));
+    grdGrahas_->setColumnCount(kGrahaColumns);
+    grdGrahas_->setHorizontalHeaderLabels({tr("Name"), tr("Sign"), tr("Degrees"), tr("Nakshatra"),
+                                           tr("Pada"), tr("House"), tr("Retrograde")});
+    grdGrahas_->verticalHeader()->hide();
+    grdGrahas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdGrahas_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdGrahas_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grdGrahas_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    grdGrahas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdGrahas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdGrahas_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* copyRows = new QAction(tr("&Copy Rows"), grdGrahas_);
+    copyRows->setShortcut(QKeySequence::Copy);
+    copyRows->setShortcutContext(Qt::WidgetShortcut);  // the table's own key handling copies
+    auto* copyTable = new QAction(tr("Copy &Table"), grdGrahas_);
+    grdGrahas_->addAction(copyRows);
+    grdGrahas_->addAction(copyTable);
+    connect(copyRows, &QAction::triggered, this, &ChartWindow::CopySelectedRows);
+    connect(copyTable, &QAction::triggered, this, &ChartWindow::CopyTable);
+    grdGrahas_->hide();
+    cmdCopyTable_ = new QPushButton(tr("Copy &Table"), this);
+    cmdCopyTable_->setObjectName(QStringLiteral("cmdCopyTable"));
+    cmdCopyTable_->setToolTip(
+        tr("Copy the positions table as tab-separated text (Ctrl+C copies the selected rows)"));
+    cmdCopyTable_->hide();
+    for (QPushButton* button : {cmdSaveImage_, cmdCopy_, cmdCopyTable_, cmdClose_}) {
+        button->setAutoDefault(false);
+    }
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(optSouth_);
@@ -155,16 +247,22 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     controls->addStretch();
     controls->addWidget(cmdSaveImage_);
     controls->addWidget(cmdCopy_);
+    controls->addWidget(cmdCopyTable_);
     controls->addWidget(cmdClose_);
+    auto* chartAndTable = new QHBoxLayout;
+    chartAndTable->addWidget(view_, 1);
+    chartAndTable->addWidget(grdGrahas_, 0, Qt::AlignTop);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(view_, 1);
+    column->addLayout(chartAndTable, 1);
     column->addLayout(controls);
 
-    setTabOrder(view_, optSouth_);
+    setTabOrder(view_, grdGrahas_);
+    setTabOrder(grdGrahas_, optSouth_);
     setTabOrder(optSouth_, optNorth_);
     setTabOrder(optNorth_, cmdSaveImage_);
     setTabOrder(cmdSaveImage_, cmdCopy_);
-    setTabOrder(cmdCopy_, cmdClose_);
+    setTabOrder(cmdCopy_, cmdCopyTable_);
+    setTabOrder(cmdCopyTable_, cmdClose_);
 
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
             &ChartWindow::SaveImage);
@@ -174,6 +272,7 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
             &QWidget::close);
     connect(cmdSaveImage_, &QPushButton::clicked, this, &ChartWindow::SaveImage);
     connect(cmdCopy_, &QPushButton::clicked, this, &ChartWindow::CopyImage);
+    connect(cmdCopyTable_, &QPushButton::clicked, this, &ChartWindow::CopyTable);
     connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
     connect(optSouth_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) SetStyle(ChartStyle::kSouth);
@@ -193,7 +292,64 @@ void ChartWindow::ShowReading(const Reading& reading) {
     const std::string_view name = TrimBlanks(reading.record.strName);
     setWindowTitle(name.empty() ? tr("Rasi Chart")
                                 : tr("Rasi Chart - %1").arg(Text(std::string(name))));
+    // A table of the chart shown before must not stand beside this one.
+    grdGrahas_->setRowCount(0);
+    grdGrahas_->hide();
+    cmdCopyTable_->hide();
     Relayout();
+}
+
+void ChartWindow::SetGrahaTable(const GrahaTable& table) {
+    grdGrahas_->clearSelection();
+    grdGrahas_->setRowCount(static_cast<int>(table.rows.size()));
+    for (int r = 0; r < grdGrahas_->rowCount(); ++r) {
+        const std::array<QString, kGrahaColumns> cells =
+            GrahaCells(table.rows[static_cast<std::size_t>(r)]);
+        for (int c = 0; c < kGrahaColumns; ++c) {
+            auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(c)]);
+            // Numbers and marks read best centred under their short headings.
+            if (c >= 4) item->setTextAlignment(Qt::AlignCenter);
+            grdGrahas_->setItem(r, c, item);
+        }
+    }
+    grdGrahas_->resizeColumnsToContents();
+    grdGrahas_->resizeRowsToContents();
+    // Every column in view: the table is as wide as its columns, and the window grows to
+    // hold it beside the chart.
+    const int frame = 2 * grdGrahas_->frameWidth();
+    grdGrahas_->setMinimumWidth(grdGrahas_->horizontalHeader()->length() + frame);
+    grdGrahas_->setMinimumHeight(grdGrahas_->horizontalHeader()->height() +
+                                 grdGrahas_->verticalHeader()->length() + frame);
+    grdGrahas_->show();
+    cmdCopyTable_->show();
+    resize(size().expandedTo(sizeHint()));
+}
+
+void ChartWindow::CopySelectedRows() {
+    QModelIndexList selected = grdGrahas_->selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<QStringList> rows;
+    for (const QModelIndex& index : selected) {
+        QStringList cells;
+        for (int c = 0; c < kGrahaColumns; ++c) cells << grdGrahas_->item(index.row(), c)->text();
+        rows.push_back(cells);
+    }
+    if (rows.empty()) return;
+    QApplication::clipboard()->setText(TabSeparated(rows));
+}
+
+void ChartWindow::CopyTable() {
+    std::vector<QStringList> rows;
+    QStringList header;
+    for (int c = 0; c < kGrahaColumns; ++c) header << grdGrahas_->horizontalHeaderItem(c)->text();
+    rows.push_back(header);
+    for (int r = 0; r < grdGrahas_->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < kGrahaColumns; ++c) cells << grdGrahas_->item(r, c)->text();
+        rows.push_back(cells);
+    }
+    QApplication::clipboard()->setText(TabSeparated(rows));
 }
 
 void ChartWindow::SetStyle(ChartStyle style) {

@@ -105,14 +105,27 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path) {
     } else {
         opened.notice = CheckStoredZone(path, reading.contents);
     }
+    // An unknown ayanamsa or node costs only that setting, never the chart.
+    const auto note = [&](const std::optional<ChartDamage>& damage, std::string_view what,
+                          std::string_view fallback) {
+        if (!damage) return;
+        if (!opened.notice.empty()) opened.notice += ' ';
+        opened.notice += "The file " + Quoted(path) + " gives " + std::string(what) +
+                         " that cannot be used (" + DescribeChartDamage(*damage) +
+                         "); the chart uses " + std::string(fallback) + ".";
+    };
+    note(reading.ayanamsaDamage, "an ayanamsa", "the ayanamsa chosen in the program");
+    note(reading.nodeDamage, "a node", "the node chosen in the program");
+    opened.ayanamsa = reading.contents.ayanamsa;
+    opened.node = reading.contents.node;
     opened.entry = RestoreEntry(reading.contents);
     return opened;
 }
 
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
-                                           const ChartExactZone& exact) {
-    const ChartEncodeResult encoded = EncodeChartFile(record, timeZonePosition, exact);
+                                           const ChartExactZone& exact, ChartOptions options) {
+    const ChartEncodeResult encoded = EncodeChartFile(record, timeZonePosition, exact, options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};

@@ -52,7 +52,8 @@ std::string_view ChartSession::ZoneLabel() const {
 }
 
 Result<void, SaveRefusal> ChartSession::CheckSavable() const {
-    const ChartEncodeResult encoded = EncodeChartFile(reading_.record, filePosition_, exact_);
+    const ChartEncodeResult encoded =
+        EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};
@@ -61,7 +62,7 @@ Result<void, SaveRefusal> ChartSession::CheckSavable() const {
 }
 
 Result<FileWritten, SaveRefusal> ChartSession::Save(const std::filesystem::path& path) const {
-    return SaveChart(path, reading_.record, filePosition_, exact_);
+    return SaveChart(path, reading_.record, filePosition_, exact_, reading_.options);
 }
 
 }  // namespace tamovid

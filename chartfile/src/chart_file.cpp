@@ -91,6 +91,8 @@ std::array<LineText, kChartFileLineCount> LineTexts(const BirthRecord& r, int ti
 
 constexpr std::string_view kUtcOffsetKey = "utc_offset=";
 constexpr std::string_view kZoneKey = "tz=";
+constexpr std::string_view kAyanamsaKey = "ayanamsa=";
+constexpr std::string_view kNodeKey = "node=";
 // IANA names are short ASCII words: "America/Argentina/Buenos_Aires" is among the longest.
 constexpr std::size_t kMaxZoneNameLength = 64;
 
@@ -111,6 +113,31 @@ std::vector<std::string> ExactZoneLines(const ChartExactZone& exact) {
     lines.push_back(std::string(kUtcOffsetKey) + UtcOffsetText(*exact.utcOffsetMinutes));
     if (IsZoneName(exact.tz)) lines.push_back(std::string(kZoneKey) + exact.tz);
     return lines;
+}
+
+/// The extra lines of the chart's options, before the shift: only what is not the default.
+std::vector<std::string> OptionLines(const ChartOptions& options) {
+    std::vector<std::string> lines;
+    const ChartOptions defaults;
+    if (options.ayanamsa != defaults.ayanamsa) {
+        lines.push_back(std::string(kAyanamsaKey) + std::string(AyanamsaKey(options.ayanamsa)));
+    }
+    if (options.node != defaults.node) {
+        lines.push_back(std::string(kNodeKey) + std::string(LunarNodeKey(options.node)));
+    }
+    return lines;
+}
+
+/// Reads an ayanamsa or node line into `value`; the damage when it repeats its key or
+/// names nothing known.
+template <typename Value, typename Parse>
+std::optional<ChartDamage::Kind> RestoreOption(std::string_view text, std::optional<Value>& value,
+                                               bool& seen, Parse&& parse) {
+    if (seen) return ChartDamage::Kind::kRepeated;
+    seen = true;
+    value = parse(text);
+    if (!value) return ChartDamage::Kind::kUnreadable;
+    return std::nullopt;
 }
 
 /// Reads one line after the seventeenth into the exact zone. A key already seen, or a
@@ -188,9 +215,10 @@ std::string DescribeChartEncodeError(const ChartEncodeError& error) {
 }
 
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
-                                  const ChartExactZone& exact) {
+                                  const ChartExactZone& exact, ChartOptions options) {
     const auto lines = LineTexts(record, timeZonePosition);
-    const std::vector<std::string> extra = ExactZoneLines(exact);
+    std::vector<std::string> extra = ExactZoneLines(exact);
+    for (std::string& line : OptionLines(options)) extra.push_back(std::move(line));
     std::size_t longest = 0;
     std::size_t total = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -227,6 +255,8 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
     }
     std::string_view rest = bytes;
     std::size_t i = 0;
+    bool ayanamsaSeen = false;
+    bool nodeSeen = false;
     for (; !rest.empty(); ++i) {
         const std::string_view line = TakeLine(rest);
         const std::size_t number = i + 1;
@@ -246,7 +276,25 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
                 problem = ChartDamage::Kind::kUnreadable;
             }
         } else {
-            problem = RestoreExtraLine(UnscrambleText(line), out);
+            // The options stand apart from the exact zone: a bad one costs only itself.
+            const std::string text = UnscrambleText(line);
+            const std::string_view v = text;
+            if (v.starts_with(kAyanamsaKey)) {
+                const auto damage = RestoreOption(v.substr(kAyanamsaKey.size()), out.ayanamsa,
+                                                  ayanamsaSeen, ParseAyanamsa);
+                if (damage && !reading.ayanamsaDamage) {
+                    reading.ayanamsaDamage = ChartDamage{number, *damage};
+                }
+                continue;
+            }
+            if (v.starts_with(kNodeKey)) {
+                const auto damage =
+                    RestoreOption(v.substr(kNodeKey.size()), out.node, nodeSeen, ParseLunarNode);
+                if (damage && !reading.nodeDamage)
+                    reading.nodeDamage = ChartDamage{number, *damage};
+                continue;
+            }
+            problem = RestoreExtraLine(v, out);
         }
         if (!problem) continue;
         auto& first = i < kChartFileLineCount ? reading.damage : reading.extraDamage;
@@ -261,6 +309,8 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
         out.utcOffsetMinutes.reset();
         out.tz.reset();
     }
+    if (reading.ayanamsaDamage) out.ayanamsa.reset();
+    if (reading.nodeDamage) out.node.reset();
     return reading;
 }
 

@@ -6,14 +6,13 @@
 #include <string_view>
 
 #include "tamovid/cli/json_writer.h"
+#include "tamovid/grahas/conjunction_note.h"
 #include "tamovid/grahas/nakshatra.h"
 #include "tamovid/timewindow/window_text.h"
 
 namespace tamovid::cli {
 namespace {
 
-/// The classic engine has one ayanamsa of its own, not one of the precise engine's.
-constexpr std::string_view kClassicAyanamsaName = "Classic";
 constexpr int kNameColumn = 11;
 constexpr int kPositionColumn = 11;
 
@@ -22,11 +21,6 @@ double SixDecimals(double degrees) {
     double rounded = std::round(degrees * kScale) / kScale;
     if (rounded >= 360) rounded -= 360;
     return rounded;
-}
-
-std::string_view AyanamsaNameOf(const Reading& reading) {
-    return reading.engine == Engine::kPrecise ? AyanamsaDisplayName(reading.options.ayanamsa)
-                                              : kClassicAyanamsaName;
 }
 
 void BoundJson(JsonWriter& json, std::string_view key,
@@ -39,6 +33,33 @@ void BoundJson(JsonWriter& json, std::string_view key,
     }
 }
 
+/// Whole degrees and minutes of an arc, truncated as positions are: "9°18'".
+std::string ArcText(double degrees) {
+    constexpr int kMinutesPerDegree = 60;
+    const int minutes = static_cast<int>(std::floor(degrees * kMinutesPerDegree));
+    std::ostringstream text;
+    text << minutes / kMinutesPerDegree << "\u00B0" << std::setw(2) << std::setfill('0')
+         << minutes % kMinutesPerDegree << '\'';
+    return text.str();
+}
+
+/// One point's sign mates in a line: "in its sign: Sun 9°18', Moon 14°42'." and the
+/// affliction sentence, or "alone in its sign.".
+std::string SignMatesText(std::string_view point, const PointNote& note) {
+    if (note.mates.empty()) return "alone in its sign.";
+    std::string text = "in its sign: ";
+    for (std::size_t i = 0; i < note.mates.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += GrahaNameOf(note.mates[i].graha);
+        text += ' ';
+        text += ArcText(note.mates[i].distance);
+    }
+    text += '.';
+    const std::string affliction = AfflictionText(point, note);
+    if (!affliction.empty()) text += ' ' + affliction;
+    return text;
+}
+
 std::string SpanText(const timewindow::Span& span, const timewindow::LocalClock& birth) {
     if (!span.from && !span.to) return "unchanged within 12 hours";
     return timewindow::BoundText(span.from, birth) + " to " + timewindow::BoundText(span.to, birth);
@@ -49,14 +70,7 @@ std::string SpanText(const timewindow::Span& span, const timewindow::LocalClock&
 ReadingExtras ComputeExtras(const Reading& reading, ExtrasRequest request) {
     ReadingExtras extras;
     if (request.grahas) {
-        precise::NineGrahas grahas =
-            reading.engine == Engine::kPrecise
-                ? precise::CalcPreciseGrahas(reading.record, reading.options)
-                : precise::CalcClassicGrahas(reading.record, reading.options);
-        // One Sun and one Ascendant per chart: the reading's.
-        grahas.grahas[GrahaIndex(Graha::kSun)].longitude = reading.sun.longitude;
-        grahas.ascendant = reading.ascendant.longitude;
-        extras.grahas = grahas;
+        extras.grahas = ComputeGrahaTable(reading);
     }
     if (request.timeWindow) {
         extras.timeWindow = timewindow::ComputeTimeWindow(
@@ -78,31 +92,59 @@ void AppendNakshatraJson(std::string& text, double siderealLongitude, std::strin
 
 void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingExtras& extras) {
     if (extras.grahas) {
-        const precise::NineGrahas& nine = *extras.grahas;
+        const GrahaTable& table = *extras.grahas;
         AppendNakshatraJson(text, reading.ascendant.longitude, "ascendant_");
         text += ',';
         JsonWriter json(text);
         json.Key("ayanamsa");
-        json.Number(SixDecimals(nine.ayanamsa));
+        json.Number(SixDecimals(table.ayanamsa));
         json.Key("ayanamsa_name");
-        json.String(AyanamsaNameOf(reading));
+        json.String(table.ayanamsaName);
         json.Key("node");
-        json.String(LunarNodeKey(reading.options.node));
+        json.String(LunarNodeKey(table.options.node));
         json.Key("ephemeris");
-        json.String(precise::EphemerisKey(nine.ephemeris));
+        json.String(precise::EphemerisKey(table.ephemeris));
         json.Key("grahas");
         json.BeginArray();
-        for (const GrahaPosition& graha : nine.grahas) {
+        for (std::size_t g = 0; g < kGrahaCount; ++g) {
+            const GrahaRow& row = table.rows[kFirstGrahaRow + g];
             json.BeginObject();
             json.Key("name");
-            json.String(GrahaNameOf(graha.graha));
+            json.String(row.name);
             json.Key("longitude");
-            json.Number(SixDecimals(graha.longitude));
+            json.Number(SixDecimals(table.grahas[g].longitude));
             json.Key("position");
-            json.String(CompactText(PositionAt(graha.longitude)));
-            AppendNakshatraJson(text, graha.longitude);
+            json.String(CompactText(row.position));
+            AppendNakshatraJson(text, row.position.longitude);
             json.Key("retrograde");
-            json.Bool(graha.retrograde);
+            json.Bool(row.retrograde);
+            json.EndObject();
+        }
+        json.EndArray();
+        json.Key("sign_mates");
+        json.BeginArray();
+        for (std::size_t p = 0; p < kNotedPointCount; ++p) {
+            const PointNote& note = table.notes[p];
+            json.BeginObject();
+            json.Key("name");
+            json.String(table.Point(p).name);
+            json.Key("grahas");
+            json.BeginArray();
+            for (const SignMate& mate : note.mates) {
+                json.BeginObject();
+                json.Key("name");
+                json.String(GrahaNameOf(mate.graha));
+                json.Key("distance");
+                json.Number(SixDecimals(mate.distance));
+                json.EndObject();
+            }
+            json.EndArray();
+            json.Key("affliction");
+            if (note.Afflicted()) {
+                json.String(AfflictionText(table.Point(p).name, note));
+            } else {
+                json.Null();
+            }
             json.EndObject();
         }
         json.EndArray();
@@ -133,22 +175,24 @@ void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingEx
 
 void WriteExtrasText(std::ostream& out, const Reading& reading, const ReadingExtras& extras) {
     if (extras.grahas) {
-        const precise::NineGrahas& nine = *extras.grahas;
+        const GrahaTable& table = *extras.grahas;
         std::ostringstream ayanamsa;
-        ayanamsa << std::fixed << std::setprecision(6) << nine.ayanamsa;
+        ayanamsa << std::fixed << std::setprecision(6) << table.ayanamsa;
         out << "\nGrahas\n"
-            << "Engine " << EngineName(reading.engine) << ", ayanamsa " << AyanamsaNameOf(reading)
-            << " (" << ayanamsa.str() << "), " << LunarNodeKey(reading.options.node)
-            << " node, ephemeris " << precise::EphemerisKey(nine.ephemeris) << '\n';
-        auto line = [&](std::string_view name, double longitude, bool retrograde) {
-            const NakshatraPada nakshatra = NakshatraOf(longitude);
-            out << std::left << std::setw(kNameColumn) << name << std::setw(kPositionColumn)
-                << CompactText(PositionAt(longitude)) << nakshatra.name << ' ' << nakshatra.pada
-                << (retrograde ? ", retrograde" : "") << '\n';
-        };
-        line("Ascendant", reading.ascendant.longitude, false);
-        for (const GrahaPosition& graha : nine.grahas) {
-            line(GrahaNameOf(graha.graha), graha.longitude, graha.retrograde);
+            << "Engine " << EngineName(table.engine) << ", ayanamsa " << table.ayanamsaName << " ("
+            << ayanamsa.str() << "), " << LunarNodeKey(table.options.node) << " node, ephemeris "
+            << precise::EphemerisKey(table.ephemeris) << '\n';
+        for (std::size_t r = kAscendantRow; r < kFirstPointRow; ++r) {
+            const GrahaRow& row = table.rows[r];
+            out << std::left << std::setw(kNameColumn) << row.name << std::setw(kPositionColumn)
+                << CompactText(row.position) << row.nakshatra.name << ' ' << row.nakshatra.pada
+                << (row.retrograde ? ", retrograde" : "") << '\n';
+        }
+        for (std::size_t p = 0; p < kNotedPointCount; ++p) {
+            const GrahaRow& row = table.Point(p);
+            out << std::left << std::setw(kNameColumn) << row.name << std::setw(kPositionColumn)
+                << CompactText(row.position) << row.nakshatra.name << ' ' << row.nakshatra.pada
+                << "; " << SignMatesText(row.name, table.notes[p]) << '\n';
         }
         out << std::right;
     }

@@ -87,14 +87,18 @@ extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
 }
 
 extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int zoneRow,
-                                          tamovid::ChartStyle style, const std::string* path,
-                                          std::string* error) {
+                                          tamovid::ChartStyle style,
+                                          const tamovid::GrahaTable* grahas,
+                                          const tamovid::timewindow::TimeWindow* timeWindow,
+                                          const std::string* path, std::string* error) {
     const OffscreenGui gui;
     if (RefusedForLackOfFonts("The reading \"" + *path + "\" was not written", error)) {
         return false;
     }
-    const tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)),
-                                              style};
+    tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)),
+                                        style};
+    if (grahas != nullptr) printable.grahas = *grahas;
+    if (timeWindow != nullptr) printable.timeWindow = *timeWindow;
     const tamovid::FileWriteResult written = tamovid::WriteReadingPdf(*path, printable);
     if (!written.ok()) *error = written.error();
     return written.ok();

@@ -14,8 +14,8 @@ namespace tamovid::cli {
 namespace {
 
 using WriteChartFunction = bool (*)(const Reading*, ChartStyle, const std::string*, std::string*);
-using WritePdfFunction = bool (*)(const Reading*, int, ChartStyle, const std::string*,
-                                  std::string*);
+using WritePdfFunction = bool (*)(const Reading*, int, ChartStyle, const GrahaTable*,
+                                  const timewindow::TimeWindow*, const std::string*, std::string*);
 
 // Beside the program in the build tree; in lib/tamovid beside bin/ once installed.
 std::vector<std::filesystem::path> ModuleCandidates() {
@@ -84,10 +84,11 @@ FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style,
 }
 
 FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,
-                                    const std::string& path) {
+                                    const std::string& path, const ReadingExtras& extras) {
     return CallDrawing<WritePdfFunction>("tamovid_write_reading_pdf",
                                          "The reading \"" + path + "\" was not written", &reading,
-                                         zoneRow, style, &path);
+                                         zoneRow, style, extras.grahas ? &*extras.grahas : nullptr,
+                                         extras.timeWindow ? &*extras.timeWindow : nullptr, &path);
 }
 
 }  // namespace tamovid::cli

@@ -100,8 +100,9 @@ name's ending. --chart-style north draws the North Indian chart instead of
 the South Indian one; --chart-only leaves the reading out of standard
 output. --pdf writes the printable reading: the birth data, the Sun and the
 Ascendant, the Rasi chart, the table of the five points and each point's
-lines, on A4 or US Letter as the system's locale has it. No display is
-needed.)";
+lines (and the grahas' table with --grahas, the birth-time window with
+--time-window), on A4 or US Letter as the system's locale has it. No display
+is needed.)";
 
 struct Options {
     std::array<std::optional<std::string>, kChartFieldCount> fields;
@@ -267,9 +268,10 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!saved.value().notice.empty()) io.Note(saved.value().notice);
     }
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
+    const ReadingExtras extras = ComputeExtras(reading, RequestOf(options));
     if (options.pdf) {
         const FileWriteResult written =
-            WriteReadingPdfFile(reading, session.ZoneRow(), style, *options.pdf);
+            WriteReadingPdfFile(reading, session.ZoneRow(), style, *options.pdf, extras);
         if (!written.ok()) return io.Fail(kExitIoError, written.error());
     }
     if (options.chart) {
@@ -278,7 +280,6 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (options.chartOnly) return kExitOk;
     }
 
-    const ReadingExtras extras = ComputeExtras(reading, RequestOf(options));
     if (options.json) {
         io.out << ReadingJsonText(reading, std::nullopt, &extras) << '\n';
     } else {

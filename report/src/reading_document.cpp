@@ -203,6 +203,100 @@ void PutOverview(Composer& c, const ReadingSheet& sheet) {
     c.SetY(std::max(c.Y(), top + side) + c.Mm(4));
 }
 
+/// One row of a table over the whole width; column starts as parts of the width.
+template <std::size_t N>
+class TableRows {
+public:
+    TableRows(Composer& c, const std::array<double, N>& columns) : c_(c), columns_(columns) {}
+
+    double Height(const std::array<QString, N>& cells, const QFont& font) const {
+        double height = 0;
+        for (std::size_t i = 0; i < N; ++i) {
+            height = std::max(height, c_.Height(font, CellWidth(i), cells[i]));
+        }
+        return height;
+    }
+    void Put(const std::array<QString, N>& cells, const QFont& font, const QColor& colour) {
+        const double height = Height(cells, font);
+        for (std::size_t i = 0; i < N; ++i) {
+            c_.Put(c_.Width() * columns_[i], CellWidth(i), font, colour, cells[i]);
+        }
+        c_.Skip(height + c_.Mm(0.6));
+        c_.Rule(0, c_.Width());
+        c_.Skip(c_.Mm(0.7));
+    }
+
+private:
+    double CellWidth(std::size_t i) const {
+        const double end = i + 1 < N ? columns_[i + 1] : 1.0;
+        return c_.Width() * (end - columns_[i]) - c_.Mm(1);
+    }
+    Composer& c_;
+    const std::array<double, N>& columns_;
+};
+
+/// A table over the whole width: the column names in small bold, then the rows. A row is
+/// kept on one page, and a table that runs on to a new page names its columns again.
+template <std::size_t N>
+void PutTable(Composer& c, const std::array<double, N>& columns,
+              const std::array<QString, N>& header,
+              const std::vector<std::array<std::string, N>>& rows) {
+    TableRows<N> table(c, columns);
+    const QFont headerFont = c.Font(kSmallPt, true);
+    const QFont bodyFont = c.Font(kBodyPt);
+    const double headerHeight = table.Height(header, headerFont) + c.Mm(1.3);
+    bool first = true;
+    for (const std::array<std::string, N>& row : rows) {
+        std::array<QString, N> cells;
+        for (std::size_t i = 0; i < N; ++i) cells[i] = Text(row[i]);
+        const double height = table.Height(cells, bodyFont) + c.Mm(1.3);
+        const std::size_t pages = c.Pages().size();
+        c.KeepTogether(first ? headerHeight + height : height);
+        if (first || c.Pages().size() != pages) table.Put(header, headerFont, kSoftInk);
+        table.Put(cells, bodyFont, kInk);
+        first = false;
+    }
+}
+
+void PutGrahas(Composer& c, const SheetGrahas& grahas) {
+    c.KeepTogether(c.Mm(20));
+    PutCaption(c, 0, c.Width(), QStringLiteral("The grahas, the Ascendant and the five points"));
+    constexpr std::array<double, 7> kColumns = {0.0, 0.17, 0.33, 0.45, 0.68, 0.77, 0.86};
+    PutTable<7>(c, kColumns,
+                {QStringLiteral("Name"), QStringLiteral("Sign"), QStringLiteral("Degrees"),
+                 QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("House"),
+                 QStringLiteral("Retrograde")},
+                grahas.rows);
+    c.Skip(c.Mm(0.8));
+    c.Skip(c.Put(0, c.Width(), c.Font(kSmallPt), kSoftInk, Text(grahas.source)) + c.Mm(2));
+    if (!grahas.signMates.empty()) {
+        c.KeepTogether(c.Mm(12));
+        c.Skip(c.Put(0, c.Width(), c.Font(kSmallPt, true), kSoftInk,
+                     QStringLiteral("Grahas in the sign of a point")) +
+               c.Mm(1));
+        PutFacts(c, 0, c.Width(), grahas.signMates);
+    }
+    c.Skip(c.Mm(3));
+}
+
+void PutTimeWindow(Composer& c, const SheetTimeWindow& window) {
+    c.KeepTogether(c.Mm(24));
+    PutCaption(c, 0, c.Width(), QStringLiteral("Birth-time window"));
+    c.Skip(c.Put(0, c.Width(), c.Font(kBodyPt, true), kInk, Text(window.nearestHouseChange)) +
+           c.Mm(1.2));
+    c.Skip(
+        c.Put(0, c.Width(), c.Font(kSmallPt), kSoftInk,
+              QStringLiteral("Local clock times between which each stays as at birth, "
+                             "searched 12 hours each way (unchanged: the same all that time).")) +
+        c.Mm(1.5));
+    constexpr std::array<double, 4> kColumns = {0.0, 0.19, 0.46, 0.73};
+    PutTable<4>(c, kColumns,
+                {QStringLiteral("Name"), QStringLiteral("Same sign"), QStringLiteral("Same house"),
+                 QStringLiteral("Same pada")},
+                window.rows);
+    c.Skip(c.Mm(3));
+}
+
 void PutPoint(Composer& c, const SheetPoint& point) {
     const QFont nameFont = c.Font(kPointNamePt, true);
     const QFont smallFont = c.Font(kSmallPt);
@@ -277,13 +371,17 @@ void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size) {
 }
 
 int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
-    const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel);
+    const ReadingSheet sheet = MakeReadingSheet(
+        printable.reading, printable.zoneLabel, printable.grahas ? &*printable.grahas : nullptr,
+        printable.timeWindow ? &*printable.timeWindow : nullptr);
     const ChartLayout layout =
         LayoutChart(printable.style, ChartInputFromReading(printable.reading));
 
     Composer composer(device, QSizeF(device.width(), device.height()));
     PutHeader(composer, sheet);
     PutOverview(composer, sheet);
+    if (sheet.grahas) PutGrahas(composer, *sheet.grahas);
+    if (sheet.timeWindow) PutTimeWindow(composer, *sheet.timeWindow);
     PutCaption(composer, 0, composer.Width(), QStringLiteral("The points one by one"));
     for (const SheetPoint& point : sheet.points) PutPoint(composer, point);
 

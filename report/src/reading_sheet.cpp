@@ -1,13 +1,18 @@
 #include "tamovid/report/reading_sheet.h"
 
+#include <cmath>
 #include <cstddef>
+#include <cstdio>
 
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/form_lists.h"
+#include "tamovid/birthentry/graha_table.h"
+#include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/report/birth_times.h"
+#include "tamovid/timewindow/window_text.h"
 #include "tamovid/version.h"
 
 namespace tamovid {
@@ -17,6 +22,22 @@ constexpr std::string_view kHeading = "Aprakasha Grahas reading";
 
 std::string ClockText(int hour, int minute) { return TwoDigits(hour) + ':' + TwoDigits(minute); }
 
+constexpr int kMinutesPerDegree = 60;
+
+/// Whole degrees and minutes, truncated as positions are: "9°18'".
+std::string ArcText(double degrees) {
+    const int minutes = static_cast<int>(std::floor(degrees * kMinutesPerDegree));
+    return std::to_string(minutes / kMinutesPerDegree) + "\u00B0" +
+           TwoDigits(minutes % kMinutesPerDegree) + "'";
+}
+
+/// "08:12 – 10:01"; "unchanged" when neither end is reached within the 12 hours searched.
+std::string SpanText(const timewindow::Span& span, const timewindow::LocalClock& birth) {
+    if (!span.from && !span.to) return "unchanged";
+    return timewindow::BoundText(span.from, birth) + " \u2013 " +
+           timewindow::BoundText(span.to, birth);
+}
+
 }  // namespace
 
 std::string_view ZoneRowLabel(int row) {
@@ -24,7 +45,51 @@ std::string_view ZoneRowLabel(int row) {
     return strTimeZones[static_cast<std::size_t>(row)];
 }
 
-ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel) {
+SheetGrahas MakeSheetGrahas(const GrahaTable& table) {
+    SheetGrahas sheet;
+    for (const GrahaRow& row : table.rows) {
+        sheet.rows.push_back({std::string(row.name), std::string(kSignNames[row.position.sign]),
+                              std::to_string(row.position.degrees) + "\u00B0" +
+                                  TwoDigits(row.position.minutes) + "'",
+                              std::string(row.nakshatra.name), std::to_string(row.nakshatra.pada),
+                              std::to_string(row.house), row.retrograde ? "R" : ""});
+    }
+    std::array<char, 32> ayanamsa{};
+    std::snprintf(ayanamsa.data(), ayanamsa.size(), "%.4f", table.ayanamsa);
+    sheet.source = "Engine " + std::string(EngineName(table.engine)) + ", ayanamsa " +
+                   std::string(table.ayanamsaName) + " (" + ayanamsa.data() + "\u00B0), " +
+                   std::string(LunarNodeKey(table.options.node)) + " node, ephemeris " +
+                   std::string(precise::EphemerisKey(table.ephemeris));
+    for (std::size_t p = 0; p < table.notes.size(); ++p) {
+        const PointNote& note = table.notes[p];
+        if (note.mates.empty()) continue;
+        std::string mates;
+        for (const SignMate& mate : note.mates) {
+            if (!mates.empty()) mates += ", ";
+            mates += std::string(GrahaNameOf(mate.graha)) + ' ' + ArcText(mate.distance);
+        }
+        mates += '.';
+        const std::string_view name = table.Point(p).name;
+        const std::string affliction = AfflictionText(name, note);
+        if (!affliction.empty()) mates += ' ' + affliction;
+        sheet.signMates.push_back({std::string(name), std::move(mates)});
+    }
+    return sheet;
+}
+
+SheetTimeWindow MakeSheetTimeWindow(const timewindow::TimeWindow& window) {
+    SheetTimeWindow sheet;
+    for (const timewindow::BodyWindow& body : window.bodies) {
+        sheet.rows.push_back({std::string(timewindow::BodyName(body.body)),
+                              SpanText(body.sign, window.birth), SpanText(body.house, window.birth),
+                              SpanText(body.pada, window.birth)});
+    }
+    sheet.nearestHouseChange = timewindow::HouseShiftSentence(window);
+    return sheet;
+}
+
+ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel,
+                              const GrahaTable* grahas, const timewindow::TimeWindow* timeWindow) {
     const BirthRecord& r = reading.record;
     const BirthUniversalTime ut = UniversalTimeOf(r);
 
@@ -63,6 +128,8 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
         point.house = std::to_string(g.intAprHouses[i]);
         point.lines = ResultLines(g, static_cast<AprakashaPoint>(i));
     }
+    if (grahas != nullptr) sheet.grahas = MakeSheetGrahas(*grahas);
+    if (timeWindow != nullptr) sheet.timeWindow = MakeSheetTimeWindow(*timeWindow);
     sheet.program = std::string("Tamovid ") + std::string(kVersion);
     return sheet;
 }

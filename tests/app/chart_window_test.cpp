@@ -3,12 +3,15 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 #include "tamovid/app/chart_window.h"
+#include "tamovid/birthentry/chart_session.h"
+#include "tamovid/test_support/sample_entries.h"
 #include "window_driver.h"
 
 using tamovid::ChartBody;
@@ -143,6 +146,35 @@ private slots:
         QVERIFY(copied != nullptr);
         QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(1000, 1000));
         QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<text"));
+    }
+
+    // Ctrl+C in the positions table copies its rows, not the chart; the button the table.
+    void copiesTheSelectedRowsAndTheTableAsText() {
+        ChartWindow* chart = OpenDelhiChart();
+        QVERIFY(chart != nullptr);
+        tamovid::ChartSession session;
+        QVERIFY(session.Calculate(tamovid::testing_support::Delhi1947()).ok());
+        chart->SetGrahaTable(session.Grahas());
+        auto* grid = chart->findChild<QTableWidget*>(QStringLiteral("grdGrahas"));
+        QVERIFY(grid != nullptr && grid->isVisible());
+        Photograph(chart, "chart-window-table.png");
+        grid->setFocus();
+        grid->selectRow(1);  // the Sun
+        QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("Sun\tCancer\t27\u00B059'\tAshlesha\t4\t3\t\n"
+                                "Moon\tCancer\t3\u00B058'\tPushya\t1\t3\t\n"));
+        d_.Click(QStringLiteral("cmdCopyTable"));
+        const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 17);  // the column names, 15 rows, the last line break
+        QCOMPARE(lines[0],
+                 QStringLiteral("Name\tSign\tDegrees\tNakshatra\tPada\tHouse\tRetrograde"));
+        QCOMPARE(lines[9], QStringLiteral("Rahu\tTaurus\t5\u00B004'\tKrittika\t3\t1\tR"));
+        // A new reading empties the table until its own is given.
+        chart->ShowReading(session.reading());
+        QVERIFY(!grid->isVisible());
     }
 
     void refusedBeforeAnyCalculationAndOpenedByItsMnemonic() {

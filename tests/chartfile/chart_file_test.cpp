@@ -529,6 +529,60 @@ std::string Extra(std::initializer_list<const char*> lines) {
     return bytes;
 }
 
+struct OptionsCase {
+    const char* name;
+    ChartOptions options;
+    const char* lines;  // what follows the seventeen, before the shift
+};
+void PrintTo(const OptionsCase& c, std::ostream* os) { *os << c.name; }
+
+class ChartFileOptionsTest : public testing::TestWithParam<OptionsCase> {};
+
+TEST_P(ChartFileOptionsTest, FollowTheExactZoneOnlyWhenNotTheDefaultAndReadBack) {
+    const OptionsCase& c = GetParam();
+    const BirthRecord record = Delhi1947Record();
+    const std::string zoned =
+        EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}).value();
+    const std::string bytes =
+        EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}, c.options).value();
+    ASSERT_EQ(bytes.substr(0, zoned.size()), zoned);
+    std::string expected;
+    for (std::string_view rest = c.lines; !rest.empty();) {
+        const auto end = rest.find('\n');
+        expected += ScrambleText(rest.substr(0, end)) + "\r\n";
+        rest.remove_prefix(end + 1);
+    }
+    EXPECT_EQ(bytes.substr(zoned.size()), expected);
+    const ChartFileContents contents = DecodeChartFile(bytes);
+    EXPECT_EQ(contents.ayanamsa.value_or(AyanamsaChoice::kLahiri), c.options.ayanamsa);
+    EXPECT_EQ(contents.node.value_or(LunarNode::kMean), c.options.node);
+    EXPECT_EQ(contents.utcOffsetMinutes, 345);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ChartFileOptionsTest,
+    testing::Values(OptionsCase{"Defaults", {}, ""},
+                    OptionsCase{
+                        "Raman", {AyanamsaChoice::kRaman, LunarNode::kMean}, "ayanamsa=raman\n"},
+                    OptionsCase{"TrueChitraTrueNode",
+                                {AyanamsaChoice::kTrueChitra, LunarNode::kTrue},
+                                "ayanamsa=true-chitra\nnode=true\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An option this program does not know costs that option alone: the exact zone and the
+// other option stand, and nothing of the seventeen is called damaged.
+TEST(ChartFileOptions, UnknownOrRepeatedValueFallsBackAloneAndIsNamed) {
+    const auto reading = ReadChartFileContents(
+        Extra({"utc_offset=+05:45", "ayanamsa=fagan", "node=true", "node=mean"}));
+    EXPECT_EQ(reading.damage, std::nullopt);
+    EXPECT_EQ(reading.extraDamage, std::nullopt);
+    EXPECT_EQ(reading.ayanamsaDamage, (ChartDamage{19, ChartDamage::Kind::kUnreadable}));
+    EXPECT_EQ(reading.nodeDamage, (ChartDamage{21, ChartDamage::Kind::kRepeated}));
+    EXPECT_EQ(reading.contents.ayanamsa, std::nullopt);
+    EXPECT_EQ(reading.contents.node, std::nullopt);
+    EXPECT_EQ(reading.contents.utcOffsetMinutes, 345);
+}
+
 using K = ChartDamage::Kind;
 
 class ChartFileDamageTest : public testing::TestWithParam<DamageCase> {};

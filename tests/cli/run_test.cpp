@@ -309,8 +309,9 @@ TEST_P(ExtraSections, AddToTheReadingAloneAndInABatchAndKeepTheRest) {
     batch.erase("row");
     EXPECT_EQ(batch, json);
     // Everything else is the plain reading's, member for member.
-    for (const char* key : {"ascendant_nakshatra", "ascendant_pada", "ayanamsa", "ayanamsa_name",
-                            "node", "ephemeris", "grahas", "time_window", "nearest_house_change"})
+    for (const char* key :
+         {"ascendant_nakshatra", "ascendant_pada", "ayanamsa", "ayanamsa_name", "node", "ephemeris",
+          "grahas", "sign_mates", "time_window", "nearest_house_change"})
         json.erase(key);
     for (Json& point : json["points"]) {
         point.erase("nakshatra");
@@ -335,6 +336,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "/grahas/0/nakshatra",
                    "Jyeshtha",
                    "\nGrahas\nEngine classic, ayanamsa Classic"},
+        // Chapa at 0 Lib 12 shares Libra with Venus and Rahu, and neither afflicts it.
+        ExtrasCase{
+            "SignMates",
+            {"--grahas"},
+            9,
+            0,
+            "/sign_mates/3/grahas/0/name",
+            "Venus",
+            "Chapa      00 Lib 12  Chitra 3; in its sign: Venus 1\u00B055', Rahu 27\u00B004'.\n"},
         ExtrasCase{"GrahasWithAnAyanamsa",
                    {"--grahas", "--precise", "--ayanamsa", "raman", "--node", "true"},
                    9,

@@ -12,7 +12,9 @@
 #include "pdf_tools.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/chart_session.h"
 #include "tamovid/report/birth_times.h"
+#include "tamovid/report/full_reading.h"
 #include "tamovid/report/reading_document.h"
 #include "tamovid/report/reading_sheet.h"
 
@@ -166,6 +168,30 @@ TEST_P(ReadingPdfTest, LongNameAndPlaceStayWithinThreePages) {
     const int pages = testing_support::PdfPageCount(Write(printable));
     EXPECT_GE(pages, 1);
     EXPECT_LE(pages, 3);
+}
+
+TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
+    ChartSession session;
+    ASSERT_TRUE(session.Calculate(Delhi1947()).ok());
+    const PrintableReading printable = FullPrintableReading(session, ChartStyle::kSouth);
+    const std::string text = testing_support::PdfText(Write(printable));
+    const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel,
+                                                &*printable.grahas, &*printable.timeWindow);
+    std::vector<std::string> expected = {sheet.grahas->source, sheet.timeWindow->nearestHouseChange,
+                                         "Vyatipata shares its sign with the Sun and the Moon.",
+                                         "Retrograde", "Same pada"};
+    for (const SheetGrahaRow& row : sheet.grahas->rows) {
+        std::string line;
+        for (const std::string& cell : row) line += (line.empty() ? "" : " ") + cell;
+        expected.push_back(row[6].empty() ? line.substr(0, line.size() - 1) : line);
+    }
+    for (const SheetWindowRow& row : sheet.timeWindow->rows) expected.push_back(row[0]);
+    for (const std::string& line : expected) {
+        EXPECT_NE(text.find(Flattened(line)), std::string::npos) << "missing: " << line;
+    }
+    EXPECT_EQ(sheet.grahas->rows[kFirstGrahaRow + 8][6], "R");  // Rahu, the mean node
+    EXPECT_NE(sheet.grahas->source.find("Engine classic, ayanamsa Classic (23."),
+              std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Papers, ReadingPdfTest,

@@ -4,11 +4,13 @@
 
 #include "tamovid/app/file_name_offer.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/graha_table.h"
 #include "tamovid/chartlayout/chart_layout.h"
 
 class QRadioButton;
 class QPushButton;
 class QSettings;
+class QTableWidget;
 
 namespace tamovid {
 
@@ -39,8 +41,12 @@ public:
     /// settings may be null; the style is then not remembered.
     ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent = nullptr);
 
-    /// Shows the chart of this reading from now on.
+    /// Shows the chart of this reading from now on. The positions table is emptied until
+    /// SetGrahaTable gives the reading's.
     void ShowReading(const Reading& reading);
+    /// Fills the positions table beside the chart: the Ascendant, the nine grahas and the
+    /// five points with sign, degrees and minutes, nakshatra, pada, house and retrograde.
+    void SetGrahaTable(const GrahaTable& table);
 
     ChartStyle Style() const { return style_; }
     void SetStyle(ChartStyle style);
@@ -51,6 +57,10 @@ public slots:
     void SaveImage();
     /// Puts the chart, black on white, on the clipboard as a picture and as SVG.
     void CopyImage();
+    /// Puts the selected rows of the positions table on the clipboard as tab-separated text.
+    void CopySelectedRows();
+    /// Puts the whole positions table, with its column names, on the clipboard likewise.
+    void CopyTable();
 
 private:
     void Relayout();
@@ -64,6 +74,8 @@ private:
     FileNameOffer imageNames_;
 
     ChartView* view_ = nullptr;
+    QTableWidget* grdGrahas_ = nullptr;
+    QPushButton* cmdCopyTable_ = nullptr;
     QRadioButton* optSouth_ = nullptr;
     QRadioButton* optNorth_ = nullptr;
     QPushButton* cmdSaveImage_ = nullptr;

@@ -3,12 +3,14 @@
 // Opening and saving a chart file, the same for the window and the command-line tool.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
+#include "tamovid/grahas/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 
@@ -35,8 +37,18 @@ struct OpenRefusal {
 struct OpenedChart {
     BirthEntry entry;
     /// Why the stored exact zone was not used, or empty: damaged lines after the
-    /// seventeen, or a zone name that is unknown or disagrees with the stored offset.
+    /// seventeen, or a zone name that is unknown or disagrees with the stored offset;
+    /// and an ayanamsa or node that could not be read.
     std::string notice;
+    /// The ayanamsa and node the chart was saved with; nothing where the file does not
+    /// say (a chart saved with the default, or before files held them).
+    std::optional<AyanamsaChoice> ayanamsa;
+    std::optional<LunarNode> node;
+
+    /// The options to calculate the chart with: the file's, and `current` where it is silent.
+    ChartOptions OptionsOver(ChartOptions current) const {
+        return {ayanamsa.value_or(current.ayanamsa), node.value_or(current.node)};
+    }
 };
 
 /// Checks the name's ending, reads and decodes the file and restores the form from the
@@ -67,10 +79,12 @@ struct SaveRefusal {
 };
 
 /// Encodes the record and the time-zone list position (and an exact offset no row
-/// gives) and replaces the file with them. A save tells what changed about the file
-/// besides its content (its owner, its other hard links), if anything.
+/// gives, and the options where they are not the default) and replaces the file with them. A save
+/// tells what changed about the file besides its content (its owner, its other hard links), if
+/// anything.
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
-                                           const ChartExactZone& exact = {});
+                                           const ChartExactZone& exact = {},
+                                           ChartOptions options = {});
 
 }  // namespace tamovid

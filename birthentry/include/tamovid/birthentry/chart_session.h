@@ -7,6 +7,7 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_document.h"
 #include "tamovid/birthentry/engine.h"
+#include "tamovid/birthentry/graha_table.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
@@ -44,6 +45,8 @@ public:
     bool calculated() const { return calculated_; }
     /// The last good reading; an empty one before the first.
     const Reading& reading() const { return reading_; }
+    /// The shown chart's Ascendant, nine grahas and five points, in its engine and options.
+    GrahaTable Grahas() const { return ComputeGrahaTable(reading_); }
 
     /// The zone-list row the reading's offset came from, or -1 when none did (an exact
     /// offset, or a chart whose zone could not be read).
@@ -53,7 +56,8 @@ public:
 
     /// Why the chart could not be stored, checked before a file name is asked for.
     Result<void, SaveRefusal> CheckSavable() const;
-    /// Writes the chart of the last good calculation.
+    /// Writes the chart of the last good calculation, with the ayanamsa and node it was
+    /// calculated with where they are not the default.
     Result<FileWritten, SaveRefusal> Save(const std::filesystem::path& path) const;
 
 private:

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "tamovid/grahas/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 
@@ -70,6 +71,10 @@ struct ChartFileContents {
     /// zone row gives: the exact offset (local minus UT, minutes) and the place's zone.
     std::optional<int> utcOffsetMinutes;
     std::optional<std::string> tz;
+    /// From the lines after the seventeenth, written only when not the default (Lahiri,
+    /// mean node): what the precise chart was computed with.
+    std::optional<AyanamsaChoice> ayanamsa;
+    std::optional<LunarNode> node;
 
     friend bool operator==(const ChartFileContents&, const ChartFileContents&) = default;
 };
@@ -106,9 +111,10 @@ struct ChartExactZone {
 /// numbers in plain decimal, booleans as "True"/"False"), each shifted and ended by
 /// CR LF. Refuses, naming the line, any value that would not read back as written.
 /// With an exact offset, the lines "utc_offset=+05:45" and "tz=Asia/Kathmandu" follow,
-/// shifted alike; a reader that takes 17 lines uses the row in line 7 instead.
+/// shifted alike; a reader that takes 17 lines uses the row in line 7 instead. Then an
+/// ayanamsa other than Lahiri ("ayanamsa=raman") and the true node ("node=true").
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
-                                  const ChartExactZone& exact = {});
+                                  const ChartExactZone& exact = {}, ChartOptions options = {});
 
 /// What is wrong with one line of a chart file.
 struct ChartDamage {
@@ -136,12 +142,16 @@ struct ChartFileReading {
     /// The first damaged line after the seventeen. The exact zone is then left out, so
     /// the chart comes from the seventeen lines alone.
     std::optional<ChartDamage> extraDamage;
+    /// An ayanamsa or node line that cannot be read (an unknown name) or repeats its key.
+    /// That setting is then left out, so the chart takes the default; the rest stands.
+    std::optional<ChartDamage> ayanamsaDamage;
+    std::optional<ChartDamage> nodeDamage;
 };
 
 /// Decodes a chart file's bytes and says which line, if any, is damaged. Lines end at
 /// CR LF, LF or CR; the first 17 fill the contents, a missing or unusable line leaving its
-/// member empty. Later lines of the form "key=value" give the exact zone; unknown keys
-/// are ignored. A text larger than kChartFileMaxBytes restores nothing.
+/// member empty. Later lines of the form "key=value" give the exact zone, the ayanamsa
+/// and the node; unknown keys are ignored. A text larger than kChartFileMaxBytes restores nothing.
 ChartFileReading ReadChartFileContents(std::string_view bytes);
 
 /// The contents alone, for callers that judge them field by field.

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "tamovid/birthentry/calculation.h"
-#include "tamovid/precise/nine_grahas.h"
+#include "tamovid/birthentry/graha_table.h"
 #include "tamovid/timewindow/time_window.h"
 
 namespace tamovid::cli {
@@ -18,7 +18,7 @@ struct ExtrasRequest {
 };
 
 struct ReadingExtras {
-    std::optional<precise::NineGrahas> grahas;
+    std::optional<GrahaTable> grahas;
     std::optional<timewindow::TimeWindow> timeWindow;
 };
 
@@ -28,7 +28,9 @@ ReadingExtras ComputeExtras(const Reading& reading, ExtrasRequest request);
 
 /// The extras as JSON members, each with its leading comma: "ascendant_nakshatra",
 /// "ascendant_pada", "ayanamsa", "ayanamsa_name", "node", "ephemeris", "grahas" (nine
-/// objects: "name", "longitude", "position", "nakshatra", "pada", "retrograde") and
+/// objects: "name", "longitude", "position", "nakshatra", "pada", "retrograde"),
+/// "sign_mates" (five objects: "name", "grahas" with each graha's "name" and "distance"
+/// in degrees, "affliction" as a sentence or null) and
 /// "time_window" (one object per body: "name", "sign_from" .. "pada_to" as local clock
 /// times, null for an end beyond 12 hours) with "nearest_house_change".
 void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingExtras& extras);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/cli/chart_extras.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/chartlayout/chart_layout.h"
 
@@ -27,8 +28,9 @@ FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style,
 
 /// Writes the printable reading as a PDF document on the paper of the system's locale,
 /// replacing the file whole or leaving it as it was. zoneRow is the time-zone row the
-/// reading was computed with. Needs no display, as WriteReadingChart.
+/// reading was computed with; the extras asked for (the grahas, the birth-time window)
+/// are printed too. Needs no display, as WriteReadingChart.
 FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,
-                                    const std::string& path);
+                                    const std::string& path, const ReadingExtras& extras = {});
 
 }  // namespace tamovid::cli

@@ -5,11 +5,14 @@
 #include <QPageSize>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/graha_table.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/timewindow/time_window.h"
 
 class QPagedPaintDevice;
 
@@ -20,6 +23,10 @@ struct PrintableReading {
     Reading reading;
     std::string zoneLabel;  ///< the zone as the user chose it
     ChartStyle style = ChartStyle::kSouth;
+    /// The Ascendant, the nine grahas and the five points as a table, when printed.
+    std::optional<GrahaTable> grahas;
+    /// The birth-time window, when printed.
+    std::optional<timewindow::TimeWindow> timeWindow;
 };
 
 /// US Letter where the locale's country uses it, A4 everywhere else.
@@ -30,7 +37,8 @@ void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size);
 
 /// Paints the whole reading on the device, starting new pages as the text needs:
 /// heading, birth data, Sun and Ascendant, the chart in black on white, the table of the
-/// five points, each point's lines and a footer with "page n of m". Returns the number
+/// five points, the graha table and the birth-time window when given, each point's lines
+/// and a footer with "page n of m". Returns the number
 /// of pages, or 0 when the device could not be painted on.
 int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable);
 

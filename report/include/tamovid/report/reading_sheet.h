@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,10 @@
 namespace tamovid {
 
 struct Reading;
+struct GrahaTable;
+namespace timewindow {
+struct TimeWindow;
+}
 
 /// One labelled value: "Date of birth", "15 August 1947".
 struct SheetFact {
@@ -26,6 +31,28 @@ struct SheetPoint {
     std::array<std::string, 5> lines;
 };
 
+/// The cells of one row of the graha table: name, sign, degrees and minutes, nakshatra,
+/// pada, house, "R" for a retrograde graha.
+using SheetGrahaRow = std::array<std::string, 7>;
+
+/// The Ascendant, the nine grahas and the five points, and what they were computed with.
+struct SheetGrahas {
+    std::vector<SheetGrahaRow> rows;
+    std::string
+        source;  ///< "Engine precise, ayanamsa Lahiri (23.1234°), mean node, ephemeris files"
+    /// For each point with grahas in its sign: the grahas and their distance, and the
+    /// affliction sentence where there is one.
+    std::vector<SheetFact> signMates;
+};
+
+/// One row of the birth-time window: the body, then its sign, house and pada spans.
+using SheetWindowRow = std::array<std::string, 4>;
+
+struct SheetTimeWindow {
+    std::vector<SheetWindowRow> rows;
+    std::string nearestHouseChange;  ///< the headline sentence
+};
+
 /// Every text of a printed reading, in reading order; the page layout only places them.
 struct ReadingSheet {
     std::string title;    ///< the name, or the heading alone when there is none
@@ -33,11 +60,20 @@ struct ReadingSheet {
     std::vector<SheetFact> birth;
     std::vector<SheetFact> angles;  ///< the Sun and the Ascendant
     std::array<SheetPoint, kAprakashaPointCount> points;
-    std::string program;  ///< "Tamovid 1.15"
+    std::optional<SheetGrahas> grahas;          ///< when the reading is printed with them
+    std::optional<SheetTimeWindow> timeWindow;  ///< likewise
+    std::string program;                        ///< "Tamovid 1.15"
 };
 
-/// The sheet of a reading. zoneLabel is the zone as the user chose it.
-ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel);
+/// The sheet of a reading. zoneLabel is the zone as the user chose it; the graha table
+/// and the birth-time window are printed when given.
+ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel,
+                              const GrahaTable* grahas = nullptr,
+                              const timewindow::TimeWindow* timeWindow = nullptr);
+
+/// The sheet's texts of a graha table and of a birth-time window.
+SheetGrahas MakeSheetGrahas(const GrahaTable& table);
+SheetTimeWindow MakeSheetTimeWindow(const timewindow::TimeWindow& window);
 
 /// The time-zone row's label, or "" for a row outside the table.
 std::string_view ZoneRowLabel(int row);
