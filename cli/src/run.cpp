@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "tamovid/birthentry/chart_session.h"
@@ -272,13 +273,18 @@ int RunOneChart(const Options& options, const Streams& io) {
             WriteReadingPdfFile(reading, session.ZoneRow(), style, *options.pdf);
         if (!written.ok()) return io.Fail(kExitIoError, written.error());
     }
+    // The chart draws the grahas the reading lists, computed once for both; a chart
+    // alone needs no time window.
+    ExtrasRequest request = RequestOf(options);
+    if (options.chartOnly) request.timeWindow = false;
+    const ReadingExtras extras = ComputeExtras(reading, request);
     if (options.chart) {
-        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart);
+        std::span<const GrahaPosition> grahas;
+        if (extras.grahas) grahas = extras.grahas->grahas;
+        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart, grahas);
         if (!drawn.ok()) return io.Fail(kExitIoError, drawn.error());
         if (options.chartOnly) return kExitOk;
     }
-
-    const ReadingExtras extras = ComputeExtras(reading, RequestOf(options));
     if (options.json) {
         io.out << ReadingJsonText(reading, std::nullopt, &extras) << '\n';
     } else {
