@@ -97,9 +97,10 @@ usable is refused (status 2).
 
 --chart draws the Rasi chart of the reading in black on white: an SVG file
 (labels as text, the grid as lines) or a 1000 x 1000 PNG, chosen by the
-name's ending. --chart-style north draws the North Indian chart instead of
-the South Indian one; --chart-only leaves the reading out of standard
-output. --pdf writes the printable reading: the birth data, the Sun and the
+name's ending. With --grahas it shows the other eight grahas too, an R after
+each retrograde one. --chart-style north draws the North Indian chart
+instead of the South Indian one; --chart-only leaves the reading out of
+standard output. --pdf writes the printable reading: the birth data, the Sun and the
 Ascendant, the Rasi chart, the table of the five points and each point's
 lines, on A4 or US Letter as the system's locale has it. No display is
 needed.)";
