@@ -59,6 +59,19 @@ void BM_LayoutChart(benchmark::State& state) {
 }
 BENCHMARK(BM_LayoutChart)->Unit(benchmark::kMicrosecond);
 
+// Layout with all fifteen labels in one small North triangle: every way of setting them
+// is tried, in both of its areas.
+void BM_LayoutCrowdedChart(benchmark::State& state) {
+    tamovid::ChartInput input;
+    for (int b = 0; b < tamovid::kChartBodyCount; ++b) {
+        input.placements.push_back({static_cast<tamovid::ChartBody>(b), 1, 29 - b, 30, b > 10});
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tamovid::LayoutChart(tamovid::ChartStyle::kNorth, input));
+    }
+}
+BENCHMARK(BM_LayoutCrowdedChart)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -1,22 +1,56 @@
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/grahas/graha.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
 
 namespace tamovid {
+namespace {
+
+constexpr int kMinutesPerSign = 30 * 60;
+constexpr int kMinutesPerCircle = 12 * kMinutesPerSign;
+
+// The chart's body for each graha after the Sun, in graha order.
+constexpr std::array<ChartBody, kGrahaCount> kBodyOfGraha = {
+    ChartBody::kSun,     ChartBody::kMoon,    ChartBody::kMars,
+    ChartBody::kMercury, ChartBody::kJupiter, ChartBody::kVenus,
+    ChartBody::kSaturn,  ChartBody::kRahu,    ChartBody::kKetu};
+
+}  // namespace
+
 std::string_view BodyAbbreviation(ChartBody body) {
     static constexpr std::array<std::string_view, kChartBodyCount> kAbbreviations = {
-        "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up"};
+        "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up", "Mo", "Ma", "Me", "Ju", "Ve", "Sa", "Ra", "Ke"};
     return kAbbreviations[static_cast<std::size_t>(body)];
+}
+
+bool IsGraha(ChartBody body) {
+    return body == ChartBody::kSun || static_cast<int>(body) >= static_cast<int>(ChartBody::kMoon);
 }
 
 std::string LabelText(const ChartPlacement& placement) {
     return std::string(BodyAbbreviation(placement.body)) + ' ' + std::to_string(placement.degrees) +
-           "\u00B0" + TwoDigits(placement.minutes) + '\'';
+           "\u00B0" + TwoDigits(placement.minutes) + '\'' + (placement.retrograde ? " R" : "");
+}
+
+void AddGrahaPlacements(ChartInput& input, std::span<const GrahaPosition> grahas) {
+    for (const GrahaPosition& graha : grahas) {
+        const std::size_t index = GrahaIndex(graha.graha);
+        if (graha.graha == Graha::kSun || index >= kBodyOfGraha.size()) continue;
+        if (!std::isfinite(graha.longitude)) continue;
+        // Whole minutes of arc, truncated, on the circle.
+        const double minutes = std::floor(graha.longitude * 60);
+        const int onCircle = static_cast<int>(std::fmod(
+            std::fmod(minutes, kMinutesPerCircle) + kMinutesPerCircle, kMinutesPerCircle));
+        input.placements.push_back({kBodyOfGraha[index], onCircle / kMinutesPerSign,
+                                    onCircle % kMinutesPerSign / 60, onCircle % 60,
+                                    graha.retrograde});
+    }
 }
 
 std::vector<std::string> CentreLines(const Reading& reading) {

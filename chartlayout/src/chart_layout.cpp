@@ -2,41 +2,20 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <tuple>
 
 #include "layout_parts.h"
 
 namespace tamovid {
 namespace {
 
-// The tallest a label row may be, as a share of the chart's side: rows stay this high
-// until a crowded cell needs them lower.
-constexpr double kSouthMaxRow = 0.04;
-constexpr double kNorthMaxRow = 0.034;
+// The size of a label's text, as a share of the chart's side: labels keep it until a
+// crowded cell needs them smaller. Rows are a quarter higher than their text.
+constexpr double kSouthText = 0.032;
+constexpr double kNorthText = 0.0272;
+// A cell sets its labels in columns or shortens them before they go below this.
+constexpr double kReadableText = 0.02;
 
 }  // namespace
-
-namespace detail {
-
-void StackLabels(ChartCell& cell, std::vector<ChartPlacement> placements, double maxRow) {
-    // Earlier in the sign first; equal positions in the order of the bodies.
-    std::stable_sort(
-        placements.begin(), placements.end(), [](const ChartPlacement& a, const ChartPlacement& b) {
-            return std::tie(a.degrees, a.minutes, a.body) < std::tie(b.degrees, b.minutes, b.body);
-        });
-    cell.labels.clear();
-    if (placements.empty()) return;
-    const ChartRect& area = cell.labelArea;
-    const double row = std::min(maxRow, area.height / static_cast<double>(placements.size()));
-    double top = area.top + (area.height - row * static_cast<double>(placements.size())) / 2;
-    for (const ChartPlacement& placement : placements) {
-        cell.labels.push_back(
-            {placement.body, LabelText(placement), {area.left, top, area.width, row}});
-        top += row;
-    }
-}
-
-}  // namespace detail
 
 std::string_view ChartStyleName(ChartStyle style) {
     return style == ChartStyle::kNorth ? "north" : "south";
@@ -48,11 +27,13 @@ std::optional<ChartStyle> ChartStyleFromName(std::string_view name) {
     return std::nullopt;
 }
 
-ChartLayout LayoutChart(ChartStyle style, const ChartInput& input) {
+ChartLayout LayoutChart(ChartStyle style, const ChartInput& input, double labelText) {
     const int ascendantSign = ((input.ascendantSign % 12) + 12) % 12;
     ChartLayout layout = style == ChartStyle::kNorth ? detail::NorthGrid(ascendantSign)
                                                      : detail::SouthGrid(ascendantSign);
-    const double maxRow = style == ChartStyle::kNorth ? kNorthMaxRow : kSouthMaxRow;
+    const double styleText = style == ChartStyle::kNorth ? kNorthText : kSouthText;
+    const detail::LabelSizes sizes{std::max(styleText, labelText),
+                                   std::max(kReadableText, labelText)};
     std::array<std::vector<ChartPlacement>, 12> bySign;
     for (const ChartPlacement& placement : input.placements) {
         if (placement.sign >= 0 && placement.sign < 12) {
@@ -60,7 +41,10 @@ ChartLayout LayoutChart(ChartStyle style, const ChartInput& input) {
         }
     }
     for (std::size_t sign = 0; sign < bySign.size(); ++sign) {
-        detail::StackLabels(layout.cells[sign], std::move(bySign[sign]), maxRow);
+        ChartCell& cell = layout.cells[sign];
+        detail::StackLabels(
+            cell, std::move(bySign[sign]), sizes,
+            style == ChartStyle::kNorth ? detail::NorthCrowdedArea(cell.house) : std::nullopt);
     }
     if (layout.centreBox) layout.centreLines = input.centreLines;
     return layout;
@@ -78,7 +62,7 @@ std::vector<std::string> DescribeCells(const ChartLayout& layout) {
         if (cell->labels.empty()) sentence += "empty";
         for (std::size_t i = 0; i < cell->labels.size(); ++i) {
             if (i > 0) sentence += ", ";
-            sentence += cell->labels[i].text;
+            sentence += cell->labels[i].fullText;
         }
         sentences.push_back(sentence + '.');
     }

@@ -40,6 +40,11 @@ HouseShape TopLeftTriangle() {  // house 2
 HouseShape LeftUpperTriangle() {  // house 3
     return {{{0, 0}, {0.25, 0.25}, {0, 0.5}}, {0.17, 0.23, 0.05, 0.04}, {0.012, 0.16, 0.138, 0.18}};
 }
+// Wider, lower rooms than the label areas of houses 2 and 3, clear of their lines by
+// half a percent of the side and of their captions at the apex.
+constexpr ChartRect kTopLeftCrowdedArea{0.105, 0.012, 0.29, 0.083};
+constexpr ChartRect kLeftUpperCrowdedArea{0.012, 0.175, 0.153, 0.15};
+
 HouseShape LeftDiamond() {  // house 4
     return {{{0, 0.5}, {0.25, 0.25}, {0.5, 0.5}, {0.25, 0.75}},
             {0.385, 0.48, 0.05, 0.04},
@@ -70,6 +75,30 @@ std::array<HouseShape, 12> HouseShapes() {
 
 }  // namespace
 
+std::optional<ChartRect> NorthCrowdedArea(int house) {
+    // The other triangles mirror houses 2 and 3.
+    switch (house) {
+        case 2:
+            return kTopLeftCrowdedArea;
+        case 6:
+            return MirrorY(kTopLeftCrowdedArea);
+        case 8:
+            return MirrorBoth(kTopLeftCrowdedArea);
+        case 12:
+            return MirrorX(kTopLeftCrowdedArea);
+        case 3:
+            return kLeftUpperCrowdedArea;
+        case 5:
+            return MirrorY(kLeftUpperCrowdedArea);
+        case 9:
+            return MirrorBoth(kLeftUpperCrowdedArea);
+        case 11:
+            return MirrorX(kLeftUpperCrowdedArea);
+        default:
+            return std::nullopt;
+    }
+}
+
 ChartLayout NorthGrid(int ascendantSign) {
     ChartLayout layout;
     layout.style = ChartStyle::kNorth;
@@ -88,6 +117,7 @@ ChartLayout NorthGrid(int ascendantSign) {
         cell.house = house;
         cell.outline = shape.outline;
         cell.caption = std::to_string(sign + 1);
+        cell.shortCaption = cell.caption;
         cell.captionBox = shape.captionBox;
         cell.labelArea = shape.labelArea;
     }

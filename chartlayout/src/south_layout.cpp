@@ -4,6 +4,7 @@
 #include <string>
 
 #include "layout_parts.h"
+#include "tamovid/positions/tables.h"
 
 namespace tamovid::detail {
 namespace {
@@ -61,6 +62,7 @@ ChartLayout SouthGrid(int ascendantSign) {
         cell.outline = {
             {left, top}, {left + kCell, top}, {left + kCell, top + kCell}, {left, top + kCell}};
         cell.caption = std::string(kSignNames[static_cast<std::size_t>(sign)]);
+        cell.shortCaption = std::string(strSignAbbr[static_cast<std::size_t>(sign)]);
         cell.captionBox = {left + kMarkLeg + kMargin, top + kMargin, kCell - kMarkLeg - 2 * kMargin,
                            kCaptionHeight};
         cell.labelArea = {left + kMargin, top + kBand, kCell - 2 * kMargin,

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include <array>
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -71,7 +72,9 @@ bool RefusedForLackOfFonts(const std::string& what, std::string* error) {
 }  // namespace
 
 extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
-                                            tamovid::ChartStyle style, const std::string* path,
+                                            tamovid::ChartStyle style,
+                                            const tamovid::GrahaPosition* grahas,
+                                            std::size_t grahaCount, const std::string* path,
                                             std::string* error) {
     const OffscreenGui gui;
     // An SVG keeps its text as text, for the viewer's fonts to draw.
@@ -79,9 +82,10 @@ extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
         RefusedForLackOfFonts("The chart \"" + *path + "\" was not drawn", error)) {
         return false;
     }
+    tamovid::ChartInput input = tamovid::ChartInputFromReading(*reading);
+    tamovid::AddGrahaPlacements(input, {grahas, grahaCount});
     const tamovid::FileWriteResult written = tamovid::WriteChartImage(
-        *path, tamovid::LayoutChart(style, tamovid::ChartInputFromReading(*reading)),
-        tamovid::PaperChartColours());
+        *path, tamovid::LayoutChart(style, input), tamovid::PaperChartColours());
     if (!written.ok()) *error = written.error();
     return written.ok();
 }

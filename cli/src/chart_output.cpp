@@ -13,7 +13,8 @@
 namespace tamovid::cli {
 namespace {
 
-using WriteChartFunction = bool (*)(const Reading*, ChartStyle, const std::string*, std::string*);
+using WriteChartFunction = bool (*)(const Reading*, ChartStyle, const GrahaPosition*, std::size_t,
+                                    const std::string*, std::string*);
 using WritePdfFunction = bool (*)(const Reading*, int, ChartStyle, const GrahaTable*,
                                   const timewindow::TimeWindow*, const std::string*, std::string*);
 
@@ -76,11 +77,11 @@ bool IsPdfName(const std::string& path) {
                       });
 }
 
-FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style,
-                                  const std::string& path) {
+FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, const std::string& path,
+                                  std::span<const GrahaPosition> grahas) {
     return CallDrawing<WriteChartFunction>("tamovid_write_reading_chart",
                                            "The chart \"" + path + "\" was not drawn", &reading,
-                                           style, &path);
+                                           style, grahas.data(), grahas.size(), &path);
 }
 
 FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "tamovid/birthentry/chart_session.h"
@@ -96,9 +97,10 @@ usable is refused (status 2).
 
 --chart draws the Rasi chart of the reading in black on white: an SVG file
 (labels as text, the grid as lines) or a 1000 x 1000 PNG, chosen by the
-name's ending. --chart-style north draws the North Indian chart instead of
-the South Indian one; --chart-only leaves the reading out of standard
-output. --pdf writes the printable reading: the birth data, the Sun and the
+name's ending. With --grahas it shows the other eight grahas too, an R after
+each retrograde one. --chart-style north draws the North Indian chart
+instead of the South Indian one; --chart-only leaves the reading out of
+standard output. --pdf writes the printable reading: the birth data, the Sun and the
 Ascendant, the Rasi chart, the table of the five points and each point's
 lines (and the grahas' table with --grahas, the birth-time window with
 --time-window), on A4 or US Letter as the system's locale has it. No display
@@ -268,18 +270,23 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!saved.value().notice.empty()) io.Note(saved.value().notice);
     }
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
-    const ReadingExtras extras = ComputeExtras(reading, RequestOf(options));
+    // The grahas and the window, computed once for the page, the chart and the reading;
+    // a chart alone needs no time window.
+    ExtrasRequest request = RequestOf(options);
+    if (options.chartOnly && !options.pdf) request.timeWindow = false;
+    const ReadingExtras extras = ComputeExtras(reading, request);
     if (options.pdf) {
         const FileWriteResult written =
             WriteReadingPdfFile(reading, session.ZoneRow(), style, *options.pdf, extras);
         if (!written.ok()) return io.Fail(kExitIoError, written.error());
     }
     if (options.chart) {
-        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart);
+        std::span<const GrahaPosition> grahas;
+        if (extras.grahas) grahas = extras.grahas->grahas;
+        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart, grahas);
         if (!drawn.ok()) return io.Fail(kExitIoError, drawn.error());
         if (options.chartOnly) return kExitOk;
     }
-
     if (options.json) {
         io.out << ReadingJsonText(reading, std::nullopt, &extras) << '\n';
     } else {

@@ -36,6 +36,9 @@ constexpr double kPointNamePt = 10.5;
 constexpr double kBodyPt = 9;
 constexpr double kSmallPt = 8.5;
 constexpr double kFooterPt = 7.5;
+// The chart's labels and its lines about the birth: never smaller than this.
+constexpr double kChartTextPt = 7;
+constexpr double kPointsPerInch = 72;
 
 // Countries whose customary paper is US Letter besides those that measure in US units.
 constexpr std::array kLetterTerritories = {QLocale::Canada,
@@ -327,11 +330,31 @@ void PutPoint(Composer& c, const SheetPoint& point) {
     c.Skip(c.Put(0, width, bodyFont, kInk, Text(point.lines[4])) + c.Mm(3.2));
 }
 
+// The smallest chart text in device pixels.
+double ChartTextPixels(const QPaintDevice& device) {
+    return kChartTextPt * device.logicalDpiY() / kPointsPerInch;
+}
+
+// The chart laid out for its place on the page, its labels as large as kChartTextPt
+// where its cells have room.
+ChartLayout PageChartLayout(const PrintableReading& printable, const std::vector<PageItems>& pages,
+                            const QPaintDevice& device) {
+    ChartInput input = ChartInputFromReading(printable.reading);
+    // The page's chart shows the grahas its table lists.
+    if (printable.grahas) AddGrahaPlacements(input, printable.grahas->grahas);
+    for (const PageItems& page : pages) {
+        if (!page.chart) continue;
+        const double side = std::min(page.chart->width(), page.chart->height());
+        if (side > 0) return LayoutChart(printable.style, input, ChartTextPixels(device) / side);
+    }
+    return LayoutChart(printable.style, input);
+}
+
 void PaintPage(QPainter& painter, const PageItems& page, const ChartLayout& layout) {
     if (page.chart) {
         ChartColours colours = PaperChartColours();
         colours.background = Qt::transparent;
-        DrawChart(painter, layout, *page.chart, colours);
+        DrawChart(painter, layout, *page.chart, colours, ChartTextPixels(*painter.device()));
     }
     painter.setPen(QPen(kRuleColour, 0));
     for (const QLineF& rule : page.rules) painter.drawLine(rule);
@@ -374,8 +397,6 @@ int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
     const ReadingSheet sheet = MakeReadingSheet(
         printable.reading, printable.zoneLabel, printable.grahas ? &*printable.grahas : nullptr,
         printable.timeWindow ? &*printable.timeWindow : nullptr);
-    const ChartLayout layout =
-        LayoutChart(printable.style, ChartInputFromReading(printable.reading));
 
     Composer composer(device, QSizeF(device.width(), device.height()));
     PutHeader(composer, sheet);
@@ -384,6 +405,7 @@ int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
     if (sheet.timeWindow) PutTimeWindow(composer, *sheet.timeWindow);
     PutCaption(composer, 0, composer.Width(), QStringLiteral("The points one by one"));
     for (const SheetPoint& point : sheet.points) PutPoint(composer, point);
+    const ChartLayout layout = PageChartLayout(printable, composer.Pages(), device);
 
     QPainter painter;
     if (!painter.begin(&device)) return 0;

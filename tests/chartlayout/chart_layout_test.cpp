@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 #include <variant>
 
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/grahas/graha.h"
 
 namespace tamovid {
 namespace {
@@ -72,6 +75,54 @@ TEST(ChartLayout, LabelsReadDegreesAndTwoDigitMinutesInOrderWithinTheSign) {
     for (const ChartLabel& label : layout.cells[4].labels) texts.push_back(label.text);
     EXPECT_EQ(texts,
               (std::vector<std::string>{"Su 5\u00B003'", "Ch 5\u00B003'", "Up 27\u00B059'"}));
+    // A cell with room keeps full-width rows of the style's height, the text a fifth lower
+    // (or narrower where the cell is narrow).
+    for (const auto& [style, row] :
+         {std::pair{ChartStyle::kSouth, 0.04}, std::pair{ChartStyle::kNorth, 0.034}}) {
+        const ChartCell cell = LayoutChart(style, input).cells[4];
+        EXPECT_NEAR(cell.labels[0].box.height, row, 1e-12);
+        EXPECT_LE(cell.labels[0].textHeight, row * 0.8 + 1e-12);
+        EXPECT_DOUBLE_EQ(cell.labels[0].box.width, cell.labelArea.width);
+    }
+    EXPECT_NEAR(layout.cells[4].labels[0].textHeight, 0.032, 1e-12);
+}
+
+TEST(ChartLayout, GrahasJoinTheChartTruncatedToTheMinuteWithTheirRetrogradeMark) {
+    struct Row {
+        Graha graha;
+        double longitude;
+        bool retrograde;
+        int sign;  // -1: left out
+        const char* label;
+    };
+    constexpr Row kRows[] = {
+        {Graha::kSun, 100, false, -1, ""},  // the chart's Sun is the reading's own
+        {Graha::kMoon, 45.9999, false, 1, "Mo 15\u00B059'"},
+        {Graha::kMars, 359.99999, false, 11, "Ma 29\u00B059'"},
+        {Graha::kMercury, 30.0, false, 1, "Me 0\u00B000'"},
+        {Graha::kJupiter, -0.5, false, 11, "Ju 29\u00B030'"},
+        {Graha::kVenus, 720.25, false, 0, "Ve 0\u00B015'"},
+        {Graha::kSaturn, 200.5, true, 6, "Sa 20\u00B030' R"},
+        {Graha::kRahu, std::nan(""), true, -1, ""},
+        {Graha::kKetu, 12.34, true, 0, "Ke 12\u00B020' R"},
+    };
+    std::vector<GrahaPosition> grahas;
+    for (const Row& r : kRows) grahas.push_back({r.graha, r.longitude, 0, r.retrograde});
+    ChartInput input;
+    input.placements.push_back({ChartBody::kAscendant, 3, 1, 2});
+    AddGrahaPlacements(input, grahas);
+    std::size_t next = 1;
+    for (const Row& r : kRows) {
+        if (r.sign < 0) continue;
+        ASSERT_LT(next, input.placements.size());
+        const ChartPlacement& p = input.placements[next++];
+        EXPECT_EQ(BodyAbbreviation(p.body), kGrahaNames[GrahaIndex(r.graha)].label);
+        EXPECT_EQ(p.sign, r.sign) << r.label;
+        EXPECT_EQ(LabelText(p), r.label);
+        EXPECT_TRUE(IsGraha(p.body));
+    }
+    EXPECT_EQ(next, input.placements.size());
+    EXPECT_FALSE(IsGraha(ChartBody::kUpaketu));
 }
 
 TEST(ChartLayout, CentreHoldsTheBirthDataAndDescriptionsFollowTheHouses) {
@@ -157,11 +208,14 @@ bool TooClose(const ChartSegment& line, const ChartRect& r) {
 struct Crowding {
     ChartStyle style;
     int ascendantSign;
+    double labelText;  // asked of the layout; 0.031 is 7 pt on the printed chart
 };
 
 class CrowdedCell : public ::testing::TestWithParam<Crowding> {};
 
-// Every sign in turn holds all seven labels; nothing written may touch a line or another text.
+// Every sign in turn holds all fifteen labels, some retrograde: each stays in its cell
+// and no smaller than the smallest text, and nothing written touches a line or another
+// text.
 TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
     const Crowding c = GetParam();
     for (int crowded = 0; crowded < 12; ++crowded) {
@@ -169,9 +223,10 @@ TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
         input.ascendantSign = c.ascendantSign;
         input.centreLines = {"A name", "1 January 1906"};
         for (int b = 0; b < kChartBodyCount; ++b) {
-            input.placements.push_back({static_cast<ChartBody>(b), crowded, 29 - b, 59});
+            input.placements.push_back({static_cast<ChartBody>(b), crowded, 29 - b, 59,
+                                        b % 4 == 3 && IsGraha(static_cast<ChartBody>(b))});
         }
-        const ChartLayout layout = LayoutChart(c.style, input);
+        const ChartLayout layout = LayoutChart(c.style, input, c.labelText);
         SCOPED_TRACE("crowded sign " + std::to_string(crowded));
 
         std::vector<ChartRect> written;
@@ -179,10 +234,14 @@ TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
         for (const ChartCell& cell : layout.cells) {
             EXPECT_EQ(cell.house, (cell.sign - c.ascendantSign + 12) % 12 + 1);
             seenHouse[static_cast<std::size_t>(cell.house)] = true;
-            EXPECT_EQ(cell.labels.size(), cell.sign == crowded ? 7u : 0u);
+            EXPECT_EQ(cell.labels.size(), cell.sign == crowded ? std::size_t{kChartBodyCount} : 0u);
             for (const ChartLabel& label : cell.labels) {
                 EXPECT_TRUE(Inside(label.box, cell.labelArea));
-                EXPECT_GE(label.box.height, 0.015) << "a row too low to read";
+                EXPECT_GE(label.textHeight, kSmallestLabelText) << label.text;
+                EXPECT_LE(label.textHeight, label.box.height) << label.text;
+                EXPECT_EQ(label.text.substr(0, 2), BodyAbbreviation(label.body));
+                EXPECT_EQ(label.fullText.substr(0, 2), label.text.substr(0, 2));
+                EXPECT_EQ(label.fullText.ends_with(" R"), label.text.ends_with(" R")) << label.text;
                 written.push_back(label.box);
             }
             written.push_back(cell.captionBox);
@@ -213,7 +272,8 @@ TEST_P(CrowdedCell, NoTextTouchesALineOrAnotherText) {
 std::vector<Crowding> EveryAscendant() {
     std::vector<Crowding> all;
     for (const ChartStyle style : {ChartStyle::kSouth, ChartStyle::kNorth}) {
-        for (int sign = 0; sign < 12; ++sign) all.push_back({style, sign});
+        for (int sign = 0; sign < 12; ++sign) all.push_back({style, sign, 0});
+        for (const int sign : {0, 5}) all.push_back({style, sign, 0.031});
     }
     return all;
 }
@@ -222,7 +282,8 @@ INSTANTIATE_TEST_SUITE_P(
     EveryAscendantSign, CrowdedCell, ::testing::ValuesIn(EveryAscendant()),
     [](const ::testing::TestParamInfo<Crowding>& p) {
         return std::string(ChartStyleName(p.param.style)) + "_ascendant_" +
-               std::string(kSignNames[static_cast<std::size_t>(p.param.ascendantSign)]);
+               std::string(kSignNames[static_cast<std::size_t>(p.param.ascendantSign)]) +
+               (p.param.labelText > 0 ? "_print" : "");
     });
 
 }  // namespace

@@ -94,6 +94,11 @@ TEST(BinaryChart, DrawsSvgWithTheReadingAndPngAlone) {
     ASSERT_EQ(std::system((binary + kDelhi + " --chart '" + svg + "' >'" + out + "'").c_str()), 0);
     EXPECT_NE(Slurp(out).find("Ascendant: 07 Tau 45"), std::string::npos);
     EXPECT_NE(Slurp(svg).find(">As 7\u00B045'</text>"), std::string::npos);
+    EXPECT_EQ(Slurp(svg).find(">Mo "), std::string::npos) << "the grahas only when asked for";
+    ASSERT_EQ(
+        std::system((binary + kDelhi + " --grahas --chart '" + svg + "' --chart-only").c_str()), 0);
+    EXPECT_NE(Slurp(svg).find(">Mo "), std::string::npos);
+    EXPECT_NE(Slurp(svg).find(">As 7\u00B045'</text>"), std::string::npos);
 
     ASSERT_EQ(std::system((binary + kDelhi + " --chart '" + png +
                            "' --chart-style north --chart-only >'" + out + "'")

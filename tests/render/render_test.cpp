@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -80,6 +82,33 @@ TEST(ChartSvg, Delhi1947ReadsBackFromTheDrawnTextInBothStyles) {
             ASSERT_TRUE(cellOf.count(e.abbreviation)) << e.abbreviation;
             EXPECT_EQ(cellOf[e.abbreviation]->sign, e.sign) << e.abbreviation;
             EXPECT_EQ(cellOf[e.abbreviation]->house, e.northHouse) << e.abbreviation;
+        }
+    }
+}
+
+// The layout sizes crowded labels from estimated advances; measured in the chart's font,
+// each must fit its box, or the painter would shrink it below the layout's size.
+TEST(ChartLabels, CrowdedLabelsFitTheirBoxesInTheChartFont) {
+    constexpr double kSide = 1000;
+    for (const ChartStyle style : {ChartStyle::kSouth, ChartStyle::kNorth}) {
+        for (const int crowded : {0, 1, 2, 4}) {  // North: a diamond and three triangles
+            ChartInput input;
+            for (int b = 0; b < kChartBodyCount; ++b) {
+                const auto body = static_cast<ChartBody>(b);
+                input.placements.push_back(
+                    {body, crowded, 29 - b, 48, IsGraha(body) && b % 2 == 0});
+            }
+            for (const double labelText : {0.0, 0.031}) {
+                const ChartCell cell = LayoutChart(style, input, labelText).cells[crowded];
+                QFont font(QStringLiteral("DejaVu Sans"));
+                font.setPixelSize(static_cast<int>(cell.labels.front().textHeight * kSide));
+                const QFontMetricsF metrics(font);
+                for (const ChartLabel& label : cell.labels) {
+                    EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(label.text)),
+                              label.box.width * kSide)
+                        << ChartStyleName(style) << " sign " << crowded << ": " << label.text;
+                }
+            }
         }
     }
 }

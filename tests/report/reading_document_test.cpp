@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -192,6 +193,40 @@ TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
     EXPECT_EQ(sheet.grahas->rows[kFirstGrahaRow + 8][6], "R");  // Rahu, the mean node
     EXPECT_NE(sheet.grahas->source.find("Engine classic, ayanamsa Classic (23."),
               std::string::npos);
+}
+
+// The smallest text on the page, in points: poppler's word boxes are as high as the font's
+// ascent and descent, 1.164 of its size in DejaVu Sans.
+double SmallestTextPoints(const std::filesystem::path& pdf, std::string* smallestWord) {
+    constexpr double kBoxPerPoint = 1.164;
+    const std::string boxes =
+        testing_support::CommandOutput("pdftotext -bbox '" + pdf.string() + "' -");
+    const std::regex word(
+        R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<)re");
+    double smallest = 1e9;
+    for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word);
+         it != std::sregex_iterator(); ++it) {
+        const double points = (std::stod((*it)[2]) - std::stod((*it)[1])) / kBoxPerPoint;
+        if (points < smallest) {
+            smallest = points;
+            *smallestWord = (*it)[3];
+        }
+    }
+    return smallest;
+}
+
+// The chart's labels, sign names and lines about the birth were once 3 to 6 pt.
+TEST_P(ReadingPdfTest, ChartTextIsNoSmallerThanSevenPointsInEitherStyle) {
+    constexpr double kSmallestPoints = 7 - 0.05;  // the nearest pixel of 600 dpi
+    for (const ChartStyle style : {ChartStyle::kSouth, ChartStyle::kNorth}) {
+        PrintableReading printable = DelhiPrintable();
+        printable.style = style;
+        printable.reading.record.strName = "Maharajadhiraja Sri Venkata Narasimha Raghunatha Rao";
+        printable.reading.record.strCity = "Thiruvananthapuram Municipal Corporation";
+        std::string word;
+        EXPECT_GE(SmallestTextPoints(Write(printable), &word), kSmallestPoints)
+            << ChartStyleName(style) << ": " << word;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Papers, ReadingPdfTest,

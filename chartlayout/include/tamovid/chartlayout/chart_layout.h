@@ -2,9 +2,12 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "tamovid/grahas/graha.h"
 
 namespace tamovid {
 
@@ -18,12 +21,33 @@ std::string_view ChartStyleName(ChartStyle style);
 /// The style for "south" or "north" (exact, lower case); nothing for any other text.
 std::optional<ChartStyle> ChartStyleFromName(std::string_view name);
 
-/// What a chart shows, in the order labels of equal position are stacked.
-enum class ChartBody { kAscendant, kSun, kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu };
-inline constexpr int kChartBodyCount = 7;
+/// What a chart shows, in the order labels of equal position are stacked: the Ascendant,
+/// the Sun and the five points, then the other eight grahas.
+enum class ChartBody {
+    kAscendant,
+    kSun,
+    kDhuma,
+    kVyatipata,
+    kParivesha,
+    kChapa,
+    kUpaketu,
+    kMoon,
+    kMars,
+    kMercury,
+    kJupiter,
+    kVenus,
+    kSaturn,
+    kRahu,
+    kKetu
+};
+inline constexpr int kChartBodyCount = 15;
 
-/// "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up".
+/// "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up", then "Mo", "Ma", "Me", "Ju", "Ve", "Sa",
+/// "Ra", "Ke".
 std::string_view BodyAbbreviation(ChartBody body);
+
+/// Whether the body is one of the nine grahas (the Sun included).
+bool IsGraha(ChartBody body);
 
 /// Full sign names, "Aries" at 0 to "Pisces" at 11.
 inline constexpr std::array<std::string_view, 12> kSignNames = {
@@ -36,6 +60,7 @@ struct ChartPlacement {
     int sign = 0;
     int degrees = 0;
     int minutes = 0;
+    bool retrograde = false;  ///< marked on the label
 };
 
 /// Everything a chart is drawn from.
@@ -49,6 +74,11 @@ struct ChartInput {
 /// The Ascendant, the Sun and the five points of a reading, with the name, date, time
 /// and place.
 ChartInput ChartInputFromReading(const Reading& reading);
+
+/// Adds the Moon to Ketu (sidereal longitudes, degrees) to a chart, truncated to the
+/// minute like every other label, with their retrograde flags. The Sun is left out: the
+/// chart's Sun is the reading's own. Longitudes that are not finite are skipped.
+void AddGrahaPlacements(ChartInput& input, std::span<const GrahaPosition> grahas);
 
 /// The centre lines of a reading: name, date, time, place, coordinates; empty ones left out.
 std::vector<std::string> CentreLines(const Reading& reading);
@@ -76,9 +106,16 @@ struct ChartSegment {
 /// One label and the box it is drawn in; the boxes of a cell never overlap.
 struct ChartLabel {
     ChartBody body = ChartBody::kAscendant;
-    std::string text;  ///< "Dh 11°19'", UTF-8
+    std::string text;      ///< as drawn: "Dh 11°19'", or "Dh 11°" or "Dh" in a crowded cell
+    std::string fullText;  ///< never shortened: "Dh 11°19'", "Sa 3°07' R"
     ChartRect box;
+    double textHeight = 0;  ///< the font's size (em), a share of the chart's side
 };
+
+/// Labels are never drawn smaller than this, as a share of the chart's side (16 pixels
+/// on a 1000-pixel image): a crowded cell abbreviates its labels and sets them in
+/// columns before they would shrink below it.
+inline constexpr double kSmallestLabelText = 0.016;
 
 /// One sign of the chart, which is also one house.
 struct ChartCell {
@@ -86,6 +123,7 @@ struct ChartCell {
     int house = 1;                    ///< 1..12, counted forward from the Ascendant's sign
     std::vector<ChartPoint> outline;  ///< the cell's convex outline, drawn by the grid lines
     std::string caption;              ///< the sign's name (South) or number 1..12 (North)
+    std::string shortCaption;         ///< "Sag", for a caption box too small for the name
     ChartRect captionBox;
     ChartRect labelArea;             ///< the part of the cell that holds the labels
     std::vector<ChartLabel> labels;  ///< by position within the sign, top to bottom
@@ -101,14 +139,17 @@ struct ChartLayout {
     std::vector<std::string> centreLines;
 };
 
-/// Where everything goes in a chart of this style.
-ChartLayout LayoutChart(ChartStyle style, const ChartInput& input);
+/// Where everything goes in a chart of this style. labelText, a share of the side, asks
+/// for labels at least that large where a cell has room for them (7 pt on paper, say),
+/// abbreviated or set in columns before they are made smaller; 0 keeps the style's own
+/// size.
+ChartLayout LayoutChart(ChartStyle style, const ChartInput& input, double labelText = 0);
 
 /// The chart as sentences for screen readers and text output, one per house in house
 /// order: "House 1, Taurus: As 12°03'." or "House 4, Leo: empty."
 std::vector<std::string> DescribeCells(const ChartLayout& layout);
 
-/// The text of one label: "Dh 11°19'".
+/// The text of one label: "Dh 11°19'", with " R" after a retrograde graha's.
 std::string LabelText(const ChartPlacement& placement);
 
 /// Whether a point lies inside a convex outline, whichever way round the outline runs;

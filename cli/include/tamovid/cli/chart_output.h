@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,7 @@
 #include "tamovid/cli/chart_extras.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/grahas/graha.h"
 
 namespace tamovid::cli {
 
@@ -21,10 +23,11 @@ bool IsPdfName(const std::string& path);
 inline constexpr std::string_view kChartModuleName = "tamovid-cli-chart.so";
 
 /// Draws the reading's chart, black on white, to an SVG or PNG file chosen by the name's
-/// ending. Needs no display: when the program has no QGuiApplication yet, one on the
-/// offscreen platform lives for the length of the call.
-FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style,
-                                  const std::string& path);
+/// ending, with the grahas after the Sun when any are given. Needs no display: when the
+/// program has no QGuiApplication yet, one on the offscreen platform lives for the length
+/// of the call.
+FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, const std::string& path,
+                                  std::span<const GrahaPosition> grahas = {});
 
 /// Writes the printable reading as a PDF document on the paper of the system's locale,
 /// replacing the file whole or leaving it as it was. zoneRow is the time-zone row the

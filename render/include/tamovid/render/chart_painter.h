@@ -27,8 +27,11 @@ ChartColours WindowChartColours();
 ChartColours PaperChartColours();
 
 /// Draws the chart into the largest square centred in target, at any size and on any
-/// paint device. Text is sized to the square and shrunk where a box is too narrow for it.
+/// paint device. Labels are set in the sizes the layout gives them, shrunk only where a
+/// box is too narrow for the font at hand. The lines about the birth in the middle are
+/// sized to the square; a line too long is wrapped or shortened with an ellipsis rather
+/// than made smaller than smallestText (device pixels) or a share of the square.
 void DrawChart(QPainter& painter, const ChartLayout& layout, const QRectF& target,
-               const ChartColours& colours);
+               const ChartColours& colours, double smallestText = 0);
 
 }  // namespace tamovid
