@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "background_writer.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/csv.h"
@@ -14,6 +15,10 @@ namespace tamovid::cli {
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+/// Output is written once this much has gathered: a few hundred rows.
+constexpr std::size_t kOutputChunkBytes = 256 * 1024;
+/// A reading takes about 2 KB, its extras a few more.
+constexpr std::size_t kRoomForOneRow = 16 * 1024;
 
 // Unlike the form's TrimBlanks, a header name also loses tabs: spreadsheets and hand-made
 // files put them around column names, and no name holds one.
@@ -161,37 +166,49 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOp
     std::vector<std::string> fields;
     ReadingJsonWriter writer;
     AtlasSource atlas;
-    std::string answer;
+    // Rows are gathered and written in large pieces, on a thread of their own, which costs
+    // far fewer calls than a write a row and lets storing the output overlap the work.
+    // The first row goes out alone, so that an output that cannot be written is found
+    // before the work; and whatever is waiting goes out whenever the input has nothing
+    // more at hand, so that rows typed or piped in slowly are answered at once.
+    std::string pending;
+    pending.reserve(kOutputChunkBytes + kRoomForOneRow);
+    BackgroundWriter output(out);
+    auto writeFailed = [&] {
+        result.exitCode = kExitIoError;
+        result.error = "cannot write the output";
+        return result;
+    };
+    auto finish = [&] { return output.Write(pending) && output.Drain(); };
     for (;;) {
         const LineReader::Status status = reader.Next(line);
         if (status == LineReader::Status::kEnd) break;
-        if (status == LineReader::Status::kFailed) return readFailed();
-        if (status == LineReader::Status::kNoLineEnd) return noLineEnd();
+        if (status == LineReader::Status::kFailed) return finish() ? readFailed() : writeFailed();
+        if (status == LineReader::Status::kNoLineEnd) return finish() ? noLineEnd() : writeFailed();
         if (status == LineReader::Status::kLine && line.empty()) continue;
 
         const std::size_t row = ++result.rows;
-        answer.clear();
         bool answered = false;
         if (status == LineReader::Status::kTooLong) {
-            answer = RowErrorJsonText(row, "the row is longer than " +
-                                               std::to_string(LineReader::kDefaultMaxLineBytes) +
-                                               " bytes");
+            pending += RowErrorJsonText(row, "the row is longer than " +
+                                                 std::to_string(LineReader::kDefaultMaxLineBytes) +
+                                                 " bytes");
         } else if (const Result<void, std::string> split = SplitCsvLine(line, fields);
                    !split.ok()) {
-            answer = RowErrorJsonText(row, split.error());
+            pending += RowErrorJsonText(row, split.error());
         } else {
             answered =
-                AnswerRow(row, columns, fields, engine, options, extras, writer, atlas, answer);
+                AnswerRow(row, columns, fields, engine, options, extras, writer, atlas, pending);
         }
         if (!answered) ++result.failedRows;
-        answer += '\n';
-        out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
-        if (!out) {
-            result.exitCode = kExitIoError;
-            result.error = "cannot write the output";
-            return result;
+        pending += '\n';
+        if (row == 1) {
+            if (!finish()) return writeFailed();
+        } else if (pending.size() >= kOutputChunkBytes || in.rdbuf()->in_avail() <= 0) {
+            if (!output.Write(pending)) return writeFailed();
         }
     }
+    if (!finish()) return writeFailed();
     return result;
 }
 
