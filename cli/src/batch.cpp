@@ -204,7 +204,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOp
         pending += '\n';
         if (row == 1) {
             if (!finish()) return writeFailed();
-        } else if (pending.size() >= kOutputChunkBytes || in.rdbuf()->in_avail() <= 0) {
+        } else if (pending.size() >= kOutputChunkBytes ||
+                   (!reader.HasReadAhead() && in.rdbuf()->in_avail() <= 0)) {
             if (!output.Write(pending)) return writeFailed();
         }
     }
