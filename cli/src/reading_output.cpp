@@ -32,6 +32,7 @@ double SixDecimals(double degrees) {
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
                                std::optional<std::size_t> row, const ReadingExtras* extras) {
+    using namespace std::string_view_literals;
     const BirthRecord& r = reading.record;
     // The member names and the texts the program makes itself (coordinates, offsets,
     // times, positions) hold nothing to escape, so they are written as they are.
@@ -41,50 +42,50 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         text += '"';
     };
     if (row) {
-        text += "{\"row\":";
+        text += "{\"row\":"sv;
         AppendJsonUnsigned(text, *row);
-        text += ",\"name\":";
+        text += ",\"name\":"sv;
     } else {
-        text += "{\"name\":";
+        text += "{\"name\":"sv;
     }
     AppendJsonString(text, r.strName);
-    text += ",\"city\":";
+    text += ",\"city\":"sv;
     AppendJsonString(text, r.strCity);
-    text += ",\"state\":";
+    text += ",\"state\":"sv;
     AppendJsonString(text, r.strState);
-    text += ",\"country\":";
+    text += ",\"country\":"sv;
     AppendJsonString(text, r.strCountry);
-    text += ",\"lat\":";
+    text += ",\"lat\":"sv;
     quoted(CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S'));
-    text += ",\"lon\":";
+    text += ",\"lon\":"sv;
     quoted(CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W'));
-    text += ",\"tz\":";
+    text += ",\"tz\":"sv;
     if (reading.tz.empty()) {
-        text += "null";
+        text += "null"sv;
     } else {
         AppendJsonString(text, reading.tz);
     }
-    text += ",\"zone_row\":";
+    text += ",\"zone_row\":"sv;
     if (reading.zoneRow) {
         AppendJsonInteger(text, *reading.zoneRow);
     } else {
-        text += "null";
+        text += "null"sv;
     }
-    text += r.blnDST ? ",\"dst\":true,\"utc_offset\":" : ",\"dst\":false,\"utc_offset\":";
+    text += r.blnDST ? ",\"dst\":true,\"utc_offset\":"sv : ",\"dst\":false,\"utc_offset\":"sv;
     quoted(UtcOffsetText(RecordOffsetMinutes(r)));
-    text += ",\"ut\":";
+    text += ",\"ut\":"sv;
     quoted(UniversalTimeText(r));
-    text += ",\"sun\":";
+    text += ",\"sun\":"sv;
     quoted(CompactText(reading.sun));
-    text += ",\"ascendant\":";
+    text += ",\"ascendant\":"sv;
     quoted(CompactText(reading.ascendant));
-    text += ",\"sun_longitude\":";
+    text += ",\"sun_longitude\":"sv;
     AppendJsonNumber(text, SixDecimals(reading.sun.longitude));
-    text += ",\"ascendant_longitude\":";
+    text += ",\"ascendant_longitude\":"sv;
     AppendJsonNumber(text, SixDecimals(reading.ascendant.longitude));
-    text += ",\"engine\":";
+    text += ",\"engine\":"sv;
     quoted(EngineName(reading.engine));
-    text += ",\"points\":[";
+    text += ",\"points\":["sv;
     const AprakashaResult& grahas = reading.grahas;
     const std::array<std::string, kAprakashaPointCount> positions = PointTexts(grahas);
     for (const AprakashaPoint point : kPoints) {
