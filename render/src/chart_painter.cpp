@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string>
 
+#include "tamovid/render/qt_text.h"
+
 namespace tamovid {
 namespace {
 
@@ -21,10 +23,6 @@ constexpr double kTextFill = 0.8;
 constexpr int kSmallestPixelSize = 1;
 
 double LineWidth(double side) { return std::max(1.0, kLineWidth * side); }
-
-QString Text(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont ChartFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
