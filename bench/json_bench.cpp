@@ -18,21 +18,22 @@ constexpr int kReadings = 256;
 std::vector<tamovid::Reading> SampleReadings() {
     std::vector<tamovid::Reading> readings;
     for (int i = 0; i < kReadings; ++i) {
-        tamovid::BirthEntry entry;
-        entry.txtName = "Person " + std::to_string(i);
-        entry.cboYear = i % 150;
-        entry.cboMonth = i % 12;
-        entry.cboDate = i % 28;
-        entry.cboHour = i % 25;
-        entry.cboMinute = (i * 7) % 60;
-        entry.cboTimeZone = i % 71;
-        entry.txtLatDeg = std::to_string(i % 70);
-        entry.txtLatMin = "0";
-        entry.txtLonDeg = std::to_string(i % 180);
-        entry.txtLonMin = "30";
-        entry.txtCity = "Springfield, North";
-        entry.txtState = "State";
-        entry.txtCountry = "Country";
+        const tamovid::BirthEntry entry{.txtName = "Person " + std::to_string(i),
+                                        .cboDate = i % 28,
+                                        .cboMonth = i % 12,
+                                        .cboYear = i % 150,
+                                        .cboHour = i % 25,
+                                        .cboMinute = (i * 7) % 60,
+                                        .cboTimeZone = i % 71,
+                                        .txtLatDeg = std::to_string(i % 70),
+                                        .txtLatMin = "0",
+                                        .txtLonDeg = std::to_string(i % 180),
+                                        .txtLonMin = "30",
+                                        .txtCity = "Springfield, North",
+                                        .txtState = "State",
+                                        .txtCountry = "Country",
+                                        .utcOffsetMinutes = std::nullopt,
+                                        .tz = {}};
         readings.push_back(tamovid::Calculate(entry).value());
     }
     return readings;
