@@ -112,7 +112,8 @@ PlanetsResult CalcPlanets(const BirthRecord& record, const AscendantResult& asce
     result.sun = PositionAt(lambda);
     result.ascendant = PositionAt(ascendant.ascendant);
 
-    result.strPositions[kSunSlot] = ToSignFirst(FormatLongitude(lambda));
+    // The same text as the long form's compact one, made without it.
+    result.strPositions[kSunSlot] = CompactText(result.sun);
     result.strPositions[kAscendantSlot] = ToSignFirst(ascendant.vntAscText);
     return result;
 }
