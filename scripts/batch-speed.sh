@@ -3,21 +3,25 @@
 # rows per second of each program given. Several programs are timed in turns, run by
 # run, so that a busy machine slows them alike: give the old and the new build to
 # compare them.
-#   scripts/batch-speed.sh [-r ROWS] [-n RUNS] [-z] [PROGRAM...]
+#   scripts/batch-speed.sh [-r ROWS] [-n RUNS] [-z] [-o OUTPUT] [PROGRAM...]
 # PROGRAM defaults to build/cli/tamovid-cli. -z adds a tz column: every other row then
-# takes its offset from a time zone at its own date instead of from a zone row.
+# takes its offset from a time zone at its own date instead of from a zone row. The
+# readings go to a file in a temporary folder unless -o names another (-o /dev/null
+# leaves out the cost of storing them).
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 rows=200000
 runs=7
 zones=0
-while getopts "r:n:z" flag; do
+output=""
+while getopts "r:n:zo:" flag; do
   case "$flag" in
     r) rows="$OPTARG" ;;
     n) runs="$OPTARG" ;;
     z) zones=1 ;;
-    *) echo "usage: $0 [-r ROWS] [-n RUNS] [-z] [PROGRAM...]" >&2; exit 2 ;;
+    o) output="$OPTARG" ;;
+    *) echo "usage: $0 [-r ROWS] [-n RUNS] [-z] [-o OUTPUT] [PROGRAM...]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -26,6 +30,7 @@ shift $((OPTIND - 1))
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 csv="$work/births.csv"
+[ -n "$output" ] || output="$work/readings.jsonl"
 # The same births as the batch benchmark: dates over 150 years, every zone row,
 # coordinates on both sides of both axes, and a quoted city with a comma.
 awk -v rows="$rows" -v zones="$zones" 'BEGIN {
@@ -47,7 +52,7 @@ awk -v rows="$rows" -v zones="$zones" 'BEGIN {
 declare -A wall cpu
 for ((run = 0; run < runs; run++)); do
   for program in "$@"; do
-    /usr/bin/time -f "%e %U %S" -o "$work/time" "$program" --batch "$csv" > "$work/out.jsonl" ||
+    /usr/bin/time -f "%e %U %S" -o "$work/time" "$program" --batch "$csv" > "$output" ||
       { echo "$program failed" >&2; exit 1; }
     read -r elapsed user system < "$work/time"
     wall[$program]+="$elapsed "
