@@ -204,7 +204,11 @@ Result<cctz::time_zone, AtlasError> LoadZone(const std::filesystem::path& folder
                                             std::string_view name) {
     static std::mutex lock;
     static std::map<std::string, Result<cctz::time_zone, AtlasError>, std::less<>> loaded;
-    const std::string key = folder.string() + '\n' + std::string(name);
+    // Built in a buffer kept by each thread, as a batch looks a zone up for every row.
+    thread_local std::string key;
+    key.assign(folder.native());
+    key += '\n';
+    key += name;
     const std::lock_guard<std::mutex> guard(lock);
     if (const auto found = loaded.find(key); found != loaded.end()) return found->second;
     return loaded.emplace(key, ReadZone(folder, name)).first->second;

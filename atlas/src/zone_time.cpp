@@ -55,9 +55,8 @@ std::string KindOfTime(const ZoneOffset& offset) {
 
 bool InRange(const ZoneOffset& offset) { return std::abs(offset.minutes) <= kMaxUtcOffsetMinutes; }
 
-}  // namespace
-
-std::filesystem::path SystemZoneFolder() {
+/// The zone folder, found once: every chart of a batch asks for it.
+const std::filesystem::path& ZoneFolder() {
     static const std::filesystem::path folder = [] {
         const char* tzdir = std::getenv("TZDIR");
         if (tzdir == nullptr || *tzdir == '\0') return std::filesystem::path(kDefaultZoneFolder);
@@ -67,6 +66,10 @@ std::filesystem::path SystemZoneFolder() {
     }();
     return folder;
 }
+
+}  // namespace
+
+std::filesystem::path SystemZoneFolder() { return ZoneFolder(); }
 
 bool IsZoneName(std::string_view zone) {
     if (zone.empty() || zone.size() > kMaxZoneNameLength) return false;
@@ -127,11 +130,11 @@ Result<LocalTimeInZone, AtlasError> ResolveLocalTimeIn(const std::filesystem::pa
 
 Result<LocalTimeInZone, AtlasError> ResolveLocalTime(std::string_view zone, int year, int month,
                                                     int day, int hour, int minute) {
-    return ResolveLocalTimeIn(SystemZoneFolder(), zone, year, month, day, hour, minute);
+    return ResolveLocalTimeIn(ZoneFolder(), zone, year, month, day, hour, minute);
 }
 
 Result<void, AtlasError> CheckZone(std::string_view zone) {
-    const Result<cctz::time_zone, AtlasError> loaded = detail::LoadZone(SystemZoneFolder(), zone);
+    const Result<cctz::time_zone, AtlasError> loaded = detail::LoadZone(ZoneFolder(), zone);
     if (!loaded.ok()) return Failure{loaded.error()};
     return {};
 }
