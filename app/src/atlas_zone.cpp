@@ -5,13 +5,9 @@
 
 #include "tamovid/app/user_interface.h"
 #include "tamovid/birthentry/place_zone.h"
+#include "tamovid/render/qt_text.h"
 
 namespace tamovid {
-namespace {
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 AtlasZone::AtlasZone(const ZoneControls& controls, QObject* parent)
     : QObject(parent), controls_(controls) {

@@ -36,6 +36,7 @@
 #include "tamovid/chartlayout/image_format.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/render/chart_image.h"
+#include "tamovid/render/qt_text.h"
 
 namespace tamovid {
 namespace {
@@ -44,10 +45,6 @@ const QString kStyleKey = SettingsKey(Setting::kChartStyle);
 constexpr int kSmallestSide = 320;  // pixels of the chart below which labels stop being readable
 constexpr int kPreferredSide = 560;
 constexpr int kClipboardSide = kChartImageSide;
-
-QString Text(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int kGrahaColumns = 7;
 

@@ -111,8 +111,8 @@ bool CountsFitTheBytes(std::string_view bytes) {
     return later && bytes.size() - second - kHeaderBytes >= *later;
 }
 
-Failure<ZoneError> CannotRead(std::string_view name, const std::string& why) {
-    return {ZoneError{"The time zone \"" + std::string(name) + "\" cannot be read: " + why + "."}};
+Failure<AtlasError> CannotRead(std::string_view name, const std::string& why) {
+    return {AtlasError{"The time zone \"" + std::string(name) + "\" cannot be read: " + why + "."}};
 }
 
 /// A folder holds a database when it has one of the areas' folders.
@@ -160,10 +160,10 @@ Result<std::string, ReadFailure> ReadZoneFile(const std::filesystem::path& path)
     return bytes;
 }
 
-Result<cctz::time_zone, ZoneError> ReadZone(const std::filesystem::path& folder,
+Result<cctz::time_zone, AtlasError> ReadZone(const std::filesystem::path& folder,
                                             std::string_view name) {
     if (!IsZoneName(name)) {
-        return Failure{ZoneError{"Unknown time zone \"" + std::string(name) + "\"."}};
+        return Failure{AtlasError{"Unknown time zone \"" + std::string(name) + "\"."}};
     }
     const std::filesystem::path path = folder / std::string(name);
     Result<std::string, ReadFailure> bytes = ReadZoneFile(path);
@@ -174,7 +174,7 @@ Result<cctz::time_zone, ZoneError> ReadZone(const std::filesystem::path& folder,
                 return CannotRead(name, "there is no time-zone database in \"" + folder.string() +
                                             "\" (the tzdata package installs it)");
             }
-            return Failure{ZoneError{"Unknown time zone \"" + std::string(name) + "\"."}};
+            return Failure{AtlasError{"Unknown time zone \"" + std::string(name) + "\"."}};
         }
         return CannotRead(name, bytes.error().why);
     }
@@ -200,11 +200,15 @@ std::optional<cctz::time_zone> ParseZone(const std::string& key, std::string byt
     return zone;
 }
 
-Result<cctz::time_zone, ZoneError> LoadZone(const std::filesystem::path& folder,
+Result<cctz::time_zone, AtlasError> LoadZone(const std::filesystem::path& folder,
                                             std::string_view name) {
     static std::mutex lock;
-    static std::map<std::string, Result<cctz::time_zone, ZoneError>, std::less<>> loaded;
-    const std::string key = folder.string() + '\n' + std::string(name);
+    static std::map<std::string, Result<cctz::time_zone, AtlasError>, std::less<>> loaded;
+    // Built in a buffer kept by each thread, as a batch looks a zone up for every row.
+    thread_local std::string key;
+    key.assign(folder.native());
+    key += '\n';
+    key += name;
     const std::lock_guard<std::mutex> guard(lock);
     if (const auto found = loaded.find(key); found != loaded.end()) return found->second;
     return loaded.emplace(key, ReadZone(folder, name)).first->second;

@@ -32,11 +32,11 @@ std::optional<cctz::time_zone> ParseZone(const std::string& key, std::string byt
 /// The zone `name` of the database in `folder`, read from its file the first time.
 /// Unknown or refused names, files that are not regular, too large or damaged, and a
 /// folder without a database give a message naming the zone.
-Result<cctz::time_zone, ZoneError> LoadZone(const std::filesystem::path& folder,
+Result<cctz::time_zone, AtlasError> LoadZone(const std::filesystem::path& folder,
                                             std::string_view name);
 
 /// A local clock time in a zone already read; `zone` names it in messages.
-Result<LocalTimeInZone, ZoneError> ResolveInZone(const cctz::time_zone& tz, std::string_view zone,
+Result<LocalTimeInZone, AtlasError> ResolveInZone(const cctz::time_zone& tz, std::string_view zone,
                                                  int year, int month, int day, int hour,
                                                  int minute);
 

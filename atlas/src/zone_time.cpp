@@ -55,9 +55,8 @@ std::string KindOfTime(const ZoneOffset& offset) {
 
 bool InRange(const ZoneOffset& offset) { return std::abs(offset.minutes) <= kMaxUtcOffsetMinutes; }
 
-}  // namespace
-
-std::filesystem::path SystemZoneFolder() {
+/// The zone folder, found once: every chart of a batch asks for it.
+const std::filesystem::path& ZoneFolder() {
     static const std::filesystem::path folder = [] {
         const char* tzdir = std::getenv("TZDIR");
         if (tzdir == nullptr || *tzdir == '\0') return std::filesystem::path(kDefaultZoneFolder);
@@ -67,6 +66,10 @@ std::filesystem::path SystemZoneFolder() {
     }();
     return folder;
 }
+
+}  // namespace
+
+std::filesystem::path SystemZoneFolder() { return ZoneFolder(); }
 
 bool IsZoneName(std::string_view zone) {
     if (zone.empty() || zone.size() > kMaxZoneNameLength) return false;
@@ -85,7 +88,7 @@ bool IsZoneName(std::string_view zone) {
     return parts >= 2;
 }
 
-Result<LocalTimeInZone, ZoneError> detail::ResolveInZone(const cctz::time_zone& tz,
+Result<LocalTimeInZone, AtlasError> detail::ResolveInZone(const cctz::time_zone& tz,
                                                          std::string_view zone, int year, int month,
                                                          int day, int hour, int minute) {
     // Out-of-range fields carry over: 31 April is 1 May, hour 24 the next day's 00.
@@ -110,28 +113,28 @@ Result<LocalTimeInZone, ZoneError> detail::ResolveInZone(const cctz::time_zone& 
         result.clockAfter = ClockMinutes(after.cs);
     }
     if (!InRange(result.offset) || !InRange(result.later)) {
-        return Failure{ZoneError{"The time zone \"" + std::string(zone) +
+        return Failure{AtlasError{"The time zone \"" + std::string(zone) +
                                  "\" cannot be read: its file is damaged (an offset of more "
                                  "than 15:59 from UT)."}};
     }
     return result;
 }
 
-Result<LocalTimeInZone, ZoneError> ResolveLocalTimeIn(const std::filesystem::path& folder,
+Result<LocalTimeInZone, AtlasError> ResolveLocalTimeIn(const std::filesystem::path& folder,
                                                       std::string_view zone, int year, int month,
                                                       int day, int hour, int minute) {
-    const Result<cctz::time_zone, ZoneError> loaded = detail::LoadZone(folder, zone);
+    const Result<cctz::time_zone, AtlasError> loaded = detail::LoadZone(folder, zone);
     if (!loaded.ok()) return Failure{loaded.error()};
     return detail::ResolveInZone(loaded.value(), zone, year, month, day, hour, minute);
 }
 
-Result<LocalTimeInZone, ZoneError> ResolveLocalTime(std::string_view zone, int year, int month,
+Result<LocalTimeInZone, AtlasError> ResolveLocalTime(std::string_view zone, int year, int month,
                                                     int day, int hour, int minute) {
-    return ResolveLocalTimeIn(SystemZoneFolder(), zone, year, month, day, hour, minute);
+    return ResolveLocalTimeIn(ZoneFolder(), zone, year, month, day, hour, minute);
 }
 
-Result<void, ZoneError> CheckZone(std::string_view zone) {
-    const Result<cctz::time_zone, ZoneError> loaded = detail::LoadZone(SystemZoneFolder(), zone);
+Result<void, AtlasError> CheckZone(std::string_view zone) {
+    const Result<cctz::time_zone, AtlasError> loaded = detail::LoadZone(ZoneFolder(), zone);
     if (!loaded.ok()) return Failure{loaded.error()};
     return {};
 }

@@ -8,6 +8,7 @@
 #include "tamovid/birthentry/validation.h"
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/positions/blanks.h"
+#include "tamovid/positions/civil_date_time.h"
 
 namespace tamovid {
 namespace {
@@ -19,11 +20,7 @@ void SetAngle(int arcMinutes, std::string& degrees, std::string& minutes) {
     minutes = std::to_string(std::abs(arcMinutes) % kMinutesPerDegree);
 }
 
-struct LocalClock {
-    int year, month, day, hour, minute;
-};
-
-LocalClock ClockOf(const BirthEntry& entry) {
+CivilDateTime ClockOf(const BirthEntry& entry) {
     return {kFirstYear + entry.cboYear, entry.cboMonth + 1, kFirstDay + entry.cboDate,
             entry.cboHour, entry.cboMinute};
 }
@@ -78,12 +75,12 @@ void FillPlace(BirthEntry& entry, const atlas::Place& place, const KeptPlaceFiel
     }
 }
 
-Result<std::optional<atlas::LocalTimeInZone>, atlas::ZoneError> EnteredTimeInZone(
+Result<std::optional<atlas::LocalTimeInZone>, atlas::AtlasError> EnteredTimeInZone(
     const BirthEntry& entry, std::string_view zone) {
     if (!CheckDate(entry).ok() || entry.cboHour < 0 || entry.cboMinute < 0) {
         return std::optional<atlas::LocalTimeInZone>();
     }
-    const LocalClock c = ClockOf(entry);
+    const CivilDateTime c = ClockOf(entry);
     auto local = atlas::ResolveLocalTime(zone, c.year, c.month, c.day, c.hour, c.minute);
     if (!local.ok()) return Failure{local.error()};
     return std::optional<atlas::LocalTimeInZone>(std::move(local).value());
@@ -91,7 +88,7 @@ Result<std::optional<atlas::LocalTimeInZone>, atlas::ZoneError> EnteredTimeInZon
 
 std::string ClockChangeMessage(const BirthEntry& entry, std::string_view zone,
                                const atlas::LocalTimeInZone& local) {
-    const LocalClock c = ClockOf(entry);
+    const CivilDateTime c = ClockOf(entry);
     if (local.kind == atlas::LocalTimeInZone::Kind::kNonexistent) {
         return atlas::NonexistentTimeMessage(zone, c.year, c.month, c.day, c.hour, c.minute, local);
     }

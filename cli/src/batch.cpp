@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "batch_writer.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/csv.h"
@@ -14,6 +15,8 @@ namespace tamovid::cli {
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+/// Answers are handed to the writer this many at a time: about one piece of output.
+constexpr std::size_t kRowsPerBlock = 128;
 
 // Unlike the form's TrimBlanks, a header name also loses tabs: spreadsheets and hand-made
 // files put them around column names, and no name holds one.
@@ -73,13 +76,15 @@ Result<std::vector<ChartField>, std::string> ReadHeader(std::string_view line) {
     return columns;
 }
 
-/// Appends the JSON answer for one data row to `text`; false when the row failed.
-bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
-               const std::vector<std::string>& fields, Engine engine, ChartOptions options,
-               ExtrasRequest request, ReadingJsonWriter& writer, AtlasSource& atlas,
-               std::string& text) {
+/// The answer for one data row: its chart, or the text of its refusal; false when the row
+/// failed. A reading with extras is written here, as their texts are made beside the
+/// calculation.
+bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::string>& fields,
+               Engine engine, ChartOptions options, ExtrasRequest request,
+               ReadingJsonWriter& writer, AtlasSource& atlas, RowAnswer& answer) {
     auto fail = [&](std::string_view message) {
-        text += RowErrorJsonText(row, message);
+        answer.chart.reset();
+        answer.text = RowErrorJsonText(answer.row, message);
         return false;
     };
     if (fields.size() != columns.size()) {
@@ -96,15 +101,14 @@ bool AnswerRow(std::size_t row, const std::vector<ChartField>& columns,
         texts, entry.value(), atlas, " Give the offset to use in a utc_offset column.");
     if (!placed.ok()) return fail(placed.error());
     // Each row is a chart of its own, calculated from nothing as an opened file is.
-    ChartSession session;
+    ChartSession& session = answer.chart.emplace();
     const Result<void, Refusal> calculated =
         session.CalculateOpened(entry.value(), engine, options);
     if (!calculated.ok()) return fail(calculated.error().message);
     if (request.grahas || request.timeWindow) {
         const ReadingExtras extras = ComputeExtras(session.reading(), request);
-        writer.Append(text, session.reading(), row, &extras);
-    } else {
-        writer.Append(text, session.reading(), row);
+        writer.Append(answer.text, session.reading(), answer.row, &extras);
+        answer.chart.reset();
     }
     return true;
 }
@@ -161,37 +165,51 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOp
     std::vector<std::string> fields;
     ReadingJsonWriter writer;
     AtlasSource atlas;
-    std::string answer;
+    // The rows' JSON is made and written on a thread of its own, in large pieces, while
+    // the next rows are read and computed. The first row goes out alone, so that an
+    // output that cannot be written is found before the work; and what is waiting goes
+    // out whenever the input has nothing more at hand, so that rows typed or piped in
+    // slowly are answered at once.
+    std::vector<RowAnswer> answers;
+    answers.reserve(kRowsPerBlock);
+    BatchWriter output(out);
+    auto writeFailed = [&] {
+        result.exitCode = kExitIoError;
+        result.error = "cannot write the output";
+        return result;
+    };
+    auto finish = [&] { return output.Send(answers, true) && output.Drain(); };
     for (;;) {
         const LineReader::Status status = reader.Next(line);
         if (status == LineReader::Status::kEnd) break;
-        if (status == LineReader::Status::kFailed) return readFailed();
-        if (status == LineReader::Status::kNoLineEnd) return noLineEnd();
+        if (status == LineReader::Status::kFailed) return finish() ? readFailed() : writeFailed();
+        if (status == LineReader::Status::kNoLineEnd) return finish() ? noLineEnd() : writeFailed();
         if (status == LineReader::Status::kLine && line.empty()) continue;
 
         const std::size_t row = ++result.rows;
-        answer.clear();
+        RowAnswer& answer = answers.emplace_back();
+        answer.row = row;
         bool answered = false;
         if (status == LineReader::Status::kTooLong) {
-            answer = RowErrorJsonText(row, "the row is longer than " +
-                                               std::to_string(LineReader::kDefaultMaxLineBytes) +
-                                               " bytes");
+            answer.text = RowErrorJsonText(row, "the row is longer than " +
+                                                    std::to_string(LineReader::kDefaultMaxLineBytes) +
+                                                    " bytes");
         } else if (const Result<void, std::string> split = SplitCsvLine(line, fields);
                    !split.ok()) {
-            answer = RowErrorJsonText(row, split.error());
+            answer.text = RowErrorJsonText(row, split.error());
         } else {
-            answered =
-                AnswerRow(row, columns, fields, engine, options, extras, writer, atlas, answer);
+            answered = AnswerRow(columns, fields, engine, options, extras, writer, atlas, answer);
         }
         if (!answered) ++result.failedRows;
-        answer += '\n';
-        out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
-        if (!out) {
-            result.exitCode = kExitIoError;
-            result.error = "cannot write the output";
-            return result;
+        const bool idle = !reader.HasReadAhead() && in.rdbuf()->in_avail() <= 0;
+        if (row == 1) {
+            if (!finish()) return writeFailed();
+        } else if (idle || answers.size() >= kRowsPerBlock) {
+            if (!output.Send(answers, idle)) return writeFailed();
+            answers.reserve(kRowsPerBlock);
         }
     }
+    if (!finish()) return writeFailed();
     return result;
 }
 

@@ -4,26 +4,54 @@
 
 namespace tamovid::cli {
 
+namespace {
+
+bool IsLineEnd(char ch) { return ch == '\n' || ch == '\r'; }
+
+}  // namespace
+
 LineReader::LineReader(std::istream& in, std::size_t maxLineBytes, std::size_t maxSkipBytes)
     : in_(in), maxLineBytes_(maxLineBytes), maxSkipBytes_(maxSkipBytes) {}
 
-LineReader::Ending LineReader::ReadUpToLineEnd(std::string* line, std::size_t limit) {
+bool LineReader::Fill() {
     using Traits = std::char_traits<char>;
+    if (begin_ < end_) return true;
     std::streambuf& buffer = *in_.rdbuf();
-    for (std::size_t count = 0;; ++count) {
-        const Traits::int_type next = buffer.sgetc();
-        if (Traits::eq_int_type(next, Traits::eof())) return Ending::kStreamEnd;
-        const char ch = Traits::to_char_type(next);
-        if (ch == '\n' || ch == '\r') {
-            buffer.sbumpc();
-            if (ch == '\r' && Traits::eq_int_type(buffer.sgetc(), Traits::to_int_type('\n'))) {
-                buffer.sbumpc();
-            }
+    // Waits for the next byte only, then takes what the stream already holds, so that
+    // a line typed or piped in is answered without waiting for more.
+    if (Traits::eq_int_type(buffer.sgetc(), Traits::eof())) return false;
+    if (ahead_.empty()) ahead_.resize(kReadAheadBytes);
+    const std::streamsize held = std::max<std::streamsize>(buffer.in_avail(), 1);
+    begin_ = 0;
+    end_ = static_cast<std::size_t>(
+        buffer.sgetn(ahead_.data(), std::min(held, static_cast<std::streamsize>(ahead_.size()))));
+    return end_ > 0;
+}
+
+void LineReader::ConsumeLineEnd() {
+    const char ch = ahead_[begin_++];
+    if (ch == '\r' && Fill() && ahead_[begin_] == '\n') ++begin_;
+}
+
+LineReader::Ending LineReader::ReadUpToLineEnd(std::string* line, std::size_t limit) {
+    for (std::size_t count = 0;;) {
+        if (!Fill()) return Ending::kStreamEnd;
+        const char* const start = ahead_.data() + begin_;
+        if (count == limit) {
+            if (!IsLineEnd(*start)) return Ending::kLimit;
+            ConsumeLineEnd();
             return Ending::kLineEnd;
         }
-        if (count == limit) return Ending::kLimit;
-        if (line) line->push_back(ch);
-        buffer.sbumpc();
+        const std::size_t window = std::min(end_ - begin_, limit - count);
+        const std::size_t taken =
+            static_cast<std::size_t>(std::find_if(start, start + window, IsLineEnd) - start);
+        if (line) line->append(start, taken);
+        count += taken;
+        begin_ += taken;
+        if (taken < window) {
+            ConsumeLineEnd();
+            return Ending::kLineEnd;
+        }
     }
 }
 
@@ -43,10 +71,7 @@ LineReader::Status LineReader::Next(std::string& line) {
                     break;
             }
         }
-        using Traits = std::char_traits<char>;
-        if (Traits::eq_int_type(in_.rdbuf()->sgetc(), Traits::eof())) {
-            return *(final_ = Status::kEnd);
-        }
+        if (!Fill()) return *(final_ = Status::kEnd);
         switch (ReadUpToLineEnd(&line, maxLineBytes_)) {
             case Ending::kLimit:
                 skipping_ = true;

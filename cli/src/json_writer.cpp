@@ -90,6 +90,27 @@ void AppendJsonString(std::string& out, std::string_view value) {
     out += '"';
 }
 
+void AppendJsonInteger(std::string& out, std::int64_t value) {
+    char digits[24];
+    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+}
+
+void AppendJsonUnsigned(std::string& out, std::uint64_t value) {
+    char digits[24];
+    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+}
+
+void AppendJsonNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
+    // The library's own shortest form ("257.808043", "120.0"), so that numbers read the
+    // same whichever way a reading was written.
+    char digits[64];
+    out.append(digits, nlohmann::detail::to_chars(std::begin(digits), std::end(digits), value));
+}
+
 void JsonWriter::BeforeValue() {
     if (afterValue_) out_ += ',';
     afterValue_ = true;
@@ -131,26 +152,17 @@ void JsonWriter::String(std::string_view value) {
 
 void JsonWriter::Integer(std::int64_t value) {
     BeforeValue();
-    char digits[24];
-    out_.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+    AppendJsonInteger(out_, value);
 }
 
 void JsonWriter::Unsigned(std::uint64_t value) {
     BeforeValue();
-    char digits[24];
-    out_.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+    AppendJsonUnsigned(out_, value);
 }
 
 void JsonWriter::Number(double value) {
     BeforeValue();
-    if (!std::isfinite(value)) {
-        out_ += "null";
-        return;
-    }
-    // The library's own shortest form ("257.808043", "120.0"), so that numbers read the
-    // same whichever way a reading was written.
-    char digits[64];
-    out_.append(digits, nlohmann::detail::to_chars(std::begin(digits), std::end(digits), value));
+    AppendJsonNumber(out_, value);
 }
 
 void JsonWriter::Bool(bool value) {

@@ -32,55 +32,60 @@ double SixDecimals(double degrees) {
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
                                std::optional<std::size_t> row, const ReadingExtras* extras) {
+    using namespace std::string_view_literals;
     const BirthRecord& r = reading.record;
-    JsonWriter json(text);
-    json.BeginObject();
+    // The member names and the texts the program makes itself (coordinates, offsets,
+    // times, positions) hold nothing to escape, so they are written as they are.
+    auto quoted = [&](std::string_view plain) {
+        text += '"';
+        text += plain;
+        text += '"';
+    };
     if (row) {
-        json.Key("row");
-        json.Unsigned(*row);
+        text += "{\"row\":"sv;
+        AppendJsonUnsigned(text, *row);
+        text += ",\"name\":"sv;
+    } else {
+        text += "{\"name\":"sv;
     }
-    json.Key("name");
-    json.String(r.strName);
-    json.Key("city");
-    json.String(r.strCity);
-    json.Key("state");
-    json.String(r.strState);
-    json.Key("country");
-    json.String(r.strCountry);
-    json.Key("lat");
-    json.String(CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S'));
-    json.Key("lon");
-    json.String(CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W'));
-    json.Key("tz");
+    AppendJsonString(text, r.strName);
+    text += ",\"city\":"sv;
+    AppendJsonString(text, r.strCity);
+    text += ",\"state\":"sv;
+    AppendJsonString(text, r.strState);
+    text += ",\"country\":"sv;
+    AppendJsonString(text, r.strCountry);
+    text += ",\"lat\":"sv;
+    quoted(CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S'));
+    text += ",\"lon\":"sv;
+    quoted(CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W'));
+    text += ",\"tz\":"sv;
     if (reading.tz.empty()) {
-        json.Null();
+        text += "null"sv;
     } else {
-        json.String(reading.tz);
+        AppendJsonString(text, reading.tz);
     }
-    json.Key("zone_row");
+    text += ",\"zone_row\":"sv;
     if (reading.zoneRow) {
-        json.Integer(*reading.zoneRow);
+        AppendJsonInteger(text, *reading.zoneRow);
     } else {
-        json.Null();
+        text += "null"sv;
     }
-    json.Key("dst");
-    json.Bool(r.blnDST);
-    json.Key("utc_offset");
-    json.String(UtcOffsetText(RecordOffsetMinutes(r)));
-    json.Key("ut");
-    json.String(UniversalTimeText(r));
-    json.Key("sun");
-    json.String(CompactText(reading.sun));
-    json.Key("ascendant");
-    json.String(CompactText(reading.ascendant));
-    json.Key("sun_longitude");
-    json.Number(SixDecimals(reading.sun.longitude));
-    json.Key("ascendant_longitude");
-    json.Number(SixDecimals(reading.ascendant.longitude));
-    json.Key("engine");
-    json.String(EngineName(reading.engine));
-    json.Key("points");
-    json.BeginArray();
+    text += r.blnDST ? ",\"dst\":true,\"utc_offset\":"sv : ",\"dst\":false,\"utc_offset\":"sv;
+    quoted(UtcOffsetText(RecordOffsetMinutes(r)));
+    text += ",\"ut\":"sv;
+    quoted(UniversalTimeText(r));
+    text += ",\"sun\":"sv;
+    quoted(CompactText(reading.sun));
+    text += ",\"ascendant\":"sv;
+    quoted(CompactText(reading.ascendant));
+    text += ",\"sun_longitude\":"sv;
+    AppendJsonNumber(text, SixDecimals(reading.sun.longitude));
+    text += ",\"ascendant_longitude\":"sv;
+    AppendJsonNumber(text, SixDecimals(reading.ascendant.longitude));
+    text += ",\"engine\":"sv;
+    quoted(EngineName(reading.engine));
+    text += ",\"points\":["sv;
     const AprakashaResult& grahas = reading.grahas;
     const std::array<std::string, kAprakashaPointCount> positions = PointTexts(grahas);
     for (const AprakashaPoint point : kPoints) {
@@ -116,7 +121,7 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         }
         if (i != 0) text += ',';
         text += members->before;
-        AppendJsonString(text, positions[i]);
+        quoted(positions[i]);
         if (extras && extras->grahas) {
             text.append(members->after, 0, members->after.size() - 1);
             AppendNakshatraJson(text, grahas.points[i].longitude);

@@ -1,6 +1,8 @@
 #include "tamovid/positions/longitude_text.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "tamovid/positions/blanks.h"
@@ -10,14 +12,19 @@ namespace tamovid {
 namespace {
 
 constexpr std::string_view kDegreeMark = "\u00B0";
+/// Room for the long form of any longitude under 360: "29° 59' 59\" Pis" and a little.
+constexpr std::size_t kLongFormBytes = 24;
 
-std::string TwoDigits(std::string_view s) {
-    std::string out(s);
-    if (out.size() <= 1) out.insert(0, "0");
-    return out;
+void AppendTwoDigits(std::string& text, std::string_view digits) {
+    if (digits.size() <= 1) text += '0';
+    text += digits;
 }
 
-std::string Whole(double value) { return std::to_string(static_cast<long long>(value)); }
+void AppendWhole(std::string& text, double value) {
+    char digits[24];
+    text.append(std::begin(digits),
+                std::to_chars(std::begin(digits), std::end(digits), static_cast<long long>(value)).ptr);
+}
 
 }  // namespace
 
@@ -38,9 +45,15 @@ std::string FormatLongitude(double x) {
     degrees = std::fmod(degrees, 30.0);
     const double seconds = std::floor(60 * secondsFraction);
 
-    std::string text = Whole(degrees);
+    std::string text;
+    text.reserve(kLongFormBytes);
+    AppendWhole(text, degrees);
     text += kDegreeMark;
-    text += " " + Whole(minutes) + "' " + Whole(seconds) + "\" ";
+    text += ' ';
+    AppendWhole(text, minutes);
+    text += "' ";
+    AppendWhole(text, seconds);
+    text += "\" ";
     text += vntSignString.substr(3 * sign, 3);
     return text;
 }
@@ -60,7 +73,13 @@ std::string ToSignFirst(std::string_view longForm) {
     }
     const std::string_view sign =
         TrimBlanks(longForm.size() >= 3 ? longForm.substr(longForm.size() - 3) : longForm);
-    return TwoDigits(degrees) + " " + std::string(sign) + " " + TwoDigits(minutes);
+    std::string text;
+    AppendTwoDigits(text, degrees);
+    text += ' ';
+    text += sign;
+    text += ' ';
+    AppendTwoDigits(text, minutes);
+    return text;
 }
 
 }  // namespace tamovid

@@ -1,10 +1,16 @@
 #include "tamovid/positions/record_text.h"
 
+#include <charconv>
+#include <iterator>
+
 namespace tamovid {
 
 std::string TwoDigits(int value) {
-    std::string text = std::to_string(value);
-    return value >= 0 && value < 10 ? "0" + text : text;
+    char digits[12] = {'0'};
+    // A leading zero for 0..9 only; other numbers are written as they are.
+    char* const start = value >= 0 && value < 10 ? digits + 1 : digits;
+    char* const end = std::to_chars(start, std::end(digits), value).ptr;
+    return std::string(std::begin(digits), end);
 }
 
 std::string DateText(int dayOfMonth, int month, int year) {

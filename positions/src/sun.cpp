@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "tamovid/positions/angles.h"
-#include "tamovid/positions/longitude_text.h"
 
 namespace tamovid {
 namespace {
@@ -112,8 +111,9 @@ PlanetsResult CalcPlanets(const BirthRecord& record, const AscendantResult& asce
     result.sun = PositionAt(lambda);
     result.ascendant = PositionAt(ascendant.ascendant);
 
-    result.strPositions[kSunSlot] = ToSignFirst(FormatLongitude(lambda));
-    result.strPositions[kAscendantSlot] = ToSignFirst(ascendant.vntAscText);
+    // The same texts as the long forms' compact ones, made without them.
+    result.strPositions[kSunSlot] = CompactText(result.sun);
+    result.strPositions[kAscendantSlot] = CompactText(result.ascendant);
     return result;
 }
 

@@ -1,6 +1,8 @@
 #include "tamovid/positions/zodiac_position.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "tamovid/positions/tables.h"
 
@@ -13,9 +15,14 @@ constexpr int kMinutesPerDegree = 60;
 constexpr int kMinutesPerSign = kDegreesPerSign * kMinutesPerDegree;
 constexpr int kMinutesPerCircle = kSignCount * kMinutesPerSign;
 
+void AppendNumber(std::string& text, int value) {
+    char digits[12];
+    text.append(std::begin(digits), std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+}
+
 void AppendTwoDigits(std::string& text, int value) {
     if (value < 10) text += '0';
-    text += std::to_string(value);
+    AppendNumber(text, value);
 }
 
 std::string_view Abbreviation(int sign) {
@@ -55,11 +62,12 @@ std::string CompactText(const ZodiacPosition& p) {
 }
 
 std::string PointText(const ZodiacPosition& p) {
-    std::string text = std::to_string(p.degrees);
+    std::string text;
+    AppendNumber(text, p.degrees);
     text += ' ';
     text += Abbreviation(p.sign);
     text += ' ';
-    text += std::to_string(p.minutes);
+    AppendNumber(text, p.minutes);
     return text;
 }
 

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "tamovid/render/qt_text.h"
+
 namespace tamovid {
 namespace {
 
@@ -25,10 +27,6 @@ constexpr double kTextFill = 0.8;
 constexpr int kSmallestPixelSize = 1;
 
 double LineWidth(double side) { return std::max(1.0, kLineWidth * side); }
-
-QString Text(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont ChartFont() {
     QFont font(QStringLiteral("DejaVu Sans"));

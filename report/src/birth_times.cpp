@@ -8,8 +8,7 @@ namespace tamovid {
 
 BirthUniversalTime UniversalTimeOf(const BirthRecord& record) {
     // The same moment the engines compute with, so the page and the positions agree.
-    const CivilDateTime ut = UniversalDateTime(record);
-    return {RecordOffsetMinutes(record), ut.year, ut.month, ut.day, ut.hour, ut.minute};
+    return {UniversalDateTime(record), RecordOffsetMinutes(record)};
 }
 
 std::string UtOffsetText(int offsetMinutes) { return "UT" + UtcOffsetText(offsetMinutes); }

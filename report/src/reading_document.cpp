@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tamovid/render/chart_painter.h"
+#include "tamovid/render/qt_text.h"
 #include "tamovid/report/reading_sheet.h"
 
 namespace tamovid {
@@ -60,8 +61,6 @@ const QColor kInk(0, 0, 0);
 const QColor kSoftInk(85, 85, 85);
 const QColor kAccent(24, 72, 84);
 const QColor kRuleColour(170, 170, 170);
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 struct TextItem {
     QRectF rect;

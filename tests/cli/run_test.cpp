@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -214,6 +215,62 @@ TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
         for (const std::string& line : ResultLines(reading.grahas, point)) expected += line + "\n";
     }
     EXPECT_EQ(outcome.out, expected);
+}
+
+// A batch keeps one writer, one output buffer and one line reader for all its rows;
+// whatever they carry from row to row must not change a byte of any row's reading.
+TEST(Cli, EveryBatchRowIsByteForByteTheChartAlone) {
+    constexpr std::array<const char*, 12> kColumns = {
+        "name", "date", "time", "zone", "dst", "lat", "lon",
+        "city", "state", "country", "tz", "utc-offset"};
+    std::vector<std::array<std::string, 12>> births = {
+        {"Ravi Kumar", "1975-12-03", "10:30", "34", "0", "18N31", "73E51", "Pune",
+         "Maharashtra", "India", "", ""},
+        {"Quote \" and \\ \xC3\xA9", "1950-06-15", "23:59", "0", "1", "33S52", "118W15",
+         "Sydney, NSW", "State", "Australia", "", ""},
+        {"Zone", "1990-07-01", "12:00", "", "", "40N42", "74W00", "New York", "NY", "USA",
+         "America/New_York", ""},
+        {"Offset", "2000-01-01", "00:00", "", "", "27N42", "85E19", "Kathmandu", "Bagmati",
+         "Nepal", "", "+05:45"},
+    };
+    // The Ascendant round the clock, so that each point stands in every house.
+    for (int hour = 0; hour < 24; ++hour) {
+        births.push_back({"Hour", "1975-12-03", std::to_string(hour) + ":15", "34", "0", "18N31",
+                          "73E51", "Pune", "Maharashtra", "India", "", ""});
+    }
+    std::string csv = "name,date,time,zone,dst,lat,lon,city,state,country,tz,utc_offset\n";
+    for (const auto& birth : births) {
+        for (std::size_t i = 0; i < birth.size(); ++i) {
+            const std::string& value = birth[i];
+            std::string cell = value;
+            if (value.find_first_of(",\"") != std::string::npos) {
+                cell = "\"";
+                for (const char c : value) cell += c == '"' ? std::string("\"\"") : std::string(1, c);
+                cell += '"';
+            }
+            csv += (i == 0 ? "" : ",") + cell;
+        }
+        csv += '\n';
+    }
+    const Outcome batch = Cli({"--batch", "-"}, csv);
+    ASSERT_EQ(batch.status, kExitOk) << batch.err;
+    std::istringstream lines(batch.out);
+    for (std::size_t row = 0; row < births.size(); ++row) {
+        std::vector<std::string> args = {"--json"};
+        for (std::size_t i = 0; i < kColumns.size(); ++i) {
+            const std::string& value = births[row][i];
+            if (value.empty() || (i == 4 && value == "0")) continue;
+            args.push_back(std::string("--") + kColumns[i]);
+            if (i != 4) args.push_back(value);  // --dst is a flag
+        }
+        const Outcome alone = Cli(args);
+        ASSERT_EQ(alone.status, kExitOk) << row << ": " << alone.err;
+        std::string line;
+        ASSERT_TRUE(std::getline(lines, line)) << row;
+        EXPECT_EQ(line, "{\"row\":" + std::to_string(row + 1) + "," +
+                            alone.out.substr(1, alone.out.size() - 2))
+            << row;
+    }
 }
 
 TEST(Cli, JsonReadingParsesBackWithEveryMember) {

@@ -19,9 +19,9 @@ LocalClock ClockOf(LocalMinutes clock, int offset) {
     const local_days day = floor<days>(clock);
     const year_month_day date{day};
     const hh_mm_ss<minutes> time{clock - day};
-    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-            static_cast<int>(static_cast<unsigned>(date.day())),
-            static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+    return {{static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+             static_cast<int>(static_cast<unsigned>(date.day())),
+             static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count())},
             offset};
 }
 

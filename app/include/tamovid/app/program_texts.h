@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <string_view>
+
+#include "tamovid/render/qt_text.h"
 
 namespace tamovid {
 
@@ -16,10 +16,5 @@ inline constexpr std::string_view kBrandingOffer =
     "Home Business Opportunity. Start your own Internet business and make money online. Get this "
     "software fully branded for your website.";
 inline constexpr std::string_view kMoreDetails = "Click here for more details.";
-
-/// A UTF-8 text of the engine as a QString.
-inline QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace tamovid

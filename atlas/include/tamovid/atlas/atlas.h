@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tamovid/atlas/atlas_error.h"
 #include "tamovid/positions/result.h"
 
 namespace tamovid::atlas {
@@ -29,11 +30,6 @@ struct Place {
 
 /// "City, State, Country" as shown in a list of matches (the state left out when empty).
 std::string DisplayName(const Place& place);
-
-/// Why an atlas could not be used.
-struct AtlasError {
-    std::string message;  ///< an English sentence for the user
-};
 
 class AtlasData;  // the loaded tables
 

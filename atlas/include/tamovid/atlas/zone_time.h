@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "tamovid/atlas/atlas_error.h"
 #include "tamovid/positions/result.h"
 
 namespace tamovid::atlas {
@@ -35,10 +36,6 @@ struct LocalTimeInZone {
     friend bool operator==(const LocalTimeInZone&, const LocalTimeInZone&) = default;
 };
 
-struct ZoneError {
-    std::string message;
-};
-
 /// The folder of the system's zone files: $TZDIR when set, else /usr/share/zoneinfo.
 std::filesystem::path SystemZoneFolder();
 
@@ -53,15 +50,15 @@ bool IsZoneName(std::string_view zone);
 /// gives the message "Unknown time zone \"Mars/Olympus\"."; a zone file that cannot be
 /// read, or no database at all, a message naming the zone. A date that does not exist
 /// (31 April) runs on into the next month: check dates before asking.
-Result<LocalTimeInZone, ZoneError> ResolveLocalTime(std::string_view zone, int year, int month,
+Result<LocalTimeInZone, AtlasError> ResolveLocalTime(std::string_view zone, int year, int month,
                                                     int day, int hour, int minute);
 /// The same in the database of another folder.
-Result<LocalTimeInZone, ZoneError> ResolveLocalTimeIn(const std::filesystem::path& folder,
+Result<LocalTimeInZone, AtlasError> ResolveLocalTimeIn(const std::filesystem::path& folder,
                                                       std::string_view zone, int year, int month,
                                                       int day, int hour, int minute);
 
 /// Whether the system's database has the zone and its file can be read; else the message.
-Result<void, ZoneError> CheckZone(std::string_view zone);
+Result<void, AtlasError> CheckZone(std::string_view zone);
 
 /// "There was no 02:30 on 23 February 1975 in America/New_York: the clocks went forward
 /// from 02:00 to 03:00." for a gap.

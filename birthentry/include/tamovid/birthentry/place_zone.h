@@ -40,7 +40,7 @@ std::optional<std::string> StalePlaceMessage(const BirthEntry& entry, const Fill
 /// What the entered local date and clock time was in a zone. Nothing when the date
 /// does not exist (31 April): the form's own date check refuses it, and no zone's
 /// clock changes are looked up for it. A zone that cannot be read gives its message.
-Result<std::optional<atlas::LocalTimeInZone>, atlas::ZoneError> EnteredTimeInZone(
+Result<std::optional<atlas::LocalTimeInZone>, atlas::AtlasError> EnteredTimeInZone(
     const BirthEntry& entry, std::string_view zone);
 
 /// For a clock time that did not exist or happened twice, what the zone's clocks did.

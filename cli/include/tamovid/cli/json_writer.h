@@ -39,5 +39,10 @@ private:
 
 /// value as a JSON string, quotes included, appended to out.
 void AppendJsonString(std::string& out, std::string_view value);
+/// Whole numbers, appended to out.
+void AppendJsonInteger(std::string& out, std::int64_t value);
+void AppendJsonUnsigned(std::string& out, std::uint64_t value);
+/// A number as JsonWriter::Number writes it ("null" when not finite), appended to out.
+void AppendJsonNumber(std::string& out, double value);
 
 }  // namespace tamovid::cli

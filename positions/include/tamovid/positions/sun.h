@@ -5,6 +5,7 @@
 
 #include "tamovid/positions/ascendant.h"
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/civil_date_time.h"
 #include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid {
@@ -46,14 +47,6 @@ double EclipticLongitude(double d);
 double PrecessionSinceJ2000(double d);
 
 /// Universal Time as a calendar date and time, after carry across day, month, year.
-struct CivilDateTime {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    friend bool operator==(const CivilDateTime&, const CivilDateTime&) = default;
-};
 CivilDateTime UniversalDateTime(const BirthRecord& record);
 
 struct PlanetsResult {

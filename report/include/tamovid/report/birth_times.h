@@ -3,17 +3,13 @@
 #include <string>
 
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/civil_date_time.h"
 
 namespace tamovid {
 
-/// A birth's clock time against Universal Time.
-struct BirthUniversalTime {
+/// A birth's Universal Time (the date and time), and its clock time against it.
+struct BirthUniversalTime : CivilDateTime {
     int offsetMinutes = 0;  ///< local clock time minus UT, daylight saving included
-    int year = 0;           ///< the UT date and time
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
 };
 
 /// The UT of a birth, with the calendar carried: the zone's correction and an hour

@@ -10,6 +10,7 @@
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/grahas/chart_options.h"
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/civil_date_time.h"
 
 namespace tamovid::timewindow {
 
@@ -55,12 +56,7 @@ struct BodyState {
 std::vector<BodyState> StatesAt(const WindowChart& chart, int shiftMinutes);
 
 /// A reading of the local clock.
-struct LocalClock {
-    int year = 0;
-    int month = 0;  ///< 1..12
-    int day = 0;
-    int hour = 0;  ///< 0..23
-    int minute = 0;
+struct LocalClock : CivilDateTime {
     int utcOffsetMinutes = 0;  ///< local minus Universal Time, as the clock then stood
     friend bool operator==(const LocalClock&, const LocalClock&) = default;
 };

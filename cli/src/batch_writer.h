@@ -1,0 +1,73 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tamovid/birthentry/chart_session.h"
+#include "tamovid/cli/reading_output.h"
+
+namespace tamovid::cli {
+
+/// One data row's answer: its chart, or its JSON text when that is made already (a
+/// refused row, or a reading with extras).
+struct RowAnswer {
+    std::size_t row = 0;
+    std::optional<ChartSession> chart;
+    std::string text;
+};
+
+/// Writes a batch's answers as JSON lines, one a row, on a thread of its own: the JSON
+/// of the charts and the writes to the stream overlap the reading and computing of the
+/// next rows. Lines go out in pieces of about kPieceBytes; at most two blocks of answers
+/// wait at a time, so a long batch runs in the same memory. Only this writer may touch
+/// the stream while it lives.
+class BatchWriter {
+public:
+    static constexpr std::size_t kPieceBytes = 256 * 1024;
+
+    explicit BatchWriter(std::ostream& out);
+    /// Writes what was handed over and not yet written, then stops the thread.
+    ~BatchWriter();
+    BatchWriter(const BatchWriter&) = delete;
+    BatchWriter& operator=(const BatchWriter&) = delete;
+
+    /// Hands over the answers that follow the ones before, leaving `answers` empty. With
+    /// `now` their lines go out as soon as they are made rather than once a piece is
+    /// full. Waits while two blocks are waiting. False, and nothing handed over, once a
+    /// write has failed.
+    bool Send(std::vector<RowAnswer>& answers, bool now);
+    /// Waits until everything handed over is written; false when a write failed.
+    bool Drain();
+
+private:
+    static constexpr std::size_t kMaxWaiting = 2;
+    struct Block {
+        std::vector<RowAnswer> answers;
+        bool now = false;
+    };
+
+    void Run();
+    /// Writes the lines made so far to the stream; false when that failed.
+    bool WriteOut();
+
+    std::ostream& out_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Block> waiting_;
+    bool writing_ = false;
+    bool failed_ = false;
+    bool stopping_ = false;
+    // Used by the thread alone.
+    ReadingJsonWriter json_;
+    std::string lines_;
+    std::thread thread_;  // last, so that it starts after the rest is made
+};
+
+}  // namespace tamovid::cli
