@@ -40,7 +40,7 @@ void ChartFileDialogs::Save(QWidget* parent, const ChartSession& session) {
     }
 }
 
-std::optional<BirthEntry> ChartFileDialogs::Open(const QString& name) {
+std::optional<OpenedChart> ChartFileDialogs::Open(const QString& name) {
     Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(LocalPath(name));
     if (!opened.ok()) {
         const bool wrongName = opened.error().reason == OpenRefusal::Reason::kWrongEnding;
@@ -51,7 +51,7 @@ std::optional<BirthEntry> ChartFileDialogs::Open(const QString& name) {
     if (!opened.value().notice.empty()) {
         ui_.message(Message(opened.value().notice), QMessageBox::Warning);
     }
-    return std::move(opened).value().entry;
+    return std::move(opened).value();
 }
 
 }  // namespace tamovid

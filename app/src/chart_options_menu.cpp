@@ -86,6 +86,7 @@ ChartOptionsMenu::ChartOptionsMenu(FrmMain& window, EngineMenu& engineMenu, QSet
         }
         Choose(now);
     };
+    connect(&window_, &FrmMain::chartOptionsShown, this, &ChartOptionsMenu::Show);
     connect(ayanamsaGroup, &QActionGroup::triggered, this, chosen);
     connect(nodeGroup, &QActionGroup::triggered, this, chosen);
     // After the engine menu's own handler, which has set the engine by then.
@@ -98,6 +99,16 @@ void ChartOptionsMenu::Choose(ChartOptions options) {
     window_.SetChartOptions(options);
     if (settings_ != nullptr) WriteChartOptionsSetting(*settings_, options);
     window_.RecalculateShown();
+}
+
+void ChartOptionsMenu::Show(ChartOptions options) {
+    // Only the checks: a chart's own options are not the user's remembered choice.
+    for (std::size_t i = 0; i < ayanamsas_.size(); ++i) {
+        ayanamsas_[i]->setChecked(kAyanamsaNames[i].ayanamsa == options.ayanamsa);
+    }
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        nodes_[i]->setChecked(kLunarNodeNames[i].node == options.node);
+    }
 }
 
 void ChartOptionsMenu::EngineChanged(bool precise) {

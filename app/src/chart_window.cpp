@@ -284,7 +284,8 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
 }
 
 void ChartWindow::ShowReading(const Reading& reading) {
-    input_ = ChartInputFromReading(reading);
+    readingInput_ = ChartInputFromReading(reading);
+    input_ = readingInput_;
     imageProposal_ = Text(ProposedFileName(reading.record, "Rasi chart", ".png"));
     const std::string_view name = TrimBlanks(reading.record.strName);
     setWindowTitle(name.empty() ? tr("Rasi Chart")
@@ -297,6 +298,9 @@ void ChartWindow::ShowReading(const Reading& reading) {
 }
 
 void ChartWindow::SetGrahaTable(const GrahaTable& table) {
+    input_ = readingInput_;
+    AddGrahaPlacements(input_, table.grahas);
+    Relayout();
     grdGrahas_->clearSelection();
     grdGrahas_->setRowCount(static_cast<int>(table.rows.size()));
     for (int r = 0; r < grdGrahas_->rowCount(); ++r) {

@@ -9,6 +9,7 @@
 #include "tamovid/app/result_panel.h"
 #include "tamovid/app/time_window_view.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/report/full_reading.h"
 
 namespace tamovid {
 
@@ -31,9 +32,7 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     }
     Frame2_->ShowReading(session_.reading());
     panels_->setCurrentWidget(Frame2_);
-    if (chart_ != nullptr && chart_->isVisible()) {
-        chart_->ShowReading(session_.reading());
-    }
+    if (chart_ != nullptr && chart_->isVisible()) ShowInChartWindow();
     if (timeWindow_ != nullptr && timeWindow_->isVisible()) timeWindow_->ShowReading(session_.reading());
     return true;
 }
@@ -53,6 +52,11 @@ void FrmMain::RecalculateShown() {
     Frame2_->SetCurrentTab(tab);  // the reader stays on the point they were reading
 }
 
+void FrmMain::ShowInChartWindow() {
+    chart_->ShowReading(session_.reading());
+    chart_->SetGrahaTable(session_.Grahas());
+}
+
 bool FrmMain::HasChart(const QString& verb) {
     if (session_.calculated()) return true;
     ui_.message(tr("There is no chart to %1 yet. Please enter the birth details and get the "
@@ -67,7 +71,7 @@ void FrmMain::cmdChart_Click() {
     if (chart_ == nullptr) {
         chart_ = new ChartWindow(ui_, settings_, this);
     }
-    chart_->ShowReading(session_.reading());
+    ShowInChartWindow();
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
@@ -92,9 +96,14 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::OpenChartFile(const QString& name) {
-    const std::optional<BirthEntry> opened = files_.Open(name);
+    const std::optional<OpenedChart> opened = files_.Open(name);
     if (!opened) return;
-    Frame1_->ShowEntry(*opened);
+    Frame1_->ShowEntry(opened->entry);
+    // A chart saved with another ayanamsa or node is shown as it was saved; the menu follows.
+    if (const ChartOptions saved = opened->OptionsOver(options_); saved != options_) {
+        options_ = saved;
+        emit chartOptionsShown(options_);
+    }
     // The form as shown, so that what the window shows is what is calculated.
     ShowCalculated(session_.CalculateOpened(Frame1_->ReadEntry(), engine_, options_));
 }
@@ -107,7 +116,7 @@ std::optional<PrintableReading> FrmMain::Printable() const {
     const ChartStyle style = chart_ != nullptr      ? chart_->Style()
                              : settings_ != nullptr ? ReadChartStyle(*settings_)
                                                     : ChartStyle::kSouth;
-    return PrintableReading{session_.reading(), std::string(session_.ZoneLabel()), style};
+    return FullPrintableReading(session_, style);
 }
 
 void FrmMain::mnuPrint_Click() { export_.Print(this, Printable()); }

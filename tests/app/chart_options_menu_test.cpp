@@ -10,6 +10,8 @@
 
 #include "tamovid/app/chart_options_menu.h"
 #include "tamovid/app/engine_menu.h"
+#include "tamovid/birthentry/chart_session.h"
+#include "tamovid/test_support/sample_entries.h"
 #include "window_driver.h"
 
 using tamovid::AyanamsaChoice;
@@ -107,6 +109,22 @@ private slots:
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(ShownEngine(), Engine::kPrecise);
+    }
+
+    // A chart saved with Raman and the true node opens as it was saved, and the menu says so
+    // without making those the remembered choice.
+    void aChartFileWithItsOwnOptionsOpensWithThem() {
+        const QString path = dir_.filePath(QStringLiteral("raman.vug"));
+        tamovid::ChartSession saved;
+        const tamovid::ChartOptions raman{AyanamsaChoice::kRaman, LunarNode::kTrue};
+        QVERIFY(saved.Calculate(tamovid::testing_support::Delhi1947(), Engine::kPrecise, raman).ok());
+        QVERIFY(saved.Save(path.toStdString()).ok());
+
+        d_.window->OpenChartFile(path);
+        QVERIFY(d_.window->Printable()->reading.options == raman);
+        QVERIFY(item("mnuAyanamsa_raman")->isChecked());
+        QVERIFY(item("mnuNode_true")->isChecked());
+        QVERIFY(!settings_->contains(QStringLiteral("Settings/Node")));
     }
 };
 

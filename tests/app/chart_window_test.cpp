@@ -87,9 +87,10 @@ private slots:
 
         auto* view = chart->findChild<QWidget*>(QStringLiteral("chartView"));
         QVERIFY(view->accessibleDescription().contains(
-            QStringLiteral("House 1, Taurus: As 7\u00B045'.")));
+            QStringLiteral("House 1, Taurus: Ra 5\u00B004' R, As 7\u00B045'.")));
         QVERIFY(view->accessibleDescription().contains(
-            QStringLiteral("House 3, Cancer: Vy 18\u00B041', Su 27\u00B059'.")));
+            QStringLiteral("House 3, Cancer: Mo 3\u00B058', Me 13\u00B040', Vy 18\u00B041', "
+                           "Sa 20\u00B028', Ve 22\u00B033', Su 27\u00B059'.")));
 
         // Alt+N, as a keyboard user would.
         QTest::keyClick(chart, Qt::Key_N, Qt::AltModifier);

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/chart_document.h"
 
 class QWidget;
 
@@ -24,9 +24,9 @@ public:
     /// name for nothing; every refusal and notice is told.
     void Save(QWidget* parent, const ChartSession& session);
 
-    /// The form entry the chart file restores, once what it set aside is told; nothing,
-    /// once the reason is told, when the file cannot be read.
-    std::optional<BirthEntry> Open(const QString& name);
+    /// The form entry and the options the chart file restores, once what it set aside is
+    /// told; nothing, once the reason is told, when the file cannot be read.
+    std::optional<OpenedChart> Open(const QString& name);
 
     /// The file name last chosen for saving.
     const QString& SaveFileName() const { return saveFileName_; }

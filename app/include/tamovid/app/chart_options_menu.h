@@ -36,6 +36,7 @@ public:
 
 private:
     void Choose(ChartOptions options);
+    void Show(ChartOptions options);
     void EngineChanged(bool precise);
 
     FrmMain& window_;

@@ -44,7 +44,8 @@ public:
     /// Shows the chart of this reading from now on. The positions table is emptied until
     /// SetGrahaTable gives the reading's.
     void ShowReading(const Reading& reading);
-    /// Fills the positions table beside the chart: the Ascendant, the nine grahas and the
+    /// Draws the other eight grahas in the chart and fills the positions table beside it:
+    /// the Ascendant, the nine grahas and the
     /// five points with sign, degrees and minutes, nakshatra, pada, house and retrograde.
     void SetGrahaTable(const GrahaTable& table);
 
@@ -68,6 +69,7 @@ private:
     UserInterface& ui_;
     QSettings* settings_;
     ChartStyle style_ = ChartStyle::kSouth;
+    ChartInput readingInput_;  // the reading's own points, before the grahas are added
     ChartInput input_;
     ChartLayout layout_;
     QString imageProposal_ = QStringLiteral("Rasi chart.png");

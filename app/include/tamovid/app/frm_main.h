@@ -79,6 +79,10 @@ public:
     /// with the file chosen in its dialog (a chart named at start or dropped on the window).
     void OpenChartFile(const QString& name);
 
+signals:
+    /// The options of a chart opened from a file, now those of the next calculation.
+    void chartOptionsShown(ChartOptions options);
+
 public slots:
     /// Calculates the form once its checks pass and shows the chart; a refusal is told
     /// to the user and changes nothing but the focus or a missing direction.
@@ -113,6 +117,8 @@ private:
     bool HasChart(const QString& verb);
     /// Shows the session's reading after a calculation, or tells why there is none.
     bool ShowCalculated(const Result<void, Refusal>& calculated);
+    /// The session's chart and its positions table in the chart window.
+    void ShowInChartWindow();
 
     UserInterface& ui_;
     ReadingExport export_{ui_};
