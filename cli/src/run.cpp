@@ -241,8 +241,12 @@ int RunOneChart(const Options& options, const Streams& io) {
             return io.Fail(unreadable ? kExitIoError : kExitRefused, opened.error().message);
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
-        calculated = session.CalculateOpened(opened.value().entry, ChosenEngine(options),
-                                             options.chartOptions);
+        // The file's ayanamsa and node, unless the command line names its own.
+        ChartOptions chartOptions = opened.value().OptionsOver(options.chartOptions);
+        if (options.ayanamsa) chartOptions.ayanamsa = options.chartOptions.ayanamsa;
+        if (options.node) chartOptions.node = options.chartOptions.node;
+        calculated =
+            session.CalculateOpened(opened.value().entry, ChosenEngine(options), chartOptions);
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);

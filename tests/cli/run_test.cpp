@@ -443,6 +443,19 @@ TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
     EXPECT_EQ(ReadChartFile(again).value(), ReadChartFile(file).value());
 }
 
+// A chart saved with Raman and the true node opens with them; an option given with --open wins.
+TEST_F(CliFiles, OpenUsesTheFilesAyanamsaAndNodeUnlessTheCommandLineNamesOne) {
+    const std::string file = PathOf("raman.vug");
+    const Outcome saved = Cli(PuneWith(
+        {"--precise", "--ayanamsa", "raman", "--node", "true", "--grahas", "--json", "--save", file}));
+    ASSERT_EQ(saved.status, kExitOk) << saved.err;
+    EXPECT_EQ(Cli({"--open", file, "--precise", "--grahas", "--json"}).out, saved.out);
+    const Outcome lahiri =
+        Cli({"--open", file, "--precise", "--ayanamsa", "lahiri", "--grahas", "--json"});
+    EXPECT_NE(lahiri.out.find("\"ayanamsa_name\":\"Lahiri\""), std::string::npos);
+    EXPECT_NE(lahiri.out.find("\"node\":\"true\""), std::string::npos);
+}
+
 TEST_F(CliFiles, OptionsChartFileAndBatchGiveTheSameReading) {
     const std::string file = PathOf("same.vug");
     const Outcome fromOptions =
