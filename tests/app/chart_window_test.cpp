@@ -82,7 +82,7 @@ private slots:
         QVERIFY(chart->isVisible());
         QCOMPARE(chart->Style(), ChartStyle::kSouth);
         QCOMPARE(SignOf(chart->Layout(), ChartBody::kAscendant), 1);  // Taurus
-        chart->resize(620, 680);
+        chart->resize(1080, 640);  // the chart and its table side by side
         Photograph(chart, "chart-south.png");
 
         auto* view = chart->findChild<QWidget*>(QStringLiteral("chartView"));
