@@ -179,11 +179,7 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     setObjectName(QStringLiteral("frmChart"));
     setWindowTitle(tr("Rasi Chart"));
     setWindowIcon(AppIcon());
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    palette.setColor(QPalette::WindowText, kLabelText);
-    setPalette(palette);
+    PaintInWindowColours(*this);
 
     view_ = new ChartView(this);
     optSouth_ = new QRadioButton(tr("&South Indian"), this);

@@ -82,11 +82,7 @@ FrmMain::FrmMain(UserInterface& ui, QWidget* parent) : QMainWindow(parent), ui_(
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    palette.setColor(QPalette::WindowText, kLabelText);
-    client->setPalette(palette);
+    PaintInWindowColours(*client);
     client->setStyleSheet(kStyleSheet);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

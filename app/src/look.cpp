@@ -1,6 +1,8 @@
 #include "tamovid/app/look.h"
 
 #include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
 
 #include <cmath>
 #include <string_view>
@@ -18,6 +20,14 @@ QFont UiFont(double points, bool bold) {
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
+}
+
+void PaintInWindowColours(QWidget& widget) {
+    widget.setAutoFillBackground(true);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::WindowText, kLabelText);
+    widget.setPalette(palette);
 }
 
 QIcon AppIcon() {

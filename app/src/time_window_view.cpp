@@ -161,10 +161,7 @@ TimeWindowView::TimeWindowView(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Birth-Time Window"));
     setWindowIcon(AppIcon());
     setModal(false);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    palette.setColor(QPalette::WindowText, kLabelText);
-    setPalette(palette);
+    PaintInWindowColours(*this);
 
     lblShift_ = new QLabel(this);
     lblShift_->setObjectName(QStringLiteral("lblShift"));

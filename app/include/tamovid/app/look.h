@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+class QWidget;
+
 namespace tamovid {
 
 /// Window positions are laid out in twips, 15 to a pixel.
@@ -21,6 +23,10 @@ inline constexpr QColor kAmber{255, 199, 6};
 /// The window's face in a pixel size, so the fixed layout holds at any screen DPI:
 /// Verdana where installed, otherwise a close sans-serif.
 QFont UiFont(double points, bool bold = false);
+
+/// Gives a window or panel the program's background and label colours, filled behind its
+/// children.
+void PaintInWindowColours(QWidget& widget);
 
 /// The program's icon, from the pictures built into the program.
 QIcon AppIcon();
