@@ -45,8 +45,9 @@ struct Coordinate {
 
 /// Degrees, a direction letter, minutes: "28N39", "118W15". Letters in either case.
 std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative) {
-    const std::size_t letter = text.find_first_not_of("0123456789");
-    if (letter == std::string_view::npos) return std::nullopt;
+    const std::size_t letter = static_cast<std::size_t>(
+        std::find_if_not(text.begin(), text.end(), IsAsciiDigit) - text.begin());
+    if (letter == text.size()) return std::nullopt;
     const char direction = static_cast<char>(text[letter] & ~0x20);  // ASCII upper case
     if (direction != positive && direction != negative) return std::nullopt;
     const std::string_view degrees = text.substr(0, letter);
