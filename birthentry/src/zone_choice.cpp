@@ -1,6 +1,8 @@
 #include "tamovid/birthentry/zone_choice.h"
 
+#include <charconv>
 #include <cstdlib>
+#include <iterator>
 #include <tuple>
 
 #include "tamovid/positions/record_text.h"
@@ -81,10 +83,24 @@ int RecordOffsetMinutes(const BirthRecord& record) {
            (record.blnDST ? kMinutesPerHour : 0);
 }
 
-std::string UniversalTimeText(const BirthRecord& record) {
+void AppendUniversalTimeText(std::string& text, const BirthRecord& record) {
     const CivilDateTime ut = UniversalDateTime(record);
-    return std::to_string(ut.year) + "-" + TwoDigits(ut.month) + "-" + TwoDigits(ut.day) + "T" +
-           TwoDigits(ut.hour) + ":" + TwoDigits(ut.minute);
+    char year[12];
+    text.append(std::begin(year), std::to_chars(std::begin(year), std::end(year), ut.year).ptr);
+    text += '-';
+    AppendTwoDigits(text, ut.month);
+    text += '-';
+    AppendTwoDigits(text, ut.day);
+    text += 'T';
+    AppendTwoDigits(text, ut.hour);
+    text += ':';
+    AppendTwoDigits(text, ut.minute);
+}
+
+std::string UniversalTimeText(const BirthRecord& record) {
+    std::string text;
+    AppendUniversalTimeText(text, record);
+    return text;
 }
 
 }  // namespace tamovid
