@@ -219,7 +219,9 @@ Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts)
                ((field == ChartField::kLat || field == ChartField::kLon) && place);
     };
 
-    BirthEntry entry;
+    // Made in the result itself, so that the entry is not moved on the way out.
+    Result<BirthEntry, FieldError> result{BirthEntry{}};
+    BirthEntry& entry = result.value();
     for (const Step& step : kParsed) {
         const std::optional<std::string_view>& text = texts[static_cast<std::size_t>(step.field)];
         if (!text || (text->empty() && suppliedElsewhere(step.field))) {
@@ -235,7 +237,7 @@ Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts)
     for (const auto& [field, member] : kTexts) {
         if (const auto& text = texts[static_cast<std::size_t>(field)]) entry.*member = *text;
     }
-    return entry;
+    return result;
 }
 
 }  // namespace tamovid::cli
