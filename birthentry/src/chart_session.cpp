@@ -12,7 +12,7 @@ Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path&
 
 Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, Engine engine,
                                               ChartOptions options) {
-    return CalculateFrom(entry, reading_.record, filePosition_, engine, options);
+    return CalculateFrom(BirthEntry(entry), reading_.record, filePosition_, engine, options);
 }
 
 Result<void, Refusal> ChartSession::CalculateOpened(BirthEntry entry, Engine engine,
@@ -22,7 +22,7 @@ Result<void, Refusal> ChartSession::CalculateOpened(BirthEntry entry, Engine eng
     return CalculateFrom(std::move(entry), kBase.record, kBase.timeZonePosition, engine, options);
 }
 
-Result<void, Refusal> ChartSession::CalculateFrom(BirthEntry entry, const BirthRecord& base,
+Result<void, Refusal> ChartSession::CalculateFrom(BirthEntry&& entry, const BirthRecord& base,
                                                   int baseFilePosition, Engine engine,
                                                   ChartOptions options) {
     Result<Reading, Refusal> outcome = tamovid::Calculate(entry, base, engine, options);
@@ -41,7 +41,7 @@ Result<void, Refusal> ChartSession::Recalculate(Engine engine, ChartOptions opti
     if (!calculated_) return {};
     // Copies: a success overwrites the members they come from.
     const BirthRecord base = base_;
-    return CalculateFrom(entry_, base, baseFilePosition_, engine, options);
+    return CalculateFrom(BirthEntry(entry_), base, baseFilePosition_, engine, options);
 }
 
 int ChartSession::ZoneRow() const { return reading_.zoneRow.value_or(-1); }

@@ -62,7 +62,7 @@ public:
     Result<FileWritten, SaveRefusal> Save(const std::filesystem::path& path) const;
 
 private:
-    Result<void, Refusal> CalculateFrom(BirthEntry entry, const BirthRecord& base,
+    Result<void, Refusal> CalculateFrom(BirthEntry&& entry, const BirthRecord& base,
                                         int baseFilePosition, Engine engine, ChartOptions options);
 
     Reading reading_;
