@@ -3,24 +3,25 @@
 # rows per second of each program given. Several programs are timed in turns, run by
 # run, so that a busy machine slows them alike: give the old and the new build to
 # compare them.
-#   scripts/batch-speed.sh [-r ROWS] [-n RUNS] [-z] [-o OUTPUT] [PROGRAM...]
+#   scripts/batch-speed.sh [-r ROWS] [-n RUNS] [-z] [-o OUTPUT]... [PROGRAM...]
 # PROGRAM defaults to build/cli/tamovid-cli. -z adds a tz column: every other row then
 # takes its offset from a time zone at its own date instead of from a zone row. The
 # readings go to a file in a temporary folder unless -o names another (-o /dev/null
-# leaves out the cost of storing them).
+# leaves out the cost of storing them); several -o are timed in turns too, for instance
+# a file on disk and one in /dev/shm.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 rows=200000
 runs=7
 zones=0
-output=""
+outputs=()
 while getopts "r:n:zo:" flag; do
   case "$flag" in
     r) rows="$OPTARG" ;;
     n) runs="$OPTARG" ;;
     z) zones=1 ;;
-    o) output="$OPTARG" ;;
+    o) outputs+=("$OPTARG") ;;
     *) echo "usage: $0 [-r ROWS] [-n RUNS] [-z] [-o OUTPUT] [PROGRAM...]" >&2; exit 2 ;;
   esac
 done
@@ -30,7 +31,7 @@ shift $((OPTIND - 1))
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 csv="$work/births.csv"
-[ -n "$output" ] || output="$work/readings.jsonl"
+[ ${#outputs[@]} -gt 0 ] || outputs=("$work/readings.jsonl")
 # The same births as the batch benchmark: dates over 150 years, every zone row,
 # coordinates on both sides of both axes, and a quoted city with a comma.
 awk -v rows="$rows" -v zones="$zones" 'BEGIN {
@@ -51,20 +52,25 @@ awk -v rows="$rows" -v zones="$zones" 'BEGIN {
 # that others share, the processor time is the steadier figure.
 declare -A wall cpu
 for ((run = 0; run < runs; run++)); do
-  for program in "$@"; do
-    /usr/bin/time -f "%e %U %S" -o "$work/time" "$program" --batch "$csv" > "$output" ||
-      { echo "$program failed" >&2; exit 1; }
-    read -r elapsed user system < "$work/time"
-    wall[$program]+="$elapsed "
-    cpu[$program]+="$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }') "
+  for output in "${outputs[@]}"; do
+    for program in "$@"; do
+      /usr/bin/time -f "%e %U %S" -o "$work/time" "$program" --batch "$csv" > "$output" ||
+        { echo "$program failed" >&2; exit 1; }
+      read -r elapsed user system < "$work/time"
+      wall[$program $output]+="$elapsed "
+      cpu[$program $output]+="$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }') "
+    done
   done
 done
 
 median() { tr ' ' '\n' <<<"$1" | grep . | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-for program in "$@"; do
-  awk -v p="$program" -v r="$rows" -v w="$(median "${wall[$program]}")" \
-      -v c="$(median "${cpu[$program]}")" -v runs="${wall[$program]}" 'BEGIN {
-    printf "%s\n  median wall %.2f s = %.0f rows/s; median cpu %.2f s = %.0f rows/s (wall:%s)\n",
-      p, w, r / w, c, r / c, " " runs
-  }'
+for output in "${outputs[@]}"; do
+  for program in "$@"; do
+    key="$program $output"
+    awk -v p="$program -> $output" -v r="$rows" -v w="$(median "${wall[$key]}")" \
+        -v c="$(median "${cpu[$key]}")" -v runs="${wall[$key]}" 'BEGIN {
+      printf "%s\n  median wall %.2f s = %.0f rows/s; median cpu %.2f s = %.0f rows/s (wall:%s)\n",
+        p, w, r / w, c, r / c, " " runs
+    }'
+  done
 done

@@ -25,10 +25,10 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
     if (entry.cboMonth >= 0 && entry.cboMonth < static_cast<int>(kMonthNames.size())) {
         record.intMonth = static_cast<std::int16_t>(entry.cboMonth + 1);
     }
-    SetIfReadable(record.intDate, ParseFormNumber(DateListText(entry.cboDate)));
-    SetIfReadable(record.intYear, ParseFormNumber(YearListText(entry.cboYear)));
-    SetIfReadable(record.intHour, ParseFormNumber(HourListText(entry.cboHour)));
-    SetIfReadable(record.intMinute, ParseFormNumber(MinuteListText(entry.cboMinute)));
+    SetIfReadable(record.intDate, DateListValue(entry.cboDate));
+    SetIfReadable(record.intYear, YearListValue(entry.cboYear));
+    SetIfReadable(record.intHour, HourListValue(entry.cboHour));
+    SetIfReadable(record.intMinute, MinuteListValue(entry.cboMinute));
     if (entry.utcOffsetMinutes && std::abs(*entry.utcOffsetMinutes) <= kMaxUtcOffsetMinutes) {
         // The correction is what is added to the clock to get UT; the engines take the
         // box's hour off again, so it is added here to keep the offset exact.

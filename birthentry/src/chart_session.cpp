@@ -12,36 +12,36 @@ Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path&
 
 Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, Engine engine,
                                               ChartOptions options) {
-    return CalculateFrom(entry, reading_.record, filePosition_, engine, options);
+    return CalculateFrom(BirthEntry(entry), reading_.record, filePosition_, engine, options);
 }
 
-Result<void, Refusal> ChartSession::CalculateOpened(const BirthEntry& entry, Engine engine,
+Result<void, Refusal> ChartSession::CalculateOpened(BirthEntry entry, Engine engine,
                                                     ChartOptions options) {
-    const ChartBase base = OpenedChartBase();
-    return CalculateFrom(entry, base.record, base.timeZonePosition, engine, options);
+    // The same blank chart every time: found once, as a batch opens a chart a row.
+    static const ChartBase kBase = OpenedChartBase();
+    return CalculateFrom(std::move(entry), kBase.record, kBase.timeZonePosition, engine, options);
 }
 
-Result<void, Refusal> ChartSession::CalculateFrom(const BirthEntry& entry, const BirthRecord& base,
+Result<void, Refusal> ChartSession::CalculateFrom(BirthEntry&& entry, const BirthRecord& base,
                                                   int baseFilePosition, Engine engine,
                                                   ChartOptions options) {
     Result<Reading, Refusal> outcome = tamovid::Calculate(entry, base, engine, options);
     if (!outcome.ok()) return Failure{outcome.error()};
     reading_ = std::move(outcome).value();
     calculated_ = true;
-    entry_ = entry;
-    base_ = base;
-    baseFilePosition_ = baseFilePosition;
     filePosition_ = entry.cboTimeZone >= 0 ? entry.cboTimeZone : baseFilePosition;
     exact_ = {entry.utcOffsetMinutes, entry.tz};
+    entry_ = std::move(entry);
+    base_ = base;
+    baseFilePosition_ = baseFilePosition;
     return {};
 }
 
 Result<void, Refusal> ChartSession::Recalculate(Engine engine, ChartOptions options) {
     if (!calculated_) return {};
     // Copies: a success overwrites the members they come from.
-    const BirthEntry entry = entry_;
     const BirthRecord base = base_;
-    return CalculateFrom(entry, base, baseFilePosition_, engine, options);
+    return CalculateFrom(BirthEntry(entry_), base, baseFilePosition_, engine, options);
 }
 
 int ChartSession::ZoneRow() const { return reading_.zoneRow.value_or(-1); }

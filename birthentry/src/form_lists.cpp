@@ -10,6 +10,11 @@ std::string EntryText(int position, int first, int count) {
     return std::to_string(first + position);
 }
 
+std::optional<int> EntryValue(int position, int first, int count) {
+    if (position < 0 || position >= count) return std::nullopt;
+    return first + position;
+}
+
 std::optional<int> EntryPosition(std::string_view text, int first, int count) {
     // Entries are plain decimals: "07" or " 7" is no entry's text.
     const std::optional<int> value = ParseFormNumber(text);
@@ -25,6 +30,15 @@ std::string DateListText(int position) { return EntryText(position, kFirstDay, k
 std::string YearListText(int position) { return EntryText(position, kFirstYear, kYearCount); }
 std::string HourListText(int position) { return EntryText(position, 0, kHourCount); }
 std::string MinuteListText(int position) { return EntryText(position, 0, kMinuteCount); }
+
+std::optional<int> DateListValue(int position) {
+    return EntryValue(position, kFirstDay, kDayCount);
+}
+std::optional<int> YearListValue(int position) {
+    return EntryValue(position, kFirstYear, kYearCount);
+}
+std::optional<int> HourListValue(int position) { return EntryValue(position, 0, kHourCount); }
+std::optional<int> MinuteListValue(int position) { return EntryValue(position, 0, kMinuteCount); }
 
 std::optional<int> DateListPosition(std::string_view text) {
     return EntryPosition(text, kFirstDay, kDayCount);

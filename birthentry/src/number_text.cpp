@@ -12,9 +12,14 @@ constexpr std::size_t kLongestFormNumber = 5;  // digits of kLargestFormNumber
 
 std::optional<int> ParseFormNumber(std::string_view text) {
     const std::string_view digits = TrimBlanks(text);
-    if (digits.size() > kLongestFormNumber) return std::nullopt;
-    const std::optional<int> value = ParseDigitRun(digits);
-    if (!value || *value > kLargestFormNumber) return std::nullopt;
+    if (digits.empty() || digits.size() > kLongestFormNumber) return std::nullopt;
+    // Five digits cannot overflow, so no step needs the general reader's check.
+    int value = 0;
+    for (const char c : digits) {
+        if (!IsAsciiDigit(c)) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > kLargestFormNumber) return std::nullopt;
     return value;
 }
 

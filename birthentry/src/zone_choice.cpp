@@ -1,6 +1,9 @@
 #include "tamovid/birthentry/zone_choice.h"
 
+#include <array>
+#include <charconv>
 #include <cstdlib>
+#include <iterator>
 #include <tuple>
 
 #include "tamovid/positions/record_text.h"
@@ -50,7 +53,9 @@ int RowOffsetMinutes(int row, bool dst) {
     return -(intTZHours[r] * kMinutesPerHour + intTZMinutes[r]) + (dst ? kMinutesPerHour : 0);
 }
 
-ZoneRowChoice ChooseZoneRow(int offsetMinutes, bool dst, std::string_view abbreviation) {
+namespace {
+
+ZoneRowChoice FindZoneRow(int offsetMinutes, bool dst, std::string_view abbreviation) {
     auto equal = [&](bool box) {
         return [=](int row) -> std::optional<int> {
             if (RowOffsetMinutes(row, box) == offsetMinutes) return 0;
@@ -67,6 +72,38 @@ ZoneRowChoice ChooseZoneRow(int offsetMinutes, bool dst, std::string_view abbrev
     return {*nearest, false, false};
 }
 
+}  // namespace
+
+ZoneRowChoice ChooseZoneRow(int offsetMinutes, bool dst, std::string_view abbreviation) {
+    // A batch asks the same few questions row after row (a zone's offsets over the
+    // years), and each answer is a search of the whole table: the last ones are kept.
+    struct Answer {
+        int offsetMinutes = 0;
+        bool dst = false;
+        std::string abbreviation;
+        ZoneRowChoice choice;
+    };
+    constexpr std::size_t kKept = 32;
+    thread_local std::array<Answer, kKept> kept;
+    thread_local std::size_t filled = 0;
+    thread_local std::size_t next = 0;
+    for (std::size_t i = 0; i < filled; ++i) {
+        const Answer& a = kept[i];
+        if (a.offsetMinutes == offsetMinutes && a.dst == dst && a.abbreviation == abbreviation) {
+            return a.choice;
+        }
+    }
+    const ZoneRowChoice choice = FindZoneRow(offsetMinutes, dst, abbreviation);
+    Answer& slot = kept[next];
+    slot.offsetMinutes = offsetMinutes;
+    slot.dst = dst;
+    slot.abbreviation.assign(abbreviation);
+    slot.choice = choice;
+    next = (next + 1) % kKept;
+    if (filled < kKept) ++filled;
+    return choice;
+}
+
 void ApplyZoneOffset(BirthEntry& entry, int offsetMinutes, bool dst, std::string_view abbreviation,
                      std::string_view zone) {
     const ZoneRowChoice choice = ChooseZoneRow(offsetMinutes, dst, abbreviation);
@@ -81,10 +118,24 @@ int RecordOffsetMinutes(const BirthRecord& record) {
            (record.blnDST ? kMinutesPerHour : 0);
 }
 
-std::string UniversalTimeText(const BirthRecord& record) {
+void AppendUniversalTimeText(std::string& text, const BirthRecord& record) {
     const CivilDateTime ut = UniversalDateTime(record);
-    return std::to_string(ut.year) + "-" + TwoDigits(ut.month) + "-" + TwoDigits(ut.day) + "T" +
-           TwoDigits(ut.hour) + ":" + TwoDigits(ut.minute);
+    char year[12];
+    text.append(std::begin(year), std::to_chars(std::begin(year), std::end(year), ut.year).ptr);
+    text += '-';
+    AppendTwoDigits(text, ut.month);
+    text += '-';
+    AppendTwoDigits(text, ut.day);
+    text += 'T';
+    AppendTwoDigits(text, ut.hour);
+    text += ':';
+    AppendTwoDigits(text, ut.minute);
+}
+
+std::string UniversalTimeText(const BirthRecord& record) {
+    std::string text;
+    AppendUniversalTimeText(text, record);
+    return text;
 }
 
 }  // namespace tamovid

@@ -1,6 +1,7 @@
 #include "tamovid/cli/batch.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "batch_writer.h"
@@ -103,7 +104,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
     // Each row is a chart of its own, calculated from nothing as an opened file is.
     ChartSession& session = answer.chart.emplace();
     const Result<void, Refusal> calculated =
-        session.CalculateOpened(entry.value(), engine, options);
+        session.CalculateOpened(std::move(entry).value(), engine, options);
     if (!calculated.ok()) return fail(calculated.error().message);
     if (request.grahas || request.timeWindow) {
         const ReadingExtras extras = ComputeExtras(session.reading(), request);

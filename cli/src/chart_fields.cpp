@@ -45,8 +45,9 @@ struct Coordinate {
 
 /// Degrees, a direction letter, minutes: "28N39", "118W15". Letters in either case.
 std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative) {
-    const std::size_t letter = text.find_first_not_of("0123456789");
-    if (letter == std::string_view::npos) return std::nullopt;
+    const std::size_t letter = static_cast<std::size_t>(
+        std::find_if_not(text.begin(), text.end(), IsAsciiDigit) - text.begin());
+    if (letter == text.size()) return std::nullopt;
     const char direction = static_cast<char>(text[letter] & ~0x20);  // ASCII upper case
     if (direction != positive && direction != negative) return std::nullopt;
     const std::string_view degrees = text.substr(0, letter);
@@ -218,7 +219,9 @@ Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts)
                ((field == ChartField::kLat || field == ChartField::kLon) && place);
     };
 
-    BirthEntry entry;
+    // Made in the result itself, so that the entry is not moved on the way out.
+    Result<BirthEntry, FieldError> result{BirthEntry{}};
+    BirthEntry& entry = result.value();
     for (const Step& step : kParsed) {
         const std::optional<std::string_view>& text = texts[static_cast<std::size_t>(step.field)];
         if (!text || (text->empty() && suppliedElsewhere(step.field))) {
@@ -234,7 +237,7 @@ Result<BirthEntry, FieldError> EntryFromFieldTexts(const ChartFieldTexts& texts)
     for (const auto& [field, member] : kTexts) {
         if (const auto& text = texts[static_cast<std::size_t>(field)]) entry.*member = *text;
     }
-    return entry;
+    return result;
 }
 
 }  // namespace tamovid::cli

@@ -1,6 +1,7 @@
 #include "tamovid/cli/csv.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tamovid::cli {
 
@@ -43,8 +44,12 @@ LineReader::Ending LineReader::ReadUpToLineEnd(std::string* line, std::size_t li
             return Ending::kLineEnd;
         }
         const std::size_t window = std::min(end_ - begin_, limit - count);
-        const std::size_t taken =
-            static_cast<std::size_t>(std::find_if(start, start + window, IsLineEnd) - start);
+        // A line ends at LF or CR, whichever comes first: look for the one, then for the
+        // other before it (memchr is several times faster than a test of each byte).
+        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', window));
+        const std::size_t upToLf = lf ? static_cast<std::size_t>(lf - start) : window;
+        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', upToLf));
+        const std::size_t taken = cr ? static_cast<std::size_t>(cr - start) : upToLf;
         if (line) line->append(start, taken);
         count += taken;
         begin_ += taken;

@@ -1,6 +1,8 @@
 #include "tamovid/cli/place_fields.h"
 
+#include <charconv>
 #include <cstdlib>
+#include <iterator>
 
 #include "tamovid/atlas/fold.h"
 #include "tamovid/atlas/zone_time.h"
@@ -30,12 +32,19 @@ std::string NoPlaceMessage(std::string_view query) {
     return "No place in the atlas matches \"" + std::string(query) + "\".";
 }
 
-std::string CoordinateText(int degrees, int minutes, bool positive, char positiveLetter,
-                           char negativeLetter) {
-    std::string text = std::to_string(degrees);
+void AppendCoordinateText(std::string& text, int degrees, int minutes, bool positive,
+                          char positiveLetter, char negativeLetter) {
+    char digits[12];
+    text.append(std::begin(digits), std::to_chars(std::begin(digits), std::end(digits), degrees).ptr);
     text += positive ? positiveLetter : negativeLetter;
     if (minutes < 10) text += '0';
-    text += std::to_string(minutes);
+    text.append(std::begin(digits), std::to_chars(std::begin(digits), std::end(digits), minutes).ptr);
+}
+
+std::string CoordinateText(int degrees, int minutes, bool positive, char positiveLetter,
+                           char negativeLetter) {
+    std::string text;
+    AppendCoordinateText(text, degrees, minutes, positive, positiveLetter, negativeLetter);
     return text;
 }
 

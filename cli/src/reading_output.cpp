@@ -55,10 +55,11 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     AppendJsonString(text, r.strState);
     text += ",\"country\":"sv;
     AppendJsonString(text, r.strCountry);
-    text += ",\"lat\":"sv;
-    quoted(CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S'));
-    text += ",\"lon\":"sv;
-    quoted(CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W'));
+    text += ",\"lat\":\""sv;
+    AppendCoordinateText(text, r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S');
+    text += "\",\"lon\":\""sv;
+    AppendCoordinateText(text, r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W');
+    text += '"';
     text += ",\"tz\":"sv;
     if (reading.tz.empty()) {
         text += "null"sv;
@@ -73,13 +74,13 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     }
     text += r.blnDST ? ",\"dst\":true,\"utc_offset\":"sv : ",\"dst\":false,\"utc_offset\":"sv;
     quoted(UtcOffsetText(RecordOffsetMinutes(r)));
-    text += ",\"ut\":"sv;
-    quoted(UniversalTimeText(r));
-    text += ",\"sun\":"sv;
-    quoted(CompactText(reading.sun));
-    text += ",\"ascendant\":"sv;
-    quoted(CompactText(reading.ascendant));
-    text += ",\"sun_longitude\":"sv;
+    text += ",\"ut\":\""sv;
+    AppendUniversalTimeText(text, r);
+    text += "\",\"sun\":\""sv;
+    AppendCompactText(text, reading.sun);
+    text += "\",\"ascendant\":\""sv;
+    AppendCompactText(text, reading.ascendant);
+    text += "\",\"sun_longitude\":"sv;
     AppendJsonNumber(text, SixDecimals(reading.sun.longitude));
     text += ",\"ascendant_longitude\":"sv;
     AppendJsonNumber(text, SixDecimals(reading.ascendant.longitude));
@@ -87,7 +88,8 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     quoted(EngineName(reading.engine));
     text += ",\"points\":["sv;
     const AprakashaResult& grahas = reading.grahas;
-    const std::array<std::string, kAprakashaPointCount> positions = PointTexts(grahas);
+    // Positions are written straight in; before a calculation they are empty.
+    const bool calculated = HasPoints(grahas);
     for (const AprakashaPoint point : kPoints) {
         const auto i = static_cast<std::size_t>(point);
         const int house = grahas.intAprHouses[i];
@@ -121,7 +123,9 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         }
         if (i != 0) text += ',';
         text += members->before;
-        quoted(positions[i]);
+        text += '"';
+        if (calculated) AppendPointText(text, grahas.points[i]);
+        text += '"';
         if (extras && extras->grahas) {
             text.append(members->after, 0, members->after.size() - 1);
             AppendNakshatraJson(text, grahas.points[i].longitude);

@@ -113,8 +113,9 @@ AscendantResult CalcAscendant(const BirthRecord& record) {
     ascendant += result.vntAyanamsa;
 
     result.ascendant = Norm360(ascendant);
-    result.vntAscText = FormatLongitude(result.ascendant);
     return result;
 }
+
+std::string AscendantResult::vntAscText() const { return FormatLongitude(ascendant); }
 
 }  // namespace tamovid

@@ -110,11 +110,15 @@ PlanetsResult CalcPlanets(const BirthRecord& record, const AscendantResult& asce
     result.sunSidereal = lambda;
     result.sun = PositionAt(lambda);
     result.ascendant = PositionAt(ascendant.ascendant);
-
-    // The same texts as the long forms' compact ones, made without them.
-    result.strPositions[kSunSlot] = CompactText(result.sun);
-    result.strPositions[kAscendantSlot] = CompactText(result.ascendant);
     return result;
+}
+
+std::array<std::string, kPositionSlotCount> PlanetsResult::strPositions() const {
+    // The same texts as the long forms' compact ones, made without them.
+    std::array<std::string, kPositionSlotCount> texts;
+    texts[kSunSlot] = CompactText(sun);
+    texts[kAscendantSlot] = CompactText(ascendant);
+    return texts;
 }
 
 }  // namespace tamovid

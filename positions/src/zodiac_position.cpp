@@ -51,23 +51,31 @@ int ArcMinutes(const ZodiacPosition& p) {
     return p.sign * kMinutesPerSign + p.degrees * kMinutesPerDegree + p.minutes;
 }
 
-std::string CompactText(const ZodiacPosition& p) {
-    std::string text;
+void AppendCompactText(std::string& text, const ZodiacPosition& p) {
     AppendTwoDigits(text, p.degrees);
     text += ' ';
     text += Abbreviation(p.sign);
     text += ' ';
     AppendTwoDigits(text, p.minutes);
-    return text;
 }
 
-std::string PointText(const ZodiacPosition& p) {
-    std::string text;
+void AppendPointText(std::string& text, const ZodiacPosition& p) {
     AppendNumber(text, p.degrees);
     text += ' ';
     text += Abbreviation(p.sign);
     text += ' ';
     AppendNumber(text, p.minutes);
+}
+
+std::string CompactText(const ZodiacPosition& p) {
+    std::string text;
+    AppendCompactText(text, p);
+    return text;
+}
+
+std::string PointText(const ZodiacPosition& p) {
+    std::string text;
+    AppendPointText(text, p);
     return text;
 }
 

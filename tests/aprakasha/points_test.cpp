@@ -87,8 +87,8 @@ TEST(AprakashaEndToEnd, FirstOfJanuary2000AtNoonOnTheEquatorAndPrimeMeridian) {
     record.intHour = 12;
     const AscendantResult ascendant = CalcAscendant(record);
     const PlanetsResult planets = CalcPlanets(record, ascendant);
-    ASSERT_EQ(planets.strPositions[kSunSlot], "16 Sag 31");
-    ASSERT_EQ(planets.strPositions[kAscendantSlot], "17 Pis 31");
+    ASSERT_EQ(planets.strPositions()[kSunSlot], "16 Sag 31");
+    ASSERT_EQ(planets.strPositions()[kAscendantSlot], "17 Pis 31");
 
     const AprakashaResult r = CalcAprakashaGrahas(planets.sun, planets.ascendant);
     EXPECT_EQ(PointTexts(r)[kDhuma], "29 Ari 51");

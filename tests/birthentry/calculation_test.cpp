@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/form_lists.h"
 #include "tamovid/test_support/delhi_1947_record.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/positions/longitude_text.h"
@@ -51,6 +52,27 @@ TEST(FillBirthRecord, UnreadableValuesLeaveThePreviousFields) {
     EXPECT_EQ(r.vntZoneHour, -3);
     EXPECT_EQ(r.intHour, 7);
     EXPECT_EQ(r.intLonDeg, 12);
+}
+
+// The record takes each list's value without making the entry's text: the two must agree
+// at every position, and give nothing where the text is empty.
+TEST(FormLists, EveryEntryValueIsWhatItsTextReads) {
+    struct List {
+        std::string (*text)(int);
+        std::optional<int> (*value)(int);
+        int count;
+    };
+    for (const List list : {List{DateListText, DateListValue, kDayCount},
+                            List{YearListText, YearListValue, kYearCount},
+                            List{HourListText, HourListValue, kHourCount},
+                            List{MinuteListText, MinuteListValue, kMinuteCount}}) {
+        for (int position = -1; position <= list.count; ++position) {
+            const std::string text = list.text(position);
+            const std::optional<int> read =
+                text.empty() ? std::nullopt : std::optional<int>(std::stoi(text));
+            EXPECT_EQ(list.value(position), read) << "position " << position;
+        }
+    }
 }
 
 TEST(Calculate, RefusalLeavesNoReading) {

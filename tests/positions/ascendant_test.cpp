@@ -66,14 +66,14 @@ TEST(CalcAscendant, NoonJ2000AtTheOrigin) {
     EXPECT_NEAR(a.ramc, 280.461, 0.0005);
     EXPECT_NEAR(a.obliquity, 23.4392815, 0.00000005);
     EXPECT_NEAR(a.ascendant, 347.524, 0.0005);
-    EXPECT_EQ(ToSignFirst(a.vntAscText), "17 Pis 31");
+    EXPECT_EQ(ToSignFirst(a.vntAscText()), "17 Pis 31");
 }
 
 TEST(CalcAscendant, Delhi1947UsesThePreviousEvening) {
     const AscendantResult a = CalcAscendant(Delhi1947Record());
     EXPECT_DOUBLE_EQ(a.universalTime, -5.5);
     EXPECT_NEAR(a.ascendant, 37.762, 0.0005);
-    EXPECT_EQ(ToSignFirst(a.vntAscText), "07 Tau 45");
+    EXPECT_EQ(ToSignFirst(a.vntAscText()), "07 Tau 45");
 }
 
 // Summer time moves the whole chart one hour earlier, east and west alike.
@@ -102,7 +102,7 @@ TEST(CalcAscendant, HourTwentyFourIsMidnightOfTheNextDay) {
     BirthRecord late = Delhi1947Record();
     late.intDate = 14;
     late.intHour = 24;
-    EXPECT_EQ(CalcAscendant(late).vntAscText, CalcAscendant(Delhi1947Record()).vntAscText);
+    EXPECT_EQ(CalcAscendant(late).vntAscText(), CalcAscendant(Delhi1947Record()).vntAscText());
 }
 
 }  // namespace

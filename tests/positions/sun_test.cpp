@@ -87,8 +87,8 @@ TEST(CalcPlanets, NoonJ2000) {
     EXPECT_NEAR(p.sunTropical, 280.380, 0.0005);
     EXPECT_NEAR(SunFromEarthOrbit(0).distance, 0.98331, 0.000005);
     EXPECT_NEAR(p.sunSidereal, 256.526, 0.0005);
-    EXPECT_EQ(p.strPositions[kSunSlot], "16 Sag 31");
-    EXPECT_EQ(p.strPositions[kAscendantSlot], "17 Pis 31");
+    EXPECT_EQ(p.strPositions()[kSunSlot], "16 Sag 31");
+    EXPECT_EQ(p.strPositions()[kAscendantSlot], "17 Pis 31");
 }
 
 // Pinned against an independent ephemeris: 27 deg 59 min of Cancer.
@@ -104,8 +104,8 @@ TEST(CalcPlanets, SunIsReferredToTheEquinoxOfTheDate) {
     EXPECT_NEAR(p.dayNumber, -19132.729167, 0.0000005);
     EXPECT_NEAR(EclipticLongitude(p.dayNumber), 141.852, 0.0005);
     EXPECT_NEAR(p.sunTropical, 141.120, 0.0005);
-    EXPECT_EQ(p.strPositions[kSunSlot], "27 Can 59");
-    EXPECT_EQ(p.strPositions[kAscendantSlot], "07 Tau 45");
+    EXPECT_EQ(p.strPositions()[kSunSlot], "27 Can 59");
+    EXPECT_EQ(p.strPositions()[kAscendantSlot], "07 Tau 45");
 }
 
 TEST(CalcPlanets, SunAndAscendantShareOneUniversalTime) {
@@ -124,7 +124,7 @@ TEST(CalcPlanets, SunAndAscendantShareOneUniversalTime) {
 TEST(CalcPlanets, OddRecordsStillGiveTexts) {
     BirthRecord record = Birth(2000, 13, 40, 24, 59, kIndia);
     const PlanetsResult p = CalcPlanets(record, CalcAscendant(record));
-    EXPECT_EQ(p.strPositions[kSunSlot].size(), 9u);
+    EXPECT_EQ(p.strPositions()[kSunSlot].size(), 9u);
     EXPECT_EQ(p.universal.year, 2001);
 }
 

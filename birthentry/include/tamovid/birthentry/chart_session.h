@@ -31,8 +31,9 @@ public:
                                     ChartOptions options = {});
 
     /// The same for an entry restored from a chart file: it starts from a blank chart,
-    /// so nothing of the chart calculated before survives.
-    Result<void, Refusal> CalculateOpened(const BirthEntry& entry, Engine engine = Engine::kClassic,
+    /// so nothing of the chart calculated before survives. Taken by value, so that a
+    /// caller done with its entry (a batch row) can hand it over instead of copying it.
+    Result<void, Refusal> CalculateOpened(BirthEntry entry, Engine engine = Engine::kClassic,
                                           ChartOptions options = {});
 
     /// Calculates the last good chart's entry again, exactly as it was calculated then, with
@@ -61,7 +62,7 @@ public:
     Result<FileWritten, SaveRefusal> Save(const std::filesystem::path& path) const;
 
 private:
-    Result<void, Refusal> CalculateFrom(const BirthEntry& entry, const BirthRecord& base,
+    Result<void, Refusal> CalculateFrom(BirthEntry&& entry, const BirthRecord& base,
                                         int baseFilePosition, Engine engine, ChartOptions options);
 
     Reading reading_;

@@ -22,6 +22,13 @@ std::string YearListText(int position);
 std::string HourListText(int position);
 std::string MinuteListText(int position);
 
+/// The number each list's entry at a position reads as (nothing when out of range): the
+/// value of its text, without making the text.
+std::optional<int> DateListValue(int position);
+std::optional<int> YearListValue(int position);
+std::optional<int> HourListValue(int position);
+std::optional<int> MinuteListValue(int position);
+
 /// Position of the entry whose text equals the given one, if any.
 std::optional<int> DateListPosition(std::string_view text);
 std::optional<int> YearListPosition(std::string_view text);

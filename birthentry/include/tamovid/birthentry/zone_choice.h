@@ -39,5 +39,7 @@ int RecordOffsetMinutes(const BirthRecord& record);
 
 /// "1975-12-03T05:00": the Universal Time of a filled record.
 std::string UniversalTimeText(const BirthRecord& record);
+/// The same added to the end of `text`.
+void AppendUniversalTimeText(std::string& text, const BirthRecord& record);
 
 }  // namespace tamovid

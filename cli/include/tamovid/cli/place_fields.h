@@ -36,6 +36,8 @@ Result<void, std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthE
                                             AtlasSource& atlas, std::string_view ambiguousHint);
 
 /// "18N31", "0W08": degrees, the direction letter, two-digit minutes.
+void AppendCoordinateText(std::string& text, int degrees, int minutes, bool positive,
+                          char positiveLetter, char negativeLetter);
 std::string CoordinateText(int degrees, int minutes, bool positive, char positiveLetter,
                            char negativeLetter);
 

@@ -26,7 +26,10 @@ struct AscendantResult {
     double ramc = 0;             ///< sidereal time as an angle, degrees
     double obliquity = 0;        ///< degrees
     double ascendant = 0;        ///< sidereal longitude, degrees 0..360
-    std::string vntAscText;      ///< the Ascendant in the long text form
+
+    /// The Ascendant in the long text form, made when asked: no shown text reads it, so
+    /// a calculation does not pay for it.
+    std::string vntAscText() const;
 };
 
 /// The ayanamsa and the sidereal Ascendant of a birth.

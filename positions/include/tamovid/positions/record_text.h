@@ -18,6 +18,8 @@ std::string DateText(int dayOfMonth, int month, int year);
 
 /// "07" for 7, "42" for 42: clock times and minutes of arc.
 std::string TwoDigits(int value);
+/// The same added to the end of `text`.
+void AppendTwoDigits(std::string& text, int value);
 
 /// The city, state and country that are given, joined by ", ".
 std::string PlaceText(const BirthRecord& record);

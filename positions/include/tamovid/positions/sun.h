@@ -56,10 +56,13 @@ struct PlanetsResult {
     double sunSidereal = 0;  ///< degrees
     ZodiacPosition sun;        ///< sidereal
     ZodiacPosition ascendant;  ///< sidereal
-    std::array<std::string, kPositionSlotCount> strPositions;  ///< compact texts
+
+    /// The compact texts of the Sun (slot 0) and the Ascendant (slot 9), the other slots
+    /// empty; made when asked, as no shown text reads them.
+    std::array<std::string, kPositionSlotCount> strPositions() const;
 };
 
-/// The sidereal Sun, and the compact texts of the Sun (slot 0) and Ascendant (slot 9).
+/// The sidereal Sun and Ascendant.
 PlanetsResult CalcPlanets(const BirthRecord& record, const AscendantResult& ascendant);
 
 }  // namespace tamovid

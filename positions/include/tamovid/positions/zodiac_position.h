@@ -32,4 +32,8 @@ std::string CompactText(const ZodiacPosition& position);
 /// Point form with plain numbers: "16 Sag 31", "0 Pis 0".
 std::string PointText(const ZodiacPosition& position);
 
+/// The same two forms added to the end of `text`, for writers that make many at a time.
+void AppendCompactText(std::string& text, const ZodiacPosition& position);
+void AppendPointText(std::string& text, const ZodiacPosition& position);
+
 }  // namespace tamovid
