@@ -62,6 +62,8 @@ struct Vimshottari {
 
     /// Days of the first maha period left at birth.
     double BalanceDays() const { return maha[0].period.end - birth; }
+    /// The same in dasha years (12.34).
+    double BalanceYears() const { return BalanceDays() / DashaYearDays(year); }
 };
 
 /// The periods from the Moon's sidereal longitude (degrees, any value, taken round the
@@ -78,7 +80,7 @@ std::optional<Vimshottari> CalcVimshottari(double moonSiderealLongitude, double 
 struct DashaSpan {
     int years = 0;
     int months = 0;  ///< 0..11
-    int days = 0;    ///< 0..31 (a sidereal twelfth of a year is 30.44 days)
+    int days = 0;    ///< 0..30 (a sidereal twelfth of a year is 30.44 days)
     friend bool operator==(const DashaSpan&, const DashaSpan&) = default;
 };
 
