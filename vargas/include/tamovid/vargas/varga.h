@@ -82,11 +82,12 @@ inline constexpr std::array<std::array<TrimsamsaPart, 5>, 2> kTrimsamsaParts{{
 constexpr std::size_t VargaIndex(Varga v) { return static_cast<std::size_t>(v); }
 constexpr const VargaRule& RuleOf(Varga v) { return kVargaRules[VargaIndex(v)]; }
 
-/// How far below a part's boundary a longitude is still taken to be on it, in degrees:
-/// half a millionth of an arc minute. Most boundaries (3 deg 20' is 10/3 of a degree) have
-/// no exact double; this takes the nearest double on either side, and 23 deg 20' typed to
-/// ten places, as the boundary itself. It is the tolerance with which NakshatraOf places
-/// a longitude in a pada, so the Navamsa and the pada always agree.
+/// How far below a part's boundary a longitude still counts as on it, in degrees: half a
+/// millionth of an arc minute. Most boundaries have no exact double (3 deg 20' is 10/3 of a
+/// degree, and the nearest double may lie on either side of it), so a longitude written
+/// for a boundary, 23 + 20/60.0 or 23.3333333333 typed to ten places, lands in the part
+/// that begins there. NakshatraOf places padas with the same tolerance, so the Navamsa
+/// and the pada of a longitude always agree.
 inline constexpr double kBoundaryToleranceDegrees = 0.5e-6 / 60;
 
 /// The sign, 0 Aries .. 11 Pisces, of a sidereal longitude (degrees, any value, taken
