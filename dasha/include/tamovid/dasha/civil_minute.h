@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+
+#include "tamovid/positions/civil_date_time.h"
+
+namespace tamovid {
+
+/// The calendar date and clock time of a Julian Date, rounded to the nearest minute: the
+/// Gregorian calendar from 15 October 1582, the Julian one before it, as
+/// JulianDayNumber counts days. Add the zone's offset (days) first for local clock time.
+/// Nothing for a date that is not finite or lies beyond a million years.
+std::optional<CivilDateTime> CivilMinuteOf(double julianDate);
+
+}  // namespace tamovid

@@ -1,0 +1,52 @@
+#include "tamovid/dasha/civil_minute.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace tamovid {
+namespace {
+
+constexpr std::int64_t kMinutesPerDay = 1440;
+constexpr double kLatestJulianDate = 4e8;  // about a million years from the epoch
+// The day count's first Gregorian day, 15 October 1582 (Julian Day Number).
+constexpr std::int64_t kFirstGregorianDay = 2299161;
+
+// Rounds toward minus infinity, for dates before the epoch of 4713 BC as well.
+std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+}  // namespace
+
+std::optional<CivilDateTime> CivilMinuteOf(double julianDate) {
+    if (!std::isfinite(julianDate) || std::fabs(julianDate) > kLatestJulianDate) {
+        return std::nullopt;
+    }
+    // Minutes from the midnight that begins Julian Day Number 0, rounded once.
+    const auto minutes = static_cast<std::int64_t>(std::llround((julianDate + 0.5) * static_cast<double>(kMinutesPerDay)));
+    const std::int64_t dayNumber = FloorDivide(minutes, kMinutesPerDay);
+    const std::int64_t minuteOfDay = minutes - dayNumber * kMinutesPerDay;
+
+    // The calendar date of a day number (Meeus, Astronomical Algorithms, ch. 7), in whole
+    // numbers: the Gregorian leap-day correction from the first Gregorian day on.
+    std::int64_t a = dayNumber;
+    if (dayNumber >= kFirstGregorianDay) {
+        const std::int64_t alpha = FloorDivide(4 * dayNumber - 7468865, 146097);  // (Z - 1867216.25) / 36524.25
+        a = dayNumber + 1 + alpha - FloorDivide(alpha, 4);
+    }
+    const std::int64_t b = a + 1524;
+    const std::int64_t c = FloorDivide(20 * b - 2442, 7305);     // (B - 122.1) / 365.25
+    const std::int64_t d = FloorDivide(1461 * c, 4);             // 365.25 C
+    const std::int64_t e = FloorDivide(10000 * (b - d), 306001);  // (B - D) / 30.6001
+
+    CivilDateTime civil;
+    civil.day = static_cast<int>(b - d - FloorDivide(306001 * e, 10000));
+    civil.month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+    civil.year = static_cast<int>(civil.month > 2 ? c - 4716 : c - 4715);
+    civil.hour = static_cast<int>(minuteOfDay / 60);
+    civil.minute = static_cast<int>(minuteOfDay % 60);
+    return civil;
+}
+
+}  // namespace tamovid
