@@ -1,1 +1,199 @@
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "tamovid/positions/ascendant.h"
+#include "tamovid/precise/local_sky.h"
+#include "tamovid/precise/precise_positions.h"
+#include "tamovid/upagrahas/day_text.h"
+#include "tamovid/upagrahas/upagrahas.h"
+
+namespace tamovid::upagrahas {
+namespace {
+
+constexpr double kSecondsPerDay = 86400;
+
+struct ReferenceDay {
+    double birth;
+    double eastLongitude;
+    double northLatitude;
+    int sunriseRule;
+    int lordRule;
+    double sunrise;
+    double sunset;
+    double nextSunrise;
+    int vara;
+    bool night;
+    std::array<double, kUpagrahaCount> moments;
+};
+
+constexpr ReferenceDay kReferenceDays[] = {
+#include "reference_days.inc"
+};
+
+UpagrahaOptions OptionsOf(const ReferenceDay& row) {
+    UpagrahaOptions options;
+    options.sunrise = static_cast<SunriseRule>(row.sunriseRule);
+    options.lords = static_cast<LordRule>(row.lordRule);
+    return options;
+}
+
+UpagrahaChart ChartAt(double birth, double eastLongitude, double northLatitude,
+                      Engine engine = Engine::kClassic) {
+    return {birth, eastLongitude, northLatitude, engine, AyanamsaChoice::kLahiri, 0};
+}
+
+double Seconds(double days) { return days * kSecondsPerDay; }
+
+// The table comes from VSOP87 and a search of its own (scripts/reference): every weekday
+// by day and by night under both lord rules, a minute before sunrise and after sunset,
+// a night with a clock change, and places round the world with both sunrises.
+TEST(UpagrahaDay, AgreesWithTheIndependentTable) {
+    double worstSunrise = 0;
+    double worstMoment = 0;
+    for (const ReferenceDay& row : kReferenceDays) {
+        SCOPED_TRACE(UtSecondText(row.birth));
+        const auto result =
+            CalcUpagrahas(ChartAt(row.birth, row.eastLongitude, row.northLatitude), OptionsOf(row));
+        ASSERT_TRUE(result.ok());
+        const BirthDay& day = result.value().day;
+        EXPECT_EQ(day.vara, row.vara);
+        EXPECT_EQ(day.nightBirth, row.night);
+        for (const auto& [ours, theirs] : {std::pair{day.sunrise, row.sunrise},
+                                           std::pair{day.sunset, row.sunset},
+                                           std::pair{day.nextSunrise, row.nextSunrise}}) {
+            EXPECT_NEAR(Seconds(ours), Seconds(theirs), 2.0);
+            worstSunrise = std::max(worstSunrise, std::fabs(Seconds(ours - theirs)));
+        }
+        for (std::size_t i = 0; i < kUpagrahaCount; ++i) {
+            EXPECT_NEAR(Seconds(result.value().places[i].moment), Seconds(row.moments[i]), 2.0)
+                << kUpagrahaNames[i].name;
+            worstMoment = std::max(worstMoment, std::fabs(Seconds(result.value().places[i].moment - row.moments[i])));
+        }
+    }
+    std::printf("worst sunrise or sunset against the table: %.3f s; worst moment: %.3f s\n",
+                worstSunrise, worstMoment);
+}
+
+struct PolarCase {
+    const char* name;
+    double birth;
+    NoDay::Kind kind;
+    const char* text;
+};
+
+// Tromsø, 69°39' N 18°57' E: the midnight Sun and the polar night.
+TEST(UpagrahaDay, PolarDayAndNightGiveTheReason) {
+    const PolarCase cases[] = {
+        {"midsummer", 2448063.5, NoDay::Kind::kNoSunset, "The Sun did not set at Tromsø on 21 June 1990"},
+        {"midwinter", 2448246.5, NoDay::Kind::kNoSunrise, "The Sun did not rise at Tromsø on 21 December 1990"},
+    };
+    for (const PolarCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = CalcUpagrahas(ChartAt(c.birth, 18.95, 69.65));
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error().kind, c.kind);
+        BirthRecord record;
+        record.strCity = "Tromsø";
+        record.intDate = 21;
+        record.intMonth = c.kind == NoDay::Kind::kNoSunset ? 6 : 12;
+        record.intYear = 1990;
+        EXPECT_EQ(NoDayText(result.error(), record), c.text);
+    }
+}
+
+// The clocks went back at 01:00 UT on 28 October 1990 in London: the sunset reads in
+// summer time, the next sunrise in winter time, and the night keeps its true length.
+TEST(UpagrahaDay, ClockTimesFollowAClockChangeInTheNight) {
+    const double change = 2448192.5 + 1.0 / 24;
+    const ClockOffset london = [change](double jd) { return jd < change ? 60 : 0; };
+    const auto result = CalcUpagrahas(ChartAt(2448192.5 + 2.5 / 24, -0.1278, 51.5074));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(DayLine(result.value(), london),
+              "Saturday, a night birth; sunset 17:37:43, next sunrise 06:52:11 (Hindu sunrise: "
+              "the disc's centre, no refraction); Gulika at the start of Saturn's portion, Mandi "
+              "at its middle.");
+}
+
+TEST(UpagrahaDay, DayLineNamesTheChoices) {
+    BirthRecord record;
+    record.vntZoneHour = -5;
+    record.vntZoneMinute = -30;
+    UpagrahaOptions options;
+    options.sunrise = SunriseRule::kApparent;
+    options.lords = LordRule::kSeven;
+    options.at[UpagrahaIndex(Upagraha::kGulika)] = PortionPoint::kMiddle;
+    const auto result = CalcUpagrahas(ChartAt(2446139.0, 77.2, 28.6), options);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(DayLine(result.value(), RecordClock(record)),
+              "Thursday, a day birth; sunrise 06:32:29, sunset 18:28:56 (Almanac sunrise: the "
+              "disc's centre 50\xE2\x80\xB2 below the horizon); Gulika and Mandi at the middle of "
+              "Saturn's portion; the portions under the seven weekday lords.");
+}
+
+// Each rule gives every weekday lord exactly one portion of each half, and leaves one
+// portion without a lord: the eighth slot, or the eighth portion.
+TEST(UpagrahaPortions, EveryLordRulesOnePortionOfEachHalf) {
+    for (const LordRule rule : {LordRule::kEight, LordRule::kSeven}) {
+        for (int vara = 0; vara < kWeekdayCount; ++vara) {
+            for (const bool night : {false, true}) {
+                int lordless = 0;
+                for (int portion = 0; portion < kPortionsPerHalf; ++portion) {
+                    const std::optional<Graha> lord = PortionLord(vara, night, portion, rule);
+                    if (!lord) {
+                        ++lordless;
+                        continue;
+                    }
+                    EXPECT_EQ(PortionOf(*lord, vara, night, rule), portion);
+                }
+                EXPECT_EQ(lordless, 1);
+                if (rule == LordRule::kSeven) EXPECT_FALSE(PortionLord(vara, night, 7, rule));
+            }
+        }
+    }
+    // Thursday: Jupiter's day; its night begins with the fifth lord, the Moon.
+    EXPECT_EQ(PortionLord(4, false, 0, LordRule::kEight), Graha::kJupiter);
+    EXPECT_EQ(PortionLord(4, true, 0, LordRule::kEight), Graha::kMoon);
+    EXPECT_EQ(PortionLord(4, false, 3, LordRule::kEight), std::nullopt);
+    EXPECT_EQ(PortionLord(4, false, 3, LordRule::kSeven), Graha::kSun);
+}
+
+// A point rises with the Ascendant of its moment, by the chart's own engine: the
+// classic engine's Ascendant at a whole minute is the birth chart's at that minute, and
+// the precise engine's carried sky stays within an arc second of a fresh chart.
+TEST(UpagrahaPlaces, LongitudeIsTheEnginesAscendantAtTheMoment) {
+    BirthRecord record;
+    record.intYear = 1985;
+    record.intMonth = 3;
+    record.intDate = 14;
+    record.intHour = 13;
+    record.intMinute = 28;
+    record.vntZoneHour = -5;
+    record.vntZoneMinute = -30;
+    record.intLonDeg = 78;
+    record.intLonMin = 29;
+    record.intLatDeg = 17;
+    record.intLatMin = 23;
+    record.blnEast = true;
+    const UpagrahaChart chart = ChartOf(record, Engine::kClassic, {}, CalcAscendant(record).ascendant);
+    const precise::LocalSky sky(chart.birth, chart.eastLongitude, chart.northLatitude);
+    for (int shift = -1400; shift <= 1400; shift += 175) {
+        BirthRecord moved = record;
+        moved.intHour = 0;
+        moved.intMinute = static_cast<std::int16_t>(13 * 60 + 28 + shift);  // runs on past midnight
+        const double jd = chart.birth + shift / 1440.0;
+        const double dayNumber = std::floor(jd + 0.5);
+        EXPECT_NEAR(AscendantAt(dayNumber, (jd + 0.5 - dayNumber) * 24, -chart.eastLongitude,
+                                chart.northLatitude).ascendant,
+                    CalcAscendant(moved).ascendant, 1e-6);
+        EXPECT_NEAR(sky.SiderealAscendant(jd, AyanamsaChoice::kRaman),
+                    precise::CalcPrecisePositions(moved, {AyanamsaChoice::kRaman}).ascendantSidereal,
+                    1.0 / 3600);
+    }
+}
+
+}  // namespace
+}  // namespace tamovid::upagrahas
