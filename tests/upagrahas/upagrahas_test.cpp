@@ -154,11 +154,39 @@ TEST(UpagrahaPortions, EveryLordRulesOnePortionOfEachHalf) {
             }
         }
     }
-    // Thursday: Jupiter's day; its night begins with the fifth lord, the Moon.
-    EXPECT_EQ(PortionLord(4, false, 0, LordRule::kEight), Graha::kJupiter);
-    EXPECT_EQ(PortionLord(4, true, 0, LordRule::kEight), Graha::kMoon);
-    EXPECT_EQ(PortionLord(4, false, 3, LordRule::kEight), std::nullopt);
-    EXPECT_EQ(PortionLord(4, false, 3, LordRule::kSeven), Graha::kSun);
+}
+
+// Saturn's portion, Sunday to Saturday, as Jataka Tattva gives it (slokas quoted in
+// many primers): by day the 7th, 6th, 5th, 4th, 3rd, 2nd and 1st part; by night the
+// 3rd, 2nd, 1st, 7th, 6th, 5th and 4th.
+TEST(UpagrahaPortions, SaturnsPortionsAsTheTextsList) {
+    constexpr std::array<int, kWeekdayCount> kByDay{7, 6, 5, 4, 3, 2, 1};
+    constexpr std::array<int, kWeekdayCount> kByNight{3, 2, 1, 7, 6, 5, 4};
+    for (int vara = 0; vara < kWeekdayCount; ++vara) {
+        SCOPED_TRACE(kVaraNames[static_cast<std::size_t>(vara)]);
+        EXPECT_EQ(PortionOf(Graha::kSaturn, vara, false, LordRule::kEight) + 1, kByDay[static_cast<std::size_t>(vara)]);
+        EXPECT_EQ(PortionOf(Graha::kSaturn, vara, true, LordRule::kEight) + 1, kByNight[static_cast<std::size_t>(vara)]);
+    }
+}
+
+// The example of the day and of Kala given with the request for these points: Pune
+// (18°31' N, 73°51' E), Thursday 14 March 1985, a day birth; sunrise 06:47:28 IST
+// (01:17:28 UT), sunset 18:40:34; Kala at the middle of the Sun's portion, 07:58:35 UT,
+// in 18 Gem 46, Ardra pada 4, the 2nd house. Reproduced to the minute.
+TEST(UpagrahaPlaces, ReproducesTheWorkedExample) {
+    UpagrahaChart chart = ChartAt(2446138.5 + 4.0 / 24, 73.85, 18.0 + 31.0 / 60);
+    chart.ascendant = 45;  // in Taurus: Gemini is the 2nd house
+    const auto result = CalcUpagrahas(chart);
+    ASSERT_TRUE(result.ok());
+    const BirthRecord ist = [] { BirthRecord r; r.vntZoneHour = -5; r.vntZoneMinute = -30; return r; }();
+    EXPECT_EQ(DayLine(result.value(), RecordClock(ist)).substr(0, 60),
+              "Thursday, a day birth; sunrise 06:47:28, sunset 18:40:35 (Hi");
+    const UpagrahaPlace& kala = result.value()[Upagraha::kKala];
+    EXPECT_EQ(UtSecondText(kala.moment).substr(0, 16), "1985-03-14T07:58");
+    EXPECT_EQ(CompactText(kala.position), "18 Gem 46");
+    EXPECT_EQ(kala.nakshatra.name, "Ardra");
+    EXPECT_EQ(kala.nakshatra.pada, 4);
+    EXPECT_EQ(kala.house, 2);
 }
 
 // A point rises with the Ascendant of its moment, by the chart's own engine: the
@@ -193,6 +221,33 @@ TEST(UpagrahaPlaces, LongitudeIsTheEnginesAscendantAtTheMoment) {
                     precise::CalcPrecisePositions(moved, {AyanamsaChoice::kRaman}).ascendantSidereal,
                     1.0 / 3600);
     }
+}
+
+}  // namespace
+}  // namespace tamovid::upagrahas
+
+namespace tamovid::upagrahas {
+namespace {
+
+// The keys the command line, the preferences and the chart file read, in any case; a
+// bad name or point changes nothing.
+TEST(UpagrahaOptionsText, KeysReadInAnyCaseAndRoundTrip) {
+    for (const SunriseRuleKey& row : kSunriseRuleKeys) EXPECT_EQ(ParseSunriseRule(row.key), row.rule);
+    for (const LordRuleKey& row : kLordRuleKeys) EXPECT_EQ(ParseLordRule(row.key), row.rule);
+    EXPECT_EQ(ParseSunriseRule("Apparent"), SunriseRule::kApparent);
+    EXPECT_EQ(ParseLordRule("SEVEN"), LordRule::kSeven);
+    EXPECT_EQ(ParseSunriseRule("almanac"), std::nullopt);
+
+    UpagrahaOptions options;
+    EXPECT_TRUE(SetPointFromText(options, "MANDI=End"));
+    EXPECT_TRUE(SetPointFromText(options, PointText(Upagraha::kYamaghantaka, PortionPoint::kStart)));
+    EXPECT_EQ(options.At(Upagraha::kMandi), PortionPoint::kEnd);
+    EXPECT_EQ(options.At(Upagraha::kYamaghantaka), PortionPoint::kStart);
+    const UpagrahaOptions before = options;
+    for (const char* bad : {"gulika", "gulika=", "=start", "rahu=start", "gulika=begin", "gulika =start"}) {
+        EXPECT_FALSE(SetPointFromText(options, bad)) << bad;
+    }
+    EXPECT_EQ(options, before);
 }
 
 }  // namespace
