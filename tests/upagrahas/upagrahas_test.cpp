@@ -4,11 +4,13 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "tamovid/positions/ascendant.h"
 #include "tamovid/precise/local_sky.h"
 #include "tamovid/precise/precise_positions.h"
 #include "tamovid/upagrahas/day_text.h"
+#include "tamovid/upagrahas/interpretations.h"
 #include "tamovid/upagrahas/upagrahas.h"
 
 namespace tamovid::upagrahas {
@@ -223,11 +225,6 @@ TEST(UpagrahaPlaces, LongitudeIsTheEnginesAscendantAtTheMoment) {
     }
 }
 
-}  // namespace
-}  // namespace tamovid::upagrahas
-
-namespace tamovid::upagrahas {
-namespace {
 
 // The keys the command line, the preferences and the chart file read, in any case; a
 // bad name or point changes nothing.
@@ -248,6 +245,25 @@ TEST(UpagrahaOptionsText, KeysReadInAnyCaseAndRoundTrip) {
         EXPECT_FALSE(SetPointFromText(options, bad)) << bad;
     }
     EXPECT_EQ(options, before);
+}
+
+}  // namespace
+}  // namespace tamovid::upagrahas
+
+
+// Every point has a text for every house, each its own; a house out of range has none.
+TEST(UpagrahaTexts, EveryHouseHasItsOwnText) {
+    std::set<std::string_view> seen;
+    for (const UpagrahaName& row : kUpagrahaNames) {
+        EXPECT_FALSE(UpagrahaDescription(row.upagraha).empty()) << row.name;
+        for (int house = 1; house <= kUpagrahaHouseCount; ++house) {
+            const std::string_view text = UpagrahaInterpretation(row.upagraha, house);
+            EXPECT_TRUE(seen.insert(text).second) << row.name << " " << house;
+            EXPECT_EQ(text.back(), '.') << row.name << " " << house;
+        }
+        EXPECT_EQ(UpagrahaInterpretation(row.upagraha, 0), "");
+        EXPECT_EQ(UpagrahaInterpretation(row.upagraha, 13), "");
+    }
 }
 
 }  // namespace
