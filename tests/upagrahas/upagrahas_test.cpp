@@ -225,7 +225,6 @@ TEST(UpagrahaPlaces, LongitudeIsTheEnginesAscendantAtTheMoment) {
     }
 }
 
-
 // The keys the command line, the preferences and the chart file read, in any case; a
 // bad name or point changes nothing.
 TEST(UpagrahaOptionsText, KeysReadInAnyCaseAndRoundTrip) {
@@ -246,10 +245,6 @@ TEST(UpagrahaOptionsText, KeysReadInAnyCaseAndRoundTrip) {
     }
     EXPECT_EQ(options, before);
 }
-
-}  // namespace
-}  // namespace tamovid::upagrahas
-
 
 // Every point has a text for every house, each its own; a house out of range has none.
 TEST(UpagrahaTexts, EveryHouseHasItsOwnText) {
