@@ -49,8 +49,8 @@ LocalSky::LocalSky(double jdUt, double eastLongitude, double northLatitude)
     }
     // Unwrap the right ascension through 360 so the three can be interpolated.
     for (std::size_t i = 1; i < 3; ++i) {
-        sun_[i].rightAscension =
-            sun_[i - 1].rightAscension + Signed180(sun_[i].rightAscension - sun_[i - 1].rightAscension);
+        sun_[i].rightAscension = sun_[i - 1].rightAscension +
+                                 Signed180(sun_[i].rightAscension - sun_[i - 1].rightAscension);
     }
     siderealTime_ = session.SiderealTimeDegrees(jdUt);
     obliquity_ = session.TrueObliquity(jdUt);
@@ -93,8 +93,8 @@ std::optional<double> LocalSky::Solve(double start, SunCrossing crossing,
     for (int step = 0; step < kMaxSearchSteps; ++step) {
         const Equatorial sun = SunAt(t);
         const double delta = sun.declination * kRadiansPerDegree;
-        const double cosine = (sinHorizon - std::sin(phi) * std::sin(delta)) /
-                              (std::cos(phi) * std::cos(delta));
+        const double cosine =
+            (sinHorizon - std::sin(phi) * std::sin(delta)) / (std::cos(phi) * std::cos(delta));
         if (cosine > 1 || cosine < -1) return std::nullopt;  // the Sun stays below or above
         const double semiArc = std::acos(cosine) * kDegreesPerRadian;
         const double wanted = crossing == SunCrossing::kRise ? -semiArc : semiArc;
@@ -111,7 +111,8 @@ std::optional<double> LocalSky::NextSunCrossing(double after, SunCrossing crossi
                                                 double horizonDegrees) const {
     std::optional<double> found = Solve(after, crossing, horizonDegrees);
     // The corrections can settle just before the start: that crossing is not next.
-    if (found && *found <= after) found = Solve(*found + kSampleStepDays / 2, crossing, horizonDegrees);
+    if (found && *found <= after)
+        found = Solve(*found + kSampleStepDays / 2, crossing, horizonDegrees);
     if (!found || *found <= after || *found - after > kLongestWaitDays) return std::nullopt;
     return found;
 }

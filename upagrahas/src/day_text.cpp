@@ -18,8 +18,8 @@ constexpr long long kMillisecondsPerSecond = 1000;
 using Milliseconds = std::chrono::sys_time<std::chrono::milliseconds>;
 
 Milliseconds ToMilliseconds(double jd) {
-    return Milliseconds{std::chrono::milliseconds{
-        std::llround((jd - kUnixEpochJulianDate) * kMillisecondsPerDay)}};
+    return Milliseconds{
+        std::chrono::milliseconds{std::llround((jd - kUnixEpochJulianDate) * kMillisecondsPerDay)}};
 }
 
 /// Rounded to the second first, so that a clock time and the UT text agree.
@@ -121,7 +121,8 @@ std::string DayLine(const Upagrahas& upagrahas, const ClockOffset& clock) {
         line += " of Saturn's portion, Mandi at its ";
         line += PortionPointKeyOf(mandi);
     }
-    if (upagrahas.options.lords == LordRule::kSeven) line += "; the portions under the seven weekday lords";
+    if (upagrahas.options.lords == LordRule::kSeven)
+        line += "; the portions under the seven weekday lords";
     line += '.';
     return line;
 }
@@ -129,7 +130,8 @@ std::string DayLine(const Upagrahas& upagrahas, const ClockOffset& clock) {
 std::string NoDayText(const NoDay& reason, const BirthRecord& record) {
     std::string text = reason.kind == NoDay::Kind::kNoSunset ? "The Sun did not set at "
                                                              : "The Sun did not rise at ";
-    text += record.strCity.empty() ? std::string_view("the birth place") : std::string_view(record.strCity);
+    text += record.strCity.empty() ? std::string_view("the birth place")
+                                   : std::string_view(record.strCity);
     text += " on ";
     text += DateText(record.intDate, record.intMonth, record.intYear);
     return text;

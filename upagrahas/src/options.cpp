@@ -55,18 +55,22 @@ std::string_view PortionPointKeyOf(PortionPoint point) {
 }
 
 std::optional<SunriseRule> ParseSunriseRule(std::string_view text) {
-    return Find(kSunriseRuleKeys, text, [](const SunriseRuleKey& r) { return std::pair{r.rule, r.key}; });
+    return Find(kSunriseRuleKeys, text, [](const SunriseRuleKey& r) {
+        return std::pair{r.rule, r.key};
+    });
 }
 std::optional<LordRule> ParseLordRule(std::string_view text) {
     return Find(kLordRuleKeys, text, [](const LordRuleKey& r) { return std::pair{r.rule, r.key}; });
 }
 std::optional<PortionPoint> ParsePortionPoint(std::string_view text) {
-    return Find(kPortionPointKeys, text,
-                [](const PortionPointKey& r) { return std::pair{r.point, r.key}; });
+    return Find(kPortionPointKeys, text, [](const PortionPointKey& r) {
+        return std::pair{r.point, r.key};
+    });
 }
 std::optional<Upagraha> ParseUpagraha(std::string_view text) {
-    return Find(kUpagrahaNames, text,
-                [](const UpagrahaName& r) { return std::pair{r.upagraha, r.name}; });
+    return Find(kUpagrahaNames, text, [](const UpagrahaName& r) {
+        return std::pair{r.upagraha, r.name};
+    });
 }
 
 bool SetPointFromText(UpagrahaOptions& options, std::string_view text) {

@@ -30,18 +30,20 @@ int VaraAt(double jdUt, double eastLongitude) {
     return static_cast<int>(Modulo(static_cast<int>(dayNumber % kWeekdayCount) + 1, kWeekdayCount));
 }
 
-
 std::optional<BirthDay> DayHolding(const precise::LocalSky& sky, double birth, double eastLongitude,
                                    double horizon) {
     using precise::SunCrossing;
-    std::optional<double> sunrise = sky.NextSunCrossing(birth - kSearchBackDays, SunCrossing::kRise, horizon);
+    std::optional<double> sunrise =
+        sky.NextSunCrossing(birth - kSearchBackDays, SunCrossing::kRise, horizon);
     if (!sunrise || *sunrise > birth) return std::nullopt;
     // A day is shorter than the search reaches back: a second sunrise may still come first.
-    if (const std::optional<double> later = sky.NextSunCrossing(*sunrise, SunCrossing::kRise, horizon);
+    if (const std::optional<double> later =
+            sky.NextSunCrossing(*sunrise, SunCrossing::kRise, horizon);
         later && *later <= birth) {
         sunrise = later;
     }
-    const std::optional<double> nextSunrise = sky.NextSunCrossing(birth, SunCrossing::kRise, horizon);
+    const std::optional<double> nextSunrise =
+        sky.NextSunCrossing(birth, SunCrossing::kRise, horizon);
     const std::optional<double> sunset = sky.NextSunCrossing(*sunrise, SunCrossing::kSet, horizon);
     if (!nextSunrise || !sunset || *sunset >= *nextSunrise) return std::nullopt;
     return BirthDay{*sunrise, *sunset, *nextSunrise, VaraAt(*sunrise, eastLongitude),
@@ -53,7 +55,8 @@ double AscendantAtMoment(const UpagrahaChart& chart, const precise::LocalSky& sk
     // The classic engine counts Universal Time in hours from the civil date's midnight.
     const double dayNumber = std::floor(moment + 0.5);
     const double universalTime = (moment + 0.5 - dayNumber) * kHoursPerDay;
-    return AscendantAt(dayNumber, universalTime, -chart.eastLongitude, chart.northLatitude).ascendant;
+    return AscendantAt(dayNumber, universalTime, -chart.eastLongitude, chart.northLatitude)
+        .ascendant;
 }
 
 }  // namespace
@@ -61,7 +64,8 @@ double AscendantAtMoment(const UpagrahaChart& chart, const precise::LocalSky& sk
 std::optional<Graha> PortionLord(int vara, bool night, int portion, LordRule rule) {
     if (rule == LordRule::kSeven) {
         if (portion == kPortionsPerHalf - 1) return std::nullopt;
-        return static_cast<Graha>(Modulo(vara + (night ? kNightLordOffset : 0) + portion, kWeekdayCount));
+        return static_cast<Graha>(
+            Modulo(vara + (night ? kNightLordOffset : 0) + portion, kWeekdayCount));
     }
     const int first = night ? Modulo(vara + kNightLordOffset, kWeekdayCount) : vara;
     const int slot = Modulo(first + portion, kSlotCount);
@@ -85,7 +89,11 @@ UpagrahaChart ChartOf(const BirthRecord& record, Engine engine, ChartOptions opt
     double northLatitude = record.intLatDeg + record.intLatMin / kMinutesPerDegree;
     if (!record.blnEast) eastLongitude = -eastLongitude;
     if (record.blnSouth) northLatitude = -northLatitude;
-    return {birth.whole + birth.fraction, eastLongitude, northLatitude, engine, options.ayanamsa,
+    return {birth.whole + birth.fraction,
+            eastLongitude,
+            northLatitude,
+            engine,
+            options.ayanamsa,
             ascendant};
 }
 
@@ -110,7 +118,9 @@ Result<Upagrahas, NoDay> CalcUpagrahas(const UpagrahaChart& chart, const Upagrah
         place.upagraha = row.upagraha;
         place.lord = row.lord;
         const int index = PortionOf(row.lord, day->vara, day->nightBirth, options.lords);
-        place.moment = start + (index + kPointFraction[static_cast<std::size_t>(options.At(row.upagraha))]) * portion;
+        place.moment =
+            start +
+            (index + kPointFraction[static_cast<std::size_t>(options.At(row.upagraha))]) * portion;
         place.longitude = AscendantAtMoment(chart, sky, place.moment);
         place.position = PositionAt(place.longitude);
         place.nakshatra = NakshatraOf(place.longitude);

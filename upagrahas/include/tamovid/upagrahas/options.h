@@ -32,7 +32,9 @@ inline constexpr std::array<UpagrahaName, kUpagrahaCount> kUpagrahaNames{{
 }};
 
 constexpr std::size_t UpagrahaIndex(Upagraha u) { return static_cast<std::size_t>(u); }
-constexpr std::string_view UpagrahaNameOf(Upagraha u) { return kUpagrahaNames[UpagrahaIndex(u)].name; }
+constexpr std::string_view UpagrahaNameOf(Upagraha u) {
+    return kUpagrahaNames[UpagrahaIndex(u)].name;
+}
 constexpr Graha LordOf(Upagraha u) { return kUpagrahaNames[UpagrahaIndex(u)].lord; }
 
 /// What sunrise is.
@@ -52,10 +54,11 @@ enum class PortionPoint { kStart, kMiddle, kEnd };
 
 struct SunriseRuleKey {
     SunriseRule rule;
-    std::string_view key;          ///< for options, files and JSON: "hindu"
-    std::string_view name;         ///< for menus: "Hindu"
-    std::string_view explanation;  ///< for readings: "Hindu sunrise: the disc's centre, no refraction"
-    double horizonDegrees;         ///< the height of the disc's centre at sunrise
+    std::string_view key;   ///< for options, files and JSON: "hindu"
+    std::string_view name;  ///< for menus: "Hindu"
+    std::string_view
+        explanation;        ///< for readings: "Hindu sunrise: the disc's centre, no refraction"
+    double horizonDegrees;  ///< the height of the disc's centre at sunrise
 };
 
 inline constexpr double kApparentHorizonDegrees = -50.0 / 60;  // 34' refraction + 16' semi-diameter
@@ -63,7 +66,8 @@ inline constexpr double kApparentHorizonDegrees = -50.0 / 60;  // 34' refraction
 inline constexpr std::array<SunriseRuleKey, 2> kSunriseRuleKeys{{
     {SunriseRule::kHindu, "hindu", "Hindu", "Hindu sunrise: the disc's centre, no refraction", 0},
     {SunriseRule::kApparent, "apparent", "Almanac",
-     "almanac sunrise: the disc's centre 50\xE2\x80\xB2 below the horizon", kApparentHorizonDegrees},
+     "almanac sunrise: the disc's centre 50\xE2\x80\xB2 below the horizon",
+     kApparentHorizonDegrees},
 }};
 
 struct LordRuleKey {

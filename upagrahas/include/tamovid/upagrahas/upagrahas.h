@@ -27,8 +27,8 @@ struct BirthDay {
     double sunrise = 0;
     double sunset = 0;
     double nextSunrise = 0;
-    int vara = 0;            ///< 0 Sunday .. 6 Saturday: the weekday of the sunrise's date
-                             ///< in the place's local mean time
+    int vara = 0;             ///< 0 Sunday .. 6 Saturday: the weekday of the sunrise's date
+                              ///< in the place's local mean time
     bool nightBirth = false;  ///< born between the sunset and the next sunrise
 };
 
