@@ -26,13 +26,6 @@ constexpr double kLongestWaitDays = 1.2;
 // Equal houses: defined at every latitude (as the chart's own Ascendant).
 constexpr int kEqualHouses = 'E';
 
-double Normalized(double degrees) {
-    double d = std::fmod(degrees, 360.0);
-    if (d < 0) d += 360;
-    if (d >= 360) d -= 360;
-    return d;
-}
-
 double Signed180(double degrees) {
     const double d = Normalized(degrees);
     return d > 180 ? d - 360 : d;

@@ -53,14 +53,14 @@ constexpr double kRateStepDays = 0.25;
 // defined at every latitude, the poles included.
 constexpr int kEqualHouses = 'E';
 
+}  // namespace
+
 double Normalized(double degrees) {
     double d = std::fmod(degrees, 360.0);
     if (d < 0) d += 360;
     if (d >= 360) d -= 360;
     return d;
 }
-
-}  // namespace
 
 SwissSession::SwissSession(AyanamsaChoice ayanamsa) {
     ApplyFolder();

@@ -22,6 +22,9 @@ struct Place {
     double speed = 0;      ///< degrees per day, in the same frame
 };
 
+/// Degrees reduced into 0..360.
+double Normalized(double degrees);
+
 /// A right ascension and a declination, degrees.
 struct Place2 {
     double rightAscension = 0;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
+#include <thread>
+#include <vector>
 
 #include "tamovid/positions/ascendant.h"
 #include "tamovid/precise/local_sky.h"
@@ -262,6 +264,34 @@ TEST(UpagrahaOptionsText, KeysReadInAnyCaseAndRoundTrip) {
         EXPECT_FALSE(SetPointFromText(options, bad)) << bad;
     }
     EXPECT_EQ(options, before);
+}
+
+// The ephemeris keeps its state per thread: charts computed side by side on several
+// threads, with different ayanamsas, come out as they do one at a time.
+TEST(UpagrahaPlaces, ThreadsDoNotDisturbEachOther) {
+    auto chartFor = [](int i) {
+        UpagrahaChart chart = ChartAt(2446138.5 + i * 0.37, 77.2, 28.6, Engine::kPrecise);
+        chart.ayanamsa = i % 2 ? AyanamsaChoice::kRaman : AyanamsaChoice::kLahiri;
+        return chart;
+    };
+    constexpr int kCharts = 16;
+    std::vector<double> alone(kCharts);
+    for (int i = 0; i < kCharts; ++i) {
+        alone[static_cast<std::size_t>(i)] =
+            CalcUpagrahas(chartFor(i)).value()[Upagraha::kGulika].longitude;
+    }
+    std::vector<double> together(kCharts);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = t; i < kCharts; i += 4) {
+                together[static_cast<std::size_t>(i)] =
+                    CalcUpagrahas(chartFor(i)).value()[Upagraha::kGulika].longitude;
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(together, alone);
 }
 
 // Every point has a text for every house, each its own; a house out of range has none.
