@@ -112,6 +112,33 @@ TEST(UpagrahaDay, PolarDayAndNightGiveTheReason) {
     }
 }
 
+// Near the polar circles a sunrise can fall a little over a day before the birth; the
+// day is then the one from the sunrise after it. Every birth there gets a day of about
+// 24 hours that holds it, or the reason why not.
+TEST(UpagrahaDay, HighLatitudesGiveAWholeDayOrAReason) {
+    UpagrahaOptions almanac;
+    almanac.sunrise = SunriseRule::kApparent;
+    auto check = [&almanac](double birth, double latitude) {
+        for (const UpagrahaOptions& options : {UpagrahaOptions{}, almanac}) {
+            const auto result = CalcUpagrahas(ChartAt(birth, -18.95, latitude), options);
+            if (!result.ok()) continue;
+            const BirthDay& day = result.value().day;
+            SCOPED_TRACE(UtSecondText(birth));
+            EXPECT_LE(day.sunrise, birth) << latitude;
+            EXPECT_LT(birth, day.nextSunrise) << latitude;
+            EXPECT_LT(day.sunrise, day.sunset) << latitude;
+            EXPECT_NEAR(day.nextSunrise - day.sunrise, 1.0, 0.1) << latitude;
+        }
+    };
+    check(2447892.5 + 234 + 10 / 24.0 + 0.013, -61);  // once given the sunrise of the day before
+    for (const double latitude : {-68.0, -64.0, -61.0, 60.0, 63.0, 66.5, 68.0}) {
+        for (int day = 0; day < 366; day += 6) {
+            for (const double hour : {5.0, 10.0, 20.0})
+                check(2447892.513 + day + hour / 24, latitude);
+        }
+    }
+}
+
 // The clocks went back at 01:00 UT on 28 October 1990 in London: the sunset reads in
 // summer time, the next sunrise in winter time, and the night keeps its true length.
 TEST(UpagrahaDay, ClockTimesFollowAClockChangeInTheNight) {

@@ -18,6 +18,9 @@ constexpr double kDegreesPerDay = 360;  // of longitude, for local mean time
 constexpr int kNightLordOffset = 4;
 /// A sunrise is looked for from a little over a day before the birth.
 constexpr double kSearchBackDays = 1.1;
+/// A search that starts on a sunrise may find that sunrise again: the next one is
+/// looked for from a quarter of an hour after it.
+constexpr double kPastCrossingDays = 0.01;
 /// What a portion point adds to the portion's start, in portions.
 constexpr std::array<double, 3> kPointFraction{0.0, 0.5, 1.0};
 
@@ -38,7 +41,7 @@ std::optional<BirthDay> DayHolding(const precise::LocalSky& sky, double birth, d
     if (!sunrise || *sunrise > birth) return std::nullopt;
     // A day is shorter than the search reaches back: a second sunrise may still come first.
     if (const std::optional<double> later =
-            sky.NextSunCrossing(*sunrise, SunCrossing::kRise, horizon);
+            sky.NextSunCrossing(*sunrise + kPastCrossingDays, SunCrossing::kRise, horizon);
         later && *later <= birth) {
         sunrise = later;
     }
