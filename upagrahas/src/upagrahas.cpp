@@ -1,5 +1,6 @@
 #include "tamovid/upagrahas/upagrahas.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "tamovid/positions/ascendant.h"
@@ -45,8 +46,8 @@ std::optional<BirthDay> DayHolding(const precise::LocalSky& sky, double birth, d
         later && *later <= birth) {
         sunrise = later;
     }
-    const std::optional<double> nextSunrise =
-        sky.NextSunCrossing(birth, SunCrossing::kRise, horizon);
+    const std::optional<double> nextSunrise = sky.NextSunCrossing(
+        std::max(birth, *sunrise + kPastCrossingDays), SunCrossing::kRise, horizon);
     const std::optional<double> sunset = sky.NextSunCrossing(*sunrise, SunCrossing::kSet, horizon);
     if (!nextSunrise || !sunset || *sunset >= *nextSunrise) return std::nullopt;
     return BirthDay{*sunrise, *sunset, *nextSunrise, VaraAt(*sunrise, eastLongitude),
