@@ -99,15 +99,8 @@ std::string DayLine(const Upagrahas& upagrahas, const ClockOffset& clock) {
         line += ", sunset ";
         AppendLocalClock(line, day.sunset, clock);
     }
-    const std::string_view explanation = SunriseRuleRow(upagrahas.options.sunrise).explanation;
     line += " (";
-    // The explanation starts a parenthesis, so its first letter is a capital.
-    if (!explanation.empty() && explanation[0] >= 'a' && explanation[0] <= 'z') {
-        line += static_cast<char>(explanation[0] - 'a' + 'A');
-        line += explanation.substr(1);
-    } else {
-        line += explanation;
-    }
+    line += SunriseRuleRow(upagrahas.options.sunrise).explanation;
     line += "); ";
     const PortionPoint gulika = upagrahas.options.At(Upagraha::kGulika);
     const PortionPoint mandi = upagrahas.options.At(Upagraha::kMandi);

@@ -66,7 +66,7 @@ inline constexpr double kApparentHorizonDegrees = -50.0 / 60;  // 34' refraction
 inline constexpr std::array<SunriseRuleKey, 2> kSunriseRuleKeys{{
     {SunriseRule::kHindu, "hindu", "Hindu", "Hindu sunrise: the disc's centre, no refraction", 0},
     {SunriseRule::kApparent, "apparent", "Almanac",
-     "almanac sunrise: the disc's centre 50\xE2\x80\xB2 below the horizon",
+     "Almanac sunrise: the disc's centre 50\xE2\x80\xB2 below the horizon",
      kApparentHorizonDegrees},
 }};
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <array>
-#include <string>
+#include <optional>
 
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/grahas/chart_options.h"
