@@ -192,8 +192,8 @@ TEST(UpagrahaPortions, EveryLordRulesOnePortionOfEachHalf) {
     }
 }
 
-// Saturn's portion, Sunday to Saturday, as Jataka Tattva gives it (slokas quoted in
-// many primers): by day the 7th, 6th, 5th, 4th, 3rd, 2nd and 1st part; by night the
+// Saturn's portion, Sunday to Saturday, in the classical table that primers quote
+// (after Jataka Tattva): by day the 7th, 6th, 5th, 4th, 3rd, 2nd and 1st part; by night the
 // 3rd, 2nd, 1st, 7th, 6th, 5th and 4th.
 TEST(UpagrahaPortions, SaturnsPortionsAsTheTextsList) {
     constexpr std::array<int, kWeekdayCount> kByDay{7, 6, 5, 4, 3, 2, 1};
