@@ -22,22 +22,24 @@ int SignOf(double longitude) {
 
 }  // namespace
 
+PointNote NoteOf(double point, std::span<const GrahaPosition> grahas, double ascendant) {
+    PointNote note;
+    note.sign = SignOf(point);
+    note.withAscendant = SignOf(ascendant) == note.sign;
+    for (const GrahaPosition& g : grahas) {
+        if (SignOf(g.longitude) != note.sign) continue;
+        note.mates.push_back({g.graha, std::fabs(Normalized(g.longitude) - Normalized(point))});
+        if (g.graha == Graha::kSun) note.withSun = true;
+        if (g.graha == Graha::kMoon) note.withMoon = true;
+    }
+    return note;
+}
+
 std::array<PointNote, kNotedPointCount> ConjunctionNotes(
     const std::array<double, kNotedPointCount>& points, std::span<const GrahaPosition> grahas,
     double ascendant) {
     std::array<PointNote, kNotedPointCount> notes;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        PointNote& note = notes[i];
-        note.sign = SignOf(points[i]);
-        note.withAscendant = SignOf(ascendant) == note.sign;
-        for (const GrahaPosition& g : grahas) {
-            if (SignOf(g.longitude) != note.sign) continue;
-            note.mates.push_back(
-                {g.graha, std::fabs(Normalized(g.longitude) - Normalized(points[i]))});
-            if (g.graha == Graha::kSun) note.withSun = true;
-            if (g.graha == Graha::kMoon) note.withMoon = true;
-        }
-    }
+    for (std::size_t i = 0; i < points.size(); ++i) notes[i] = NoteOf(points[i], grahas, ascendant);
     return notes;
 }
 

@@ -75,15 +75,20 @@ double UniversalTimeHours(const BirthRecord& record) {
 }
 
 AscendantResult CalcAscendant(const BirthRecord& record) {
-    AscendantResult result;
     // Inside the engine longitude is west-positive and latitude north-positive.
     double longitude = record.intLonDeg + record.intLonMin / 60.0;
     double latitude = record.intLatDeg + record.intLatMin / 60.0;
     if (record.blnEast) longitude = -longitude;
     if (record.blnSouth) latitude = -latitude;
+    return AscendantAt(JulianDayNumber(record.intMonth, record.intDate, record.intYear),
+                       UniversalTimeHours(record), longitude, latitude);
+}
 
-    result.julianDayNumber = JulianDayNumber(record.intMonth, record.intDate, record.intYear);
-    result.universalTime = UniversalTimeHours(record);
+AscendantResult AscendantAt(double julianDayNumber, double universalTime, double longitude,
+                            double latitude) {
+    AscendantResult result;
+    result.julianDayNumber = julianDayNumber;
+    result.universalTime = universalTime;
     // The day number belongs to noon of the civil date; Universal Time counts from the
     // midnight half a day earlier.
     const double T =

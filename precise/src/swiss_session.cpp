@@ -44,6 +44,7 @@ thread_local ThreadState applied;
 
 constexpr std::size_t kLongestPath = AS_MAXCH - 1;
 constexpr double kSecondsPerDay = 86400;
+constexpr double kDegreesPerHourAngle = 15;
 // The span over which the ayanamsa's daily change is taken: short enough for the
 // fortnightly nutation (the rate is then good to 0.01" a day), long enough for the
 // arithmetic.
@@ -52,6 +53,8 @@ constexpr double kRateStepDays = 0.25;
 // defined at every latitude, the poles included.
 constexpr int kEqualHouses = 'E';
 
+}  // namespace
+
 double Normalized(double degrees) {
     double d = std::fmod(degrees, 360.0);
     if (d < 0) d += 360;
@@ -59,9 +62,18 @@ double Normalized(double degrees) {
     return d;
 }
 
-}  // namespace
-
 SwissSession::SwissSession(AyanamsaChoice ayanamsa) {
+    ApplyFolder();
+    const int mode = SiderealModeOf(ayanamsa);
+    if (applied.siderealMode != mode) {
+        swe_set_sid_mode(mode, 0, 0);
+        applied.siderealMode = mode;
+    }
+}
+
+SwissSession::SwissSession() { ApplyFolder(); }
+
+void SwissSession::ApplyFolder() {
     if (applied.generation != FolderGeneration()) {
         const FolderChoice choice = CurrentFolder();
         // The library keeps the path in a fixed buffer: a longer one is not passed on.
@@ -73,11 +85,6 @@ SwissSession::SwissSession(AyanamsaChoice ayanamsa) {
     }
     flags_ = applied.withFiles ? SEFLG_SWIEPH : SEFLG_MOSEPH;
     fromFiles_ = applied.withFiles;
-    const int mode = SiderealModeOf(ayanamsa);
-    if (applied.siderealMode != mode) {
-        swe_set_sid_mode(mode, 0, 0);
-        applied.siderealMode = mode;
-    }
 }
 
 Place SwissSession::Sidereal(double jdUt, int body) {
@@ -128,6 +135,27 @@ double SwissSession::SiderealAscendant(double jdUt, double eastLongitude, double
     swe_houses_ex(jdUt, flags_ | SEFLG_SIDEREAL, northLatitude, eastLongitude, kEqualHouses, cusps,
                   angles);
     return Normalized(angles[0]);
+}
+
+Place2 SwissSession::SunEquatorial(double jdUt) {
+    double place[6] = {};
+    char error[AS_MAXCH] = "";
+    if (swe_calc_ut(jdUt, SE_SUN, flags_ | SEFLG_EQUATORIAL, place, error) < 0) {
+        swe_calc_ut(jdUt, SE_SUN, SEFLG_MOSEPH | SEFLG_EQUATORIAL, place, error);
+        fromFiles_ = false;
+    }
+    return {place[0], place[1]};
+}
+
+double SwissSession::SiderealTimeDegrees(double jdUt) {
+    return swe_sidtime(jdUt) * kDegreesPerHourAngle;
+}
+
+double SwissSession::TrueObliquity(double jdUt) {
+    double nutation[6] = {};
+    char error[AS_MAXCH] = "";
+    swe_calc_ut(jdUt, SE_ECL_NUT, flags_, nutation, error);
+    return nutation[0];
 }
 
 double SwissSession::DeltaTSeconds(double jdUt) {

@@ -22,6 +22,15 @@ struct Place {
     double speed = 0;      ///< degrees per day, in the same frame
 };
 
+/// Degrees reduced into 0..360.
+double Normalized(double degrees);
+
+/// A right ascension and a declination, degrees.
+struct Place2 {
+    double rightAscension = 0;
+    double declination = 0;
+};
+
 /// The library brought up to date for one chart on the calling thread.
 ///
 /// The library keeps its settings (data folder, sidereal mode) and its caches in
@@ -33,6 +42,8 @@ struct Place {
 class SwissSession {
 public:
     explicit SwissSession(AyanamsaChoice ayanamsa);
+    /// A session for questions of date only: the sidereal mode is left as it stands.
+    SwissSession();
 
     /// One body (the library's body number) at a Julian Date in UT, from the true
     /// equinox of date.
@@ -44,8 +55,16 @@ public:
     Place Sidereal(double jdUt, int body);
     /// The ayanamsa of date, degrees: apparent tropical less it is sidereal.
     double AyanamsaDegrees(double jdUt);
+    /// Its change per day at that date, degrees.
+    double AyanamsaPerDay(double jdUt) { return AyanamsaAt(jdUt).perDay; }
     /// The sidereal Ascendant, degrees 0..360, for east longitude and north latitude.
     double SiderealAscendant(double jdUt, double eastLongitude, double northLatitude);
+    /// The Sun's apparent right ascension and declination of date, degrees.
+    Place2 SunEquatorial(double jdUt);
+    /// Greenwich apparent sidereal time as an angle, degrees.
+    double SiderealTimeDegrees(double jdUt);
+    /// The true obliquity of the ecliptic, degrees.
+    double TrueObliquity(double jdUt);
     /// TT - UT in seconds.
     double DeltaTSeconds(double jdUt);
     /// The data files if every position of this session came from them.
@@ -60,6 +79,7 @@ private:
         double perDay = 0;
         bool known = false;
     };
+    void ApplyFolder();
     Place Calc(double jdUt, int body, int frameFlags);
     double LibraryAyanamsa(double jdUt);
     const AyanamsaOfDate& AyanamsaAt(double jdUt);

@@ -31,6 +31,10 @@ struct PointNote {
     bool Afflicted() const { return withSun || withMoon || withAscendant; }
 };
 
+/// What stands in the sign of one point (any sidereal longitude, degrees): the grahas
+/// there and whether the Sun, the Moon or the Ascendant shares it.
+PointNote NoteOf(double point, std::span<const GrahaPosition> grahas, double ascendant);
+
 /// For each of the five points (sidereal longitudes in degrees, in point order), the
 /// grahas in its sign and whether it shares the sign with the Sun, the Moon or the
 /// Ascendant. Signs are whole 30-degree spans of the sidereal zodiac.

@@ -35,4 +35,11 @@ struct AscendantResult {
 /// The ayanamsa and the sidereal Ascendant of a birth.
 AscendantResult CalcAscendant(const BirthRecord& record);
 
+/// The same at any moment, for points that rise at other times than the birth: the
+/// Julian day number of a civil date, Universal Time in hours from that date's midnight
+/// (fractions of a second count; may lie outside 0..24), longitude in degrees west
+/// positive, latitude north positive. CalcAscendant is this at the birth's moment.
+AscendantResult AscendantAt(double julianDayNumber, double universalTime, double longitude,
+                            double latitude);
+
 }  // namespace tamovid
