@@ -111,7 +111,10 @@ private slots:
         SetWhen("23", "February", "1975", "2", "30");
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages[0].text.contains(QStringLiteral("clocks went forward")),
+        QVERIFY2(d_.ui.messages[0].text.contains(QStringLiteral("clocks went forward")) &&
+                     d_.ui.messages[0].text.endsWith(
+                         QStringLiteral("Change the time of birth, or choose the time zone "
+                                        "from the list yourself.")),
                  qPrintable(d_.ui.messages[0].text));
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
 
@@ -207,6 +210,24 @@ private slots:
                      message.contains(QStringLiteral("Singapore, Singapore")),
                  qPrintable(message));
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    // Choosing Pune, typing Khandala and retyping the coordinates and zone by hand was
+    // still refused: "latitude and longitude are still those of Pune".
+    void coordinatesTypedByHandAreTheUsersEvenWhenAlike() {
+        d_.EnterDelhi1947();
+        TypeAndChoose(QStringLiteral("Pun"), QStringLiteral("Pune, Maharashtra, India"));
+        d_.Type(QStringLiteral("txtCity"), QStringLiteral("Khandala"));
+        QTest::keyClick(Popup(), Qt::Key_Escape);
+        d_.Type(QStringLiteral("txtLatMin"), QStringLiteral("31"));
+        auto* zones = d_.child<QComboBox>(QStringLiteral("cboTimeZone"));
+        zones->setFocus();
+        QTest::keyClick(zones, Qt::Key_Down);
+        QTest::keyClick(zones, Qt::Key_Up);
+        QCOMPARE(Zone(), QString::fromLatin1(kIndianTime));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
     }
 
     void aMissingAtlasIsToldOnceAndTheFieldStillTakesLetters() {
