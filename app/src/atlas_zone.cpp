@@ -108,7 +108,10 @@ bool AtlasZone::SettleClockTime(UserInterface& ui) {
     const BirthEntry entered = EnteredDate();
     const std::string clocks = ClockChangeMessage(entered, zone_, *local_);
     if (*kind == atlas::LocalTimeInZone::Kind::kNonexistent) {
-        ui.message(Text(clocks), QMessageBox::Warning);
+        ui.message(Text(clocks) + u'\r' +
+                       tr("Change the time of birth, or choose the time zone from the list "
+                          "yourself."),
+                   QMessageBox::Warning);
         return false;
     }
     const std::string question =

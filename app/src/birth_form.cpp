@@ -13,6 +13,7 @@
 #include "tamovid/app/atlas_zone.h"
 #include "tamovid/app/field_filter.h"
 #include "tamovid/app/look.h"
+#include "tamovid/app/number_list_keys.h"
 #include "tamovid/app/panel_controls.h"
 #include "tamovid/app/place_completer.h"
 #include "tamovid/app/program_texts.h"
@@ -240,6 +241,9 @@ void BirthForm::FillLists() {
         list->setCurrentIndex(0);
     }
     cboYear_->setCurrentIndex(kStartYearPosition);
+    for (QComboBox* list : {cboDate_, cboYear_, cboHour_, cboMinute_}) {
+        new NumberListKeys(list);
+    }
 }
 
 std::vector<QWidget*> BirthForm::TabOrder() const {
@@ -382,6 +386,15 @@ void BirthForm::InstallPlaceSearch() {
     };
     connect(cboTimeZone_, &QComboBox::activated, this, zoneChosen);
     connect(chkDST_, &QCheckBox::clicked, this, zoneChosen);
+    auto coordinatesTyped = [this] {
+        if (filledPlace_) filledPlace_->coordinatesTyped = true;
+    };
+    for (QLineEdit* field : {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_}) {
+        connect(field, &QLineEdit::textEdited, this, coordinatesTyped);
+    }
+    for (QRadioButton* option : {optLat_[0], optLat_[1], optLong_[0], optLong_[1]}) {
+        connect(option, &QRadioButton::clicked, this, coordinatesTyped);
+    }
 
     auto* completer = new PlaceCompleter(txtCity_, ui_);
     connect(completer, &PlaceCompleter::chosen, this, &BirthForm::TakePlace);

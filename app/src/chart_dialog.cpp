@@ -15,6 +15,8 @@ std::unique_ptr<QFileDialog> MakeChartDialog(ChartDialog kind, const QString& in
                                : QStringLiteral("openChartDialog"));
     dialog->setNameFilter(QStringLiteral("Zerin Vedic Apraksha Grahas (*.vug)"));
     dialog->setDefaultSuffix(QStringLiteral("vug"));
+    // Only lower-case "vug" opens; a listed "B.VUG" would only be refused.
+    dialog->setFilter(dialog->filter() | QDir::CaseSensitive);
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // Qt asks before replacing a file unless told otherwise; say it for the reader.

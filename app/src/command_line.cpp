@@ -4,7 +4,64 @@
 
 #include "tamovid/app/look.h"
 
+#include <array>
+#include <string_view>
+
 namespace tamovid {
+namespace {
+
+struct ToolkitOption {
+    std::string_view name;  // without its dashes
+    bool takesValue;        // as the next argument, or after '='
+};
+
+// The options that Qt's application object takes out of the arguments itself: its own,
+// the widgets' and the X11 platform's.
+constexpr std::array kToolkitOptions = {
+    ToolkitOption{"platform", true},        ToolkitOption{"platformpluginpath", true},
+    ToolkitOption{"platformtheme", true},   ToolkitOption{"plugin", true},
+    ToolkitOption{"qwindowgeometry", true}, ToolkitOption{"qwindowicon", true},
+    ToolkitOption{"qwindowtitle", true},    ToolkitOption{"geometry", true},
+    ToolkitOption{"title", true},           ToolkitOption{"icon", true},
+    ToolkitOption{"display", true},         ToolkitOption{"name", true},
+    ToolkitOption{"session", true},         ToolkitOption{"style", true},
+    ToolkitOption{"stylesheet", true},      ToolkitOption{"qmljsdebugger", true},
+    ToolkitOption{"reverse", false},        ToolkitOption{"widgetcount", false},
+    ToolkitOption{"nograb", false},         ToolkitOption{"dograb", false},
+    ToolkitOption{"sync", false},
+};
+
+const ToolkitOption* FindToolkitOption(const QString& argument) {
+    if (!argument.startsWith(u'-')) return nullptr;
+    QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+    name = name.left(name.indexOf(u'='));
+    for (const ToolkitOption& option : kToolkitOptions) {
+        if (name == QLatin1String(option.name.data(), static_cast<qsizetype>(option.name.size()))) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QStringList WithoutToolkitOptions(const QStringList& arguments) {
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QStringLiteral("--")) {
+            kept += arguments.mid(i);
+            break;
+        }
+        const ToolkitOption* option = i == 0 ? nullptr : FindToolkitOption(argument);
+        if (option == nullptr) {
+            kept << argument;
+        } else if (option->takesValue && !argument.contains(u'=')) {
+            ++i;  // its value
+        }
+    }
+    return kept;
+}
 
 WindowCommandLine ParseWindowCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -13,6 +13,7 @@
 #include "tamovid/app/program_texts.h"
 #include "tamovid/aprakasha/point_texts.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/zone_in_use.h"
 
 namespace tamovid {
 namespace {
@@ -25,6 +26,12 @@ struct ResultSpot {
 
 // The first captions are placeholders until a reading; the description and the
 // interpretation wrap over two and three lines.
+// The zone line beside the tabs: its size, its gap after the last tab in pixels, and
+// its right end in twips within the panel.
+constexpr double kZonePoints = 7.5;
+constexpr int kZoneGap = 12;
+constexpr int kZoneRight = 8900;
+
 constexpr std::array<ResultSpot, 5> kResultSpots = {
     {{"Position at ", 1080, 195},
      {"Lord is Venus", 1320, 195},
@@ -62,6 +69,17 @@ ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(parent) {
     }
     PlaceTwips(TS_, 0, 600, 9000, 375);
     connect(TS_, &QTabBar::currentChanged, this, &ResultPanel::TS_Click);
+
+    // Beside the tabs, under the Ascendant it helped place: the zone the clock time was
+    // read in, wrapped over two lines when long.
+    lblZoneUsed_ = new QLabel(this);
+    lblZoneUsed_->setObjectName(QStringLiteral("lblZoneUsed"));
+    lblZoneUsed_->setFont(UiFont(kZonePoints));
+    lblZoneUsed_->setTextFormat(Qt::PlainText);
+    lblZoneUsed_->setWordWrap(true);
+    lblZoneUsed_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int tabsEnd = TS_->x() + TS_->tabRect(TS_->count() - 1).right() + kZoneGap;
+    lblZoneUsed_->setGeometry(tabsEnd, TS_->y(), Px(kZoneRight) - tabsEnd, TS_->height());
 
     AddBoldLabel(15, QStringLiteral("Sun"), this, 2280, 240);
     lblSun_ = AddPosition("lblSun", QStringLiteral("Sun's Position"), this,
@@ -124,6 +142,9 @@ void ResultPanel::ShowReading(const std::string& sun, const std::string& ascenda
 
 void ResultPanel::ShowReading(const Reading& reading) {
     lblEngine_->setText(EngineCaption(reading.engine));
+    const QString zone = QString::fromStdString(ZoneInUseText(ZoneInUseOf(reading)));
+    lblZoneUsed_->setText(zone);
+    lblZoneUsed_->setToolTip(tr("The time zone the clock time was read in: %1").arg(zone));
     headline_->SetReading(reading);
     ShowReading(CompactText(reading.sun), CompactText(reading.ascendant), reading.grahas);
 }

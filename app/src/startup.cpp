@@ -92,11 +92,16 @@ QStringList RawArguments(int argc, char** argv) {
 }  // namespace
 
 int RunApplication(int argc, char** argv) {
-    // Help and version need no display: answer them before the window system starts
-    // (a core application gives the help text the program's name).
-    if (AnswersWithText(ParseWindowCommandLine(RawArguments(argc, argv)))) {
+    // Help, version and usage errors need no display: answer them before the window
+    // system starts (a core application gives the help text the program's name).
+    const WindowCommandLine early =
+        ParseWindowCommandLine(WithoutToolkitOptions(RawArguments(argc, argv)));
+    if (AnswersWithText(early)) {
         const QCoreApplication core(argc, argv);
-        return Answer(ParseWindowCommandLine(QCoreApplication::arguments()));
+        return Answer(ParseWindowCommandLine(WithoutToolkitOptions(QCoreApplication::arguments())));
+    }
+    if (early.action == WindowCommandLine::Action::kUsageError) {
+        return Answer(early);
     }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tamovid"));

@@ -43,7 +43,7 @@ bool SameCoordinates(const BirthEntry& a, const BirthEntry& b) {
 
 std::optional<std::string> StalePlaceMessage(const BirthEntry& entry, const FilledPlace& filled) {
     if (SameCity(entry.txtCity, filled.fields.txtCity)) return std::nullopt;
-    const bool coordinates = SameCoordinates(entry, filled.fields);
+    const bool coordinates = !filled.coordinatesTyped && SameCoordinates(entry, filled.fields);
     const bool zone = !filled.zoneChosen;
     if (!coordinates && !zone) return std::nullopt;
     const std::string_view kept = coordinates && zone ? "latitude, longitude and time zone are"

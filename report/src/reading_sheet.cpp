@@ -7,6 +7,7 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/birthentry/graha_table.h"
+#include "tamovid/birthentry/zone_in_use.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
@@ -98,18 +99,23 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
     sheet.title = std::string(TrimBlanks(r.strName));
     if (sheet.title.empty()) sheet.title = kHeading;
 
-    std::string zone(zoneLabel);
-    // A place's zone names the clocks' history the offset came from.
-    if (!reading.tz.empty()) zone += (zone.empty() ? "" : ", ") + reading.tz;
-    zone += zone.empty() ? "" : " ";
-    zone += '(' + UtOffsetText(ut.offsetMinutes) + ')';
+    // A place's zone is named by its own history at the birth; the list row and the
+    // box only when the user chose them.
+    const ZoneInUse used = ZoneInUseOf(reading);
+    std::string zone;
+    if (used.zone.empty()) {
+        zone = std::string(zoneLabel) + (zoneLabel.empty() ? "" : " ") + '(' +
+               UtOffsetText(ut.offsetMinutes) + ')';
+    } else {
+        zone = ZoneInUseText(used);
+    }
     sheet.birth = {
         {"Date of birth", DateText(r.intDate, r.intMonth, r.intYear)},
         {"Time of birth", ClockText(r.intHour, r.intMinute) + " local clock time"},
         {"Time zone", zone},
         {"Universal Time",
          ClockText(ut.hour, ut.minute) + " on " + DateText(ut.day, ut.month, ut.year)},
-        {"Daylight saving", r.blnDST ? "Yes, one hour ahead" : "No"},
+        {"Daylight saving", DaylightSavingText(used)},
         {"Place", PlaceText(r)},
         {"Coordinates", DegreesMinutesText(r.intLatDeg, r.intLatMin, r.blnSouth ? 'S' : 'N') +
                             ", " +

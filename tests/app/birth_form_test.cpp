@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QtTest>
 
 #include "fake_user_interface.h"
@@ -78,6 +79,48 @@ private slots:
         form.ShowEntry(entry);
         QCOMPARE(Describe(form.ReadEntry()), Describe(entry));
         QVERIFY2(ui.messages.empty(), "a restored entry is shown without complaint");
+    }
+
+    // On the day list showing 14, typing "2" chose 20: the list's own search takes the
+    // next entry beginning with the typed text.
+    void aNumberListTakesTheNumberTyped_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("typed");  // runs of keys, a pause between runs
+        QTest::addColumn<QString>("chosen");
+        const auto row = [](const char* name, const char* list, const char* shown,
+                            QStringList typed, const char* chosen) {
+            QTest::newRow(name) << QString::fromLatin1(list) << QString::fromLatin1(shown)
+                                << typed << QString::fromLatin1(chosen);
+        };
+        row("one digit is that day", "cboDate", "14", {"2"}, "2");
+        row("two digits at once are one day", "cboDate", "14", {"20"}, "20");
+        row("a pause starts a new number", "cboDate", "14", {"2", "5"}, "5");
+        row("a day the list lacks leaves it", "cboDate", "14", {"0"}, "14");
+        row("a number past the list keeps the last found", "cboDate", "14", {"35"}, "3");
+        row("a leading zero in the hour", "cboHour", "12", {"09"}, "9");
+        row("hour zero", "cboHour", "12", {"0"}, "0");
+        row("a minute under ten", "cboMinute", "25", {"5"}, "5");
+        row("a leading zero in the minute", "cboMinute", "25", {"05"}, "5");
+        row("a year typed whole", "cboYear", "1906", {"1982"}, "1982");
+    }
+    void aNumberListTakesTheNumberTyped() {
+        QFETCH(QString, list);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, chosen);
+        tamovid::testing::FakeUserInterface ui;
+        tamovid::BirthForm form(ui);
+        auto* box = form.findChild<QComboBox*>(list);
+        const int entries = box->count();
+        box->setCurrentText(shown);
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            if (i > 0) QTest::qWait(QApplication::keyboardInputInterval() + 50);
+            QTest::keyClicks(box, typed[i]);
+        }
+        QCOMPARE(box->currentText(), chosen);
+        QCOMPARE(box->count(), entries);
+        QVERIFY(!box->isEditable());
     }
 };
 

@@ -36,13 +36,21 @@ private slots:
             << QStringList{"--open", "a.vug"} << Action::kUsageError << QString() << false;
         QTest::newRow("an empty file name")
             << QStringList{""} << Action::kUsageError << QString() << false;
+        QTest::newRow("Qt's own options with their values are left to Qt")
+            << QStringList{"-platform", "offscreen", "--style=fusion", "-reverse", "ravi.vug"}
+            << Action::kRun << "ravi.vug" << false;
+        QTest::newRow("an unknown option beside Qt's")
+            << QStringList{"-platform", "offscreen", "--bogus"} << Action::kUsageError << QString()
+            << false;
     }
 
     void arguments() {
         QFETCH(QStringList, arguments);
         arguments.prepend(QStringLiteral("tamovid"));
 
-        const WindowCommandLine parsed = tamovid::ParseWindowCommandLine(arguments);
+        // As read before the application object exists, Qt's options still in.
+        const WindowCommandLine parsed =
+            tamovid::ParseWindowCommandLine(tamovid::WithoutToolkitOptions(arguments));
 
         QTEST(parsed.action, "action");
         QTEST(parsed.chartFile, "chartFile");

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QListView>
 #include <QMimeData>
 #include <QPrinter>
 #include <QRadioButton>
@@ -522,6 +523,29 @@ private slots:
         QCOMPARE(dialog->fileMode(), fileMode);
         QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
         QVERIFY(!dialog->testOption(QFileDialog::ReadOnly));
+    }
+
+    // The dialog listed "B.VUG" too, which Open then refused.
+    void chartDialogsListOnlyTheFilesOpenTakes() {
+        QTemporaryDir dir;
+        for (const char* name : {"a.vug", "B.VUG", "c.Vug", "d.txt"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const auto dialog = tamovid::MakeChartDialog(tamovid::ChartDialog::kOpen, QString(), nullptr);
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setDirectory(dir.path());
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        QVERIFY(view != nullptr);
+        const auto listed = [view] {
+            QStringList names;
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+                const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
+                if (index.flags() & Qt::ItemIsEnabled) names << index.data().toString();
+            }
+            return names;
+        };
+        QTRY_COMPARE(listed(), QStringList{QStringLiteral("a.vug")});
     }
 
     void saveAndOpenGiveTheSameControlsAndResults_data() {

@@ -1,6 +1,8 @@
 // Draws the result panel and the windows it opens into a folder, for looking at them.
 // Run under xvfb-run with the folder. Not a test; built on request only.
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QAction>
 #include <QMenu>
@@ -11,8 +13,10 @@
 #include "tamovid/app/chart_options_menu.h"
 #include "tamovid/app/chart_window.h"
 #include "tamovid/app/engine_menu.h"
+#include "tamovid/app/place_completer.h"
 #include "tamovid/app/web_link_opener.h"
 #include "tamovid/app/web_links.h"
+#include "tamovid/report/reading_document.h"
 #include "window_driver.h"
 
 int main(int argc, char** argv) {
@@ -56,6 +60,37 @@ int main(int argc, char** argv) {
          ok;
     options.ayanamsaMenu()->close();
     engine.menu()->close();
+
+    // Places whose zone comes from the atlas: the panel and the printed page name it.
+    struct AtlasBirth {
+        const char* file;
+        std::array<const char*, 3> date;
+        const char* city;
+    };
+    for (const AtlasBirth& b : {AtlasBirth{"zone-berlin-april", {"30", "April", "1990"}, "Berlin"},
+                                AtlasBirth{"zone-berlin-july", {"15", "July", "1985"}, "Berlin"},
+                                AtlasBirth{"zone-london-1969", {"15", "December", "1969"}, "London"}}) {
+        tamovid::testing::WindowDriver atlas;
+        atlas.Start();
+        atlas.window->move(0, 0);
+        atlas.EnterDelhi1947();
+        atlas.Choose(QStringLiteral("cboDate"), QString::fromLatin1(b.date[0]));
+        atlas.Choose(QStringLiteral("cboMonth"), QString::fromLatin1(b.date[1]));
+        atlas.Choose(QStringLiteral("cboYear"), QString::fromLatin1(b.date[2]));
+        atlas.Choose(QStringLiteral("cboHour"), QStringLiteral("12"));
+        atlas.Type(QStringLiteral("txtCity"), QString::fromLatin1(b.city));
+        QTest::qWait(300);
+        QTest::keyClick(atlas.window->findChild<tamovid::PlaceCompleter*>()->Completer()->popup(),
+                        Qt::Key_Return);
+        atlas.Click(QStringLiteral("cmdCalculate"));
+        QTest::qWait(100);
+        const QString name = QString::fromLatin1(b.file);
+        ok = atlas.window->grab().save(folder.filePath(name + QStringLiteral(".png"))) && ok;
+        ok = tamovid::WriteReadingPdf(folder.filePath(name + QStringLiteral(".pdf")).toStdString(),
+                                      *atlas.window->Printable())
+                 .ok() &&
+             ok;
+    }
 
     // A page without a browser, through the real desktop: the box is drawn, then closed.
     tamovid::DesktopUserInterface desktop;

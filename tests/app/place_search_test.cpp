@@ -6,6 +6,7 @@
 
 #include "tamovid/app/atlas_zone.h"
 #include "tamovid/app/place_completer.h"
+#include "tamovid/report/reading_sheet.h"
 #include "window_driver.h"
 
 using tamovid::testing::WindowDriver;
@@ -34,7 +35,9 @@ class PlaceSearchTest : public QObject {
         QTRY_VERIFY(popup->isVisible());
         const QModelIndexList found = popup->model()->match(
             popup->model()->index(0, 0), Qt::DisplayRole, line, 1, Qt::MatchExactly);
-        QVERIFY2(!found.isEmpty(), qPrintable(line + " is not offered"));
+        QVERIFY2(!found.isEmpty(),
+                 qPrintable(line + " is not offered, but " +
+                            popup->model()->index(0, 0).data().toString()));
         popup->setCurrentIndex(found.front());
         QTest::keyClick(popup, Qt::Key_Return);
         QVERIFY(!popup->isVisible());
@@ -111,7 +114,10 @@ private slots:
         SetWhen("23", "February", "1975", "2", "30");
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(d_.ui.messages.size(), std::size_t{1});
-        QVERIFY2(d_.ui.messages[0].text.contains(QStringLiteral("clocks went forward")),
+        QVERIFY2(d_.ui.messages[0].text.contains(QStringLiteral("clocks went forward")) &&
+                     d_.ui.messages[0].text.endsWith(
+                         QStringLiteral("Change the time of birth, or choose the time zone "
+                                        "from the list yourself.")),
                  qPrintable(d_.ui.messages[0].text));
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
 
@@ -207,6 +213,70 @@ private slots:
                      message.contains(QStringLiteral("Singapore, Singapore")),
                  qPrintable(message));
         QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame1"));
+    }
+
+    // Choosing Pune, typing Khandala and retyping the coordinates and zone by hand was
+    // still refused: "latitude and longitude are still those of Pune".
+    void coordinatesTypedByHandAreTheUsersEvenWhenAlike() {
+        d_.EnterDelhi1947();
+        TypeAndChoose(QStringLiteral("Pun"), QStringLiteral("Pune, Maharashtra, India"));
+        d_.Type(QStringLiteral("txtCity"), QStringLiteral("Khandala"));
+        QTest::keyClick(Popup(), Qt::Key_Escape);
+        d_.Type(QStringLiteral("txtLatMin"), QStringLiteral("31"));
+        auto* zones = d_.child<QComboBox>(QStringLiteral("cboTimeZone"));
+        zones->setFocus();
+        QTest::keyClick(zones, Qt::Key_Down);
+        QTest::keyClick(zones, Qt::Key_Up);
+        QCOMPARE(Zone(), QString::fromLatin1(kIndianTime));
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.MessageTexts(), QStringList());
+        QCOMPARE(d_.PanelInFront(), QStringLiteral("Frame2"));
+    }
+
+    // The panel named no zone, and the page the list row that had the place's offset:
+    // Berlin in July as "Eastern European Time" with "Daylight saving No", London in
+    // December 1969 as "British Summer Time".
+    void panelAndPageNameThePlacesZoneByItsHistory() {
+        struct Birth {
+            const char* day;
+            const char* month;
+            const char* year;
+            const char* query;
+            const char* place;
+            const char* zone;
+        };
+        constexpr std::array births = {
+            Birth{"30", "April", "1990", "Berlin", "Berlin, State of Berlin, Germany",
+                  "Europe/Berlin, CEST, summer time, UT+02:00"},
+            Birth{"15", "July", "1985", "Berlin", "Berlin, State of Berlin, Germany",
+                  "Europe/Berlin, CEST, summer time, UT+02:00"},
+            Birth{"15", "December", "1969", "London", "London, England, United Kingdom",
+                  "Europe/London, BST, standard time, UT+01:00"},
+        };
+        const auto printedZone = [this] {
+            const auto printable = d_.window->Printable();
+            for (const auto& fact :
+                 tamovid::MakeReadingSheet(printable->reading, printable->zoneLabel).birth) {
+                if (fact.label == "Time zone") return QString::fromStdString(fact.value);
+            }
+            return QString();
+        };
+        for (const Birth& b : births) {
+            d_.Start();
+            d_.EnterDelhi1947();
+            SetWhen(b.day, b.month, b.year, "12", "0");
+            TypeAndChoose(QString::fromLatin1(b.query), QString::fromLatin1(b.place));
+            d_.Click(QStringLiteral("cmdCalculate"));
+            QCOMPARE(d_.MessageTexts(), QStringList());
+            QCOMPARE(d_.Text(QStringLiteral("lblZoneUsed")), QString::fromLatin1(b.zone));
+            QCOMPARE(printedZone(), QString::fromLatin1(b.zone));
+        }
+        // A row and box chosen by hand are named as chosen.
+        d_.Start();
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(d_.Text(QStringLiteral("lblZoneUsed")),
+                 QStringLiteral("Eastern Standard Time,EST,-5.0 (UT-04:00)"));
     }
 
     void aMissingAtlasIsToldOnceAndTheFieldStillTakesLetters() {

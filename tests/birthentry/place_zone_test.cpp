@@ -37,22 +37,26 @@ TEST(StalePlace, ANewCityOverAnotherPlacesCoordinatesOrZoneIsRefusedNamingBoth) 
         const char* city;
         const char* latitudeDegrees;
         bool zoneChosen;
+        bool coordinatesTyped;
         const char* kept;  ///< what the message says is still Singapore's; null: not refused
     };
     const Case cases[] = {
-        {"SameCityOtherCase", " singapore", "1", false, nullptr},
-        {"OtherCitySameCoordinatesAndZone", "Saigon", "1", false,
+        {"SameCityOtherCase", " singapore", "1", false, false, nullptr},
+        {"OtherCitySameCoordinatesAndZone", "Saigon", "1", false, false,
          "latitude, longitude and time zone are still those"},
-        {"OtherCitySameCoordinates", "Saigon", "1", true, "latitude and longitude are still those"},
-        {"OtherCitySameZone", "Saigon", "10", false, "time zone is still that"},
-        {"OtherCityOwnCoordinatesAndZone", "Saigon", "10", true, nullptr},
+        {"OtherCitySameCoordinates", "Saigon", "1", true, false,
+         "latitude and longitude are still those"},
+        {"OtherCitySameZone", "Saigon", "10", false, false, "time zone is still that"},
+        {"OtherCityOwnCoordinatesAndZone", "Saigon", "10", true, false, nullptr},
+        {"OtherCityCoordinatesTypedAlike", "Saigon", "1", true, true, nullptr},
     };
     for (const Case& c : cases) {
         BirthEntry entry = filled;
         entry.txtCity = c.city;
         entry.txtLatDeg = c.latitudeDegrees;
         const auto message =
-            StalePlaceMessage(entry, FilledPlace{"Singapore, Singapore", filled, c.zoneChosen});
+            StalePlaceMessage(
+            entry, FilledPlace{"Singapore, Singapore", filled, c.zoneChosen, c.coordinatesTyped});
         ASSERT_EQ(message.has_value(), c.kept != nullptr) << c.name;
         if (message) {
             EXPECT_EQ(*message, "The city is \"Saigon\", but the " + std::string(c.kept) +

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include <filesystem>
+#include <optional>
+#include <ostream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -14,6 +16,7 @@
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_session.h"
+#include "tamovid/birthentry/place_zone.h"
 #include "tamovid/report/birth_times.h"
 #include "tamovid/report/full_reading.h"
 #include "tamovid/report/reading_document.h"
@@ -74,21 +77,76 @@ INSTANTIATE_TEST_SUITE_P(Births, UniversalTimeTest,
                                                   "UT-10:30", 1, 3, 1950, 11, 45}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A place's exact offset (Nepal's +5:45 has no row) is the one printed and used for UT.
-TEST(ReadingSheetTest, ExactOffsetNamesThePlaceZone) {
+struct ZoneCase {
+    const char* name;
+    const char* zone;
+    int day, month, year, hour;
+    std::optional<int> offsetMinutes;  // as a chart file may hold it; else the zone's own
+    const char* zoneLine;
+    const char* daylight;
+    const char* universalTime;
+};
+
+void PrintTo(const ZoneCase& c, std::ostream* os) { *os << c.name; }
+
+class ReadingSheetZoneTest : public ::testing::TestWithParam<ZoneCase> {};
+
+// A place's zone was printed with the label of whichever list row had its offset and
+// the box the row needed: Berlin at +02:00 as "Eastern European Time" beside "Daylight
+// saving No", London in December 1969 as "British Summer Time".
+TEST_P(ReadingSheetZoneTest, NamesThePlacesZoneByItsHistory) {
+    const ZoneCase& c = GetParam();
     BirthEntry entry = Delhi1947();
-    entry.utcOffsetMinutes = 5 * 60 + 45;
-    entry.tz = "Asia/Kathmandu";
-    const ReadingSheet sheet = MakeReadingSheet(Calculate(entry).value(), "");
+    entry.cboDate = c.day - 1;
+    entry.cboMonth = c.month - 1;
+    entry.cboYear = c.year - 1901;
+    entry.cboHour = c.hour;
+    if (c.offsetMinutes) {
+        entry.utcOffsetMinutes = c.offsetMinutes;
+        entry.tz = c.zone;
+    } else {
+        const auto local = EnteredTimeInZone(entry, c.zone);
+        ASSERT_TRUE(local.ok() && local.value()) << c.name;
+        ApplyZoneOffset(entry, local.value()->offset, c.zone);
+    }
+    const ReadingSheet sheet =
+        MakeReadingSheet(Calculate(entry).value(), ZoneRowLabel(entry.cboTimeZone));
     auto fact = [&](std::string_view label) {
         for (const SheetFact& f : sheet.birth) {
             if (f.label == label) return f.value;
         }
         return std::string();
     };
-    EXPECT_EQ(fact("Time zone"), "Asia/Kathmandu (UT+05:45)");
-    EXPECT_EQ(fact("Universal Time"), "18:15 on 14 August 1947");
+    EXPECT_EQ(fact("Time zone"), c.zoneLine);
+    EXPECT_EQ(fact("Daylight saving"), c.daylight);
+    EXPECT_EQ(fact("Universal Time"), c.universalTime);
 }
+
+constexpr const char* kSummer = "Yes, summer time by the zone's history";
+constexpr const char* kStandard = "No, standard time by the zone's history";
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, ReadingSheetZoneTest,
+    ::testing::Values(
+        ZoneCase{"BerlinAtPlusTwo", "Europe/Berlin", 30, 4, 1990, 9, std::nullopt,
+                 "Europe/Berlin, CEST, summer time, UT+02:00", kSummer, "07:00 on 30 April 1990"},
+        ZoneCase{"BerlinInJuly", "Europe/Berlin", 15, 7, 1985, 14, std::nullopt,
+                 "Europe/Berlin, CEST, summer time, UT+02:00", kSummer, "12:00 on 15 July 1985"},
+        ZoneCase{"BerlinInJulyBeforeSummerTimeCameBack", "Europe/Berlin", 15, 7, 1975, 14,
+                 std::nullopt, "Europe/Berlin, CET, standard time, UT+01:00", kStandard,
+                 "13:00 on 15 July 1975"},
+        ZoneCase{"LondonDecember1969", "Europe/London", 15, 12, 1969, 12, std::nullopt,
+                 "Europe/London, BST, standard time, UT+01:00", kStandard,
+                 "11:00 on 15 December 1969"},
+        // Nepal's +5:45 has no row; the place's exact offset is printed and used for UT.
+        ZoneCase{"KathmanduExactOffset", "Asia/Kathmandu", 15, 8, 1990, 0, std::nullopt,
+                 "Asia/Kathmandu, +0545, standard time, UT+05:45", kStandard,
+                 "18:15 on 14 August 1990"},
+        // A stored offset the zone never had then is named, without a history to claim.
+        ZoneCase{"OffsetTheZoneNeverHad", "Asia/Kathmandu", 15, 8, 1947, 0, 5 * 60 + 45,
+                 "Asia/Kathmandu, UT+05:45", "Not known from the zone's history",
+                 "18:15 on 14 August 1947"}),
+    [](const ::testing::TestParamInfo<ZoneCase>& info) { return std::string(info.param.name); });
 
 TEST(ReadingPageSizeTest, FollowsTheLocaleCountry) {
     struct Case {

@@ -24,4 +24,9 @@ inline constexpr int kExitUsage = 64;
 /// taken out (QApplication does that), or they count as unknown.
 WindowCommandLine ParseWindowCommandLine(const QStringList& arguments);
 
+/// The arguments without the options Qt's application object would take out ("-platform
+/// xcb", "--style=fusion", "-reverse"), so that they can be read before it exists: a
+/// command line it cannot follow is answered without a display.
+QStringList WithoutToolkitOptions(const QStringList& arguments);
+
 }  // namespace tamovid

@@ -18,7 +18,7 @@ class ChartHeadline;
 struct Reading;
 
 /// The result panel "Tamovid Result": the Sun and the Ascendant, one tab per point with
-/// that point's five lines, the engine that computed them, and the buttons of the result
+/// that point's five lines, the zone and the engine that computed them, and the buttons of the result
 /// side (the Rasi chart, Save, Back), whose presses it passes on.
 class ResultPanel : public QGroupBox {
     Q_OBJECT
@@ -29,7 +29,7 @@ public:
     /// show the other points from this reading; nothing is recalculated.
     void ShowReading(const std::string& sun, const std::string& ascendant,
                      const AprakashaResult& grahas);
-    /// The same for a calculated reading, with the line that names its engine.
+    /// The same for a calculated reading, with the lines that name its zone and engine.
     void ShowReading(const Reading& reading);
 
     /// The panel's controls in keyboard order.
@@ -58,6 +58,7 @@ private:
     QLabel* lblAsc_ = nullptr;
     std::array<QLabel*, 5> lblResult_{};
     QLabel* lblEngine_ = nullptr;  // which engine computed the reading shown
+    QLabel* lblZoneUsed_ = nullptr;  // the zone the clock time was read in
     ChartHeadline* headline_ = nullptr;  // whose chart it is
     QPushButton* cmdTimeWindow_ = nullptr;
     QPushButton* cmdChart_ = nullptr;

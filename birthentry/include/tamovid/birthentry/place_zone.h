@@ -29,10 +29,14 @@ struct FilledPlace {
     std::string shownName;    ///< as the list of matches showed it: "Singapore, Singapore"
     BirthEntry fields;        ///< the form right after filling
     bool zoneChosen = false;  ///< the user chose the zone or the box since
+    /// The user typed a coordinate or chose a direction since: they are his own, even
+    /// where they come out as the place's.
+    bool coordinatesTyped = false;
 };
 
 /// Once the city no longer names the place filled in while the form still holds that
-/// place's coordinates, or its zone that the user has not chosen since: the message
+/// place's coordinates that the user has not typed since, or its zone that the user
+/// has not chosen since: the message
 /// naming both places, so that a chart is never computed with one place's name and
 /// another's coordinates or clock. Nothing otherwise.
 std::optional<std::string> StalePlaceMessage(const BirthEntry& entry, const FilledPlace& filled);

@@ -65,7 +65,8 @@ struct ReadingSheet {
     std::string program;                        ///< "Tamovid 1.15"
 };
 
-/// The sheet of a reading. zoneLabel is the zone as the user chose it; the graha table
+/// The sheet of a reading. zoneLabel is the zone list's row as the user chose it, shown
+/// only when the reading has no place's zone; the graha table
 /// and the birth-time window are printed when given.
 ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel,
                               const GrahaTable* grahas = nullptr,
