@@ -42,6 +42,11 @@ void Session::Receive(const QString& chartFile) {
         window_->show();
         window_->raise();
         window_->activateWindow();
+        // A box still open stays in front of the window it belongs to.
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->raise();
+            box->activateWindow();
+        }
     }
     if (!chartFile.isEmpty()) queue_->Add(chartFile);
 }
