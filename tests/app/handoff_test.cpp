@@ -366,7 +366,8 @@ private slots:
         const rlimit low{.rlim_cur = 256, .rlim_max = limit.rlim_max};
         QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
         std::vector<int> filler;
-        for (int fd = ::dup(0); fd >= 0; fd = ::dup(0)) filler.push_back(fd);
+        for (int fd = ::dup(client); fd >= 0; fd = ::dup(client)) filler.push_back(fd);
+        QVERIFY(errno == EMFILE && !filler.empty());
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         const QByteArray name = QFile::encodeName(socketPath());
