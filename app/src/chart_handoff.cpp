@@ -83,21 +83,24 @@ bool SendAndAwaitAnswer(const QByteArray& path, const QByteArray& frame) {
 }
 
 /// A fresh listening socket at `path`, put in place of whatever socket a killed copy left
-/// there by one rename, so a later copy never finds no socket at all; -1 when impossible.
+/// there by one rename, so a later copy never finds no socket at all (where the name is
+/// too long for a name beside it, the old one is removed first); -1 when impossible.
 int Listen(const QByteArray& path, ino_t& inode) {
-    const QByteArray fresh = path + ".new-" + QByteArray::number(::getpid());
-    const std::optional<sockaddr_un> address = SocketAddress(fresh);
-    if (!address || !SocketAddress(path)) return -1;
+    if (!SocketAddress(path)) return -1;
+    QByteArray bound = path + ".new-" + QByteArray::number(::getpid());
+    if (!SocketAddress(bound)) bound = path;
+    const sockaddr_un address = *SocketAddress(bound);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) return -1;
-    ::unlink(fresh.constData());
+    ::unlink(bound.constData());
     struct stat info {};
     const bool ready =
-        ::bind(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0 &&
-        ::chmod(fresh.constData(), kSocketMode) == 0 && ::listen(fd, kBacklog) == 0 &&
-        ::rename(fresh.constData(), path.constData()) == 0 && ::stat(path.constData(), &info) == 0;
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        ::chmod(bound.constData(), kSocketMode) == 0 && ::listen(fd, kBacklog) == 0 &&
+        (bound == path || ::rename(bound.constData(), path.constData()) == 0) &&
+        ::stat(path.constData(), &info) == 0;
     if (!ready) {
-        ::unlink(fresh.constData());
+        ::unlink(bound.constData());
         ::close(fd);
         return -1;
     }
