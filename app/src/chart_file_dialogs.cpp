@@ -20,7 +20,9 @@ QString Message(const std::string& text) { return QString::fromStdString(text); 
 
 }  // namespace
 
-void ChartFileDialogs::Save(QWidget* parent, const ChartSession& session) {
+void ChartFileDialogs::Save(QWidget* parent, const ChartSession& shown) {
+    // The chart the dialog was opened for, whatever the window shows once it closes.
+    const ChartSession session = shown;
     if (const Result<void, SaveRefusal> savable = session.CheckSavable(); !savable.ok()) {
         ui_.message(Message(savable.error().message) + u' ' +
                         QCoreApplication::translate("ChartFileDialogs", "The chart was not saved."),

@@ -363,16 +363,19 @@ void ChartWindow::Relayout() {
 }
 
 void ChartWindow::SaveImage() {
-    const QString name = ui_.getSaveImageName(this, imageNames_.Offer(imageProposal_));
+    // The chart the dialog was opened for, whatever the window shows once it closes.
+    const ChartLayout layout = layout_;
+    const QString proposal = imageProposal_;
+    const QString name = ui_.getSaveImageName(this, imageNames_.Offer(proposal));
     if (name.isEmpty()) return;
-    imageNames_.Chosen(name, imageProposal_);
+    imageNames_.Chosen(name, proposal);
     if (!ChartImageFormatFor(LocalPath(name))) {
         ui_.message(
             tr("The chart was not saved: please give the file a name that ends in .svg or .png."),
             QMessageBox::Information);
         return;
     }
-    const FileWriteResult written = WriteChartImage(LocalPath(name), layout_, PaperChartColours());
+    const FileWriteResult written = WriteChartImage(LocalPath(name), layout, PaperChartColours());
     if (!written.ok()) ui_.message(Text(written.error()), QMessageBox::Warning);
 }
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "tamovid/app/chart_handoff.h"
+#include "tamovid/app/chart_open_queue.h"
 #include "tamovid/app/command_line.h"
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/frm_main.h"
@@ -19,48 +20,67 @@
 #include "tamovid/app/single_instance.h"
 #include "tamovid/app/update_reminder.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/app/watched_user_interface.h"
 
 namespace tamovid {
 
-Session::Session(std::unique_ptr<SingleInstanceLock> lock, std::unique_ptr<FrmMain> window)
-    : lock_(std::move(lock)), window_(std::move(window)) {}
+Session::Session(std::unique_ptr<SingleInstanceLock> lock, UserInterface& desktop)
+    : lock_(std::move(lock)),
+      ui_(std::make_unique<WatchedUserInterface>(desktop)),
+      queue_(std::make_unique<ChartOpenQueue>([ui = ui_.get()] { return ui->busy(); })) {
+    ui_->setOnIdle([queue = queue_.get()] { queue->DrainSoon(); });
+}
 
 // Out of line: the members' types are complete only here.
 Session::~Session() = default;
 
+bool Session::listening() const { return handoff_ && handoff_->listening(); }
+
+void Session::Receive(const QString& chartFile) {
+    if (window_) {
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        window_->show();
+        window_->raise();
+        window_->activateWindow();
+        // A box still open stays in front of the window it belongs to.
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->raise();
+            box->activateWindow();
+        }
+    }
+    if (!chartFile.isEmpty()) queue_->Add(chartFile);
+}
+
 std::unique_ptr<Session> StartSession(const StartupContext& context) {
     auto lock = std::make_unique<SingleInstanceLock>(context.lockPath);
     if (!lock->tryAcquire()) {
-        if (context.chartFile.isEmpty() ||
-            !HandChartToRunningCopy(context.handoffPath, context.chartFile)) {
+        // Without a file, the request only brings the running window forward.
+        const bool handedOver = HandChartToRunningCopy(context.handoffPath, context.chartFile);
+        if (context.chartFile.isEmpty() || !handedOver) {
             context.ui->message(QStringLiteral("Application is already running"),
                                 QMessageBox::Information);
         }
         return nullptr;
     }
+    auto session = std::make_unique<Session>(std::move(lock), *context.ui);
+    Session& s = *session;
+    // The file named at start goes first; a later copy may hand over its own as soon as
+    // this one listens, which is before any box below.
+    if (!context.chartFile.isEmpty()) s.queue_->Add(context.chartFile);
+    s.handoff_ = std::make_unique<ChartHandoffServer>(
+        context.handoffPath, [&s](const QString& file) { s.Receive(file); });
     if (context.settings != nullptr) {
-        RunUpdateReminder(*context.settings, context.today(), *context.ui);
+        RunUpdateReminder(*context.settings, context.today(), *s.ui_);
     }
 
-    auto window = std::make_unique<FrmMain>(*context.ui);
-    window->SetSettings(context.settings);
-    auto* engineMenu = new EngineMenu(*window, context.settings);  // owned by the window
-    new ChartOptionsMenu(*window, *engineMenu, context.settings);
-    window->show();
-    window->ShowPromotion(PromotionForRandom(context.random()));
-    if (!context.chartFile.isEmpty()) {
-        window->OpenChartFile(context.chartFile);
-    }
-    auto session = std::make_unique<Session>(std::move(lock), std::move(window));
-    FrmMain* shown = &session->window();
-    session->handoff_ = std::make_unique<ChartHandoffServer>(
-        context.handoffPath, [shown](const QString& file) {
-            shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
-            shown->show();
-            shown->raise();
-            shown->activateWindow();
-            shown->OpenChartFile(file);
-        });
+    s.window_ = std::make_unique<FrmMain>(*s.ui_);
+    FrmMain& window = *s.window_;
+    window.SetSettings(context.settings);
+    auto* engineMenu = new EngineMenu(window, context.settings);  // owned by the window
+    new ChartOptionsMenu(window, *engineMenu, context.settings);
+    window.show();
+    window.ShowPromotion(PromotionForRandom(context.random()));
+    s.queue_->SetOpener([&window](const QString& file) { window.OpenChartFile(file); });
     return session;
 }
 

@@ -1,5 +1,4 @@
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,18 +28,49 @@ private:
     std::string bytes_;
 };
 
-class MappedFile final : public Storage {
+/// The file's bytes read into memory. A mapping of the file would end the program with
+/// SIGBUS once the file is truncated while in use, and show another writer's bytes as
+/// they come; a copy stays as it was read. Loading reads every byte for the checksum
+/// anyway, so the copy costs about what the page faults of a mapping did.
+class ReadFile final : public Storage {
 public:
-    MappedFile(void* at, std::size_t size) : at_(at), size_(size) {}
-    ~MappedFile() override { munmap(at_, size_); }
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
-    std::string_view Bytes() const override { return {static_cast<const char*>(at_), size_}; }
+    explicit ReadFile(std::size_t size)
+        : bytes_(std::make_unique_for_overwrite<char[]>(size)), size_(size) {}
+    char* data() { return bytes_.get(); }
+    std::string_view Bytes() const override { return {bytes_.get(), size_}; }
 
 private:
-    void* at_;
+    std::unique_ptr<char[]> bytes_;
     std::size_t size_;
 };
+
+/// How often a file that changes while it is read is read again before giving up.
+constexpr int kReadAttempts = 3;
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+/// Reads exactly `info.st_size` bytes; false (errno 0) when the file changed meanwhile.
+bool ReadWhole(int fd, const struct stat& info, ReadFile& into) {
+    const auto size = static_cast<std::size_t>(info.st_size);
+    std::size_t filled = 0;
+    while (filled < size) {
+        const ssize_t got = pread(fd, into.data() + filled, size - filled, static_cast<off_t>(filled));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            if (got == 0) errno = 0;  // shorter than it was: truncated meanwhile
+            return false;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    char more = 0;
+    struct stat after {};
+    errno = 0;
+    return pread(fd, &more, 1, static_cast<off_t>(size)) == 0 && fstat(fd, &after) == 0 &&
+           SameFile(info, after);
+}
 
 class FileDescriptor {
 public:
@@ -167,10 +197,20 @@ Result<Atlas, AtlasError> Atlas::Load(const std::filesystem::path& path) {
     const auto size = static_cast<std::uint64_t>(info.st_size);
     if (size > kMaxFileBytes) return Damaged("the file is far too big", shown);
     if (size < kHeaderSize) return Damaged("it is not an atlas file", shown);
-    void* at = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd.get(), 0);
-    if (at == MAP_FAILED) return Unreadable(shown, errno);
-    Result<Atlas, AtlasError> atlas =
-        AtlasBuilder::Build(std::make_unique<MappedFile>(at, static_cast<std::size_t>(size)));
+    auto bytes = std::make_unique<ReadFile>(static_cast<std::size_t>(size));
+    for (int attempt = 1; !ReadWhole(fd.get(), info, *bytes); ++attempt) {
+        if (errno != 0) return Unreadable(shown, errno);
+        if (attempt == kReadAttempts) {
+            return Failure{AtlasError{"The place atlas " + shown +
+                                      " kept changing while it was read." + std::string(kByHand)}};
+        }
+        if (fstat(fd.get(), &info) != 0) return Unreadable(shown, errno);
+        if (static_cast<std::uint64_t>(info.st_size) != size) {
+            return Failure{AtlasError{"The place atlas " + shown +
+                                      " changed while it was read." + std::string(kByHand)}};
+        }
+    }
+    Result<Atlas, AtlasError> atlas = AtlasBuilder::Build(std::move(bytes));
     if (!atlas.ok()) {
         std::string message = atlas.error().message;
         const std::size_t after = std::string_view("The place atlas ").size();

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <random>
 
 #include "tamovid/chartfile/chart_file.h"
@@ -83,41 +84,92 @@ void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 /// Whether the kernel would follow this link when walking a path: in a folder that
 /// everyone may write and that has the sticky bit, only a link of the folder's owner or
 /// of the user himself is followed, so that nobody can plant a link where others save.
-bool MayFollowLink(const fs::path& link, const struct stat& linkInfo) {
-    const fs::path folder = link.parent_path().empty() ? fs::path(".") : link.parent_path();
-    struct stat folderInfo {};
-    if (::stat(folder.c_str(), &folderInfo) != 0) {
-        return false;
-    }
+bool MayFollowLink(const struct stat& folderInfo, const struct stat& linkInfo) {
     const bool shared = (folderInfo.st_mode & S_ISVTX) != 0 && (folderInfo.st_mode & S_IWOTH) != 0;
     return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folderInfo.st_uid;
 }
 
-/// The file a path finally names: symbolic links followed, each relative one from its
-/// own folder, each only where the kernel itself would follow it. The last link may
-/// dangle; the new file is then made where it points.
-int FollowLinks(const fs::path& path, fs::path& target, bool& refusedLink) {
-    target = path;
-    refusedLink = false;
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+/// The parts of a path, without the empty ones and ".".
+void PushParts(const std::string& path, std::deque<std::string>& parts) {
+    std::deque<std::string> own;
+    for (std::size_t at = 0; at <= path.size();) {
+        const std::size_t end = std::min(path.find('/', at), path.size());
+        const std::string part = path.substr(at, end - at);
+        if (!part.empty() && part != ".") own.push_back(part);
+        at = end + 1;
+    }
+    parts.insert(parts.begin(), own.begin(), own.end());
+}
+
+/// Which link of a path was refused, if one was.
+enum class RefusedLink { kNone, kFile, kFolder };
+
+/// Where a save goes: the folder it writes in, held open, and the file's name in it.
+struct SaveTarget {
+    int folder = -1;
+    std::string name;
+    RefusedLink refused = RefusedLink::kNone;
+};
+
+/// Walks the path one folder at a time, each opened from the one before without following
+/// a link by itself, and follows a link only where the kernel's own link protection would,
+/// for the folders on the way as for the file itself. What comes after works in the folder
+/// found, so a link swapped in meanwhile is never followed either. The file may not exist;
+/// a last link may dangle, and the new file is then made where it points.
+int OpenSaveTarget(const fs::path& path, SaveTarget& target) {
+    constexpr int kWalk = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    int current = ::open(path.is_absolute() ? "/" : ".", kWalk);
+    if (current < 0) return errno;
+    std::deque<std::string> parts;
+    PushParts(path.string(), parts);
+    int hops = 0;
+    const auto fail = [&current](int error) {
+        ::close(current);
+        return error;
+    };
+    while (!parts.empty()) {
+        const std::string name = parts.front();
+        parts.pop_front();
+        const bool last = parts.empty();
         struct stat info {};
-        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        if (::fstatat(current, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (!last || errno != ENOENT) return fail(errno);
+            info.st_mode = S_IFREG;  // a new file
+        }
+        if (S_ISLNK(info.st_mode)) {
+            struct stat folderInfo {};
+            if (::fstat(current, &folderInfo) != 0) return fail(errno);
+            if (!MayFollowLink(folderInfo, info)) {
+                target.refused = last ? RefusedLink::kFile : RefusedLink::kFolder;
+                return fail(EACCES);
+            }
+            if (++hops > kMaxLinkHops) return fail(ELOOP);
+            std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
+            const ssize_t length = ::readlinkat(current, name.c_str(), link.data(), link.size());
+            if (length < 0) return fail(errno);
+            link.resize(static_cast<std::size_t>(length));
+            if (link.starts_with('/')) {
+                ::close(current);
+                current = ::open("/", kWalk);
+                if (current < 0) return errno;
+            }
+            PushParts(link, parts);
+            // A link to a folder where the file itself was named: it is that folder.
+            if (last && (parts.empty() || link.ends_with('/'))) return fail(EISDIR);
+            continue;
+        }
+        if (last) {
+            target.folder = current;
+            target.name = name;
             return 0;
         }
-        if (!MayFollowLink(target, info)) {
-            refusedLink = true;
-            return EACCES;
-        }
-        std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
-        const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
-        if (length < 0) {
-            return errno;
-        }
-        link.resize(static_cast<std::size_t>(length));
-        const fs::path next(link);
-        target = next.is_absolute() ? next : target.parent_path() / next;
+        const int next = ::openat(current, name.c_str(), kWalk);
+        const int error = errno;
+        ::close(current);
+        if (next < 0) return error;
+        current = next;
     }
-    return ELOOP;
+    return fail(EISDIR);
 }
 
 /// What an existing file is when it is not a regular file, in words; empty for a file.
@@ -132,11 +184,12 @@ std::string_view NotAFileKind(mode_t mode) {
 
 /// True when an existing file must not be replaced: the user may not write it, or nobody
 /// may (which keeps even the administrator from replacing a deliberately protected file).
-bool IsWriteProtected(const fs::path& target, const struct stat& info) {
+bool IsWriteProtected(const SaveTarget& target, const struct stat& info) {
     if ((info.st_mode & kAnyWriteBit) == 0) {
         return true;
     }
-    return ::access(target.c_str(), W_OK) != 0 && (errno == EACCES || errno == EPERM);
+    return ::faccessat(target.folder, target.name.c_str(), W_OK, 0) != 0 &&
+           (errno == EACCES || errno == EPERM);
 }
 
 bool AllOf(std::string_view text, bool (*accept)(char)) {
@@ -165,10 +218,14 @@ bool IsTemporaryName(std::string_view name) {
 /// Removes the named temporary files that killed saves of this user left in a folder. A
 /// save holds an exclusive lock on its temporary file until it is renamed, so a file whose
 /// lock can be taken belongs to no running save; another user's file is never touched.
-void RemoveLeftovers(const fs::path& folder) {
-    const fs::path dirPath = folder.empty() ? fs::path(".") : folder;
-    DIR* dir = ::opendir(dirPath.c_str());
+void RemoveLeftovers(int folder) {
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listed < 0) {
+        return;  // a folder one may write but not list keeps its leftovers
+    }
+    DIR* dir = ::fdopendir(listed);
     if (dir == nullptr) {
+        ::close(listed);
         return;
     }
     while (const dirent* entry = ::readdir(dir)) {
@@ -204,22 +261,17 @@ std::string RandomTemporaryName(std::mt19937_64& random) {
            std::string(kTemporarySuffix);
 }
 
-fs::path Beside(const fs::path& folder, const std::string& name) {
-    return folder.empty() ? fs::path(name) : folder / name;
-}
-
 /// The new content's file while it is written: unnamed where the file system allows, so
 /// that a killed save leaves nothing; `named` stays empty until it gets a name.
 struct Temporary {
     int fd = -1;
     bool unnamed = false;
-    fs::path named;
+    std::string named;  ///< in the target's folder
 };
 
-int CreateTemporary(const fs::path& folder, Temporary& temporary) {
-    const fs::path dirPath = folder.empty() ? fs::path(".") : folder;
+int CreateTemporary(int folder, Temporary& temporary) {
 #ifdef O_TMPFILE
-    temporary.fd = ::open(dirPath.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
+    temporary.fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
     if (temporary.fd >= 0) {
         temporary.unnamed = true;
         return 0;
@@ -232,9 +284,9 @@ int CreateTemporary(const fs::path& folder, Temporary& temporary) {
     std::mt19937_64 random(seed());
     int lastError = EEXIST;
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        temporary.named = Beside(folder, RandomTemporaryName(random));
-        temporary.fd =
-            ::open(temporary.named.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        temporary.named = RandomTemporaryName(random);
+        temporary.fd = ::openat(folder, temporary.named.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
         if (temporary.fd >= 0) {
             return 0;
         }
@@ -248,14 +300,14 @@ int CreateTemporary(const fs::path& folder, Temporary& temporary) {
 }
 
 /// Gives an unnamed temporary file a name beside the target, ready to be renamed.
-int NameTemporary(const fs::path& folder, Temporary& temporary) {
+int NameTemporary(int folder, Temporary& temporary) {
     const std::string self = "/proc/self/fd/" + std::to_string(temporary.fd);
     std::random_device seed;
     std::mt19937_64 random(seed());
     int lastError = EEXIST;
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const fs::path name = Beside(folder, RandomTemporaryName(random));
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        const std::string name = RandomTemporaryName(random);
+        if (::linkat(AT_FDCWD, self.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             temporary.named = name;
             return 0;
         }
@@ -300,17 +352,25 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
     if (path.filename().empty()) {
         return NotSaved(path, "the name is not a file name", EISDIR);
     }
-    fs::path target;
-    bool refusedLink = false;
-    if (const int error = FollowLinks(path, target, refusedLink); error != 0) {
-        if (refusedLink) {
-            return Failure{"Could not save " + Quoted(path) +
-                           ": it is a link that another user made in a shared folder."};
+    SaveTarget target;
+    if (const int error = OpenSaveTarget(path, target); error != 0) {
+        switch (target.refused) {
+            case RefusedLink::kFile:
+                return Failure{"Could not save " + Quoted(path) +
+                               ": it is a link that another user made in a shared folder."};
+            case RefusedLink::kFolder:
+                return Failure{"Could not save " + Quoted(path) +
+                               ": a folder on its way is a link that another user made in a "
+                               "shared folder."};
+            case RefusedLink::kNone:
+                break;
         }
-        return NotSaved(path, "cannot follow its link", error);
+        return NotSaved(path, "cannot create a file in its folder", error);
     }
+    const FileDescriptor folder(target.folder);
     struct stat previous {};
-    const bool exists = ::stat(target.c_str(), &previous) == 0;
+    const bool exists =
+        ::fstatat(folder.get(), target.name.c_str(), &previous, AT_SYMLINK_NOFOLLOW) == 0;
     // Renaming over a device, a pipe or a folder would replace it, not write into it.
     if (exists && !S_ISREG(previous.st_mode)) {
         return Failure{"Could not save " + Quoted(path) + ": it is " +
@@ -319,11 +379,10 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
     if (exists && IsWriteProtected(target, previous)) {
         return Failure{"Could not save " + Quoted(path) + ": it is write-protected."};
     }
-    const fs::path folder = target.parent_path();
-    RemoveLeftovers(folder);
+    RemoveLeftovers(folder.get());
 
     Temporary temporary;
-    if (const int error = CreateTemporary(folder, temporary); error != 0) {
+    if (const int error = CreateTemporary(folder.get(), temporary); error != 0) {
         return NotSaved(path, "cannot create a file in its folder", error);
     }
     FileDescriptor file(temporary.fd);
@@ -340,26 +399,26 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
         step = "cannot flush it to disk";
     }
     if (error == 0 && temporary.unnamed) {
-        error = NameTemporary(folder, temporary);
+        error = NameTemporary(folder.get(), temporary);
         step = "cannot create a file in its folder";
     }
-    if (error == 0 && ::rename(temporary.named.c_str(), target.c_str()) != 0) {
+    if (error == 0 && ::renameat(folder.get(), temporary.named.c_str(), folder.get(),
+                                 target.name.c_str()) != 0) {
         error = errno;
         step = "cannot replace the file";
     }
     if (error != 0) {
         if (!temporary.named.empty()) {
-            ::unlink(temporary.named.c_str());
+            ::unlinkat(folder.get(), temporary.named.c_str(), 0);
         }
         return NotSaved(path, step, error);
     }
     file.release();
     // Make the rename itself durable; the file is already complete either way.
-    const fs::path dirPath = folder.empty() ? fs::path(".") : folder;
-    const int dir = ::open(dirPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
+    const int synced = ::openat(folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (synced >= 0) {
+        ::fsync(synced);
+        ::close(synced);
     }
     return FileWritten{std::move(notice)};
 }

@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QStackedWidget>
@@ -10,7 +9,6 @@
 #include <optional>
 
 #include "fake_user_interface.h"
-#include "tamovid/app/chart_handoff.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/settings_file.h"
 #include "tamovid/app/single_instance.h"
@@ -203,73 +201,6 @@ private slots:
             QVERIFY2(ui_.messages.front().text.contains(message),
                      qPrintable(ui_.messages.front().text));
         }
-    }
-
-    QString handoffPath() const { return dir_.filePath(QStringLiteral("tamovid.socket")); }
-
-    // A double-click on a chart while a copy runs used to lose the file behind "Application
-    // is already running"; it now goes to the running window. Without a file, or with no
-    // running copy to take it, the second copy still only says it is running.
-    void secondCopyHandsItsChartToTheRunningOne_data() {
-        QTest::addColumn<bool>("withChart");
-        QTest::addColumn<bool>("firstListens");
-        QTest::addColumn<bool>("handedOver");
-        QTest::newRow("with a chart: opened in the running copy") << true << true << true;
-        QTest::newRow("without a chart: refused as before") << false << true << false;
-        QTest::newRow("running copy cannot be reached: refused") << true << false << false;
-    }
-    void secondCopyHandsItsChartToTheRunningOne() {
-        QFETCH(bool, withChart);
-        QFETCH(bool, firstListens);
-        QFETCH(bool, handedOver);
-        StartupContext firstStart = context();
-        if (firstListens) firstStart.handoffPath = handoffPath();
-        const std::unique_ptr<tamovid::Session> first = tamovid::StartSession(firstStart);
-        QVERIFY(first);
-        settings_->remove(RawKey());
-
-        StartupContext secondStart = context();
-        secondStart.handoffPath = handoffPath();
-        if (withChart) secondStart.chartFile = TAMOVID_SAMPLE_CHART;
-        const std::unique_ptr<tamovid::Session> second = tamovid::StartSession(secondStart);
-
-        QVERIFY(!second);
-        QVERIFY2(settings_->allKeys().isEmpty(), "a refused copy runs no reminder");
-        auto* sun = first->window().findChild<QLabel*>(QStringLiteral("lblSun"));
-        if (handedOver) {
-            QTRY_COMPARE(sun->text(), QStringLiteral("27 Can 59"));
-            QVERIFY(ui_.messages.empty());
-            return;
-        }
-        QCOMPARE(ui_.messages.size(), std::size_t{1});
-        QCOMPARE(ui_.messages.front().text, QStringLiteral("Application is already running"));
-        QCOMPARE(ui_.messages.front().icon, QMessageBox::Information);
-        QTest::qWait(50);
-        QVERIFY2(first->window().LastRecord().strName.empty(), "the running copy is not disturbed");
-    }
-
-    void handoffTakesOnlyOneAbsoluteBoundedName_data() {
-        QTest::addColumn<QByteArray>("sent");
-        QTest::newRow("relative name") << QByteArray("sample.vug\n");
-        QTest::newRow("no line end") << QByteArray(TAMOVID_SAMPLE_CHART);
-        QTest::newRow("longer than the limit")
-            << QByteArray("/") + QByteArray(tamovid::kMaxHandoffPathBytes, 'a') + "\n";
-        QTest::newRow("control character") << QByteArray("/tmp/a\tb.vug\n");
-    }
-    void handoffTakesOnlyOneAbsoluteBoundedName() {
-        QFETCH(QByteArray, sent);
-        int opened = 0;
-        const tamovid::ChartHandoffServer server(handoffPath(),
-                                                 [&opened](const QString&) { ++opened; });
-        QVERIFY(server.listening());
-        QLocalSocket socket;
-        socket.connectToServer(handoffPath());
-        QVERIFY(socket.waitForConnected(1000));
-        socket.write(sent);
-        QTRY_VERIFY(socket.bytesToWrite() == 0);
-        QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QLocalSocket::UnconnectedState,
-                                  tamovid::kHandoffTimeoutMs * 2);
-        QCOMPARE(opened, 0);
     }
 
     void copyStartsAgainAfterTheFirstEnds() {

@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <set>
@@ -217,6 +219,34 @@ TEST(AtlasFile, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
         ASSERT_FALSE(result.ok()) << path;
         EXPECT_NE(result.error().message.find("not a regular file"), std::string::npos) << path;
     }
+}
+
+// A batch searching the atlas ended with SIGBUS and half a line once the file was
+// truncated under it; the atlas in use now stays as it was loaded.
+TEST(AtlasFile, AtlasInUseOutlivesItsFileBeingTruncatedOverwrittenOrReplaced) {
+    namespace fs = std::filesystem;
+    const fs::path copy = fs::temp_directory_path() / "tamovid-atlas-in-use.atlas";
+    fs::copy_file(TAMOVID_ATLAS_FILE, copy, fs::copy_options::overwrite_existing);
+    const auto size = fs::file_size(copy);
+    auto loaded = Atlas::Load(copy);
+    ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+    const Atlas& atlas = loaded.value();
+    const std::vector<Place> before = atlas.Search("s", 50);
+    const Place last = atlas.PlaceAt(atlas.PlaceCount() - 1);
+    const std::function<void()> changes[] = {
+        [&] { fs::resize_file(copy, 4096); },
+        [&] { std::ofstream(copy, std::ios::binary | std::ios::trunc) << std::string(size, 'x'); },
+        [&] {
+            std::ofstream(copy.string() + ".new", std::ios::binary) << "TMVATLAS";
+            fs::rename(copy.string() + ".new", copy);
+        },
+    };
+    for (const auto& change : changes) {
+        change();
+        EXPECT_EQ(atlas.Search("s", 50), before);
+        EXPECT_EQ(atlas.PlaceAt(atlas.PlaceCount() - 1), last);
+    }
+    fs::remove(copy);
 }
 
 }  // namespace

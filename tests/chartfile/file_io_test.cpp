@@ -321,6 +321,8 @@ INSTANTIATE_TEST_SUITE_P(Targets, SpecialTargetTest,
                                          SpecialTargetCase{"Socket", false, MakeSocket}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// With the kernel's link protection off, another user's link planted as a folder of the
+// path was followed and the victim's file replaced; only the file's own link was checked.
 TEST(WriteFileAtomically, ALinkPlantedInASharedStickyFolderIsNotFollowed) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to stage another user's link";
     TempFolder folder;
@@ -328,29 +330,41 @@ TEST(WriteFileAtomically, ALinkPlantedInASharedStickyFolderIsNotFollowed) {
     fs::create_directory(shared);
     fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
     const auto secret = folder.path() / "secret";
-    Put(secret, kEarlier, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directories(secret / "sub");
     struct Case {
         const char* name;
         uid_t linkOwner;
         uid_t folderOwner;
         bool followed;
     };
+    struct Where {
+        const char* name;
+        fs::path linkTarget;
+        fs::path afterLink;  // what the saved path names past the link
+    };
     const uid_t me = ::geteuid();
-    for (const Case& c :
-         {Case{"another user's link", kOtherUser, me, false}, Case{"my own link", me, me, true},
-          Case{"the folder owner's link", kOtherUser, kOtherUser, true}}) {
-        SCOPED_TRACE(c.name);
-        Put(secret, kEarlier);
-        const auto link = shared / "report.pdf";
-        fs::remove(link);
-        fs::create_symlink(secret, link);
-        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
-        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, c.folderOwner), 0);
+    for (const Where& where : {Where{"the file itself", secret / "report.pdf", ""},
+                               Where{"its folder", secret, "report.pdf"},
+                               Where{"a folder further up", secret, "sub/report.pdf"}}) {
+        for (const Case& c :
+             {Case{"another user's link", kOtherUser, me, false}, Case{"my own link", me, me, true},
+              Case{"the folder owner's link", kOtherUser, kOtherUser, true}}) {
+            SCOPED_TRACE(std::string(where.name) + ", " + c.name);
+            const fs::path victim = where.afterLink.empty() ? where.linkTarget
+                                                            : where.linkTarget / where.afterLink;
+            Put(victim, kEarlier, fs::perms::owner_read | fs::perms::owner_write);
+            const auto link = shared / "report";
+            fs::remove(link);
+            fs::create_symlink(where.linkTarget, link);
+            ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+            ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, c.folderOwner), 0);
 
-        const auto result = WriteFileAtomically(link, kNewer);
-        EXPECT_EQ(result.ok(), c.followed) << (result.ok() ? "" : result.error());
-        EXPECT_EQ(Slurp(secret), c.followed ? kNewer : kEarlier);
-        EXPECT_TRUE(fs::is_symlink(link));
+            const auto saved = where.afterLink.empty() ? link : link / where.afterLink;
+            const auto result = WriteFileAtomically(saved, kNewer);
+            EXPECT_EQ(result.ok(), c.followed) << (result.ok() ? "" : result.error());
+            EXPECT_EQ(Slurp(victim), c.followed ? kNewer : kEarlier);
+            EXPECT_TRUE(fs::is_symlink(link));
+        }
     }
 }
 

@@ -21,8 +21,9 @@ public:
 
     /// Saves the session's chart under a name the user picks, offered again by the next
     /// save. A chart that cannot be stored is refused before the dialog, so nobody picks a
-    /// name for nothing; every refusal and notice is told.
-    void Save(QWidget* parent, const ChartSession& session);
+    /// name for nothing; every refusal and notice is told. What is saved is the chart as it
+    /// was when the dialog opened.
+    void Save(QWidget* parent, const ChartSession& shown);
 
     /// The form entry and the options the chart file restores, once what it set aside is
     /// told; nothing, once the reason is told, when the file cannot be read.

@@ -21,7 +21,8 @@ using FileWriteResult = Result<FileWritten, std::string>;
 ///
 /// A symbolic link is followed and the file it leads to is replaced in its own folder, so
 /// the link stays a link; a link in a sticky folder that everyone may write is followed
-/// only when the user or the folder's owner made it, as the kernel itself would. Anything
+/// only when the user or the folder's owner made it, as the kernel itself would, whether
+/// it stands for the file or for any folder of the path. Anything
 /// but a regular file (a folder, a device, a pipe, a socket) is refused and left alone. An
 /// existing file that the user may not write, or that has no write permission for anyone,
 /// is refused as write-protected. The bytes go to an unnamed
