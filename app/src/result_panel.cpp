@@ -123,7 +123,7 @@ void ResultPanel::ShowReading(const std::string& sun, const std::string& ascenda
 }
 
 void ResultPanel::ShowReading(const Reading& reading) {
-    lblEngine_->setText(EngineCaption(reading.engine));
+    lblEngine_->setText(EngineCaption(reading.engine, reading.options.ayanamsa));
     headline_->SetReading(reading);
     ShowReading(CompactText(reading.sun), CompactText(reading.ascendant), reading.grahas);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace tamovid {
@@ -11,6 +12,13 @@ enum class Engine { kClassic, kPrecise };
 /// "classic" or "precise", as readings name their engine.
 constexpr std::string_view EngineName(Engine engine) {
     return engine == Engine::kPrecise ? "precise" : "classic";
+}
+
+/// The engine a name gives, exactly as EngineName writes it; nothing for anything else.
+constexpr std::optional<Engine> ParseEngine(std::string_view name) {
+    if (name == EngineName(Engine::kPrecise)) return Engine::kPrecise;
+    if (name == EngineName(Engine::kClassic)) return Engine::kClassic;
+    return std::nullopt;
 }
 
 }  // namespace tamovid
