@@ -126,6 +126,23 @@ TEST(Batch, HeaderInAnyCaseDecimalDegreesAndStandInsForAbsentTextColumns) {
     EXPECT_TRUE(full.result.notices.empty());
 }
 
+// Row 53 is already Pacific Daylight Time: the box adds the hour a second time, as the window
+// does, and now says so in the row and once on standard error.
+TEST(Batch, DaylightBoxOnADaylightRowWarns) {
+    const BatchRun run = RunCsv(std::string(kHeader) +
+                                "Maria,1982-07-31,6:05,53,1,34N03,118W15,Los Angeles,California,USA\n"
+                                "Maria,1982-07-31,6:05,53,0,34N03,118W15,Los Angeles,California,USA\n");
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0]["warning"],
+              "the daylight-saving box is set on zone row 53 (Pacific Daylight Time), which already "
+              "includes the daylight hour: the chart counts that hour twice, as the window does");
+    EXPECT_FALSE(run.lines[1].contains("warning"));
+    EXPECT_EQ(run.result.notices,
+              std::vector<std::string>{"warning: 1 row sets the daylight-saving box on a zone row "
+                                       "that already includes the daylight hour (see its "
+                                       "\"warning\")"});
+}
+
 TEST(Batch, BlankLinesAreSkippedAndNotCounted) {
     const BatchRun run = RunCsv(std::string(kHeader) + "\n" + kPuneRow + "\r\n\n" + kPuneRow);
     ASSERT_EQ(run.lines.size(), 2u);
