@@ -114,7 +114,8 @@ bool CountsFitTheBytes(std::string_view bytes) {
 }
 
 Failure<AtlasError> CannotRead(std::string_view name, const std::string& why) {
-    return {AtlasError{"The time zone \"" + std::string(name) + "\" cannot be read: " + why + "."}};
+    return {AtlasError{"The time zone \"" + std::string(name) + "\" cannot be read: " + why + ".",
+                       true}};
 }
 
 /// A folder holds a database when it has one of the areas' folders.

@@ -24,10 +24,10 @@ std::optional<std::string_view> Given(const ChartFieldTexts& texts, ChartField f
 /// Whether the zone could have had this offset at the entry's clock time: either reading
 /// of a time its clocks skipped or repeated counts. A date the zone cannot place agrees,
 /// and is left to the form's checks.
-Result<bool, std::string> ZoneAllows(const BirthEntry& entry, const std::string& zone, int offset,
-                                     int& zoneOffset) {
+Result<bool, atlas::AtlasError> ZoneAllows(const BirthEntry& entry, const std::string& zone,
+                                           int offset, int& zoneOffset) {
     const auto resolved = EnteredTimeInZone(entry, zone);
-    if (!resolved.ok()) return Failure{resolved.error().message};
+    if (!resolved.ok()) return Failure{resolved.error()};
     if (!resolved.value()) return true;
     const atlas::LocalTimeInZone& local = *resolved.value();
     zoneOffset = local.offset.minutes;
@@ -107,7 +107,7 @@ Result<void, std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthE
     }
     if (const auto tz = Given(texts, ChartField::kTz)) {
         if (const auto known = atlas::CheckZone(*tz); !known.ok())
-            return Failure{known.error().message};
+            return Failure{source.ZoneFailure(known.error())};
         zone = std::string(*tz);
         zoneGiven = true;
     }
@@ -119,8 +119,9 @@ Result<void, std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthE
         // where it only came with the place: a reading never claims both.
         int zoneOffset = *offset;
         if (!zone.empty()) {
-            const Result<bool, std::string> allowed = ZoneAllows(entry, zone, *offset, zoneOffset);
-            if (!allowed.ok()) return Failure{allowed.error()};
+            const Result<bool, atlas::AtlasError> allowed =
+                ZoneAllows(entry, zone, *offset, zoneOffset);
+            if (!allowed.ok()) return Failure{source.ZoneFailure(allowed.error())};
             if (!allowed.value() && zoneGiven) {
                 return Failure{"The offset UTC" + UtcOffsetText(*offset) +
                                " disagrees with the time zone " + zone + ", which was UTC" +
@@ -135,7 +136,7 @@ Result<void, std::string> ApplyPlaceAndZone(const ChartFieldTexts& texts, BirthE
     if (zone.empty() || Given(texts, ChartField::kZone)) return {};
 
     const auto resolved = EnteredTimeInZone(entry, zone);
-    if (!resolved.ok()) return Failure{resolved.error().message};
+    if (!resolved.ok()) return Failure{source.ZoneFailure(resolved.error())};
     if (!resolved.value()) return {};  // no such date: the form's checks refuse it
     const atlas::LocalTimeInZone& local = *resolved.value();
     using Kind = atlas::LocalTimeInZone::Kind;

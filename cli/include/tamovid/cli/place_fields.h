@@ -17,10 +17,16 @@ class AtlasSource {
 public:
     /// The atlas, or the message why there is none.
     Result<const atlas::Atlas*, std::string> Get();
-    /// Whether the atlas was asked for and could not be read.
-    bool Failed() const { return loaded_ && !loaded_->ok(); }
+    /// Whether the atlas was asked for and could not be read, or a zone file could not be.
+    bool Failed() const { return (loaded_ && !loaded_->ok()) || zoneUnreadable_; }
+    /// The message of a zone that could not be had, noting whether its file was unreadable.
+    std::string ZoneFailure(const atlas::AtlasError& error) {
+        zoneUnreadable_ = zoneUnreadable_ || error.unreadable;
+        return error.message;
+    }
 
 private:
+    bool zoneUnreadable_ = false;
     std::optional<Result<atlas::Atlas, atlas::AtlasError>> loaded_;
 };
 
