@@ -161,7 +161,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
     const Result<void, Refusal> calculated =
         session.CalculateOpened(std::move(entry).value(), engine, options);
     if (!calculated.ok()) return fail(calculated.error().message);
-    warned = DaylightTwiceWarning(session.reading()).has_value();
+    warned = CountsDaylightTwice(session.reading());
     if (request.grahas || request.timeWindow) {
         const ReadingExtras extras = ComputeExtras(session.reading(), request);
         writer.Append(answer.text, session.reading(), answer.row, &extras);

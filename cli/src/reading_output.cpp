@@ -137,17 +137,34 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     }
     text += ']';
     if (extras) AppendExtrasJson(text, reading, *extras);
-    if (const std::optional<std::string> warning = DaylightTwiceWarning(reading)) {
-        text += ",\"warning\":"sv;
-        AppendJsonString(text, *warning);
+    if (CountsDaylightTwice(reading)) {
+        // Made once a zone row: a batch may warn on many of its rows.
+        static const std::array<std::string, kTimeZoneCount> kWarningMembers = [] {
+            std::array<std::string, kTimeZoneCount> members;
+            Reading warned;
+            warned.record.blnDST = true;
+            for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
+                warned.zoneRow = static_cast<int>(row);
+                if (const std::optional<std::string> warning = DaylightTwiceWarning(warned)) {
+                    members[row] = ",\"warning\":";
+                    AppendJsonString(members[row], *warning);
+                }
+            }
+            return members;
+        }();
+        text += kWarningMembers[static_cast<std::size_t>(*reading.zoneRow)];
     }
     text += '}';
 }
 
+bool CountsDaylightTwice(const Reading& reading) {
+    return reading.record.blnDST && reading.zoneRow &&
+           kTimeZoneRows[static_cast<std::size_t>(*reading.zoneRow)].kind != ZoneKind::kStandard;
+}
+
 std::optional<std::string> DaylightTwiceWarning(const Reading& reading) {
-    if (!reading.record.blnDST || !reading.zoneRow) return std::nullopt;
+    if (!CountsDaylightTwice(reading)) return std::nullopt;
     const TimeZoneRow& zone = kTimeZoneRows[static_cast<std::size_t>(*reading.zoneRow)];
-    if (zone.kind == ZoneKind::kStandard) return std::nullopt;
     const std::string_view label = zone.label.substr(0, zone.label.find(','));
     return "the daylight-saving box is set on zone row " + std::to_string(*reading.zoneRow) +
            " (" + std::string(label) +

@@ -41,6 +41,8 @@ private:
 /// war time, the sentence that says the hour counts twice; nothing otherwise. The chart is
 /// computed as the window computes it all the same.
 std::optional<std::string> DaylightTwiceWarning(const Reading& reading);
+/// Whether DaylightTwiceWarning has a sentence for the reading, without making it.
+bool CountsDaylightTwice(const Reading& reading);
 
 /// One reading's JSON text.
 std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row = std::nullopt,
