@@ -42,8 +42,8 @@ void ChartFileDialogs::Save(QWidget* parent, const ChartSession& shown) {
     }
 }
 
-std::optional<OpenedChart> ChartFileDialogs::Open(const QString& name) {
-    Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(LocalPath(name));
+std::optional<OpenedChart> ChartFileDialogs::Open(const QString& name, ChartChoices current) {
+    Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(LocalPath(name), current);
     if (!opened.ok()) {
         const bool wrongName = opened.error().reason == OpenRefusal::Reason::kWrongEnding;
         ui_.message(Message(opened.error().message),

@@ -87,6 +87,8 @@ ChartOptionsMenu::ChartOptionsMenu(FrmMain& window, EngineMenu& engineMenu, QSet
         Choose(now);
     };
     connect(&window_, &FrmMain::chartOptionsShown, this, &ChartOptionsMenu::Show);
+    connect(&window_, &FrmMain::engineShown, this,
+            [this](Engine engine) { ShowEngine(engine == Engine::kPrecise); });
     connect(ayanamsaGroup, &QActionGroup::triggered, this, chosen);
     connect(nodeGroup, &QActionGroup::triggered, this, chosen);
     // After the engine menu's own handler, which has set the engine by then.
@@ -112,13 +114,17 @@ void ChartOptionsMenu::Show(ChartOptions options) {
 }
 
 void ChartOptionsMenu::EngineChanged(bool precise) {
+    ShowEngine(precise);
+    window_.RecalculateShown();
+}
+
+void ChartOptionsMenu::ShowEngine(bool precise) {
     QAction* item = mnuAyanamsa_->menuAction();
     item->setEnabled(precise);
     item->setToolTip(precise ? tr("The zero point of the sidereal zodiac")
                              : tr("The classic engine has an ayanamsa of its own: choose Precise "
                                   "Positions to pick another"));
     item->setStatusTip(item->toolTip());
-    window_.RecalculateShown();
 }
 
 }  // namespace tamovid

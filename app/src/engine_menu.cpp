@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QSignalBlocker>
 
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/settings_file.h"
@@ -31,9 +32,11 @@ void WriteEngineSetting(QSettings& settings, Engine engine) {
     settings.sync();
 }
 
-QString EngineCaption(Engine engine) {
-    return engine == Engine::kPrecise ? QStringLiteral("Precise positions")
-                                      : QStringLiteral("Classic positions");
+QString EngineCaption(Engine engine, AyanamsaChoice ayanamsa) {
+    if (engine != Engine::kPrecise) return QStringLiteral("Classic positions");
+    const std::string_view name = AyanamsaDisplayName(ayanamsa);
+    return QStringLiteral("Precise positions, %1 ayanamsa")
+        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 EngineMenu::EngineMenu(FrmMain& window, QSettings* settings)
@@ -48,6 +51,13 @@ EngineMenu::EngineMenu(FrmMain& window, QSettings* settings)
     mnuPrecise_->setChecked(stored == Engine::kPrecise);
     window_.SetEngine(stored);
     connect(mnuPrecise_, &QAction::toggled, this, &EngineMenu::Choose);
+    connect(&window_, &FrmMain::engineShown, this, &EngineMenu::Show);
+}
+
+void EngineMenu::Show(Engine engine) {
+    // Only the check: an opened chart's engine is not the user's remembered choice.
+    const QSignalBlocker quiet(mnuPrecise_);
+    mnuPrecise_->setChecked(engine == Engine::kPrecise);
 }
 
 void EngineMenu::Choose(bool precise) {

@@ -96,13 +96,19 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::OpenChartFile(const QString& name) {
-    const std::optional<OpenedChart> opened = files_.Open(name);
+    const std::optional<OpenedChart> opened = files_.Open(name, {engine_, options_});
     if (!opened) return;
     Frame1_->ShowEntry(opened->entry);
-    // A chart saved with another ayanamsa or node is shown as it was saved; the menu follows.
-    if (const ChartOptions saved = opened->OptionsOver(options_); saved != options_) {
-        options_ = saved;
+    // A chart saved with another engine, ayanamsa or node is shown as it was saved; the menus
+    // follow.
+    const ChartChoices saved = opened->ChoicesOver({engine_, options_});
+    if (saved.options != options_) {
+        options_ = saved.options;
         emit chartOptionsShown(options_);
+    }
+    if (saved.engine != engine_) {
+        engine_ = saved.engine;
+        emit engineShown(engine_);
     }
     // The form as shown, so that what the window shows is what is calculated.
     ShowCalculated(session_.CalculateOpened(Frame1_->ReadEntry(), engine_, options_));

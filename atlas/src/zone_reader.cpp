@@ -13,6 +13,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
+#include <sstream>
 #include <system_error>
 #include <tuple>
 
@@ -112,7 +114,8 @@ bool CountsFitTheBytes(std::string_view bytes) {
 }
 
 Failure<AtlasError> CannotRead(std::string_view name, const std::string& why) {
-    return {AtlasError{"The time zone \"" + std::string(name) + "\" cannot be read: " + why + "."}};
+    return {AtlasError{"The time zone \"" + std::string(name) + "\" cannot be read: " + why + ".",
+                       true}};
 }
 
 /// A folder holds a database when it has one of the areas' folders.
@@ -122,6 +125,15 @@ bool HasDatabase(const std::filesystem::path& folder) {
         return std::filesystem::is_directory(folder / area, error);
     });
 }
+
+/// The database's list of its zones and their other names, beside its files.
+constexpr std::string_view kZoneListFile = "tzdata.zi";
+/// Longer than any name the list gives ("America/Argentina/ComodRivadavia" is 32).
+constexpr std::size_t kMaxListedNameLength = 64;
+
+/// Every name the database's list gives a zone by: its zones ("Z Asia/Kolkata ...") and their
+/// links ("L America/New_York US/Eastern"). Empty when the list cannot be read.
+std::set<std::string, std::less<>> ListedZoneNames(const std::filesystem::path& folder);
 
 /// Why a file could not be read: the system's error number (0 for our own refusals).
 struct ReadFailure {
@@ -160,9 +172,24 @@ Result<std::string, ReadFailure> ReadZoneFile(const std::filesystem::path& path)
     return bytes;
 }
 
+/// A name outside the areas ("UTC", "EST5EDT", "US/Eastern") counts where the database's
+/// own list gives it; its parts are checked as any name's, so no path leaves the folder.
+bool IsListedZoneName(const std::filesystem::path& folder, std::string_view name) {
+    if (name.empty() || name.size() > kMaxListedNameLength || name.starts_with("posix/") ||
+        name.starts_with("right/") || name.find("..") != std::string_view::npos ||
+        !std::all_of(name.begin(), name.end(), [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                   c == '_' || c == '-' || c == '+' || c == '/';
+        })) {
+        return false;
+    }
+    const auto names = ListedZoneNames(folder);
+    return names.find(name) != names.end();
+}
+
 Result<cctz::time_zone, AtlasError> ReadZone(const std::filesystem::path& folder,
                                             std::string_view name) {
-    if (!IsZoneName(name)) {
+    if (!IsZoneName(name) && !IsListedZoneName(folder, name)) {
         return Failure{AtlasError{"Unknown time zone \"" + std::string(name) + "\"."}};
     }
     const std::filesystem::path path = folder / std::string(name);
@@ -181,6 +208,23 @@ Result<cctz::time_zone, AtlasError> ReadZone(const std::filesystem::path& folder
     std::optional<cctz::time_zone> zone = ParseZone(path.string(), std::move(bytes).value());
     if (!zone) return CannotRead(name, "\"" + path.string() + "\" is damaged");
     return *zone;
+}
+
+std::set<std::string, std::less<>> ListedZoneNames(const std::filesystem::path& folder) {
+    std::set<std::string, std::less<>> names;
+    Result<std::string, ReadFailure> bytes = ReadZoneFile(folder / kZoneListFile);
+    if (!bytes.ok()) return names;
+    std::istringstream lines(std::move(bytes).value());
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        std::string kind, first, second;
+        words >> kind >> first >> second;
+        // The zone factory's placeholder is no place's clock.
+        if (kind == "Z" && first != "Factory") names.insert(first);
+        if (kind == "L" && !second.empty()) names.insert(second);
+    }
+    return names;
 }
 
 }  // namespace

@@ -115,7 +115,8 @@ Result<LocalTimeInZone, AtlasError> detail::ResolveInZone(const cctz::time_zone&
     if (!InRange(result.offset) || !InRange(result.later)) {
         return Failure{AtlasError{"The time zone \"" + std::string(zone) +
                                  "\" cannot be read: its file is damaged (an offset of more "
-                                 "than 15:59 from UT)."}};
+                                 "than 15:59 from UT).",
+                                 true}};
     }
     return result;
 }
@@ -143,6 +144,13 @@ std::string UtcText(int offsetMinutes) { return "UTC" + UtcOffsetText(offsetMinu
 
 std::string NonexistentTimeMessage(std::string_view zone, int year, int month, int day, int hour,
                                    int minute, const LocalTimeInZone& local) {
+    // A jump of a whole day (Samoa across the date line, 30 December 2011) skipped the date
+    // itself: the clock read the same before and after.
+    constexpr int kMinutesPerDay = 24 * kMinutesPerHour;
+    if (local.later.minutes - local.offset.minutes >= kMinutesPerDay) {
+        return "There was no " + DateText(day, month, year) + " in " + std::string(zone) +
+               ": the clocks went forward a whole day.";
+    }
     return "There was no " + Clock(hour * 60 + minute) + " on " + DateText(day, month, year) +
            " in " + std::string(zone) + ": the clocks went forward from " +
            Clock(local.clockBefore) + " to " + Clock(local.clockAfter) + ".";

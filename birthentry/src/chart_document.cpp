@@ -62,6 +62,8 @@ std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents
 
 }  // namespace
 
+bool IsChartFileName(const std::filesystem::path& path) { return HasChartFileEnding(path.native()); }
+
 ChartBase OpenedChartBase() {
     ChartBase base;
     for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
@@ -74,7 +76,13 @@ ChartBase OpenedChartBase() {
     return base;
 }
 
-Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path) {
+std::string AyanamsaInWords(const ChartChoices& choices) {
+    if (choices.engine == Engine::kClassic) return "the classic engine's own";
+    return std::string(AyanamsaDisplayName(choices.options.ayanamsa));
+}
+
+Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
+                                           ChartChoices current) {
     if (!HasChartFileEnding(path.native())) {
         return Failure{
             OpenRefusal{OpenRefusal::Reason::kWrongEnding, std::string(kWrongChartFileMessage)}};
@@ -97,35 +105,49 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path) {
                                        ". Nothing was opened."}};
     }
     OpenedChart opened;
-    if (reading.extraDamage) {
-        opened.notice = "The file " + Quoted(path) + " is damaged after its first " +
-                        std::to_string(kChartFileLineCount) +
-                        " lines: " + DescribeChartDamage(*reading.extraDamage) +
-                        ". The chart uses the time zone of line 7 instead.";
-    } else {
-        opened.notice = CheckStoredZone(path, reading.contents);
-    }
-    // An unknown ayanamsa or node costs only that setting, never the chart.
-    const auto note = [&](const std::optional<ChartDamage>& damage, std::string_view what,
-                          std::string_view fallback) {
-        if (!damage) return;
-        if (!opened.notice.empty()) opened.notice += ' ';
-        opened.notice += "The file " + Quoted(path) + " gives " + std::string(what) +
-                         " that cannot be used (" + DescribeChartDamage(*damage) +
-                         "); the chart uses " + std::string(fallback) + ".";
-    };
-    note(reading.ayanamsaDamage, "an ayanamsa", "the ayanamsa chosen in the program");
-    note(reading.nodeDamage, "a node", "the node chosen in the program");
+    opened.engine = reading.contents.engine;
     opened.ayanamsa = reading.contents.ayanamsa;
     opened.node = reading.contents.node;
+    const ChartChoices used = opened.ChoicesOver(current);
+    const auto add = [&](const std::string& sentence) {
+        if (sentence.empty()) return;
+        if (!opened.notice.empty()) opened.notice += ' ';
+        opened.notice += sentence;
+    };
+    // Each damaged line after the seventeen costs only its own setting, and says what the
+    // chart uses instead.
+    const auto note = [&](const std::optional<ChartDamage>& damage, const std::string& instead) {
+        if (!damage) return;
+        add("The file " + Quoted(path) + " is damaged after its first " +
+            std::to_string(kChartFileLineCount) + " lines: " + DescribeChartDamage(*damage) +
+            "; " + instead + ".");
+    };
+    note(reading.extraDamage, "the chart uses the time zone of line 7");
+    if (!reading.extraDamage) add(CheckStoredZone(path, reading.contents));
+    note(reading.engineDamage, "the chart uses the " + std::string(EngineName(used.engine)) +
+                                   " engine");
+    note(reading.ayanamsaDamage, used.engine == Engine::kClassic
+                                     ? "the classic engine uses its own ayanamsa"
+                                     : "the chart uses " + AyanamsaInWords(used));
+    note(reading.nodeDamage, "the chart uses the " +
+                                 std::string(LunarNodeKey(used.options.node)) + " node");
+    note(reading.strayDamage, "it is left out");
+    // An ayanamsa the reading will not use is said, never silently dropped.
+    if (opened.ayanamsa && used.engine == Engine::kClassic) {
+        add("The file " + Quoted(path) + " names the " +
+            std::string(AyanamsaDisplayName(*opened.ayanamsa)) +
+            " ayanamsa, which the classic engine does not use.");
+    }
     opened.entry = RestoreEntry(reading.contents);
     return opened;
 }
 
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
-                                           const ChartExactZone& exact, ChartOptions options) {
-    const ChartEncodeResult encoded = EncodeChartFile(record, timeZonePosition, exact, options);
+                                           const ChartExactZone& exact, ChartOptions options,
+                                           Engine engine) {
+    const ChartEncodeResult encoded =
+        EncodeChartFile(record, timeZonePosition, exact, options, engine);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};

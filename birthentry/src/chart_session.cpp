@@ -6,8 +6,9 @@
 
 namespace tamovid {
 
-Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path& path) {
-    return OpenChart(path);
+Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path& path,
+                                                   ChartChoices current) {
+    return OpenChart(path, current);
 }
 
 Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, Engine engine,
@@ -53,7 +54,7 @@ std::string_view ChartSession::ZoneLabel() const {
 
 Result<void, SaveRefusal> ChartSession::CheckSavable() const {
     const ChartEncodeResult encoded =
-        EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options);
+        EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options, reading_.engine);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};
@@ -62,7 +63,8 @@ Result<void, SaveRefusal> ChartSession::CheckSavable() const {
 }
 
 Result<FileWritten, SaveRefusal> ChartSession::Save(const std::filesystem::path& path) const {
-    return SaveChart(path, reading_.record, filePosition_, exact_, reading_.options);
+    return SaveChart(path, reading_.record, filePosition_, exact_, reading_.options,
+                     reading_.engine);
 }
 
 }  // namespace tamovid

@@ -91,8 +91,30 @@ std::array<LineText, kChartFileLineCount> LineTexts(const BirthRecord& r, int ti
 
 constexpr std::string_view kUtcOffsetKey = "utc_offset=";
 constexpr std::string_view kZoneKey = "tz=";
+constexpr std::string_view kEngineKey = "engine=";
 constexpr std::string_view kAyanamsaKey = "ayanamsa=";
 constexpr std::string_view kNodeKey = "node=";
+
+/// The lines after the seventeenth that this program writes, with what each sets, in words.
+struct ExtraKey {
+    std::string_view key;
+    std::string_view setting;
+};
+constexpr std::array<ExtraKey, 5> kExtraKeys{{
+    {kUtcOffsetKey, "offset"},
+    {kZoneKey, "time zone"},
+    {kEngineKey, "engine"},
+    {kAyanamsaKey, "ayanamsa"},
+    {kNodeKey, "node"},
+}};
+
+/// The setting an extra line gives, by its key; empty for a line of no known key.
+std::string_view SettingOf(std::string_view line) {
+    for (const ExtraKey& extra : kExtraKeys) {
+        if (line.starts_with(extra.key)) return extra.setting;
+    }
+    return {};
+}
 // IANA names are short ASCII words: "America/Argentina/Buenos_Aires" is among the longest.
 constexpr std::size_t kMaxZoneNameLength = 64;
 
@@ -115,11 +137,15 @@ std::vector<std::string> ExactZoneLines(const ChartExactZone& exact) {
     return lines;
 }
 
-/// The extra lines of the chart's options, before the shift: only what is not the default.
-std::vector<std::string> OptionLines(const ChartOptions& options) {
+/// The extra lines of the chart's engine and options, before the shift: only what is not the
+/// default, and an ayanamsa only where the precise engine used it.
+std::vector<std::string> OptionLines(const ChartOptions& options, Engine engine) {
     std::vector<std::string> lines;
     const ChartOptions defaults;
-    if (options.ayanamsa != defaults.ayanamsa) {
+    if (engine != Engine::kClassic) {
+        lines.push_back(std::string(kEngineKey) + std::string(EngineName(engine)));
+    }
+    if (engine == Engine::kPrecise && options.ayanamsa != defaults.ayanamsa) {
         lines.push_back(std::string(kAyanamsaKey) + std::string(AyanamsaKey(options.ayanamsa)));
     }
     if (options.node != defaults.node) {
@@ -128,13 +154,16 @@ std::vector<std::string> OptionLines(const ChartOptions& options) {
     return lines;
 }
 
-/// Reads an ayanamsa or node line into `value`; the damage when it repeats its key or
-/// names nothing known.
+/// Reads an engine, ayanamsa or node line into `value`; the damage when it repeats its key
+/// or names nothing known. A line damaged otherwise counts as seen, so that a later one for
+/// the same setting is a repeat.
 template <typename Value, typename Parse>
-std::optional<ChartDamage::Kind> RestoreOption(std::string_view text, std::optional<Value>& value,
-                                               bool& seen, Parse&& parse) {
+std::optional<ChartDamage::Kind> RestoreOption(std::string_view text, bool usable,
+                                               std::optional<Value>& value, bool& seen,
+                                               Parse&& parse) {
     if (seen) return ChartDamage::Kind::kRepeated;
     seen = true;
+    if (!usable) return ChartDamage::Kind::kUnreadable;
     value = parse(text);
     if (!value) return ChartDamage::Kind::kUnreadable;
     return std::nullopt;
@@ -215,10 +244,11 @@ std::string DescribeChartEncodeError(const ChartEncodeError& error) {
 }
 
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
-                                  const ChartExactZone& exact, ChartOptions options) {
+                                  const ChartExactZone& exact, ChartOptions options,
+                                  Engine engine) {
     const auto lines = LineTexts(record, timeZonePosition);
     std::vector<std::string> extra = ExactZoneLines(exact);
-    for (std::string& line : OptionLines(options)) extra.push_back(std::move(line));
+    for (std::string& line : OptionLines(options, engine)) extra.push_back(std::move(line));
     std::size_t longest = 0;
     std::size_t total = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -255,6 +285,7 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
     }
     std::string_view rest = bytes;
     std::size_t i = 0;
+    bool engineSeen = false;
     bool ayanamsaSeen = false;
     bool nodeSeen = false;
     for (; !rest.empty(); ++i) {
@@ -268,37 +299,38 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
         });
         const bool usable = low == 0 || (i < kChartFileLineCount && IsTextLine(kLines[i]) &&
                                          static_cast<std::size_t>(low) < line.size());
-        std::optional<ChartDamage::Kind> problem;
-        if (!usable) {
-            problem = ChartDamage::Kind::kUnreadable;
-        } else if (i < kChartFileLineCount) {
-            if (!RestoreLine(kLines[i], UnscrambleText(line), out)) {
-                problem = ChartDamage::Kind::kUnreadable;
+        if (i < kChartFileLineCount) {
+            if ((!usable || !RestoreLine(kLines[i], UnscrambleText(line), out)) &&
+                !reading.damage) {
+                reading.damage = ChartDamage{number, ChartDamage::Kind::kUnreadable};
             }
-        } else {
-            // The options stand apart from the exact zone: a bad one costs only itself.
-            const std::string text = UnscrambleText(line);
-            const std::string_view v = text;
-            if (v.starts_with(kAyanamsaKey)) {
-                const auto damage = RestoreOption(v.substr(kAyanamsaKey.size()), out.ayanamsa,
-                                                  ayanamsaSeen, ParseAyanamsa);
-                if (damage && !reading.ayanamsaDamage) {
-                    reading.ayanamsaDamage = ChartDamage{number, *damage};
-                }
-                continue;
-            }
-            if (v.starts_with(kNodeKey)) {
-                const auto damage =
-                    RestoreOption(v.substr(kNodeKey.size()), out.node, nodeSeen, ParseLunarNode);
-                if (damage && !reading.nodeDamage)
-                    reading.nodeDamage = ChartDamage{number, *damage};
-                continue;
-            }
-            problem = RestoreExtraLine(v, out);
+            continue;
         }
-        if (!problem) continue;
-        auto& first = i < kChartFileLineCount ? reading.damage : reading.extraDamage;
-        if (!first) first = ChartDamage{number, *problem};
+        // Each setting after the seventeen stands alone: a damaged line costs only its own,
+        // told apart by its key even where its value was damaged.
+        const std::string text = UnscrambleText(line);
+        const std::string_view v = text;
+        std::optional<ChartDamage::Kind> problem;
+        std::optional<ChartDamage>* first = &reading.strayDamage;
+        if (v.starts_with(kEngineKey)) {
+            first = &reading.engineDamage;
+            problem =
+                RestoreOption(v.substr(kEngineKey.size()), usable, out.engine, engineSeen, ParseEngine);
+        } else if (v.starts_with(kAyanamsaKey)) {
+            first = &reading.ayanamsaDamage;
+            problem = RestoreOption(v.substr(kAyanamsaKey.size()), usable, out.ayanamsa,
+                                    ayanamsaSeen, ParseAyanamsa);
+        } else if (v.starts_with(kNodeKey)) {
+            first = &reading.nodeDamage;
+            problem = RestoreOption(v.substr(kNodeKey.size()), usable, out.node, nodeSeen,
+                                    ParseLunarNode);
+        } else if (v.starts_with(kUtcOffsetKey) || v.starts_with(kZoneKey)) {
+            first = &reading.extraDamage;
+            problem = usable ? RestoreExtraLine(v, out) : ChartDamage::Kind::kUnreadable;
+        } else if (!usable) {
+            problem = ChartDamage::Kind::kUnreadable;
+        }
+        if (problem && !*first) *first = ChartDamage{number, *problem, SettingOf(v)};
     }
     if (i < kChartFileLineCount && !reading.damage) {
         reading.damage = ChartDamage{i + 1, ChartDamage::Kind::kMissing};
@@ -309,6 +341,7 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
         out.utcOffsetMinutes.reset();
         out.tz.reset();
     }
+    if (reading.engineDamage) out.engine.reset();
     if (reading.ayanamsaDamage) out.ayanamsa.reset();
     if (reading.nodeDamage) out.node.reset();
     return reading;
@@ -320,6 +353,19 @@ ChartFileContents DecodeChartFile(std::string_view bytes) {
 
 std::string DescribeChartDamage(const ChartDamage& damage) {
     const std::string number = std::to_string(damage.line);
+    if (!damage.setting.empty()) {
+        const std::string line = "the " + std::string(damage.setting) + " line (line " + number + ")";
+        switch (damage.kind) {
+            case ChartDamage::Kind::kRepeated:
+                return line + " repeats an earlier one";
+            case ChartDamage::Kind::kZoneWithoutOffset:
+                return line + " has no offset line before it";
+            case ChartDamage::Kind::kMissing:
+            case ChartDamage::Kind::kUnreadable:
+                break;
+        }
+        return line + " cannot be read";
+    }
     const std::string field =
         damage.line >= 1 && damage.line <= kChartFileLineCount
             ? " (" + std::string(ChartLineLabel(static_cast<ChartLine>(damage.line - 1))) + ")"

@@ -1,5 +1,6 @@
 #include "tamovid/cli/batch.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -49,7 +50,11 @@ Result<std::vector<ChartField>, std::string> ReadHeader(std::string_view line) {
     std::array<bool, kChartFieldCount> seen{};
     for (const std::string& rawName : names) {
         const std::string_view name = TrimBlanksAndTabs(rawName);
-        const std::optional<ChartField> field = ChartFieldByName(name);
+        // Spreadsheets capitalise headers ("Name,Date,Time,Place"): any case names a column.
+        std::string lower(name);
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+        const std::optional<ChartField> field = ChartFieldByName(lower);
         if (!field) {
             return Failure{"unknown column \"" + std::string(name) +
                            "\" in the CSV header (known: " + KnownColumns() + ")"};
@@ -77,15 +82,64 @@ Result<std::vector<ChartField>, std::string> ReadHeader(std::string_view line) {
     return columns;
 }
 
+/// A text column the header leaves out, and what each row takes instead: something the
+/// form's checks pass, as a user would type into an empty field.
+struct StandIn {
+    ChartField field;
+    std::string_view text;
+};
+constexpr std::array<StandIn, 4> kStandIns{{
+    {ChartField::kName, "Unnamed"},
+    {ChartField::kCity, "Unknown"},
+    {ChartField::kState, "Unknown"},
+    {ChartField::kCountry, "Unknown"},
+}};
+
+/// The stand-ins a header needs: its absent text columns that no place column fills.
+std::vector<StandIn> StandInsFor(const std::vector<ChartField>& columns) {
+    const auto has = [&](ChartField field) {
+        return std::find(columns.begin(), columns.end(), field) != columns.end();
+    };
+    std::vector<StandIn> needed;
+    for (const StandIn& standIn : kStandIns) {
+        const bool fromPlace = standIn.field != ChartField::kName && has(ChartField::kPlace);
+        if (!has(standIn.field) && !fromPlace) needed.push_back(standIn);
+    }
+    return needed;
+}
+
+/// "the CSV header has no name or city column: each row takes the name \"Unnamed\" and the
+/// city \"Unknown\""
+std::string StandInNotice(const std::vector<StandIn>& standIns) {
+    if (standIns.empty()) return {};
+    std::string columns;
+    std::string values;
+    for (std::size_t i = 0; i < standIns.size(); ++i) {
+        const std::string_view separator =
+            i == 0 ? "" : (i + 1 == standIns.size() ? " and " : ", ");
+        const std::string_view name = ChartFieldName(standIns[i].field);
+        columns += std::string(separator) + std::string(name);
+        values += std::string(separator) + "the " + std::string(name) + " \"" +
+                  std::string(standIns[i].text) + "\"";
+    }
+    return "the CSV header has no " + columns + " column" + (standIns.size() > 1 ? "s" : "") +
+           ": each row takes " + values;
+}
+
 /// The answer for one data row: its chart, or the text of its refusal; false when the row
 /// failed. A reading with extras is written here, as their texts are made beside the
 /// calculation.
 bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::string>& fields,
-               Engine engine, ChartOptions options, ExtrasRequest request,
-               ReadingJsonWriter& writer, AtlasSource& atlas, RowAnswer& answer) {
+               const std::vector<StandIn>& standIns, Engine engine, ChartOptions options, ExtrasRequest request,
+               ReadingJsonWriter& writer, AtlasSource& atlas, RowAnswer& answer, bool& warned) {
     auto fail = [&](std::string_view message) {
         answer.chart.reset();
-        answer.text = RowErrorJsonText(answer.row, message);
+        // The row's name, where it has one, tells a reader which birth failed.
+        std::string_view name;
+        for (std::size_t i = 0; i < columns.size() && i < fields.size(); ++i) {
+            if (columns[i] == ChartField::kName) name = fields[i];
+        }
+        answer.text = RowErrorJsonText(answer.row, message, name);
         return false;
     };
     if (fields.size() != columns.size()) {
@@ -96,6 +150,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
     for (std::size_t i = 0; i < columns.size(); ++i) {
         texts[static_cast<std::size_t>(columns[i])] = fields[i];
     }
+    for (const StandIn& standIn : standIns) texts[static_cast<std::size_t>(standIn.field)] = standIn.text;
     Result<BirthEntry, FieldError> entry = EntryFromFieldTexts(texts);
     if (!entry.ok()) return fail(DescribeFieldError(entry.error(), ""));
     const Result<void, std::string> placed = ApplyPlaceAndZone(
@@ -106,6 +161,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
     const Result<void, Refusal> calculated =
         session.CalculateOpened(std::move(entry).value(), engine, options);
     if (!calculated.ok()) return fail(calculated.error().message);
+    warned = CountsDaylightTwice(session.reading());
     if (request.grahas || request.timeWindow) {
         const ReadingExtras extras = ComputeExtras(session.reading(), request);
         writer.Append(answer.text, session.reading(), answer.row, &extras);
@@ -163,6 +219,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOp
         }
     }
 
+    const std::vector<StandIn> standIns = StandInsFor(columns);
+    if (!standIns.empty()) result.notices.push_back(StandInNotice(standIns));
     std::vector<std::string> fields;
     ReadingJsonWriter writer;
     AtlasSource atlas;
@@ -199,7 +257,10 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOp
                    !split.ok()) {
             answer.text = RowErrorJsonText(row, split.error());
         } else {
-            answered = AnswerRow(columns, fields, engine, options, extras, writer, atlas, answer);
+            bool warned = false;
+            answered = AnswerRow(columns, fields, standIns, engine, options, extras, writer, atlas,
+                                 answer, warned);
+            if (warned) ++result.warnedRows;
         }
         if (!answered) ++result.failedRows;
         const bool idle = !reader.HasReadAhead() && in.rdbuf()->in_avail() <= 0;
@@ -211,6 +272,12 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOp
         }
     }
     if (!finish()) return writeFailed();
+    if (result.warnedRows > 0) {
+        result.notices.push_back("warning: " + std::to_string(result.warnedRows) +
+                         (result.warnedRows == 1 ? " row sets" : " rows set") +
+                         " the daylight-saving box on a zone row that already includes the "
+                         "daylight hour (see its \"warning\")");
+    }
     return result;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/positions/digits.h"
@@ -59,6 +61,30 @@ std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, 
     return Coordinate{degrees, direction == positive, minutes};
 }
 
+/// Decimal degrees, negative to the south or west ("18.52", "-73.85"), in whole minutes of
+/// arc rounded to the nearest, as the form holds them; nothing for any other text.
+std::optional<int> ParseDecimalDegreesAsMinutes(std::string_view text) {
+    constexpr int kMinutesPerDegree = 60;
+    constexpr std::size_t kMaxDecimals = 9;
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    const std::size_t point = std::min(text.find('.'), text.size());
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view decimals = text.substr(std::min(point + 1, text.size()));
+    if (whole.empty() || whole.size() > kMaxCoordinateDigits ||
+        !std::all_of(whole.begin(), whole.end(), IsAsciiDigit) ||
+        (point < text.size() && (decimals.empty() || decimals.size() > kMaxDecimals)) ||
+        !std::all_of(decimals.begin(), decimals.end(), IsAsciiDigit)) {
+        return std::nullopt;
+    }
+    double degrees = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), degrees).ec != std::errc{}) {
+        return std::nullopt;
+    }
+    const int minutes = static_cast<int>(std::lround(degrees * kMinutesPerDegree));
+    return negative ? -minutes : minutes;
+}
+
 /// How one coordinate is written: its two direction letters and, for the message, the form.
 struct CoordinateForm {
     char positive;
@@ -73,7 +99,15 @@ Result<void, std::string> ApplyCoordinate(std::string_view text, const Coordinat
                                           Direction& direction, Direction positive,
                                           Direction negative) {
     const std::optional<Coordinate> c = ParseCoordinate(text, form.positive, form.negative);
-    if (!c) return Expected(form.expected, text);
+    if (!c) {
+        const std::optional<int> decimal = ParseDecimalDegreesAsMinutes(text);
+        if (!decimal) return Expected(form.expected, text);
+        constexpr int kMinutesPerDegree = 60;
+        degrees = std::to_string(std::abs(*decimal) / kMinutesPerDegree);
+        minutes = std::to_string(std::abs(*decimal) % kMinutesPerDegree);
+        direction = *decimal >= 0 ? positive : negative;
+        return {};
+    }
     degrees = c->degrees;
     minutes = c->minutes;
     direction = c->positiveDirection ? positive : negative;
@@ -168,13 +202,19 @@ Result<void, std::string> ApplyDst(std::string_view text, BirthEntry& entry) {
 }
 
 Result<void, std::string> ApplyLatitude(std::string_view text, BirthEntry& entry) {
-    return ApplyCoordinate(text, {'N', 'S', "degrees, N or S, minutes (like 28N39 or 33S52)"},
+    return ApplyCoordinate(text,
+                           {'N', 'S',
+                            "degrees, N or S, minutes (like 28N39 or 33S52) or decimal degrees "
+                            "(like 18.52 or -33.87)"},
                            entry.txtLatDeg, entry.txtLatMin, entry.optLat, LatitudeOption::kNorth,
                            LatitudeOption::kSouth);
 }
 
 Result<void, std::string> ApplyLongitude(std::string_view text, BirthEntry& entry) {
-    return ApplyCoordinate(text, {'E', 'W', "degrees, E or W, minutes (like 77E13 or 118W15)"},
+    return ApplyCoordinate(text,
+                           {'E', 'W',
+                            "degrees, E or W, minutes (like 77E13 or 118W15) or decimal degrees "
+                            "(like 73.85 or -118.25)"},
                            entry.txtLonDeg, entry.txtLonMin, entry.optLong, LongitudeOption::kEast,
                            LongitudeOption::kWest);
 }

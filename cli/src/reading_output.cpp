@@ -10,6 +10,7 @@
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/positions/record_text.h"
+#include "tamovid/positions/tables.h"
 #include "tamovid/positions/utc_offset.h"
 #include "tamovid/cli/json_writer.h"
 #include "tamovid/cli/visible_text.h"
@@ -136,7 +137,39 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     }
     text += ']';
     if (extras) AppendExtrasJson(text, reading, *extras);
+    if (CountsDaylightTwice(reading)) {
+        // Made once a zone row: a batch may warn on many of its rows.
+        static const std::array<std::string, kTimeZoneCount> kWarningMembers = [] {
+            std::array<std::string, kTimeZoneCount> members;
+            Reading warned;
+            warned.record.blnDST = true;
+            for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
+                warned.zoneRow = static_cast<int>(row);
+                if (const std::optional<std::string> warning = DaylightTwiceWarning(warned)) {
+                    members[row] = ",\"warning\":";
+                    AppendJsonString(members[row], *warning);
+                }
+            }
+            return members;
+        }();
+        text += kWarningMembers[static_cast<std::size_t>(*reading.zoneRow)];
+    }
     text += '}';
+}
+
+bool CountsDaylightTwice(const Reading& reading) {
+    return reading.record.blnDST && reading.zoneRow &&
+           kTimeZoneRows[static_cast<std::size_t>(*reading.zoneRow)].kind != ZoneKind::kStandard;
+}
+
+std::optional<std::string> DaylightTwiceWarning(const Reading& reading) {
+    if (!CountsDaylightTwice(reading)) return std::nullopt;
+    const TimeZoneRow& zone = kTimeZoneRows[static_cast<std::size_t>(*reading.zoneRow)];
+    const std::string_view label = zone.label.substr(0, zone.label.find(','));
+    return "the daylight-saving box is set on zone row " + std::to_string(*reading.zoneRow) +
+           " (" + std::string(label) +
+           "), which already includes the daylight hour: the chart counts that hour twice, as "
+           "the window does";
 }
 
 std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row,
@@ -146,12 +179,16 @@ std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> r
     return text;
 }
 
-std::string RowErrorJsonText(std::size_t row, std::string_view message) {
+std::string RowErrorJsonText(std::size_t row, std::string_view message, std::string_view name) {
     std::string text;
     JsonWriter json(text);
     json.BeginObject();
     json.Key("row");
     json.Unsigned(row);
+    if (!name.empty()) {
+        json.Key("name");
+        json.String(name);
+    }
     json.Key("error");
     json.String(message);
     json.EndObject();
@@ -168,7 +205,10 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
 
 void WriteTextReading(std::ostream& out, const Reading& reading, const ReadingExtras* extras) {
     // Names and places are the user's bytes; the rest is the program's own text.
-    out << "Name:      " << VisibleText(reading.record.strName) << '\n'
+    const BirthRecord& r = reading.record;
+    out << "Name:      " << VisibleText(r.strName) << '\n'
+        << "Born:      " << DateText(r.intDate, r.intMonth, r.intYear) << ", "
+        << TwoDigits(r.intHour) << ':' << TwoDigits(r.intMinute) << " local clock time\n"
         << "Place:     " << VisibleText(PlaceText(reading.record)) << '\n'
         << "Sun:       " << CompactText(reading.sun) << '\n'
         << "Ascendant: " << CompactText(reading.ascendant) << '\n';

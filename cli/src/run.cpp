@@ -44,8 +44,11 @@ refused with the window's message, as is an impossible date such as
 1975-02-30 or a latitude beyond 90 degrees.
 
 --lat is degrees, N or S, minutes (28N39, 33S52); --lon is degrees, E or W,
-minutes (77E13, 118W15); --zone is the row 0..70 of the window's time-zone
-list; --time is the local clock time, hours 0..24.
+minutes (77E13, 118W15); either also takes decimal degrees, negative to the
+south or west (18.52, -73.85), rounded to the minute; --zone is the row 0..70 of
+the window's time-zone
+list; --time is the local clock time, 0:00 to 24:59 (24:30 is half past
+midnight at the end of the day).
 
 --place looks the birth place up in the atlas and fills the city, state,
 country, coordinates and the offset from Universal Time that the place's
@@ -58,12 +61,15 @@ a clock time that did not exist or happened twice there, is refused.
 
 --batch reads a CSV file (or standard input for "-") whose header names its
 columns: name,date,time,zone,dst,lat,lon,city,state,country,place,tz,
-utc_offset in any order (dst is 0 or 1; name, dst, city, state, country,
-place, tz and utc_offset may be left out; with place, zone, lat and lon may
-be left out too, so name,date,time,place is enough). It
-writes one JSON object per data row, in input order, each with "row"; a row
-that cannot be read or is refused gives {"row": n, "error": "..."} and the
-batch goes on.
+utc_offset in any order and any case (dst is 0 or 1; name, dst, city, state,
+country, place, tz and utc_offset may be left out; with place, zone, lat and
+lon may be left out too, so name,date,time,place is enough). A name, city,
+state or country column left out (and not filled from a place) takes a
+stand-in, "Unnamed" or "Unknown", and standard error says so. It writes one
+JSON object per data row, in input order, each with "row"; a row that cannot
+be read or is refused gives {"row": n, "name": "...", "error": "..."} (the
+name when the row has one) and the batch goes on. The daylight-saving box set
+on a zone row that already keeps daylight or war time adds a "warning".
 
 --precise computes the Sun and the Ascendant with the precise engine (the
 Swiss Ephemeris, good to about an arc-second) instead of the classic one;
@@ -196,7 +202,7 @@ CLI::Validator PlainDecimal() {
             text.erase(0, std::min(text.find_first_not_of('0'), text.size() - 1));
             return {};
         },
-        "N");
+        "");  // the option's type name says it; a description here would repeat it in --help
 }
 
 Engine ChosenEngine(const Options& options) {
@@ -226,27 +232,45 @@ int RunBatchFile(const Options& options, const Streams& io) {
     const BatchResult result =
         RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, RequestOf(options));
     io.out.flush();
+    for (const std::string& notice : result.notices) io.Note(notice);
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
     if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
     return kExitOk;
+}
+
+/// Says where the command line overrides a setting the chart file gives.
+void NoteOverriddenChoices(const std::string& path, const OpenedChart& opened,
+                           const ChartChoices& used, const Streams& io) {
+    if (opened.ayanamsa && *opened.ayanamsa != used.options.ayanamsa) {
+        io.Note("The file \"" + path + "\" was saved with the " +
+                std::string(AyanamsaDisplayName(*opened.ayanamsa)) + " ayanamsa; this reading uses " +
+                AyanamsaInWords(used) + ", as --ayanamsa asks.");
+    }
+    if (opened.node && *opened.node != used.options.node) {
+        io.Note("The file \"" + path + "\" was saved with the " +
+                std::string(LunarNodeKey(*opened.node)) + " node; this reading uses the " +
+                std::string(LunarNodeKey(used.options.node)) + " node, as --node asks.");
+    }
 }
 
 int RunOneChart(const Options& options, const Streams& io) {
     ChartSession session;
     Result<void, Refusal> calculated;
     if (options.open) {
-        Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(*options.open);
+        const ChartChoices asked{ChosenEngine(options), options.chartOptions};
+        Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(*options.open, asked);
         if (!opened.ok()) {
             const bool unreadable = opened.error().reason == OpenRefusal::Reason::kUnreadable;
             return io.Fail(unreadable ? kExitIoError : kExitRefused, opened.error().message);
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
-        // The file's ayanamsa and node, unless the command line names its own.
-        ChartOptions chartOptions = opened.value().OptionsOver(options.chartOptions);
-        if (options.ayanamsa) chartOptions.ayanamsa = options.chartOptions.ayanamsa;
-        if (options.node) chartOptions.node = options.chartOptions.node;
+        // The file's engine, ayanamsa and node, unless the command line names its own.
+        ChartChoices choices = opened.value().ChoicesOver(asked);
+        if (options.ayanamsa) choices.options.ayanamsa = options.chartOptions.ayanamsa;
+        if (options.node) choices.options.node = options.chartOptions.node;
+        NoteOverriddenChoices(*options.open, opened.value(), choices, io);
         calculated =
-            session.CalculateOpened(opened.value().entry, ChosenEngine(options), chartOptions);
+            session.CalculateOpened(opened.value().entry, choices.engine, choices.options);
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
@@ -254,8 +278,10 @@ int RunOneChart(const Options& options, const Streams& io) {
             return io.Fail(kExitUsage, DescribeFieldError(fromOptions.error(), "--"));
         BirthEntry& entry = fromOptions.value();
         AtlasSource atlas;
-        const Result<void, std::string> placed =
-            ApplyPlaceAndZone(texts, entry, atlas, " Give the offset to use with --utc-offset.");
+        std::string otherPlaces;
+        const Result<void, std::string> placed = ApplyPlaceAndZone(
+            texts, entry, atlas, " Give the offset to use with --utc-offset.", &otherPlaces);
+        if (!otherPlaces.empty()) io.Note(otherPlaces);
         // No atlas is a file that could not be read, not a chart the form refused.
         if (!placed.ok()) {
             return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
@@ -264,7 +290,20 @@ int RunOneChart(const Options& options, const Streams& io) {
     }
     if (!calculated.ok()) return io.Fail(kExitRefused, calculated.error().message);
     const Reading& reading = session.reading();
+    if (const std::optional<std::string> warning = DaylightTwiceWarning(reading)) {
+        io.Note("warning: " + *warning + ".");
+    }
 
+    // A failed output names those written before it, so that nothing is left unaccounted.
+    std::vector<std::string> written;
+    const auto failOutput = [&](int code, const std::string& message) {
+        std::string text = message;
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            text += (i == 0 ? " (written: \"" : ", \"") + written[i] + "\"";
+        }
+        if (!written.empty()) text += ')';
+        return io.Fail(code, text);
+    };
     if (options.save) {
         const Result<FileWritten, SaveRefusal> saved = session.Save(*options.save);
         if (!saved.ok()) {
@@ -272,6 +311,7 @@ int RunOneChart(const Options& options, const Streams& io) {
             return io.Fail(unwritten ? kExitIoError : kExitRefused, saved.error().message);
         }
         if (!saved.value().notice.empty()) io.Note(saved.value().notice);
+        written.push_back(*options.save);
     }
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     // The grahas and the window, computed once for the page, the chart and the reading;
@@ -280,15 +320,17 @@ int RunOneChart(const Options& options, const Streams& io) {
     if (options.chartOnly && !options.pdf) request.timeWindow = false;
     const ReadingExtras extras = ComputeExtras(reading, request);
     if (options.pdf) {
-        const FileWriteResult written =
+        const FileWriteResult pdfWritten =
             WriteReadingPdfFile(reading, session.ZoneRow(), style, *options.pdf, extras);
-        if (!written.ok()) return io.Fail(kExitIoError, written.error());
+        if (!pdfWritten.ok()) return failOutput(kExitIoError, pdfWritten.error());
+        written.push_back(*options.pdf);
     }
     if (options.chart) {
         std::span<const GrahaPosition> grahas;
         if (extras.grahas) grahas = extras.grahas->grahas;
         const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart, grahas);
-        if (!drawn.ok()) return io.Fail(kExitIoError, drawn.error());
+        if (!drawn.ok()) return failOutput(kExitIoError, drawn.error());
+        written.push_back(*options.chart);
         if (options.chartOnly) return kExitOk;
     }
     if (options.json) {
@@ -297,7 +339,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         WriteTextReading(io.out, reading, &extras);
     }
     io.out.flush();
-    if (!io.out) return io.Fail(kExitIoError, "cannot write the output");
+    if (!io.out) return failOutput(kExitIoError, "cannot write the output");
     return kExitOk;
 }
 
@@ -371,10 +413,11 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     CLI::Option* places = app.add_option("--places", options.places,
                                          "List the atlas's places matching a query as JSON Lines")
                               ->type_name("QUERY");
-    app.add_option("--limit", options.limit, "How many places --places lists (default 10)")
+    app.add_option("--limit", options.limit,
+                   "How many places --places lists, 1 to 10000 (default 10)")
         ->type_name("N")
         ->transform(PlainDecimal())
-        ->check(CLI::Range(std::size_t{1}, std::size_t{10000}))
+        ->check(CLI::Range(std::size_t{1}, std::size_t{10000}).description(""))
         ->needs(places);
     CLI::Option* chart =
         app.add_option("--chart", options.chart, "Also draw the Rasi chart to an .svg or .png file")
@@ -408,8 +451,12 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {
-        // --help and --version: CLI11 prints them and reports status 0.
-        return app.exit(success, out, err);
+        // --help and --version: CLI11 prints them and reports status 0, unless they could not
+        // be written, as any other output.
+        const int status = app.exit(success, out, err);
+        out.flush();
+        if (!out) return io.Fail(kExitIoError, "cannot write the output");
+        return status;
     } catch (const CLI::ParseError& error) {
         return io.Fail(kExitUsage, error.what());
     }
@@ -447,6 +494,10 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     if (options.pdf && !IsPdfName(*options.pdf)) {
         return io.Fail(kExitUsage, "--pdf: the file name must end in .pdf");
+    }
+    // A chart saved under a name that --open refuses could never be opened again.
+    if (options.save && !IsChartFileName(*options.save)) {
+        return io.Fail(kExitUsage, "--save: the file name must end in .vug");
     }
     return RunOneChart(options, io);
 }

@@ -42,6 +42,16 @@ constexpr double kPrecessionPerCentury = 5025.64;
 constexpr double kPrecessionGrowthPerCentury = 1.11;
 constexpr double kAyanamsaOffsetAtEpoch = 80861.27;
 
+constexpr double kRightAngleDegrees = 90;
+
+/// Whether the ecliptic point at this tropical longitude (radians) stands west of the
+/// meridian: its hour angle, sidereal time less its right ascension, lies in 0..pi.
+bool StandsWest(double longitude, double ramc, double obliquity) {
+    const double rightAscension =
+        ArcTan2(std::sin(longitude) * std::cos(obliquity), std::cos(longitude));
+    return std::sin(ramc - rightAscension) > 0;
+}
+
 }  // namespace
 
 double JulianDayNumber(int month, int day, int year) {
@@ -113,6 +123,12 @@ AscendantResult AscendantAt(double julianDayNumber, double universalTime, double
                                   std::sin(obliquity) * std::tan(latitude * dblRadPerDeg)));
     if (ascendant < 0) ascendant += kPi;
     if (std::cos(ramc) < 0) ascendant += kPi;
+    // The quadrant above comes from cos RAMC alone, which finds the rising point only where
+    // the ecliptic always crosses the eastern horizon. Above the polar circles it can be the
+    // setting one; the rising one is then opposite.
+    if (std::fabs(latitude) + result.obliquity >= kRightAngleDegrees &&
+        StandsWest(ascendant, ramc, obliquity))
+        ascendant += kPi;
     ascendant *= vntDegPerRad;
     while (ascendant >= 360) ascendant -= 360;
     ascendant += result.vntAyanamsa;

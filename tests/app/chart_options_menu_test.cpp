@@ -89,12 +89,15 @@ private slots:
 
         item("mnuPrecise")->trigger();
         QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("05 Lib 14"));
-        QCOMPARE(d_.Text(QStringLiteral("lblEngine")), QStringLiteral("Precise positions"));
+        QCOMPARE(d_.Text(QStringLiteral("lblEngine")),
+                 QStringLiteral("Precise positions, Lahiri ayanamsa"));
         QCOMPARE(d_.child<QTabBar>(QStringLiteral("TS"))->currentIndex(), 3);
         QVERIFY(d_.ResultLines().at(3).startsWith(QStringLiteral("Chapa")));
 
         item("mnuAyanamsa_raman")->trigger();
         QCOMPARE(d_.window->Printable()->reading.options.ayanamsa, AyanamsaChoice::kRaman);
+        QCOMPARE(d_.Text(QStringLiteral("lblEngine")),
+                 QStringLiteral("Precise positions, Raman ayanamsa"));
         QVERIFY(d_.Text(QStringLiteral("lblAsc")) != QStringLiteral("05 Lib 14"));
         QVERIFY(d_.ResultLines() != chapa);
         QCOMPARE(d_.MessageTexts(), QStringList());
@@ -111,8 +114,9 @@ private slots:
         QCOMPARE(ShownEngine(), Engine::kPrecise);
     }
 
-    // A chart saved with Raman and the true node opens as it was saved, and the menu says so
-    // without making those the remembered choice.
+    // A chart saved with the precise engine, Raman and the true node opens as it was saved in a
+    // window set to the classic engine (it once took the remembered engine, and Dhuma moved a
+    // minute), and the menus say so without making those the remembered choice.
     void aChartFileWithItsOwnOptionsOpensWithThem() {
         const QString path = dir_.filePath(QStringLiteral("raman.vug"));
         tamovid::ChartSession saved;
@@ -121,10 +125,18 @@ private slots:
         QVERIFY(saved.Save(path.toStdString()).ok());
 
         d_.window->OpenChartFile(path);
-        QVERIFY(d_.window->Printable()->reading.options == raman);
+        const tamovid::Reading& reading = d_.window->Printable()->reading;
+        QVERIFY(reading.options == raman);
+        QCOMPARE(reading.engine, Engine::kPrecise);
+        QVERIFY(reading.grahas.points == saved.reading().grahas.points);
+        QVERIFY(reading.ascendant == saved.reading().ascendant);
         QVERIFY(item("mnuAyanamsa_raman")->isChecked());
         QVERIFY(item("mnuNode_true")->isChecked());
+        QVERIFY(item("mnuPrecise")->isChecked());
+        QVERIFY(ayanamsaMenu()->isEnabled());
         QVERIFY(!settings_->contains(QStringLiteral("Settings/Node")));
+        QVERIFY(!settings_->contains(QStringLiteral("Settings/Engine")));
+        QCOMPARE(d_.MessageTexts(), QStringList());
     }
 };
 

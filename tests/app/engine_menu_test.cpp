@@ -74,7 +74,8 @@ private slots:
         d_.Click(QStringLiteral("cmdBack"));
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("05 Lib 14"));
-        QCOMPARE(d_.Text(QStringLiteral("lblEngine")), QStringLiteral("Precise positions"));
+        QCOMPARE(d_.Text(QStringLiteral("lblEngine")),
+                 QStringLiteral("Precise positions, Lahiri ayanamsa"));
     }
 };
 

@@ -114,6 +114,10 @@ TEST(ZoneGapsAndOverlaps, MessagesSayWhatTheClocksDid) {
     EXPECT_EQ(NonexistentTimeMessage("America/New_York", 1975, 2, 23, 2, 30, gap),
               "There was no 02:30 on 23 February 1975 in America/New_York: the clocks went forward "
               "from 02:00 to 03:00.");
+    // Once "went forward from 00:00 to 00:00".
+    const auto skippedDay = ResolveLocalTime("Pacific/Apia", 2011, 12, 30, 10, 0).value();
+    EXPECT_EQ(NonexistentTimeMessage("Pacific/Apia", 2011, 12, 30, 10, 0, skippedDay),
+              "There was no 30 December 2011 in Pacific/Apia: the clocks went forward a whole day.");
     const auto twice = ResolveLocalTime("America/New_York", 1975, 10, 26, 1, 30).value();
     EXPECT_EQ(
         AmbiguousTimeMessage("America/New_York", 1975, 10, 26, 1, 30, twice),

@@ -41,22 +41,36 @@ TEST(ChartSession, SavesTheReadingsOptionsAndAnUnknownOneOpensWithANotice) {
     ASSERT_TRUE(session.Calculate(testing_support::Delhi1947(), Engine::kPrecise, raman).ok());
     ASSERT_TRUE(session.Save(path).ok());
 
+    // The engine comes back too, whatever the program's own choice.
     auto opened = ChartSession::Open(path);
     ASSERT_TRUE(opened.ok()) << opened.error().message;
     EXPECT_EQ(opened.value().notice, "");
-    EXPECT_EQ(opened.value().OptionsOver({}), raman);
+    EXPECT_EQ(opened.value().ChoicesOver({}), (ChartChoices{Engine::kPrecise, raman}));
 
+    const ChartChoices krishnamurti{Engine::kClassic,
+                                    {AyanamsaChoice::kKrishnamurti, LunarNode::kMean}};
     std::ofstream(path, std::ios::binary | std::ios::app)
         << ScrambleText("ayanamsa=galactic") << "\r\n";
-    opened = ChartSession::Open(path);
+    opened = ChartSession::Open(path, krishnamurti);
     ASSERT_TRUE(opened.ok()) << opened.error().message;
     EXPECT_EQ(opened.value().notice,
               "The file \"" + path.string() +
-                  "\" gives an ayanamsa that cannot be used (line 20 repeats a setting of an "
-                  "earlier line); the chart uses the ayanamsa chosen in the program.");
-    // The node still comes from the file; the ayanamsa is the program's.
-    EXPECT_EQ(opened.value().OptionsOver({AyanamsaChoice::kKrishnamurti, LunarNode::kMean}),
-              (ChartOptions{AyanamsaChoice::kKrishnamurti, LunarNode::kTrue}));
+                  "\" is damaged after its first 17 lines: the ayanamsa line (line 21) repeats an "
+                  "earlier one; the chart uses Krishnamurti.");
+    // The engine and node still come from the file; the ayanamsa is the program's.
+    EXPECT_EQ(opened.value().ChoicesOver(krishnamurti),
+              (ChartChoices{Engine::kPrecise, {AyanamsaChoice::kKrishnamurti, LunarNode::kTrue}}));
+
+    // A file naming an ayanamsa but no engine (as older ones did) says the classic engine
+    // will not use it.
+    ASSERT_TRUE(SaveChart(path, session.reading().record, 3, {}, raman, Engine::kClassic).ok());
+    std::ofstream(path, std::ios::binary | std::ios::app) << ScrambleText("ayanamsa=raman")
+                                                          << "\r\n";
+    opened = ChartSession::Open(path);
+    ASSERT_TRUE(opened.ok()) << opened.error().message;
+    EXPECT_EQ(opened.value().notice, "The file \"" + path.string() +
+                                         "\" names the Raman ayanamsa, which the classic engine "
+                                         "does not use.");
     std::filesystem::remove(path);
 }
 

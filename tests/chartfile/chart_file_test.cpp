@@ -533,6 +533,7 @@ struct OptionsCase {
     const char* name;
     ChartOptions options;
     const char* lines;  // what follows the seventeen, before the shift
+    Engine engine = Engine::kPrecise;
 };
 void PrintTo(const OptionsCase& c, std::ostream* os) { *os << c.name; }
 
@@ -544,7 +545,8 @@ TEST_P(ChartFileOptionsTest, FollowTheExactZoneOnlyWhenNotTheDefaultAndReadBack)
     const std::string zoned =
         EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}).value();
     const std::string bytes =
-        EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}, c.options).value();
+        EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}, c.options, c.engine)
+            .value();
     ASSERT_EQ(bytes.substr(0, zoned.size()), zoned);
     std::string expected;
     for (std::string_view rest = c.lines; !rest.empty();) {
@@ -554,19 +556,28 @@ TEST_P(ChartFileOptionsTest, FollowTheExactZoneOnlyWhenNotTheDefaultAndReadBack)
     }
     EXPECT_EQ(bytes.substr(zoned.size()), expected);
     const ChartFileContents contents = DecodeChartFile(bytes);
-    EXPECT_EQ(contents.ayanamsa.value_or(AyanamsaChoice::kLahiri), c.options.ayanamsa);
+    EXPECT_EQ(contents.ayanamsa.value_or(AyanamsaChoice::kLahiri),
+              c.engine == Engine::kPrecise ? c.options.ayanamsa : AyanamsaChoice::kLahiri);
     EXPECT_EQ(contents.node.value_or(LunarNode::kMean), c.options.node);
+    EXPECT_EQ(contents.engine.value_or(Engine::kClassic), c.engine);
     EXPECT_EQ(contents.utcOffsetMinutes, 345);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ChartFileOptionsTest,
-    testing::Values(OptionsCase{"Defaults", {}, ""},
-                    OptionsCase{
-                        "Raman", {AyanamsaChoice::kRaman, LunarNode::kMean}, "ayanamsa=raman\n"},
+    testing::Values(OptionsCase{"Defaults", {}, "", Engine::kClassic},
+                    OptionsCase{"PreciseLahiri", {}, "engine=precise\n"},
+                    OptionsCase{"Raman",
+                                {AyanamsaChoice::kRaman, LunarNode::kMean},
+                                "engine=precise\nayanamsa=raman\n"},
                     OptionsCase{"TrueChitraTrueNode",
                                 {AyanamsaChoice::kTrueChitra, LunarNode::kTrue},
-                                "ayanamsa=true-chitra\nnode=true\n"}),
+                                "engine=precise\nayanamsa=true-chitra\nnode=true\n"},
+                    // The classic engine has its own ayanamsa: a chart of it names none.
+                    OptionsCase{"ClassicWithRamanChosen",
+                                {AyanamsaChoice::kRaman, LunarNode::kTrue},
+                                "node=true\n",
+                                Engine::kClassic}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // An option this program does not know costs that option alone: the exact zone and the
@@ -576,14 +587,40 @@ TEST(ChartFileOptions, UnknownOrRepeatedValueFallsBackAloneAndIsNamed) {
         Extra({"utc_offset=+05:45", "ayanamsa=fagan", "node=true", "node=mean"}));
     EXPECT_EQ(reading.damage, std::nullopt);
     EXPECT_EQ(reading.extraDamage, std::nullopt);
-    EXPECT_EQ(reading.ayanamsaDamage, (ChartDamage{19, ChartDamage::Kind::kUnreadable}));
-    EXPECT_EQ(reading.nodeDamage, (ChartDamage{21, ChartDamage::Kind::kRepeated}));
+    EXPECT_EQ(reading.ayanamsaDamage, (ChartDamage{19, ChartDamage::Kind::kUnreadable, "ayanamsa"}));
+    EXPECT_EQ(reading.nodeDamage, (ChartDamage{21, ChartDamage::Kind::kRepeated, "node"}));
     EXPECT_EQ(reading.contents.ayanamsa, std::nullopt);
     EXPECT_EQ(reading.contents.node, std::nullopt);
     EXPECT_EQ(reading.contents.utcOffsetMinutes, 345);
 }
 
 using K = ChartDamage::Kind;
+
+// A damaged ayanamsa line once took the exact zone before it with it (Kathmandu's +05:45
+// became +05:30). Each extra line now costs its own setting alone, known by its key even when
+// its value holds a byte no writer makes; a line with no readable key costs nothing.
+TEST(ChartFileOptions, EachDamagedLineCostsOnlyItsOwnSetting) {
+    const auto reading =
+        ReadChartFileContents(Extra({"utc_offset=+05:45", "tz=Asia/Kathmandu", "engine=precise"}) +
+                              ScrambleText("ayanamsa=ra") + '\x01' + ScrambleText("man") + "\r\n" +
+                              ScrambleText("node=true") + "\r\n" + "\x02\x03\r\n");
+    EXPECT_EQ(reading.extraDamage, std::nullopt);
+    EXPECT_EQ(reading.ayanamsaDamage, (ChartDamage{21, K::kUnreadable, "ayanamsa"}));
+    EXPECT_EQ(reading.strayDamage, (ChartDamage{23, K::kUnreadable, ""}));
+    EXPECT_EQ(reading.contents.utcOffsetMinutes, 345);
+    EXPECT_EQ(reading.contents.tz, "Asia/Kathmandu");
+    EXPECT_EQ(reading.contents.engine, Engine::kPrecise);
+    EXPECT_EQ(reading.contents.ayanamsa, std::nullopt);
+    EXPECT_EQ(reading.contents.node, LunarNode::kTrue);
+    EXPECT_EQ(DescribeChartDamage(*reading.ayanamsaDamage),
+              "the ayanamsa line (line 21) cannot be read");
+    // The offset and its zone stay bound: a damaged zone line drops the offset too.
+    const auto zone = ReadChartFileContents(Extra({"utc_offset=+05:45"}) + ScrambleText("tz=Asia") +
+                                            '\x01' + "\r\n" + ScrambleText("engine=precise") + "\r\n");
+    EXPECT_EQ(zone.extraDamage, (ChartDamage{19, K::kUnreadable, "time zone"}));
+    EXPECT_EQ(zone.contents.utcOffsetMinutes, std::nullopt);
+    EXPECT_EQ(zone.contents.engine, Engine::kPrecise);
+}
 
 class ChartFileDamageTest : public testing::TestWithParam<DamageCase> {};
 
@@ -610,16 +647,16 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"UnreadableHour", SampleWithRawLine(ChartLine::Hour, ScrambleText("x")),
                    ChartDamage{5, K::kUnreadable}, std::nullopt},
         DamageCase{"LaterBadOffset", Extra({"utc_offset=+05:45", "utc_offset=+5:45"}), std::nullopt,
-                   ChartDamage{19, K::kRepeated}},
+                   ChartDamage{19, K::kRepeated, "offset"}},
         DamageCase{"UnparseableOffset", Extra({"utc_offset=+16:00"}), std::nullopt,
-                   ChartDamage{18, K::kUnreadable}},
+                   ChartDamage{18, K::kUnreadable, "offset"}},
         DamageCase{"RepeatedZone",
                    Extra({"utc_offset=+05:45", "tz=Asia/Kathmandu", "tz=Asia/Kolkata"}),
-                   std::nullopt, ChartDamage{20, K::kRepeated}},
+                   std::nullopt, ChartDamage{20, K::kRepeated, "time zone"}},
         DamageCase{"ZoneNameWithPath", Extra({"utc_offset=+05:45", "tz=../../etc/passwd"}),
-                   std::nullopt, ChartDamage{19, K::kUnreadable}},
+                   std::nullopt, ChartDamage{19, K::kUnreadable, "time zone"}},
         DamageCase{"ZoneWithoutOffset", Extra({"tz=Asia/Kathmandu"}), std::nullopt,
-                   ChartDamage{18, K::kZoneWithoutOffset}}),
+                   ChartDamage{18, K::kZoneWithoutOffset, "time zone"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartFileDamage, DescriptionNamesTheLineAndItsField) {

@@ -60,9 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"UnknownColumn", "name,date,time,zone,lat,lon,latitude\n",
                    "unknown column \"latitude\" in the CSV header (known: name, date, time, zone, "
                    "dst, lat, lon, city, state, country, place, tz, utc_offset)"},
-        HeaderCase{"ColumnInCapitals", "Date,time,zone,lat,lon\n",
-                   "unknown column \"Date\" in the CSV header (known: name, date, time, zone, "
-                   "dst, lat, lon, city, state, country, place, tz, utc_offset)"},
         HeaderCase{"DuplicateColumn", "date,time,zone,lat,lon,date\n",
                    "the column \"date\" appears twice in the CSV header"},
         HeaderCase{"MissingLongitude", "name,date,time,zone,lat\n",
@@ -85,10 +82,10 @@ TEST(Batch, AFailingRowInTheMiddleIsReportedAndTheBatchGoesOn) {
     ASSERT_EQ(run.lines.size(), 7u);
     const std::vector<Json> errors = {
         {{"row", 2}, {"error", "Please Enter Your Name"}},
-        {{"row", 3}, {"error", "Please Enter Correct Date Or Month!"}},
-        {{"row", 4}, {"error", "expected 10 fields as in the header, found 9"}},
-        {{"row", 5}, {"error", "zone: the time-zone row must lie between 0 and 70"}},
-        {{"row", 6}, {"error", "Please Enter Correct Degree of Latitude"}},
+        {{"row", 3}, {"name", "Ann"}, {"error", "Please Enter Correct Date Or Month!"}},
+        {{"row", 4}, {"name", "Ann"}, {"error", "expected 10 fields as in the header, found 9"}},
+        {{"row", 5}, {"name", "Ann"}, {"error", "zone: the time-zone row must lie between 0 and 70"}},
+        {{"row", 6}, {"name", "Ann"}, {"error", "Please Enter Correct Degree of Latitude"}},
     };
     for (std::size_t i = 0; i < errors.size(); ++i) EXPECT_EQ(run.lines[i + 1], errors[i]);
     EXPECT_EQ(run.lines[0]["row"], 1);
@@ -109,6 +106,41 @@ TEST(Batch, ColumnOrderAndOptionalColumnsDoNotChangeTheReading) {
     ASSERT_EQ(full.lines.size(), 1u);
     ASSERT_EQ(shuffled.lines.size(), 1u);
     EXPECT_EQ(full.lines[0], shuffled.lines[0]);
+}
+
+// A spreadsheet's header ("Date,Time,...") was refused, decimal degrees were refused, and a
+// header without the text columns that the help calls optional failed every row.
+TEST(Batch, HeaderInAnyCaseDecimalDegreesAndStandInsForAbsentTextColumns) {
+    const BatchRun full = RunCsv(std::string(kHeader) + kPuneRow);
+    const BatchRun bare = RunCsv("DATE,Time,zone,LAT,Lon\n1975-12-03,10:30,34,18.52,73.85\n");
+    ASSERT_EQ(bare.lines.size(), 1u);
+    EXPECT_EQ(bare.result.failedRows, 0u) << bare.lines[0];
+    EXPECT_EQ(bare.result.notices.at(0),
+              "the CSV header has no name, city, state and country columns: each row takes the "
+              "name \"Unnamed\", the city \"Unknown\", the state \"Unknown\" and the country "
+              "\"Unknown\"");
+    EXPECT_EQ(bare.lines[0]["name"], "Unnamed");
+    for (const char* same : {"lat", "lon", "ut", "sun", "ascendant", "points"}) {
+        EXPECT_EQ(bare.lines[0][same], full.lines[0][same]) << same;
+    }
+    EXPECT_TRUE(full.result.notices.empty());
+}
+
+// Row 53 is already Pacific Daylight Time: the box adds the hour a second time, as the window
+// does, and now says so in the row and once on standard error.
+TEST(Batch, DaylightBoxOnADaylightRowWarns) {
+    const BatchRun run = RunCsv(std::string(kHeader) +
+                                "Maria,1982-07-31,6:05,53,1,34N03,118W15,Los Angeles,California,USA\n"
+                                "Maria,1982-07-31,6:05,53,0,34N03,118W15,Los Angeles,California,USA\n");
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0]["warning"],
+              "the daylight-saving box is set on zone row 53 (Pacific Daylight Time), which already "
+              "includes the daylight hour: the chart counts that hour twice, as the window does");
+    EXPECT_FALSE(run.lines[1].contains("warning"));
+    EXPECT_EQ(run.result.notices,
+              std::vector<std::string>{"warning: 1 row sets the daylight-saving box on a zone row "
+                                       "that already includes the daylight hour (see its "
+                                       "\"warning\")"});
 }
 
 TEST(Batch, BlankLinesAreSkippedAndNotCounted) {

@@ -145,6 +145,25 @@ TEST(BinaryAtlas, AtlasThatCannotBeReadIsAnIoError) {
     std::system(("rm -rf '" + folder + "'").c_str());
 }
 
+// A damaged zone file ended with status 2, as if the chart had been refused; an unknown zone
+// is still a refusal.
+TEST(BinaryAtlas, ZoneFileThatCannotBeReadIsAnIoError) {
+    const std::string folder = testing::TempDir() + "/tamovid-damaged-zones";
+    ASSERT_EQ(std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder +
+                           "/Asia' && printf 'TZif2 damaged' > '" + folder + "/Asia/Kolkata'")
+                              .c_str()),
+              0);
+    const std::string chart = std::string("TZDIR='") + folder + "' '" + TAMOVID_CLI_BINARY +
+                              "' --date 1975-12-03 --time 10:30 --name Ravi --lat 18N31 --lon "
+                              "73E51 --city Pune --state MH --country India --tz ";
+    for (const auto& [zone, status] : {std::pair{"Asia/Kolkata", kExitIoError},
+                                       std::pair{"Asia/Atlantis", kExitRefused}}) {
+        const int raw = std::system((chart + zone + " >/dev/null 2>&1").c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, status) << zone;
+    }
+    std::system(("rm -rf '" + folder + "'").c_str());
+}
+
 // With no font at all the PNG and the PDF held empty boxes for every letter, with status 0.
 TEST(BinaryChart, NoFontInstalledRefusesPngAndPdfButNotSvg) {
     const std::string folder = testing::TempDir();

@@ -71,7 +71,17 @@ INSTANTIATE_TEST_SUITE_P(
                      ApplyLongitude,
                      "118W15",
                      {.txtLonDeg = "118", .txtLonMin = "15", .optLong = LongitudeOption::kWest}},
-        AcceptedCase{"EastLongitude", ApplyLongitude, "0E0", {.txtLonDeg = "0", .txtLonMin = "0"}}),
+        AcceptedCase{"EastLongitude", ApplyLongitude, "0E0", {.txtLonDeg = "0", .txtLonMin = "0"}},
+        // Decimal degrees, rounded to the minute as the form holds them; negative is S or W.
+        AcceptedCase{"DecimalLatitude", ApplyLatitude, "18.52", {.txtLatDeg = "18", .txtLatMin = "31"}},
+        AcceptedCase{"NegativeDecimalLongitude",
+                     ApplyLongitude,
+                     "-73.85",
+                     {.txtLonDeg = "73", .txtLonMin = "51", .optLong = LongitudeOption::kWest}},
+        AcceptedCase{"DecimalRoundingUpToTheNextDegree",
+                     ApplyLatitude,
+                     "-33.9999",
+                     {.txtLatDeg = "34", .txtLatMin = "0", .optLat = LatitudeOption::kSouth}}),
     [](const testing::TestParamInfo<AcceptedCase>& info) { return info.param.label; });
 
 struct RejectedCase {
@@ -123,17 +133,19 @@ INSTANTIATE_TEST_SUITE_P(
                      "expected a time-zone row number from 0 to 70, got \"IST\""},
         RejectedCase{"DstYes", ApplyDst, "yes", "expected 0 or 1, got \"yes\""},
         RejectedCase{"LatitudeWithEast", ApplyLatitude, "28E39",
-                     "expected degrees, N or S, minutes (like 28N39 or 33S52), got \"28E39\""},
+                     "expected degrees, N or S, minutes (like 28N39 or 33S52) or decimal degrees (like 18.52 or -33.87), got \"28E39\""},
         RejectedCase{"LatitudeWithoutMinutes", ApplyLatitude, "28N",
-                     "expected degrees, N or S, minutes (like 28N39 or 33S52), got \"28N\""},
-        RejectedCase{"LatitudeDecimal", ApplyLatitude, "28.65",
-                     "expected degrees, N or S, minutes (like 28N39 or 33S52), got \"28.65\""},
+                     "expected degrees, N or S, minutes (like 28N39 or 33S52) or decimal degrees (like 18.52 or -33.87), got \"28N\""},
+        RejectedCase{"LatitudeDecimalWithTwoPoints", ApplyLatitude, "28.6.5",
+                     "expected degrees, N or S, minutes (like 28N39 or 33S52) or decimal degrees (like 18.52 or -33.87), got \"28.6.5\""},
+        RejectedCase{"LongitudeDecimalWithoutDigitsAfterThePoint", ApplyLongitude, "-73.",
+                     "expected degrees, E or W, minutes (like 77E13 or 118W15) or decimal degrees (like 73.85 or -118.25), got \"-73.\""},
         RejectedCase{"FourDigitDegrees", ApplyLatitude, "0028N39",
-                     "expected degrees, N or S, minutes (like 28N39 or 33S52), got \"0028N39\""},
+                     "expected degrees, N or S, minutes (like 28N39 or 33S52) or decimal degrees (like 18.52 or -33.87), got \"0028N39\""},
         RejectedCase{"LongitudeWithNorth", ApplyLongitude, "77N13",
-                     "expected degrees, E or W, minutes (like 77E13 or 118W15), got \"77N13\""},
+                     "expected degrees, E or W, minutes (like 77E13 or 118W15) or decimal degrees (like 73.85 or -118.25), got \"77N13\""},
         RejectedCase{"TwoDirections", ApplyLongitude, "77E13W",
-                     "expected degrees, E or W, minutes (like 77E13 or 118W15), got \"77E13W\""}),
+                     "expected degrees, E or W, minutes (like 77E13 or 118W15) or decimal degrees (like 73.85 or -118.25), got \"77E13W\""}),
     [](const testing::TestParamInfo<RejectedCase>& info) { return info.param.label; });
 
 ChartFieldTexts CompleteTexts() {

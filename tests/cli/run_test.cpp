@@ -135,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--date", "1975-02-23", "--time", "2:30", "--name", "A", "--place", "New York"},
                    kExitRefused,
                    "tamovid-cli: There was no 02:30 on 23 February 1975 in America/New_York: the "
-                   "clocks went forward from 02:00 to 03:00."},
+                   "clocks went forward from 02:00 to 03:00. Give the offset to use with "
+                   "--utc-offset."},
         StatusCase{"ClockTimeThatHappenedTwice",
                    {"--date", "1975-10-26", "--time", "1:30", "--name", "A", "--place", "New York"},
                    kExitRefused,
@@ -146,6 +147,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "tamovid-cli: Unknown time zone \"Mars/Olympus\"."},
         StatusCase{"LocaltimeIsNoZoneOfTheDatabase", PuneWith({"--tz", "localtime"}), kExitRefused,
                    "tamovid-cli: Unknown time zone \"localtime\"."},
+        StatusCase{"FileOfTheDatabaseThatIsNoZone", PuneWith({"--tz", "leapseconds"}),
+                   kExitRefused, "tamovid-cli: Unknown time zone \"leapseconds\"."},
+        // Every name of the database is a zone, not only Area/Location ones.
+        StatusCase{"ZoneOutsideTheAreas", PuneWith({"--tz", "UTC"}), kExitOk, ""},
+        StatusCase{"ZoneAlias", PuneWith({"--tz", "US/Eastern"}), kExitOk, ""},
+        StatusCase{"ZoneOfAFixedOffset", PuneWith({"--tz", "Etc/GMT-5"}), kExitOk, ""},
+        StatusCase{"ZoneOfAPosixRule", PuneWith({"--tz", "EST5EDT"}), kExitOk, ""},
+        StatusCase{"SaveUnderANameOpenRefuses", PuneWith({"--save", "out.txt"}), kExitUsage,
+                   "tamovid-cli: --save: the file name must end in .vug"},
         StatusCase{
             "ImpossibleDateIsNotCalledAClockGap",
             {"--date", "1960-04-31", "--time", "01:30", "--name", "A", "--place", "Cairo, Egypt"},
@@ -198,6 +208,47 @@ INSTANTIATE_TEST_SUITE_P(
                    kExitUsage, "tamovid-cli: --time: expected HH:MM, got \"1\\x1B[2J\""}),
     [](const testing::TestParamInfo<StatusCase>& info) { return info.param.label; });
 
+// --help and --version into a full output once reported success.
+TEST(Cli, HelpAndVersionThatCannotBeWrittenAreAnIoError) {
+    for (const char* flag : {"--help", "--version"}) {
+        const char* argv[] = {"tamovid-cli", flag};
+        std::istringstream in;
+        std::ostream full(nullptr);  // every write fails, as on a full disk
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(2, argv, in, full, err), kExitIoError) << flag;
+        EXPECT_EQ(err.str(), "tamovid-cli: cannot write the output\n");
+    }
+}
+
+// --help once showed "--limit N:N:UINT in [1 - 10000]" and two ranges of hours.
+TEST(Cli, HelpShowsEachOptionsFormOnce) {
+    const std::string help = Cli({"--help"}).out;
+    EXPECT_NE(help.find("  --limit N "), std::string::npos) << help;
+    EXPECT_EQ(help.find("UINT"), std::string::npos);
+    EXPECT_EQ(help.find("0..24"), std::string::npos);
+}
+
+// An ambiguous place took the first match without a word about the others.
+TEST(CliPlaces, AmbiguousPlaceNamesOthersOfTheSameName) {
+    const Outcome outcome =
+        Cli({"--date", "1975-12-03", "--time", "10:30", "--name", "A", "--place", "Springfield"});
+    ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
+    EXPECT_TRUE(outcome.err.starts_with("tamovid-cli: \"Springfield\" was taken as Springfield, "))
+        << outcome.err;
+    EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), ';'), 2) << outcome.err;
+    EXPECT_NE(outcome.err.find(" and Springfield, "), std::string::npos) << outcome.err;
+    EXPECT_EQ(Cli(PuneWith({"--place", "Pune, India"})).err, "");
+}
+
+// A failed output left the user to guess which of the others had been written.
+TEST_F(CliFiles, AFailedOutputNamesThoseWrittenBeforeIt) {
+    const std::string chart = PathOf("ravi.vug");
+    const Outcome outcome =
+        Cli(PuneWith({"--save", chart, "--chart", PathOf("missing/ravi.svg")}));
+    EXPECT_EQ(outcome.status, kExitIoError);
+    EXPECT_NE(outcome.err.find("(written: \"" + chart + "\")"), std::string::npos) << outcome.err;
+}
+
 TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
     const Outcome outcome = Cli(kPuneOptions);
     ASSERT_EQ(outcome.status, kExitOk);
@@ -207,7 +258,8 @@ TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
     const Reading& reading = result.value();
 
     std::string expected =
-        "Name:      Ravi Kumar\nPlace:     Pune, Maharashtra, India\n"
+        "Name:      Ravi Kumar\nBorn:      3 December 1975, 10:30 local clock time\n"
+        "Place:     Pune, Maharashtra, India\n"
         "Sun:       " +
         CompactText(reading.sun) + "\nAscendant: " + CompactText(reading.ascendant) + "\n";
     for (const AprakashaPoint point : {kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu}) {
@@ -443,17 +495,41 @@ TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
     EXPECT_EQ(ReadChartFile(again).value(), ReadChartFile(file).value());
 }
 
-// A chart saved with Raman and the true node opens with them; an option given with --open wins.
-TEST_F(CliFiles, OpenUsesTheFilesAyanamsaAndNodeUnlessTheCommandLineNamesOne) {
+// A chart saved with the precise engine, Raman and the true node opens with them (it once
+// opened with the classic engine); an option given with --open wins, and says so.
+TEST_F(CliFiles, OpenUsesTheFilesEngineAyanamsaAndNodeUnlessTheCommandLineNamesOne) {
     const std::string file = PathOf("raman.vug");
     const Outcome saved = Cli(PuneWith(
         {"--precise", "--ayanamsa", "raman", "--node", "true", "--grahas", "--json", "--save", file}));
     ASSERT_EQ(saved.status, kExitOk) << saved.err;
-    EXPECT_EQ(Cli({"--open", file, "--precise", "--grahas", "--json"}).out, saved.out);
+    const Outcome reopened = Cli({"--open", file, "--grahas", "--json"});
+    EXPECT_EQ(reopened.out, saved.out);
+    EXPECT_EQ(reopened.err, "");
     const Outcome lahiri =
         Cli({"--open", file, "--precise", "--ayanamsa", "lahiri", "--grahas", "--json"});
     EXPECT_NE(lahiri.out.find("\"ayanamsa_name\":\"Lahiri\""), std::string::npos);
     EXPECT_NE(lahiri.out.find("\"node\":\"true\""), std::string::npos);
+    EXPECT_EQ(lahiri.err, "tamovid-cli: The file \"" + file +
+                              "\" was saved with the Raman ayanamsa; this reading uses Lahiri, as "
+                              "--ayanamsa asks.\n");
+}
+
+// A zone and an offset that disagree were both written into the reading and the file; a zone
+// asked for is refused, and one that came with a place is dropped.
+TEST(CliPlaces, ZoneThatDisagreesWithTheOffsetIsRefusedOrNotKept) {
+    const Outcome kolkata = Cli(PuneWith({"--tz", "Asia/Kolkata", "--utc-offset", "+05:45"}));
+    EXPECT_EQ(kolkata.status, kExitRefused);
+    EXPECT_EQ(kolkata.err,
+              "tamovid-cli: The offset UTC+05:45 disagrees with the time zone Asia/Kolkata, which "
+              "was UTC+05:30 at that date and time. Give the zone or the offset, not both.\n");
+    const Outcome agreeing = Cli(PuneWith({"--tz", "Asia/Kolkata", "--utc-offset", "+05:30", "--json"}));
+    ASSERT_EQ(agreeing.status, kExitOk) << agreeing.err;
+    EXPECT_EQ(Json::parse(agreeing.out)["tz"], "Asia/Kolkata");
+    const Outcome berlin = Cli({"--date", "1990-07-01", "--time", "12:00", "--name", "A", "--place",
+                                "Berlin", "--utc-offset", "+05:00", "--json"});
+    ASSERT_EQ(berlin.status, kExitOk) << berlin.err;
+    EXPECT_TRUE(Json::parse(berlin.out)["tz"].is_null());
+    EXPECT_EQ(Json::parse(berlin.out)["utc_offset"], "+05:00");
 }
 
 TEST_F(CliFiles, OptionsChartFileAndBatchGiveTheSameReading) {

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <regex>
 #include <thread>
 
 #include "tamovid/positions/ascendant.h"
+#include "tamovid/positions/longitude_text.h"
 #include "tamovid/positions/sun.h"
 #include "tamovid/precise/nine_grahas.h"
 #include "tamovid/precise/precise_positions.h"
@@ -155,6 +159,41 @@ TEST(NineGrahas, OneSunAndOneAscendantPerEngine) {
     // The other grahas: the same tropical places, each less its engine's ayanamsa.
     EXPECT_NEAR(classic[Graha::kMoon].longitude + classic.ayanamsa,
                 chart[Graha::kMoon].longitude + chart.ayanamsa, 1e-9);
+}
+
+// Above the polar circles the classic formula once gave the setting point in a third of births.
+TEST(ClassicAscendant, IsTheRisingPointAbovePolarCircles) {
+    constexpr int kBirths = 400;
+    constexpr double kToleranceDegrees = 2;  // the ecliptic lies nearly flat on the horizon there
+    std::mt19937 random(34);
+    auto pick = [&](int low, int high) {
+        return static_cast<std::int16_t>(std::uniform_int_distribution<int>(low, high)(random));
+    };
+    double worst = 0;
+    for (int i = 0; i < kBirths; ++i) {
+        BirthRecord r = Birth(pick(1901, 2050), pick(0, 23), pick(67, 89), pick(0, 1) == 1);
+        r.intMonth = pick(1, 12);
+        r.intDate = pick(1, 28);
+        r.intMinute = pick(0, 59);
+        r.intLatMin = pick(0, 59);
+        r.intLonDeg = pick(0, 179);
+        r.blnEast = pick(0, 1) == 1;
+        const double apart = std::fabs(std::remainder(
+            CalcClassicGrahas(r).ascendant - CalcPrecisePositions(r).ascendantSidereal, 360.0));
+        worst = std::max(worst, apart);
+        EXPECT_LT(apart, kToleranceDegrees) << r.intYear << '-' << r.intMonth << '-' << r.intDate
+                                            << ' ' << r.intHour << ':' << r.intMinute << " lat "
+                                            << (r.blnSouth ? -1 : 1) * r.intLatDeg;
+    }
+    std::printf("classic against precise Ascendant, %d births 67-90 deg: worst %.4f deg\n",
+                kBirths, worst);
+    BirthRecord svalbard = Birth(1935, 4, 75, false);
+    svalbard.intMonth = 5;
+    svalbard.intDate = 14;
+    svalbard.intMinute = 34;
+    svalbard.intLonDeg = 21;
+    svalbard.intLonMin = 34;
+    EXPECT_EQ(ToSignFirst(CalcAscendant(svalbard).vntAscText()), "26 Cap 28");
 }
 
 TEST(NineGrahas, KetuStandsOppositeTheChosenRahu) {

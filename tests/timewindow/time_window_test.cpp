@@ -172,6 +172,24 @@ INSTANTIATE_TEST_SUITE_P(
                               "2021-03-13 20:19"}),
     [](const testing::TestParamInfo<ClockCase>& info) { return info.param.label; });
 
+// At 24:30 the times on the entered day went undated and those on the next day dated, though
+// the user reads them against the day entered.
+TEST(ClockText, TimesAfterAnHour24BirthCarryTheNextDaysDate) {
+    BirthRecord r = DelhiBeforeMidnight();
+    r.intHour = 24;
+    r.intMinute = 30;
+    const TimeWindow window = ComputeTimeWindow({r, Engine::kClassic, {}, ""});
+    EXPECT_EQ(ClockText(window.birth, window.birth), "24:30");
+    LocalClock later = window.birth;
+    later.day = 16;
+    later.hour = 1;
+    later.minute = 10;
+    EXPECT_EQ(ClockText(later, window.birth), "1947-08-16 01:10");
+    LocalClock before = window.birth;
+    before.hour = 23;
+    EXPECT_EQ(ClockText(before, window.birth), "23:30");
+}
+
 TEST(HouseShiftSentence, NamesTheNearestChangeAndEveryPointItMoves) {
     const TimeWindow window =
         ComputeTimeWindow({BeforeSpringForward(), Engine::kClassic, {}, "America/New_York"});

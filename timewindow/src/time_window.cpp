@@ -84,6 +84,8 @@ std::optional<HouseShift> NearestHouseChange(StateCache& cache, int direction, i
     return change;
 }
 
+constexpr int kHoursPerDay = 24;
+
 }  // namespace
 
 const std::optional<HouseShift>& TimeWindow::Nearest() const {
@@ -99,6 +101,15 @@ TimeWindow ComputeTimeWindow(const WindowChart& chart, int stepMinutes) {
 
     TimeWindow window;
     window.birth = clock.At(0);
+    // Hour 24 is the entered day's midnight: the birth belongs to the day it was entered on
+    // and reads as typed, so every time on the next day carries its date.
+    if (chart.record.intHour >= kHoursPerDay) {
+        window.birth.year = chart.record.intYear;
+        window.birth.month = chart.record.intMonth;
+        window.birth.day = chart.record.intDate;
+        window.birth.hour = chart.record.intHour;
+        window.birth.minute = chart.record.intMinute;
+    }
     window.zoneHistory = clock.ZoneHistory();
     const std::vector<BodyState> birth = cache.At(0);
     for (int body = 0; body < static_cast<int>(birth.size()); ++body) {

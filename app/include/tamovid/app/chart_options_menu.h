@@ -38,6 +38,8 @@ private:
     void Choose(ChartOptions options);
     void Show(ChartOptions options);
     void EngineChanged(bool precise);
+    /// The ayanamsa menu as the engine allows, without calculating anything.
+    void ShowEngine(bool precise);
 
     FrmMain& window_;
     QSettings* settings_;

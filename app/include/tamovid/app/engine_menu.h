@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "tamovid/birthentry/engine.h"
+#include "tamovid/grahas/chart_options.h"
 
 class QAction;
 class QMenu;
@@ -17,8 +18,9 @@ class FrmMain;
 Engine ReadEngineSetting(const QSettings& settings);
 void WriteEngineSetting(QSettings& settings, Engine engine);
 
-/// The caption that tells, under a reading, which engine computed it.
-QString EngineCaption(Engine engine);
+/// The caption that tells, under a reading, which engine computed it, and with the precise
+/// engine its ayanamsa ("Precise positions, Raman ayanamsa").
+QString EngineCaption(Engine engine, AyanamsaChoice ayanamsa);
 
 /// The "Options" menu with the checkable "Precise Positions" item: it sets the window's
 /// engine from the stored choice at start and stores every change. It lives as long as
@@ -34,6 +36,7 @@ public:
 
 private:
     void Choose(bool precise);
+    void Show(Engine engine);
 
     FrmMain& window_;
     QSettings* settings_;

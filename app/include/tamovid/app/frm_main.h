@@ -82,6 +82,8 @@ public:
 signals:
     /// The options of a chart opened from a file, now those of the next calculation.
     void chartOptionsShown(ChartOptions options);
+    /// The engine of a chart opened from a file, now that of the next calculation.
+    void engineShown(Engine engine);
 
 public slots:
     /// Calculates the form once its checks pass and shows the chart; a refusal is told

@@ -11,6 +11,7 @@
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/grahas/chart_options.h"
+#include "tamovid/grahas/engine.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 
@@ -18,6 +19,9 @@ namespace tamovid {
 
 /// Shown, with the critical icon, for a name that does not end in exactly "vug".
 inline constexpr std::string_view kWrongChartFileMessage = "Please Check The File.";
+
+/// Whether a chart file of this name can be opened: its name ends in exactly "vug".
+bool IsChartFileName(const std::filesystem::path& path);
 
 /// Why a chart file was not opened, with the sentence for the user.
 struct OpenRefusal {
@@ -33,6 +37,17 @@ struct OpenRefusal {
     friend bool operator==(const OpenRefusal&, const OpenRefusal&) = default;
 };
 
+/// The engine and options a chart is calculated with.
+struct ChartChoices {
+    Engine engine = Engine::kClassic;
+    ChartOptions options;
+    friend bool operator==(const ChartChoices&, const ChartChoices&) = default;
+};
+
+/// "Raman" for the precise engine, "the classic engine's own" for the classic one: the
+/// ayanamsa a chart is calculated with, in words.
+std::string AyanamsaInWords(const ChartChoices& choices);
+
 /// An opened chart's form, and what the user should know about the file.
 struct OpenedChart {
     BirthEntry entry;
@@ -40,8 +55,9 @@ struct OpenedChart {
     /// seventeen, or a zone name that is unknown or disagrees with the stored offset;
     /// and an ayanamsa or node that could not be read.
     std::string notice;
-    /// The ayanamsa and node the chart was saved with; nothing where the file does not
-    /// say (a chart saved with the default, or before files held them).
+    /// The engine, ayanamsa and node the chart was saved with; nothing where the file does
+    /// not say (a chart saved with the default, or before files held them).
+    std::optional<Engine> engine;
     std::optional<AyanamsaChoice> ayanamsa;
     std::optional<LunarNode> node;
 
@@ -49,13 +65,19 @@ struct OpenedChart {
     ChartOptions OptionsOver(ChartOptions current) const {
         return {ayanamsa.value_or(current.ayanamsa), node.value_or(current.node)};
     }
+    /// The engine and options likewise.
+    ChartChoices ChoicesOver(ChartChoices current) const {
+        return {engine.value_or(current.engine), OptionsOver(current.options)};
+    }
 };
 
 /// Checks the name's ending, reads and decodes the file and restores the form from the
 /// empty form; a file with a missing or unreadable line among the seventeen is refused
 /// as damaged, naming the line. The caller then calculates the entry as if it had been
-/// typed.
-Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path);
+/// typed. The notice names what the chart uses instead of a setting the file could not
+/// give, taking the file's choices over `current`.
+Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
+                                           ChartChoices current = {});
 
 /// What a calculation of an opened chart starts from, so that a list the file left with
 /// nothing chosen takes no value from the chart shown before: a blank record, whose zone
@@ -85,6 +107,7 @@ struct SaveRefusal {
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
                                            const ChartExactZone& exact = {},
-                                           ChartOptions options = {});
+                                           ChartOptions options = {},
+                                           Engine engine = Engine::kClassic);
 
 }  // namespace tamovid

@@ -21,8 +21,10 @@ namespace tamovid {
 class ChartSession {
 public:
     /// Reads a chart file into a form entry (and a notice of what of it was set aside); the session
-    /// is unchanged until the entry is calculated with CalculateOpened.
-    static Result<OpenedChart, OpenRefusal> Open(const std::filesystem::path& path);
+    /// is unchanged until the entry is calculated with CalculateOpened. `current` is what the
+    /// chart uses where the file is silent.
+    static Result<OpenedChart, OpenRefusal> Open(const std::filesystem::path& path,
+                                                 ChartChoices current = {});
 
     /// Calculates a typed entry. A value the form leaves unread (a list with nothing
     /// chosen) keeps the last good calculation's. On success the reading becomes the
@@ -57,8 +59,8 @@ public:
 
     /// Why the chart could not be stored, checked before a file name is asked for.
     Result<void, SaveRefusal> CheckSavable() const;
-    /// Writes the chart of the last good calculation, with the ayanamsa and node it was
-    /// calculated with where they are not the default.
+    /// Writes the chart of the last good calculation, with the engine, ayanamsa and node it
+    /// was calculated with where they are not the default.
     Result<FileWritten, SaveRefusal> Save(const std::filesystem::path& path) const;
 
 private:

@@ -1,16 +1,4 @@
 #pragma once
 
-#include <string_view>
-
-namespace tamovid {
-
-/// Which engine computes the Sun and the Ascendant. The classic engine is the default
-/// everywhere; the precise one agrees with a high-precision ephemeris to arc-seconds.
-enum class Engine { kClassic, kPrecise };
-
-/// "classic" or "precise", as readings name their engine.
-constexpr std::string_view EngineName(Engine engine) {
-    return engine == Engine::kPrecise ? "precise" : "classic";
-}
-
-}  // namespace tamovid
+// The engine choice lives beside the chart's other options, where a chart file can name it.
+#include "tamovid/grahas/engine.h"

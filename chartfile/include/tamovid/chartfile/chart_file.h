@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "tamovid/grahas/chart_options.h"
+#include "tamovid/grahas/engine.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 
@@ -71,8 +72,9 @@ struct ChartFileContents {
     /// zone row gives: the exact offset (local minus UT, minutes) and the place's zone.
     std::optional<int> utcOffsetMinutes;
     std::optional<std::string> tz;
-    /// From the lines after the seventeenth, written only when not the default (Lahiri,
-    /// mean node): what the precise chart was computed with.
+    /// From the lines after the seventeenth, written only when not the default (classic,
+    /// Lahiri, mean node): the engine, and what the precise chart was computed with.
+    std::optional<Engine> engine;
     std::optional<AyanamsaChoice> ayanamsa;
     std::optional<LunarNode> node;
 
@@ -111,10 +113,13 @@ struct ChartExactZone {
 /// numbers in plain decimal, booleans as "True"/"False"), each shifted and ended by
 /// CR LF. Refuses, naming the line, any value that would not read back as written.
 /// With an exact offset, the lines "utc_offset=+05:45" and "tz=Asia/Kathmandu" follow,
-/// shifted alike; a reader that takes 17 lines uses the row in line 7 instead. Then an
-/// ayanamsa other than Lahiri ("ayanamsa=raman") and the true node ("node=true").
+/// shifted alike; a reader that takes 17 lines uses the row in line 7 instead. Then the
+/// precise engine ("engine=precise") with an ayanamsa other than Lahiri ("ayanamsa=raman"),
+/// and the true node ("node=true"). The classic engine has its own ayanamsa, so its charts
+/// name none.
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
-                                  const ChartExactZone& exact = {}, ChartOptions options = {});
+                                  const ChartExactZone& exact = {}, ChartOptions options = {},
+                                  Engine engine = Engine::kClassic);
 
 /// What is wrong with one line of a chart file.
 struct ChartDamage {
@@ -126,11 +131,15 @@ struct ChartDamage {
     };
     std::size_t line;  ///< 1-based
     Kind kind;
+    /// For a line after the seventeenth, what it sets ("ayanamsa"); empty where the line's
+    /// key cannot be read.
+    std::string_view setting{};
 
     friend bool operator==(const ChartDamage&, const ChartDamage&) = default;
 };
 
-/// "it ends before line 9 (longitude minutes)", "line 5 (hour) cannot be read".
+/// "it ends before line 9 (longitude minutes)", "line 5 (hour) cannot be read",
+/// "the ayanamsa line (line 20) cannot be read".
 std::string DescribeChartDamage(const ChartDamage& damage);
 
 /// A chart file's contents with what was found wrong in them.
@@ -139,13 +148,17 @@ struct ChartFileReading {
     /// The first of the seventeen lines that is missing or cannot be read: the file is
     /// damaged and no chart should be made of it.
     std::optional<ChartDamage> damage;
-    /// The first damaged line after the seventeen. The exact zone is then left out, so
-    /// the chart comes from the seventeen lines alone.
+    /// The first damaged offset or zone line. The two belong together, so both are then
+    /// left out and the zone comes from the seventeen lines alone.
     std::optional<ChartDamage> extraDamage;
-    /// An ayanamsa or node line that cannot be read (an unknown name) or repeats its key.
-    /// That setting is then left out, so the chart takes the default; the rest stands.
+    /// An engine, ayanamsa or node line that cannot be read or repeats its key. That
+    /// setting alone is then left out; the rest stands.
+    std::optional<ChartDamage> engineDamage;
     std::optional<ChartDamage> ayanamsaDamage;
     std::optional<ChartDamage> nodeDamage;
+    /// The first damaged line after the seventeen whose key cannot be read: it is left out
+    /// and costs nothing else.
+    std::optional<ChartDamage> strayDamage;
 };
 
 /// Decodes a chart file's bytes and says which line, if any, is damaged. Lines end at

@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/cli/chart_extras.h"
@@ -16,6 +17,10 @@ struct BatchResult {
     std::string error;     ///< why the batch stopped, when exitCode is not kExitOk
     std::size_t rows = 0;  ///< data rows answered
     std::size_t failedRows = 0;
+    std::size_t warnedRows = 0;  ///< rows answered with a "warning"
+    /// What the user should know about the whole batch: stand-ins for absent columns, rows
+    /// with a warning.
+    std::vector<std::string> notices;
 };
 
 /// Reads a CSV of births (a header row naming the columns, then one birth per line) and

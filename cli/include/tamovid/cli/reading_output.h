@@ -37,12 +37,20 @@ private:
     std::array<std::array<PointMembers, kHouseSlots>, 5> points_;
 };
 
+/// For a chart whose daylight-saving box is set on a zone row that already keeps daylight or
+/// war time, the sentence that says the hour counts twice; nothing otherwise. The chart is
+/// computed as the window computes it all the same.
+std::optional<std::string> DaylightTwiceWarning(const Reading& reading);
+/// Whether DaylightTwiceWarning has a sentence for the reading, without making it.
+bool CountsDaylightTwice(const Reading& reading);
+
 /// One reading's JSON text.
 std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row = std::nullopt,
                             const ReadingExtras* extras = nullptr);
 
-/// {"row": n, "error": message}.
-std::string RowErrorJsonText(std::size_t row, std::string_view message);
+/// {"row": n, "error": message}, with "name" after "row" when the row gives one.
+std::string RowErrorJsonText(std::size_t row, std::string_view message,
+                             std::string_view name = {});
 
 /// Compact JSON text. Text that is not valid UTF-8 is written with U+FFFD in place of
 /// the broken bytes rather than failing the whole output.

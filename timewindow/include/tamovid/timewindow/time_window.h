@@ -101,7 +101,9 @@ struct HouseShift {
 };
 
 struct TimeWindow {
-    LocalClock birth;               ///< the entered time, as the clock stood
+    /// The entered time, as the clock stood; hour 24 stays on its entered day ("24:30"),
+    /// the day the times of the window are dated against.
+    LocalClock birth;
     bool zoneHistory = false;       ///< clock times read through the zone's history
     std::vector<BodyWindow> bodies;  ///< in body order
     std::optional<HouseShift> earlier;  ///< nothing when no house changes within 12 hours
