@@ -173,7 +173,7 @@ void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingEx
     }
 }
 
-void WriteExtrasText(std::ostream& out, const Reading& reading, const ReadingExtras& extras) {
+void WriteExtrasText(std::ostream& out, const ReadingExtras& extras) {
     if (extras.grahas) {
         const GrahaTable& table = *extras.grahas;
         std::ostringstream ayanamsa;

@@ -100,7 +100,7 @@ extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int z
         return false;
     }
     tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)),
-                                        style};
+                                        style, std::nullopt, std::nullopt};
     if (grahas != nullptr) printable.grahas = *grahas;
     if (timeWindow != nullptr) printable.timeWindow = *timeWindow;
     const tamovid::FileWriteResult written = tamovid::WriteReadingPdf(*path, printable);

@@ -143,11 +143,11 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
             std::array<std::string, kTimeZoneCount> members;
             Reading warned;
             warned.record.blnDST = true;
-            for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
-                warned.zoneRow = static_cast<int>(row);
+            for (std::size_t zone = 0; zone < kTimeZoneCount; ++zone) {
+                warned.zoneRow = static_cast<int>(zone);
                 if (const std::optional<std::string> warning = DaylightTwiceWarning(warned)) {
-                    members[row] = ",\"warning\":";
-                    AppendJsonString(members[row], *warning);
+                    members[zone] = ",\"warning\":";
+                    AppendJsonString(members[zone], *warning);
                 }
             }
             return members;
@@ -222,7 +222,7 @@ void WriteTextReading(std::ostream& out, const Reading& reading, const ReadingEx
         out << '\n' << reading.grahas.strAprNames[static_cast<std::size_t>(point)] << '\n';
         for (const std::string& line : ResultLines(reading.grahas, point)) out << line << '\n';
     }
-    if (extras) WriteExtrasText(out, reading, *extras);
+    if (extras) WriteExtrasText(out, *extras);
 }
 
 }  // namespace tamovid::cli

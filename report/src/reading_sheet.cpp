@@ -49,7 +49,7 @@ std::string_view ZoneRowLabel(int row) {
 SheetGrahas MakeSheetGrahas(const GrahaTable& table) {
     SheetGrahas sheet;
     for (const GrahaRow& row : table.rows) {
-        sheet.rows.push_back({std::string(row.name), std::string(kSignNames[row.position.sign]),
+        sheet.rows.push_back({std::string(row.name), std::string(kSignNames[static_cast<std::size_t>(row.position.sign)]),
                               std::to_string(row.position.degrees) + "\u00B0" +
                                   TwoDigits(row.position.minutes) + "'",
                               std::string(row.nakshatra.name), std::to_string(row.nakshatra.pada),

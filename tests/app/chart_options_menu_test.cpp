@@ -125,7 +125,9 @@ private slots:
         QVERIFY(saved.Save(path.toStdString()).ok());
 
         d_.window->OpenChartFile(path);
-        const tamovid::Reading& reading = d_.window->Printable()->reading;
+        const std::optional<tamovid::PrintableReading> printable = d_.window->Printable();
+        QVERIFY(printable.has_value());
+        const tamovid::Reading& reading = printable->reading;
         QVERIFY(reading.options == raman);
         QCOMPARE(reading.engine, Engine::kPrecise);
         QVERIFY(reading.grahas.points == saved.reading().grahas.points);

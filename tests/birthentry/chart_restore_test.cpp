@@ -8,7 +8,7 @@ namespace {
 TEST(RestoreEntry, EveryLineSetsItsControl) {
     const ChartFileContents chart{
         "Ravi", 12,   3,    1975,          24,           59, 70,           "118", "15", "34", "3",
-        false,  true, true, "Los Angeles", "California", "", std::nullopt, ""};
+        false,  true, true, "Los Angeles", "California", "", std::nullopt, "", std::nullopt, std::nullopt, std::nullopt};
     const BirthEntry e = RestoreEntry(chart);
     EXPECT_EQ(e.txtName, "Ravi");
     EXPECT_EQ(e.cboMonth, 11);

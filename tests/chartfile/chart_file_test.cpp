@@ -28,7 +28,7 @@ using testing_support::ErrorOf;
 ChartFileContents SampleContents() {
     return {"Jawahar Lal", 8,       15,      1947,         0,           0,     kIndianTimePosition,
             "77",          "13",    "28",    "39",         true,        false, false,
-            "New Delhi",   "Delhi", "India", std::nullopt, std::nullopt};
+            "New Delhi",   "Delhi", "India", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt};
 }
 
 /// What reading back a written record must give.
@@ -56,7 +56,7 @@ ChartFileContents ContentsOf(const BirthRecord& r, int zone) {
             trimmed(r.strState),
             trimmed(r.strCountry),
             std::nullopt,
-            std::nullopt};
+            std::nullopt, std::nullopt, std::nullopt, std::nullopt};
 }
 
 std::string ReadTestData(const std::string& name) {

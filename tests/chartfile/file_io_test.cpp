@@ -478,7 +478,7 @@ TEST(ChartFileFiles, SavedChartOpensAsTheSameChart) {
         "Ravi",      2,    29,     1904,          24,      5,
         34,          "73", "51",   "18",          "31",    true,
         false,       true, "Pune", "Maharashtra", "India", std::nullopt,
-        std::nullopt};
+        std::nullopt, std::nullopt, std::nullopt, std::nullopt};
     EXPECT_EQ(DecodeChartFile(read.value()), expected);
 }
 

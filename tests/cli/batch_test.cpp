@@ -319,7 +319,7 @@ TEST(JsonWriter, WritesStringsAndNumbersAsTheJsonLibraryDoes) {
         {"OtherControls", std::string("\x01\x1F\0x", 4)},
         {"Delete", "\x7F"},
         {"TwoThreeFourBytes", "\xC3\xA9 \xE0\xA4\x85 \xF0\x9F\x98\x80"},
-        {"Overlong", "a\xC0\xAFb"},
+        {"Overlong", "a\xC0\xAF" "b"},
         {"Surrogate", "\xED\xA0\x80"},
         {"PastUnicode", "\xF4\x90\x80\x80"},
         {"LoneContinuation", "\x80x"},

@@ -40,6 +40,6 @@ void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingEx
 void AppendNakshatraJson(std::string& text, double siderealLongitude, std::string_view prefix = {});
 
 /// The extras' sections of the readable reading.
-void WriteExtrasText(std::ostream& out, const Reading& reading, const ReadingExtras& extras);
+void WriteExtrasText(std::ostream& out, const ReadingExtras& extras);
 
 }  // namespace tamovid::cli
