@@ -5,12 +5,11 @@
 #include <swephexp.h>
 
 #include "swiss_session.h"
+#include "tamovid/positions/angles.h"
 
 namespace tamovid::precise {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.0174532925199433;
-constexpr double kDegreesPerRadian = 57.2957795130823;
 /// Greenwich sidereal time gained per day of Universal Time, degrees (IAU 1982).
 constexpr double kSiderealDegreesPerDay = 360.98564736629;
 /// What the Sun's hour angle gains per day, near enough for the search's steps: the
@@ -68,28 +67,28 @@ double LocalSky::HourAngle(double jdUt, double rightAscension) const {
 
 double LocalSky::SunAltitude(double jdUt) const {
     const Equatorial sun = SunAt(jdUt);
-    const double phi = northLatitude_ * kRadiansPerDegree;
-    const double delta = sun.declination * kRadiansPerDegree;
-    const double hourAngle = HourAngle(jdUt, sun.rightAscension) * kRadiansPerDegree;
+    const double phi = northLatitude_ * dblRadPerDeg;
+    const double delta = sun.declination * dblRadPerDeg;
+    const double hourAngle = HourAngle(jdUt, sun.rightAscension) * dblRadPerDeg;
     return std::asin(std::sin(phi) * std::sin(delta) +
                      std::cos(phi) * std::cos(delta) * std::cos(hourAngle)) *
-           kDegreesPerRadian;
+           vntDegPerRad;
 }
 
 // Newton's steps on the hour angle: the hour angle at which the Sun's centre stands at
 // the horizon's height follows from its declination then.
 std::optional<double> LocalSky::Solve(double start, SunCrossing crossing,
                                       double horizonDegrees) const {
-    const double phi = northLatitude_ * kRadiansPerDegree;
-    const double sinHorizon = std::sin(horizonDegrees * kRadiansPerDegree);
+    const double phi = northLatitude_ * dblRadPerDeg;
+    const double sinHorizon = std::sin(horizonDegrees * dblRadPerDeg);
     double t = start;
     for (int step = 0; step < kMaxSearchSteps; ++step) {
         const Equatorial sun = SunAt(t);
-        const double delta = sun.declination * kRadiansPerDegree;
+        const double delta = sun.declination * dblRadPerDeg;
         const double cosine =
             (sinHorizon - std::sin(phi) * std::sin(delta)) / (std::cos(phi) * std::cos(delta));
         if (cosine > 1 || cosine < -1) return std::nullopt;  // the Sun stays below or above
-        const double semiArc = std::acos(cosine) * kDegreesPerRadian;
+        const double semiArc = std::acos(cosine) * vntDegPerRad;
         const double wanted = crossing == SunCrossing::kRise ? -semiArc : semiArc;
         const double gap = wanted - HourAngle(t, sun.rightAscension);
         // The first step goes forward to the next such hour angle; later ones correct.
