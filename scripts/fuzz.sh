@@ -14,4 +14,13 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -DTAMOVID_FUZZ=ON -DTAMOVID_BUILD_AP
   -DTAMOVID_BUILD_TESTS=OFF -DTAMOVID_BUILD_BENCHMARKS=OFF -DTAMOVID_FUZZ_SECONDS="$seconds"
 cmake --build "$build" -j"$(nproc)" --target chart_file_fuzzer atlas_fuzzer csv_fuzzer zone_fuzzer
 # The runs themselves, each with its seeds and a corpus in the build folder.
-cmake --build "$build" -j"$(nproc)" --target fuzz_chart_file fuzz_atlas fuzz_csv fuzz_zone
+# Their progress lines run to hundreds of kilobytes: they go to a log, and only the runs
+# counted are shown, or the log's end when a fuzzer found something.
+log="$build/fuzz.log"
+if ! cmake --build "$build" -j"$(nproc)" --target fuzz_chart_file fuzz_atlas fuzz_csv fuzz_zone \
+  >"$log" 2>&1; then
+  tail -n 80 "$log"
+  echo "fuzz.sh: a fuzzer failed; the whole output is in $log" >&2
+  exit 1
+fi
+grep -E '^Done [0-9]+ runs|stat::(number_of_executed_units|peak_rss_mb)' "$log" || true
