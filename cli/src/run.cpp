@@ -209,7 +209,7 @@ Engine ChosenEngine(const Options& options) {
     return options.precise ? Engine::kPrecise : Engine::kClassic;
 }
 
-ExtrasRequest RequestOf(const Options& options) { return {options.grahas, options.timeWindow}; }
+ReadingParts PartsOf(const Options& options) { return {options.grahas, options.timeWindow}; }
 
 int RunBatchFile(const Options& options, const Streams& io) {
     const std::string& path = *options.batch;
@@ -230,7 +230,7 @@ int RunBatchFile(const Options& options, const Streams& io) {
         in = &file;
     }
     const BatchResult result =
-        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, RequestOf(options));
+        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, PartsOf(options));
     io.out.flush();
     for (const std::string& notice : result.notices) io.Note(notice);
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
@@ -316,27 +316,27 @@ int RunOneChart(const Options& options, const Streams& io) {
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     // The grahas and the window, computed once for the page, the chart and the reading;
     // a chart alone needs no time window.
-    ExtrasRequest request = RequestOf(options);
-    if (options.chartOnly && !options.pdf) request.timeWindow = false;
-    const ReadingExtras extras = ComputeExtras(reading, request);
+    ReadingParts parts = PartsOf(options);
+    if (options.chartOnly && !options.pdf) parts.timeWindow = false;
+    const FullReading full = ComputeFullReading(session, parts);
     if (options.pdf) {
         const FileWriteResult pdfWritten =
-            WriteReadingPdfFile(reading, session.ZoneRow(), style, *options.pdf, extras);
+            WriteReadingPdfFile(full, session.ZoneRow(), style, *options.pdf);
         if (!pdfWritten.ok()) return failOutput(kExitIoError, pdfWritten.error());
         written.push_back(*options.pdf);
     }
     if (options.chart) {
         std::span<const GrahaPosition> grahas;
-        if (extras.grahas) grahas = extras.grahas->grahas;
+        if (full.grahas) grahas = full.grahas->grahas;
         const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart, grahas);
         if (!drawn.ok()) return failOutput(kExitIoError, drawn.error());
         written.push_back(*options.chart);
         if (options.chartOnly) return kExitOk;
     }
     if (options.json) {
-        io.out << ReadingJsonText(reading, std::nullopt, &extras) << '\n';
+        io.out << ReadingJsonText(reading, std::nullopt, &full) << '\n';
     } else {
-        WriteTextReading(io.out, reading, &extras);
+        WriteTextReading(io.out, reading, &full);
     }
     io.out.flush();
     if (!io.out) return failOutput(kExitIoError, "cannot write the output");
