@@ -209,6 +209,18 @@ Engine ChosenEngine(const Options& options) {
     return options.precise ? Engine::kPrecise : Engine::kClassic;
 }
 
+/// The ayanamsa keys as the help and the errors list them, from the one table:
+/// "lahiri, raman, ... or yukteshwar", with `defaultMark` after the default's key.
+std::string AyanamsaKeyList(std::string_view defaultMark) {
+    std::string text;
+    for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
+        if (i > 0) text += i + 1 == kAyanamsaNames.size() ? " or " : ", ";
+        text += kAyanamsaNames[i].key;
+        if (kAyanamsaNames[i].ayanamsa == ChartOptions{}.ayanamsa) text += defaultMark;
+    }
+    return text;
+}
+
 ReadingParts PartsOf(const Options& options) { return {options.grahas, options.timeWindow}; }
 
 int RunBatchFile(const Options& options, const Streams& io) {
@@ -405,8 +417,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     app.add_flag("--time-window", options.timeWindow,
                  "Add the clock times between which each sign, house and pada stays the same");
     app.add_option("--ayanamsa", options.ayanamsa,
-                   "Ayanamsa of the precise engine: lahiri (the default), raman, "
-                   "krishnamurti, true-chitra, true-pushya or yukteshwar")
+                   "Ayanamsa of the precise engine: " + AyanamsaKeyList(" (the default)"))
         ->type_name("NAME");
     app.add_option("--node", options.node, "Rahu as the mean node (the default) or the true one")
         ->type_name("mean|true");
@@ -470,8 +481,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const std::optional<AyanamsaChoice> choice = ParseAyanamsa(*options.ayanamsa);
         if (!choice) {
             return io.Fail(kExitUsage, "--ayanamsa: unknown ayanamsa \"" + *options.ayanamsa +
-                                           "\" (lahiri, raman, krishnamurti, true-chitra, "
-                                           "true-pushya or yukteshwar)");
+                                           "\" (" + AyanamsaKeyList("") + ")");
         }
         options.chartOptions.ayanamsa = *choice;
     }
