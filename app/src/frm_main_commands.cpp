@@ -30,10 +30,13 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
         Frame1_->Tell(calculated.error());
         return false;
     }
-    Frame2_->ShowReading(session_.reading());
+    shown_.Reset(session_);
+    Frame2_->ShowReading(shown_.Current().reading);
     panels_->setCurrentWidget(Frame2_);
     if (chart_ != nullptr && chart_->isVisible()) ShowInChartWindow();
-    if (timeWindow_ != nullptr && timeWindow_->isVisible()) timeWindow_->ShowReading(session_.reading());
+    if (timeWindow_ != nullptr && timeWindow_->isVisible()) {
+        timeWindow_->ShowReading(shown_.With(session_, kEveryPart));
+    }
     return true;
 }
 
@@ -53,8 +56,9 @@ void FrmMain::RecalculateShown() {
 }
 
 void FrmMain::ShowInChartWindow() {
-    chart_->ShowReading(session_.reading());
-    chart_->SetGrahaTable(session_.Grahas());
+    const FullReading& full = shown_.With(session_, {.grahas = true});
+    chart_->ShowReading(full.reading);
+    chart_->SetGrahaTable(*full.grahas);
 }
 
 bool FrmMain::HasChart(const QString& verb) {
@@ -80,7 +84,7 @@ void FrmMain::cmdChart_Click() {
 void FrmMain::cmdTimeWindow_Click() {
     if (!HasChart(tr("show"))) return;
     if (timeWindow_ == nullptr) timeWindow_ = new TimeWindowView(this);
-    timeWindow_->ShowReading(session_.reading());
+    timeWindow_->ShowReading(shown_.With(session_, kEveryPart));
     timeWindow_->show();
     timeWindow_->raise();
     timeWindow_->activateWindow();
@@ -122,7 +126,7 @@ std::optional<PrintableReading> FrmMain::Printable() const {
     const ChartStyle style = chart_ != nullptr      ? chart_->Style()
                              : settings_ != nullptr ? ReadChartStyle(*settings_)
                                                     : ChartStyle::kSouth;
-    return FullPrintableReading(session_, style);
+    return PrintableOf(shown_.With(session_, kEveryPart), std::string(session_.ZoneLabel()), style);
 }
 
 void FrmMain::mnuPrint_Click() { export_.Print(this, Printable()); }

@@ -17,6 +17,8 @@
 #include "tamovid/app/look.h"
 #include "tamovid/app/program_texts.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/fullreading/full_reading.h"
+#include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/birthentry/chart_naming.h"
 #include "tamovid/grahas/nakshatra.h"
 #include "tamovid/positions/tables.h"
@@ -48,15 +50,13 @@ const std::array<Lane, 3> kLanes = {{{"sign", kAmber, &BodyWindow::sign},
                                      {"house", QColor(0, 230, 230), &BodyWindow::house},
                                      {"pada", QColor(255, 140, 200), &BodyWindow::pada}}};
 
-QString SpanText(const Span& span, const timewindow::LocalClock& birth) {
-    if (!span.from && !span.to) return QObject::tr("all 24 hours");
-    return Text(timewindow::BoundText(span.from, birth)) + QStringLiteral(" \u2013 ") +
-           Text(timewindow::BoundText(span.to, birth));
+QString SpanQText(const Span& span, const timewindow::LocalClock& birth) {
+    return Text(SpanText(span, birth));
 }
 
 // The table's narrower form: an end beyond the 12 hours searched is an ellipsis.
 QString ShortSpanText(const Span& span, const timewindow::LocalClock& birth) {
-    if (!span.from && !span.to) return QObject::tr("all 24 hours");
+    if (!span.from && !span.to) return Text(kUnchangedSpanText);
     auto end = [&birth](const std::optional<Bound>& bound) {
         return bound ? Text(timewindow::ClockText(bound->clock, birth)) : QStringLiteral("\u2026");
     };
@@ -215,10 +215,9 @@ TimeWindowView::TimeWindowView(QWidget* parent) : QDialog(parent) {
     resize(720, 740);
 }
 
-void TimeWindowView::ShowReading(const Reading& reading) {
-    window_ =
-        timewindow::ComputeTimeWindow(timewindow::WindowChartOf(reading, true, reading.options));
-    who_ = Text(ChartHeadlineText(reading.record));
+void TimeWindowView::ShowReading(const FullReading& full) {
+    window_ = full.timeWindow.value();
+    who_ = Text(ChartHeadlineText(full.reading.record));
     lblShift_->setText(Text(timewindow::HouseShiftSentence(window_)));
     lblWho_->setText(tr("Birth-time window of %1").arg(who_));
     timeline_->SetWindow(window_);
@@ -251,11 +250,11 @@ QString TimeWindowView::PlainText() const {
     for (const BodyWindow& body : window_.bodies) {
         lines << QStringList{Text(timewindow::BodyName(body.body)),
                              SignText(body),
-                             SpanText(body.sign, window_.birth),
+                             SpanQText(body.sign, window_.birth),
                              QString::number(body.atBirth.house),
-                             SpanText(body.house, window_.birth),
+                             SpanQText(body.house, window_.birth),
                              PadaText(body),
-                             SpanText(body.pada, window_.birth)}
+                             SpanQText(body.pada, window_.birth)}
                      .join(u'\t');
     }
     return lines.join(u'\n') + u'\n';

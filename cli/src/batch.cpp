@@ -130,7 +130,7 @@ std::string StandInNotice(const std::vector<StandIn>& standIns) {
 /// failed. A reading with extras is written here, as their texts are made beside the
 /// calculation.
 bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::string>& fields,
-               const std::vector<StandIn>& standIns, Engine engine, ChartOptions options, ExtrasRequest request,
+               const std::vector<StandIn>& standIns, Engine engine, ChartOptions options, ReadingParts parts,
                ReadingJsonWriter& writer, AtlasSource& atlas, RowAnswer& answer, bool& warned) {
     auto fail = [&](std::string_view message) {
         answer.chart.reset();
@@ -162,9 +162,9 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
         session.CalculateOpened(std::move(entry).value(), engine, options);
     if (!calculated.ok()) return fail(calculated.error().message);
     warned = CountsDaylightTwice(session.reading());
-    if (request.grahas || request.timeWindow) {
-        const ReadingExtras extras = ComputeExtras(session.reading(), request);
-        writer.Append(answer.text, session.reading(), answer.row, &extras);
+    if (parts.grahas || parts.timeWindow) {
+        const FullReading full = ComputeFullReading(session, parts);
+        writer.Append(answer.text, full.reading, answer.row, &full);
         answer.chart.reset();
     }
     return true;
@@ -173,7 +173,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
 }  // namespace
 
 BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOptions options,
-                     ExtrasRequest extras) {
+                     ReadingParts extras) {
     BatchResult result;
     LineReader reader(in);
     std::string line;

@@ -1,11 +1,11 @@
 #include "tamovid/cli/chart_extras.h"
 
-#include <cmath>
 #include <iomanip>
 #include <sstream>
 #include <string_view>
 
 #include "tamovid/cli/json_writer.h"
+#include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/grahas/conjunction_note.h"
 #include "tamovid/grahas/nakshatra.h"
 #include "tamovid/timewindow/window_text.h"
@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kNameColumn = 11;
 constexpr int kPositionColumn = 11;
-
-double SixDecimals(double degrees) {
-    constexpr double kScale = 1e6;
-    double rounded = std::round(degrees * kScale) / kScale;
-    if (rounded >= 360) rounded -= 360;
-    return rounded;
-}
 
 void BoundJson(JsonWriter& json, std::string_view key,
                const std::optional<timewindow::Bound>& bound, const timewindow::LocalClock& birth) {
@@ -33,51 +26,14 @@ void BoundJson(JsonWriter& json, std::string_view key,
     }
 }
 
-/// Whole degrees and minutes of an arc, truncated as positions are: "9°18'".
-std::string ArcText(double degrees) {
-    constexpr int kMinutesPerDegree = 60;
-    const int minutes = static_cast<int>(std::floor(degrees * kMinutesPerDegree));
-    std::ostringstream text;
-    text << minutes / kMinutesPerDegree << "\u00B0" << std::setw(2) << std::setfill('0')
-         << minutes % kMinutesPerDegree << '\'';
-    return text.str();
-}
-
 /// One point's sign mates in a line: "in its sign: Sun 9°18', Moon 14°42'." and the
 /// affliction sentence, or "alone in its sign.".
-std::string SignMatesText(std::string_view point, const PointNote& note) {
+std::string PointMatesText(std::string_view point, const PointNote& note) {
     if (note.mates.empty()) return "alone in its sign.";
-    std::string text = "in its sign: ";
-    for (std::size_t i = 0; i < note.mates.size(); ++i) {
-        if (i > 0) text += ", ";
-        text += GrahaNameOf(note.mates[i].graha);
-        text += ' ';
-        text += ArcText(note.mates[i].distance);
-    }
-    text += '.';
-    const std::string affliction = AfflictionText(point, note);
-    if (!affliction.empty()) text += ' ' + affliction;
-    return text;
-}
-
-std::string SpanText(const timewindow::Span& span, const timewindow::LocalClock& birth) {
-    if (!span.from && !span.to) return "unchanged within 12 hours";
-    return timewindow::BoundText(span.from, birth) + " to " + timewindow::BoundText(span.to, birth);
+    return "in its sign: " + SignMatesText(point, note);
 }
 
 }  // namespace
-
-ReadingExtras ComputeExtras(const Reading& reading, ExtrasRequest request) {
-    ReadingExtras extras;
-    if (request.grahas) {
-        extras.grahas = ComputeGrahaTable(reading);
-    }
-    if (request.timeWindow) {
-        extras.timeWindow = timewindow::ComputeTimeWindow(
-            timewindow::WindowChartOf(reading, request.grahas, reading.options));
-    }
-    return extras;
-}
 
 void AppendNakshatraJson(std::string& text, double siderealLongitude, std::string_view prefix) {
     const NakshatraPada nakshatra = NakshatraOf(siderealLongitude);
@@ -90,14 +46,14 @@ void AppendNakshatraJson(std::string& text, double siderealLongitude, std::strin
     text += "pada\":" + std::to_string(nakshatra.pada);
 }
 
-void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingExtras& extras) {
-    if (extras.grahas) {
-        const GrahaTable& table = *extras.grahas;
-        AppendNakshatraJson(text, reading.ascendant.longitude, "ascendant_");
+void AppendExtrasJson(std::string& text, const FullReading& full) {
+    if (full.grahas) {
+        const GrahaTable& table = *full.grahas;
+        AppendNakshatraJson(text, full.reading.ascendant.longitude, "ascendant_");
         text += ',';
         JsonWriter json(text);
         json.Key("ayanamsa");
-        json.Number(SixDecimals(table.ayanamsa));
+        json.Number(SixDecimalDegrees(table.ayanamsa));
         json.Key("ayanamsa_name");
         json.String(table.ayanamsaName);
         json.Key("node");
@@ -112,7 +68,7 @@ void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingEx
             json.Key("name");
             json.String(row.name);
             json.Key("longitude");
-            json.Number(SixDecimals(table.grahas[g].longitude));
+            json.Number(SixDecimalDegrees(table.grahas[g].longitude));
             json.Key("position");
             json.String(CompactText(row.position));
             AppendNakshatraJson(text, row.position.longitude);
@@ -135,7 +91,7 @@ void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingEx
                 json.Key("name");
                 json.String(GrahaNameOf(mate.graha));
                 json.Key("distance");
-                json.Number(SixDecimals(mate.distance));
+                json.Number(SixDecimalDegrees(mate.distance));
                 json.EndObject();
             }
             json.EndArray();
@@ -149,8 +105,8 @@ void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingEx
         }
         json.EndArray();
     }
-    if (extras.timeWindow) {
-        const timewindow::TimeWindow& window = *extras.timeWindow;
+    if (full.timeWindow) {
+        const timewindow::TimeWindow& window = *full.timeWindow;
         text += ',';
         JsonWriter json(text);
         json.Key("time_window");
@@ -173,9 +129,9 @@ void AppendExtrasJson(std::string& text, const Reading& reading, const ReadingEx
     }
 }
 
-void WriteExtrasText(std::ostream& out, const ReadingExtras& extras) {
-    if (extras.grahas) {
-        const GrahaTable& table = *extras.grahas;
+void WriteExtrasText(std::ostream& out, const FullReading& full) {
+    if (full.grahas) {
+        const GrahaTable& table = *full.grahas;
         std::ostringstream ayanamsa;
         ayanamsa << std::fixed << std::setprecision(6) << table.ayanamsa;
         out << "\nGrahas\n"
@@ -192,12 +148,12 @@ void WriteExtrasText(std::ostream& out, const ReadingExtras& extras) {
             const GrahaRow& row = table.Point(p);
             out << std::left << std::setw(kNameColumn) << row.name << std::setw(kPositionColumn)
                 << CompactText(row.position) << row.nakshatra.name << ' ' << row.nakshatra.pada
-                << "; " << SignMatesText(row.name, table.notes[p]) << '\n';
+                << "; " << PointMatesText(row.name, table.notes[p]) << '\n';
         }
         out << std::right;
     }
-    if (extras.timeWindow) {
-        const timewindow::TimeWindow& window = *extras.timeWindow;
+    if (full.timeWindow) {
+        const timewindow::TimeWindow& window = *full.timeWindow;
         out << "\nBirth-time window (local clock times between which each stays the same)\n";
         for (const timewindow::BodyWindow& body : window.bodies) {
             out << std::left << std::setw(kNameColumn) << timewindow::BodyName(body.body)

@@ -13,6 +13,7 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/chartlayout/image_format.h"
 #include "tamovid/render/chart_image.h"
+#include "tamovid/report/full_reading.h"
 #include "tamovid/report/reading_document.h"
 #include "tamovid/report/reading_sheet.h"
 
@@ -90,20 +91,15 @@ extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
     return written.ok();
 }
 
-extern "C" bool tamovid_write_reading_pdf(const tamovid::Reading* reading, int zoneRow,
-                                          tamovid::ChartStyle style,
-                                          const tamovid::GrahaTable* grahas,
-                                          const tamovid::timewindow::TimeWindow* timeWindow,
-                                          const std::string* path, std::string* error) {
+extern "C" bool tamovid_write_reading_pdf(const tamovid::FullReading* full, int zoneRow,
+                                          tamovid::ChartStyle style, const std::string* path,
+                                          std::string* error) {
     const OffscreenGui gui;
     if (RefusedForLackOfFonts("The reading \"" + *path + "\" was not written", error)) {
         return false;
     }
-    tamovid::PrintableReading printable{*reading, std::string(tamovid::ZoneRowLabel(zoneRow)),
-                                        style, std::nullopt, std::nullopt};
-    if (grahas != nullptr) printable.grahas = *grahas;
-    if (timeWindow != nullptr) printable.timeWindow = *timeWindow;
-    const tamovid::FileWriteResult written = tamovid::WriteReadingPdf(*path, printable);
+    const tamovid::FileWriteResult written = tamovid::WriteReadingPdf(
+        *path, tamovid::PrintableOf(*full, std::string(tamovid::ZoneRowLabel(zoneRow)), style));
     if (!written.ok()) *error = written.error();
     return written.ok();
 }

@@ -15,8 +15,8 @@ namespace {
 
 using WriteChartFunction = bool (*)(const Reading*, ChartStyle, const GrahaPosition*, std::size_t,
                                     const std::string*, std::string*);
-using WritePdfFunction = bool (*)(const Reading*, int, ChartStyle, const GrahaTable*,
-                                  const timewindow::TimeWindow*, const std::string*, std::string*);
+using WritePdfFunction = bool (*)(const FullReading*, int, ChartStyle, const std::string*,
+                                  std::string*);
 
 // Beside the program in the build tree; in lib/tamovid beside bin/ once installed.
 std::vector<std::filesystem::path> ModuleCandidates() {
@@ -84,12 +84,11 @@ FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, cons
                                            style, grahas.data(), grahas.size(), &path);
 }
 
-FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,
-                                    const std::string& path, const ReadingExtras& extras) {
+FileWriteResult WriteReadingPdfFile(const FullReading& full, int zoneRow, ChartStyle style,
+                                    const std::string& path) {
     return CallDrawing<WritePdfFunction>("tamovid_write_reading_pdf",
-                                         "The reading \"" + path + "\" was not written", &reading,
-                                         zoneRow, style, extras.grahas ? &*extras.grahas : nullptr,
-                                         extras.timeWindow ? &*extras.timeWindow : nullptr, &path);
+                                         "The reading \"" + path + "\" was not written", &full,
+                                         zoneRow, style, &path);
 }
 
 }  // namespace tamovid::cli

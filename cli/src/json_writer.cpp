@@ -180,4 +180,11 @@ void JsonWriter::Raw(std::string_view json) {
     out_ += json;
 }
 
+double SixDecimalDegrees(double degrees) {
+    constexpr double kScale = 1e6;
+    double rounded = std::round(degrees * kScale) / kScale;
+    if (rounded >= 360) rounded -= 360;
+    return rounded;
+}
+
 }  // namespace tamovid::cli

@@ -21,18 +21,10 @@ namespace {
 constexpr std::array<AprakashaPoint, kAprakashaPointCount> kPoints = {kDhuma, kVyatipata,
                                                                       kParivesha, kChapa, kUpaketu};
 
-/// A sidereal longitude rounded to six decimals of a degree (under 0.004"), kept in 0..360.
-double SixDecimals(double degrees) {
-    constexpr double kScale = 1e6;
-    double rounded = std::round(degrees * kScale) / kScale;
-    if (rounded >= 360) rounded -= 360;
-    return rounded;
-}
-
 }  // namespace
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
-                               std::optional<std::size_t> row, const ReadingExtras* extras) {
+                               std::optional<std::size_t> row, const FullReading* extras) {
     using namespace std::string_view_literals;
     const BirthRecord& r = reading.record;
     // The member names and the texts the program makes itself (coordinates, offsets,
@@ -82,9 +74,9 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     text += "\",\"ascendant\":\""sv;
     AppendCompactText(text, reading.ascendant);
     text += "\",\"sun_longitude\":"sv;
-    AppendJsonNumber(text, SixDecimals(reading.sun.longitude));
+    AppendJsonNumber(text, SixDecimalDegrees(reading.sun.longitude));
     text += ",\"ascendant_longitude\":"sv;
-    AppendJsonNumber(text, SixDecimals(reading.ascendant.longitude));
+    AppendJsonNumber(text, SixDecimalDegrees(reading.ascendant.longitude));
     text += ",\"engine\":"sv;
     quoted(EngineName(reading.engine));
     text += ",\"points\":["sv;
@@ -136,7 +128,7 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         }
     }
     text += ']';
-    if (extras) AppendExtrasJson(text, reading, *extras);
+    if (extras) AppendExtrasJson(text, *extras);
     if (CountsDaylightTwice(reading)) {
         // Made once a zone row: a batch may warn on many of its rows.
         static const std::array<std::string, kTimeZoneCount> kWarningMembers = [] {
@@ -173,7 +165,7 @@ std::optional<std::string> DaylightTwiceWarning(const Reading& reading) {
 }
 
 std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row,
-                            const ReadingExtras* extras) {
+                            const FullReading* extras) {
     std::string text;
     ReadingJsonWriter().Append(text, reading, row, extras);
     return text;
@@ -203,7 +195,7 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
     out << JsonText(value) << '\n';
 }
 
-void WriteTextReading(std::ostream& out, const Reading& reading, const ReadingExtras* extras) {
+void WriteTextReading(std::ostream& out, const Reading& reading, const FullReading* extras) {
     // Names and places are the user's bytes; the rest is the program's own text.
     const BirthRecord& r = reading.record;
     out << "Name:      " << VisibleText(r.strName) << '\n'

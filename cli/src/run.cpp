@@ -209,7 +209,19 @@ Engine ChosenEngine(const Options& options) {
     return options.precise ? Engine::kPrecise : Engine::kClassic;
 }
 
-ExtrasRequest RequestOf(const Options& options) { return {options.grahas, options.timeWindow}; }
+/// The ayanamsa keys as the help and the errors list them, from the one table:
+/// "lahiri, raman, ... or yukteshwar", with `defaultMark` after the default's key.
+std::string AyanamsaKeyList(std::string_view defaultMark) {
+    std::string text;
+    for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
+        if (i > 0) text += i + 1 == kAyanamsaNames.size() ? " or " : ", ";
+        text += kAyanamsaNames[i].key;
+        if (kAyanamsaNames[i].ayanamsa == ChartOptions{}.ayanamsa) text += defaultMark;
+    }
+    return text;
+}
+
+ReadingParts PartsOf(const Options& options) { return {options.grahas, options.timeWindow}; }
 
 int RunBatchFile(const Options& options, const Streams& io) {
     const std::string& path = *options.batch;
@@ -230,7 +242,7 @@ int RunBatchFile(const Options& options, const Streams& io) {
         in = &file;
     }
     const BatchResult result =
-        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, RequestOf(options));
+        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, PartsOf(options));
     io.out.flush();
     for (const std::string& notice : result.notices) io.Note(notice);
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
@@ -316,27 +328,27 @@ int RunOneChart(const Options& options, const Streams& io) {
     const ChartStyle style = ChartStyleFromName(options.chartStyle).value_or(ChartStyle::kSouth);
     // The grahas and the window, computed once for the page, the chart and the reading;
     // a chart alone needs no time window.
-    ExtrasRequest request = RequestOf(options);
-    if (options.chartOnly && !options.pdf) request.timeWindow = false;
-    const ReadingExtras extras = ComputeExtras(reading, request);
+    ReadingParts parts = PartsOf(options);
+    if (options.chartOnly && !options.pdf) parts.timeWindow = false;
+    const FullReading full = ComputeFullReading(session, parts);
     if (options.pdf) {
         const FileWriteResult pdfWritten =
-            WriteReadingPdfFile(reading, session.ZoneRow(), style, *options.pdf, extras);
+            WriteReadingPdfFile(full, session.ZoneRow(), style, *options.pdf);
         if (!pdfWritten.ok()) return failOutput(kExitIoError, pdfWritten.error());
         written.push_back(*options.pdf);
     }
     if (options.chart) {
         std::span<const GrahaPosition> grahas;
-        if (extras.grahas) grahas = extras.grahas->grahas;
+        if (full.grahas) grahas = full.grahas->grahas;
         const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart, grahas);
         if (!drawn.ok()) return failOutput(kExitIoError, drawn.error());
         written.push_back(*options.chart);
         if (options.chartOnly) return kExitOk;
     }
     if (options.json) {
-        io.out << ReadingJsonText(reading, std::nullopt, &extras) << '\n';
+        io.out << ReadingJsonText(reading, std::nullopt, &full) << '\n';
     } else {
-        WriteTextReading(io.out, reading, &extras);
+        WriteTextReading(io.out, reading, &full);
     }
     io.out.flush();
     if (!io.out) return failOutput(kExitIoError, "cannot write the output");
@@ -405,8 +417,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     app.add_flag("--time-window", options.timeWindow,
                  "Add the clock times between which each sign, house and pada stays the same");
     app.add_option("--ayanamsa", options.ayanamsa,
-                   "Ayanamsa of the precise engine: lahiri (the default), raman, "
-                   "krishnamurti, true-chitra, true-pushya or yukteshwar")
+                   "Ayanamsa of the precise engine: " + AyanamsaKeyList(" (the default)"))
         ->type_name("NAME");
     app.add_option("--node", options.node, "Rahu as the mean node (the default) or the true one")
         ->type_name("mean|true");
@@ -470,8 +481,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const std::optional<AyanamsaChoice> choice = ParseAyanamsa(*options.ayanamsa);
         if (!choice) {
             return io.Fail(kExitUsage, "--ayanamsa: unknown ayanamsa \"" + *options.ayanamsa +
-                                           "\" (lahiri, raman, krishnamurti, true-chitra, "
-                                           "true-pushya or yukteshwar)");
+                                           "\" (" + AyanamsaKeyList("") + ")");
         }
         options.chartOptions.ayanamsa = *choice;
     }

@@ -15,7 +15,8 @@ constexpr std::string_view kDegreeMark = "\u00B0";
 /// Room for the long form of any longitude under 360: "29° 59' 59\" Pis" and a little.
 constexpr std::size_t kLongFormBytes = 24;
 
-void AppendTwoDigits(std::string& text, std::string_view digits) {
+/// Digits already written out, with a leading zero when there is only one.
+void AppendPaddedDigits(std::string& text, std::string_view digits) {
     if (digits.size() <= 1) text += '0';
     text += digits;
 }
@@ -74,11 +75,11 @@ std::string ToSignFirst(std::string_view longForm) {
     const std::string_view sign =
         TrimBlanks(longForm.size() >= 3 ? longForm.substr(longForm.size() - 3) : longForm);
     std::string text;
-    AppendTwoDigits(text, degrees);
+    AppendPaddedDigits(text, degrees);
     text += ' ';
     text += sign;
     text += ' ';
-    AppendTwoDigits(text, minutes);
+    AppendPaddedDigits(text, minutes);
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "tamovid/positions/record_text.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid {
@@ -18,11 +19,6 @@ constexpr int kMinutesPerCircle = kSignCount * kMinutesPerSign;
 void AppendNumber(std::string& text, int value) {
     char digits[12];
     text.append(std::begin(digits), std::to_chars(std::begin(digits), std::end(digits), value).ptr);
-}
-
-void AppendTwoDigits(std::string& text, int value) {
-    if (value < 10) text += '0';
-    AppendNumber(text, value);
 }
 
 std::string_view Abbreviation(int sign) {

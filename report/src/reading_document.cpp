@@ -289,7 +289,7 @@ void PutTimeWindow(Composer& c, const SheetTimeWindow& window) {
     c.Skip(
         c.Put(0, c.Width(), c.Font(kSmallPt), kSoftInk,
               QStringLiteral("Local clock times between which each stays as at birth, "
-                             "searched 12 hours each way (unchanged: the same all that time).")) +
+                             "searched 12 hours each way.")) +
         c.Mm(1.5));
     constexpr std::array<double, 4> kColumns = {0.0, 0.19, 0.46, 0.73};
     PutTable<4>(c, kColumns,

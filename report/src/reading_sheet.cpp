@@ -1,6 +1,5 @@
 #include "tamovid/report/reading_sheet.h"
 
-#include <cmath>
 #include <cstddef>
 #include <cstdio>
 
@@ -9,6 +8,7 @@
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/birthentry/zone_in_use.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/tables.h"
@@ -22,22 +22,6 @@ namespace {
 constexpr std::string_view kHeading = "Aprakasha Grahas reading";
 
 std::string ClockText(int hour, int minute) { return TwoDigits(hour) + ':' + TwoDigits(minute); }
-
-constexpr int kMinutesPerDegree = 60;
-
-/// Whole degrees and minutes, truncated as positions are: "9°18'".
-std::string ArcText(double degrees) {
-    const int minutes = static_cast<int>(std::floor(degrees * kMinutesPerDegree));
-    return std::to_string(minutes / kMinutesPerDegree) + "\u00B0" +
-           TwoDigits(minutes % kMinutesPerDegree) + "'";
-}
-
-/// "08:12 – 10:01"; "unchanged" when neither end is reached within the 12 hours searched.
-std::string SpanText(const timewindow::Span& span, const timewindow::LocalClock& birth) {
-    if (!span.from && !span.to) return "unchanged";
-    return timewindow::BoundText(span.from, birth) + " \u2013 " +
-           timewindow::BoundText(span.to, birth);
-}
 
 }  // namespace
 
@@ -62,18 +46,9 @@ SheetGrahas MakeSheetGrahas(const GrahaTable& table) {
                    std::string(LunarNodeKey(table.options.node)) + " node, ephemeris " +
                    std::string(precise::EphemerisKey(table.ephemeris));
     for (std::size_t p = 0; p < table.notes.size(); ++p) {
-        const PointNote& note = table.notes[p];
-        if (note.mates.empty()) continue;
-        std::string mates;
-        for (const SignMate& mate : note.mates) {
-            if (!mates.empty()) mates += ", ";
-            mates += std::string(GrahaNameOf(mate.graha)) + ' ' + ArcText(mate.distance);
-        }
-        mates += '.';
         const std::string_view name = table.Point(p).name;
-        const std::string affliction = AfflictionText(name, note);
-        if (!affliction.empty()) mates += ' ' + affliction;
-        sheet.signMates.push_back({std::string(name), std::move(mates)});
+        std::string mates = SignMatesText(name, table.notes[p]);
+        if (!mates.empty()) sheet.signMates.push_back({std::string(name), std::move(mates)});
     }
     return sheet;
 }

@@ -155,7 +155,7 @@ private slots:
         QVERIFY(chart != nullptr);
         tamovid::ChartSession session;
         QVERIFY(session.Calculate(tamovid::testing_support::Delhi1947()).ok());
-        chart->SetGrahaTable(session.Grahas());
+        chart->SetGrahaTable(ComputeGrahaTable(session.reading()));
         auto* grid = chart->findChild<QTableWidget*>(QStringLiteral("grdGrahas"));
         QVERIFY(grid != nullptr && grid->isVisible());
         Photograph(chart, "chart-window-table.png");

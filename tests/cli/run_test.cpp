@@ -202,6 +202,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"AyanamsaWithTheClassicEngine", PuneWith({"--ayanamsa", "raman"}), kExitUsage,
                    "tamovid-cli: --ayanamsa needs --precise: the classic engine has an ayanamsa "
                    "of its own"},
+        StatusCase{"UnknownAyanamsaListsEveryKey", PuneWith({"--precise", "--ayanamsa", "fagan"}),
+                   kExitUsage,
+                   "tamovid-cli: --ayanamsa: unknown ayanamsa \"fagan\" (lahiri, raman, "
+                   "krishnamurti, true-chitra, true-pushya or yukteshwar)"},
         StatusCase{"UnknownNode", PuneWith({"--node", "osculating"}), kExitUsage,
                    "tamovid-cli: --node: \"osculating\" is neither mean nor true"},
         StatusCase{"ControlCharactersInAMessageAreEscaped", PuneWith({"--time", "1\x1b[2J"}),

@@ -232,7 +232,8 @@ TEST_P(ReadingPdfTest, LongNameAndPlaceStayWithinThreePages) {
 TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
     ChartSession session;
     ASSERT_TRUE(session.Calculate(Delhi1947()).ok());
-    const PrintableReading printable = FullPrintableReading(session, ChartStyle::kSouth);
+    const PrintableReading printable = PrintableOf(
+        ComputeFullReading(session, kEveryPart), std::string(session.ZoneLabel()), ChartStyle::kSouth);
     const std::string text = testing_support::PdfText(Write(printable));
     const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel,
                                                 &*printable.grahas, &*printable.timeWindow);

@@ -2,13 +2,10 @@
 
 #include <cstdlib>
 
+#include "tamovid/positions/record_text.h"
+
 namespace tamovid::timewindow {
 namespace {
-
-std::string TwoDigits(int value) {
-    return std::string(1, static_cast<char>('0' + value / 10 % 10)) +
-           static_cast<char>('0' + value % 10);
-}
 
 std::string MoveText(const HouseMove& move) {
     return std::string(BodyName(kFirstPointBody + move.point)) + " from house " +

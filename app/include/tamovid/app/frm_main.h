@@ -12,6 +12,7 @@
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/birthentry/engine.h"
+#include "tamovid/fullreading/full_reading.h"
 #include "tamovid/positions/birth_record.h"
 
 class QSettings;
@@ -126,6 +127,8 @@ private:
     ReadingExport export_{ui_};
     ChartFileDialogs files_{ui_};
     ChartSession session_;
+    /// The shown chart's reading; a view's parts are computed when it first shows them.
+    mutable ShownReading shown_;
     Engine engine_ = Engine::kClassic;
     ChartOptions options_;
     bool centred_ = false;

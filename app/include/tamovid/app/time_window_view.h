@@ -11,7 +11,7 @@ class QTextBrowser;
 
 namespace tamovid {
 
-struct Reading;
+struct FullReading;
 
 /// Bars over the 24 hours around the birth, one row per body: for how long its sign, its
 /// house and its nakshatra pada stay as they are at birth, the birth marked in the middle.
@@ -37,8 +37,8 @@ class TimeWindowView : public QDialog {
 public:
     explicit TimeWindowView(QWidget* parent = nullptr);
 
-    /// Computes and shows the window of this reading.
-    void ShowReading(const Reading& reading);
+    /// Shows the birth-time window of this reading, which must hold it.
+    void ShowReading(const FullReading& full);
 
     const timewindow::TimeWindow& Window() const { return window_; }
     /// The window as plain text, tab-separated, as Copy puts it on the clipboard.

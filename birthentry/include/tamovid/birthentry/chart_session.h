@@ -48,8 +48,6 @@ public:
     bool calculated() const { return calculated_; }
     /// The last good reading; an empty one before the first.
     const Reading& reading() const { return reading_; }
-    /// The shown chart's Ascendant, nine grahas and five points, in its engine and options.
-    GrahaTable Grahas() const { return ComputeGrahaTable(reading_); }
 
     /// The zone-list row the reading's offset came from, or -1 when none did (an exact
     /// offset, or a chart whose zone could not be read).

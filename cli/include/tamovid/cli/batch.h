@@ -30,6 +30,6 @@ struct BatchResult {
 /// failure with kExitIoError. Nothing is kept from one row to the next but the atlas,
 /// loaded for the first row that names a place.
 BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine = Engine::kClassic,
-                     ChartOptions options = {}, ExtrasRequest extras = {});
+                     ChartOptions options = {}, ReadingParts extras = {});
 
 }  // namespace tamovid::cli

@@ -31,9 +31,9 @@ FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, cons
 
 /// Writes the printable reading as a PDF document on the paper of the system's locale,
 /// replacing the file whole or leaving it as it was. zoneRow is the time-zone row the
-/// reading was computed with; the extras asked for (the grahas, the birth-time window)
-/// are printed too. Needs no display, as WriteReadingChart.
-FileWriteResult WriteReadingPdfFile(const Reading& reading, int zoneRow, ChartStyle style,
-                                    const std::string& path, const ReadingExtras& extras = {});
+/// reading was computed with; the parts it holds (the grahas, the birth-time window) are
+/// printed too. Needs no display, as WriteReadingChart.
+FileWriteResult WriteReadingPdfFile(const FullReading& full, int zoneRow, ChartStyle style,
+                                    const std::string& path);
 
 }  // namespace tamovid::cli

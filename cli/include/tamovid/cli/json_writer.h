@@ -42,6 +42,10 @@ void AppendJsonString(std::string& out, std::string_view value);
 /// Whole numbers, appended to out.
 void AppendJsonInteger(std::string& out, std::int64_t value);
 void AppendJsonUnsigned(std::string& out, std::uint64_t value);
+/// Degrees rounded to six decimals (under 0.004"), kept in 0..360, as every longitude,
+/// distance and ayanamsa of the JSON is written.
+double SixDecimalDegrees(double degrees);
+
 /// A number as JsonWriter::Number writes it ("null" when not finite), appended to out.
 void AppendJsonNumber(std::string& out, double value);
 

@@ -24,7 +24,7 @@ public:
     /// Appends the reading's JSON (no line end) to `text`, with the extras when given
     /// (then each point also holds "nakshatra" and "pada" when the grahas are there).
     void Append(std::string& text, const Reading& reading, std::optional<std::size_t> row,
-                const ReadingExtras* extras = nullptr);
+                const FullReading* extras = nullptr);
 
 private:
     struct PointMembers {
@@ -46,7 +46,7 @@ bool CountsDaylightTwice(const Reading& reading);
 
 /// One reading's JSON text.
 std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row = std::nullopt,
-                            const ReadingExtras* extras = nullptr);
+                            const FullReading* extras = nullptr);
 
 /// {"row": n, "error": message}, with "name" after "row" when the row gives one.
 std::string RowErrorJsonText(std::size_t row, std::string_view message,
@@ -62,6 +62,6 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value);
 /// The readable reading: name, place, the Sun and the Ascendant, then each point's
 /// heading and the five lines the window shows for it; then the extras' sections.
 void WriteTextReading(std::ostream& out, const Reading& reading,
-                      const ReadingExtras* extras = nullptr);
+                      const FullReading* extras = nullptr);
 
 }  // namespace tamovid::cli

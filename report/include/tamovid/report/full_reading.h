@@ -2,19 +2,15 @@
 
 #include <string>
 
-#include "tamovid/birthentry/chart_session.h"
+#include "tamovid/fullreading/full_reading.h"
 #include "tamovid/report/reading_document.h"
-#include "tamovid/timewindow/time_window.h"
 
 namespace tamovid {
 
-/// The session's chart with everything a reading can print: the graha table and the
-/// birth-time window (with the nine grahas), in the chart's engine and options.
-inline PrintableReading FullPrintableReading(const ChartSession& session, ChartStyle style) {
-    const Reading& reading = session.reading();
-    return {reading, std::string(session.ZoneLabel()), style, session.Grahas(),
-            timewindow::ComputeTimeWindow(
-                timewindow::WindowChartOf(reading, /*withGrahas=*/true, reading.options))};
+/// The page of a full reading: it prints every part the reading holds.
+inline PrintableReading PrintableOf(const FullReading& full, std::string zoneLabel,
+                                    ChartStyle style) {
+    return {full.reading, std::move(zoneLabel), style, full.grahas, full.timeWindow};
 }
 
 }  // namespace tamovid

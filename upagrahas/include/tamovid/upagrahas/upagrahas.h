@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "tamovid/birthentry/engine.h"
+#include "tamovid/grahas/engine.h"
 #include "tamovid/grahas/chart_options.h"
 #include "tamovid/grahas/nakshatra.h"
 #include "tamovid/positions/birth_record.h"

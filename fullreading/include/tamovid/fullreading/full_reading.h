@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+
+#include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/chart_session.h"
+#include "tamovid/birthentry/graha_table.h"
+#include "tamovid/timewindow/time_window.h"
+
+namespace tamovid {
+
+/// The parts of a reading beyond the five points, the Sun and the Ascendant. Each costs
+/// time, so it is computed only when an output shows it.
+struct ReadingParts {
+    bool grahas = false;      ///< the nine grahas, the ayanamsa, the nakshatras, the sign mates
+    bool timeWindow = false;  ///< the birth-time window, with the nine grahas when they are asked too
+
+    /// Whether these parts include every part of `other`.
+    constexpr bool Covers(ReadingParts other) const {
+        return (grahas || !other.grahas) && (timeWindow || !other.timeWindow);
+    }
+    constexpr ReadingParts With(ReadingParts other) const {
+        return {grahas || other.grahas, timeWindow || other.timeWindow};
+    }
+};
+
+/// Every part: the printed reading and the birth-time window's view show the window with
+/// the nine grahas.
+inline constexpr ReadingParts kEveryPart{.grahas = true, .timeWindow = true};
+
+/// Everything one chart's reading shows, computed once; every output only words it.
+struct FullReading {
+    Reading reading;  ///< the birth, the five points, the Sun and the Ascendant
+    std::optional<GrahaTable> grahas;
+    std::optional<timewindow::TimeWindow> timeWindow;
+
+    /// The parts this reading holds.
+    ReadingParts Parts() const { return {grahas.has_value(), timeWindow.has_value()}; }
+};
+
+/// The session's chart with the parts asked for, in the chart's own engine and options.
+/// The one place a reading is computed.
+FullReading ComputeFullReading(const ChartSession& session, ReadingParts parts);
+
+/// The reading of the chart a window shows: its parts are computed when a view first
+/// asks for them and kept until the next chart.
+class ShownReading {
+public:
+    /// Starts on the session's new chart, with none of the parts of the last one.
+    void Reset(const ChartSession& session) { full_ = ComputeFullReading(session, {}); }
+
+    /// The reading with at least these parts.
+    const FullReading& With(const ChartSession& session, ReadingParts parts) {
+        const ReadingParts held = full_.Parts();
+        if (!held.Covers(parts)) full_ = ComputeFullReading(session, held.With(parts));
+        return full_;
+    }
+
+    const FullReading& Current() const { return full_; }
+
+private:
+    FullReading full_;
+};
+
+}  // namespace tamovid

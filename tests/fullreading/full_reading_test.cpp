@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "tamovid/fullreading/full_reading.h"
+#include "tamovid/test_support/sample_entries.h"
+
+namespace tamovid {
+namespace {
+
+// A view opened later gets the parts it asks for; a new chart keeps none of the last one's.
+TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
+    ChartSession session;
+    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947()).ok());
+    ShownReading shown;
+    shown.Reset(session);
+    EXPECT_FALSE(shown.Current().grahas.has_value());
+    EXPECT_FALSE(shown.Current().timeWindow.has_value());
+
+    const FullReading& full = shown.With(session, kEveryPart);
+    ASSERT_TRUE(full.grahas.has_value());
+    ASSERT_TRUE(full.timeWindow.has_value());
+    // The window holds the nine grahas when the reading has them.
+    EXPECT_EQ(full.timeWindow->bodies.size(),
+              ComputeFullReading(session, {.timeWindow = true}).timeWindow->bodies.size() + kGrahaCount);
+
+    ASSERT_TRUE(session.Calculate(testing_support::Pune1975()).ok());
+    shown.Reset(session);
+    EXPECT_EQ(shown.Current().reading.record.strCity, session.reading().record.strCity);
+    EXPECT_FALSE(shown.Current().grahas.has_value());
+}
+
+}  // namespace
+}  // namespace tamovid
