@@ -1,13 +1,16 @@
 #!/bin/sh
 # Draws the pictures in docs/ again from the program as built, on a virtual screen:
 #   scripts/docs-pictures.sh [PROGRAM [FOLDER]]
-# PROGRAM is the picture drawer (build/tests/app/app_docs_pictures, built when missing),
+# PROGRAM is the picture drawer (by default build/tests/app/app_docs_pictures, built first),
 # FOLDER where the pictures go (docs/). The build runs it as the docs_pictures target.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-program=${1:-$root/build/tests/app/app_docs_pictures}
 folder=${2:-$root/docs}
-if [ ! -x "$program" ]; then
+if [ -n "${1:-}" ]; then
+  program=$1
+else
+  # Built each time, so that the pictures never come from an older program.
+  program=$root/build/tests/app/app_docs_pictures
   cmake --build "$root/build" --target app_docs_pictures
 fi
 work=$(mktemp -d)
