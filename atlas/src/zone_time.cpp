@@ -3,6 +3,7 @@
 #include <cctz/civil_time.h>
 #include <cctz/time_zone.h>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/utc_offset.h"
 #include "zone_reader.h"

@@ -6,7 +6,7 @@
 #include "tamovid/atlas/zone_time.h"
 #include "tamovid/birthentry/chart_restore.h"
 #include "tamovid/chartfile/chart_file.h"
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/base/file_io.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/positions/utc_offset.h"
 

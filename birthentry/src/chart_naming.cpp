@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
 

@@ -1,7 +1,7 @@
 #include "number_text.h"
 
 #include "tamovid/positions/blanks.h"
-#include "tamovid/positions/digits.h"
+#include "tamovid/base/digits.h"
 
 namespace tamovid {
 

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"

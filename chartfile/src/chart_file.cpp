@@ -382,4 +382,8 @@ std::string DescribeChartDamage(const ChartDamage& damage) {
     return "line " + number + " cannot be read";
 }
 
+FileReadResult ReadChartFile(const std::filesystem::path& path) {
+    return ReadSmallFile(path, kChartFileMaxBytes);
+}
+
 }  // namespace tamovid

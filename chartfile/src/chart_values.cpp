@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "tamovid/chartfile/codepage.h"
-#include "tamovid/positions/digits.h"
+#include "tamovid/base/digits.h"
 
 namespace tamovid::chartvalues {
 namespace {

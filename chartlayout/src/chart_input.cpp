@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/grahas/graha.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "tamovid/birthentry/form_lists.h"
-#include "tamovid/positions/digits.h"
+#include "tamovid/base/digits.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/positions/utc_offset.h"
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/base/digits.h"
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/positions/record_text.h"

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/grahas/graha.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/timewindow/window_text.h"

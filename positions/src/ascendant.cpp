@@ -54,15 +54,6 @@ bool StandsWest(double longitude, double ramc, double obliquity) {
 
 }  // namespace
 
-double JulianDayNumber(int month, int day, int year) {
-    // Months counted from March of the year -4800.
-    const double m = 12.0 * (year + 4800) + month - 3;
-    double j = std::floor((365 * m + 7 + 2 * (m - 12 * std::floor(m / 12))) / 12) + day +
-               std::floor(m / 48) - 32083;
-    if (j > 2299171) j += std::floor(m / 4800) - std::floor(m / 1200) + 38;  // Gregorian
-    return j;
-}
-
 double Ayanamsa(double T) {
     double omega = (kMoonNodeAtEpoch - kMoonNodeRegressionPerCentury * T +
                     kMoonNodePerCenturySquared * T * T) /

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/positions/record_text.h"
 #include "tamovid/positions/tables.h"
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/birthentry/graha_table.h"

@@ -1,4 +1,4 @@
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/base/file_io.h"
 
 #include <gtest/gtest.h>
 #include <fcntl.h>

@@ -15,7 +15,7 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/place_zone.h"
 #include "tamovid/chartfile/chart_file.h"
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/base/file_io.h"
 #include "tamovid/cli/exit_codes.h"
 #include "tamovid/test_support/delhi_1947_record.h"
 #include "tamovid/test_support/sample_entries.h"

@@ -9,7 +9,7 @@
 //  - the accounts of the chosen hour (astrosapna.com, punamchand.com): the Moon in Pushya.
 #include <gtest/gtest.h>
 
-#include "tamovid/dasha/civil_minute.h"
+#include "tamovid/positions/calendar.h"
 #include "tamovid/dasha/vimshottari.h"
 #include "tamovid/precise/nine_grahas.h"
 #include "tamovid/precise/precise_positions.h"

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/positions/record_text.h"
 
 namespace tamovid::timewindow {

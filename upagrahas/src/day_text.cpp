@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "tamovid/base/digits.h"
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/positions/record_text.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tamovid/atlas/atlas_error.h"
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid::atlas {
 

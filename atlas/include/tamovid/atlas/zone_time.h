@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "tamovid/atlas/atlas_error.h"
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid::atlas {
 

@@ -8,7 +8,7 @@
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 #include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid {

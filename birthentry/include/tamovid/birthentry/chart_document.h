@@ -9,10 +9,10 @@
 
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/chartfile/chart_file.h"
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/base/file_io.h"
 #include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid {
 

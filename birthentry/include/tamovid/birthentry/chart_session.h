@@ -9,8 +9,8 @@
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/chartfile/chart_file.h"
-#include "tamovid/chartfile/file_io.h"
-#include "tamovid/positions/result.h"
+#include "tamovid/base/file_io.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid {
 

@@ -4,7 +4,7 @@
 
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/messages.h"
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid {
 

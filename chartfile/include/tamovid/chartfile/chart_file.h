@@ -2,13 +2,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "tamovid/base/file_io.h"
+#include "tamovid/base/result.h"
 #include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
-#include "tamovid/positions/result.h"
 
 namespace tamovid {
 
@@ -167,5 +169,8 @@ ChartFileReading ReadChartFileContents(std::string_view bytes);
 
 /// The contents alone, for callers that judge them field by field.
 ChartFileContents DecodeChartFile(std::string_view bytes);
+
+/// Reads a chart file: ReadSmallFile with the chart file's size limit.
+FileReadResult ReadChartFile(const std::filesystem::path& path);
 
 }  // namespace tamovid

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "tamovid/birthentry/birth_entry.h"
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid::cli {
 

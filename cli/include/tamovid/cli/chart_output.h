@@ -6,7 +6,7 @@
 
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/cli/chart_extras.h"
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/base/file_io.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/grahas/graha.h"
 

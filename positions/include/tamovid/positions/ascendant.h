@@ -3,12 +3,9 @@
 #include <string>
 
 #include "tamovid/positions/birth_record.h"
+#include "tamovid/positions/calendar.h"
 
 namespace tamovid {
-
-/// Julian day number of a civil date; Julian calendar up to 15 October 1582 (as the
-/// day count runs), Gregorian after it. 1 January 2000 gives 2451545.
-double JulianDayNumber(int month, int day, int year);
 
 /// Ayanamsa correction in degrees (negative) for T Julian centuries from JD 2415020.0.
 double Ayanamsa(double T);

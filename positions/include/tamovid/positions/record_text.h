@@ -16,11 +16,6 @@ inline constexpr std::array<std::string_view, 12> kMonthNames = {
 /// "15 August 1947"; a month outside 1..12 is written as its number.
 std::string DateText(int dayOfMonth, int month, int year);
 
-/// "07" for 7, "42" for 42: clock times and minutes of arc.
-std::string TwoDigits(int value);
-/// The same added to the end of `text`.
-void AppendTwoDigits(std::string& text, int value);
-
 /// The city, state and country that are given, joined by ", ".
 std::string PlaceText(const BirthRecord& record);
 

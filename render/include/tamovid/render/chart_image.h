@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/base/file_io.h"
 #include "tamovid/chartlayout/image_format.h"
 #include "tamovid/render/chart_painter.h"
 

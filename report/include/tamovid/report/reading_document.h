@@ -10,7 +10,7 @@
 
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/graha_table.h"
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/base/file_io.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/timewindow/time_window.h"
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid::testing_support {
 

@@ -7,7 +7,7 @@
 #include "tamovid/grahas/graha.h"
 #include "tamovid/grahas/nakshatra.h"
 #include "tamovid/positions/birth_record.h"
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 #include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid::upagrahas {

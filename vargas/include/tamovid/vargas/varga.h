@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid {
 

@@ -1,4 +1,4 @@
-#include "tamovid/chartfile/file_io.h"
+#include "tamovid/base/file_io.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -15,7 +15,6 @@
 #include <deque>
 #include <random>
 
-#include "tamovid/chartfile/chart_file.h"
 
 namespace tamovid {
 namespace {
@@ -464,10 +463,6 @@ FileReadResult ReadSmallFile(const fs::path& path, std::size_t maxBytes) {
     }
     bytes.resize(filled);
     return bytes;
-}
-
-FileReadResult ReadChartFile(const fs::path& path) {
-    return ReadSmallFile(path, kChartFileMaxBytes);
 }
 
 }  // namespace tamovid

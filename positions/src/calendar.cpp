@@ -1,4 +1,4 @@
-#include "tamovid/dasha/civil_minute.h"
+#include "tamovid/positions/calendar.h"
 
 #include <cmath>
 #include <cstdint>
@@ -8,8 +8,8 @@ namespace {
 
 constexpr std::int64_t kMinutesPerDay = 1440;
 constexpr double kLatestJulianDate = 4e8;  // about a million years from the epoch
-// The day count's first Gregorian day, 15 October 1582 (Julian Day Number).
-constexpr std::int64_t kFirstGregorianDay = 2299161;
+// The ten days the Gregorian reform dropped: 4 October 1582 was followed by the 15th.
+constexpr int kDroppedDays = 10;
 
 // Rounds toward minus infinity, for dates before the epoch of 4713 BC as well.
 std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
@@ -18,6 +18,19 @@ std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
 }
 
 }  // namespace
+
+double JulianDayNumber(int month, int day, int year) {
+    // Months counted from March of the year -4800.
+    const double m = 12.0 * (year + 4800) + month - 3;
+    double j = std::floor((365 * m + 7 + 2 * (m - 12 * std::floor(m / 12))) / 12) + day +
+               std::floor(m / 48) - 32083;
+    // The date counted in the Julian calendar: past the 15 October 1582 of that calendar,
+    // the Gregorian leap-day correction.
+    if (j > kFirstGregorianDay + kDroppedDays) {
+        j += std::floor(m / 4800) - std::floor(m / 1200) + 38;
+    }
+    return j;
+}
 
 std::optional<CivilDateTime> CivilMinuteOf(double julianDate) {
     if (!std::isfinite(julianDate) || std::fabs(julianDate) > kLatestJulianDate) {

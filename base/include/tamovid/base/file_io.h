@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "tamovid/positions/result.h"
+#include "tamovid/base/result.h"
 
 namespace tamovid {
 
@@ -38,8 +38,5 @@ using FileReadResult = Result<std::string, std::string>;
 /// Reads a regular file of at most maxBytes bytes. A larger file, a folder, a device or
 /// a pipe is refused without reading it; at most maxBytes + 1 bytes are ever read.
 FileReadResult ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes);
-
-/// Reads a chart file: ReadSmallFile with the chart file's size limit.
-FileReadResult ReadChartFile(const std::filesystem::path& path);
 
 }  // namespace tamovid

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "tamovid/dasha/civil_minute.h"
+#include "tamovid/positions/calendar.h"
 #include "tamovid/positions/ascendant.h"
 
 namespace tamovid {

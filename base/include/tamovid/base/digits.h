@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tamovid {
@@ -22,5 +23,10 @@ constexpr std::optional<int> ParseDigitRun(std::string_view text) {
     }
     return value;
 }
+
+/// "07" for 7, "42" for 42: clock times and minutes of arc.
+std::string TwoDigits(int value);
+/// The same added to the end of `text`.
+void AppendTwoDigits(std::string& text, int value);
 
 }  // namespace tamovid
