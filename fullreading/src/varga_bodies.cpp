@@ -2,11 +2,6 @@
 
 namespace tamovid {
 
-VargaBody VargaBodyOf(std::string_view name, std::string_view label, double longitude,
-                      bool retrograde) {
-    return {name, label, longitude, retrograde, AllVargaSigns(longitude)};
-}
-
 std::vector<VargaBody> VargaBodiesOf(const GrahaTable& table) {
     std::vector<VargaBody> bodies;
     bodies.reserve(table.rows.size());

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "tamovid/dasha/vimshottari.h"
-#include "tamovid/fullreading/varga_bodies.h"
 #include "tamovid/vargas/varga.h"
+#include "tamovid/vargas/varga_body.h"
 
 namespace tamovid::cli {
 
