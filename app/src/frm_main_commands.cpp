@@ -56,9 +56,10 @@ void FrmMain::RecalculateShown() {
 }
 
 void FrmMain::ShowInChartWindow() {
-    const FullReading& full = shown_.With(session_, {.grahas = true});
+    const FullReading& full = shown_.With(session_, {.grahas = true, .vargas = true});
     chart_->ShowReading(full.reading);
     chart_->SetGrahaTable(*full.grahas);
+    chart_->SetDivisions(*full.vargas);
 }
 
 bool FrmMain::HasChart(const QString& verb) {
