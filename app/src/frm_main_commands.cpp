@@ -1,9 +1,11 @@
 // The main window's commands: calculate, save and open, the chart, print and export.
+#include <QDateTime>
 #include <QSettings>
 #include <QStackedWidget>
 
 #include "tamovid/app/birth_form.h"
 #include "tamovid/app/chart_window.h"
+#include "tamovid/app/dasha_view.h"
 #include "tamovid/app/program_texts.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/result_panel.h"
@@ -37,6 +39,7 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     if (timeWindow_ != nullptr && timeWindow_->isVisible()) {
         timeWindow_->ShowReading(shown_.With(session_, kEveryPart));
     }
+    if (dasha_ != nullptr && dasha_->isVisible()) ShowInDashaView();
     return true;
 }
 
@@ -89,6 +92,24 @@ void FrmMain::cmdTimeWindow_Click() {
     timeWindow_->show();
     timeWindow_->raise();
     timeWindow_->activateWindow();
+}
+
+void FrmMain::ShowInDashaView() {
+    // Today as a Julian Date (UT): days since the Unix epoch, which began on JD 2440587.5.
+    constexpr double kUnixEpochJulianDate = 2440587.5;
+    constexpr double kMillisecondsPerDay = 86'400'000;
+    const double now = kUnixEpochJulianDate +
+                       static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / kMillisecondsPerDay;
+    dasha_->ShowReading(shown_.With(session_, {.dasha = true}), now);
+}
+
+void FrmMain::cmdDasha_Click() {
+    if (!HasChart(tr("show"))) return;
+    if (dasha_ == nullptr) dasha_ = new DashaView(this);
+    ShowInDashaView();
+    dasha_->show();
+    dasha_->raise();
+    dasha_->activateWindow();
 }
 
 void FrmMain::cmdSave_Click() {

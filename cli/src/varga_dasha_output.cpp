@@ -9,6 +9,7 @@
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/cli/json_writer.h"
 #include "tamovid/dasha/civil_minute.h"
+#include "tamovid/fullreading/dasha_texts.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid::cli {
@@ -19,14 +20,6 @@ constexpr std::size_t kBodyColumn = 11;
 constexpr std::size_t kSignColumn = 5;  // "Sag" and two blanks
 constexpr int kLordColumn = 9;    // "Mercury" and two blanks
 constexpr double kHundredths = 100;  // the balance's years to two places
-
-/// The year's days as the table has them: 365.256363, 360.
-std::string DaysText(double days) {
-    constexpr int kDigits = 10;  // enough for every table entry, and no trailing zeros
-    std::ostringstream text;
-    text << std::setprecision(kDigits) << days;
-    return text.str();
-}
 
 /// A row of the divisional table: each cell padded to its column but the last, so that
 /// no line ends in blanks.
@@ -132,8 +125,7 @@ void WriteVargasText(std::ostream& out, std::span<const VargaBody> bodies,
 }
 
 void WriteDashaText(std::ostream& out, const Vimshottari& dasha) {
-    out << "\nVimshottari dasha (" << DashaYearKey(dasha.year) << " years of "
-        << DaysText(DashaYearDays(dasha.year)) << " days; UT)\n"
+    out << "\nVimshottari dasha (" << DashaYearText(dasha.year) << "; UT)\n"
         << BalanceText(dasha) << '\n';
     for (const MahaPeriod& maha : dasha.maha) {
         PeriodText(out, maha.period, "");
