@@ -1,5 +1,4 @@
 // The main window's commands: calculate, save and open, the chart, print and export.
-#include <QDateTime>
 #include <QSettings>
 #include <QStackedWidget>
 
@@ -95,12 +94,7 @@ void FrmMain::cmdTimeWindow_Click() {
 }
 
 void FrmMain::ShowInDashaView() {
-    // Today as a Julian Date (UT): days since the Unix epoch, which began on JD 2440587.5.
-    constexpr double kUnixEpochJulianDate = 2440587.5;
-    constexpr double kMillisecondsPerDay = 86'400'000;
-    const double now = kUnixEpochJulianDate +
-                       static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / kMillisecondsPerDay;
-    dasha_->ShowReading(shown_.With(session_, {.dasha = true}), now);
+    dasha_->ShowReading(shown_.With(session_, {.dasha = true}), CurrentJulianDate());
 }
 
 void FrmMain::cmdDasha_Click() {
