@@ -128,7 +128,8 @@ instead of the South Indian one; --chart-only leaves the reading out of
 standard output. --pdf writes the printable reading: the birth data, the Sun and the
 Ascendant, the Rasi chart, the table of the five points and each point's
 lines (and the grahas' table with --grahas, the birth-time window with
---time-window), on A4 or US Letter as the system's locale has it. No display
+--time-window, the Navamsa chart beside the Rasi chart with --vargas, the
+dasha with --dasha), on A4 or US Letter as the system's locale has it. No display
 is needed.)";
 
 struct Options {
