@@ -512,8 +512,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--dasha"},
                    0,
                    0,
-                   "/dasha/periods/0/sub/0/lord",
-                   "Mercury",
+                   "/dasha/periods/1/start",
+                   "1989-10-06T05:11",
                    "\nVimshottari dasha (sidereal years of 365.256363 days; UT)\n"}),
     [](const testing::TestParamInfo<ExtrasCase>& info) { return info.param.label; });
 
