@@ -12,6 +12,7 @@
 #include <string>
 
 #include "tamovid/birthentry/chart_session.h"
+#include "tamovid/choices/table_rows.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_extras.h"
 #include "tamovid/cli/chart_fields.h"
@@ -20,7 +21,7 @@
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
 #include "tamovid/cli/visible_text.h"
-#include "tamovid/dasha/dasha_year.h"
+#include "tamovid/choices/dasha_year.h"
 #include "tamovid/vargas/varga.h"
 #include "tamovid/version.h"
 
@@ -148,7 +149,6 @@ struct Options {
     std::vector<Varga> vargaCharts;  ///< what --vargas names, in its order
     bool dasha = false;
     std::optional<std::string> dashaYear;
-    DashaYear chosenDashaYear = kDefaultDashaYear;
     std::optional<std::string> ayanamsa;
     std::optional<std::string> node;
     ChartOptions chartOptions;
@@ -230,31 +230,15 @@ CLI::Validator PlainDecimal() {
         "");  // the option's type name says it; a description here would repeat it in --help
 }
 
-Engine ChosenEngine(const Options& options) {
-    return options.precise ? Engine::kPrecise : Engine::kClassic;
-}
-
-/// The ayanamsa keys as the help and the errors list them, from the one table:
-/// "lahiri, raman, ... or yukteshwar", with `defaultMark` after the default's key.
+/// The ayanamsa keys as the help and the errors list them, from the one table.
 std::string AyanamsaKeyList(std::string_view defaultMark) {
-    std::string text;
-    for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
-        if (i > 0) text += i + 1 == kAyanamsaNames.size() ? " or " : ", ";
-        text += kAyanamsaNames[i].key;
-        if (kAyanamsaNames[i].ayanamsa == ChartOptions{}.ayanamsa) text += defaultMark;
-    }
-    return text;
+    return KeyList(kAyanamsaNames, &AyanamsaName::key, AyanamsaKey(ChartOptions{}.ayanamsa),
+                   defaultMark);
 }
 
 /// The dasha year keys from their table: "sidereal, julian, gregorian or savana".
 std::string DashaYearKeyList(std::string_view defaultMark) {
-    std::string text;
-    for (std::size_t i = 0; i < kDashaYears.size(); ++i) {
-        if (i > 0) text += i + 1 == kDashaYears.size() ? " or " : ", ";
-        text += kDashaYears[i].key;
-        if (kDashaYears[i].year == kDefaultDashaYear) text += defaultMark;
-    }
-    return text;
+    return KeyList(kDashaYears, &DashaYearRow::key, DashaYearKey(kDefaultDashaYear), defaultMark);
 }
 
 ReadingParts PartsOf(const Options& options) {
@@ -280,8 +264,7 @@ int RunBatchFile(const Options& options, const Streams& io) {
         in = &file;
     }
     const BatchResult result =
-        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, PartsOf(options),
-                 options.vargaCharts);
+        RunBatch(*in, io.out, options.chartOptions, PartsOf(options), options.vargaCharts);
     io.out.flush();
     for (const std::string& notice : result.notices) io.Note(notice);
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
@@ -291,16 +274,16 @@ int RunBatchFile(const Options& options, const Streams& io) {
 
 /// Says where the command line overrides a setting the chart file gives.
 void NoteOverriddenChoices(const std::string& path, const OpenedChart& opened,
-                           const ChartChoices& used, const Streams& io) {
-    if (opened.ayanamsa && *opened.ayanamsa != used.options.ayanamsa) {
+                           const ChartOptions& used, const Streams& io) {
+    if (opened.ayanamsa && *opened.ayanamsa != used.ayanamsa) {
         io.Note("The file \"" + path + "\" was saved with the " +
-                std::string(AyanamsaDisplayName(*opened.ayanamsa)) + " ayanamsa; this reading uses " +
-                AyanamsaInWords(used) + ", as --ayanamsa asks.");
+                std::string(AyanamsaDisplayName(*opened.ayanamsa)) +
+                " ayanamsa; this reading uses " + AyanamsaInWords(used) + ", as --ayanamsa asks.");
     }
-    if (opened.node && *opened.node != used.options.node) {
+    if (opened.node && *opened.node != used.node) {
         io.Note("The file \"" + path + "\" was saved with the " +
                 std::string(LunarNodeKey(*opened.node)) + " node; this reading uses the " +
-                std::string(LunarNodeKey(used.options.node)) + " node, as --node asks.");
+                std::string(LunarNodeKey(used.node)) + " node, as --node asks.");
     }
 }
 
@@ -308,7 +291,7 @@ int RunOneChart(const Options& options, const Streams& io) {
     ChartSession session;
     Result<void, Refusal> calculated;
     if (options.open) {
-        const ChartChoices asked{ChosenEngine(options), options.chartOptions};
+        const ChartOptions& asked = options.chartOptions;
         Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(*options.open, asked);
         if (!opened.ok()) {
             const bool unreadable = opened.error().reason == OpenRefusal::Reason::kUnreadable;
@@ -316,12 +299,11 @@ int RunOneChart(const Options& options, const Streams& io) {
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
         // The file's engine, ayanamsa and node, unless the command line names its own.
-        ChartChoices choices = opened.value().ChoicesOver(asked);
-        if (options.ayanamsa) choices.options.ayanamsa = options.chartOptions.ayanamsa;
-        if (options.node) choices.options.node = options.chartOptions.node;
-        NoteOverriddenChoices(*options.open, opened.value(), choices, io);
-        calculated =
-            session.CalculateOpened(opened.value().entry, choices.engine, choices.options);
+        ChartOptions used = opened.value().OptionsOver(asked);
+        if (options.ayanamsa) used.ayanamsa = asked.ayanamsa;
+        if (options.node) used.node = asked.node;
+        NoteOverriddenChoices(*options.open, opened.value(), used, io);
+        calculated = session.CalculateOpened(opened.value().entry, used);
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
@@ -337,7 +319,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!placed.ok()) {
             return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
         }
-        calculated = session.Calculate(entry, ChosenEngine(options), options.chartOptions);
+        calculated = session.Calculate(entry, options.chartOptions);
     }
     if (!calculated.ok()) return io.Fail(kExitRefused, calculated.error().message);
     const Reading& reading = session.reading();
@@ -467,7 +449,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                    "Ayanamsa of the precise engine: " + AyanamsaKeyList(" (the default)"))
         ->type_name("NAME");
     app.add_option("--node", options.node, "Rahu as the mean node (the default) or the true one")
-        ->type_name("mean|true");
+        ->type_name(KeyChoices(kLunarNodeNames, &LunarNodeName::key));
     CLI::Option* places = app.add_option("--places", options.places,
                                          "List the atlas's places matching a query as JSON Lines")
                               ->type_name("QUERY");
@@ -519,6 +501,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         return io.Fail(kExitUsage, error.what());
     }
 
+    if (options.precise) options.chartOptions.engine = Engine::kPrecise;
     if (options.ayanamsa) {
         if (!options.precise) {
             return io.Fail(kExitUsage,
@@ -536,7 +519,8 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const std::optional<LunarNode> node = ParseLunarNode(*options.node);
         if (!node) {
             return io.Fail(kExitUsage,
-                           "--node: \"" + *options.node + "\" is neither mean nor true");
+                           "--node: \"" + *options.node + "\" is neither " +
+                               KeyList(kLunarNodeNames, &LunarNodeName::key, {}, {}, "nor"));
         }
         options.chartOptions.node = *node;
     }
@@ -552,7 +536,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
             return io.Fail(kExitUsage, "--dasha-year: unknown year \"" + *options.dashaYear +
                                            "\" (" + DashaYearKeyList("") + ")");
         }
-        options.chosenDashaYear = *year;
+        options.chartOptions.dashaYear = *year;
     }
     if (options.batch) return RunBatchFile(options, io);
     if (options.places) return ListPlaces(options, io);

@@ -5,11 +5,12 @@
 namespace tamovid {
 namespace {
 
-/// The periods of a chart from its Moon, counted from the birth's moment in UT.
+/// The periods of a chart from its Moon, counted from the birth's moment in UT in the
+/// chart's dasha year.
 std::optional<Vimshottari> DashaOf(const Reading& reading, const GrahaTable& table) {
     const precise::TwoPartDate birth = precise::UniversalJulianDate(reading.record);
     return CalcVimshottari(table.grahas[GrahaIndex(Graha::kMoon)].longitude,
-                           birth.whole + birth.fraction, kDefaultDashaYear);
+                           birth.whole + birth.fraction, reading.options.dashaYear);
 }
 
 }  // namespace
@@ -24,8 +25,8 @@ FullReading ComputeFullReading(const ChartSession& session, ReadingParts parts) 
     if (parts.dasha) full.dasha = DashaOf(reading, *table);
     if (parts.grahas) full.grahas = std::move(table);
     if (parts.timeWindow) {
-        full.timeWindow = timewindow::ComputeTimeWindow(
-            timewindow::WindowChartOf(reading, parts.grahas, reading.options));
+        full.timeWindow =
+            timewindow::ComputeTimeWindow(timewindow::WindowChartOf(reading, parts.grahas));
     }
     return full;
 }

@@ -8,16 +8,13 @@
 
 #include <memory>
 
-#include "tamovid/app/chart_options_menu.h"
-#include "tamovid/app/engine_menu.h"
+#include "tamovid/app/options_menus.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "window_driver.h"
 
 using tamovid::AyanamsaChoice;
-using tamovid::ChartOptionsMenu;
 using tamovid::Engine;
-using tamovid::EngineMenu;
 using tamovid::LunarNode;
 using tamovid::testing::WindowDriver;
 
@@ -30,8 +27,7 @@ class ChartOptionsMenuTest : public QObject {
 
     void StartWithMenus() {
         d_.Start();
-        auto* engine = new EngineMenu(*d_.window, settings_.get());
-        new ChartOptionsMenu(*d_.window, *engine, settings_.get());
+        tamovid::AddOptionsMenus(*d_.window, settings_.get());
     }
     QAction* item(const char* name) const {
         return d_.window->findChild<QAction*>(QString::fromLatin1(name));
@@ -39,7 +35,7 @@ class ChartOptionsMenuTest : public QObject {
     QAction* ayanamsaMenu() const {
         return d_.window->findChild<QMenu*>(QStringLiteral("mnuAyanamsa"))->menuAction();
     }
-    Engine ShownEngine() const { return d_.window->Printable()->reading.engine; }
+    Engine ShownEngine() const { return d_.window->Printable()->reading.options.engine; }
 
 private slots:
     void init() {
@@ -58,7 +54,8 @@ private slots:
         for (QAction* a : d_.window->findChild<QMenu*>(QStringLiteral("mnuOptions"))->actions()) {
             texts << a->text();
         }
-        QCOMPARE(texts, QStringList({"&Precise Positions", "", "&Ayanamsa", "Lunar &Node"}));
+        QCOMPARE(texts, QStringList({"&Precise Positions", "", "&Ayanamsa", "Lunar &Node",
+                                     "&Dasha Year"}));
         QVERIFY(!ayanamsaMenu()->isEnabled());
         QVERIFY(ayanamsaMenu()->toolTip().contains(QStringLiteral("Precise Positions")));
         QVERIFY(item("mnuAyanamsa_lahiri")->isChecked());
@@ -78,6 +75,19 @@ private slots:
         settings_->setValue(QStringLiteral("Settings/Ayanamsa"), QStringLiteral("fagan"));
         StartWithMenus();
         QCOMPARE(d_.window->CurrentOptions().ayanamsa, AyanamsaChoice::kLahiri);
+    }
+
+    // The dasha year recalculates the periods of the chart shown at once and is remembered.
+    void dashaYearRecalculatesAtOnceAndIsRemembered() {
+        QVERIFY(item("mnuDashaYear_sidereal")->isChecked());
+        QCOMPARE(item("mnuDashaYear_savana")->text(), QStringLiteral("Sa&vana (360 days)"));
+        d_.EnterDelhi1947();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        item("mnuDashaYear_julian")->trigger();
+        QCOMPARE(d_.window->Printable()->dasha->year, tamovid::DashaYear::kJulian);
+        StartWithMenus();
+        QVERIFY(item("mnuDashaYear_julian")->isChecked());
+        QCOMPARE(d_.window->CurrentOptions().dashaYear, tamovid::DashaYear::kJulian);
     }
 
     void aChangeRecalculatesTheShownChartAtOnceOnTheSameTab() {
@@ -120,8 +130,9 @@ private slots:
     void aChartFileWithItsOwnOptionsOpensWithThem() {
         const QString path = dir_.filePath(QStringLiteral("raman.vug"));
         tamovid::ChartSession saved;
-        const tamovid::ChartOptions raman{AyanamsaChoice::kRaman, LunarNode::kTrue};
-        QVERIFY(saved.Calculate(tamovid::testing_support::Delhi1947(), Engine::kPrecise, raman).ok());
+        const tamovid::ChartOptions raman =
+            tamovid::OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman, LunarNode::kTrue);
+        QVERIFY(saved.Calculate(tamovid::testing_support::Delhi1947(), raman).ok());
         QVERIFY(saved.Save(path.toStdString()).ok());
 
         d_.window->OpenChartFile(path);
@@ -129,7 +140,7 @@ private slots:
         QVERIFY(printable.has_value());
         const tamovid::Reading& reading = printable->reading;
         QVERIFY(reading.options == raman);
-        QCOMPARE(reading.engine, Engine::kPrecise);
+        QCOMPARE(reading.options.engine, Engine::kPrecise);
         QVERIFY(reading.grahas.points == saved.reading().grahas.points);
         QVERIFY(reading.ascendant == saved.reading().ascendant);
         QVERIFY(item("mnuAyanamsa_raman")->isChecked());

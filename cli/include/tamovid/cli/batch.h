@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tamovid/birthentry/engine.h"
 #include "tamovid/cli/chart_extras.h"
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 
 namespace tamovid::cli {
 
@@ -31,8 +30,7 @@ struct BatchResult {
 /// failure with kExitIoError. Nothing is kept from one row to the next but the atlas,
 /// loaded for the first row that names a place. `charts` are the divisional charts the
 /// JSON lists when `extras` has them.
-BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine = Engine::kClassic,
-                     ChartOptions options = {}, ReadingParts extras = {},
-                     std::span<const Varga> charts = {});
+BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options = {},
+                     ReadingParts extras = {}, std::span<const Varga> charts = {});
 
 }  // namespace tamovid::cli
