@@ -514,7 +514,14 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    "/dasha/periods/1/start",
                    "1989-10-06T05:11",
-                   "\nVimshottari dasha (sidereal years of 365.256363 days; UT)\n"}),
+                   "\nVimshottari dasha (sidereal years of 365.256363 days; UT)\n"},
+        ExtrasCase{"DashaInSavanaYears",
+                   {"--dasha", "--dasha-year", "Savana"},
+                   0,
+                   0,
+                   "/dasha/year",
+                   "savana",
+                   "\nVimshottari dasha (savana years of 360 days; UT)\n"}),
     [](const testing::TestParamInfo<ExtrasCase>& info) { return info.param.label; });
 
 TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
