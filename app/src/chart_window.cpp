@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -32,6 +33,7 @@
 #include "tamovid/app/look.h"
 #include "tamovid/app/settings_file.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/app/varga_choice.h"
 #include "tamovid/birthentry/chart_naming.h"
 #include "tamovid/chartlayout/image_format.h"
 #include "tamovid/positions/blanks.h"
@@ -46,7 +48,9 @@ constexpr int kSmallestSide = 320;  // pixels of the chart below which labels st
 constexpr int kPreferredSide = 560;
 constexpr int kClipboardSide = kChartImageSide;
 
-constexpr int kGrahaColumns = 7;
+constexpr int kGrahaColumns = 8;
+constexpr int kFirstCentredColumn = 4;  // pada, house and the retrograde mark
+constexpr int kNavamsaColumn = 7;
 
 /// The cells of one row of the positions table, in column order.
 std::array<QString, kGrahaColumns> GrahaCells(const GrahaRow& row) {
@@ -61,7 +65,8 @@ std::array<QString, kGrahaColumns> GrahaCells(const GrahaRow& row) {
             text(row.nakshatra.name),
             QString::number(row.nakshatra.pada),
             QString::number(row.house),
-            row.retrograde ? QStringLiteral("R") : QString()};
+            row.retrograde ? QStringLiteral("R") : QString(),
+            QString()};  // the Navamsa, once the divisions are given
 }
 
 /// Tab-separated lines, one for each row, each ended by a line break.
@@ -207,7 +212,8 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     grdGrahas_->setAccessibleName(tr("Positions"));
     grdGrahas_->setColumnCount(kGrahaColumns);
     grdGrahas_->setHorizontalHeaderLabels({tr("Name"), tr("Sign"), tr("Degrees"), tr("Nakshatra"),
-                                           tr("Pada"), tr("House"), tr("Retrograde")});
+                                           tr("Pada"), tr("House"), tr("Retrograde"),
+                                           tr("Navamsa")});
     grdGrahas_->verticalHeader()->hide();
     grdGrahas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdGrahas_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -233,8 +239,15 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     for (QPushButton* button : {cmdSaveImage_, cmdCopy_, cmdCopyTable_, cmdClose_}) {
         button->setAutoDefault(false);
     }
+    cboVarga_ = new VargaChoice(this);
+    lblVarga_ = new QLabel(tr("&Divisional chart:"), this);
+    lblVarga_->setObjectName(QStringLiteral("lblVarga"));
+    lblVarga_->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
+    lblVarga_->setBuddy(cboVarga_);
 
     auto* controls = new QHBoxLayout;
+    controls->addWidget(lblVarga_);
+    controls->addWidget(cboVarga_);
     controls->addWidget(optSouth_);
     controls->addWidget(optNorth_);
     controls->addStretch();
@@ -250,7 +263,8 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     column->addLayout(controls);
 
     setTabOrder(view_, grdGrahas_);
-    setTabOrder(grdGrahas_, optSouth_);
+    setTabOrder(grdGrahas_, cboVarga_);
+    setTabOrder(cboVarga_, optSouth_);
     setTabOrder(optSouth_, optNorth_);
     setTabOrder(optNorth_, cmdSaveImage_);
     setTabOrder(cmdSaveImage_, cmdCopy_);
@@ -267,6 +281,7 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     connect(cmdCopy_, &QPushButton::clicked, this, &ChartWindow::CopyImage);
     connect(cmdCopyTable_, &QPushButton::clicked, this, &ChartWindow::CopyTable);
     connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cboVarga_, &VargaChoice::chosen, this, &ChartWindow::ShowVarga);
     connect(optSouth_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) SetStyle(ChartStyle::kSouth);
     });
@@ -282,7 +297,8 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
 void ChartWindow::ShowReading(const Reading& reading) {
     readingInput_ = ChartInputFromReading(reading);
     input_ = readingInput_;
-    imageProposal_ = Text(ProposedFileName(reading.record, "Rasi chart", ".png"));
+    divisions_.clear();
+    record_ = reading.record;
     const std::string_view name = TrimBlanks(reading.record.strName);
     setWindowTitle(name.empty() ? tr("Rasi Chart")
                                 : tr("Rasi Chart - %1").arg(Text(std::string(name))));
@@ -305,10 +321,13 @@ void ChartWindow::SetGrahaTable(const GrahaTable& table) {
         for (int c = 0; c < kGrahaColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(c)]);
             // Numbers and marks read best centred under their short headings.
-            if (c >= 4) item->setTextAlignment(Qt::AlignCenter);
+            if (c >= kFirstCentredColumn && c < kNavamsaColumn) {
+                item->setTextAlignment(Qt::AlignCenter);
+            }
             grdGrahas_->setItem(r, c, item);
         }
     }
+    FillNavamsaColumn();
     grdGrahas_->resizeColumnsToContents();
     grdGrahas_->resizeRowsToContents();
     // Every column in view: the table is as wide as its columns, and the window grows to
@@ -320,6 +339,29 @@ void ChartWindow::SetGrahaTable(const GrahaTable& table) {
     grdGrahas_->show();
     cmdCopyTable_->show();
     resize(size().expandedTo(sizeHint()));
+}
+
+void ChartWindow::SetDivisions(std::vector<VargaBody> bodies) {
+    divisions_ = std::move(bodies);
+    FillNavamsaColumn();
+    grdGrahas_->resizeColumnToContents(kNavamsaColumn);
+    Relayout();
+}
+
+void ChartWindow::FillNavamsaColumn() {
+    const std::size_t rows = std::min(divisions_.size(), static_cast<std::size_t>(grdGrahas_->rowCount()));
+    for (std::size_t r = 0; r < rows; ++r) {
+        const int sign = divisions_[r].signs[VargaIndex(Varga::kD9)];
+        QTableWidgetItem* item = grdGrahas_->item(static_cast<int>(r), kNavamsaColumn);
+        if (item != nullptr && sign >= 0) item->setText(Text(kSignNames[static_cast<std::size_t>(sign)]));
+    }
+}
+
+void ChartWindow::ShowVarga(Varga varga) {
+    cboVarga_->Choose(varga);
+    if (varga == varga_) return;
+    varga_ = varga;
+    Relayout();
 }
 
 void ChartWindow::CopySelectedRows() {
@@ -358,8 +400,19 @@ void ChartWindow::SetStyle(ChartStyle style) {
 }
 
 void ChartWindow::Relayout() {
-    layout_ = LayoutChart(style_, input_);
+    const bool rasi = varga_ == Varga::kD1;
+    layout_ = LayoutChart(style_, rasi ? input_
+                                       : VargaChartInput(divisions_, varga_, readingInput_.centreLines));
     view_->SetLayout(layout_);
+    // A divisional chart's picture is named for it, so that it does not take the Rasi's name.
+    const std::string fallback = std::string(RuleOf(varga_).name) + " chart";
+    constexpr std::string_view kEnding = ".png";
+    std::string proposal = ProposedFileName(record_, fallback, kEnding);
+    if (!rasi && proposal != fallback + std::string(kEnding)) {
+        proposal.insert(proposal.size() - kEnding.size(), " " + std::string(RuleOf(varga_).name));
+    }
+    imageProposal_ = Text(proposal);
+    view_->setAccessibleName(rasi ? tr("Rasi chart") : Text(VargaTitle(varga_)));
 }
 
 void ChartWindow::SaveImage() {

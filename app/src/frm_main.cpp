@@ -122,6 +122,9 @@ void FrmMain::BuildMenus() {
     QAction* timeWindow = AddItem(file, tr("Birth-&Time Window..."), "mnuTimeWindow");
     timeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(timeWindow, &QAction::triggered, this, &FrmMain::cmdTimeWindow_Click);
+    QAction* dasha = AddItem(file, tr("&Dasha Periods..."), "mnuDasha");
+    dasha->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(dasha, &QAction::triggered, this, &FrmMain::cmdDasha_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     connect(AddItem(file, QStringLiteral("&Exit"), "mnuExit"), &QAction::triggered, this,
             &FrmMain::mnuExit_Click);

@@ -4,6 +4,7 @@
 
 #include "tamovid/app/birth_form.h"
 #include "tamovid/app/chart_window.h"
+#include "tamovid/app/dasha_view.h"
 #include "tamovid/app/program_texts.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/preferences.h"
@@ -38,6 +39,7 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     if (timeWindow_ != nullptr && timeWindow_->isVisible()) {
         timeWindow_->ShowReading(shown_.With(session_, kEveryPart));
     }
+    if (dasha_ != nullptr && dasha_->isVisible()) ShowInDashaView();
     return true;
 }
 
@@ -68,9 +70,10 @@ void FrmMain::RecalculateShown() {
 }
 
 void FrmMain::ShowInChartWindow() {
-    const FullReading& full = shown_.With(session_, {.grahas = true});
+    const FullReading& full = shown_.With(session_, {.grahas = true, .vargas = true});
     chart_->ShowReading(full.reading);
     chart_->SetGrahaTable(*full.grahas);
+    chart_->SetDivisions(*full.vargas);
 }
 
 bool FrmMain::HasChart(const QString& verb) {
@@ -100,6 +103,19 @@ void FrmMain::cmdTimeWindow_Click() {
     timeWindow_->show();
     timeWindow_->raise();
     timeWindow_->activateWindow();
+}
+
+void FrmMain::ShowInDashaView() {
+    dasha_->ShowReading(shown_.With(session_, {.dasha = true}), CurrentJulianDate());
+}
+
+void FrmMain::cmdDasha_Click() {
+    if (!HasChart(tr("show"))) return;
+    if (dasha_ == nullptr) dasha_ = new DashaView(this);
+    ShowInDashaView();
+    dasha_->show();
+    dasha_->raise();
+    dasha_->activateWindow();
 }
 
 void FrmMain::cmdSave_Click() {

@@ -1,6 +1,7 @@
 #include "tamovid/app/options_menus.h"
 
 #include "tamovid/app/chart_options_menu.h"
+#include "tamovid/app/dasha_year_menu.h"
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/preferences.h"
@@ -12,6 +13,7 @@ Preferences& AddOptionsMenus(FrmMain& window, QSettings* settings) {
     window.UsePreferences(*preferences);
     auto* engineMenu = new EngineMenu(window, *preferences);
     new ChartOptionsMenu(window, *engineMenu, *preferences);
+    new DashaYearMenu(window, *engineMenu, *preferences);
     return *preferences;
 }
 

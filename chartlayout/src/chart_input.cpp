@@ -1,4 +1,6 @@
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -35,6 +37,9 @@ bool IsGraha(ChartBody body) {
 }
 
 std::string LabelText(const ChartPlacement& placement) {
+    if (placement.signOnly) {
+        return std::string(BodyAbbreviation(placement.body)) + (placement.retrograde ? " R" : "");
+    }
     return std::string(BodyAbbreviation(placement.body)) + ' ' + std::to_string(placement.degrees) +
            "\u00B0" + TwoDigits(placement.minutes) + '\'' + (placement.retrograde ? " R" : "");
 }
@@ -52,6 +57,30 @@ void AddGrahaPlacements(ChartInput& input, std::span<const GrahaPosition> grahas
                                     onCircle % kMinutesPerSign / 60, onCircle % 60,
                                     graha.retrograde});
     }
+}
+
+std::string VargaTitle(Varga varga) {
+    return std::string(RuleOf(varga).key) + ' ' + std::string(RuleOf(varga).name);
+}
+
+ChartInput VargaChartInput(std::span<const VargaBody> bodies, Varga varga,
+                           std::vector<std::string> centreLines) {
+    ChartInput input;
+    input.centreLines = std::move(centreLines);
+    input.centreLines.insert(input.centreLines.begin(), VargaTitle(varga));
+    for (const VargaBody& body : bodies) {
+        const int sign = body.signs[VargaIndex(varga)];
+        std::optional<ChartBody> drawn;
+        for (int b = 0; b < kChartBodyCount; ++b) {
+            if (BodyAbbreviation(static_cast<ChartBody>(b)) == body.label) drawn = static_cast<ChartBody>(b);
+        }
+        if (!drawn || sign < 0) continue;
+        if (*drawn == ChartBody::kAscendant) input.ascendantSign = sign;
+        ChartPlacement placement{*drawn, sign, 0, 0, body.retrograde};
+        placement.signOnly = true;
+        input.placements.push_back(placement);
+    }
+    return input;
 }
 
 std::vector<std::string> CentreLines(const Reading& reading) {

@@ -99,7 +99,7 @@ double TextEm(std::string_view text) {
 }
 
 std::string Worded(const ChartPlacement& p, Wording wording) {
-    if (wording == Wording::kFull) return LabelText(p);
+    if (wording == Wording::kFull || p.signOnly) return LabelText(p);
     std::string text(BodyAbbreviation(p.body));
     if (wording == Wording::kDegrees) text += ' ' + std::to_string(p.degrees) + "\u00B0";
     return p.retrograde ? text + " R" : text;

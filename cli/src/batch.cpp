@@ -131,7 +131,8 @@ std::string StandInNotice(const std::vector<StandIn>& standIns) {
 /// calculation.
 bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::string>& fields,
                const std::vector<StandIn>& standIns, ChartOptions options, ReadingParts parts,
-               ReadingJsonWriter& writer, AtlasSource& atlas, RowAnswer& answer, bool& warned) {
+               std::span<const Varga> charts, ReadingJsonWriter& writer, AtlasSource& atlas,
+               RowAnswer& answer, bool& warned) {
     auto fail = [&](std::string_view message) {
         answer.chart.reset();
         // The row's name, where it has one, tells a reader which birth failed.
@@ -162,9 +163,9 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
         session.CalculateOpened(std::move(entry).value(), options);
     if (!calculated.ok()) return fail(calculated.error().message);
     warned = CountsDaylightTwice(session.reading());
-    if (parts.grahas || parts.timeWindow) {
+    if (parts.Any()) {
         const FullReading full = ComputeFullReading(session, parts);
-        writer.Append(answer.text, full.reading, answer.row, &full);
+        writer.Append(answer.text, full.reading, answer.row, &full, charts);
         answer.chart.reset();
     }
     return true;
@@ -173,7 +174,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
 }  // namespace
 
 BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options,
-                     ReadingParts extras) {
+                     ReadingParts extras, std::span<const Varga> charts) {
     BatchResult result;
     LineReader reader(in);
     std::string line;
@@ -258,8 +259,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options,
             answer.text = RowErrorJsonText(row, split.error());
         } else {
             bool warned = false;
-            answered = AnswerRow(columns, fields, standIns, options, extras, writer, atlas, answer,
-                                 warned);
+            answered = AnswerRow(columns, fields, standIns, options, extras, charts, writer,
+                                 atlas, answer, warned);
             if (warned) ++result.warnedRows;
         }
         if (!answered) ++result.failedRows;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "tamovid/cli/json_writer.h"
+#include "tamovid/cli/varga_dasha_output.h"
 #include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/grahas/conjunction_note.h"
 #include "tamovid/grahas/nakshatra.h"
@@ -46,7 +47,7 @@ void AppendNakshatraJson(std::string& text, double siderealLongitude, std::strin
     text += "pada\":" + std::to_string(nakshatra.pada);
 }
 
-void AppendExtrasJson(std::string& text, const FullReading& full) {
+void AppendExtrasJson(std::string& text, const FullReading& full, std::span<const Varga> charts) {
     if (full.grahas) {
         const GrahaTable& table = *full.grahas;
         AppendNakshatraJson(text, full.reading.ascendant.longitude, "ascendant_");
@@ -127,9 +128,11 @@ void AppendExtrasJson(std::string& text, const FullReading& full) {
         json.Key("nearest_house_change");
         json.String(timewindow::HouseShiftSentence(window));
     }
+    if (full.vargas) AppendVargasJson(text, *full.vargas, charts);
+    if (full.dasha) AppendDashaJson(text, *full.dasha);
 }
 
-void WriteExtrasText(std::ostream& out, const FullReading& full) {
+void WriteExtrasText(std::ostream& out, const FullReading& full, std::span<const Varga> charts) {
     if (full.grahas) {
         const GrahaTable& table = *full.grahas;
         std::ostringstream ayanamsa;
@@ -163,6 +166,8 @@ void WriteExtrasText(std::ostream& out, const FullReading& full) {
         }
         out << timewindow::HouseShiftSentence(window) << '\n';
     }
+    if (full.vargas) WriteVargasText(out, *full.vargas, charts);
+    if (full.dasha) WriteDashaText(out, *full.dasha);
 }
 
 }  // namespace tamovid::cli

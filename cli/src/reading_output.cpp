@@ -25,7 +25,8 @@ constexpr std::array<AprakashaPoint, kAprakashaPointCount> kPoints = {kDhuma, kV
 }  // namespace
 
 void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
-                               std::optional<std::size_t> row, const FullReading* extras) {
+                               std::optional<std::size_t> row, const FullReading* extras,
+                               std::span<const Varga> charts) {
     using namespace std::string_view_literals;
     const BirthRecord& r = reading.record;
     // The member names and the texts the program makes itself (coordinates, offsets,
@@ -120,6 +121,10 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         text += '"';
         if (calculated) AppendPointText(text, grahas.points[i]);
         text += '"';
+        if (extras && extras->vargas) {
+            text += ",\"longitude\":"sv;
+            AppendJsonNumber(text, SixDecimalDegrees(grahas.points[i].longitude));
+        }
         if (extras && extras->grahas) {
             text.append(members->after, 0, members->after.size() - 1);
             AppendNakshatraJson(text, grahas.points[i].longitude);
@@ -129,7 +134,7 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         }
     }
     text += ']';
-    if (extras) AppendExtrasJson(text, *extras);
+    if (extras) AppendExtrasJson(text, *extras, charts);
     if (CountsDaylightTwice(reading)) {
         // Made once a zone row: a batch may warn on many of its rows.
         static const std::array<std::string, kTimeZoneCount> kWarningMembers = [] {
@@ -166,9 +171,9 @@ std::optional<std::string> DaylightTwiceWarning(const Reading& reading) {
 }
 
 std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row,
-                            const FullReading* extras) {
+                            const FullReading* extras, std::span<const Varga> charts) {
     std::string text;
-    ReadingJsonWriter().Append(text, reading, row, extras);
+    ReadingJsonWriter().Append(text, reading, row, extras, charts);
     return text;
 }
 
@@ -196,7 +201,8 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
     out << JsonText(value) << '\n';
 }
 
-void WriteTextReading(std::ostream& out, const Reading& reading, const FullReading* extras) {
+void WriteTextReading(std::ostream& out, const Reading& reading, const FullReading* extras,
+                      std::span<const Varga> charts) {
     // Names and places are the user's bytes; the rest is the program's own text.
     const BirthRecord& r = reading.record;
     out << "Name:      " << VisibleText(r.strName) << '\n'
@@ -216,7 +222,7 @@ void WriteTextReading(std::ostream& out, const Reading& reading, const FullReadi
         out << '\n' << reading.grahas.strAprNames[static_cast<std::size_t>(point)] << '\n';
         for (const std::string& line : ResultLines(reading.grahas, point)) out << line << '\n';
     }
-    if (extras) WriteExtrasText(out, *extras);
+    if (extras) WriteExtrasText(out, *extras, charts);
 }
 
 }  // namespace tamovid::cli

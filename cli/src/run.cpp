@@ -21,6 +21,8 @@
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
 #include "tamovid/cli/visible_text.h"
+#include "tamovid/choices/dasha_year.h"
+#include "tamovid/vargas/varga.h"
 #include "tamovid/version.h"
 
 namespace tamovid::cli {
@@ -31,6 +33,7 @@ constexpr std::string_view kUsageLine =
     "Usage: tamovid-cli --date YYYY-MM-DD --time HH:MM --zone N --lat DDdMM --lon DDDdMM "
     "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT] [--precise]\n"
     "       [--ayanamsa NAME] [--node mean|true] [--grahas] [--time-window]\n"
+    "       [--vargas all|D9,D10,...] [--dasha] [--dasha-year YEAR]\n"
     "   or: tamovid-cli --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\" "
     "[--tz AREA/LOCATION] [--utc-offset +HH:MM] ...\n"
     "   or: tamovid-cli --open FILE.vug | --batch FILE.csv [--precise]\n"
@@ -97,6 +100,22 @@ shift of the birth time that moves a point to another house. The JSON gains
 "house_to", "pada_from", "pada_to" as "HH:MM", with the date when it is not
 the birth's, null for an end beyond 12 hours) and "nearest_house_change".
 
+--vargas all|D9,D10,... adds the sign of the Ascendant, of each of the nine
+grahas and of each point in the divisional charts named (all sixteen with
+"all"), by Parashara's rules from each body's sidereal longitude. The JSON
+gains "vargas", one object per chart in the order named, of body names and
+full sign names, and each point in "points" gains "longitude" (sidereal
+degrees, six decimals).
+
+--dasha adds the Vimshottari dasha from the Moon's sidereal longitude: the
+balance of the first period at birth and the nine maha periods from the one
+running at birth, each with its nine sub periods, start and end in UT to
+the minute. --dasha-year chooses the length of the year the periods are
+counted in: sidereal (365.256363 days, the default), julian (365.25),
+gregorian (365.2425) or savana (360); every output names it. The JSON gains
+"dasha" with "system", "year", "year_days", "balance" ("lord", "years") and
+"periods" ("lord", "start", "end", "sub").
+
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
 74 a file could not be read or written. A chart file that holds nothing
@@ -110,7 +129,8 @@ instead of the South Indian one; --chart-only leaves the reading out of
 standard output. --pdf writes the printable reading: the birth data, the Sun and the
 Ascendant, the Rasi chart, the table of the five points and each point's
 lines (and the grahas' table with --grahas, the birth-time window with
---time-window), on A4 or US Letter as the system's locale has it. No display
+--time-window, the Navamsa chart beside the Rasi chart with --vargas, the
+dasha with --dasha), on A4 or US Letter as the system's locale has it. No display
 is needed.)";
 
 struct Options {
@@ -125,6 +145,10 @@ struct Options {
     bool precise = false;
     bool grahas = false;
     bool timeWindow = false;
+    std::optional<std::string> vargas;
+    std::vector<Varga> vargaCharts;  ///< what --vargas names, in its order
+    bool dasha = false;
+    std::optional<std::string> dashaYear;
     std::optional<std::string> ayanamsa;
     std::optional<std::string> node;
     ChartOptions chartOptions;
@@ -212,7 +236,14 @@ std::string AyanamsaKeyList(std::string_view defaultMark) {
                    defaultMark);
 }
 
-ReadingParts PartsOf(const Options& options) { return {options.grahas, options.timeWindow}; }
+/// The dasha year keys from their table: "sidereal, julian, gregorian or savana".
+std::string DashaYearKeyList(std::string_view defaultMark) {
+    return KeyList(kDashaYears, &DashaYearRow::key, DashaYearKey(kDefaultDashaYear), defaultMark);
+}
+
+ReadingParts PartsOf(const Options& options) {
+    return {options.grahas, options.timeWindow, options.vargas.has_value(), options.dasha};
+}
 
 int RunBatchFile(const Options& options, const Streams& io) {
     const std::string& path = *options.batch;
@@ -232,7 +263,8 @@ int RunBatchFile(const Options& options, const Streams& io) {
         if (!file) return refuse(std::generic_category().message(errno));
         in = &file;
     }
-    const BatchResult result = RunBatch(*in, io.out, options.chartOptions, PartsOf(options));
+    const BatchResult result =
+        RunBatch(*in, io.out, options.chartOptions, PartsOf(options), options.vargaCharts);
     io.out.flush();
     for (const std::string& notice : result.notices) io.Note(notice);
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
@@ -335,9 +367,9 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (options.chartOnly) return kExitOk;
     }
     if (options.json) {
-        io.out << ReadingJsonText(reading, std::nullopt, &full) << '\n';
+        io.out << ReadingJsonText(reading, std::nullopt, &full, options.vargaCharts) << '\n';
     } else {
-        WriteTextReading(io.out, reading, &full);
+        WriteTextReading(io.out, reading, &full, options.vargaCharts);
     }
     io.out.flush();
     if (!io.out) return failOutput(kExitIoError, "cannot write the output");
@@ -405,6 +437,14 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                  "Add the nine grahas, the ayanamsa and each position's nakshatra and pada");
     app.add_flag("--time-window", options.timeWindow,
                  "Add the clock times between which each sign, house and pada stays the same");
+    app.add_option("--vargas", options.vargas,
+                   "Add each body's sign in the divisional charts named, or in all sixteen")
+        ->type_name("all|D9,D10,...");
+    app.add_flag("--dasha", options.dasha,
+                 "Add the Vimshottari dasha: the balance at birth, the maha and sub periods");
+    app.add_option("--dasha-year", options.dashaYear,
+                   "Year the dasha is counted in: " + DashaYearKeyList(" (the default)"))
+        ->type_name("YEAR");
     app.add_option("--ayanamsa", options.ayanamsa,
                    "Ayanamsa of the precise engine: " + AyanamsaKeyList(" (the default)"))
         ->type_name("NAME");
@@ -483,6 +523,20 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                                KeyList(kLunarNodeNames, &LunarNodeName::key, {}, {}, "nor"));
         }
         options.chartOptions.node = *node;
+    }
+    if (options.vargas) {
+        Result<std::vector<Varga>, std::string> charts = ParseVargaList(*options.vargas);
+        if (!charts.ok()) return io.Fail(kExitUsage, "--vargas: " + charts.error());
+        options.vargaCharts = std::move(charts).value();
+    }
+    if (options.dashaYear) {
+        if (!options.dasha) return io.Fail(kExitUsage, "--dasha-year needs --dasha");
+        const std::optional<DashaYear> year = ParseDashaYear(*options.dashaYear);
+        if (!year) {
+            return io.Fail(kExitUsage, "--dasha-year: unknown year \"" + *options.dashaYear +
+                                           "\" (" + DashaYearKeyList("") + ")");
+        }
+        options.chartOptions.dashaYear = *year;
     }
     if (options.batch) return RunBatchFile(options, io);
     if (options.places) return ListPlaces(options, io);

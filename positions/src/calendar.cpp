@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 
 namespace tamovid {
 namespace {
@@ -60,6 +61,16 @@ std::optional<CivilDateTime> CivilMinuteOf(double julianDate) {
     civil.hour = static_cast<int>(minuteOfDay / 60);
     civil.minute = static_cast<int>(minuteOfDay % 60);
     return civil;
+}
+
+std::string MinuteText(double julianDate, char between) {
+    const std::optional<CivilDateTime> civil = CivilMinuteOf(julianDate);
+    if (!civil) return {};
+    constexpr std::size_t kLongest = 40;  // a six-digit year, the sign and the separators
+    char text[kLongest];
+    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d", civil->year,
+                                     civil->month, civil->day, between, civil->hour, civil->minute);
+    return std::string(text, static_cast<std::size_t>(length));
 }
 
 }  // namespace tamovid

@@ -1,6 +1,7 @@
 #include "tamovid/report/reading_document.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -70,10 +71,17 @@ struct TextItem {
     QString text;
 };
 
+/// Which chart a page draws where.
+enum class PageChartKind { kRasi, kNavamsa };
+struct PageChart {
+    QRectF rect;
+    PageChartKind kind = PageChartKind::kRasi;
+};
+
 struct PageItems {
     std::vector<TextItem> texts;
     std::vector<QLineF> rules;
-    std::optional<QRectF> chart;
+    std::vector<PageChart> charts;
 };
 
 // Places the sheet's texts top to bottom, measuring each with the device's own metrics,
@@ -124,7 +132,9 @@ public:
         return height;
     }
     void Rule(double x, double width) { pages_.back().rules.emplace_back(x, y_, x + width, y_); }
-    void Chart(const QRectF& rect) { pages_.back().chart = rect; }
+    void Chart(const QRectF& rect, PageChartKind kind = PageChartKind::kRasi) {
+        pages_.back().charts.push_back({rect, kind});
+    }
 
     std::vector<PageItems>& Pages() { return pages_; }
     double Bottom() const { return bottom_; }
@@ -156,6 +166,9 @@ void PutCaption(Composer& c, double x, double width, const QString& caption) {
 void PutFacts(Composer& c, double x, double width, const std::vector<SheetFact>& facts) {
     const double labelWidth = c.Mm(kFactLabelMm);
     for (const SheetFact& fact : facts) {
+        // A fact is kept whole on one page, never run over the footer.
+        c.KeepTogether(std::max(c.Height(c.Font(kSmallPt), labelWidth, Text(fact.label)),
+                                c.Height(c.Font(kBodyPt), width - labelWidth, Text(fact.value))));
         const double label = c.Put(x, labelWidth, c.Font(kSmallPt), kSoftInk, Text(fact.label));
         const double value =
             c.Put(x + labelWidth, width - labelWidth, c.Font(kBodyPt), kInk, Text(fact.value));
@@ -203,6 +216,36 @@ void PutOverview(Composer& c, const ReadingSheet& sheet) {
     PutCaption(c, 0, left, QStringLiteral("The five points"));
     PutPointTable(c, 0, left, sheet);
     c.SetY(std::max(c.Y(), top + side) + c.Mm(4));
+}
+
+// The Rasi and the Navamsa charts side by side, each named under it; then the birth data
+// and the Sun and Ascendant at the left, the table of the five points at the right.
+void PutOverviewWithNavamsa(Composer& c, const ReadingSheet& sheet) {
+    const double gap = c.Mm(kColumnGapMm);
+    const double side = std::min(c.Mm(kChartSideMm), (c.Width() - gap) / 2);
+    const double top = c.Y();
+    const double rightX = c.Width() - side;
+    c.Chart(QRectF(0, top, side, side), PageChartKind::kRasi);
+    c.Chart(QRectF(rightX, top, side, side), PageChartKind::kNavamsa);
+    c.SetY(top + side + c.Mm(1));
+    const QFont captionFont = c.Font(kSmallPt, true);
+    c.Put(0, side, captionFont, kSoftInk, QStringLiteral("D1 Rasi"), Qt::AlignHCenter);
+    c.Skip(c.Put(rightX, side, captionFont, kSoftInk, Text(VargaTitle(Varga::kD9)),
+                 Qt::AlignHCenter) +
+           c.Mm(4));
+
+    const double columns = c.Y();
+    const double half = (c.Width() - gap) / 2;
+    PutCaption(c, 0, half, QStringLiteral("Birth data"));
+    PutFacts(c, 0, half, sheet.birth);
+    c.Skip(c.Mm(2.5));
+    PutCaption(c, 0, half, QStringLiteral("Sun and Ascendant"));
+    PutFacts(c, 0, half, sheet.angles);
+    const double leftEnd = c.Y();
+    c.SetY(columns);
+    PutCaption(c, half + gap, half, QStringLiteral("The five points"));
+    PutPointTable(c, half + gap, half, sheet);
+    c.SetY(std::max(c.Y(), leftEnd) + c.Mm(4));
 }
 
 /// One row of a table over the whole width; column starts as parts of the width.
@@ -299,6 +342,25 @@ void PutTimeWindow(Composer& c, const SheetTimeWindow& window) {
     c.Skip(c.Mm(3));
 }
 
+void PutDasha(Composer& c, const SheetDasha& dasha) {
+    c.KeepTogether(c.Mm(40));
+    PutCaption(c, 0, c.Width(), QStringLiteral("Vimshottari dasha"));
+    c.Skip(c.Put(0, c.Width(), c.Font(kBodyPt, true), kInk, Text(dasha.balance)) + c.Mm(1.2));
+    c.Skip(c.Put(0, c.Width(), c.Font(kSmallPt), kSoftInk, Text(dasha.note)) + c.Mm(1.5));
+    constexpr std::array<double, 4> kColumns = {0.0, 0.3, 0.53, 0.76};
+    const std::array<QString, 4> header = {QStringLiteral("Maha period"), QStringLiteral("Starts"),
+                                           QStringLiteral("Ends"), QStringLiteral("Age at start")};
+    PutTable<4>(c, kColumns, header, dasha.maha);
+    for (const SheetSubPeriods& subs : dasha.subs) {
+        c.Skip(c.Mm(2));
+        c.KeepTogether(c.Mm(20));
+        c.Skip(c.Put(0, c.Width(), c.Font(kSmallPt, true), kSoftInk, Text(subs.caption)) + c.Mm(1));
+        PutTable<4>(c, kColumns,
+                    {QStringLiteral("Sub period"), header[1], header[2], header[3]}, subs.rows);
+    }
+    c.Skip(c.Mm(3));
+}
+
 void PutPoint(Composer& c, const SheetPoint& point) {
     const QFont nameFont = c.Font(kPointNamePt, true);
     const QFont smallFont = c.Font(kSmallPt);
@@ -334,26 +396,40 @@ double ChartTextPixels(const QPaintDevice& device) {
     return kChartTextPt * device.logicalDpiY() / kPointsPerInch;
 }
 
-// The chart laid out for its place on the page, its labels as large as kChartTextPt
+/// The page's charts, laid out once, by kind.
+using PageChartLayouts = std::array<ChartLayout, 2>;
+
+// Each chart laid out for its place on the page, its labels as large as kChartTextPt
 // where its cells have room.
-ChartLayout PageChartLayout(const PrintableReading& printable, const std::vector<PageItems>& pages,
-                            const QPaintDevice& device) {
-    ChartInput input = ChartInputFromReading(printable.reading);
+PageChartLayouts PageChartLayoutsOf(const PrintableReading& printable,
+                                    const std::vector<PageItems>& pages, const QPaintDevice& device) {
+    std::array<ChartInput, 2> inputs;
+    ChartInput& rasi = inputs[static_cast<std::size_t>(PageChartKind::kRasi)];
+    rasi = ChartInputFromReading(printable.reading);
     // The page's chart shows the grahas its table lists.
-    if (printable.grahas) AddGrahaPlacements(input, printable.grahas->grahas);
-    for (const PageItems& page : pages) {
-        if (!page.chart) continue;
-        const double side = std::min(page.chart->width(), page.chart->height());
-        if (side > 0) return LayoutChart(printable.style, input, ChartTextPixels(device) / side);
+    if (printable.grahas) AddGrahaPlacements(rasi, printable.grahas->grahas);
+    if (printable.vargas) {
+        inputs[static_cast<std::size_t>(PageChartKind::kNavamsa)] =
+            VargaChartInput(*printable.vargas, Varga::kD9, rasi.centreLines);
     }
-    return LayoutChart(printable.style, input);
+    PageChartLayouts layouts;
+    for (std::size_t k = 0; k < inputs.size(); ++k) layouts[k] = LayoutChart(printable.style, inputs[k]);
+    for (const PageItems& page : pages) {
+        for (const PageChart& chart : page.charts) {
+            const double side = std::min(chart.rect.width(), chart.rect.height());
+            const auto k = static_cast<std::size_t>(chart.kind);
+            if (side > 0) layouts[k] = LayoutChart(printable.style, inputs[k], ChartTextPixels(device) / side);
+        }
+    }
+    return layouts;
 }
 
-void PaintPage(QPainter& painter, const PageItems& page, const ChartLayout& layout) {
-    if (page.chart) {
+void PaintPage(QPainter& painter, const PageItems& page, const PageChartLayouts& layouts) {
+    for (const PageChart& chart : page.charts) {
         ChartColours colours = PaperChartColours();
         colours.background = Qt::transparent;
-        DrawChart(painter, layout, *page.chart, colours, ChartTextPixels(*painter.device()));
+        DrawChart(painter, layouts[static_cast<std::size_t>(chart.kind)], chart.rect, colours,
+                  ChartTextPixels(*painter.device()));
     }
     painter.setPen(QPen(kRuleColour, 0));
     for (const QLineF& rule : page.rules) painter.drawLine(rule);
@@ -378,6 +454,14 @@ void PaintFooter(QPainter& painter, Composer& c, const ReadingSheet& sheet, int 
 
 }  // namespace
 
+double CurrentJulianDate() {
+    // Days since the Unix epoch, which began at Julian Date 2440587.5.
+    constexpr double kUnixEpochJulianDate = 2440587.5;
+    constexpr double kMillisecondsPerDay = 86'400'000;
+    return kUnixEpochJulianDate +
+           static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / kMillisecondsPerDay;
+}
+
 QPageSize ReadingPageSize(const QLocale& locale) {
     const bool letter = locale.measurementSystem() == QLocale::ImperialUSSystem ||
                         std::find(kLetterTerritories.begin(), kLetterTerritories.end(),
@@ -395,16 +479,22 @@ void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size) {
 int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
     const ReadingSheet sheet = MakeReadingSheet(
         printable.reading, printable.zoneLabel, printable.grahas ? &*printable.grahas : nullptr,
-        printable.timeWindow ? &*printable.timeWindow : nullptr);
+        printable.timeWindow ? &*printable.timeWindow : nullptr,
+        printable.dasha ? &*printable.dasha : nullptr, printable.nowJulianDate);
 
     Composer composer(device, QSizeF(device.width(), device.height()));
     PutHeader(composer, sheet);
-    PutOverview(composer, sheet);
+    if (printable.vargas) {
+        PutOverviewWithNavamsa(composer, sheet);
+    } else {
+        PutOverview(composer, sheet);
+    }
     if (sheet.grahas) PutGrahas(composer, *sheet.grahas);
     if (sheet.timeWindow) PutTimeWindow(composer, *sheet.timeWindow);
+    if (sheet.dasha) PutDasha(composer, *sheet.dasha);
     PutCaption(composer, 0, composer.Width(), QStringLiteral("The points one by one"));
     for (const SheetPoint& point : sheet.points) PutPoint(composer, point);
-    const ChartLayout layout = PageChartLayout(printable, composer.Pages(), device);
+    const PageChartLayouts layouts = PageChartLayoutsOf(printable, composer.Pages(), device);
 
     QPainter painter;
     if (!painter.begin(&device)) return 0;
@@ -413,7 +503,7 @@ int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
     const int count = static_cast<int>(pages.size());
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !device.newPage()) return 0;
-        PaintPage(painter, pages[static_cast<std::size_t>(i)], layout);
+        PaintPage(painter, pages[static_cast<std::size_t>(i)], layouts);
         PaintFooter(painter, composer, sheet, i + 1, count);
     }
     return painter.end() ? count : 0;

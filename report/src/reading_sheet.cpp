@@ -1,5 +1,6 @@
 #include "tamovid/report/reading_sheet.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 
@@ -9,6 +10,7 @@
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/birthentry/zone_in_use.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/fullreading/dasha_texts.h"
 #include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
@@ -65,8 +67,39 @@ SheetTimeWindow MakeSheetTimeWindow(const timewindow::TimeWindow& window) {
     return sheet;
 }
 
+SheetDasha MakeSheetDasha(const Reading& reading, const Vimshottari& dasha, double nowJulianDate) {
+    const DashaLines lines = DashaLinesOf(reading, dasha, nowJulianDate);
+    const auto row = [](const DashaLine& line, std::string_view mark) {
+        return SheetDashaRow{line.lord + std::string(mark), line.start, line.end, line.age};
+    };
+    SheetDasha sheet;
+    sheet.balance = BalanceText(dasha);
+    sheet.note = "Vimshottari, in " + DashaYearText(dasha.year) +
+                 "; dates in the birth place's clock time.";
+    // Today's periods when they fall within the nine; otherwise those of the birth.
+    const std::size_t first = lines.running ? static_cast<std::size_t>(lines.running->maha) : 0;
+    const std::string_view runs = lines.running ? ", running today" : ", running at birth";
+    for (std::size_t m = 0; m < kDashaLordCount; ++m) {
+        const bool running = lines.running && m == first;
+        sheet.maha.push_back(row(lines.maha[m], running ? " (running today)" : ""));
+    }
+    for (std::size_t m = first; m < std::min(first + 2, kDashaLordCount); ++m) {
+        SheetSubPeriods subs{"Sub periods of " + lines.maha[m].lord +
+                                 std::string(m == first ? runs : ", next"),
+                             {}};
+        for (std::size_t s = 0; s < kDashaLordCount; ++s) {
+            const bool running = lines.running && m == first &&
+                                 static_cast<std::size_t>(lines.running->sub) == s;
+            subs.rows.push_back(row(lines.sub[m][s], running ? " (running today)" : ""));
+        }
+        sheet.subs.push_back(std::move(subs));
+    }
+    return sheet;
+}
+
 ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel,
-                              const GrahaTable* grahas, const timewindow::TimeWindow* timeWindow) {
+                              const GrahaTable* grahas, const timewindow::TimeWindow* timeWindow,
+                              const Vimshottari* dasha, double nowJulianDate) {
     const BirthRecord& r = reading.record;
     const BirthUniversalTime ut = UniversalTimeOf(r);
 
@@ -112,6 +145,7 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
     }
     if (grahas != nullptr) sheet.grahas = MakeSheetGrahas(*grahas);
     if (timeWindow != nullptr) sheet.timeWindow = MakeSheetTimeWindow(*timeWindow);
+    if (dasha != nullptr) sheet.dasha = MakeSheetDasha(reading, *dasha, nowJulianDate);
     sheet.program = std::string("Tamovid ") + std::string(kVersion);
     return sheet;
 }

@@ -54,7 +54,8 @@ private slots:
         for (QAction* a : d_.window->findChild<QMenu*>(QStringLiteral("mnuOptions"))->actions()) {
             texts << a->text();
         }
-        QCOMPARE(texts, QStringList({"&Precise Positions", "", "&Ayanamsa", "Lunar &Node"}));
+        QCOMPARE(texts, QStringList({"&Precise Positions", "", "&Ayanamsa", "Lunar &Node",
+                                     "&Dasha Year"}));
         QVERIFY(!ayanamsaMenu()->isEnabled());
         QVERIFY(ayanamsaMenu()->toolTip().contains(QStringLiteral("Precise Positions")));
         QVERIFY(item("mnuAyanamsa_lahiri")->isChecked());
@@ -74,6 +75,19 @@ private slots:
         settings_->setValue(QStringLiteral("Settings/Ayanamsa"), QStringLiteral("fagan"));
         StartWithMenus();
         QCOMPARE(d_.window->CurrentOptions().ayanamsa, AyanamsaChoice::kLahiri);
+    }
+
+    // The dasha year recalculates the periods of the chart shown at once and is remembered.
+    void dashaYearRecalculatesAtOnceAndIsRemembered() {
+        QVERIFY(item("mnuDashaYear_sidereal")->isChecked());
+        QCOMPARE(item("mnuDashaYear_savana")->text(), QStringLiteral("Sa&vana (360 days)"));
+        d_.EnterDelhi1947();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        item("mnuDashaYear_julian")->trigger();
+        QCOMPARE(d_.window->Printable()->dasha->year, tamovid::DashaYear::kJulian);
+        StartWithMenus();
+        QVERIFY(item("mnuDashaYear_julian")->isChecked());
+        QCOMPARE(d_.window->CurrentOptions().dashaYear, tamovid::DashaYear::kJulian);
     }
 
     void aChangeRecalculatesTheShownChartAtOnceOnTheSameTab() {

@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSettings>
@@ -165,17 +166,48 @@ private slots:
         QApplication::clipboard()->clear();
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(),
-                 QStringLiteral("Sun\tCancer\t27\u00B059'\tAshlesha\t4\t3\t\n"
-                                "Moon\tCancer\t3\u00B058'\tPushya\t1\t3\t\n"));
+                 QStringLiteral("Sun\tCancer\t27\u00B059'\tAshlesha\t4\t3\t\tPisces\n"
+                                "Moon\tCancer\t3\u00B058'\tPushya\t1\t3\t\tLeo\n"));
         d_.Click(QStringLiteral("cmdCopyTable"));
         const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 17);  // the column names, 15 rows, the last line break
         QCOMPARE(lines[0],
-                 QStringLiteral("Name\tSign\tDegrees\tNakshatra\tPada\tHouse\tRetrograde"));
-        QCOMPARE(lines[9], QStringLiteral("Rahu\tTaurus\t5\u00B004'\tKrittika\t3\t1\tR"));
+                 QStringLiteral("Name\tSign\tDegrees\tNakshatra\tPada\tHouse\tRetrograde\tNavamsa"));
+        QCOMPARE(lines[9],
+                 QStringLiteral("Rahu\tTaurus\t5\u00B004'\tKrittika\t3\t1\tR\tAquarius"));
         // A new reading empties the table until its own is given.
         chart->ShowReading(session.reading());
         QVERIFY(!grid->isVisible());
+    }
+
+    // Alt+D reaches the divisional charts; the Navamsa is drawn in either style with every
+    // body, by its sign alone, and stays chosen for the next calculation.
+    void drawsTheChosenDivisionalChart() {
+        ChartWindow* chart = OpenDelhiChart();
+        QVERIFY(chart != nullptr);
+        chart->resize(1080, 640);
+        QTest::keyClick(chart, Qt::Key_D, Qt::AltModifier);
+        auto* choice = chart->findChild<QComboBox*>(QStringLiteral("cboVarga"));
+        QTRY_VERIFY(choice->hasFocus());
+        QCOMPARE(choice->itemText(1), QStringLiteral("D9 Navamsa"));
+        QCOMPARE(choice->itemText(15), QStringLiteral("D60 Shashtiamsa"));
+        QTest::keyClick(choice, Qt::Key_Down);
+        QCOMPARE(chart->Shown(), tamovid::Varga::kD9);
+        QCOMPARE(chart->Layout().centreLines.front(), std::string("D9 Navamsa"));
+        QCOMPARE(SignOf(chart->Layout(), ChartBody::kAscendant), 11);  // Pisces
+        int labels = 0;
+        for (const auto& cell : chart->Layout().cells) labels += static_cast<int>(cell.labels.size());
+        QCOMPARE(labels, 15);
+        Photograph(chart, "navamsa-south.png");
+        chart->SetStyle(ChartStyle::kNorth);
+        QCOMPARE(SignOf(chart->Layout(), ChartBody::kAscendant), 11);
+        Photograph(chart, "navamsa-north.png");
+        d_.Click(QStringLiteral("cmdBack"));
+        d_.EnterNewYork1976();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(chart->Shown(), tamovid::Varga::kD9);
+        chart->SetStyle(ChartStyle::kSouth);
+        QCOMPARE(chart->Layout().centreLines.at(1), std::string("Dana Brooks"));
     }
 
     void refusedBeforeAnyCalculationAndOpenedByItsMnemonic() {

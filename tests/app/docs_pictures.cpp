@@ -1,6 +1,7 @@
 // Draws the pictures of the documentation into a folder, from the program as it is
 // built: the main window with its menus, the place search, the result panel with each
-// engine, the chart window in both styles, the birth-time window and the first page of
+// engine, the chart window in both styles and with the Navamsa, the birth-time window, the
+// Dasha window and the first page of
 // a printed reading (as a PDF, which scripts/docs-pictures.sh turns into a PNG).
 // Run under xvfb-run with the folder. Not a test; built on request only.
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 
 #include "tamovid/app/options_menus.h"
 #include "tamovid/app/chart_window.h"
+#include "tamovid/app/dasha_view.h"
 #include "tamovid/app/place_completer.h"
 #include "tamovid/report/reading_document.h"
 #include "window_driver.h"
@@ -22,6 +24,7 @@ namespace {
 // Chart window sizes, in pixels: the chart and its table side by side.
 constexpr QSize kChartWindowSize{1080, 640};
 constexpr QSize kTimeWindowSize{720, 740};
+constexpr QSize kDashaWindowSize{640, 520};
 
 bool Save(QWidget* widget, const QDir& folder, const char* name) {
     QTest::qWait(100);
@@ -113,7 +116,18 @@ int main(int argc, char** argv) {
         chart->findChild<QRadioButton*>(QStringLiteral("optNorth"))->click();
         ok = Save(chart, folder, "chart-north.png") && ok;
         chart->findChild<QRadioButton*>(QStringLiteral("optSouth"))->click();
+        chart->ShowVarga(tamovid::Varga::kD9);
+        ok = Save(chart, folder, "navamsa-south.png") && ok;
+        chart->ShowVarga(tamovid::Varga::kD1);
         chart->close();
+    } else {
+        ok = false;
+    }
+    d.window->cmdDasha_Click();
+    if (tamovid::DashaView* dasha = d.window->Dasha()) {
+        dasha->resize(kDashaWindowSize);
+        ok = Save(dasha, folder, "dasha.png") && ok;
+        dasha->close();
     } else {
         ok = false;
     }

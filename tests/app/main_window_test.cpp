@@ -303,7 +303,8 @@ private slots:
                  QStringList({"&File", "&Help", "Donate"}));
         QCOMPARE(ActionTexts(child<QMenu>("mnuFile")->actions()),
                  QStringList({"Get My &Rasi Chart", "&Print Reading...",
-                              "Export Reading as &PDF...", "Birth-&Time Window...", "-", "&Exit"}));
+                              "Export Reading as &PDF...", "Birth-&Time Window...",
+                              "&Dasha Periods...", "-", "&Exit"}));
         QCOMPARE(ActionTexts(child<QMenu>("mnuHelp")->actions()),
                  QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                               "-", "&About Software"}));

@@ -125,6 +125,26 @@ TEST(ChartLayout, GrahasJoinTheChartTruncatedToTheMinuteWithTheirRetrogradeMark)
     EXPECT_FALSE(IsGraha(ChartBody::kUpaketu));
 }
 
+// A divisional chart places each body by its sign there, the Ascendant's sign first,
+// names without degrees; a body the chart cannot label is left out.
+TEST(ChartLayout, DivisionalChartPlacesBodiesBySignWithoutDegrees) {
+    const VargaBody bodies[] = {VargaBodyOf("Ascendant", "As", 37.77),  // D9 Pisces
+                                VargaBodyOf("Saturn", "Sa", 95.0, true),  // D9 Leo
+                                VargaBodyOf("Gulika", "Gu", 10.0)};
+    const ChartLayout layout = LayoutChart(
+        ChartStyle::kSouth, VargaChartInput(bodies, Varga::kD9, {"Asha Rao"}));
+    EXPECT_EQ(layout.centreLines, (std::vector<std::string>{"D9 Navamsa", "Asha Rao"}));
+    const ChartCell* ascendant = CellHolding(layout, ChartBody::kAscendant);
+    ASSERT_NE(ascendant, nullptr);
+    EXPECT_EQ(ascendant->sign, 11);
+    EXPECT_EQ(ascendant->house, 1);
+    const ChartCell* saturn = CellHolding(layout, ChartBody::kSaturn);
+    ASSERT_NE(saturn, nullptr);
+    EXPECT_EQ(saturn->sign, 4);
+    EXPECT_EQ(saturn->labels.front().fullText, "Sa R");
+    EXPECT_EQ(DescribeCells(layout)[5], "House 6, Leo: Sa R.");
+}
+
 TEST(ChartLayout, CentreHoldsTheBirthDataAndDescriptionsFollowTheHouses) {
     const ChartLayout south = Delhi(ChartStyle::kSouth);
     EXPECT_EQ(south.centreLines, (std::vector<std::string>{"Jawahar Lal", "15 August 1947", "00:00",

@@ -206,6 +206,17 @@ INSTANTIATE_TEST_SUITE_P(
                    kExitUsage,
                    "tamovid-cli: --ayanamsa: unknown ayanamsa \"fagan\" (lahiri, raman, "
                    "krishnamurti, true-chitra, true-pushya or yukteshwar)"},
+        StatusCase{"UnknownDivisionalChartListsEveryKey", PuneWith({"--vargas", "D9,D11"}),
+                   kExitUsage,
+                   "tamovid-cli: --vargas: unknown divisional chart \"D11\": choose all or any "
+                   "of D1, D9, D2, D3, D4, D7, D10, D12, D16, D20, D24, D27, D30, D40, D45, "
+                   "D60, joined by commas"},
+        StatusCase{"DashaYearWithoutTheDasha", PuneWith({"--dasha-year", "julian"}), kExitUsage,
+                   "tamovid-cli: --dasha-year needs --dasha"},
+        StatusCase{"UnknownDashaYearListsEveryKey",
+                   PuneWith({"--dasha", "--dasha-year", "lunar"}), kExitUsage,
+                   "tamovid-cli: --dasha-year: unknown year \"lunar\" (sidereal, julian, "
+                   "gregorian or savana)"},
         StatusCase{"UnknownNode", PuneWith({"--node", "osculating"}), kExitUsage,
                    "tamovid-cli: --node: \"osculating\" is neither mean nor true"},
         StatusCase{"ControlCharactersInAMessageAreEscaped", PuneWith({"--time", "1\x1b[2J"}),
@@ -424,15 +435,22 @@ TEST_P(ExtraSections, AddToTheReadingAloneAndInABatchAndKeepTheRest) {
     // Everything else is the plain reading's, member for member.
     for (const char* key :
          {"ascendant_nakshatra", "ascendant_pada", "ayanamsa", "ayanamsa_name", "node", "ephemeris",
-          "grahas", "sign_mates", "time_window", "nearest_house_change"})
+          "grahas", "sign_mates", "time_window", "nearest_house_change", "vargas", "dasha"})
         json.erase(key);
     for (Json& point : json["points"]) {
         point.erase("nakshatra");
         point.erase("pada");
+        point.erase("longitude");
     }
     std::vector<std::string> plain = {"--json"};
-    std::copy_if(c.more.begin(), c.more.end(), std::back_inserter(plain),
-                 [](const std::string& a) { return a != "--grahas" && a != "--time-window"; });
+    for (std::size_t i = 0; i < c.more.size(); ++i) {
+        const std::string& a = c.more[i];
+        if (a == "--vargas" || a == "--dasha-year") {
+            ++i;
+        } else if (a != "--grahas" && a != "--time-window" && a != "--dasha") {
+            plain.push_back(a);
+        }
+    }
     EXPECT_EQ(json, Json::parse(Cli(PuneWith(plain)).out));
     more.pop_back();
     EXPECT_NE(Cli(PuneWith(more)).out.find(c.textHeading), std::string::npos);
@@ -480,7 +498,30 @@ INSTANTIATE_TEST_SUITE_P(
                    "A birth 30 minutes earlier moves Dhuma from house 4 to house 5, Vyatipata "
                    "from house 3 to house 4, Parivesha from house 9 to house 10, Chapa from "
                    "house 10 to house 11 and Upaketu from house 10 to house 11.",
-                   "\nKetu       sign "}),
+                   "\nKetu       sign "},
+        // The Sun at 16 Sco 52: Scorpio is fixed, its Navamsas run from Cancer, the sixth
+        // (16°40' to 20°) falls in Sagittarius.
+        ExtrasCase{"DivisionalChartsInTheOrderNamed",
+                   {"--vargas", "d9,D60"},
+                   0,
+                   0,
+                   "/vargas/D9/Sun",
+                   "Sagittarius",
+                   "\nDivisional charts (the sign of each body)\n           D9   D60\nAscendant  "},
+        ExtrasCase{"Dasha",
+                   {"--dasha"},
+                   0,
+                   0,
+                   "/dasha/periods/1/start",
+                   "1989-10-06T05:11",
+                   "\nVimshottari dasha (sidereal years of 365.256363 days; UT)\n"},
+        ExtrasCase{"DashaInSavanaYears",
+                   {"--dasha", "--dasha-year", "Savana"},
+                   0,
+                   0,
+                   "/dasha/year",
+                   "savana",
+                   "\nVimshottari dasha (savana years of 360 days; UT)\n"}),
     [](const testing::TestParamInfo<ExtrasCase>& info) { return info.param.label; });
 
 TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {

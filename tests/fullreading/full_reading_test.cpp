@@ -28,5 +28,24 @@ TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
     EXPECT_FALSE(shown.Current().grahas.has_value());
 }
 
+// The divisional charts and the dasha need the grahas but do not bring them into outputs
+// that did not ask for them; each body's Rasi sign is its sign in the graha table.
+TEST(FullReadingTest, VargasAndDashaComeWithoutTheGrahaPart) {
+    ChartSession session;
+    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947()).ok());
+    const FullReading full = ComputeFullReading(session, {.vargas = true, .dasha = true});
+    EXPECT_FALSE(full.grahas.has_value());
+    ASSERT_TRUE(full.vargas.has_value());
+    ASSERT_TRUE(full.dasha.has_value());
+    const GrahaTable table = ComputeGrahaTable(session.reading());
+    ASSERT_EQ(full.vargas->size(), kGrahaTableRows);
+    for (std::size_t r = 0; r < kGrahaTableRows; ++r) {
+        EXPECT_EQ((*full.vargas)[r].name, table.rows[r].name);
+        EXPECT_EQ((*full.vargas)[r].signs[VargaIndex(Varga::kD1)], table.rows[r].position.sign);
+    }
+    EXPECT_EQ(GrahaNameOf(full.dasha->maha[0].period.lord), "Saturn");
+    EXPECT_FALSE(ComputeFullReading(session, {.grahas = true}).dasha.has_value());
+}
+
 }  // namespace
 }  // namespace tamovid

@@ -237,9 +237,12 @@ TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
     const std::string text = testing_support::PdfText(Write(printable));
     const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel,
                                                 &*printable.grahas, &*printable.timeWindow);
+    const SheetDasha dasha = MakeSheetDasha(printable.reading, *printable.dasha, printable.nowJulianDate);
     std::vector<std::string> expected = {sheet.grahas->source, sheet.timeWindow->nearestHouseChange,
                                          "Vyatipata shares its sign with the Sun and the Moon.",
-                                         "Retrograde", "Same pada"};
+                                         "Retrograde", "Same pada", "D1 Rasi", "D9 Navamsa",
+                                         dasha.balance, dasha.note, dasha.subs.at(1).caption};
+    for (const SheetDashaRow& row : dasha.maha) expected.push_back(row[0] + ' ' + row[1]);
     for (const SheetGrahaRow& row : sheet.grahas->rows) {
         std::string line;
         for (const std::string& cell : row) line += (line.empty() ? "" : " ") + cell;
@@ -252,6 +255,57 @@ TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
     EXPECT_EQ(sheet.grahas->rows[kFirstGrahaRow + 8][6], "R");  // Rahu, the mean node
     EXPECT_NE(sheet.grahas->source.find("Engine classic, ayanamsa Classic (23."),
               std::string::npos);
+}
+
+// Words whose boxes overlap on one page: "Chapa" over "Tamovid" when the sign mates once
+// ran past the footer.
+std::string OverlappingWords(const std::filesystem::path& pdf) {
+    const std::string boxes =
+        testing_support::CommandOutput("pdftotext -bbox '" + pdf.string() + "' -");
+    const std::regex word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    std::istringstream pages(boxes);
+    std::string page;
+    // pdftotext starts each page on a line of its own.
+    std::vector<std::string> pageTexts{""};
+    for (std::string line; std::getline(pages, line);) {
+        if (line.find("<page ") != std::string::npos) pageTexts.emplace_back();
+        pageTexts.back() += line + '\n';
+    }
+    struct Box {
+        double x0, y0, x1, y1;
+        std::string text;
+    };
+    constexpr double kTouch = 0.5;  // points two neighbours' boxes may share
+    for (const std::string& text : pageTexts) {
+        std::vector<Box> words;
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), word);
+             it != std::sregex_iterator(); ++it) {
+            words.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                             std::stod((*it)[4]), (*it)[5]});
+        }
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            for (std::size_t j = i + 1; j < words.size(); ++j) {
+                const Box& a = words[i];
+                const Box& b = words[j];
+                if (a.x0 < b.x1 - kTouch && b.x0 < a.x1 - kTouch && a.y0 < b.y1 - kTouch &&
+                    b.y0 < a.y1 - kTouch) {
+                    return a.text + " over " + b.text;
+                }
+            }
+        }
+    }
+    return {};
+}
+
+TEST_P(ReadingPdfTest, NoTextRunsIntoOtherTextWithEveryPartPrinted) {
+    ChartSession session;
+    ASSERT_TRUE(session.Calculate(Delhi1947()).ok());
+    for (const ChartStyle style : {ChartStyle::kSouth, ChartStyle::kNorth}) {
+        const PrintableReading printable =
+            PrintableOf(ComputeFullReading(session, kEveryPart), std::string(session.ZoneLabel()), style);
+        EXPECT_EQ(OverlappingWords(Write(printable)), "") << ChartStyleName(style);
+    }
 }
 
 // The smallest text on the page, in points: poppler's word boxes are as high as the font's

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tamovid/test_support/delhi_1947_record.h"
+#include "tamovid/timewindow/place_clock.h"
 #include "tamovid/timewindow/time_window.h"
 #include "tamovid/timewindow/window_text.h"
 
@@ -170,6 +171,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ClockCase{"UnknownZoneFallsBackToTheOffset", "Mars/Olympus", "03:29", -300,
                               "2021-03-13 20:19"}),
     [](const testing::TestParamInfo<ClockCase>& info) { return info.param.label; });
+
+// Dasha dates decades away read the place's clock: daylight time in summer where the
+// chart has its zone, the birth's offset alone where it has none.
+TEST(PlaceClock, ReadsTheZonesClockLongAfterTheBirth) {
+    constexpr double kThirtyYearsAndASummer = 11057;  // days to 22 June 2051
+    EXPECT_EQ(DateAndClockText(PlaceClock(BeforeSpringForward(), "America/New_York")
+                                   .AtDaysFromBirth(kThirtyYearsAndASummer)),
+              "2051-06-22 02:59");
+    EXPECT_EQ(DateAndClockText(PlaceClock(BeforeSpringForward(), "").AtDaysFromBirth(kThirtyYearsAndASummer)),
+              "2051-06-22 01:59");
+    EXPECT_EQ(DateAndClockText(PlaceClock(BeforeSpringForward(), "").AtDaysFromBirth(-1)),
+              "2021-03-13 01:59");
+}
 
 // At 24:30 the times on the entered day went undated and those on the next day dated, though
 // the user reads them against the day entered.

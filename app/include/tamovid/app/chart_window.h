@@ -2,11 +2,15 @@
 
 #include <QWidget>
 
+#include <vector>
+
 #include "tamovid/app/file_name_offer.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/vargas/varga_body.h"
 
+class QLabel;
 class QRadioButton;
 class QPushButton;
 class QSettings;
@@ -15,6 +19,7 @@ class QTableWidget;
 namespace tamovid {
 
 class UserInterface;
+class VargaChoice;
 
 /// Paints a chart layout in the window's colours, as large as it fits, and offers its
 /// contents as text to screen readers.
@@ -48,6 +53,13 @@ public:
     /// the Ascendant, the nine grahas and the
     /// five points with sign, degrees and minutes, nakshatra, pada, house and retrograde.
     void SetGrahaTable(const GrahaTable& table);
+    /// Gives the bodies' divisional signs, in the table's row order: the divisional charts
+    /// can be drawn and the table's Navamsa column is filled.
+    void SetDivisions(std::vector<VargaBody> bodies);
+
+    /// The divisional chart drawn, D1 (the Rasi chart) until another is chosen.
+    Varga Shown() const { return varga_; }
+    void ShowVarga(Varga varga);
 
     ChartStyle Style() const { return style_; }
     void SetStyle(ChartStyle style);
@@ -65,12 +77,16 @@ public slots:
 
 private:
     void Relayout();
+    void FillNavamsaColumn();
 
     UserInterface& ui_;
     QSettings* settings_;
     ChartStyle style_ = ChartStyle::kSouth;
     ChartInput readingInput_;  // the reading's own points, before the grahas are added
     ChartInput input_;
+    BirthRecord record_;  // names the saved image
+    Varga varga_ = Varga::kD1;
+    std::vector<VargaBody> divisions_;
     ChartLayout layout_;
     QString imageProposal_ = QStringLiteral("Rasi chart.png");
     FileNameOffer imageNames_;
@@ -78,6 +94,8 @@ private:
     ChartView* view_ = nullptr;
     QTableWidget* grdGrahas_ = nullptr;
     QPushButton* cmdCopyTable_ = nullptr;
+    QLabel* lblVarga_ = nullptr;
+    VargaChoice* cboVarga_ = nullptr;
     QRadioButton* optSouth_ = nullptr;
     QRadioButton* optNorth_ = nullptr;
     QPushButton* cmdSaveImage_ = nullptr;

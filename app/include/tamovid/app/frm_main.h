@@ -22,6 +22,7 @@ namespace tamovid {
 
 class BirthForm;
 class ChartWindow;
+class DashaView;
 class TimeWindowView;
 class LinkLabel;
 class Preferences;
@@ -75,6 +76,8 @@ public:
 
     /// The birth-time window, once it has been opened (null before).
     TimeWindowView* TimeWindow() const { return timeWindow_; }
+    /// The dasha window, once it has been opened (null before).
+    DashaView* Dasha() const { return dasha_; }
     /// The chart window, once it has been opened (null before).
     ChartWindow* Chart() const { return chart_; }
 
@@ -103,6 +106,8 @@ public slots:
     void cmdChart_Click();
     /// Opens the birth-time window of the last calculation in a window of its own.
     void cmdTimeWindow_Click();
+    /// Opens the Vimshottari dasha of the last calculation in a window of its own.
+    void cmdDasha_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
 
@@ -122,6 +127,7 @@ private:
     bool ShowCalculated(const Result<void, Refusal>& calculated);
     /// The session's chart and its positions table in the chart window.
     void ShowInChartWindow();
+    void ShowInDashaView();
 
     UserInterface& ui_;
     ReadingExport export_{ui_};
@@ -134,6 +140,7 @@ private:
     QSettings* settings_ = nullptr;
     ChartWindow* chart_ = nullptr;
     TimeWindowView* timeWindow_ = nullptr;
+    DashaView* dasha_ = nullptr;
 
     BirthForm* Frame1_ = nullptr;
     ResultPanel* Frame2_ = nullptr;

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "tamovid/grahas/graha.h"
+#include "tamovid/vargas/varga.h"
+#include "tamovid/vargas/varga_body.h"
 
 namespace tamovid {
 
@@ -61,6 +63,7 @@ struct ChartPlacement {
     int degrees = 0;
     int minutes = 0;
     bool retrograde = false;  ///< marked on the label
+    bool signOnly = false;    ///< a divisional chart's: the label gives no degrees
 };
 
 /// Everything a chart is drawn from.
@@ -79,6 +82,15 @@ ChartInput ChartInputFromReading(const Reading& reading);
 /// minute like every other label, with their retrograde flags. The Sun is left out: the
 /// chart's Sun is the reading's own. Longitudes that are not finite are skipped.
 void AddGrahaPlacements(ChartInput& input, std::span<const GrahaPosition> grahas);
+
+/// A divisional chart of bodies (the Ascendant among them) by their signs in it, the
+/// labels without degrees; `varga`'s title ("D9 Navamsa") heads the centre lines. A body
+/// a chart has no label for, or with no sign, is left out.
+ChartInput VargaChartInput(std::span<const VargaBody> bodies, Varga varga,
+                           std::vector<std::string> centreLines);
+
+/// "D9 Navamsa".
+std::string VargaTitle(Varga varga);
 
 /// The centre lines of a reading: name, date, time, place, coordinates; empty ones left out.
 std::vector<std::string> CentreLines(const Reading& reading);

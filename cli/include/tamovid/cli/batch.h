@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <istream>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,9 @@ struct BatchResult {
 /// {"row", "error"} for a row that cannot be read or is refused. Blank lines are skipped
 /// and not counted. A bad header stops the batch with kExitUsage, a read or write
 /// failure with kExitIoError. Nothing is kept from one row to the next but the atlas,
-/// loaded for the first row that names a place.
+/// loaded for the first row that names a place. `charts` are the divisional charts the
+/// JSON lists when `extras` has them.
 BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options = {},
-                     ReadingParts extras = {});
+                     ReadingParts extras = {}, std::span<const Varga> charts = {});
 
 }  // namespace tamovid::cli

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,14 +17,17 @@ namespace tamovid::cli {
 /// "sign_mates" (five objects: "name", "grahas" with each graha's "name" and "distance"
 /// in degrees, "affliction" as a sentence or null) and
 /// "time_window" (one object per body: "name", "sign_from" .. "pada_to" as local clock
-/// times, null for an end beyond 12 hours) with "nearest_house_change".
-void AppendExtrasJson(std::string& text, const FullReading& full);
+/// times, null for an end beyond 12 hours) with "nearest_house_change", "vargas" (the
+/// `charts` asked, in their order) and "dasha".
+void AppendExtrasJson(std::string& text, const FullReading& full,
+                      std::span<const Varga> charts = {});
 
 /// The nakshatra members of one position, with the leading comma:
 /// ,"<prefix>nakshatra":..,"<prefix>pada":..
 void AppendNakshatraJson(std::string& text, double siderealLongitude, std::string_view prefix = {});
 
 /// The sections of the readable reading for the parts beyond the five points.
-void WriteExtrasText(std::ostream& out, const FullReading& full);
+void WriteExtrasText(std::ostream& out, const FullReading& full,
+                     std::span<const Varga> charts = {});
 
 }  // namespace tamovid::cli

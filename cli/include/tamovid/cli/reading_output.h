@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -22,9 +23,10 @@ namespace tamovid::cli {
 class ReadingJsonWriter {
 public:
     /// Appends the reading's JSON (no line end) to `text`, with the extras when given
-    /// (then each point also holds "nakshatra" and "pada" when the grahas are there).
+    /// (then each point also holds "nakshatra" and "pada" when the grahas are there, and
+    /// "longitude" when the divisional charts are: of these, `charts` are written).
     void Append(std::string& text, const Reading& reading, std::optional<std::size_t> row,
-                const FullReading* extras = nullptr);
+                const FullReading* extras = nullptr, std::span<const Varga> charts = {});
 
 private:
     struct PointMembers {
@@ -46,7 +48,8 @@ bool CountsDaylightTwice(const Reading& reading);
 
 /// One reading's JSON text.
 std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row = std::nullopt,
-                            const FullReading* extras = nullptr);
+                            const FullReading* extras = nullptr,
+                            std::span<const Varga> charts = {});
 
 /// {"row": n, "error": message}, with "name" after "row" when the row gives one.
 std::string RowErrorJsonText(std::size_t row, std::string_view message,
@@ -62,6 +65,6 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value);
 /// The readable reading: name, place, the Sun and the Ascendant, then each point's
 /// heading and the five lines the window shows for it; then the extras' sections.
 void WriteTextReading(std::ostream& out, const Reading& reading,
-                      const FullReading* extras = nullptr);
+                      const FullReading* extras = nullptr, std::span<const Varga> charts = {});
 
 }  // namespace tamovid::cli

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/birthentry/graha_table.h"
+#include "tamovid/dasha/vimshottari.h"
+#include "tamovid/fullreading/varga_bodies.h"
 #include "tamovid/timewindow/time_window.h"
 
 namespace tamovid {
@@ -14,28 +17,38 @@ namespace tamovid {
 struct ReadingParts {
     bool grahas = false;      ///< the nine grahas, the ayanamsa, the nakshatras, the sign mates
     bool timeWindow = false;  ///< the birth-time window, with the nine grahas when they are asked too
+    bool vargas = false;      ///< every body's sign in the sixteen divisional charts
+    bool dasha = false;       ///< the Vimshottari periods, in the chart's dasha year
 
+    constexpr bool Any() const { return grahas || timeWindow || vargas || dasha; }
     /// Whether these parts include every part of `other`.
     constexpr bool Covers(ReadingParts other) const {
-        return (grahas || !other.grahas) && (timeWindow || !other.timeWindow);
+        return (grahas || !other.grahas) && (timeWindow || !other.timeWindow) &&
+               (vargas || !other.vargas) && (dasha || !other.dasha);
     }
     constexpr ReadingParts With(ReadingParts other) const {
-        return {grahas || other.grahas, timeWindow || other.timeWindow};
+        return {grahas || other.grahas, timeWindow || other.timeWindow, vargas || other.vargas,
+                dasha || other.dasha};
     }
 };
 
-/// Every part: the printed reading and the birth-time window's view show the window with
-/// the nine grahas.
-inline constexpr ReadingParts kEveryPart{.grahas = true, .timeWindow = true};
+/// Every part: the printed reading shows them all.
+inline constexpr ReadingParts kEveryPart{
+    .grahas = true, .timeWindow = true, .vargas = true, .dasha = true};
 
 /// Everything one chart's reading shows, computed once; every output only words it.
 struct FullReading {
     Reading reading;  ///< the birth, the five points, the Sun and the Ascendant
     std::optional<GrahaTable> grahas;
     std::optional<timewindow::TimeWindow> timeWindow;
+    /// The bodies of the divisional charts: the Ascendant, the nine grahas, the five points.
+    std::optional<std::vector<VargaBody>> vargas;
+    std::optional<Vimshottari> dasha;
 
     /// The parts this reading holds.
-    ReadingParts Parts() const { return {grahas.has_value(), timeWindow.has_value()}; }
+    ReadingParts Parts() const {
+        return {grahas.has_value(), timeWindow.has_value(), vargas.has_value(), dasha.has_value()};
+    }
 };
 
 /// The session's chart with the parts asked for, in the chart's own engine and options.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "tamovid/positions/civil_date_time.h"
 
@@ -19,5 +20,9 @@ double JulianDayNumber(int month, int day, int year);
 /// switch left out or counts twice). Add the zone's offset (days) first for local clock time.
 /// Nothing for a date that is not finite or lies beyond a million years.
 std::optional<CivilDateTime> CivilMinuteOf(double julianDate);
+
+/// "1972-11-08T03:15": CivilMinuteOf's date and time with `between` between them; "" for a
+/// date it has none for.
+std::string MinuteText(double julianDate, char between = 'T');
 
 }  // namespace tamovid

@@ -12,7 +12,9 @@
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/base/file_io.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/dasha/vimshottari.h"
 #include "tamovid/timewindow/time_window.h"
+#include "tamovid/vargas/varga_body.h"
 
 class QPagedPaintDevice;
 
@@ -27,7 +29,15 @@ struct PrintableReading {
     std::optional<GrahaTable> grahas;
     /// The birth-time window, when printed.
     std::optional<timewindow::TimeWindow> timeWindow;
+    /// The bodies' divisional signs: the Navamsa chart is printed beside the Rasi chart.
+    std::optional<std::vector<VargaBody>> vargas;
+    /// The dasha, when printed, with the moment (Julian Date, UT) whose periods it marks.
+    std::optional<Vimshottari> dasha;
+    double nowJulianDate = 0;
 };
+
+/// The moment of the call as a Julian Date (UT).
+double CurrentJulianDate();
 
 /// US Letter where the locale's country uses it, A4 everywhere else.
 QPageSize ReadingPageSize(const QLocale& locale = QLocale::system());
@@ -36,8 +46,9 @@ QPageSize ReadingPageSize(const QLocale& locale = QLocale::system());
 void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size);
 
 /// Paints the whole reading on the device, starting new pages as the text needs:
-/// heading, birth data, Sun and Ascendant, the chart in black on white, the table of the
-/// five points, the graha table and the birth-time window when given, each point's lines
+/// heading, birth data, Sun and Ascendant, the chart in black on white (the Navamsa beside
+/// it when given), the table of the five points, the graha table, the birth-time window
+/// and the dasha when given, each point's lines
 /// and a footer with "page n of m". Returns the number
 /// of pages, or 0 when the device could not be painted on.
 int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable);

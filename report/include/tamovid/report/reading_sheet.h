@@ -12,6 +12,7 @@ namespace tamovid {
 
 struct Reading;
 struct GrahaTable;
+struct Vimshottari;
 namespace timewindow {
 struct TimeWindow;
 }
@@ -53,6 +54,23 @@ struct SheetTimeWindow {
     std::string nearestHouseChange;  ///< the headline sentence
 };
 
+/// One period of the dasha: lord, start and end in the birth place's clock time, age.
+using SheetDashaRow = std::array<std::string, 4>;
+
+/// The sub periods of one maha period, under a caption that says which and why.
+struct SheetSubPeriods {
+    std::string caption;  ///< "Sub periods of Mercury, running today"
+    std::vector<SheetDashaRow> rows;
+};
+
+struct SheetDasha {
+    std::string balance;  ///< "Saturn: 18 years 0 months 27 days left at birth"
+    std::string note;     ///< the year counted in, and the clock the dates are in
+    std::vector<SheetDashaRow> maha;
+    /// The running maha period's and the next one's; the first two when none runs.
+    std::vector<SheetSubPeriods> subs;
+};
+
 /// Every text of a printed reading, in reading order; the page layout only places them.
 struct ReadingSheet {
     std::string title;    ///< the name, or the heading alone when there is none
@@ -62,6 +80,7 @@ struct ReadingSheet {
     std::array<SheetPoint, kAprakashaPointCount> points;
     std::optional<SheetGrahas> grahas;          ///< when the reading is printed with them
     std::optional<SheetTimeWindow> timeWindow;  ///< likewise
+    std::optional<SheetDasha> dasha;            ///< likewise
     std::string program;                        ///< "Tamovid 1.15"
 };
 
@@ -70,11 +89,14 @@ struct ReadingSheet {
 /// and the birth-time window are printed when given.
 ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel,
                               const GrahaTable* grahas = nullptr,
-                              const timewindow::TimeWindow* timeWindow = nullptr);
+                              const timewindow::TimeWindow* timeWindow = nullptr,
+                              const Vimshottari* dasha = nullptr, double nowJulianDate = 0);
 
 /// The sheet's texts of a graha table and of a birth-time window.
 SheetGrahas MakeSheetGrahas(const GrahaTable& table);
 SheetTimeWindow MakeSheetTimeWindow(const timewindow::TimeWindow& window);
+/// The sheet's texts of a dasha, its running periods those at `nowJulianDate` (UT).
+SheetDasha MakeSheetDasha(const Reading& reading, const Vimshottari& dasha, double nowJulianDate);
 
 /// The time-zone row's label, or "" for a row outside the table.
 std::string_view ZoneRowLabel(int row);
