@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tamovid/fullreading/full_reading.h"
+#include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid {
@@ -26,6 +27,31 @@ TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
     shown.Reset(session);
     EXPECT_EQ(shown.Current().reading.record.strCity, session.reading().record.strCity);
     EXPECT_FALSE(shown.Current().grahas.has_value());
+}
+
+// The six are placed from the chart's own Ascendant, carry their sign mates only beside
+// the grahas, and reach a chart of any division as plain names and longitudes.
+TEST(FullReadingTest, PlacesTheSixWithTheChartAndNamesThemForOtherCharts) {
+    ChartSession session;
+    ASSERT_TRUE(session.Calculate(testing_support::Pune1975()).ok());
+    EXPECT_FALSE(ComputeFullReading(session, {.grahas = true}).upagrahas.has_value());
+
+    const FullReading alone = ComputeFullReading(session, {.upagrahas = true});
+    ASSERT_TRUE(alone.upagrahas.has_value());
+    ASSERT_TRUE(alone.upagrahas->placed.ok());
+    EXPECT_FALSE(alone.upagrahas->notes.has_value());
+    // 3 December 1975 was a Wednesday; 10:30 at Pune is in the day.
+    EXPECT_EQ(UpagrahaDayText(alone.reading, *alone.upagrahas).substr(0, 25),
+              "Wednesday, a day birth; s");
+
+    const FullReading full = ComputeFullReading(session, {.grahas = true, .upagrahas = true});
+    ASSERT_TRUE(full.upagrahas->notes.has_value());
+    const std::vector<NamedLongitude> points = UpagrahaLongitudes(full);
+    ASSERT_EQ(points.size(), upagrahas::kUpagrahaCount);
+    EXPECT_EQ(points[4].name, "Gulika");
+    EXPECT_EQ(points[4].label, "Gk");
+    EXPECT_DOUBLE_EQ(points[4].longitude, full.upagrahas->placed.value()[upagrahas::Upagraha::kGulika].longitude);
+    EXPECT_EQ((*full.upagrahas->notes)[4].sign, full.upagrahas->placed.value().places[4].position.sign);
 }
 
 }  // namespace

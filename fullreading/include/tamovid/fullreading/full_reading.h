@@ -1,11 +1,17 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/birthentry/graha_table.h"
+#include "tamovid/grahas/conjunction_note.h"
+#include "tamovid/positions/result.h"
 #include "tamovid/timewindow/time_window.h"
+#include "tamovid/upagrahas/upagrahas.h"
 
 namespace tamovid {
 
@@ -14,29 +20,54 @@ namespace tamovid {
 struct ReadingParts {
     bool grahas = false;      ///< the nine grahas, the ayanamsa, the nakshatras, the sign mates
     bool timeWindow = false;  ///< the birth-time window, with the nine grahas when they are asked too
+    bool upagrahas = false;   ///< the day of the birth and the six that rise with its portions
 
     /// Whether these parts include every part of `other`.
     constexpr bool Covers(ReadingParts other) const {
-        return (grahas || !other.grahas) && (timeWindow || !other.timeWindow);
+        return (grahas || !other.grahas) && (timeWindow || !other.timeWindow) &&
+               (upagrahas || !other.upagrahas);
     }
     constexpr ReadingParts With(ReadingParts other) const {
-        return {grahas || other.grahas, timeWindow || other.timeWindow};
+        return {grahas || other.grahas, timeWindow || other.timeWindow,
+                upagrahas || other.upagrahas};
     }
+    constexpr bool Any() const { return grahas || timeWindow || upagrahas; }
 };
 
 /// Every part: the printed reading and the birth-time window's view show the window with
-/// the nine grahas.
-inline constexpr ReadingParts kEveryPart{.grahas = true, .timeWindow = true};
+/// the nine grahas and the six.
+inline constexpr ReadingParts kEveryPart{.grahas = true, .timeWindow = true, .upagrahas = true};
+
+/// The six of a reading, or why the Sun gave no day to place them in.
+struct ReadingUpagrahas {
+    Result<upagrahas::Upagrahas, upagrahas::NoDay> placed;
+    /// The grahas in each one's sign, in Upagraha order, when the reading holds the grahas.
+    std::optional<std::array<PointNote, upagrahas::kUpagrahaCount>> notes;
+};
+
+/// A point as a chart of any division needs it.
+struct NamedLongitude {
+    std::string_view name;   ///< "Gulika"
+    std::string_view label;  ///< "Gk"
+    double longitude = 0;    ///< sidereal degrees, 0..360
+};
 
 /// Everything one chart's reading shows, computed once; every output only words it.
 struct FullReading {
     Reading reading;  ///< the birth, the five points, the Sun and the Ascendant
     std::optional<GrahaTable> grahas;
     std::optional<timewindow::TimeWindow> timeWindow;
+    std::optional<ReadingUpagrahas> upagrahas;
 
     /// The parts this reading holds.
-    ReadingParts Parts() const { return {grahas.has_value(), timeWindow.has_value()}; }
+    ReadingParts Parts() const {
+        return {grahas.has_value(), timeWindow.has_value(), upagrahas.has_value()};
+    }
 };
+
+/// The six placed in the reading, in Upagraha order; none when they were not asked for
+/// or the Sun did not rise or set.
+std::vector<NamedLongitude> UpagrahaLongitudes(const FullReading& full);
 
 /// The session's chart with the parts asked for, in the chart's own engine and options.
 /// The one place a reading is computed.
