@@ -162,7 +162,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
         session.CalculateOpened(std::move(entry).value(), engine, options);
     if (!calculated.ok()) return fail(calculated.error().message);
     warned = CountsDaylightTwice(session.reading());
-    if (parts.grahas || parts.timeWindow) {
+    if (parts.Any()) {
         const FullReading full = ComputeFullReading(session, parts);
         writer.Append(answer.text, full.reading, answer.row, &full);
         answer.chart.reset();

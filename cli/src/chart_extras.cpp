@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "tamovid/cli/json_writer.h"
+#include "tamovid/cli/upagraha_output.h"
 #include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/grahas/conjunction_note.h"
 #include "tamovid/grahas/nakshatra.h"
@@ -127,6 +128,7 @@ void AppendExtrasJson(std::string& text, const FullReading& full) {
         json.Key("nearest_house_change");
         json.String(timewindow::HouseShiftSentence(window));
     }
+    if (full.upagrahas) AppendUpagrahasJson(text, full.reading, *full.upagrahas);
 }
 
 void WriteExtrasText(std::ostream& out, const FullReading& full) {
@@ -163,6 +165,7 @@ void WriteExtrasText(std::ostream& out, const FullReading& full) {
         }
         out << timewindow::HouseShiftSentence(window) << '\n';
     }
+    if (full.upagrahas) WriteUpagrahasText(out, full.reading, *full.upagrahas);
 }
 
 }  // namespace tamovid::cli

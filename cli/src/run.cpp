@@ -20,6 +20,7 @@
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
 #include "tamovid/cli/visible_text.h"
+#include "tamovid/upagrahas/options.h"
 #include "tamovid/version.h"
 
 namespace tamovid::cli {
@@ -29,7 +30,8 @@ constexpr std::string_view kProgram = "tamovid-cli";
 constexpr std::string_view kUsageLine =
     "Usage: tamovid-cli --date YYYY-MM-DD --time HH:MM --zone N --lat DDdMM --lon DDDdMM "
     "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT] [--precise]\n"
-    "       [--ayanamsa NAME] [--node mean|true] [--grahas] [--time-window]\n"
+    "       [--ayanamsa NAME] [--node mean|true] [--grahas] [--time-window] [--upagrahas]\n"
+    "       [--sunrise hindu|apparent] [--upagraha-lords eight|seven] [--upagraha-at NAME=WHERE]\n"
     "   or: tamovid-cli --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\" "
     "[--tz AREA/LOCATION] [--utc-offset +HH:MM] ...\n"
     "   or: tamovid-cli --open FILE.vug | --batch FILE.csv [--precise]\n"
@@ -96,6 +98,18 @@ shift of the birth time that moves a point to another house. The JSON gains
 "house_to", "pada_from", "pada_to" as "HH:MM", with the date when it is not
 the birth's, null for an end beyond 12 hours) and "nearest_house_change".
 
+--upagrahas adds the six that rise with the portions of the day and the
+night (Kala, Mrityu, Ardhaprahara, Yamaghantaka, Gulika, Mandi): the day
+from the real sunrise at the birth place (a birth before sunrise belongs to
+the day before), its weekday, whether the birth is by day or by night, and
+each one's moment, position, nakshatra and pada and house. The JSON gains
+"day" ("vara", "birth_in", "sunrise", "sunset", "next_sunrise" in UT) and
+"upagrahas" (per point "name", "lord", "moment" in UT to the millisecond,
+"longitude", "position", "nakshatra", "pada", "house"); where the Sun does
+not rise or set that day, both are null and "upagrahas_note" says why.
+--sunrise, --upagraha-lords and --upagraha-at choose the conventions (see
+above); they need --upagrahas, or --save to keep them in the chart file.
+
 Exit status: 0 success (a batch that answered every row), 2 the chart was
 refused (the message goes to standard error), 64 bad usage or CSV header,
 74 a file could not be read or written. A chart file that holds nothing
@@ -124,9 +138,14 @@ struct Options {
     bool precise = false;
     bool grahas = false;
     bool timeWindow = false;
+    bool upagrahas = false;
+    std::optional<std::string> sunrise;
+    std::optional<std::string> upagrahaLords;
+    std::vector<std::string> upagrahaAt;
     std::optional<std::string> ayanamsa;
     std::optional<std::string> node;
     ChartOptions chartOptions;
+    upagrahas::UpagrahaOptions upagrahaOptions;  // XXX into chartOptions after merge
     std::optional<std::string> chart;
     std::string chartStyle{ChartStyleName(ChartStyle::kSouth)};
     bool chartOnly = false;
@@ -209,19 +228,88 @@ Engine ChosenEngine(const Options& options) {
     return options.precise ? Engine::kPrecise : Engine::kClassic;
 }
 
-/// The ayanamsa keys as the help and the errors list them, from the one table:
-/// "lahiri, raman, ... or yukteshwar", with `defaultMark` after the default's key.
-std::string AyanamsaKeyList(std::string_view defaultMark) {
+/// A table's keys as the help and the errors list them: "lahiri, raman, ... or
+/// yukteshwar", with `defaultMark` after the key of the row `isDefault` picks.
+template <typename Table, typename Key, typename IsDefault>
+std::string KeyList(const Table& table, Key key, IsDefault isDefault,
+                    std::string_view defaultMark) {
     std::string text;
-    for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
-        if (i > 0) text += i + 1 == kAyanamsaNames.size() ? " or " : ", ";
-        text += kAyanamsaNames[i].key;
-        if (kAyanamsaNames[i].ayanamsa == ChartOptions{}.ayanamsa) text += defaultMark;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (i > 0) text += i + 1 == table.size() ? " or " : ", ";
+        text += key(table[i]);
+        if (isDefault(table[i])) text += defaultMark;
     }
     return text;
 }
 
-ReadingParts PartsOf(const Options& options) { return {options.grahas, options.timeWindow}; }
+std::string AyanamsaKeyList(std::string_view defaultMark) {
+    return KeyList(
+        kAyanamsaNames, [](const AyanamsaName& row) { return row.key; },
+        [](const AyanamsaName& row) { return row.ayanamsa == ChartOptions{}.ayanamsa; },
+        defaultMark);
+}
+
+std::string SunriseKeyList(std::string_view defaultMark) {
+    return KeyList(
+        upagrahas::kSunriseRuleKeys, [](const upagrahas::SunriseRuleKey& row) { return row.key; },
+        [](const upagrahas::SunriseRuleKey& row) {
+            return row.rule == upagrahas::UpagrahaOptions{}.sunrise;
+        },
+        defaultMark);
+}
+
+std::string LordsKeyList(std::string_view defaultMark) {
+    return KeyList(
+        upagrahas::kLordRuleKeys, [](const upagrahas::LordRuleKey& row) { return row.key; },
+        [](const upagrahas::LordRuleKey& row) {
+            return row.rule == upagrahas::UpagrahaOptions{}.lords;
+        },
+        defaultMark);
+}
+
+/// "Kala, Mrityu, ... or Mandi=start, middle or end"; the defaults in the help.
+std::string PointKeyList() {
+    const auto never = [](const auto&) { return false; };
+    return KeyList(
+               upagrahas::kUpagrahaNames, [](const upagrahas::UpagrahaName& row) { return row.name; },
+               never, "") +
+           "=" +
+           KeyList(
+               upagrahas::kPortionPointKeys,
+               [](const upagrahas::PortionPointKey& row) { return row.key; }, never, "");
+}
+
+ReadingParts PartsOf(const Options& options) {
+    return {options.grahas, options.timeWindow, options.upagrahas};
+}
+
+/// Reads --sunrise, --upagraha-lords and --upagraha-at into the chart's options; the
+/// message of the first that cannot be read.
+std::optional<std::string> ReadUpagrahaOptions(Options& options,
+                                               upagrahas::UpagrahaOptions& into) {
+    if (options.sunrise) {
+        const auto rule = upagrahas::ParseSunriseRule(*options.sunrise);
+        if (!rule) {
+            return "--sunrise: unknown sunrise \"" + *options.sunrise + "\" (" +
+                   SunriseKeyList("") + ")";
+        }
+        into.sunrise = *rule;
+    }
+    if (options.upagrahaLords) {
+        const auto rule = upagrahas::ParseLordRule(*options.upagrahaLords);
+        if (!rule) {
+            return "--upagraha-lords: unknown rule \"" + *options.upagrahaLords + "\" (" +
+                   LordsKeyList("") + ")";
+        }
+        into.lords = *rule;
+    }
+    for (const std::string& text : options.upagrahaAt) {
+        if (!upagrahas::SetPointFromText(into, text)) {
+            return "--upagraha-at: \"" + text + "\" is not NAME=WHERE (" + PointKeyList() + ")";
+        }
+    }
+    return std::nullopt;
+}
 
 int RunBatchFile(const Options& options, const Streams& io) {
     const std::string& path = *options.batch;
@@ -416,6 +504,21 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                  "Add the nine grahas, the ayanamsa and each position's nakshatra and pada");
     app.add_flag("--time-window", options.timeWindow,
                  "Add the clock times between which each sign, house and pada stays the same");
+    app.add_flag("--upagrahas", options.upagrahas,
+                 "Add the day of the birth and the six upagrahas of its portions (Gulika, Mandi ...)");
+    app.add_option("--sunrise", options.sunrise,
+                   "Sunrise of the upagrahas: " + SunriseKeyList(" (the default)") +
+                       " (the almanac's, 50' lower)")
+        ->type_name("RULE");
+    app.add_option("--upagraha-lords", options.upagrahaLords,
+                   "Lords of the eight portions: " + LordsKeyList(" (the default)") +
+                       " (eight slots or the seven weekday lords)")
+        ->type_name("RULE");
+    app.add_option("--upagraha-at", options.upagrahaAt,
+                   "Where in its portion one rises, repeatable (defaults Gulika=start, others "
+                   "middle): " + PointKeyList())
+        ->type_name("NAME=WHERE")
+        ->allow_extra_args(false);
     app.add_option("--ayanamsa", options.ayanamsa,
                    "Ayanamsa of the precise engine: " + AyanamsaKeyList(" (the default)"))
         ->type_name("NAME");
@@ -492,6 +595,16 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                            "--node: \"" + *options.node + "\" is neither mean nor true");
         }
         options.chartOptions.node = *node;
+    }
+    if (const std::optional<std::string> refused =
+            ReadUpagrahaOptions(options, options.upagrahaOptions)) {
+        return io.Fail(kExitUsage, *refused);
+    }
+    if ((options.sunrise || options.upagrahaLords || !options.upagrahaAt.empty()) &&
+        !options.upagrahas && !options.save) {
+        return io.Fail(kExitUsage,
+                       "--sunrise, --upagraha-lords and --upagraha-at need --upagrahas (or --save "
+                       "to keep them in the chart file)");
     }
     if (options.batch) return RunBatchFile(options, io);
     if (options.places) return ListPlaces(options, io);

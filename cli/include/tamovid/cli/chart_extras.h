@@ -16,7 +16,8 @@ namespace tamovid::cli {
 /// "sign_mates" (five objects: "name", "grahas" with each graha's "name" and "distance"
 /// in degrees, "affliction" as a sentence or null) and
 /// "time_window" (one object per body: "name", "sign_from" .. "pada_to" as local clock
-/// times, null for an end beyond 12 hours) with "nearest_house_change".
+/// times, null for an end beyond 12 hours) with "nearest_house_change", and the six
+/// (AppendUpagrahasJson).
 void AppendExtrasJson(std::string& text, const FullReading& full);
 
 /// The nakshatra members of one position, with the leading comma:
