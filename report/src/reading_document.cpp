@@ -299,6 +299,21 @@ void PutTimeWindow(Composer& c, const SheetTimeWindow& window) {
     c.Skip(c.Mm(3));
 }
 
+void PutUpagrahas(Composer& c, const SheetUpagrahas& six) {
+    c.KeepTogether(c.Mm(24));
+    PutCaption(c, 0, c.Width(), QStringLiteral("The six upagrahas of the day"));
+    c.Skip(c.Put(0, c.Width(), c.Font(kBodyPt), kInk, Text(six.dayLine)) + c.Mm(1.5));
+    if (!six.rows.empty()) {
+        constexpr std::array<double, 7> kColumns = {0.0, 0.17, 0.33, 0.45, 0.68, 0.77, 0.86};
+        PutTable<7>(c, kColumns,
+                    {QStringLiteral("Name"), QStringLiteral("Sign"), QStringLiteral("Degrees"),
+                     QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("House"),
+                     QString()},
+                    six.rows);
+    }
+    c.Skip(c.Mm(3));
+}
+
 void PutPoint(Composer& c, const SheetPoint& point) {
     const QFont nameFont = c.Font(kPointNamePt, true);
     const QFont smallFont = c.Font(kSmallPt);
@@ -341,6 +356,13 @@ ChartLayout PageChartLayout(const PrintableReading& printable, const std::vector
     ChartInput input = ChartInputFromReading(printable.reading);
     // The page's chart shows the grahas its table lists.
     if (printable.grahas) AddGrahaPlacements(input, printable.grahas->grahas);
+    // Gulika and Mandi, as the window draws them whatever else it shows.
+    if (printable.upagrahas && printable.upagrahas->placed.ok()) {
+        for (const upagrahas::Upagraha u : {upagrahas::Upagraha::kGulika, upagrahas::Upagraha::kMandi}) {
+            AddPlacement(input, UpagrahaBody(static_cast<int>(upagrahas::UpagrahaIndex(u))),
+                         printable.upagrahas->placed.value()[u].longitude);
+        }
+    }
     for (const PageItems& page : pages) {
         if (!page.chart) continue;
         const double side = std::min(page.chart->width(), page.chart->height());
@@ -395,15 +417,20 @@ void SetReadingPageLayout(QPagedPaintDevice& device, const QPageSize& size) {
 int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
     const ReadingSheet sheet = MakeReadingSheet(
         printable.reading, printable.zoneLabel, printable.grahas ? &*printable.grahas : nullptr,
-        printable.timeWindow ? &*printable.timeWindow : nullptr);
+        printable.timeWindow ? &*printable.timeWindow : nullptr,
+        printable.upagrahas ? &*printable.upagrahas : nullptr);
 
     Composer composer(device, QSizeF(device.width(), device.height()));
     PutHeader(composer, sheet);
     PutOverview(composer, sheet);
     if (sheet.grahas) PutGrahas(composer, *sheet.grahas);
     if (sheet.timeWindow) PutTimeWindow(composer, *sheet.timeWindow);
+    if (sheet.upagrahas) PutUpagrahas(composer, *sheet.upagrahas);
     PutCaption(composer, 0, composer.Width(), QStringLiteral("The points one by one"));
     for (const SheetPoint& point : sheet.points) PutPoint(composer, point);
+    if (sheet.upagrahas) {
+        for (const SheetPoint& point : sheet.upagrahas->points) PutPoint(composer, point);
+    }
     const ChartLayout layout = PageChartLayout(printable, composer.Pages(), device);
 
     QPainter painter;

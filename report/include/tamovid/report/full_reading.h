@@ -10,7 +10,7 @@ namespace tamovid {
 /// The page of a full reading: it prints every part the reading holds.
 inline PrintableReading PrintableOf(const FullReading& full, std::string zoneLabel,
                                     ChartStyle style) {
-    return {full.reading, std::move(zoneLabel), style, full.grahas, full.timeWindow};
+    return {full.reading, std::move(zoneLabel), style, full.grahas, full.timeWindow, full.upagrahas};
 }
 
 }  // namespace tamovid

@@ -12,6 +12,7 @@
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/chartfile/file_io.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/fullreading/full_reading.h"
 #include "tamovid/timewindow/time_window.h"
 
 class QPagedPaintDevice;
@@ -27,6 +28,8 @@ struct PrintableReading {
     std::optional<GrahaTable> grahas;
     /// The birth-time window, when printed.
     std::optional<timewindow::TimeWindow> timeWindow;
+    /// The six time-based upagrahas with their day, when printed.
+    std::optional<ReadingUpagrahas> upagrahas;
 };
 
 /// US Letter where the locale's country uses it, A4 everywhere else.

@@ -12,6 +12,7 @@ namespace tamovid {
 
 struct Reading;
 struct GrahaTable;
+struct ReadingUpagrahas;
 namespace timewindow {
 struct TimeWindow;
 }
@@ -53,6 +54,14 @@ struct SheetTimeWindow {
     std::string nearestHouseChange;  ///< the headline sentence
 };
 
+/// The six time-based upagrahas: the day they are counted in, their table and their
+/// lines; only the day line (the reason) where the Sun gave no day.
+struct SheetUpagrahas {
+    std::string dayLine;
+    std::vector<SheetGrahaRow> rows;
+    std::vector<SheetPoint> points;  ///< lines: position, where it rises, description, house, reading
+};
+
 /// Every text of a printed reading, in reading order; the page layout only places them.
 struct ReadingSheet {
     std::string title;    ///< the name, or the heading alone when there is none
@@ -62,6 +71,7 @@ struct ReadingSheet {
     std::array<SheetPoint, kAprakashaPointCount> points;
     std::optional<SheetGrahas> grahas;          ///< when the reading is printed with them
     std::optional<SheetTimeWindow> timeWindow;  ///< likewise
+    std::optional<SheetUpagrahas> upagrahas;    ///< likewise
     std::string program;                        ///< "Tamovid 1.15"
 };
 
@@ -70,11 +80,13 @@ struct ReadingSheet {
 /// and the birth-time window are printed when given.
 ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel,
                               const GrahaTable* grahas = nullptr,
-                              const timewindow::TimeWindow* timeWindow = nullptr);
+                              const timewindow::TimeWindow* timeWindow = nullptr,
+                              const ReadingUpagrahas* upagrahas = nullptr);
 
 /// The sheet's texts of a graha table and of a birth-time window.
 SheetGrahas MakeSheetGrahas(const GrahaTable& table);
 SheetTimeWindow MakeSheetTimeWindow(const timewindow::TimeWindow& window);
+SheetUpagrahas MakeSheetUpagrahas(const Reading& reading, const ReadingUpagrahas& six);
 
 /// The time-zone row's label, or "" for a row outside the table.
 std::string_view ZoneRowLabel(int row);
