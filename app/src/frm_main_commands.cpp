@@ -56,9 +56,10 @@ void FrmMain::RecalculateShown() {
 }
 
 void FrmMain::ShowInChartWindow() {
-    const FullReading& full = shown_.With(session_, {.grahas = true});
+    const FullReading& full = shown_.With(session_, {.grahas = true, .upagrahas = true});
     chart_->ShowReading(full.reading);
     chart_->SetGrahaTable(*full.grahas);
+    chart_->SetUpagrahas(full);
 }
 
 bool FrmMain::HasChart(const QString& verb) {

@@ -58,6 +58,14 @@ void AddGrahaPlacements(ChartInput& input, std::span<const GrahaPosition> grahas
     }
 }
 
+void AddUpagrahaPlacements(ChartInput& input, std::span<const NamedLongitude> six, bool all) {
+    for (std::size_t i = 0; i < six.size() && i < kChartUpagrahaCount; ++i) {
+        const ChartBody body = UpagrahaBody(static_cast<int>(i));
+        if (all || body == ChartBody::kGulika || body == ChartBody::kMandi)
+            AddPlacement(input, body, six[i].longitude);
+    }
+}
+
 std::vector<std::string> CentreLines(const Reading& reading) {
     const BirthRecord& r = reading.record;
     std::vector<std::string> lines;

@@ -118,13 +118,14 @@ usable is refused (status 2).
 --chart draws the Rasi chart of the reading in black on white: an SVG file
 (labels as text, the grid as lines) or a 1000 x 1000 PNG, chosen by the
 name's ending. With --grahas it shows the other eight grahas too, an R after
-each retrograde one. --chart-style north draws the North Indian chart
-instead of the South Indian one; --chart-only leaves the reading out of
-standard output. --pdf writes the printable reading: the birth data, the Sun and the
-Ascendant, the Rasi chart, the table of the five points and each point's
-lines (and the grahas' table with --grahas, the birth-time window with
---time-window), on A4 or US Letter as the system's locale has it. No display
-is needed.)";
+each retrograde one; with --upagrahas, Gulika (Gk) and Mandi (Md).
+--chart-style north draws the North Indian chart instead of the South Indian
+one; --chart-only leaves the reading out of standard output. --pdf writes the
+printable reading: the birth data, the Sun and the Ascendant, the Rasi chart,
+the table of the five points and each point's lines (and the grahas' table
+with --grahas, the birth-time window with --time-window, the day and the six
+upagrahas with --upagrahas), on A4 or US Letter as the system's locale has
+it. No display is needed.)";
 
 struct Options {
     std::array<std::optional<std::string>, kChartFieldCount> fields;
@@ -426,9 +427,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         written.push_back(*options.pdf);
     }
     if (options.chart) {
-        std::span<const GrahaPosition> grahas;
-        if (full.grahas) grahas = full.grahas->grahas;
-        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart, grahas);
+        const FileWriteResult drawn = WriteReadingChart(full, style, *options.chart);
         if (!drawn.ok()) return failOutput(kExitIoError, drawn.error());
         written.push_back(*options.chart);
         if (options.chartOnly) return kExitOk;

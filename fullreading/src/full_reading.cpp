@@ -22,10 +22,16 @@ ReadingUpagrahas ComputeUpagrahas(const Reading& reading, const std::optional<Gr
 
 }  // namespace
 
-std::vector<NamedLongitude> UpagrahaLongitudes(const FullReading& full) {
+GrahaRow UpagrahaRow(const upagrahas::UpagrahaPlace& place) {
+    const upagrahas::UpagrahaName& names =
+        upagrahas::kUpagrahaNames[upagrahas::UpagrahaIndex(place.upagraha)];
+    return {names.name, names.label, place.position, place.nakshatra, place.house, false};
+}
+
+std::vector<NamedLongitude> UpagrahaLongitudes(const ReadingUpagrahas& six) {
     std::vector<NamedLongitude> points;
-    if (!full.upagrahas || !full.upagrahas->placed.ok()) return points;
-    for (const upagrahas::UpagrahaPlace& place : full.upagrahas->placed.value().places) {
+    if (!six.placed.ok()) return points;
+    for (const upagrahas::UpagrahaPlace& place : six.placed.value().places) {
         const upagrahas::UpagrahaName& row = upagrahas::kUpagrahaNames[upagrahas::UpagrahaIndex(place.upagraha)];
         points.push_back({row.name, row.label, place.longitude});
     }
@@ -37,8 +43,9 @@ FullReading ComputeFullReading(const ChartSession& session, ReadingParts parts) 
     const Reading& reading = full.reading;
     if (parts.grahas) full.grahas = ComputeGrahaTable(reading);
     if (parts.timeWindow) {
-        full.timeWindow = timewindow::ComputeTimeWindow(
-            timewindow::WindowChartOf(reading, parts.grahas, reading.options));
+        timewindow::WindowChart chart = timewindow::WindowChartOf(reading, parts.grahas, reading.options);
+        if (parts.upagrahas) chart.upagrahas = upagrahas::UpagrahaOptions{};  // XXX options after merge
+        full.timeWindow = timewindow::ComputeTimeWindow(chart);
     }
     if (parts.upagrahas) full.upagrahas = ComputeUpagrahas(reading, full.grahas);
     return full;

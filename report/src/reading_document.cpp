@@ -357,12 +357,8 @@ ChartLayout PageChartLayout(const PrintableReading& printable, const std::vector
     // The page's chart shows the grahas its table lists.
     if (printable.grahas) AddGrahaPlacements(input, printable.grahas->grahas);
     // Gulika and Mandi, as the window draws them whatever else it shows.
-    if (printable.upagrahas && printable.upagrahas->placed.ok()) {
-        for (const upagrahas::Upagraha u : {upagrahas::Upagraha::kGulika, upagrahas::Upagraha::kMandi}) {
-            AddPlacement(input, UpagrahaBody(static_cast<int>(upagrahas::UpagrahaIndex(u))),
-                         printable.upagrahas->placed.value()[u].longitude);
-        }
-    }
+    if (printable.upagrahas)
+        AddUpagrahaPlacements(input, UpagrahaLongitudes(*printable.upagrahas), false);
     for (const PageItems& page : pages) {
         if (!page.chart) continue;
         const double side = std::min(page.chart->width(), page.chart->height());

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMimeData>
 #include <QRadioButton>
@@ -176,6 +177,31 @@ private slots:
         // A new reading empties the table until its own is given.
         chart->ShowReading(session.reading());
         QVERIFY(!grid->isVisible());
+    }
+
+    // The table lists the six; the chart draws Gulika and Mandi, the other four on request,
+    // and remembers the request.
+    void showsTheSixUpagrahasAndTheOtherFourOnRequest() {
+        ChartWindow* chart = OpenDelhiChart();
+        QVERIFY(chart != nullptr);
+        auto* grid = chart->findChild<QTableWidget*>(QStringLiteral("grdGrahas"));
+        QCOMPARE(grid->rowCount(), 21);
+        QCOMPARE(grid->item(15, 0)->text(), QStringLiteral("Kala"));
+        QCOMPARE(grid->item(20, 0)->text(), QStringLiteral("Mandi"));
+        QVERIFY(SignOf(chart->Layout(), ChartBody::kGulika) >= 0);
+        QVERIFY(SignOf(chart->Layout(), ChartBody::kMandi) >= 0);
+        QCOMPARE(SignOf(chart->Layout(), ChartBody::kKala), -1);
+
+        auto* all = chart->findChild<QCheckBox*>(QStringLiteral("chkAllUpagrahas"));
+        QTest::keyClick(chart, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(all->isChecked());
+        QVERIFY(SignOf(chart->Layout(), ChartBody::kKala) >= 0);
+        chart->resize(1180, 700);
+        Photograph(chart, "chart-six-south.png");
+        chart->SetStyle(ChartStyle::kNorth);
+        Photograph(chart, "chart-six-north.png");
+        ChartWindow again(d_.ui, settings_.get());
+        QVERIFY(again.findChild<QCheckBox*>(QStringLiteral("chkAllUpagrahas"))->isChecked());
     }
 
     void refusedBeforeAnyCalculationAndOpenedByItsMnemonic() {

@@ -46,7 +46,7 @@ TEST(FullReadingTest, PlacesTheSixWithTheChartAndNamesThemForOtherCharts) {
 
     const FullReading full = ComputeFullReading(session, {.grahas = true, .upagrahas = true});
     ASSERT_TRUE(full.upagrahas->notes.has_value());
-    const std::vector<NamedLongitude> points = UpagrahaLongitudes(full);
+    const std::vector<NamedLongitude> points = UpagrahaLongitudes(*full.upagrahas);
     ASSERT_EQ(points.size(), upagrahas::kUpagrahaCount);
     EXPECT_EQ(points[4].name, "Gulika");
     EXPECT_EQ(points[4].label, "Gk");

@@ -6,7 +6,9 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/chartlayout/chart_layout.h"
+#include "tamovid/fullreading/full_reading.h"
 
+class QCheckBox;
 class QRadioButton;
 class QPushButton;
 class QSettings;
@@ -48,6 +50,10 @@ public:
     /// the Ascendant, the nine grahas and the
     /// five points with sign, degrees and minutes, nakshatra, pada, house and retrograde.
     void SetGrahaTable(const GrahaTable& table);
+    /// Adds the six time-based upagrahas to the table (or, where the Sun gave no day, a
+    /// row that says why) and draws Gulika and Mandi, and the other four when
+    /// chkAllUpagrahas is on (remembered in the settings). After SetGrahaTable.
+    void SetUpagrahas(const FullReading& full);
 
     ChartStyle Style() const { return style_; }
     void SetStyle(ChartStyle style);
@@ -65,11 +71,18 @@ public slots:
 
 private:
     void Relayout();
+    /// The chart's bodies: the reading's, the grahas and the six that are shown.
+    void ComposeInput();
+    void AddTableRow(const GrahaRow& row);
+    /// Every column and row in view, the window grown to hold the table.
+    void FitTable();
 
     UserInterface& ui_;
     QSettings* settings_;
     ChartStyle style_ = ChartStyle::kSouth;
     ChartInput readingInput_;  // the reading's own points, before the grahas are added
+    std::vector<GrahaPosition> grahas_;
+    std::vector<NamedLongitude> upagrahas_;
     ChartInput input_;
     ChartLayout layout_;
     QString imageProposal_ = QStringLiteral("Rasi chart.png");
@@ -78,6 +91,7 @@ private:
     ChartView* view_ = nullptr;
     QTableWidget* grdGrahas_ = nullptr;
     QPushButton* cmdCopyTable_ = nullptr;
+    QCheckBox* chkAllUpagrahas_ = nullptr;
     QRadioButton* optSouth_ = nullptr;
     QRadioButton* optNorth_ = nullptr;
     QPushButton* cmdSaveImage_ = nullptr;

@@ -29,6 +29,10 @@ enum class Setting {
     kChartStyle,    ///< the chart window's drawing
     kAyanamsa,      ///< the precise engine's ayanamsa
     kNode,          ///< mean or true node
+    kAllUpagrahas,  ///< whether the chart draws all six time-based upagrahas, or Gk and Md
+    kSunrise,       ///< what sunrise the six are counted from
+    kUpagrahaLords, ///< who rules the portions of the day and the night
+    kUpagrahaAt,    ///< where in its portion each of the six rises
 };
 
 struct SettingKey {
@@ -46,6 +50,10 @@ inline constexpr std::array kSettingKeys = {
     SettingKey{Setting::kChartStyle, "Chart", "Style", false},
     SettingKey{Setting::kAyanamsa, "Settings", "Ayanamsa", false},
     SettingKey{Setting::kNode, "Settings", "Node", false},
+    SettingKey{Setting::kAllUpagrahas, "Chart", "AllUpagrahas", false},
+    SettingKey{Setting::kSunrise, "Settings", "Sunrise", false},
+    SettingKey{Setting::kUpagrahaLords, "Settings", "UpagrahaLords", false},
+    SettingKey{Setting::kUpagrahaAt, "Settings", "UpagrahaAt", false},
 };
 
 /// The key a setting is read and written under: "group/name", the name shifted where

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tamovid/fullreading/full_reading.h"
 #include "tamovid/grahas/graha.h"
 
 namespace tamovid {
@@ -96,6 +97,10 @@ void AddGrahaPlacements(ChartInput& input, std::span<const GrahaPosition> grahas
 /// Adds one body at a sidereal longitude (degrees), truncated to the minute like every
 /// other label; a longitude that is not finite is skipped.
 void AddPlacement(ChartInput& input, ChartBody body, double longitude, bool retrograde = false);
+
+/// Adds the six time-based upagrahas of a reading (UpagrahaLongitudes, Kala .. Mandi):
+/// Gulika and Mandi always, the other four when `all`.
+void AddUpagrahaPlacements(ChartInput& input, std::span<const NamedLongitude> six, bool all);
 
 /// The centre lines of a reading: name, date, time, place, coordinates; empty ones left out.
 std::vector<std::string> CentreLines(const Reading& reading);

@@ -65,9 +65,11 @@ struct FullReading {
     }
 };
 
-/// The six placed in the reading, in Upagraha order; none when they were not asked for
-/// or the Sun did not rise or set.
-std::vector<NamedLongitude> UpagrahaLongitudes(const FullReading& full);
+/// One of the six as a row of a positions table (never retrograde).
+GrahaRow UpagrahaRow(const upagrahas::UpagrahaPlace& place);
+
+/// The six as placed, in Upagraha order; none where the Sun did not rise or set.
+std::vector<NamedLongitude> UpagrahaLongitudes(const ReadingUpagrahas& six);
 
 /// The session's chart with the parts asked for, in the chart's own engine and options.
 /// The one place a reading is computed.
