@@ -314,6 +314,9 @@ void PutUpagrahas(Composer& c, const SheetUpagrahas& six) {
     c.Skip(c.Mm(3));
 }
 
+/// The share of the line a point's position and lord may take beside its name.
+constexpr double kSharedNameLine = 0.6;
+
 void PutPoint(Composer& c, const SheetPoint& point) {
     const QFont nameFont = c.Font(kPointNamePt, true);
     const QFont smallFont = c.Font(kSmallPt);
@@ -325,14 +328,21 @@ void PutPoint(Composer& c, const SheetPoint& point) {
     const QString lord = Text(point.lines[1]);
     const double lordWidth = c.Advance(smallFont, lord) + c.Mm(1);
     const double positionWidth = c.Advance(smallFont, position) + c.Mm(1);
-    const double nameWidth = width - lordWidth - positionWidth - c.Mm(12);
+    double nameWidth = width - lordWidth - positionWidth - c.Mm(12);
+    // Where position and lord fill most of the line (the six upagrahas say where they
+    // rise), the name takes a line of its own above them.
+    const bool ownLine = lordWidth + positionWidth > width * kSharedNameLine;
+    if (ownLine) nameWidth = width;
     const double height = c.Height(nameFont, nameWidth, Text(point.name)) +
+                          (ownLine ? c.Height(smallFont, width, lord) : 0) +
                           c.Height(smallFont, width, Text(point.lines[2])) +
                           c.Height(bodyFont, width, Text(point.lines[3])) +
                           c.Height(bodyFont, width, Text(point.lines[4])) + 4 * gap;
     c.KeepTogether(height);
 
-    const double nameHeight = c.Put(0, nameWidth, nameFont, kAccent, Text(point.name));
+    if (ownLine) c.Skip(c.Put(0, nameWidth, nameFont, kAccent, Text(point.name)));
+    const double nameHeight =
+        ownLine ? c.Height(smallFont, width, lord) : c.Put(0, nameWidth, nameFont, kAccent, Text(point.name));
     const double shift = std::max(0.0, nameHeight - c.Height(smallFont, width, lord));
     c.Skip(shift);
     c.Put(width - lordWidth, lordWidth, smallFont, kSoftInk, lord, Qt::AlignRight);
