@@ -230,54 +230,43 @@ Engine ChosenEngine(const Options& options) {
 }
 
 /// A table's keys as the help and the errors list them: "lahiri, raman, ... or
-/// yukteshwar", with `defaultMark` after the key of the row `isDefault` picks.
-template <typename Table, typename Key, typename IsDefault>
-std::string KeyList(const Table& table, Key key, IsDefault isDefault,
+/// yukteshwar", with `defaultMark` after the key of the row whose `member` is `byDefault`.
+template <typename Table, typename Member, typename Value>
+std::string KeyList(const Table& table, Member member, const Value& byDefault,
                     std::string_view defaultMark) {
     std::string text;
     for (std::size_t i = 0; i < table.size(); ++i) {
         if (i > 0) text += i + 1 == table.size() ? " or " : ", ";
-        text += key(table[i]);
-        if (isDefault(table[i])) text += defaultMark;
+        text += table[i].key;
+        if (table[i].*member == byDefault) text += defaultMark;
     }
     return text;
 }
 
 std::string AyanamsaKeyList(std::string_view defaultMark) {
-    return KeyList(
-        kAyanamsaNames, [](const AyanamsaName& row) { return row.key; },
-        [](const AyanamsaName& row) { return row.ayanamsa == ChartOptions{}.ayanamsa; },
-        defaultMark);
+    return KeyList(kAyanamsaNames, &AyanamsaName::ayanamsa, ChartOptions{}.ayanamsa, defaultMark);
 }
 
 std::string SunriseKeyList(std::string_view defaultMark) {
-    return KeyList(
-        upagrahas::kSunriseRuleKeys, [](const upagrahas::SunriseRuleKey& row) { return row.key; },
-        [](const upagrahas::SunriseRuleKey& row) {
-            return row.rule == upagrahas::UpagrahaOptions{}.sunrise;
-        },
-        defaultMark);
+    return KeyList(upagrahas::kSunriseRuleKeys, &upagrahas::SunriseRuleKey::rule,
+                   upagrahas::UpagrahaOptions{}.sunrise, defaultMark);
 }
 
 std::string LordsKeyList(std::string_view defaultMark) {
-    return KeyList(
-        upagrahas::kLordRuleKeys, [](const upagrahas::LordRuleKey& row) { return row.key; },
-        [](const upagrahas::LordRuleKey& row) {
-            return row.rule == upagrahas::UpagrahaOptions{}.lords;
-        },
-        defaultMark);
+    return KeyList(upagrahas::kLordRuleKeys, &upagrahas::LordRuleKey::rule,
+                   upagrahas::UpagrahaOptions{}.lords, defaultMark);
 }
 
-/// "Kala, Mrityu, ... or Mandi=start, middle or end"; the defaults in the help.
+/// "Kala, Mrityu, ... or Mandi=start, middle or end".
 std::string PointKeyList() {
-    const auto never = [](const auto&) { return false; };
-    return KeyList(
-               upagrahas::kUpagrahaNames, [](const upagrahas::UpagrahaName& row) { return row.name; },
-               never, "") +
-           "=" +
-           KeyList(
-               upagrahas::kPortionPointKeys,
-               [](const upagrahas::PortionPointKey& row) { return row.key; }, never, "");
+    std::string names;
+    for (std::size_t i = 0; i < upagrahas::kUpagrahaNames.size(); ++i) {
+        if (i > 0) names += i + 1 == upagrahas::kUpagrahaNames.size() ? " or " : ", ";
+        names += upagrahas::kUpagrahaNames[i].name;
+    }
+    return names + "=" +
+           KeyList(upagrahas::kPortionPointKeys, &upagrahas::PortionPointKey::point,
+                   upagrahas::PortionPoint{}, "");
 }
 
 ReadingParts PartsOf(const Options& options) {
