@@ -6,6 +6,7 @@
 #include "tamovid/app/chart_window.h"
 #include "tamovid/app/program_texts.h"
 #include "tamovid/app/frm_main.h"
+#include "tamovid/app/preferences.h"
 #include "tamovid/app/result_panel.h"
 #include "tamovid/app/time_window_view.h"
 #include "tamovid/app/user_interface.h"
@@ -15,14 +16,14 @@ namespace tamovid {
 
 void FrmMain::cmdCalculate_Click() {
     if (const std::optional<BirthEntry> entry = Frame1_->EntryToCalculate()) {
-        ShowCalculated(session_.Calculate(*entry, engine_, options_));
+        ShowCalculated(session_.Calculate(*entry, options_));
     }
 }
 
 void FrmMain::mnuCalculate_Click() {
     // The menu item promises the chart: it calculates as the button does, then shows it.
     const std::optional<BirthEntry> entry = Frame1_->EntryToCalculate();
-    if (entry && ShowCalculated(session_.Calculate(*entry, engine_, options_))) cmdChart_Click();
+    if (entry && ShowCalculated(session_.Calculate(*entry, options_))) cmdChart_Click();
 }
 
 bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
@@ -40,9 +41,20 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
     return true;
 }
 
+void FrmMain::UsePreferences(Preferences& preferences) {
+    options_ = preferences.chartOptions();
+    emit chartOptionsShown(options_);
+    connect(&preferences, &Preferences::chartOptionsChanged, this,
+            [this](const ChartOptions& chosen) {
+                options_ = chosen;
+                emit chartOptionsShown(options_);
+                RecalculateShown();
+            });
+}
+
 void FrmMain::RecalculateShown() {
     if (!session_.calculated() || panels_->currentWidget() != Frame2_) return;
-    const Result<void, Refusal> again = session_.Recalculate(engine_, options_);
+    const Result<void, Refusal> again = session_.Recalculate(options_);
     if (!again.ok()) {
         ui_.message(Text(again.error().message) + u' ' +
                         tr("The chart shown was calculated with the earlier setting and stays "
@@ -101,22 +113,18 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::OpenChartFile(const QString& name) {
-    const std::optional<OpenedChart> opened = files_.Open(name, {engine_, options_});
+    const std::optional<OpenedChart> opened = files_.Open(name, options_);
     if (!opened) return;
     Frame1_->ShowEntry(opened->entry);
     // A chart saved with another engine, ayanamsa or node is shown as it was saved; the menus
     // follow.
-    const ChartChoices saved = opened->ChoicesOver({engine_, options_});
-    if (saved.options != options_) {
-        options_ = saved.options;
+    const ChartOptions saved = opened->OptionsOver(options_);
+    if (saved != options_) {
+        options_ = saved;
         emit chartOptionsShown(options_);
     }
-    if (saved.engine != engine_) {
-        engine_ = saved.engine;
-        emit engineShown(engine_);
-    }
     // The form as shown, so that what the window shows is what is calculated.
-    ShowCalculated(session_.CalculateOpened(Frame1_->ReadEntry(), engine_, options_));
+    ShowCalculated(session_.CalculateOpened(Frame1_->ReadEntry(), options_));
 }
 
 std::optional<PrintableReading> FrmMain::Printable() const {

@@ -58,15 +58,14 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
 }
 
 Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous,
-                                   Engine engine, ChartOptions options) {
+                                   ChartOptions options) {
     if (const Result<void, Refusal> valid = ValidateInput(entry); !valid.ok()) {
         return Failure{valid.error()};
     }
     Reading reading;
     reading.record = FillBirthRecord(entry, previous);
-    reading.engine = engine;
     reading.options = options;
-    if (engine == Engine::kPrecise) {
+    if (options.engine == Engine::kPrecise) {
         const precise::PrecisePositions positions =
             precise::CalcPrecisePositions(reading.record, options);
         reading.sun = positions.sun;

@@ -60,6 +60,16 @@ std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents
     return notice;
 }
 
+/// "Kala=middle, Mrityu=middle, ..., Mandi=middle".
+std::string UpagrahaPointsInWords(const upagrahas::UpagrahaOptions& options) {
+    std::string text;
+    for (const upagrahas::UpagrahaName& row : upagrahas::kUpagrahaNames) {
+        if (!text.empty()) text += ", ";
+        text += upagrahas::PointText(row.upagraha, options.At(row.upagraha));
+    }
+    return text;
+}
+
 }  // namespace
 
 bool IsChartFileName(const std::filesystem::path& path) { return HasChartFileEnding(path.native()); }
@@ -76,13 +86,13 @@ ChartBase OpenedChartBase() {
     return base;
 }
 
-std::string AyanamsaInWords(const ChartChoices& choices) {
-    if (choices.engine == Engine::kClassic) return "the classic engine's own";
-    return std::string(AyanamsaDisplayName(choices.options.ayanamsa));
+std::string AyanamsaInWords(const ChartOptions& options) {
+    if (options.engine == Engine::kClassic) return "the classic engine's own";
+    return std::string(AyanamsaDisplayName(options.ayanamsa));
 }
 
 Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
-                                           ChartChoices current) {
+                                           ChartOptions current) {
     if (!HasChartFileEnding(path.native())) {
         return Failure{
             OpenRefusal{OpenRefusal::Reason::kWrongEnding, std::string(kWrongChartFileMessage)}};
@@ -108,7 +118,10 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
     opened.engine = reading.contents.engine;
     opened.ayanamsa = reading.contents.ayanamsa;
     opened.node = reading.contents.node;
-    const ChartChoices used = opened.ChoicesOver(current);
+    opened.sunrise = reading.contents.sunrise;
+    opened.portionLords = reading.contents.portionLords;
+    opened.upagrahaPoints = reading.contents.upagrahaPoints;
+    const ChartOptions used = opened.OptionsOver(current);
     const auto add = [&](const std::string& sentence) {
         if (sentence.empty()) return;
         if (!opened.notice.empty()) opened.notice += ' ';
@@ -129,8 +142,16 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
     note(reading.ayanamsaDamage, used.engine == Engine::kClassic
                                      ? "the classic engine uses its own ayanamsa"
                                      : "the chart uses " + AyanamsaInWords(used));
-    note(reading.nodeDamage, "the chart uses the " +
-                                 std::string(LunarNodeKey(used.options.node)) + " node");
+    note(reading.nodeDamage,
+         "the chart uses the " + std::string(LunarNodeKey(used.node)) + " node");
+    note(reading.sunriseDamage,
+         "the chart uses the " + std::string(upagrahas::SunriseRuleRow(used.upagrahas.sunrise).name) +
+             " sunrise");
+    note(reading.portionLordsDamage,
+         "the chart's portions use " +
+             std::string(upagrahas::kLordRuleKeys[static_cast<std::size_t>(used.upagrahas.lords)].name));
+    note(reading.upagrahaPointsDamage,
+         "the chart places the six as " + UpagrahaPointsInWords(used.upagrahas));
     note(reading.strayDamage, "it is left out");
     // An ayanamsa the reading will not use is said, never silently dropped.
     if (opened.ayanamsa && used.engine == Engine::kClassic) {
@@ -144,10 +165,8 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
 
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
-                                           const ChartExactZone& exact, ChartOptions options,
-                                           Engine engine) {
-    const ChartEncodeResult encoded =
-        EncodeChartFile(record, timeZonePosition, exact, options, engine);
+                                           const ChartExactZone& exact, ChartOptions options) {
+    const ChartEncodeResult encoded = EncodeChartFile(record, timeZonePosition, exact, options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};

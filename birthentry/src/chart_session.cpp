@@ -7,26 +7,23 @@
 namespace tamovid {
 
 Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path& path,
-                                                   ChartChoices current) {
+                                                    ChartOptions current) {
     return OpenChart(path, current);
 }
 
-Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, Engine engine,
-                                              ChartOptions options) {
-    return CalculateFrom(BirthEntry(entry), reading_.record, filePosition_, engine, options);
+Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, ChartOptions options) {
+    return CalculateFrom(BirthEntry(entry), reading_.record, filePosition_, options);
 }
 
-Result<void, Refusal> ChartSession::CalculateOpened(BirthEntry entry, Engine engine,
-                                                    ChartOptions options) {
+Result<void, Refusal> ChartSession::CalculateOpened(BirthEntry entry, ChartOptions options) {
     // The same blank chart every time: found once, as a batch opens a chart a row.
     static const ChartBase kBase = OpenedChartBase();
-    return CalculateFrom(std::move(entry), kBase.record, kBase.timeZonePosition, engine, options);
+    return CalculateFrom(std::move(entry), kBase.record, kBase.timeZonePosition, options);
 }
 
 Result<void, Refusal> ChartSession::CalculateFrom(BirthEntry&& entry, const BirthRecord& base,
-                                                  int baseFilePosition, Engine engine,
-                                                  ChartOptions options) {
-    Result<Reading, Refusal> outcome = tamovid::Calculate(entry, base, engine, options);
+                                                  int baseFilePosition, ChartOptions options) {
+    Result<Reading, Refusal> outcome = tamovid::Calculate(entry, base, options);
     if (!outcome.ok()) return Failure{outcome.error()};
     reading_ = std::move(outcome).value();
     calculated_ = true;
@@ -38,11 +35,11 @@ Result<void, Refusal> ChartSession::CalculateFrom(BirthEntry&& entry, const Birt
     return {};
 }
 
-Result<void, Refusal> ChartSession::Recalculate(Engine engine, ChartOptions options) {
+Result<void, Refusal> ChartSession::Recalculate(ChartOptions options) {
     if (!calculated_) return {};
     // Copies: a success overwrites the members they come from.
     const BirthRecord base = base_;
-    return CalculateFrom(BirthEntry(entry_), base, baseFilePosition_, engine, options);
+    return CalculateFrom(BirthEntry(entry_), base, baseFilePosition_, options);
 }
 
 int ChartSession::ZoneRow() const { return reading_.zoneRow.value_or(-1); }
@@ -54,7 +51,7 @@ std::string_view ChartSession::ZoneLabel() const {
 
 Result<void, SaveRefusal> ChartSession::CheckSavable() const {
     const ChartEncodeResult encoded =
-        EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options, reading_.engine);
+        EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};
@@ -63,8 +60,7 @@ Result<void, SaveRefusal> ChartSession::CheckSavable() const {
 }
 
 Result<FileWritten, SaveRefusal> ChartSession::Save(const std::filesystem::path& path) const {
-    return SaveChart(path, reading_.record, filePosition_, exact_, reading_.options,
-                     reading_.engine);
+    return SaveChart(path, reading_.record, filePosition_, exact_, reading_.options);
 }
 
 }  // namespace tamovid

@@ -130,7 +130,7 @@ std::string StandInNotice(const std::vector<StandIn>& standIns) {
 /// failed. A reading with extras is written here, as their texts are made beside the
 /// calculation.
 bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::string>& fields,
-               const std::vector<StandIn>& standIns, Engine engine, ChartOptions options, ReadingParts parts,
+               const std::vector<StandIn>& standIns, ChartOptions options, ReadingParts parts,
                ReadingJsonWriter& writer, AtlasSource& atlas, RowAnswer& answer, bool& warned) {
     auto fail = [&](std::string_view message) {
         answer.chart.reset();
@@ -159,7 +159,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
     // Each row is a chart of its own, calculated from nothing as an opened file is.
     ChartSession& session = answer.chart.emplace();
     const Result<void, Refusal> calculated =
-        session.CalculateOpened(std::move(entry).value(), engine, options);
+        session.CalculateOpened(std::move(entry).value(), options);
     if (!calculated.ok()) return fail(calculated.error().message);
     warned = CountsDaylightTwice(session.reading());
     if (parts.Any()) {
@@ -172,7 +172,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
 
 }  // namespace
 
-BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOptions options,
+BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options,
                      ReadingParts extras) {
     BatchResult result;
     LineReader reader(in);
@@ -258,8 +258,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOp
             answer.text = RowErrorJsonText(row, split.error());
         } else {
             bool warned = false;
-            answered = AnswerRow(columns, fields, standIns, engine, options, extras, writer, atlas,
-                                 answer, warned);
+            answered = AnswerRow(columns, fields, standIns, options, extras, writer, atlas, answer,
+                                 warned);
             if (warned) ++result.warnedRows;
         }
         if (!answered) ++result.failedRows;

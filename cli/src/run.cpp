@@ -12,6 +12,7 @@
 #include <string>
 
 #include "tamovid/birthentry/chart_session.h"
+#include "tamovid/choices/table_rows.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_extras.h"
 #include "tamovid/cli/chart_fields.h"
@@ -20,7 +21,7 @@
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
 #include "tamovid/cli/visible_text.h"
-#include "tamovid/upagrahas/options.h"
+#include "tamovid/choices/upagraha_options.h"
 #include "tamovid/version.h"
 
 namespace tamovid::cli {
@@ -146,7 +147,6 @@ struct Options {
     std::optional<std::string> ayanamsa;
     std::optional<std::string> node;
     ChartOptions chartOptions;
-    upagrahas::UpagrahaOptions upagrahaOptions;  // XXX into chartOptions after merge
     std::optional<std::string> chart;
     std::string chartStyle{ChartStyleName(ChartStyle::kSouth)};
     bool chartOnly = false;
@@ -225,48 +225,26 @@ CLI::Validator PlainDecimal() {
         "");  // the option's type name says it; a description here would repeat it in --help
 }
 
-Engine ChosenEngine(const Options& options) {
-    return options.precise ? Engine::kPrecise : Engine::kClassic;
-}
-
-/// A table's keys as the help and the errors list them: "lahiri, raman, ... or
-/// yukteshwar", with `defaultMark` after the key of the row whose `member` is `byDefault`.
-template <typename Table, typename Member, typename Value>
-std::string KeyList(const Table& table, Member member, const Value& byDefault,
-                    std::string_view defaultMark) {
-    std::string text;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (i > 0) text += i + 1 == table.size() ? " or " : ", ";
-        text += table[i].key;
-        if (table[i].*member == byDefault) text += defaultMark;
-    }
-    return text;
-}
-
+/// The ayanamsa keys as the help and the errors list them, from the one table.
 std::string AyanamsaKeyList(std::string_view defaultMark) {
-    return KeyList(kAyanamsaNames, &AyanamsaName::ayanamsa, ChartOptions{}.ayanamsa, defaultMark);
+    return KeyList(kAyanamsaNames, &AyanamsaName::key, AyanamsaKey(ChartOptions{}.ayanamsa),
+                   defaultMark);
 }
 
 std::string SunriseKeyList(std::string_view defaultMark) {
-    return KeyList(upagrahas::kSunriseRuleKeys, &upagrahas::SunriseRuleKey::rule,
-                   upagrahas::UpagrahaOptions{}.sunrise, defaultMark);
+    return KeyList(upagrahas::kSunriseRuleKeys, &upagrahas::SunriseRuleKey::key,
+                   upagrahas::SunriseRuleKeyOf(upagrahas::UpagrahaOptions{}.sunrise), defaultMark);
 }
 
 std::string LordsKeyList(std::string_view defaultMark) {
-    return KeyList(upagrahas::kLordRuleKeys, &upagrahas::LordRuleKey::rule,
-                   upagrahas::UpagrahaOptions{}.lords, defaultMark);
+    return KeyList(upagrahas::kLordRuleKeys, &upagrahas::LordRuleKey::key,
+                   upagrahas::LordRuleKeyOf(upagrahas::UpagrahaOptions{}.lords), defaultMark);
 }
 
 /// "Kala, Mrityu, ... or Mandi=start, middle or end".
 std::string PointKeyList() {
-    std::string names;
-    for (std::size_t i = 0; i < upagrahas::kUpagrahaNames.size(); ++i) {
-        if (i > 0) names += i + 1 == upagrahas::kUpagrahaNames.size() ? " or " : ", ";
-        names += upagrahas::kUpagrahaNames[i].name;
-    }
-    return names + "=" +
-           KeyList(upagrahas::kPortionPointKeys, &upagrahas::PortionPointKey::point,
-                   upagrahas::PortionPoint{}, "");
+    return KeyList(upagrahas::kUpagrahaNames, &upagrahas::UpagrahaName::name) + "=" +
+           KeyList(upagrahas::kPortionPointKeys, &upagrahas::PortionPointKey::key);
 }
 
 ReadingParts PartsOf(const Options& options) {
@@ -319,8 +297,7 @@ int RunBatchFile(const Options& options, const Streams& io) {
         if (!file) return refuse(std::generic_category().message(errno));
         in = &file;
     }
-    const BatchResult result =
-        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, PartsOf(options));
+    const BatchResult result = RunBatch(*in, io.out, options.chartOptions, PartsOf(options));
     io.out.flush();
     for (const std::string& notice : result.notices) io.Note(notice);
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
@@ -330,16 +307,16 @@ int RunBatchFile(const Options& options, const Streams& io) {
 
 /// Says where the command line overrides a setting the chart file gives.
 void NoteOverriddenChoices(const std::string& path, const OpenedChart& opened,
-                           const ChartChoices& used, const Streams& io) {
-    if (opened.ayanamsa && *opened.ayanamsa != used.options.ayanamsa) {
+                           const ChartOptions& used, const Streams& io) {
+    if (opened.ayanamsa && *opened.ayanamsa != used.ayanamsa) {
         io.Note("The file \"" + path + "\" was saved with the " +
-                std::string(AyanamsaDisplayName(*opened.ayanamsa)) + " ayanamsa; this reading uses " +
-                AyanamsaInWords(used) + ", as --ayanamsa asks.");
+                std::string(AyanamsaDisplayName(*opened.ayanamsa)) +
+                " ayanamsa; this reading uses " + AyanamsaInWords(used) + ", as --ayanamsa asks.");
     }
-    if (opened.node && *opened.node != used.options.node) {
+    if (opened.node && *opened.node != used.node) {
         io.Note("The file \"" + path + "\" was saved with the " +
                 std::string(LunarNodeKey(*opened.node)) + " node; this reading uses the " +
-                std::string(LunarNodeKey(used.options.node)) + " node, as --node asks.");
+                std::string(LunarNodeKey(used.node)) + " node, as --node asks.");
     }
 }
 
@@ -347,7 +324,7 @@ int RunOneChart(const Options& options, const Streams& io) {
     ChartSession session;
     Result<void, Refusal> calculated;
     if (options.open) {
-        const ChartChoices asked{ChosenEngine(options), options.chartOptions};
+        const ChartOptions& asked = options.chartOptions;
         Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(*options.open, asked);
         if (!opened.ok()) {
             const bool unreadable = opened.error().reason == OpenRefusal::Reason::kUnreadable;
@@ -355,12 +332,15 @@ int RunOneChart(const Options& options, const Streams& io) {
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
         // The file's engine, ayanamsa and node, unless the command line names its own.
-        ChartChoices choices = opened.value().ChoicesOver(asked);
-        if (options.ayanamsa) choices.options.ayanamsa = options.chartOptions.ayanamsa;
-        if (options.node) choices.options.node = options.chartOptions.node;
-        NoteOverriddenChoices(*options.open, opened.value(), choices, io);
-        calculated =
-            session.CalculateOpened(opened.value().entry, choices.engine, choices.options);
+        ChartOptions used = opened.value().OptionsOver(asked);
+        if (options.ayanamsa) used.ayanamsa = asked.ayanamsa;
+        if (options.node) used.node = asked.node;
+        if (options.sunrise) used.upagrahas.sunrise = asked.upagrahas.sunrise;
+        if (options.upagrahaLords) used.upagrahas.lords = asked.upagrahas.lords;
+        for (const std::string& point : options.upagrahaAt)
+            (void)upagrahas::SetPointFromText(used.upagrahas, point);  // read before, so valid
+        NoteOverriddenChoices(*options.open, opened.value(), used, io);
+        calculated = session.CalculateOpened(opened.value().entry, used);
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
@@ -376,7 +356,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!placed.ok()) {
             return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
         }
-        calculated = session.Calculate(entry, ChosenEngine(options), options.chartOptions);
+        calculated = session.Calculate(entry, options.chartOptions);
     }
     if (!calculated.ok()) return io.Fail(kExitRefused, calculated.error().message);
     const Reading& reading = session.reading();
@@ -511,7 +491,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                    "Ayanamsa of the precise engine: " + AyanamsaKeyList(" (the default)"))
         ->type_name("NAME");
     app.add_option("--node", options.node, "Rahu as the mean node (the default) or the true one")
-        ->type_name("mean|true");
+        ->type_name(KeyChoices(kLunarNodeNames, &LunarNodeName::key));
     CLI::Option* places = app.add_option("--places", options.places,
                                          "List the atlas's places matching a query as JSON Lines")
                               ->type_name("QUERY");
@@ -563,6 +543,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         return io.Fail(kExitUsage, error.what());
     }
 
+    if (options.precise) options.chartOptions.engine = Engine::kPrecise;
     if (options.ayanamsa) {
         if (!options.precise) {
             return io.Fail(kExitUsage,
@@ -580,12 +561,13 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const std::optional<LunarNode> node = ParseLunarNode(*options.node);
         if (!node) {
             return io.Fail(kExitUsage,
-                           "--node: \"" + *options.node + "\" is neither mean nor true");
+                           "--node: \"" + *options.node + "\" is neither " +
+                               KeyList(kLunarNodeNames, &LunarNodeName::key, {}, {}, "nor"));
         }
         options.chartOptions.node = *node;
     }
     if (const std::optional<std::string> refused =
-            ReadUpagrahaOptions(options, options.upagrahaOptions)) {
+            ReadUpagrahaOptions(options, options.chartOptions.upagrahas)) {
         return io.Fail(kExitUsage, *refused);
     }
     if ((options.sunrise || options.upagrahaLords || !options.upagrahaAt.empty()) &&

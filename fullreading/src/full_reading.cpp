@@ -6,9 +6,8 @@ namespace {
 
 ReadingUpagrahas ComputeUpagrahas(const Reading& reading, const std::optional<GrahaTable>& grahas) {
     ReadingUpagrahas six{upagrahas::CalcUpagrahas(
-                             upagrahas::ChartOf(reading.record, reading.engine, reading.options,
-                                                reading.ascendant.longitude),
-                             upagrahas::UpagrahaOptions{}),  // XXX options after merge
+                             upagrahas::ChartOf(reading.record, reading.options, reading.ascendant.longitude),
+                             reading.options.upagrahas),
                          std::nullopt};
     if (six.placed.ok() && grahas) {
         auto& notes = six.notes.emplace();
@@ -43,8 +42,8 @@ FullReading ComputeFullReading(const ChartSession& session, ReadingParts parts) 
     const Reading& reading = full.reading;
     if (parts.grahas) full.grahas = ComputeGrahaTable(reading);
     if (parts.timeWindow) {
-        timewindow::WindowChart chart = timewindow::WindowChartOf(reading, parts.grahas, reading.options);
-        if (parts.upagrahas) chart.upagrahas = upagrahas::UpagrahaOptions{};  // XXX options after merge
+        timewindow::WindowChart chart = timewindow::WindowChartOf(reading, parts.grahas);
+        if (parts.upagrahas) chart.upagrahas = reading.options.upagrahas;
         full.timeWindow = timewindow::ComputeTimeWindow(chart);
     }
     if (parts.upagrahas) full.upagrahas = ComputeUpagrahas(reading, full.grahas);

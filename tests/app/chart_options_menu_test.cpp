@@ -8,16 +8,13 @@
 
 #include <memory>
 
-#include "tamovid/app/chart_options_menu.h"
-#include "tamovid/app/engine_menu.h"
+#include "tamovid/app/options_menus.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "window_driver.h"
 
 using tamovid::AyanamsaChoice;
-using tamovid::ChartOptionsMenu;
 using tamovid::Engine;
-using tamovid::EngineMenu;
 using tamovid::LunarNode;
 using tamovid::testing::WindowDriver;
 
@@ -30,8 +27,7 @@ class ChartOptionsMenuTest : public QObject {
 
     void StartWithMenus() {
         d_.Start();
-        auto* engine = new EngineMenu(*d_.window, settings_.get());
-        new ChartOptionsMenu(*d_.window, *engine, settings_.get());
+        tamovid::AddOptionsMenus(*d_.window, settings_.get());
     }
     QAction* item(const char* name) const {
         return d_.window->findChild<QAction*>(QString::fromLatin1(name));
@@ -39,7 +35,7 @@ class ChartOptionsMenuTest : public QObject {
     QAction* ayanamsaMenu() const {
         return d_.window->findChild<QMenu*>(QStringLiteral("mnuAyanamsa"))->menuAction();
     }
-    Engine ShownEngine() const { return d_.window->Printable()->reading.engine; }
+    Engine ShownEngine() const { return d_.window->Printable()->reading.options.engine; }
 
 private slots:
     void init() {
@@ -120,8 +116,9 @@ private slots:
     void aChartFileWithItsOwnOptionsOpensWithThem() {
         const QString path = dir_.filePath(QStringLiteral("raman.vug"));
         tamovid::ChartSession saved;
-        const tamovid::ChartOptions raman{AyanamsaChoice::kRaman, LunarNode::kTrue};
-        QVERIFY(saved.Calculate(tamovid::testing_support::Delhi1947(), Engine::kPrecise, raman).ok());
+        const tamovid::ChartOptions raman =
+            tamovid::OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman, LunarNode::kTrue);
+        QVERIFY(saved.Calculate(tamovid::testing_support::Delhi1947(), raman).ok());
         QVERIFY(saved.Save(path.toStdString()).ok());
 
         d_.window->OpenChartFile(path);
@@ -129,7 +126,7 @@ private slots:
         QVERIFY(printable.has_value());
         const tamovid::Reading& reading = printable->reading;
         QVERIFY(reading.options == raman);
-        QCOMPARE(reading.engine, Engine::kPrecise);
+        QCOMPARE(reading.options.engine, Engine::kPrecise);
         QVERIFY(reading.grahas.points == saved.reading().grahas.points);
         QVERIFY(reading.ascendant == saved.reading().ascendant);
         QVERIFY(item("mnuAyanamsa_raman")->isChecked());
@@ -139,6 +136,27 @@ private slots:
         QVERIFY(!settings_->contains(QStringLiteral("Settings/Node")));
         QVERIFY(!settings_->contains(QStringLiteral("Settings/Engine")));
         QCOMPARE(d_.MessageTexts(), QStringList());
+    }
+
+    // Each upagraha choice recalculates the chart shown at once and is remembered.
+    void upagrahaChoicesRecalculateAtOnceAndAreRemembered() {
+        using namespace tamovid::upagrahas;
+        d_.EnterDelhi1947();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        item("mnuSunrise_apparent")->trigger();
+        item("mnuRiseGulika_end")->trigger();
+        const UpagrahaOptions shown = d_.window->Printable()->upagrahas->placed.value().options;
+        QCOMPARE(shown.sunrise, SunriseRule::kApparent);
+        QCOMPARE(shown.At(Upagraha::kGulika), PortionPoint::kEnd);
+        QCOMPARE(shown.At(Upagraha::kMandi), PortionPoint::kMiddle);
+
+        d_.window.reset();
+        StartWithMenus();
+        QVERIFY(item("mnuSunrise_apparent")->isChecked());
+        QVERIFY(item("mnuPortionLords_eight")->isChecked());
+        QVERIFY(item("mnuRiseGulika_end")->isChecked());
+        QVERIFY(item("mnuRiseOthers_middle")->isChecked());
+        QCOMPARE(d_.window->CurrentOptions().upagrahas, shown);
     }
 };
 

@@ -43,7 +43,7 @@ constexpr PinnedRow kDelhi1947[kGrahaTableRows] = {
 
 TEST(GrahaTable, PinsTheDelhi1947ChartRowByRow) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947(), Engine::kPrecise).ok());
+    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947(), OptionsFor(Engine::kPrecise)).ok());
     const GrahaTable table = ComputeGrahaTable(session.reading());
     for (std::size_t r = 0; r < kGrahaTableRows; ++r) {
         const PinnedRow& pinned = kDelhi1947[r];

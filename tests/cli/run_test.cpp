@@ -572,6 +572,21 @@ TEST_F(CliFiles, OpenUsesTheFilesEngineAyanamsaAndNodeUnlessTheCommandLineNamesO
                               "--ayanamsa asks.\n");
 }
 
+// The upagrahas' choices go into the file and come back; one given again on the command
+// line wins over the file's.
+TEST_F(CliFiles, OpenUsesTheFilesUpagrahaChoicesUnlessTheCommandLineNamesOne) {
+    const std::string file = PathOf("six.vug");
+    const Outcome saved = Cli(PuneWith({"--upagrahas", "--sunrise", "apparent", "--upagraha-at",
+                                        "Mandi=end", "--save", file}));
+    ASSERT_EQ(saved.status, kExitOk) << saved.err;
+    EXPECT_EQ(Cli({"--open", file, "--upagrahas"}).out, saved.out);
+    const Outcome gulika = Cli({"--open", file, "--upagrahas", "--upagraha-at", "gulika=end"});
+    EXPECT_NE(gulika.out.find("(Almanac sunrise: the disc's centre 50\u2032 below the horizon); "
+                              "Gulika and Mandi at the end of Saturn's portion."),
+              std::string::npos)
+        << gulika.out;
+}
+
 // A zone and an offset that disagree were both written into the reading and the file; a zone
 // asked for is refused, and one that came with a place is dropped.
 TEST(CliPlaces, ZoneThatDisagreesWithTheOffsetIsRefusedOrNotKept) {

@@ -19,9 +19,10 @@ TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
     const FullReading& full = shown.With(session, kEveryPart);
     ASSERT_TRUE(full.grahas.has_value());
     ASSERT_TRUE(full.timeWindow.has_value());
-    // The window holds the nine grahas when the reading has them.
+    // The window holds the nine grahas and the six when the reading has them.
     EXPECT_EQ(full.timeWindow->bodies.size(),
-              ComputeFullReading(session, {.timeWindow = true}).timeWindow->bodies.size() + kGrahaCount);
+              ComputeFullReading(session, {.timeWindow = true}).timeWindow->bodies.size() +
+                  kGrahaCount + upagrahas::kUpagrahaCount);
 
     ASSERT_TRUE(session.Calculate(testing_support::Pune1975()).ok());
     shown.Reset(session);

@@ -42,7 +42,7 @@ class ReadingAgreementTest : public ::testing::TestWithParam<Fixture> {};
 
 TEST_P(ReadingAgreementTest, TextJsonAndPageSayTheSameSpansAndSignMates) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(GetParam().entry(), GetParam().engine).ok());
+    ASSERT_TRUE(session.Calculate(GetParam().entry(), OptionsFor(GetParam().engine)).ok());
     const FullReading full = ComputeFullReading(session, kEveryPart);
     const ReadingSheet sheet =
         MakeReadingSheet(full.reading, "", &*full.grahas, &*full.timeWindow, &*full.upagrahas);

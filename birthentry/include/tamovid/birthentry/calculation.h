@@ -5,9 +5,8 @@
 
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth_entry.h"
-#include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 #include "tamovid/positions/zodiac_position.h"
@@ -25,8 +24,7 @@ struct Reading {
     ZodiacPosition sun;        ///< sidereal
     ZodiacPosition ascendant;  ///< sidereal
     AprakashaResult grahas;
-    Engine engine = Engine::kClassic;  ///< the engine that computed the Sun and Ascendant
-    ChartOptions options;              ///< the precise engine's ayanamsa and node
+    ChartOptions options;              ///< the engine, ayanamsa, node .. it was calculated with
     std::optional<int> zoneRow;        ///< the zone-list row used; nothing when an exact offset was
     std::string tz;                    ///< the place's IANA zone, empty when the zone was typed
 };
@@ -35,6 +33,6 @@ struct Reading {
 /// `previous` is the record of the last successful calculation. The precise engine uses
 /// `options`' ayanamsa; the classic one has its own.
 Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous = {},
-                                   Engine engine = Engine::kClassic, ChartOptions options = {});
+                                   ChartOptions options = {});
 
 }  // namespace tamovid

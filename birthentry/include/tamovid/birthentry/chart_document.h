@@ -3,6 +3,7 @@
 // Opening and saving a chart file, the same for the window and the command-line tool.
 
 #include <filesystem>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,8 +11,7 @@
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
-#include "tamovid/grahas/chart_options.h"
-#include "tamovid/grahas/engine.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 
@@ -37,16 +37,9 @@ struct OpenRefusal {
     friend bool operator==(const OpenRefusal&, const OpenRefusal&) = default;
 };
 
-/// The engine and options a chart is calculated with.
-struct ChartChoices {
-    Engine engine = Engine::kClassic;
-    ChartOptions options;
-    friend bool operator==(const ChartChoices&, const ChartChoices&) = default;
-};
-
 /// "Raman" for the precise engine, "the classic engine's own" for the classic one: the
 /// ayanamsa a chart is calculated with, in words.
-std::string AyanamsaInWords(const ChartChoices& choices);
+std::string AyanamsaInWords(const ChartOptions& options);
 
 /// An opened chart's form, and what the user should know about the file.
 struct OpenedChart {
@@ -60,14 +53,21 @@ struct OpenedChart {
     std::optional<Engine> engine;
     std::optional<AyanamsaChoice> ayanamsa;
     std::optional<LunarNode> node;
+    /// How the six upagrahas of the day were placed, likewise.
+    std::optional<upagrahas::SunriseRule> sunrise;
+    std::optional<upagrahas::LordRule> portionLords;
+    std::optional<std::array<upagrahas::PortionPoint, upagrahas::kUpagrahaCount>> upagrahaPoints;
 
     /// The options to calculate the chart with: the file's, and `current` where it is silent.
     ChartOptions OptionsOver(ChartOptions current) const {
-        return {ayanamsa.value_or(current.ayanamsa), node.value_or(current.node)};
-    }
-    /// The engine and options likewise.
-    ChartChoices ChoicesOver(ChartChoices current) const {
-        return {engine.value_or(current.engine), OptionsOver(current.options)};
+        ChartOptions options = current;
+        options.engine = engine.value_or(current.engine);
+        options.ayanamsa = ayanamsa.value_or(current.ayanamsa);
+        options.node = node.value_or(current.node);
+        options.upagrahas.sunrise = sunrise.value_or(current.upagrahas.sunrise);
+        options.upagrahas.lords = portionLords.value_or(current.upagrahas.lords);
+        options.upagrahas.at = upagrahaPoints.value_or(current.upagrahas.at);
+        return options;
     }
 };
 
@@ -77,7 +77,7 @@ struct OpenedChart {
 /// typed. The notice names what the chart uses instead of a setting the file could not
 /// give, taking the file's choices over `current`.
 Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
-                                           ChartChoices current = {});
+                                           ChartOptions current = {});
 
 /// What a calculation of an opened chart starts from, so that a list the file left with
 /// nothing chosen takes no value from the chart shown before: a blank record, whose zone
@@ -107,7 +107,6 @@ struct SaveRefusal {
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
                                            const ChartExactZone& exact = {},
-                                           ChartOptions options = {},
-                                           Engine engine = Engine::kClassic);
+                                           ChartOptions options = {});
 
 }  // namespace tamovid

@@ -6,7 +6,6 @@
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_document.h"
-#include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/chartfile/chart_file.h"
@@ -24,25 +23,23 @@ public:
     /// is unchanged until the entry is calculated with CalculateOpened. `current` is what the
     /// chart uses where the file is silent.
     static Result<OpenedChart, OpenRefusal> Open(const std::filesystem::path& path,
-                                                 ChartChoices current = {});
+                                                 ChartOptions current = {});
 
     /// Calculates a typed entry. A value the form leaves unread (a list with nothing
     /// chosen) keeps the last good calculation's. On success the reading becomes the
     /// session's chart; a refusal leaves the session as it was.
-    Result<void, Refusal> Calculate(const BirthEntry& entry, Engine engine = Engine::kClassic,
-                                    ChartOptions options = {});
+    Result<void, Refusal> Calculate(const BirthEntry& entry, ChartOptions options = {});
 
     /// The same for an entry restored from a chart file: it starts from a blank chart,
     /// so nothing of the chart calculated before survives. Taken by value, so that a
     /// caller done with its entry (a batch row) can hand it over instead of copying it.
-    Result<void, Refusal> CalculateOpened(BirthEntry entry, Engine engine = Engine::kClassic,
-                                          ChartOptions options = {});
+    Result<void, Refusal> CalculateOpened(BirthEntry entry, ChartOptions options = {});
 
     /// Calculates the last good chart's entry again, exactly as it was calculated then, with
     /// another engine or options (a setting changed while the chart is shown). Before the
     /// first calculation there is nothing to recalculate and nothing changes; a refusal
     /// leaves the session as it was.
-    Result<void, Refusal> Recalculate(Engine engine, ChartOptions options);
+    Result<void, Refusal> Recalculate(ChartOptions options);
 
     /// Whether a calculation has succeeded yet.
     bool calculated() const { return calculated_; }
@@ -63,7 +60,7 @@ public:
 
 private:
     Result<void, Refusal> CalculateFrom(BirthEntry&& entry, const BirthRecord& base,
-                                        int baseFilePosition, Engine engine, ChartOptions options);
+                                        int baseFilePosition, ChartOptions options);
 
     Reading reading_;
     bool calculated_ = false;

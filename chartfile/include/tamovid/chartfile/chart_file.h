@@ -1,13 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "tamovid/grahas/chart_options.h"
-#include "tamovid/grahas/engine.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 
@@ -77,6 +77,12 @@ struct ChartFileContents {
     std::optional<Engine> engine;
     std::optional<AyanamsaChoice> ayanamsa;
     std::optional<LunarNode> node;
+    /// Likewise, how the six upagrahas of the day are placed: the sunrise, the portions'
+    /// lords and where each one rises.
+    std::optional<upagrahas::SunriseRule> sunrise = std::nullopt;
+    std::optional<upagrahas::LordRule> portionLords = std::nullopt;
+    std::optional<std::array<upagrahas::PortionPoint, upagrahas::kUpagrahaCount>> upagrahaPoints =
+        std::nullopt;
 
     friend bool operator==(const ChartFileContents&, const ChartFileContents&) = default;
 };
@@ -116,10 +122,11 @@ struct ChartExactZone {
 /// shifted alike; a reader that takes 17 lines uses the row in line 7 instead. Then the
 /// precise engine ("engine=precise") with an ayanamsa other than Lahiri ("ayanamsa=raman"),
 /// and the true node ("node=true"). The classic engine has its own ayanamsa, so its charts
-/// name none.
+/// name none. Then, each only where it is not the default, how the six upagrahas of the day
+/// are placed: "sunrise=apparent", "portion_lords=seven" and the points that rise
+/// elsewhere, "upagraha_points=Gulika=middle,Mandi=start".
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
-                                  const ChartExactZone& exact = {}, ChartOptions options = {},
-                                  Engine engine = Engine::kClassic);
+                                  const ChartExactZone& exact = {}, ChartOptions options = {});
 
 /// What is wrong with one line of a chart file.
 struct ChartDamage {
@@ -156,6 +163,9 @@ struct ChartFileReading {
     std::optional<ChartDamage> engineDamage;
     std::optional<ChartDamage> ayanamsaDamage;
     std::optional<ChartDamage> nodeDamage;
+    std::optional<ChartDamage> sunriseDamage;
+    std::optional<ChartDamage> portionLordsDamage;
+    std::optional<ChartDamage> upagrahaPointsDamage;
     /// The first damaged line after the seventeen whose key cannot be read: it is left out
     /// and costs nothing else.
     std::optional<ChartDamage> strayDamage;

@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "tamovid/birthentry/calculation.h"
-#include "tamovid/birthentry/engine.h"
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/civil_date_time.h"
-#include "tamovid/upagrahas/options.h"
+#include "tamovid/choices/upagraha_options.h"
 
 namespace tamovid::timewindow {
 
@@ -36,17 +35,15 @@ std::string_view BodyName(int body);
 /// The chart a window is computed for, as it was calculated.
 struct WindowChart {
     BirthRecord record;                ///< filled, as the engines read it
-    Engine engine = Engine::kClassic;
-    ChartOptions options;              ///< the precise engine's ayanamsa and node
+    ChartOptions options;              ///< the engine, ayanamsa and node
     std::string tz;                    ///< the place's IANA zone; empty: the record's offset only
     bool withGrahas = false;           ///< the nine grahas too
     /// The six upagrahas of the day too, placed with these choices.
     std::optional<upagrahas::UpagrahaOptions> upagrahas = std::nullopt;
 };
 
-/// The window's chart for a reading of the calculation driver.
-WindowChart WindowChartOf(const Reading& reading, bool withGrahas = false,
-                          ChartOptions options = {});
+/// The window's chart for a reading of the calculation driver, with its options.
+WindowChart WindowChartOf(const Reading& reading, bool withGrahas = false);
 
 /// Where one body stands at one moment.
 struct BodyState {
