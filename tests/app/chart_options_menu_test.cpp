@@ -54,7 +54,7 @@ private slots:
         for (QAction* a : d_.window->findChild<QMenu*>(QStringLiteral("mnuOptions"))->actions()) {
             texts << a->text();
         }
-        QCOMPARE(texts, QStringList({"&Precise Positions", "", "&Ayanamsa", "Lunar &Node"}));
+        QCOMPARE(texts, QStringList({"&Precise Positions", "", "&Ayanamsa", "Lunar &Node", "&Upagrahas"}));
         QVERIFY(!ayanamsaMenu()->isEnabled());
         QVERIFY(ayanamsaMenu()->toolTip().contains(QStringLiteral("Precise Positions")));
         QVERIFY(item("mnuAyanamsa_lahiri")->isChecked());
