@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QAction>
@@ -36,6 +37,7 @@
 #include "tamovid/app/varga_choice.h"
 #include "tamovid/birthentry/chart_naming.h"
 #include "tamovid/chartlayout/image_format.h"
+#include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/render/chart_image.h"
 #include "tamovid/render/qt_text.h"
@@ -44,6 +46,7 @@ namespace tamovid {
 namespace {
 
 const QString kStyleKey = SettingsKey(Setting::kChartStyle);
+const QString kAllUpagrahasKey = SettingsKey(Setting::kAllUpagrahas);
 constexpr int kSmallestSide = 320;  // pixels of the chart below which labels stop being readable
 constexpr int kPreferredSide = 560;
 constexpr int kClipboardSide = kChartImageSide;
@@ -236,6 +239,13 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     cmdCopyTable_->setToolTip(
         tr("Copy the positions table as tab-separated text (Ctrl+C copies the selected rows)"));
     cmdCopyTable_->hide();
+    chkAllUpagrahas_ = new QCheckBox(tr("&All six upagrahas"), this);
+    chkAllUpagrahas_->setObjectName(QStringLiteral("chkAllUpagrahas"));
+    chkAllUpagrahas_->setToolTip(
+        tr("Draw Kala, Mrityu, Ardhaprahara and Yamaghantaka too, beside Gulika and Mandi"));
+    chkAllUpagrahas_->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
+    chkAllUpagrahas_->setChecked(settings_ != nullptr &&
+                                 settings_->value(kAllUpagrahasKey, false).toBool());
     for (QPushButton* button : {cmdSaveImage_, cmdCopy_, cmdCopyTable_, cmdClose_}) {
         button->setAutoDefault(false);
     }
@@ -250,6 +260,7 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     controls->addWidget(cboVarga_);
     controls->addWidget(optSouth_);
     controls->addWidget(optNorth_);
+    controls->addWidget(chkAllUpagrahas_);
     controls->addStretch();
     controls->addWidget(cmdSaveImage_);
     controls->addWidget(cmdCopy_);
@@ -266,7 +277,8 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     setTabOrder(grdGrahas_, cboVarga_);
     setTabOrder(cboVarga_, optSouth_);
     setTabOrder(optSouth_, optNorth_);
-    setTabOrder(optNorth_, cmdSaveImage_);
+    setTabOrder(optNorth_, chkAllUpagrahas_);
+    setTabOrder(chkAllUpagrahas_, cmdSaveImage_);
     setTabOrder(cmdSaveImage_, cmdCopy_);
     setTabOrder(cmdCopy_, cmdCopyTable_);
     setTabOrder(cmdCopyTable_, cmdClose_);
@@ -288,6 +300,13 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     connect(optNorth_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) SetStyle(ChartStyle::kNorth);
     });
+    connect(chkAllUpagrahas_, &QCheckBox::toggled, this, [this](bool on) {
+        if (settings_ != nullptr) {
+            settings_->setValue(kAllUpagrahasKey, on);
+            settings_->sync();
+        }
+        ComposeInput();
+    });
 
     style_ = settings_ != nullptr ? ReadChartStyle(*settings_) : ChartStyle::kSouth;
     (style_ == ChartStyle::kNorth ? optNorth_ : optSouth_)->setChecked(true);
@@ -296,6 +315,8 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
 
 void ChartWindow::ShowReading(const Reading& reading) {
     readingInput_ = ChartInputFromReading(reading);
+    grahas_.clear();
+    upagrahas_.clear();
     input_ = readingInput_;
     divisions_.clear();
     record_ = reading.record;
@@ -309,25 +330,61 @@ void ChartWindow::ShowReading(const Reading& reading) {
     Relayout();
 }
 
-void ChartWindow::SetGrahaTable(const GrahaTable& table) {
+void ChartWindow::ComposeInput() {
     input_ = readingInput_;
-    AddGrahaPlacements(input_, table.grahas);
+    AddGrahaPlacements(input_, grahas_);
+    AddUpagrahaPlacements(input_, upagrahas_, chkAllUpagrahas_->isChecked());
     Relayout();
+}
+
+void ChartWindow::SetGrahaTable(const GrahaTable& table) {
+    grahas_.assign(table.grahas.begin(), table.grahas.end());
+    ComposeInput();
     grdGrahas_->clearSelection();
-    grdGrahas_->setRowCount(static_cast<int>(table.rows.size()));
-    for (int r = 0; r < grdGrahas_->rowCount(); ++r) {
-        const std::array<QString, kGrahaColumns> cells =
-            GrahaCells(table.rows[static_cast<std::size_t>(r)]);
-        for (int c = 0; c < kGrahaColumns; ++c) {
-            auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(c)]);
-            // Numbers and marks read best centred under their short headings.
-            if (c >= kFirstCentredColumn && c < kNavamsaColumn) {
-                item->setTextAlignment(Qt::AlignCenter);
-            }
-            grdGrahas_->setItem(r, c, item);
-        }
-    }
+    grdGrahas_->clearSpans();
+    grdGrahas_->setRowCount(0);
+    for (const GrahaRow& row : table.rows) AddTableRow(row);
     FillNavamsaColumn();
+    FitTable();
+}
+
+void ChartWindow::AddTableRow(const GrahaRow& row) {
+    const int r = grdGrahas_->rowCount();
+    grdGrahas_->insertRow(r);
+    const std::array<QString, kGrahaColumns> cells = GrahaCells(row);
+    for (int c = 0; c < kGrahaColumns; ++c) {
+        auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(c)]);
+        // Numbers and marks read best centred under their short headings.
+        if (c >= kFirstCentredColumn && c < kNavamsaColumn) {
+            item->setTextAlignment(Qt::AlignCenter);
+        }
+        grdGrahas_->setItem(r, c, item);
+    }
+}
+
+void ChartWindow::SetUpagrahas(const FullReading& full) {
+    upagrahas_.clear();
+    if (!full.upagrahas) return;
+    upagrahas_ = UpagrahaLongitudes(*full.upagrahas);
+    if (full.upagrahas->placed.ok()) {
+        for (const upagrahas::UpagrahaPlace& place : full.upagrahas->placed.value().places)
+            AddTableRow(UpagrahaRow(place));
+    } else {
+        // One row across the table says why the six are missing.
+        const int r = grdGrahas_->rowCount();
+        grdGrahas_->insertRow(r);
+        grdGrahas_->setItem(r, 0, new QTableWidgetItem(tr("Upagrahas")));
+        for (int c = 1; c < kGrahaColumns; ++c) grdGrahas_->setItem(r, c, new QTableWidgetItem);
+        const QString why = Text(UpagrahaDayText(full.reading, *full.upagrahas));
+        grdGrahas_->item(r, 1)->setText(why);
+        grdGrahas_->item(r, 1)->setToolTip(why);
+        grdGrahas_->setSpan(r, 1, 1, kGrahaColumns - 1);
+    }
+    ComposeInput();
+    FitTable();
+}
+
+void ChartWindow::FitTable() {
     grdGrahas_->resizeColumnsToContents();
     grdGrahas_->resizeRowsToContents();
     // Every column in view: the table is as wide as its columns, and the window grows to

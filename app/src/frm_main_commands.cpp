@@ -70,9 +70,11 @@ void FrmMain::RecalculateShown() {
 }
 
 void FrmMain::ShowInChartWindow() {
-    const FullReading& full = shown_.With(session_, {.grahas = true, .vargas = true});
+    const FullReading& full =
+        shown_.With(session_, {.grahas = true, .upagrahas = true, .vargas = true});
     chart_->ShowReading(full.reading);
     chart_->SetGrahaTable(*full.grahas);
+    chart_->SetUpagrahas(full);
     chart_->SetDivisions(*full.vargas);
 }
 

@@ -5,6 +5,7 @@
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/preferences.h"
+#include "tamovid/app/upagraha_menu.h"
 
 namespace tamovid {
 
@@ -14,6 +15,7 @@ Preferences& AddOptionsMenus(FrmMain& window, QSettings* settings) {
     auto* engineMenu = new EngineMenu(window, *preferences);
     new ChartOptionsMenu(window, *engineMenu, *preferences);
     new DashaYearMenu(window, *engineMenu, *preferences);
+    new UpagrahaMenu(window, *engineMenu, *preferences);
     return *preferences;
 }
 

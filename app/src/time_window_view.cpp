@@ -31,7 +31,7 @@ using timewindow::BodyWindow;
 using timewindow::Bound;
 using timewindow::Span;
 
-constexpr int kNameColumn = 84;  // pixels left of the timeline for the body names
+constexpr int kNameColumn = 96;  // pixels left of the timeline for the body names ("Yamaghantaka")
 constexpr int kAxisHeight = 30;  // pixels above the rows for the hour labels
 constexpr int kLegendHeight = 24;
 constexpr int kRowHeight = 17;
@@ -125,7 +125,8 @@ void TimelineView::paintEvent(QPaintEvent* /*event*/) {
     for (std::size_t row = 0; row < window_.bodies.size(); ++row) {
         const BodyWindow& body = window_.bodies[row];
         const int top = kAxisHeight + static_cast<int>(row) * kRowHeight;
-        if (body.body == timewindow::kFirstPointBody || body.body == timewindow::kFirstGrahaBody) {
+        if (body.body == timewindow::kFirstPointBody || body.body == timewindow::kFirstGrahaBody ||
+            body.body == timewindow::kFirstUpagrahaBody) {
             p.setPen(QColor(96, 134, 146));
             p.drawLine(QPointF(4, top), QPointF(this->width() - 4, top));
         }

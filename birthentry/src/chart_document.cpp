@@ -60,6 +60,16 @@ std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents
     return notice;
 }
 
+/// "Kala=middle, Mrityu=middle, ..., Mandi=middle".
+std::string UpagrahaPointsInWords(const upagrahas::UpagrahaOptions& options) {
+    std::string text;
+    for (const upagrahas::UpagrahaName& row : upagrahas::kUpagrahaNames) {
+        if (!text.empty()) text += ", ";
+        text += upagrahas::PointText(row.upagraha, options.At(row.upagraha));
+    }
+    return text;
+}
+
 }  // namespace
 
 bool IsChartFileName(const std::filesystem::path& path) { return HasChartFileEnding(path.native()); }
@@ -108,6 +118,9 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
     opened.engine = reading.contents.engine;
     opened.ayanamsa = reading.contents.ayanamsa;
     opened.node = reading.contents.node;
+    opened.sunrise = reading.contents.sunrise;
+    opened.portionLords = reading.contents.portionLords;
+    opened.upagrahaPoints = reading.contents.upagrahaPoints;
     const ChartOptions used = opened.OptionsOver(current);
     const auto add = [&](const std::string& sentence) {
         if (sentence.empty()) return;
@@ -131,6 +144,14 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
                                      : "the chart uses " + AyanamsaInWords(used));
     note(reading.nodeDamage,
          "the chart uses the " + std::string(LunarNodeKey(used.node)) + " node");
+    note(reading.sunriseDamage,
+         "the chart uses the " + std::string(upagrahas::SunriseRuleRow(used.upagrahas.sunrise).name) +
+             " sunrise");
+    note(reading.portionLordsDamage,
+         "the chart's portions use " +
+             std::string(upagrahas::kLordRuleKeys[static_cast<std::size_t>(used.upagrahas.lords)].name));
+    note(reading.upagrahaPointsDamage,
+         "the chart places the six as " + UpagrahaPointsInWords(used.upagrahas));
     note(reading.strayDamage, "it is left out");
     // An ayanamsa the reading will not use is said, never silently dropped.
     if (opened.ayanamsa && used.engine == Engine::kClassic) {

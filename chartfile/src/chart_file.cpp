@@ -94,18 +94,26 @@ constexpr std::string_view kZoneKey = "tz=";
 constexpr std::string_view kEngineKey = "engine=";
 constexpr std::string_view kAyanamsaKey = "ayanamsa=";
 constexpr std::string_view kNodeKey = "node=";
+constexpr std::string_view kSunriseKey = "sunrise=";
+constexpr std::string_view kPortionLordsKey = "portion_lords=";
+constexpr std::string_view kUpagrahaPointsKey = "upagraha_points=";
+/// Between the points of an upagraha_points line: "Gulika=end,Mandi=start".
+constexpr char kPointSeparator = ',';
 
 /// The lines after the seventeenth that this program writes, with what each sets, in words.
 struct ExtraKey {
     std::string_view key;
     std::string_view setting;
 };
-constexpr std::array<ExtraKey, 5> kExtraKeys{{
+constexpr std::array<ExtraKey, 8> kExtraKeys{{
     {kUtcOffsetKey, "offset"},
     {kZoneKey, "time zone"},
     {kEngineKey, "engine"},
     {kAyanamsaKey, "ayanamsa"},
     {kNodeKey, "node"},
+    {kSunriseKey, "sunrise"},
+    {kPortionLordsKey, "portion lords"},
+    {kUpagrahaPointsKey, "upagraha points"},
 }};
 
 /// The setting an extra line gives, by its key; empty for a line of no known key.
@@ -151,7 +159,36 @@ std::vector<std::string> OptionLines(const ChartOptions& options) {
     if (options.node != defaults.node) {
         lines.push_back(std::string(kNodeKey) + std::string(LunarNodeKey(options.node)));
     }
+    const upagrahas::UpagrahaOptions& six = options.upagrahas;
+    if (six.sunrise != defaults.upagrahas.sunrise) {
+        lines.push_back(std::string(kSunriseKey) + std::string(upagrahas::SunriseRuleKeyOf(six.sunrise)));
+    }
+    if (six.lords != defaults.upagrahas.lords) {
+        lines.push_back(std::string(kPortionLordsKey) + std::string(upagrahas::LordRuleKeyOf(six.lords)));
+    }
+    // Only the points that do not rise where they do by default.
+    std::string points;
+    for (const upagrahas::UpagrahaName& row : upagrahas::kUpagrahaNames) {
+        if (six.At(row.upagraha) == defaults.upagrahas.At(row.upagraha)) continue;
+        if (!points.empty()) points += kPointSeparator;
+        points += upagrahas::PointText(row.upagraha, six.At(row.upagraha));
+    }
+    if (!points.empty()) lines.push_back(std::string(kUpagrahaPointsKey) + points);
     return lines;
+}
+
+/// The places of an upagraha_points line over the defaults; nothing when it is empty or
+/// any of its points cannot be read.
+std::optional<std::array<upagrahas::PortionPoint, upagrahas::kUpagrahaCount>> ParseUpagrahaPoints(
+    std::string_view text) {
+    upagrahas::UpagrahaOptions options;
+    if (text.empty()) return std::nullopt;
+    for (;;) {
+        const std::size_t comma = text.find(kPointSeparator);
+        if (!upagrahas::SetPointFromText(options, text.substr(0, comma))) return std::nullopt;
+        if (comma == std::string_view::npos) return options.at;
+        text.remove_prefix(comma + 1);
+    }
 }
 
 /// Reads an engine, ayanamsa or node line into `value`; the damage when it repeats its key
@@ -287,6 +324,9 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
     bool engineSeen = false;
     bool ayanamsaSeen = false;
     bool nodeSeen = false;
+    bool sunriseSeen = false;
+    bool portionLordsSeen = false;
+    bool upagrahaPointsSeen = false;
     for (; !rest.empty(); ++i) {
         const std::string_view line = TakeLine(rest);
         const std::size_t number = i + 1;
@@ -323,6 +363,18 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
             first = &reading.nodeDamage;
             problem = RestoreOption(v.substr(kNodeKey.size()), usable, out.node, nodeSeen,
                                     ParseLunarNode);
+        } else if (v.starts_with(kSunriseKey)) {
+            first = &reading.sunriseDamage;
+            problem = RestoreOption(v.substr(kSunriseKey.size()), usable, out.sunrise, sunriseSeen,
+                                    upagrahas::ParseSunriseRule);
+        } else if (v.starts_with(kPortionLordsKey)) {
+            first = &reading.portionLordsDamage;
+            problem = RestoreOption(v.substr(kPortionLordsKey.size()), usable, out.portionLords,
+                                    portionLordsSeen, upagrahas::ParseLordRule);
+        } else if (v.starts_with(kUpagrahaPointsKey)) {
+            first = &reading.upagrahaPointsDamage;
+            problem = RestoreOption(v.substr(kUpagrahaPointsKey.size()), usable, out.upagrahaPoints,
+                                    upagrahaPointsSeen, ParseUpagrahaPoints);
         } else if (v.starts_with(kUtcOffsetKey) || v.starts_with(kZoneKey)) {
             first = &reading.extraDamage;
             problem = usable ? RestoreExtraLine(v, out) : ChartDamage::Kind::kUnreadable;
@@ -343,6 +395,9 @@ ChartFileReading ReadChartFileContents(std::string_view bytes) {
     if (reading.engineDamage) out.engine.reset();
     if (reading.ayanamsaDamage) out.ayanamsa.reset();
     if (reading.nodeDamage) out.node.reset();
+    if (reading.sunriseDamage) out.sunrise.reset();
+    if (reading.portionLordsDamage) out.portionLords.reset();
+    if (reading.upagrahaPointsDamage) out.upagrahaPoints.reset();
     return reading;
 }
 

@@ -28,12 +28,14 @@ constexpr std::array<ChartBody, kGrahaCount> kBodyOfGraha = {
 
 std::string_view BodyAbbreviation(ChartBody body) {
     static constexpr std::array<std::string_view, kChartBodyCount> kAbbreviations = {
-        "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up", "Mo", "Ma", "Me", "Ju", "Ve", "Sa", "Ra", "Ke"};
+        "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up", "Mo", "Ma", "Me", "Ju",
+        "Ve", "Sa", "Ra", "Ke", "Kl", "Mr", "Ap", "Yg", "Gk", "Md"};
     return kAbbreviations[static_cast<std::size_t>(body)];
 }
 
 bool IsGraha(ChartBody body) {
-    return body == ChartBody::kSun || static_cast<int>(body) >= static_cast<int>(ChartBody::kMoon);
+    return body == ChartBody::kSun || (static_cast<int>(body) >= static_cast<int>(ChartBody::kMoon) &&
+                                       static_cast<int>(body) <= static_cast<int>(ChartBody::kKetu));
 }
 
 std::string LabelText(const ChartPlacement& placement) {
@@ -44,18 +46,29 @@ std::string LabelText(const ChartPlacement& placement) {
            "\u00B0" + TwoDigits(placement.minutes) + '\'' + (placement.retrograde ? " R" : "");
 }
 
+void AddPlacement(ChartInput& input, ChartBody body, double longitude, bool retrograde) {
+    if (!std::isfinite(longitude)) return;
+    // Whole minutes of arc, truncated, on the circle.
+    const double minutes = std::floor(longitude * 60);
+    const int onCircle = static_cast<int>(
+        std::fmod(std::fmod(minutes, kMinutesPerCircle) + kMinutesPerCircle, kMinutesPerCircle));
+    input.placements.push_back({body, onCircle / kMinutesPerSign, onCircle % kMinutesPerSign / 60,
+                                onCircle % 60, retrograde});
+}
+
 void AddGrahaPlacements(ChartInput& input, std::span<const GrahaPosition> grahas) {
     for (const GrahaPosition& graha : grahas) {
         const std::size_t index = GrahaIndex(graha.graha);
         if (graha.graha == Graha::kSun || index >= kBodyOfGraha.size()) continue;
-        if (!std::isfinite(graha.longitude)) continue;
-        // Whole minutes of arc, truncated, on the circle.
-        const double minutes = std::floor(graha.longitude * 60);
-        const int onCircle = static_cast<int>(std::fmod(
-            std::fmod(minutes, kMinutesPerCircle) + kMinutesPerCircle, kMinutesPerCircle));
-        input.placements.push_back({kBodyOfGraha[index], onCircle / kMinutesPerSign,
-                                    onCircle % kMinutesPerSign / 60, onCircle % 60,
-                                    graha.retrograde});
+        AddPlacement(input, kBodyOfGraha[index], graha.longitude, graha.retrograde);
+    }
+}
+
+void AddUpagrahaPlacements(ChartInput& input, std::span<const NamedLongitude> six, bool all) {
+    for (std::size_t i = 0; i < six.size() && i < kChartUpagrahaCount; ++i) {
+        const ChartBody body = UpagrahaBody(static_cast<int>(i));
+        if (all || body == ChartBody::kGulika || body == ChartBody::kMandi)
+            AddPlacement(input, body, six[i].longitude);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "tamovid/cli/json_writer.h"
 #include "tamovid/cli/varga_dasha_output.h"
+#include "tamovid/cli/upagraha_output.h"
 #include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/grahas/conjunction_note.h"
 #include "tamovid/grahas/nakshatra.h"
@@ -128,6 +129,7 @@ void AppendExtrasJson(std::string& text, const FullReading& full, std::span<cons
         json.Key("nearest_house_change");
         json.String(timewindow::HouseShiftSentence(window));
     }
+    if (full.upagrahas) AppendUpagrahasJson(text, full.reading, *full.upagrahas);
     if (full.vargas) AppendVargasJson(text, *full.vargas, charts);
     if (full.dasha) AppendDashaJson(text, *full.dasha);
 }
@@ -166,6 +168,7 @@ void WriteExtrasText(std::ostream& out, const FullReading& full, std::span<const
         }
         out << timewindow::HouseShiftSentence(window) << '\n';
     }
+    if (full.upagrahas) WriteUpagrahasText(out, full.reading, *full.upagrahas);
     if (full.vargas) WriteVargasText(out, *full.vargas, charts);
     if (full.dasha) WriteDashaText(out, *full.dasha);
 }

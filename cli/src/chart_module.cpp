@@ -72,10 +72,8 @@ bool RefusedForLackOfFonts(const std::string& what, std::string* error) {
 
 }  // namespace
 
-extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
-                                            tamovid::ChartStyle style,
-                                            const tamovid::GrahaPosition* grahas,
-                                            std::size_t grahaCount, const std::string* path,
+extern "C" bool tamovid_write_reading_chart(const tamovid::FullReading* full,
+                                            tamovid::ChartStyle style, const std::string* path,
                                             std::string* error) {
     const OffscreenGui gui;
     // An SVG keeps its text as text, for the viewer's fonts to draw.
@@ -83,8 +81,12 @@ extern "C" bool tamovid_write_reading_chart(const tamovid::Reading* reading,
         RefusedForLackOfFonts("The chart \"" + *path + "\" was not drawn", error)) {
         return false;
     }
-    tamovid::ChartInput input = tamovid::ChartInputFromReading(*reading);
-    tamovid::AddGrahaPlacements(input, {grahas, grahaCount});
+    tamovid::ChartInput input = tamovid::ChartInputFromReading(full->reading);
+    if (full->grahas) tamovid::AddGrahaPlacements(input, full->grahas->grahas);
+    if (full->upagrahas) {
+        tamovid::AddUpagrahaPlacements(input, tamovid::UpagrahaLongitudes(*full->upagrahas),
+                                       false);
+    }
     const tamovid::FileWriteResult written = tamovid::WriteChartImage(
         *path, tamovid::LayoutChart(style, input), tamovid::PaperChartColours());
     if (!written.ok()) *error = written.error();

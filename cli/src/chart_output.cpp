@@ -13,8 +13,8 @@
 namespace tamovid::cli {
 namespace {
 
-using WriteChartFunction = bool (*)(const Reading*, ChartStyle, const GrahaPosition*, std::size_t,
-                                    const std::string*, std::string*);
+using WriteChartFunction = bool (*)(const FullReading*, ChartStyle, const std::string*,
+                                    std::string*);
 using WritePdfFunction = bool (*)(const FullReading*, int, ChartStyle, const std::string*,
                                   std::string*);
 
@@ -77,11 +77,11 @@ bool IsPdfName(const std::string& path) {
                       });
 }
 
-FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, const std::string& path,
-                                  std::span<const GrahaPosition> grahas) {
+FileWriteResult WriteReadingChart(const FullReading& full, ChartStyle style,
+                                  const std::string& path) {
     return CallDrawing<WriteChartFunction>("tamovid_write_reading_chart",
-                                           "The chart \"" + path + "\" was not drawn", &reading,
-                                           style, grahas.data(), grahas.size(), &path);
+                                           "The chart \"" + path + "\" was not drawn", &full,
+                                           style, &path);
 }
 
 FileWriteResult WriteReadingPdfFile(const FullReading& full, int zoneRow, ChartStyle style,

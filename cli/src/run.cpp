@@ -23,6 +23,7 @@
 #include "tamovid/cli/visible_text.h"
 #include "tamovid/choices/dasha_year.h"
 #include "tamovid/vargas/varga.h"
+#include "tamovid/choices/upagraha_options.h"
 #include "tamovid/version.h"
 
 namespace tamovid::cli {
@@ -32,7 +33,8 @@ constexpr std::string_view kProgram = "tamovid-cli";
 constexpr std::string_view kUsageLine =
     "Usage: tamovid-cli --date YYYY-MM-DD --time HH:MM --zone N --lat DDdMM --lon DDDdMM "
     "[--dst] [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT] [--precise]\n"
-    "       [--ayanamsa NAME] [--node mean|true] [--grahas] [--time-window]\n"
+    "       [--ayanamsa NAME] [--node mean|true] [--grahas] [--time-window] [--upagrahas]\n"
+    "       [--sunrise hindu|apparent] [--upagraha-lords eight|seven] [--upagraha-at NAME=WHERE]\n"
     "       [--vargas all|D9,D10,...] [--dasha] [--dasha-year YEAR]\n"
     "   or: tamovid-cli --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\" "
     "[--tz AREA/LOCATION] [--utc-offset +HH:MM] ...\n"
@@ -100,6 +102,18 @@ shift of the birth time that moves a point to another house. The JSON gains
 "house_to", "pada_from", "pada_to" as "HH:MM", with the date when it is not
 the birth's, null for an end beyond 12 hours) and "nearest_house_change".
 
+--upagrahas adds the six that rise with the portions of the day and the
+night (Kala, Mrityu, Ardhaprahara, Yamaghantaka, Gulika, Mandi): the day
+from the real sunrise at the birth place (a birth before sunrise belongs to
+the day before), its weekday, whether the birth is by day or by night, and
+each one's moment, position, nakshatra and pada and house. The JSON gains
+"day" ("vara", "birth_in", "sunrise", "sunset", "next_sunrise" in UT) and
+"upagrahas" (per point "name", "lord", "moment" in UT to the millisecond,
+"longitude", "position", "nakshatra", "pada", "house"); where the Sun does
+not rise or set that day, both are null and "upagrahas_note" says why.
+--sunrise, --upagraha-lords and --upagraha-at choose the conventions (see
+above); they need --upagrahas, or --save to keep them in the chart file.
+
 --vargas all|D9,D10,... adds the sign of the Ascendant, of each of the nine
 grahas and of each point in the divisional charts named (all sixteen with
 "all"), by Parashara's rules from each body's sidereal longitude. The JSON
@@ -124,14 +138,15 @@ usable is refused (status 2).
 --chart draws the Rasi chart of the reading in black on white: an SVG file
 (labels as text, the grid as lines) or a 1000 x 1000 PNG, chosen by the
 name's ending. With --grahas it shows the other eight grahas too, an R after
-each retrograde one. --chart-style north draws the North Indian chart
-instead of the South Indian one; --chart-only leaves the reading out of
-standard output. --pdf writes the printable reading: the birth data, the Sun and the
-Ascendant, the Rasi chart, the table of the five points and each point's
-lines (and the grahas' table with --grahas, the birth-time window with
---time-window, the Navamsa chart beside the Rasi chart with --vargas, the
-dasha with --dasha), on A4 or US Letter as the system's locale has it. No display
-is needed.)";
+each retrograde one; with --upagrahas, Gulika (Gk) and Mandi (Md).
+--chart-style north draws the North Indian chart instead of the South Indian
+one; --chart-only leaves the reading out of standard output. --pdf writes the
+printable reading: the birth data, the Sun and the Ascendant, the Rasi chart,
+the table of the five points and each point's lines (and the grahas' table
+with --grahas, the birth-time window with --time-window, the day and the six
+upagrahas with --upagrahas, the Navamsa chart beside the Rasi chart with
+--vargas, the dasha with --dasha), on A4 or US Letter as the system's locale
+has it. No display is needed.)";
 
 struct Options {
     std::array<std::optional<std::string>, kChartFieldCount> fields;
@@ -149,6 +164,10 @@ struct Options {
     std::vector<Varga> vargaCharts;  ///< what --vargas names, in its order
     bool dasha = false;
     std::optional<std::string> dashaYear;
+    bool upagrahas = false;
+    std::optional<std::string> sunrise;
+    std::optional<std::string> upagrahaLords;
+    std::vector<std::string> upagrahaAt;
     std::optional<std::string> ayanamsa;
     std::optional<std::string> node;
     ChartOptions chartOptions;
@@ -241,8 +260,53 @@ std::string DashaYearKeyList(std::string_view defaultMark) {
     return KeyList(kDashaYears, &DashaYearRow::key, DashaYearKey(kDefaultDashaYear), defaultMark);
 }
 
+std::string SunriseKeyList(std::string_view defaultMark) {
+    return KeyList(upagrahas::kSunriseRuleKeys, &upagrahas::SunriseRuleKey::key,
+                   upagrahas::SunriseRuleKeyOf(upagrahas::UpagrahaOptions{}.sunrise), defaultMark);
+}
+
+std::string LordsKeyList(std::string_view defaultMark) {
+    return KeyList(upagrahas::kLordRuleKeys, &upagrahas::LordRuleKey::key,
+                   upagrahas::LordRuleKeyOf(upagrahas::UpagrahaOptions{}.lords), defaultMark);
+}
+
+/// "Kala, Mrityu, ... or Mandi=start, middle or end".
+std::string PointKeyList() {
+    return KeyList(upagrahas::kUpagrahaNames, &upagrahas::UpagrahaName::name) + "=" +
+           KeyList(upagrahas::kPortionPointKeys, &upagrahas::PortionPointKey::key);
+}
+
 ReadingParts PartsOf(const Options& options) {
-    return {options.grahas, options.timeWindow, options.vargas.has_value(), options.dasha};
+    return {options.grahas, options.timeWindow, options.upagrahas, options.vargas.has_value(),
+            options.dasha};
+}
+
+/// Reads --sunrise, --upagraha-lords and --upagraha-at into the chart's options; the
+/// message of the first that cannot be read.
+std::optional<std::string> ReadUpagrahaOptions(Options& options,
+                                               upagrahas::UpagrahaOptions& into) {
+    if (options.sunrise) {
+        const auto rule = upagrahas::ParseSunriseRule(*options.sunrise);
+        if (!rule) {
+            return "--sunrise: unknown sunrise \"" + *options.sunrise + "\" (" +
+                   SunriseKeyList("") + ")";
+        }
+        into.sunrise = *rule;
+    }
+    if (options.upagrahaLords) {
+        const auto rule = upagrahas::ParseLordRule(*options.upagrahaLords);
+        if (!rule) {
+            return "--upagraha-lords: unknown rule \"" + *options.upagrahaLords + "\" (" +
+                   LordsKeyList("") + ")";
+        }
+        into.lords = *rule;
+    }
+    for (const std::string& text : options.upagrahaAt) {
+        if (!upagrahas::SetPointFromText(into, text)) {
+            return "--upagraha-at: \"" + text + "\" is not NAME=WHERE (" + PointKeyList() + ")";
+        }
+    }
+    return std::nullopt;
 }
 
 int RunBatchFile(const Options& options, const Streams& io) {
@@ -302,6 +366,10 @@ int RunOneChart(const Options& options, const Streams& io) {
         ChartOptions used = opened.value().OptionsOver(asked);
         if (options.ayanamsa) used.ayanamsa = asked.ayanamsa;
         if (options.node) used.node = asked.node;
+        if (options.sunrise) used.upagrahas.sunrise = asked.upagrahas.sunrise;
+        if (options.upagrahaLords) used.upagrahas.lords = asked.upagrahas.lords;
+        for (const std::string& point : options.upagrahaAt)
+            (void)upagrahas::SetPointFromText(used.upagrahas, point);  // read before, so valid
         NoteOverriddenChoices(*options.open, opened.value(), used, io);
         calculated = session.CalculateOpened(opened.value().entry, used);
     } else {
@@ -359,9 +427,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         written.push_back(*options.pdf);
     }
     if (options.chart) {
-        std::span<const GrahaPosition> grahas;
-        if (full.grahas) grahas = full.grahas->grahas;
-        const FileWriteResult drawn = WriteReadingChart(reading, style, *options.chart, grahas);
+        const FileWriteResult drawn = WriteReadingChart(full, style, *options.chart);
         if (!drawn.ok()) return failOutput(kExitIoError, drawn.error());
         written.push_back(*options.chart);
         if (options.chartOnly) return kExitOk;
@@ -437,6 +503,21 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                  "Add the nine grahas, the ayanamsa and each position's nakshatra and pada");
     app.add_flag("--time-window", options.timeWindow,
                  "Add the clock times between which each sign, house and pada stays the same");
+    app.add_flag("--upagrahas", options.upagrahas,
+                 "Add the day of the birth and the six upagrahas of its portions (Gulika, Mandi ...)");
+    app.add_option("--sunrise", options.sunrise,
+                   "Sunrise of the upagrahas: " + SunriseKeyList(" (the default)") +
+                       " (the almanac's, 50' lower)")
+        ->type_name("RULE");
+    app.add_option("--upagraha-lords", options.upagrahaLords,
+                   "Lords of the eight portions: " + LordsKeyList(" (the default)") +
+                       " (eight slots or the seven weekday lords)")
+        ->type_name("RULE");
+    app.add_option("--upagraha-at", options.upagrahaAt,
+                   "Where in its portion one rises, repeatable (defaults Gulika=start, others "
+                   "middle): " + PointKeyList())
+        ->type_name("NAME=WHERE")
+        ->allow_extra_args(false);
     app.add_option("--vargas", options.vargas,
                    "Add each body's sign in the divisional charts named, or in all sixteen")
         ->type_name("all|D9,D10,...");
@@ -523,6 +604,16 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                                KeyList(kLunarNodeNames, &LunarNodeName::key, {}, {}, "nor"));
         }
         options.chartOptions.node = *node;
+    }
+    if (const std::optional<std::string> refused =
+            ReadUpagrahaOptions(options, options.chartOptions.upagrahas)) {
+        return io.Fail(kExitUsage, *refused);
+    }
+    if ((options.sunrise || options.upagrahaLords || !options.upagrahaAt.empty()) &&
+        !options.upagrahas && !options.save) {
+        return io.Fail(kExitUsage,
+                       "--sunrise, --upagraha-lords and --upagraha-at need --upagrahas (or --save "
+                       "to keep them in the chart file)");
     }
     if (options.vargas) {
         Result<std::vector<Varga>, std::string> charts = ParseVargaList(*options.vargas);

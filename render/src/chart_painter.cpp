@@ -162,6 +162,8 @@ ChartColours WindowChartColours() {
     // cyan, the other grahas in a light orange that tells them from the points.
     const QColor point(128, 255, 255);
     const QColor graha(255, 200, 140);
+    // The six of the day's portions in a lilac of their own.
+    const QColor upagraha(225, 180, 255);
     c.bodies = {QColor(0, 255, 0),
                 QColor(255, 255, 0),
                 point,
@@ -176,7 +178,13 @@ ChartColours WindowChartColours() {
                 graha,
                 graha,
                 graha,
-                graha};
+                graha,
+                upagraha,
+                upagraha,
+                upagraha,
+                upagraha,
+                upagraha,
+                upagraha};
     return c;
 }
 

@@ -361,6 +361,24 @@ void PutDasha(Composer& c, const SheetDasha& dasha) {
     c.Skip(c.Mm(3));
 }
 
+void PutUpagrahas(Composer& c, const SheetUpagrahas& six) {
+    c.KeepTogether(c.Mm(24));
+    PutCaption(c, 0, c.Width(), QStringLiteral("The six upagrahas of the day"));
+    c.Skip(c.Put(0, c.Width(), c.Font(kBodyPt), kInk, Text(six.dayLine)) + c.Mm(1.5));
+    if (!six.rows.empty()) {
+        constexpr std::array<double, 7> kColumns = {0.0, 0.17, 0.33, 0.45, 0.68, 0.77, 0.86};
+        PutTable<7>(c, kColumns,
+                    {QStringLiteral("Name"), QStringLiteral("Sign"), QStringLiteral("Degrees"),
+                     QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("House"),
+                     QString()},
+                    six.rows);
+    }
+    c.Skip(c.Mm(3));
+}
+
+/// The share of the line a point's position and lord may take beside its name.
+constexpr double kSharedNameLine = 0.6;
+
 void PutPoint(Composer& c, const SheetPoint& point) {
     const QFont nameFont = c.Font(kPointNamePt, true);
     const QFont smallFont = c.Font(kSmallPt);
@@ -372,14 +390,21 @@ void PutPoint(Composer& c, const SheetPoint& point) {
     const QString lord = Text(point.lines[1]);
     const double lordWidth = c.Advance(smallFont, lord) + c.Mm(1);
     const double positionWidth = c.Advance(smallFont, position) + c.Mm(1);
-    const double nameWidth = width - lordWidth - positionWidth - c.Mm(12);
+    double nameWidth = width - lordWidth - positionWidth - c.Mm(12);
+    // Where position and lord fill most of the line (the six upagrahas say where they
+    // rise), the name takes a line of its own above them.
+    const bool ownLine = lordWidth + positionWidth > width * kSharedNameLine;
+    if (ownLine) nameWidth = width;
     const double height = c.Height(nameFont, nameWidth, Text(point.name)) +
+                          (ownLine ? c.Height(smallFont, width, lord) : 0) +
                           c.Height(smallFont, width, Text(point.lines[2])) +
                           c.Height(bodyFont, width, Text(point.lines[3])) +
                           c.Height(bodyFont, width, Text(point.lines[4])) + 4 * gap;
     c.KeepTogether(height);
 
-    const double nameHeight = c.Put(0, nameWidth, nameFont, kAccent, Text(point.name));
+    if (ownLine) c.Skip(c.Put(0, nameWidth, nameFont, kAccent, Text(point.name)));
+    const double nameHeight =
+        ownLine ? c.Height(smallFont, width, lord) : c.Put(0, nameWidth, nameFont, kAccent, Text(point.name));
     const double shift = std::max(0.0, nameHeight - c.Height(smallFont, width, lord));
     c.Skip(shift);
     c.Put(width - lordWidth, lordWidth, smallFont, kSoftInk, lord, Qt::AlignRight);
@@ -408,6 +433,10 @@ PageChartLayouts PageChartLayoutsOf(const PrintableReading& printable,
     rasi = ChartInputFromReading(printable.reading);
     // The page's chart shows the grahas its table lists.
     if (printable.grahas) AddGrahaPlacements(rasi, printable.grahas->grahas);
+    // Gulika and Mandi, as the window draws them whatever else it shows.
+    if (printable.upagrahas) {
+        AddUpagrahaPlacements(rasi, UpagrahaLongitudes(*printable.upagrahas), false);
+    }
     if (printable.vargas) {
         inputs[static_cast<std::size_t>(PageChartKind::kNavamsa)] =
             VargaChartInput(*printable.vargas, Varga::kD9, rasi.centreLines);
@@ -480,7 +509,8 @@ int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
     const ReadingSheet sheet = MakeReadingSheet(
         printable.reading, printable.zoneLabel, printable.grahas ? &*printable.grahas : nullptr,
         printable.timeWindow ? &*printable.timeWindow : nullptr,
-        printable.dasha ? &*printable.dasha : nullptr, printable.nowJulianDate);
+        printable.dasha ? &*printable.dasha : nullptr, printable.nowJulianDate,
+        printable.upagrahas ? &*printable.upagrahas : nullptr);
 
     Composer composer(device, QSizeF(device.width(), device.height()));
     PutHeader(composer, sheet);
@@ -491,9 +521,13 @@ int PaintReading(QPagedPaintDevice& device, const PrintableReading& printable) {
     }
     if (sheet.grahas) PutGrahas(composer, *sheet.grahas);
     if (sheet.timeWindow) PutTimeWindow(composer, *sheet.timeWindow);
+    if (sheet.upagrahas) PutUpagrahas(composer, *sheet.upagrahas);
     if (sheet.dasha) PutDasha(composer, *sheet.dasha);
     PutCaption(composer, 0, composer.Width(), QStringLiteral("The points one by one"));
     for (const SheetPoint& point : sheet.points) PutPoint(composer, point);
+    if (sheet.upagrahas) {
+        for (const SheetPoint& point : sheet.upagrahas->points) PutPoint(composer, point);
+    }
     const PageChartLayouts layouts = PageChartLayoutsOf(printable, composer.Pages(), device);
 
     QPainter painter;

@@ -11,6 +11,7 @@
 #include "tamovid/birthentry/zone_in_use.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/fullreading/dasha_texts.h"
+#include "tamovid/fullreading/full_reading.h"
 #include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/record_text.h"
@@ -26,6 +27,13 @@ constexpr std::string_view kHeading = "Aprakasha Grahas reading";
 
 std::string ClockText(int hour, int minute) { return TwoDigits(hour) + ':' + TwoDigits(minute); }
 
+SheetGrahaRow SheetRowOf(const GrahaRow& row) {
+    return {std::string(row.name), std::string(kSignNames[static_cast<std::size_t>(row.position.sign)]),
+            std::to_string(row.position.degrees) + "\u00B0" + TwoDigits(row.position.minutes) + "'",
+            std::string(row.nakshatra.name), std::to_string(row.nakshatra.pada),
+            std::to_string(row.house), row.retrograde ? "R" : ""};
+}
+
 }  // namespace
 
 std::string_view ZoneRowLabel(int row) {
@@ -35,13 +43,7 @@ std::string_view ZoneRowLabel(int row) {
 
 SheetGrahas MakeSheetGrahas(const GrahaTable& table) {
     SheetGrahas sheet;
-    for (const GrahaRow& row : table.rows) {
-        sheet.rows.push_back({std::string(row.name), std::string(kSignNames[static_cast<std::size_t>(row.position.sign)]),
-                              std::to_string(row.position.degrees) + "\u00B0" +
-                                  TwoDigits(row.position.minutes) + "'",
-                              std::string(row.nakshatra.name), std::to_string(row.nakshatra.pada),
-                              std::to_string(row.house), row.retrograde ? "R" : ""});
-    }
+    for (const GrahaRow& row : table.rows) sheet.rows.push_back(SheetRowOf(row));
     std::array<char, 32> ayanamsa{};
     std::snprintf(ayanamsa.data(), ayanamsa.size(), "%.4f", table.ayanamsa);
     sheet.source = "Engine " + std::string(EngineName(table.options.engine)) + ", ayanamsa " +
@@ -97,9 +99,26 @@ SheetDasha MakeSheetDasha(const Reading& reading, const Vimshottari& dasha, doub
     return sheet;
 }
 
+SheetUpagrahas MakeSheetUpagrahas(const Reading& reading, const ReadingUpagrahas& six) {
+    SheetUpagrahas sheet;
+    sheet.dayLine = UpagrahaDayText(reading, six);
+    if (!six.placed.ok()) return sheet;
+    for (const upagrahas::UpagrahaPlace& place : six.placed.value().places) {
+        sheet.rows.push_back(SheetRowOf(UpagrahaRow(place)));
+        SheetPoint& point = sheet.points.emplace_back();
+        point.name = upagrahas::UpagrahaNameOf(place.upagraha);
+        point.position = CompactText(place.position);
+        point.lord = GrahaNameOf(place.lord);
+        point.house = std::to_string(place.house);
+        point.lines = UpagrahaLines(reading, six.placed.value(), place.upagraha);
+    }
+    return sheet;
+}
+
 ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel,
                               const GrahaTable* grahas, const timewindow::TimeWindow* timeWindow,
-                              const Vimshottari* dasha, double nowJulianDate) {
+                              const Vimshottari* dasha, double nowJulianDate,
+                              const ReadingUpagrahas* upagrahas) {
     const BirthRecord& r = reading.record;
     const BirthUniversalTime ut = UniversalTimeOf(r);
 
@@ -146,6 +165,7 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
     if (grahas != nullptr) sheet.grahas = MakeSheetGrahas(*grahas);
     if (timeWindow != nullptr) sheet.timeWindow = MakeSheetTimeWindow(*timeWindow);
     if (dasha != nullptr) sheet.dasha = MakeSheetDasha(reading, *dasha, nowJulianDate);
+    if (upagrahas != nullptr) sheet.upagrahas = MakeSheetUpagrahas(reading, *upagrahas);
     sheet.program = std::string("Tamovid ") + std::string(kVersion);
     return sheet;
 }

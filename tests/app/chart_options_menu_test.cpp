@@ -55,7 +55,7 @@ private slots:
             texts << a->text();
         }
         QCOMPARE(texts, QStringList({"&Precise Positions", "", "&Ayanamsa", "Lunar &Node",
-                                     "&Dasha Year"}));
+                                     "&Dasha Year", "&Upagrahas"}));
         QVERIFY(!ayanamsaMenu()->isEnabled());
         QVERIFY(ayanamsaMenu()->toolTip().contains(QStringLiteral("Precise Positions")));
         QVERIFY(item("mnuAyanamsa_lahiri")->isChecked());
@@ -150,6 +150,27 @@ private slots:
         QVERIFY(!settings_->contains(QStringLiteral("Settings/Node")));
         QVERIFY(!settings_->contains(QStringLiteral("Settings/Engine")));
         QCOMPARE(d_.MessageTexts(), QStringList());
+    }
+
+    // Each upagraha choice recalculates the chart shown at once and is remembered.
+    void upagrahaChoicesRecalculateAtOnceAndAreRemembered() {
+        using namespace tamovid::upagrahas;
+        d_.EnterDelhi1947();
+        d_.Click(QStringLiteral("cmdCalculate"));
+        item("mnuSunrise_apparent")->trigger();
+        item("mnuRiseGulika_end")->trigger();
+        const UpagrahaOptions shown = d_.window->Printable()->upagrahas->placed.value().options;
+        QCOMPARE(shown.sunrise, SunriseRule::kApparent);
+        QCOMPARE(shown.At(Upagraha::kGulika), PortionPoint::kEnd);
+        QCOMPARE(shown.At(Upagraha::kMandi), PortionPoint::kMiddle);
+
+        d_.window.reset();
+        StartWithMenus();
+        QVERIFY(item("mnuSunrise_apparent")->isChecked());
+        QVERIFY(item("mnuPortionLords_eight")->isChecked());
+        QVERIFY(item("mnuRiseGulika_end")->isChecked());
+        QVERIFY(item("mnuRiseOthers_middle")->isChecked());
+        QCOMPARE(d_.window->CurrentOptions().upagrahas, shown);
     }
 };
 

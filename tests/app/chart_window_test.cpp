@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QMimeData>
@@ -197,7 +198,7 @@ private slots:
         QCOMPARE(SignOf(chart->Layout(), ChartBody::kAscendant), 11);  // Pisces
         int labels = 0;
         for (const auto& cell : chart->Layout().cells) labels += static_cast<int>(cell.labels.size());
-        QCOMPARE(labels, 15);
+        QCOMPARE(labels, 21);  // the Ascendant, 9 grahas, 5 points, 6 upagrahas
         Photograph(chart, "navamsa-south.png");
         chart->SetStyle(ChartStyle::kNorth);
         QCOMPARE(SignOf(chart->Layout(), ChartBody::kAscendant), 11);
@@ -208,6 +209,31 @@ private slots:
         QCOMPARE(chart->Shown(), tamovid::Varga::kD9);
         chart->SetStyle(ChartStyle::kSouth);
         QCOMPARE(chart->Layout().centreLines.at(1), std::string("Dana Brooks"));
+    }
+
+    // The table lists the six; the chart draws Gulika and Mandi, the other four on request,
+    // and remembers the request.
+    void showsTheSixUpagrahasAndTheOtherFourOnRequest() {
+        ChartWindow* chart = OpenDelhiChart();
+        QVERIFY(chart != nullptr);
+        auto* grid = chart->findChild<QTableWidget*>(QStringLiteral("grdGrahas"));
+        QCOMPARE(grid->rowCount(), 21);
+        QCOMPARE(grid->item(15, 0)->text(), QStringLiteral("Kala"));
+        QCOMPARE(grid->item(20, 0)->text(), QStringLiteral("Mandi"));
+        QVERIFY(SignOf(chart->Layout(), ChartBody::kGulika) >= 0);
+        QVERIFY(SignOf(chart->Layout(), ChartBody::kMandi) >= 0);
+        QCOMPARE(SignOf(chart->Layout(), ChartBody::kKala), -1);
+
+        auto* all = chart->findChild<QCheckBox*>(QStringLiteral("chkAllUpagrahas"));
+        QTest::keyClick(chart, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(all->isChecked());
+        QVERIFY(SignOf(chart->Layout(), ChartBody::kKala) >= 0);
+        chart->resize(1180, 700);
+        Photograph(chart, "chart-six-south.png");
+        chart->SetStyle(ChartStyle::kNorth);
+        Photograph(chart, "chart-six-north.png");
+        ChartWindow again(d_.ui, settings_.get());
+        QVERIFY(again.findChild<QCheckBox*>(QStringLiteral("chkAllUpagrahas"))->isChecked());
     }
 
     void refusedBeforeAnyCalculationAndOpenedByItsMnemonic() {

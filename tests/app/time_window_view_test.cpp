@@ -34,11 +34,13 @@ private slots:
         d_.Click(QStringLiteral("cmdTimeWindow"));
         TimeWindowView* view = d_.window->TimeWindow();
         QVERIFY(view != nullptr && view->isVisible());
-        const tamovid::timewindow::TimeWindow expected = tamovid::timewindow::ComputeTimeWindow(
-            tamovid::timewindow::WindowChartOf(d_.window->Printable()->reading, true));
+        tamovid::timewindow::WindowChart chart =
+            tamovid::timewindow::WindowChartOf(d_.window->Printable()->reading, true);
+        chart.upagrahas = tamovid::upagrahas::UpagrahaOptions{};
+        const tamovid::timewindow::TimeWindow expected = tamovid::timewindow::ComputeTimeWindow(chart);
         QCOMPARE(view->Window().bodies.size(), expected.bodies.size());
         QCOMPARE(view->Window().bodies.size(),
-                 std::size_t{tamovid::timewindow::kBodyCountWithGrahas});
+                 std::size_t{tamovid::timewindow::kBodyCountWithUpagrahas});
 
         d_.Click(QStringLiteral("cmdCopyTimeWindow"));
         const QStringList lines = QApplication::clipboard()->text().split(u'\n');

@@ -539,6 +539,17 @@ void PrintTo(const OptionsCase& c, std::ostream* os) { *os << c.name; }
 
 class ChartFileOptionsTest : public testing::TestWithParam<OptionsCase> {};
 
+/// The almanac sunrise, seven lords, Gulika at the middle and Mandi at the start.
+ChartOptions OtherUpagrahaChoices() {
+    using namespace upagrahas;
+    ChartOptions options;
+    options.upagrahas.sunrise = SunriseRule::kApparent;
+    options.upagrahas.lords = LordRule::kSeven;
+    options.upagrahas.at[UpagrahaIndex(Upagraha::kGulika)] = PortionPoint::kMiddle;
+    options.upagrahas.at[UpagrahaIndex(Upagraha::kMandi)] = PortionPoint::kStart;
+    return options;
+}
+
 TEST_P(ChartFileOptionsTest, FollowTheExactZoneOnlyWhenNotTheDefaultAndReadBack) {
     const OptionsCase& c = GetParam();
     const BirthRecord record = Delhi1947Record();
@@ -561,6 +572,10 @@ TEST_P(ChartFileOptionsTest, FollowTheExactZoneOnlyWhenNotTheDefaultAndReadBack)
               c.engine == Engine::kPrecise ? c.options.ayanamsa : AyanamsaChoice::kLahiri);
     EXPECT_EQ(contents.node.value_or(LunarNode::kMean), c.options.node);
     EXPECT_EQ(contents.engine.value_or(Engine::kClassic), c.engine);
+    const upagrahas::UpagrahaOptions six;
+    EXPECT_EQ(contents.sunrise.value_or(six.sunrise), c.options.upagrahas.sunrise);
+    EXPECT_EQ(contents.portionLords.value_or(six.lords), c.options.upagrahas.lords);
+    EXPECT_EQ(contents.upagrahaPoints.value_or(six.at), c.options.upagrahas.at);
     EXPECT_EQ(contents.utcOffsetMinutes, 345);
 }
 
@@ -577,8 +592,26 @@ INSTANTIATE_TEST_SUITE_P(
         // The classic engine has its own ayanamsa: a chart of it names none.
         OptionsCase{"ClassicWithRamanChosen",
                     OptionsFor(Engine::kClassic, AyanamsaChoice::kRaman, LunarNode::kTrue),
-                    "node=true\n", Engine::kClassic}),
+                    "node=true\n", Engine::kClassic},
+        OptionsCase{"UpagrahaChoices", OtherUpagrahaChoices(),
+                    "sunrise=apparent\nportion_lords=seven\nupagraha_points=Gulika=middle,"
+                    "Mandi=start\n",
+                    Engine::kClassic}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Each of the upagrahas' lines stands alone: an unknown rule or point costs only its own.
+TEST(ChartFileOptions, EachUpagrahaLineFallsBackAlone) {
+    const auto reading = ReadChartFileContents(
+        Extra({"sunrise=APPARENT", "portion_lords=nine", "upagraha_points=Gulika=dawn"}));
+    EXPECT_EQ(reading.damage, std::nullopt);
+    EXPECT_EQ(reading.contents.sunrise, upagrahas::SunriseRule::kApparent);
+    EXPECT_EQ(reading.portionLordsDamage,
+              (ChartDamage{19, ChartDamage::Kind::kUnreadable, "portion lords"}));
+    EXPECT_EQ(reading.upagrahaPointsDamage,
+              (ChartDamage{20, ChartDamage::Kind::kUnreadable, "upagraha points"}));
+    EXPECT_EQ(reading.contents.portionLords, std::nullopt);
+    EXPECT_EQ(reading.contents.upagrahaPoints, std::nullopt);
+}
 
 // An option this program does not know costs that option alone: the exact zone and the
 // other option stand, and nothing of the seventeen is called damaged.

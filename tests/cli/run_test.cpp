@@ -219,6 +219,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "gregorian or savana)"},
         StatusCase{"UnknownNode", PuneWith({"--node", "osculating"}), kExitUsage,
                    "tamovid-cli: --node: \"osculating\" is neither mean nor true"},
+        StatusCase{"UnknownSunriseListsEveryKey", PuneWith({"--upagrahas", "--sunrise", "civil"}),
+                   kExitUsage,
+                   "tamovid-cli: --sunrise: unknown sunrise \"civil\" (hindu or apparent)"},
+        StatusCase{"UpagrahaAtNamesEveryPointAndPlace",
+                   PuneWith({"--upagrahas", "--upagraha-at", "Gulika=dawn"}), kExitUsage,
+                   "tamovid-cli: --upagraha-at: \"Gulika=dawn\" is not NAME=WHERE (Kala, Mrityu, "
+                   "Ardhaprahara, Yamaghantaka, Gulika or Mandi=start, middle or end)"},
+        StatusCase{"UpagrahaChoiceThatWouldShowNothing",
+                   PuneWith({"--upagraha-lords", "seven"}), kExitUsage,
+                   "tamovid-cli: --sunrise, --upagraha-lords and --upagraha-at need --upagrahas "
+                   "(or --save to keep them in the chart file)"},
         StatusCase{"ControlCharactersInAMessageAreEscaped", PuneWith({"--time", "1\x1b[2J"}),
                    kExitUsage, "tamovid-cli: --time: expected HH:MM, got \"1\\x1B[2J\""}),
     [](const testing::TestParamInfo<StatusCase>& info) { return info.param.label; });
@@ -435,7 +446,8 @@ TEST_P(ExtraSections, AddToTheReadingAloneAndInABatchAndKeepTheRest) {
     // Everything else is the plain reading's, member for member.
     for (const char* key :
          {"ascendant_nakshatra", "ascendant_pada", "ayanamsa", "ayanamsa_name", "node", "ephemeris",
-          "grahas", "sign_mates", "time_window", "nearest_house_change", "vargas", "dasha"})
+          "grahas", "sign_mates", "time_window", "nearest_house_change", "day", "upagrahas",
+          "upagrahas_note", "vargas", "dasha"})
         json.erase(key);
     for (Json& point : json["points"]) {
         point.erase("nakshatra");
@@ -445,9 +457,11 @@ TEST_P(ExtraSections, AddToTheReadingAloneAndInABatchAndKeepTheRest) {
     std::vector<std::string> plain = {"--json"};
     for (std::size_t i = 0; i < c.more.size(); ++i) {
         const std::string& a = c.more[i];
-        if (a == "--vargas" || a == "--dasha-year") {
+        if (a == "--vargas" || a == "--dasha-year" || a == "--sunrise" || a == "--upagraha-lords" ||
+            a == "--upagraha-at") {
             ++i;
-        } else if (a != "--grahas" && a != "--time-window" && a != "--dasha") {
+        } else if (a != "--grahas" && a != "--time-window" && a != "--dasha" &&
+                   a != "--upagrahas") {
             plain.push_back(a);
         }
     }
@@ -521,8 +535,44 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    "/dasha/year",
                    "savana",
-                   "\nVimshottari dasha (savana years of 360 days; UT)\n"}),
+                   "\nVimshottari dasha (savana years of 360 days; UT)\n"},
+        ExtrasCase{"Upagrahas",
+                   {"--upagrahas"},
+                   0,
+                   0,
+                   "/day/vara",
+                   "Wednesday",
+                   "\nUpagrahas\nWednesday, a day birth; sunrise "},
+        // Every convention read in any case and named in the day line.
+        ExtrasCase{"UpagrahaConventions",
+                   {"--upagrahas", "--sunrise", "APPARENT", "--upagraha-lords", "seven",
+                    "--upagraha-at", "gulika=Middle"},
+                   0,
+                   0,
+                   "/upagrahas/4/name",
+                   "Gulika",
+                   "(Almanac sunrise: the disc's centre 50\u2032 below the horizon); Gulika and "
+                   "Mandi at the middle of Saturn's portion; the portions under the seven weekday "
+                   "lords.\n"}),
     [](const testing::TestParamInfo<ExtrasCase>& info) { return info.param.label; });
+
+// Tromsø at midsummer: the rest of the reading stands, and the six say why they are missing.
+TEST(Cli, UpagrahasWhereTheSunDidNotSetSayWhyAloneAndInABatch) {
+    const Outcome alone = Cli(PuneWith({"--upagrahas", "--json", "--date", "1990-06-21", "--lat",
+                                        "69N39", "--lon", "18E57", "--city", "Tromso"}));
+    ASSERT_EQ(alone.status, kExitOk) << alone.err;
+    Json json = Json::parse(alone.out);
+    EXPECT_TRUE(json["day"].is_null());
+    EXPECT_TRUE(json["upagrahas"].is_null());
+    EXPECT_EQ(json["upagrahas_note"], "The Sun did not set at Tromso on 21 June 1990");
+    Json batch = Json::parse(
+        Cli({"--batch", "-", "--upagrahas"},
+            "name,date,time,zone,lat,lon,city,state,country\n"
+            "Ravi Kumar,1990-06-21,10:30,34,69N39,18E57,Tromso,Maharashtra,India\n")
+            .out);
+    batch.erase("row");
+    EXPECT_EQ(batch, json);
+}
 
 TEST_F(CliFiles, SaveThenOpenGivesTheSameReading) {
     const std::string file = PathOf("ravi.vug");
@@ -557,6 +607,21 @@ TEST_F(CliFiles, OpenUsesTheFilesEngineAyanamsaAndNodeUnlessTheCommandLineNamesO
     EXPECT_EQ(lahiri.err, "tamovid-cli: The file \"" + file +
                               "\" was saved with the Raman ayanamsa; this reading uses Lahiri, as "
                               "--ayanamsa asks.\n");
+}
+
+// The upagrahas' choices go into the file and come back; one given again on the command
+// line wins over the file's.
+TEST_F(CliFiles, OpenUsesTheFilesUpagrahaChoicesUnlessTheCommandLineNamesOne) {
+    const std::string file = PathOf("six.vug");
+    const Outcome saved = Cli(PuneWith({"--upagrahas", "--sunrise", "apparent", "--upagraha-at",
+                                        "Mandi=end", "--save", file}));
+    ASSERT_EQ(saved.status, kExitOk) << saved.err;
+    EXPECT_EQ(Cli({"--open", file, "--upagrahas"}).out, saved.out);
+    const Outcome gulika = Cli({"--open", file, "--upagrahas", "--upagraha-at", "gulika=end"});
+    EXPECT_NE(gulika.out.find("(Almanac sunrise: the disc's centre 50\u2032 below the horizon); "
+                              "Gulika and Mandi at the end of Saturn's portion."),
+              std::string::npos)
+        << gulika.out;
 }
 
 // A zone and an offset that disagree were both written into the reading and the file; a zone

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tamovid/fullreading/full_reading.h"
+#include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/test_support/sample_entries.h"
 
 namespace tamovid {
@@ -18,9 +19,10 @@ TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
     const FullReading& full = shown.With(session, kEveryPart);
     ASSERT_TRUE(full.grahas.has_value());
     ASSERT_TRUE(full.timeWindow.has_value());
-    // The window holds the nine grahas when the reading has them.
+    // The window holds the nine grahas and the six when the reading has them.
     EXPECT_EQ(full.timeWindow->bodies.size(),
-              ComputeFullReading(session, {.timeWindow = true}).timeWindow->bodies.size() + kGrahaCount);
+              ComputeFullReading(session, {.timeWindow = true}).timeWindow->bodies.size() +
+                  kGrahaCount + upagrahas::kUpagrahaCount);
 
     ASSERT_TRUE(session.Calculate(testing_support::Pune1975()).ok());
     shown.Reset(session);
@@ -45,6 +47,31 @@ TEST(FullReadingTest, VargasAndDashaComeWithoutTheGrahaPart) {
     }
     EXPECT_EQ(GrahaNameOf(full.dasha->maha[0].period.lord), "Saturn");
     EXPECT_FALSE(ComputeFullReading(session, {.grahas = true}).dasha.has_value());
+}
+
+// The six are placed from the chart's own Ascendant, carry their sign mates only beside
+// the grahas, and reach a chart of any division as plain names and longitudes.
+TEST(FullReadingTest, PlacesTheSixWithTheChartAndNamesThemForOtherCharts) {
+    ChartSession session;
+    ASSERT_TRUE(session.Calculate(testing_support::Pune1975()).ok());
+    EXPECT_FALSE(ComputeFullReading(session, {.grahas = true}).upagrahas.has_value());
+
+    const FullReading alone = ComputeFullReading(session, {.upagrahas = true});
+    ASSERT_TRUE(alone.upagrahas.has_value());
+    ASSERT_TRUE(alone.upagrahas->placed.ok());
+    EXPECT_FALSE(alone.upagrahas->notes.has_value());
+    // 3 December 1975 was a Wednesday; 10:30 at Pune is in the day.
+    EXPECT_EQ(UpagrahaDayText(alone.reading, *alone.upagrahas).substr(0, 25),
+              "Wednesday, a day birth; s");
+
+    const FullReading full = ComputeFullReading(session, {.grahas = true, .upagrahas = true});
+    ASSERT_TRUE(full.upagrahas->notes.has_value());
+    const std::vector<NamedLongitude> points = UpagrahaLongitudes(*full.upagrahas);
+    ASSERT_EQ(points.size(), upagrahas::kUpagrahaCount);
+    EXPECT_EQ(points[4].name, "Gulika");
+    EXPECT_EQ(points[4].label, "Gk");
+    EXPECT_DOUBLE_EQ(points[4].longitude, full.upagrahas->placed.value()[upagrahas::Upagraha::kGulika].longitude);
+    EXPECT_EQ((*full.upagrahas->notes)[4].sign, full.upagrahas->placed.value().places[4].position.sign);
 }
 
 }  // namespace

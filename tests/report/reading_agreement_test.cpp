@@ -44,7 +44,8 @@ TEST_P(ReadingAgreementTest, TextJsonAndPageSayTheSameSpansAndSignMates) {
     ChartSession session;
     ASSERT_TRUE(session.Calculate(GetParam().entry(), OptionsFor(GetParam().engine)).ok());
     const FullReading full = ComputeFullReading(session, kEveryPart);
-    const ReadingSheet sheet = MakeReadingSheet(full.reading, "", &*full.grahas, &*full.timeWindow);
+    const ReadingSheet sheet =
+        MakeReadingSheet(full.reading, "", &*full.grahas, &*full.timeWindow, nullptr, 0, &*full.upagrahas);
     std::ostringstream text;
     cli::WriteTextReading(text, full.reading, &full);
     const nlohmann::json json =
@@ -80,6 +81,19 @@ TEST_P(ReadingAgreementTest, TextJsonAndPageSayTheSameSpansAndSignMates) {
         }
     }
     EXPECT_EQ(withMates, sheet.grahas->signMates.size());
+
+    // The six: one day line, and each one's place in the table, the JSON and the text.
+    EXPECT_NE(text.str().find("\nUpagrahas\n" + sheet.upagrahas->dayLine + '\n'), std::string::npos);
+    const nlohmann::json& six = json.at("upagrahas");
+    ASSERT_EQ(six.size(), sheet.upagrahas->rows.size());
+    for (std::size_t i = 0; i < six.size(); ++i) {
+        const SheetGrahaRow& row = sheet.upagrahas->rows[i];
+        EXPECT_EQ(six[i].at("name"), row[0]);
+        EXPECT_EQ(six[i].at("nakshatra"), row[3]) << row[0];
+        EXPECT_EQ(std::to_string(six[i].at("house").get<int>()), row[5]) << row[0];
+        for (const std::string& line : sheet.upagrahas->points[i].lines)
+            EXPECT_NE(text.str().find('\n' + line + '\n'), std::string::npos) << line;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, ReadingAgreementTest, ::testing::ValuesIn(kFixtures),

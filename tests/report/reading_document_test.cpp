@@ -235,10 +235,12 @@ TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
     const PrintableReading printable = PrintableOf(
         ComputeFullReading(session, kEveryPart), std::string(session.ZoneLabel()), ChartStyle::kSouth);
     const std::string text = testing_support::PdfText(Write(printable));
-    const ReadingSheet sheet = MakeReadingSheet(printable.reading, printable.zoneLabel,
-                                                &*printable.grahas, &*printable.timeWindow);
+    const ReadingSheet sheet = MakeReadingSheet(
+        printable.reading, printable.zoneLabel, &*printable.grahas, &*printable.timeWindow,
+        &*printable.dasha, printable.nowJulianDate, &*printable.upagrahas);
     const SheetDasha dasha = MakeSheetDasha(printable.reading, *printable.dasha, printable.nowJulianDate);
     std::vector<std::string> expected = {sheet.grahas->source, sheet.timeWindow->nearestHouseChange,
+                                         sheet.upagrahas->dayLine,
                                          "Vyatipata shares its sign with the Sun and the Moon.",
                                          "Retrograde", "Same pada", "D1 Rasi", "D9 Navamsa",
                                          dasha.balance, dasha.note, dasha.subs.at(1).caption};
@@ -249,6 +251,9 @@ TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
         expected.push_back(row[6].empty() ? line.substr(0, line.size() - 1) : line);
     }
     for (const SheetWindowRow& row : sheet.timeWindow->rows) expected.push_back(row[0]);
+    for (const SheetPoint& point : sheet.upagrahas->points) {
+        for (const std::string& line : point.lines) expected.push_back(line);
+    }
     for (const std::string& line : expected) {
         EXPECT_NE(text.find(Flattened(line)), std::string::npos) << "missing: " << line;
     }

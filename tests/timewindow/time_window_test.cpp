@@ -71,6 +71,7 @@ struct BruteForceCase {
     Engine engine;
     bool withGrahas;
     const char* tz;
+    bool withUpagrahas = false;
 };
 void PrintTo(const BruteForceCase& c, std::ostream* out) { *out << c.label; }
 
@@ -79,7 +80,8 @@ class AgreesWithEveryMinute : public testing::TestWithParam<BruteForceCase> {};
 // The coarse search must find the very minutes that trying each of the 1,441 finds.
 TEST_P(AgreesWithEveryMinute, ForEveryBodyAndTheHouseChange) {
     const BruteForceCase& c = GetParam();
-    const WindowChart chart{c.record, OptionsFor(c.engine), c.tz, c.withGrahas};
+    WindowChart chart{c.record, OptionsFor(c.engine), c.tz, c.withGrahas};
+    if (c.withUpagrahas) chart.upagrahas = upagrahas::UpagrahaOptions{};
     std::vector<std::vector<BodyState>> states;
     for (int shift = -kSearchMinutes; shift <= kSearchMinutes; ++shift) {
         states.push_back(StatesAt(chart, shift));
@@ -97,7 +99,11 @@ TEST_P(AgreesWithEveryMinute, ForEveryBodyAndTheHouseChange) {
         {"house", [](const BodyState& s) { return s.house; }},
         {"pada", [](const BodyState& s) { return s.nakshatra * 4 + s.pada; }}};
     for (const BodyWindow& body : window.bodies) {
-        const auto b = static_cast<std::size_t>(body.body);
+        // Without the grahas the six follow the five points in the states.
+        const auto b = static_cast<std::size_t>(
+            body.body >= kFirstUpagrahaBody && !c.withGrahas
+                ? body.body - kFirstUpagrahaBody + kFirstGrahaBody
+                : body.body);
         const Span* spans[] = {&body.sign, &body.house, &body.pada};
         for (std::size_t f = 0; f < fields.size(); ++f) {
             const Field& field = fields[f].second;
@@ -133,7 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
                        false, "America/New_York"},
         BruteForceCase{"ClassicAcrossMidnight", DelhiBeforeMidnight(), Engine::kClassic, false,
                        ""},
-        BruteForceCase{"PreciseFarNorth", FarNorth(), Engine::kPrecise, false, ""}),
+        BruteForceCase{"PreciseFarNorth", FarNorth(), Engine::kPrecise, false, ""},
+        // The six hold through their half of the day and move at sunset and sunrise.
+        BruteForceCase{"ClassicAcrossMidnightWithTheSix", DelhiBeforeMidnight(),
+                       Engine::kClassic, false, "", true},
+        BruteForceCase{"PreciseBeforeSpringForwardWithGrahasAndTheSix", BeforeSpringForward(),
+                       Engine::kPrecise, true, "America/New_York", true}),
     [](const testing::TestParamInfo<BruteForceCase>& info) { return info.param.label; });
 
 struct ClockCase {

@@ -207,6 +207,22 @@ TEST(UpagrahaPortions, SaturnsPortionsAsTheTextsList) {
     }
 }
 
+// A published worked example: the notes "Calculation and interpretation of Gulika and
+// Mandi" (A. Writer, for the students of Jyotisha Bharati, Bharatiya Vidya Bhavan, Mumbai,
+// 2014, after K. S. Charak's "Essentials of Medical Astrology"). Sunday 11 May 2014 at
+// Mumbai, sunrise 06:20 and sunset 19:16: portions of 1 h 37 min, and Gulika rising at
+// 16:02, the start of Saturn's seventh portion. The sunrise and sunset are the notes' own
+// (an almanac's), so what is checked is the day's division and Saturn's portion.
+TEST(UpagrahaPortions, ReproducesThePublishedMumbaiGulika) {
+    constexpr int kSunrise = 6 * 60 + 20;  // minutes of the clock
+    constexpr int kSunset = 19 * 60 + 16;
+    constexpr int kSunday = 0;
+    const int portion = (kSunset - kSunrise) / kPortionsPerHalf;
+    EXPECT_EQ(portion, 97);
+    const int gulika = kSunrise + PortionOf(Graha::kSaturn, kSunday, false, LordRule::kEight) * portion;
+    EXPECT_EQ(gulika, 16 * 60 + 2);
+}
+
 // The example of the day and of Kala given with the request for these points: Pune
 // (18°31' N, 73°51' E), Thursday 14 March 1985, a day birth; sunrise 06:47:28 IST
 // (01:17:28 UT), sunset 18:40:34; Kala at the middle of the Sun's portion, 07:58:35 UT,

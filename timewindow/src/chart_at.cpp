@@ -11,6 +11,7 @@
 #include "tamovid/precise/nine_grahas.h"
 #include "tamovid/precise/precise_positions.h"
 #include "tamovid/timewindow/time_window.h"
+#include "tamovid/upagrahas/upagrahas.h"
 
 namespace tamovid::timewindow {
 namespace {
@@ -43,6 +44,9 @@ std::string_view BodyName(int body) {
     }
     if (body >= kFirstGrahaBody && body < kBodyCountWithGrahas) {
         return kGrahaNames[static_cast<std::size_t>(body - kFirstGrahaBody)].name;
+    }
+    if (body >= kFirstUpagrahaBody && body < kBodyCountWithUpagrahas) {
+        return upagrahas::kUpagrahaNames[static_cast<std::size_t>(body - kFirstUpagrahaBody)].name;
     }
     return {};
 }
@@ -96,6 +100,19 @@ std::vector<BodyState> StatesAt(const WindowChart& chart, int shiftMinutes) {
                                                : precise::CalcClassicGrahas(record, chart.options);
         for (const GrahaPosition& graha : grahas.grahas) {
             states.push_back(StateOf(PositionAt(graha.longitude).sign, graha.longitude, ascendant.sign));
+        }
+    }
+    if (chart.upagrahas) {
+        const auto six = upagrahas::CalcUpagrahas(
+            upagrahas::ChartOf(record, chart.options, ascendant.longitude),
+            *chart.upagrahas);
+        for (std::size_t i = 0; i < upagrahas::kUpagrahaCount; ++i) {
+            if (!six.ok()) {
+                states.push_back(kNoPlace);
+                continue;
+            }
+            const upagrahas::UpagrahaPlace& place = six.value().places[i];
+            states.push_back(StateOf(place.position.sign, place.longitude, ascendant.sign));
         }
     }
     return states;

@@ -112,11 +112,16 @@ TimeWindow ComputeTimeWindow(const WindowChart& chart, int stepMinutes) {
     }
     window.zoneHistory = clock.ZoneHistory();
     const std::vector<BodyState> birth = cache.At(0);
-    for (int body = 0; body < static_cast<int>(birth.size()); ++body) {
-        const BodyState& at = birth[static_cast<std::size_t>(body)];
+    for (int index = 0; index < static_cast<int>(birth.size()); ++index) {
+        const BodyState& at = birth[static_cast<std::size_t>(index)];
+        // The six follow the five points directly when the grahas are left out.
+        const int body = index >= kFirstGrahaBody && !chart.withGrahas
+                             ? index - kFirstGrahaBody + kFirstUpagrahaBody
+                             : index;
+        if (at == kNoPlace) continue;  // no day at birth: nothing to keep
         const auto same = [&](auto field) {
             return [&, field](int shift) {
-                return field(cache.At(shift)[static_cast<std::size_t>(body)]) == field(at);
+                return field(cache.At(shift)[static_cast<std::size_t>(index)]) == field(at);
             };
         };
         BodyWindow w;

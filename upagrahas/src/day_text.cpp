@@ -86,6 +86,19 @@ std::string_view BirthInKey(const BirthDay& day) { return day.nightBirth ? "nigh
 std::string UtSecondText(double jdUt) { return UtText(ToSeconds(jdUt), false); }
 std::string UtMillisecondText(double jdUt) { return UtText(ToMilliseconds(jdUt), true); }
 
+std::string LocalClockText(double jdUt, const ClockOffset& clock) {
+    std::string text;
+    AppendLocalClock(text, jdUt, clock);
+    return text;
+}
+
+std::string PortionName(Graha lord) {
+    std::string text = lord == Graha::kSun ? "the " : "";
+    text += GrahaNameOf(lord);
+    text += "'s portion";
+    return text;
+}
+
 std::string DayLine(const Upagrahas& upagrahas, const ClockOffset& clock) {
     const BirthDay& day = upagrahas.day;
     std::string line(VaraName(day));

@@ -11,6 +11,9 @@
 #include "tamovid/vargas/varga_body.h"
 
 class QLabel;
+#include "tamovid/fullreading/full_reading.h"
+
+class QCheckBox;
 class QRadioButton;
 class QPushButton;
 class QSettings;
@@ -60,6 +63,10 @@ public:
     /// The divisional chart drawn, D1 (the Rasi chart) until another is chosen.
     Varga Shown() const { return varga_; }
     void ShowVarga(Varga varga);
+    /// Adds the six time-based upagrahas to the table (or, where the Sun gave no day, a
+    /// row that says why) and draws Gulika and Mandi, and the other four when
+    /// chkAllUpagrahas is on (remembered in the settings). After SetGrahaTable.
+    void SetUpagrahas(const FullReading& full);
 
     ChartStyle Style() const { return style_; }
     void SetStyle(ChartStyle style);
@@ -78,11 +85,18 @@ public slots:
 private:
     void Relayout();
     void FillNavamsaColumn();
+    /// The chart's bodies: the reading's, the grahas and the six that are shown.
+    void ComposeInput();
+    void AddTableRow(const GrahaRow& row);
+    /// Every column and row in view, the window grown to hold the table.
+    void FitTable();
 
     UserInterface& ui_;
     QSettings* settings_;
     ChartStyle style_ = ChartStyle::kSouth;
     ChartInput readingInput_;  // the reading's own points, before the grahas are added
+    std::vector<GrahaPosition> grahas_;
+    std::vector<NamedLongitude> upagrahas_;
     ChartInput input_;
     BirthRecord record_;  // names the saved image
     Varga varga_ = Varga::kD1;
@@ -96,6 +110,7 @@ private:
     QPushButton* cmdCopyTable_ = nullptr;
     QLabel* lblVarga_ = nullptr;
     VargaChoice* cboVarga_ = nullptr;
+    QCheckBox* chkAllUpagrahas_ = nullptr;
     QRadioButton* optSouth_ = nullptr;
     QRadioButton* optNorth_ = nullptr;
     QPushButton* cmdSaveImage_ = nullptr;

@@ -33,6 +33,7 @@ enum class Setting {
     kPortionLords,    ///< who rules the eight portions of the day and the night
     kUpagrahaPoints,  ///< where in its portion each of the six rises
     kDashaYear,       ///< the year the dasha periods are counted in
+    kAllUpagrahas,    ///< whether the chart draws all six time-based upagrahas, or Gk and Md
 };
 
 struct SettingKey {
@@ -54,6 +55,7 @@ inline constexpr std::array kSettingKeys = {
     SettingKey{Setting::kPortionLords, "Settings", "PortionLords", false},
     SettingKey{Setting::kUpagrahaPoints, "Settings", "UpagrahaPoints", false},
     SettingKey{Setting::kDashaYear, "Settings", "DashaYear", false},
+    SettingKey{Setting::kAllUpagrahas, "Chart", "AllUpagrahas", false},
 };
 
 /// The key a setting is read and written under: "group/name", the name shifted where

@@ -3,6 +3,7 @@
 // Opening and saving a chart file, the same for the window and the command-line tool.
 
 #include <filesystem>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,10 @@ struct OpenedChart {
     std::optional<Engine> engine;
     std::optional<AyanamsaChoice> ayanamsa;
     std::optional<LunarNode> node;
+    /// How the six upagrahas of the day were placed, likewise.
+    std::optional<upagrahas::SunriseRule> sunrise;
+    std::optional<upagrahas::LordRule> portionLords;
+    std::optional<std::array<upagrahas::PortionPoint, upagrahas::kUpagrahaCount>> upagrahaPoints;
 
     /// The options to calculate the chart with: the file's, and `current` where it is silent.
     ChartOptions OptionsOver(ChartOptions current) const {
@@ -59,6 +64,9 @@ struct OpenedChart {
         options.engine = engine.value_or(current.engine);
         options.ayanamsa = ayanamsa.value_or(current.ayanamsa);
         options.node = node.value_or(current.node);
+        options.upagrahas.sunrise = sunrise.value_or(current.upagrahas.sunrise);
+        options.upagrahas.lords = portionLords.value_or(current.upagrahas.lords);
+        options.upagrahas.at = upagrahaPoints.value_or(current.upagrahas.at);
         return options;
     }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -78,6 +79,12 @@ struct ChartFileContents {
     std::optional<Engine> engine;
     std::optional<AyanamsaChoice> ayanamsa;
     std::optional<LunarNode> node;
+    /// Likewise, how the six upagrahas of the day are placed: the sunrise, the portions'
+    /// lords and where each one rises.
+    std::optional<upagrahas::SunriseRule> sunrise = std::nullopt;
+    std::optional<upagrahas::LordRule> portionLords = std::nullopt;
+    std::optional<std::array<upagrahas::PortionPoint, upagrahas::kUpagrahaCount>> upagrahaPoints =
+        std::nullopt;
 
     friend bool operator==(const ChartFileContents&, const ChartFileContents&) = default;
 };
@@ -117,7 +124,9 @@ struct ChartExactZone {
 /// shifted alike; a reader that takes 17 lines uses the row in line 7 instead. Then the
 /// precise engine ("engine=precise") with an ayanamsa other than Lahiri ("ayanamsa=raman"),
 /// and the true node ("node=true"). The classic engine has its own ayanamsa, so its charts
-/// name none.
+/// name none. Then, each only where it is not the default, how the six upagrahas of the day
+/// are placed: "sunrise=apparent", "portion_lords=seven" and the points that rise
+/// elsewhere, "upagraha_points=Gulika=middle,Mandi=start".
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
                                   const ChartExactZone& exact = {}, ChartOptions options = {});
 
@@ -156,6 +165,9 @@ struct ChartFileReading {
     std::optional<ChartDamage> engineDamage;
     std::optional<ChartDamage> ayanamsaDamage;
     std::optional<ChartDamage> nodeDamage;
+    std::optional<ChartDamage> sunriseDamage;
+    std::optional<ChartDamage> portionLordsDamage;
+    std::optional<ChartDamage> upagrahaPointsDamage;
     /// The first damaged line after the seventeen whose key cannot be read: it is left out
     /// and costs nothing else.
     std::optional<ChartDamage> strayDamage;

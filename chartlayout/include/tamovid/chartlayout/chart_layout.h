@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tamovid/fullreading/full_reading.h"
 #include "tamovid/grahas/graha.h"
 #include "tamovid/vargas/varga.h"
 #include "tamovid/vargas/varga_body.h"
@@ -24,7 +25,8 @@ std::string_view ChartStyleName(ChartStyle style);
 std::optional<ChartStyle> ChartStyleFromName(std::string_view name);
 
 /// What a chart shows, in the order labels of equal position are stacked: the Ascendant,
-/// the Sun and the five points, then the other eight grahas.
+/// the Sun and the five points, then the other eight grahas, then the six time-based
+/// upagrahas (Kala .. Mandi).
 enum class ChartBody {
     kAscendant,
     kSun,
@@ -40,13 +42,25 @@ enum class ChartBody {
     kVenus,
     kSaturn,
     kRahu,
-    kKetu
+    kKetu,
+    kKala,
+    kMrityu,
+    kArdhaprahara,
+    kYamaghantaka,
+    kGulika,
+    kMandi
 };
-inline constexpr int kChartBodyCount = 15;
+inline constexpr int kChartBodyCount = 21;
+inline constexpr int kChartUpagrahaCount = 6;
 
 /// "As", "Su", "Dh", "Vy", "Pa", "Ch", "Up", then "Mo", "Ma", "Me", "Ju", "Ve", "Sa",
-/// "Ra", "Ke".
+/// "Ra", "Ke", then "Kl", "Mr", "Ap", "Yg", "Gk", "Md".
 std::string_view BodyAbbreviation(ChartBody body);
+
+/// The body of the time-based upagraha of this index, 0 Kala .. 5 Mandi.
+constexpr ChartBody UpagrahaBody(int index) {
+    return static_cast<ChartBody>(static_cast<int>(ChartBody::kKala) + index);
+}
 
 /// Whether the body is one of the nine grahas (the Sun included).
 bool IsGraha(ChartBody body);
@@ -91,6 +105,13 @@ ChartInput VargaChartInput(std::span<const VargaBody> bodies, Varga varga,
 
 /// "D9 Navamsa".
 std::string VargaTitle(Varga varga);
+/// Adds one body at a sidereal longitude (degrees), truncated to the minute like every
+/// other label; a longitude that is not finite is skipped.
+void AddPlacement(ChartInput& input, ChartBody body, double longitude, bool retrograde = false);
+
+/// Adds the six time-based upagrahas of a reading (UpagrahaLongitudes, Kala .. Mandi):
+/// Gulika and Mandi always, the other four when `all`.
+void AddUpagrahaPlacements(ChartInput& input, std::span<const NamedLongitude> six, bool all);
 
 /// The centre lines of a reading: name, date, time, place, coordinates; empty ones left out.
 std::vector<std::string> CentreLines(const Reading& reading);

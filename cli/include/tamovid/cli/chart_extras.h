@@ -17,8 +17,8 @@ namespace tamovid::cli {
 /// "sign_mates" (five objects: "name", "grahas" with each graha's "name" and "distance"
 /// in degrees, "affliction" as a sentence or null) and
 /// "time_window" (one object per body: "name", "sign_from" .. "pada_to" as local clock
-/// times, null for an end beyond 12 hours) with "nearest_house_change", "vargas" (the
-/// `charts` asked, in their order) and "dasha".
+/// times, null for an end beyond 12 hours) with "nearest_house_change", the six
+/// (AppendUpagrahasJson), "vargas" (the `charts` asked, in their order) and "dasha".
 void AppendExtrasJson(std::string& text, const FullReading& full,
                       std::span<const Varga> charts = {});
 

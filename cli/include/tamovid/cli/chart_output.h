@@ -23,11 +23,11 @@ bool IsPdfName(const std::string& path);
 inline constexpr std::string_view kChartModuleName = "tamovid-cli-chart.so";
 
 /// Draws the reading's chart, black on white, to an SVG or PNG file chosen by the name's
-/// ending, with the grahas after the Sun when any are given. Needs no display: when the
-/// program has no QGuiApplication yet, one on the offscreen platform lives for the length
-/// of the call.
-FileWriteResult WriteReadingChart(const Reading& reading, ChartStyle style, const std::string& path,
-                                  std::span<const GrahaPosition> grahas = {});
+/// ending, with the grahas after the Sun and Gulika and Mandi when the reading holds
+/// them. Needs no display: when the program has no QGuiApplication yet, one on the
+/// offscreen platform lives for the length of the call.
+FileWriteResult WriteReadingChart(const FullReading& full, ChartStyle style,
+                                  const std::string& path);
 
 /// Writes the printable reading as a PDF document on the paper of the system's locale,
 /// replacing the file whole or leaving it as it was. zoneRow is the time-zone row the

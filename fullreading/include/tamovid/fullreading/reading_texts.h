@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
+#include "tamovid/fullreading/full_reading.h"
 #include "tamovid/grahas/conjunction_note.h"
 #include "tamovid/timewindow/time_window.h"
 
@@ -22,5 +24,16 @@ std::string ArcText(double degrees);
 /// sentence when there is one: "Sun 9°18', Moon 14°42'. Chapa shares ..."; "" when the
 /// point is alone in its sign.
 std::string SignMatesText(std::string_view pointName, const PointNote& note);
+
+/// What a reading says of one of the six, line by line: "Position at 18 Gem 46, Ardra 4",
+/// "Rises at the middle of the Sun's portion, 07:58:35" (the birth's clock), its
+/// description, "Kala is in the house 2 from the Ascendant" and that house's reading.
+std::array<std::string, 5> UpagrahaLines(const Reading& reading,
+                                         const upagrahas::Upagrahas& six,
+                                         upagrahas::Upagraha which);
+
+/// The line that gives the six their day ("Thursday, a day birth; sunrise 06:47:28, ..."),
+/// in the birth's clock, or why there is none ("The Sun did not set at Tromsø on ...").
+std::string UpagrahaDayText(const Reading& reading, const ReadingUpagrahas& six);
 
 }  // namespace tamovid

@@ -11,7 +11,7 @@ namespace tamovid {
 inline PrintableReading PrintableOf(const FullReading& full, std::string zoneLabel,
                                     ChartStyle style) {
     return {full.reading, std::move(zoneLabel), style, full.grahas, full.timeWindow,
-            full.vargas,  full.dasha,          CurrentJulianDate()};
+            full.vargas,  full.dasha,          CurrentJulianDate(), full.upagrahas};
 }
 
 }  // namespace tamovid

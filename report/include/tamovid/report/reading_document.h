@@ -13,6 +13,7 @@
 #include "tamovid/base/file_io.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/dasha/vimshottari.h"
+#include "tamovid/fullreading/full_reading.h"
 #include "tamovid/timewindow/time_window.h"
 #include "tamovid/vargas/varga_body.h"
 
@@ -34,6 +35,8 @@ struct PrintableReading {
     /// The dasha, when printed, with the moment (Julian Date, UT) whose periods it marks.
     std::optional<Vimshottari> dasha;
     double nowJulianDate = 0;
+    /// The six time-based upagrahas with their day, when printed.
+    std::optional<ReadingUpagrahas> upagrahas;
 };
 
 /// The moment of the call as a Julian Date (UT).

@@ -13,6 +13,7 @@ namespace tamovid {
 struct Reading;
 struct GrahaTable;
 struct Vimshottari;
+struct ReadingUpagrahas;
 namespace timewindow {
 struct TimeWindow;
 }
@@ -71,6 +72,14 @@ struct SheetDasha {
     std::vector<SheetSubPeriods> subs;
 };
 
+/// The six time-based upagrahas: the day they are counted in, their table and their
+/// lines; only the day line (the reason) where the Sun gave no day.
+struct SheetUpagrahas {
+    std::string dayLine;
+    std::vector<SheetGrahaRow> rows;
+    std::vector<SheetPoint> points;  ///< lines: position, where it rises, description, house, reading
+};
+
 /// Every text of a printed reading, in reading order; the page layout only places them.
 struct ReadingSheet {
     std::string title;    ///< the name, or the heading alone when there is none
@@ -81,6 +90,7 @@ struct ReadingSheet {
     std::optional<SheetGrahas> grahas;          ///< when the reading is printed with them
     std::optional<SheetTimeWindow> timeWindow;  ///< likewise
     std::optional<SheetDasha> dasha;            ///< likewise
+    std::optional<SheetUpagrahas> upagrahas;    ///< likewise
     std::string program;                        ///< "Tamovid 1.15"
 };
 
@@ -90,13 +100,15 @@ struct ReadingSheet {
 ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel,
                               const GrahaTable* grahas = nullptr,
                               const timewindow::TimeWindow* timeWindow = nullptr,
-                              const Vimshottari* dasha = nullptr, double nowJulianDate = 0);
+                              const Vimshottari* dasha = nullptr, double nowJulianDate = 0,
+                              const ReadingUpagrahas* upagrahas = nullptr);
 
 /// The sheet's texts of a graha table and of a birth-time window.
 SheetGrahas MakeSheetGrahas(const GrahaTable& table);
 SheetTimeWindow MakeSheetTimeWindow(const timewindow::TimeWindow& window);
 /// The sheet's texts of a dasha, its running periods those at `nowJulianDate` (UT).
 SheetDasha MakeSheetDasha(const Reading& reading, const Vimshottari& dasha, double nowJulianDate);
+SheetUpagrahas MakeSheetUpagrahas(const Reading& reading, const ReadingUpagrahas& six);
 
 /// The time-zone row's label, or "" for a row outside the table.
 std::string_view ZoneRowLabel(int row);

@@ -10,6 +10,7 @@
 #include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/civil_date_time.h"
+#include "tamovid/choices/upagraha_options.h"
 
 namespace tamovid::timewindow {
 
@@ -19,13 +20,16 @@ inline constexpr int kSearchMinutes = 12 * 60;
 inline constexpr int kDefaultStepMinutes = 16;
 
 /// The bodies of a window, in this order: the Ascendant, the five points, then the nine
-/// grahas when they were asked for.
+/// grahas and the six upagrahas of the day when they were asked for.
 inline constexpr int kAscendantBody = 0;
 inline constexpr int kFirstPointBody = 1;
 inline constexpr int kFirstGrahaBody = 6;
 inline constexpr int kBodyCountWithGrahas = 15;
+inline constexpr int kFirstUpagrahaBody = 15;
+inline constexpr int kBodyCountWithUpagrahas = 21;
 
-/// "Ascendant", "Dhuma" .. "Upaketu", "Sun" .. "Ketu"; empty for another number.
+/// "Ascendant", "Dhuma" .. "Upaketu", "Sun" .. "Ketu", "Kala" .. "Mandi"; empty for
+/// another number.
 std::string_view BodyName(int body);
 
 /// The chart a window is computed for, as it was calculated.
@@ -34,6 +38,8 @@ struct WindowChart {
     ChartOptions options;              ///< the engine, ayanamsa and node
     std::string tz;                    ///< the place's IANA zone; empty: the record's offset only
     bool withGrahas = false;           ///< the nine grahas too
+    /// The six upagrahas of the day too, placed with these choices.
+    std::optional<upagrahas::UpagrahaOptions> upagrahas = std::nullopt;
 };
 
 /// The window's chart for a reading of the calculation driver, with its options.
@@ -48,8 +54,12 @@ struct BodyState {
     friend bool operator==(const BodyState&, const BodyState&) = default;
 };
 
+/// Where one of the six stands when the Sun gives no day to place it in.
+inline constexpr BodyState kNoPlace{-1, 0, -1, 0};
+
 /// The bodies' places with the birth moved by `shiftMinutes` (negative: earlier), the
-/// zone's correction kept, so Universal Time moves by the same minutes.
+/// zone's correction kept, so Universal Time moves by the same minutes. The six of a day
+/// the Sun did not rise or set in stand at kNoPlace.
 std::vector<BodyState> StatesAt(const WindowChart& chart, int shiftMinutes);
 
 /// A reading of the local clock.

@@ -27,6 +27,12 @@ std::string UtSecondText(double jdUt);
 /// "1985-03-14T07:58:35.412": the same to the nearest millisecond.
 std::string UtMillisecondText(double jdUt);
 
+/// "07:58:35": a moment as the place's clock showed it, to the nearest second.
+std::string LocalClockText(double jdUt, const ClockOffset& clock);
+
+/// "the Sun's portion", "Saturn's portion": the portion a point rises in.
+std::string PortionName(Graha lord);
+
 /// The line a reading gives the day, with clock times as the place's clock showed them:
 /// "Thursday, a day birth; sunrise 06:47:28, sunset 18:40:34 (Hindu sunrise: the
 /// disc's centre, no refraction); Gulika at the start of Saturn's portion, Mandi at its
