@@ -1,10 +1,11 @@
 #include "tamovid/birthentry/calculation.h"
 
 #include <cstdlib>
+#include <utility>
+#include <variant>
 
 #include "number_text.h"
 #include "tamovid/birthentry/form_lists.h"
-#include "tamovid/birthentry/validation.h"
 #include "tamovid/positions/blanks.h"
 #include "tamovid/positions/sun.h"
 #include "tamovid/positions/tables.h"
@@ -57,13 +58,46 @@ BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord record) {
     return record;
 }
 
-Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous,
-                                   Engine engine, ChartOptions options) {
-    if (const Result<void, Refusal> valid = ValidateInput(entry); !valid.ok()) {
-        return Failure{valid.error()};
+BirthRecord RecordOf(const Birth& birth) {
+    BirthRecord record;
+    record.strName = birth.name;
+    record.intDate = static_cast<std::int16_t>(birth.clock.day);
+    record.intMonth = static_cast<std::int16_t>(birth.clock.month);
+    record.intYear = static_cast<std::int16_t>(birth.clock.year);
+    record.intHour = static_cast<std::int16_t>(birth.clock.hour);
+    record.intMinute = static_cast<std::int16_t>(birth.clock.minute);
+    const TableZone& shown = birth.ShownZone();
+    if (const auto* exact = std::get_if<ExactZone>(&birth.zone)) {
+        // The correction is what is added to the clock to get UT; the engines take the
+        // box's hour off again, so it is added here to keep the offset exact.
+        const int correction = -exact->offsetMinutes + (shown.dst ? 60 : 0);
+        record.vntZoneHour = static_cast<std::int16_t>(correction / 60);
+        record.vntZoneMinute = static_cast<std::int16_t>(correction % 60);
+    } else if (shown.row >= 0 && shown.row < static_cast<int>(kTimeZoneCount)) {
+        const auto row = static_cast<std::size_t>(shown.row);
+        record.vntZoneHour = intTZHours[row];
+        record.vntZoneMinute = intTZMinutes[row];
     }
+    record.intZoneHour = static_cast<std::int16_t>(std::abs(record.vntZoneHour));
+    record.intZoneMinute = static_cast<std::int16_t>(std::abs(record.vntZoneMinute));
+    const BirthCoordinates& c = birth.coordinates;
+    record.intLonDeg = static_cast<std::int16_t>(c.lonDeg);
+    record.intLonMin = static_cast<std::int16_t>(c.lonMin);
+    record.intLatDeg = static_cast<std::int16_t>(c.latDeg);
+    record.intLatMin = static_cast<std::int16_t>(c.latMin);
+    record.blnEast = c.east;
+    record.blnSouth = c.south;
+    record.blnDST = shown.dst;
+    record.strCity = birth.city;
+    record.strState = birth.state;
+    record.strCountry = birth.country;
+    return record;
+}
+
+Reading Calculate(Birth birth, Engine engine, ChartOptions options) {
     Reading reading;
-    reading.record = FillBirthRecord(entry, previous);
+    reading.record = RecordOf(birth);
+    reading.birth = std::move(birth);
     reading.engine = engine;
     reading.options = options;
     if (engine == Engine::kPrecise) {
@@ -78,11 +112,6 @@ Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& p
         reading.ascendant = planets.ascendant;
     }
     reading.grahas = CalcAprakashaGrahas(reading.sun, reading.ascendant);
-    if (!entry.utcOffsetMinutes && entry.cboTimeZone >= 0 &&
-        entry.cboTimeZone < static_cast<int>(kTimeZoneCount)) {
-        reading.zoneRow = entry.cboTimeZone;
-    }
-    reading.tz = entry.tz;
     return reading;
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "tamovid/birthentry/chart_session.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_extras.h"
 #include "tamovid/cli/chart_fields.h"
@@ -267,7 +268,8 @@ void NoteOverriddenChoices(const std::string& path, const OpenedChart& opened,
 
 int RunOneChart(const Options& options, const Streams& io) {
     ChartSession session;
-    Result<void, Refusal> calculated;
+    std::optional<Result<Birth, Refusal>> birth;
+    ChartChoices choices{ChosenEngine(options), options.chartOptions};
     if (options.open) {
         const ChartChoices asked{ChosenEngine(options), options.chartOptions};
         Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(*options.open, asked);
@@ -277,12 +279,11 @@ int RunOneChart(const Options& options, const Streams& io) {
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
         // The file's engine, ayanamsa and node, unless the command line names its own.
-        ChartChoices choices = opened.value().ChoicesOver(asked);
+        choices = opened.value().ChoicesOver(asked);
         if (options.ayanamsa) choices.options.ayanamsa = options.chartOptions.ayanamsa;
         if (options.node) choices.options.node = options.chartOptions.node;
         NoteOverriddenChoices(*options.open, opened.value(), choices, io);
-        calculated =
-            session.CalculateOpened(opened.value().entry, choices.engine, choices.options);
+        birth = opened.value().ReadBirth();
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
@@ -298,9 +299,10 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!placed.ok()) {
             return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
         }
-        calculated = session.Calculate(entry, ChosenEngine(options), options.chartOptions);
+        birth = ReadBirth(entry, session.birth());
     }
-    if (!calculated.ok()) return io.Fail(kExitRefused, calculated.error().message);
+    if (!birth->ok()) return io.Fail(kExitRefused, birth->error().message);
+    session.Calculate(std::move(*birth).value(), choices.engine, choices.options);
     const Reading& reading = session.reading();
     if (const std::optional<std::string> warning = DaylightTwiceWarning(reading)) {
         io.Note("warning: " + *warning + ".");

@@ -12,6 +12,7 @@
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 #include "window_driver.h"
 
 using tamovid::AyanamsaChoice;
@@ -121,7 +122,8 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("raman.vug"));
         tamovid::ChartSession saved;
         const tamovid::ChartOptions raman{AyanamsaChoice::kRaman, LunarNode::kTrue};
-        QVERIFY(saved.Calculate(tamovid::testing_support::Delhi1947(), Engine::kPrecise, raman).ok());
+        saved.Calculate(tamovid::testing_support::BirthOf(tamovid::testing_support::Delhi1947()),
+                       Engine::kPrecise, raman);
         QVERIFY(saved.Save(path.toStdString()).ok());
 
         d_.window->OpenChartFile(path);

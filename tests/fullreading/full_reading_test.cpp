@@ -2,6 +2,7 @@
 
 #include "tamovid/fullreading/full_reading.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid {
 namespace {
@@ -9,7 +10,7 @@ namespace {
 // A view opened later gets the parts it asks for; a new chart keeps none of the last one's.
 TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947()).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()));
     ShownReading shown;
     shown.Reset(session);
     EXPECT_FALSE(shown.Current().grahas.has_value());
@@ -22,7 +23,7 @@ TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
     EXPECT_EQ(full.timeWindow->bodies.size(),
               ComputeFullReading(session, {.timeWindow = true}).timeWindow->bodies.size() + kGrahaCount);
 
-    ASSERT_TRUE(session.Calculate(testing_support::Pune1975()).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Pune1975()));
     shown.Reset(session);
     EXPECT_EQ(shown.Current().reading.record.strCity, session.reading().record.strCity);
     EXPECT_FALSE(shown.Current().grahas.has_value());

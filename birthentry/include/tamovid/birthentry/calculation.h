@@ -1,9 +1,7 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "tamovid/aprakasha/aprakasha.h"
+#include "tamovid/birthentry/birth.h"
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
@@ -19,22 +17,22 @@ namespace tamovid {
 /// table) leaves that field of `previous` as it was.
 BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord previous);
 
+/// The record the engines read for a birth.
+BirthRecord RecordOf(const Birth& birth);
+
 /// Everything one calculation shows.
 struct Reading {
-    BirthRecord record;
+    Birth birth;               ///< what was calculated
+    BirthRecord record;        ///< the same birth as the engines read it
     ZodiacPosition sun;        ///< sidereal
     ZodiacPosition ascendant;  ///< sidereal
     AprakashaResult grahas;
     Engine engine = Engine::kClassic;  ///< the engine that computed the Sun and Ascendant
     ChartOptions options;              ///< the precise engine's ayanamsa and node
-    std::optional<int> zoneRow;        ///< the zone-list row used; nothing when an exact offset was
-    std::string tz;                    ///< the place's IANA zone, empty when the zone was typed
 };
 
-/// Validate, fill the record, compute the Ascendant, the Sun and the five points.
-/// `previous` is the record of the last successful calculation. The precise engine uses
+/// Computes the Ascendant, the Sun and the five points of a birth. The precise engine uses
 /// `options`' ayanamsa; the classic one has its own.
-Result<Reading, Refusal> Calculate(const BirthEntry& entry, const BirthRecord& previous = {},
-                                   Engine engine = Engine::kClassic, ChartOptions options = {});
+Reading Calculate(Birth birth, Engine engine = Engine::kClassic, ChartOptions options = {});
 
 }  // namespace tamovid
