@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/form_record.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/birthentry/validation.h"
 #include "tamovid/test_support/delhi_1947_record.h"

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "tamovid/birthentry/birth.h"
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/birthentry/place_zone.h"

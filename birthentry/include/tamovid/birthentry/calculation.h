@@ -2,7 +2,6 @@
 
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth.h"
-#include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/grahas/chart_options.h"
@@ -11,11 +10,6 @@
 #include "tamovid/positions/zodiac_position.h"
 
 namespace tamovid {
-
-/// Copies the form into the birth record, field by field. A value that cannot be read
-/// (a list with nothing chosen, a number that does not parse, a zone row outside the
-/// table) leaves that field of `previous` as it was.
-BirthRecord FillBirthRecord(const BirthEntry& entry, BirthRecord previous);
 
 /// The record the engines read for a birth.
 BirthRecord RecordOf(const Birth& birth);
