@@ -95,7 +95,7 @@ tamovid::timewindow::WindowChart WindowBirth(tamovid::Engine engine, bool withGr
     r.intLonDeg = 74;
     r.intLatDeg = 40;
     r.intLatMin = 43;
-    chart.engine = engine;
+    chart.options.engine = engine;
     chart.withGrahas = withGrahas;
     chart.tz = "America/New_York";
     return chart;

@@ -35,8 +35,8 @@ void BM_ClassicChartWithUpagrahas(benchmark::State& state) {
         const tamovid::BirthRecord record = Birth(i++);
         const tamovid::AscendantResult ascendant = tamovid::CalcAscendant(record);
         benchmark::DoNotOptimize(tamovid::CalcPlanets(record, ascendant));
-        benchmark::DoNotOptimize(tamovid::upagrahas::CalcUpagrahas(tamovid::upagrahas::ChartOf(
-            record, tamovid::Engine::kClassic, {}, ascendant.ascendant)));
+        benchmark::DoNotOptimize(tamovid::upagrahas::CalcUpagrahas(
+            tamovid::upagrahas::ChartOf(record, {}, ascendant.ascendant)));
     }
     Rate(state);
 }
@@ -48,7 +48,7 @@ void BM_PreciseChartWithUpagrahas(benchmark::State& state) {
         const tamovid::BirthRecord record = Birth(i++);
         const auto chart = tamovid::precise::CalcPrecisePositions(record);
         benchmark::DoNotOptimize(tamovid::upagrahas::CalcUpagrahas(tamovid::upagrahas::ChartOf(
-            record, tamovid::Engine::kPrecise, {}, chart.ascendantSidereal)));
+            record, tamovid::OptionsFor(tamovid::Engine::kPrecise), chart.ascendantSidereal)));
     }
     Rate(state);
 }

@@ -42,7 +42,7 @@ void ChartFileDialogs::Save(QWidget* parent, const ChartSession& shown) {
     }
 }
 
-std::optional<OpenedChart> ChartFileDialogs::Open(const QString& name, ChartChoices current) {
+std::optional<OpenedChart> ChartFileDialogs::Open(const QString& name, ChartOptions current) {
     Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(LocalPath(name), current);
     if (!opened.ok()) {
         const bool wrongName = opened.error().reason == OpenRefusal::Reason::kWrongEnding;

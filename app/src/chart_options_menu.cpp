@@ -3,18 +3,14 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QSettings>
 
 #include "tamovid/app/engine_menu.h"
 #include "tamovid/app/frm_main.h"
+#include "tamovid/app/preferences.h"
 #include "tamovid/app/program_texts.h"
-#include "tamovid/app/settings_file.h"
 
 namespace tamovid {
 namespace {
-
-QString AyanamsaKeyName() { return SettingsKey(Setting::kAyanamsa); }
-QString NodeKeyName() { return SettingsKey(Setting::kNode); }
 
 constexpr std::array<const char*, kLunarNodeNames.size()> kNodeCaptions = {"&Mean Node",
                                                                            "&True Node"};
@@ -28,23 +24,9 @@ QString AyanamsaCaption(std::size_t i) {
 
 }  // namespace
 
-ChartOptions ReadChartOptionsSetting(const QSettings& settings) {
-    ChartOptions options;
-    options.ayanamsa = ParseAyanamsa(settings.value(AyanamsaKeyName()).toString().toStdString())
-                           .value_or(AyanamsaChoice::kLahiri);
-    options.node = ParseLunarNode(settings.value(NodeKeyName()).toString().toStdString())
-                       .value_or(LunarNode::kMean);
-    return options;
-}
-
-void WriteChartOptionsSetting(QSettings& settings, ChartOptions options) {
-    settings.setValue(AyanamsaKeyName(), Text(AyanamsaKey(options.ayanamsa)));
-    settings.setValue(NodeKeyName(), Text(LunarNodeKey(options.node)));
-    settings.sync();
-}
-
-ChartOptionsMenu::ChartOptionsMenu(FrmMain& window, EngineMenu& engineMenu, QSettings* settings)
-    : QObject(&window), window_(window), settings_(settings) {
+ChartOptionsMenu::ChartOptionsMenu(FrmMain& window, EngineMenu& engineMenu,
+                                   Preferences& preferences)
+    : QObject(&window) {
     QMenu* options = engineMenu.menu();
     options->setToolTipsVisible(true);
     options->addSeparator();
@@ -53,72 +35,45 @@ ChartOptionsMenu::ChartOptionsMenu(FrmMain& window, EngineMenu& engineMenu, QSet
     mnuNode_ = options->addMenu(tr("Lunar &Node"));
     mnuNode_->setObjectName(QStringLiteral("mnuNode"));
 
-    const ChartOptions stored =
-        settings_ != nullptr ? ReadChartOptionsSetting(*settings_) : ChartOptions{};
     auto* ayanamsaGroup = new QActionGroup(this);
     for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
         QAction* item = mnuAyanamsa_->addAction(AyanamsaCaption(i));
         item->setObjectName(QStringLiteral("mnuAyanamsa_") + Text(kAyanamsaNames[i].key));
         item->setCheckable(true);
-        item->setChecked(kAyanamsaNames[i].ayanamsa == stored.ayanamsa);
         ayanamsaGroup->addAction(item);
         ayanamsas_[i] = item;
+        connect(item, &QAction::triggered, this, [&window, &preferences, i] {
+            ChartOptions chosen = window.CurrentOptions();
+            chosen.ayanamsa = kAyanamsaNames[i].ayanamsa;
+            preferences.setChartOptions(chosen);
+        });
     }
     auto* nodeGroup = new QActionGroup(this);
     for (std::size_t i = 0; i < kLunarNodeNames.size(); ++i) {
         QAction* item = mnuNode_->addAction(tr(kNodeCaptions[i]));
         item->setObjectName(QStringLiteral("mnuNode_") + Text(kLunarNodeNames[i].key));
         item->setCheckable(true);
-        item->setChecked(kLunarNodeNames[i].node == stored.node);
         nodeGroup->addAction(item);
         nodes_[i] = item;
+        connect(item, &QAction::triggered, this, [&window, &preferences, i] {
+            ChartOptions chosen = window.CurrentOptions();
+            chosen.node = kLunarNodeNames[i].node;
+            preferences.setChartOptions(chosen);
+        });
     }
     mnuNode_->menuAction()->setToolTip(tr("Rahu as the Moon's mean or true node; Ketu opposite"));
-    window_.SetChartOptions(stored);
-
-    auto chosen = [this] {
-        ChartOptions now;
-        for (std::size_t i = 0; i < ayanamsas_.size(); ++i) {
-            if (ayanamsas_[i]->isChecked()) now.ayanamsa = kAyanamsaNames[i].ayanamsa;
-        }
-        for (std::size_t i = 0; i < nodes_.size(); ++i) {
-            if (nodes_[i]->isChecked()) now.node = kLunarNodeNames[i].node;
-        }
-        Choose(now);
-    };
-    connect(&window_, &FrmMain::chartOptionsShown, this, &ChartOptionsMenu::Show);
-    connect(&window_, &FrmMain::engineShown, this,
-            [this](Engine engine) { ShowEngine(engine == Engine::kPrecise); });
-    connect(ayanamsaGroup, &QActionGroup::triggered, this, chosen);
-    connect(nodeGroup, &QActionGroup::triggered, this, chosen);
-    // After the engine menu's own handler, which has set the engine by then.
-    connect(engineMenu.preciseAction(), &QAction::toggled, this, &ChartOptionsMenu::EngineChanged);
-    EngineChanged(engineMenu.preciseAction()->isChecked());
+    Show(window.CurrentOptions());
+    connect(&window, &FrmMain::chartOptionsShown, this, &ChartOptionsMenu::Show);
 }
 
-void ChartOptionsMenu::Choose(ChartOptions options) {
-    if (options == window_.CurrentOptions()) return;
-    window_.SetChartOptions(options);
-    if (settings_ != nullptr) WriteChartOptionsSetting(*settings_, options);
-    window_.RecalculateShown();
-}
-
-void ChartOptionsMenu::Show(ChartOptions options) {
-    // Only the checks: a chart's own options are not the user's remembered choice.
+void ChartOptionsMenu::Show(const ChartOptions& options) {
     for (std::size_t i = 0; i < ayanamsas_.size(); ++i) {
         ayanamsas_[i]->setChecked(kAyanamsaNames[i].ayanamsa == options.ayanamsa);
     }
     for (std::size_t i = 0; i < nodes_.size(); ++i) {
         nodes_[i]->setChecked(kLunarNodeNames[i].node == options.node);
     }
-}
-
-void ChartOptionsMenu::EngineChanged(bool precise) {
-    ShowEngine(precise);
-    window_.RecalculateShown();
-}
-
-void ChartOptionsMenu::ShowEngine(bool precise) {
+    const bool precise = options.engine == Engine::kPrecise;
     QAction* item = mnuAyanamsa_->menuAction();
     item->setEnabled(precise);
     item->setToolTip(precise ? tr("The zero point of the sidereal zodiac")

@@ -6,6 +6,7 @@
 #include "tamovid/app/chart_window.h"
 #include "tamovid/app/program_texts.h"
 #include "tamovid/app/frm_main.h"
+#include "tamovid/app/preferences.h"
 #include "tamovid/app/result_panel.h"
 #include "tamovid/app/time_window_view.h"
 #include "tamovid/app/user_interface.h"
@@ -31,7 +32,7 @@ bool FrmMain::ShowCalculated(const Result<Birth, Refusal>& birth) {
         Frame1_->Tell(birth.error());
         return false;
     }
-    session_.Calculate(birth.value(), engine_, options_);
+    session_.Calculate(birth.value(), options_);
     ShowSessionReading();
     return true;
 }
@@ -46,10 +47,21 @@ void FrmMain::ShowSessionReading() {
     }
 }
 
+void FrmMain::UsePreferences(Preferences& preferences) {
+    options_ = preferences.chartOptions();
+    emit chartOptionsShown(options_);
+    connect(&preferences, &Preferences::chartOptionsChanged, this,
+            [this](const ChartOptions& chosen) {
+                options_ = chosen;
+                emit chartOptionsShown(options_);
+                RecalculateShown();
+            });
+}
+
 void FrmMain::RecalculateShown() {
     if (!session_.calculated() || panels_->currentWidget() != Frame2_) return;
-    // The birth shown passed the form's checks once; another engine cannot refuse it.
-    session_.Recalculate(engine_, options_);
+    // The birth shown passed the form's checks once; other choices cannot refuse it.
+    session_.Recalculate(options_);
     const int tab = Frame2_->CurrentTab();
     ShowSessionReading();
     Frame2_->SetCurrentTab(tab);  // the reader stays on the point they were reading
@@ -100,19 +112,15 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::OpenChartFile(const QString& name) {
-    const std::optional<OpenedChart> opened = files_.Open(name, {engine_, options_});
+    const std::optional<OpenedChart> opened = files_.Open(name, options_);
     if (!opened) return;
     Frame1_->ShowEntry(opened->entry);
     // A chart saved with another engine, ayanamsa or node is shown as it was saved; the menus
     // follow.
-    const ChartChoices saved = opened->ChoicesOver({engine_, options_});
-    if (saved.options != options_) {
-        options_ = saved.options;
+    const ChartOptions saved = opened->OptionsOver(options_);
+    if (saved != options_) {
+        options_ = saved;
         emit chartOptionsShown(options_);
-    }
-    if (saved.engine != engine_) {
-        engine_ = saved.engine;
-        emit engineShown(engine_);
     }
     // The form as shown, so that what the window shows is what is calculated.
     // Nothing of the chart shown before fills a list the file left empty.

@@ -141,7 +141,7 @@ void ResultPanel::ShowReading(const std::string& sun, const std::string& ascenda
 }
 
 void ResultPanel::ShowReading(const Reading& reading) {
-    lblEngine_->setText(EngineCaption(reading.engine, reading.options.ayanamsa));
+    lblEngine_->setText(EngineCaption(reading.options.engine, reading.options.ayanamsa));
     const QString zone = QString::fromStdString(ZoneInUseText(ZoneInUseOf(reading)));
     lblZoneUsed_->setText(zone);
     lblZoneUsed_->setToolTip(tr("The time zone the clock time was read in: %1").arg(zone));

@@ -11,11 +11,10 @@
 #include "tamovid/app/chart_handoff.h"
 #include "tamovid/app/chart_open_queue.h"
 #include "tamovid/app/command_line.h"
-#include "tamovid/app/engine_menu.h"
 #include "tamovid/app/frm_main.h"
 #include "tamovid/app/look.h"
 #include "tamovid/app/promotion.h"
-#include "tamovid/app/chart_options_menu.h"
+#include "tamovid/app/options_menus.h"
 #include "tamovid/app/settings_file.h"
 #include "tamovid/app/single_instance.h"
 #include "tamovid/app/update_reminder.h"
@@ -76,8 +75,7 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
     s.window_ = std::make_unique<FrmMain>(*s.ui_);
     FrmMain& window = *s.window_;
     window.SetSettings(context.settings);
-    auto* engineMenu = new EngineMenu(window, context.settings);  // owned by the window
-    new ChartOptionsMenu(window, *engineMenu, context.settings);
+    AddOptionsMenus(window, context.settings);
     window.show();
     window.ShowPromotion(PromotionForRandom(context.random()));
     s.queue_->SetOpener([&window](const QString& file) { window.OpenChartFile(file); });

@@ -46,13 +46,12 @@ BirthRecord RecordOf(const Birth& birth) {
     return record;
 }
 
-Reading Calculate(Birth birth, Engine engine, ChartOptions options) {
+Reading Calculate(Birth birth, ChartOptions options) {
     Reading reading;
     reading.record = RecordOf(birth);
     reading.birth = std::move(birth);
-    reading.engine = engine;
     reading.options = options;
-    if (engine == Engine::kPrecise) {
+    if (options.engine == Engine::kPrecise) {
         const precise::PrecisePositions positions =
             precise::CalcPrecisePositions(reading.record, options);
         reading.sun = positions.sun;

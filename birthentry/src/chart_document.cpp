@@ -64,13 +64,13 @@ std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents
 
 bool IsChartFileName(const std::filesystem::path& path) { return HasChartFileEnding(path.native()); }
 
-std::string AyanamsaInWords(const ChartChoices& choices) {
-    if (choices.engine == Engine::kClassic) return "the classic engine's own";
-    return std::string(AyanamsaDisplayName(choices.options.ayanamsa));
+std::string AyanamsaInWords(const ChartOptions& options) {
+    if (options.engine == Engine::kClassic) return "the classic engine's own";
+    return std::string(AyanamsaDisplayName(options.ayanamsa));
 }
 
 Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
-                                           ChartChoices current) {
+                                           ChartOptions current) {
     if (!HasChartFileEnding(path.native())) {
         return Failure{
             OpenRefusal{OpenRefusal::Reason::kWrongEnding, std::string(kWrongChartFileMessage)}};
@@ -96,7 +96,7 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
     opened.engine = reading.contents.engine;
     opened.ayanamsa = reading.contents.ayanamsa;
     opened.node = reading.contents.node;
-    const ChartChoices used = opened.ChoicesOver(current);
+    const ChartOptions used = opened.OptionsOver(current);
     const auto add = [&](const std::string& sentence) {
         if (sentence.empty()) return;
         if (!opened.notice.empty()) opened.notice += ' ';
@@ -117,8 +117,8 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
     note(reading.ayanamsaDamage, used.engine == Engine::kClassic
                                      ? "the classic engine uses its own ayanamsa"
                                      : "the chart uses " + AyanamsaInWords(used));
-    note(reading.nodeDamage, "the chart uses the " +
-                                 std::string(LunarNodeKey(used.options.node)) + " node");
+    note(reading.nodeDamage,
+         "the chart uses the " + std::string(LunarNodeKey(used.node)) + " node");
     note(reading.strayDamage, "it is left out");
     // An ayanamsa the reading will not use is said, never silently dropped.
     if (opened.ayanamsa && used.engine == Engine::kClassic) {
@@ -132,10 +132,8 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
 
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
-                                           const ChartExactZone& exact, ChartOptions options,
-                                           Engine engine) {
-    const ChartEncodeResult encoded =
-        EncodeChartFile(record, timeZonePosition, exact, options, engine);
+                                           const ChartExactZone& exact, ChartOptions options) {
+    const ChartEncodeResult encoded = EncodeChartFile(record, timeZonePosition, exact, options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};

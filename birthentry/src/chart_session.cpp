@@ -19,7 +19,7 @@ ChartExactZone ExactZoneOf(const Birth& birth) {
 }  // namespace
 
 Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path& path,
-                                                   ChartChoices current) {
+                                                    ChartOptions current) {
     return OpenChart(path, current);
 }
 
@@ -29,14 +29,14 @@ Reading ChartSession::BlankReading() {
     return blank;
 }
 
-void ChartSession::Calculate(Birth birth, Engine engine, ChartOptions options) {
-    reading_ = tamovid::Calculate(std::move(birth), engine, options);
+void ChartSession::Calculate(Birth birth, ChartOptions options) {
+    reading_ = tamovid::Calculate(std::move(birth), options);
     calculated_ = true;
 }
 
-void ChartSession::Recalculate(Engine engine, ChartOptions options) {
+void ChartSession::Recalculate(ChartOptions options) {
     if (!calculated_) return;
-    reading_ = tamovid::Calculate(reading_.birth, engine, options);
+    reading_ = tamovid::Calculate(reading_.birth, options);
 }
 
 int ChartSession::ZoneRow() const { return reading_.birth.TableRow().value_or(-1); }
@@ -49,7 +49,7 @@ std::string_view ChartSession::ZoneLabel() const {
 Result<void, SaveRefusal> ChartSession::CheckSavable() const {
     const ChartEncodeResult encoded = EncodeChartFile(
         reading_.record, reading_.birth.ShownZone().row, ExactZoneOf(reading_.birth),
-        reading_.options, reading_.engine);
+        reading_.options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};
@@ -59,7 +59,7 @@ Result<void, SaveRefusal> ChartSession::CheckSavable() const {
 
 Result<FileWritten, SaveRefusal> ChartSession::Save(const std::filesystem::path& path) const {
     return SaveChart(path, reading_.record, reading_.birth.ShownZone().row,
-                     ExactZoneOf(reading_.birth), reading_.options, reading_.engine);
+                     ExactZoneOf(reading_.birth), reading_.options);
 }
 
 }  // namespace tamovid

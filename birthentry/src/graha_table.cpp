@@ -28,17 +28,16 @@ GrahaRow RowAt(std::string_view name, std::string_view label, const ZodiacPositi
 }  // namespace
 
 GrahaTable ComputeGrahaTable(const Reading& reading) {
-    precise::NineGrahas nine = reading.engine == Engine::kPrecise
+    precise::NineGrahas nine = reading.options.engine == Engine::kPrecise
                                    ? precise::CalcPreciseGrahas(reading.record, reading.options)
                                    : precise::CalcClassicGrahas(reading.record, reading.options);
     // One Sun and one Ascendant per chart: the reading's.
     nine.grahas[GrahaIndex(Graha::kSun)].longitude = reading.sun.longitude;
 
     GrahaTable table;
-    table.engine = reading.engine;
     table.options = reading.options;
     table.ayanamsa = nine.ayanamsa;
-    table.ayanamsaName = reading.engine == Engine::kPrecise
+    table.ayanamsaName = reading.options.engine == Engine::kPrecise
                              ? AyanamsaDisplayName(reading.options.ayanamsa)
                              : kClassicAyanamsaName;
     table.ephemeris = nine.ephemeris;

@@ -139,13 +139,13 @@ std::vector<std::string> ExactZoneLines(const ChartExactZone& exact) {
 
 /// The extra lines of the chart's engine and options, before the shift: only what is not the
 /// default, and an ayanamsa only where the precise engine used it.
-std::vector<std::string> OptionLines(const ChartOptions& options, Engine engine) {
+std::vector<std::string> OptionLines(const ChartOptions& options) {
     std::vector<std::string> lines;
     const ChartOptions defaults;
-    if (engine != Engine::kClassic) {
-        lines.push_back(std::string(kEngineKey) + std::string(EngineName(engine)));
+    if (options.engine != defaults.engine) {
+        lines.push_back(std::string(kEngineKey) + std::string(EngineName(options.engine)));
     }
-    if (engine == Engine::kPrecise && options.ayanamsa != defaults.ayanamsa) {
+    if (options.engine == Engine::kPrecise && options.ayanamsa != defaults.ayanamsa) {
         lines.push_back(std::string(kAyanamsaKey) + std::string(AyanamsaKey(options.ayanamsa)));
     }
     if (options.node != defaults.node) {
@@ -244,11 +244,10 @@ std::string DescribeChartEncodeError(const ChartEncodeError& error) {
 }
 
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
-                                  const ChartExactZone& exact, ChartOptions options,
-                                  Engine engine) {
+                                  const ChartExactZone& exact, ChartOptions options) {
     const auto lines = LineTexts(record, timeZonePosition);
     std::vector<std::string> extra = ExactZoneLines(exact);
-    for (std::string& line : OptionLines(options, engine)) extra.push_back(std::move(line));
+    for (std::string& line : OptionLines(options)) extra.push_back(std::move(line));
     std::size_t longest = 0;
     std::size_t total = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {

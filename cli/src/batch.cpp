@@ -131,7 +131,7 @@ std::string StandInNotice(const std::vector<StandIn>& standIns) {
 /// failed. A reading with extras is written here, as their texts are made beside the
 /// calculation.
 bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::string>& fields,
-               const std::vector<StandIn>& standIns, Engine engine, ChartOptions options, ReadingParts parts,
+               const std::vector<StandIn>& standIns, ChartOptions options, ReadingParts parts,
                ReadingJsonWriter& writer, AtlasSource& atlas, RowAnswer& answer, bool& warned) {
     auto fail = [&](std::string_view message) {
         answer.chart.reset();
@@ -161,7 +161,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
     Result<Birth, Refusal> birth = ReadBirth(std::move(entry).value(), BlankBirth());
     if (!birth.ok()) return fail(birth.error().message);
     ChartSession& session = answer.chart.emplace();
-    session.Calculate(std::move(birth).value(), engine, options);
+    session.Calculate(std::move(birth).value(), options);
     warned = CountsDaylightTwice(session.reading());
     if (parts.grahas || parts.timeWindow) {
         const FullReading full = ComputeFullReading(session, parts);
@@ -173,7 +173,7 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
 
 }  // namespace
 
-BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOptions options,
+BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options,
                      ReadingParts extras) {
     BatchResult result;
     LineReader reader(in);
@@ -259,8 +259,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine, ChartOp
             answer.text = RowErrorJsonText(row, split.error());
         } else {
             bool warned = false;
-            answered = AnswerRow(columns, fields, standIns, engine, options, extras, writer, atlas,
-                                 answer, warned);
+            answered = AnswerRow(columns, fields, standIns, options, extras, writer, atlas, answer,
+                                 warned);
             if (warned) ++result.warnedRows;
         }
         if (!answered) ++result.failedRows;

@@ -135,9 +135,9 @@ void WriteExtrasText(std::ostream& out, const FullReading& full) {
         std::ostringstream ayanamsa;
         ayanamsa << std::fixed << std::setprecision(6) << table.ayanamsa;
         out << "\nGrahas\n"
-            << "Engine " << EngineName(table.engine) << ", ayanamsa " << table.ayanamsaName << " ("
-            << ayanamsa.str() << "), " << LunarNodeKey(table.options.node) << " node, ephemeris "
-            << precise::EphemerisKey(table.ephemeris) << '\n';
+            << "Engine " << EngineName(table.options.engine) << ", ayanamsa " << table.ayanamsaName
+            << " (" << ayanamsa.str() << "), " << LunarNodeKey(table.options.node)
+            << " node, ephemeris " << precise::EphemerisKey(table.ephemeris) << '\n';
         for (std::size_t r = kAscendantRow; r < kFirstPointRow; ++r) {
             const GrahaRow& row = table.rows[r];
             out << std::left << std::setw(kNameColumn) << row.name << std::setw(kPositionColumn)

@@ -78,7 +78,7 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     text += ",\"ascendant_longitude\":"sv;
     AppendJsonNumber(text, SixDecimalDegrees(reading.ascendant.longitude));
     text += ",\"engine\":"sv;
-    quoted(EngineName(reading.engine));
+    quoted(EngineName(reading.options.engine));
     text += ",\"points\":["sv;
     const AprakashaResult& grahas = reading.grahas;
     // Positions are written straight in; before a calculation they are empty.
@@ -206,10 +206,11 @@ void WriteTextReading(std::ostream& out, const Reading& reading, const FullReadi
         << "Sun:       " << CompactText(reading.sun) << '\n'
         << "Ascendant: " << CompactText(reading.ascendant) << '\n';
     // The default engine's text stays as it always was; the precise one says so.
-    if (reading.engine == Engine::kPrecise)
-        out << "Engine:    " << EngineName(reading.engine) << '\n';
+    if (reading.options.engine == Engine::kPrecise)
+        out << "Engine:    " << EngineName(reading.options.engine) << '\n';
     // So does an ayanamsa other than the default one.
-    if (reading.engine == Engine::kPrecise && reading.options.ayanamsa != ChartOptions{}.ayanamsa)
+    if (reading.options.engine == Engine::kPrecise &&
+        reading.options.ayanamsa != ChartOptions{}.ayanamsa)
         out << "Ayanamsa:  " << AyanamsaDisplayName(reading.options.ayanamsa) << '\n';
     for (const AprakashaPoint point : kPoints) {
         out << '\n' << reading.grahas[point].name << '\n';

@@ -13,6 +13,7 @@
 
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/birthentry/validation.h"
+#include "tamovid/choices/table_rows.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_extras.h"
 #include "tamovid/cli/chart_fields.h"
@@ -206,20 +207,10 @@ CLI::Validator PlainDecimal() {
         "");  // the option's type name says it; a description here would repeat it in --help
 }
 
-Engine ChosenEngine(const Options& options) {
-    return options.precise ? Engine::kPrecise : Engine::kClassic;
-}
-
-/// The ayanamsa keys as the help and the errors list them, from the one table:
-/// "lahiri, raman, ... or yukteshwar", with `defaultMark` after the default's key.
+/// The ayanamsa keys as the help and the errors list them, from the one table.
 std::string AyanamsaKeyList(std::string_view defaultMark) {
-    std::string text;
-    for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
-        if (i > 0) text += i + 1 == kAyanamsaNames.size() ? " or " : ", ";
-        text += kAyanamsaNames[i].key;
-        if (kAyanamsaNames[i].ayanamsa == ChartOptions{}.ayanamsa) text += defaultMark;
-    }
-    return text;
+    return KeyList(kAyanamsaNames, &AyanamsaName::key, AyanamsaKey(ChartOptions{}.ayanamsa),
+                   defaultMark);
 }
 
 ReadingParts PartsOf(const Options& options) { return {options.grahas, options.timeWindow}; }
@@ -242,8 +233,7 @@ int RunBatchFile(const Options& options, const Streams& io) {
         if (!file) return refuse(std::generic_category().message(errno));
         in = &file;
     }
-    const BatchResult result =
-        RunBatch(*in, io.out, ChosenEngine(options), options.chartOptions, PartsOf(options));
+    const BatchResult result = RunBatch(*in, io.out, options.chartOptions, PartsOf(options));
     io.out.flush();
     for (const std::string& notice : result.notices) io.Note(notice);
     if (result.exitCode != kExitOk) return io.Fail(result.exitCode, result.error);
@@ -253,25 +243,25 @@ int RunBatchFile(const Options& options, const Streams& io) {
 
 /// Says where the command line overrides a setting the chart file gives.
 void NoteOverriddenChoices(const std::string& path, const OpenedChart& opened,
-                           const ChartChoices& used, const Streams& io) {
-    if (opened.ayanamsa && *opened.ayanamsa != used.options.ayanamsa) {
+                           const ChartOptions& used, const Streams& io) {
+    if (opened.ayanamsa && *opened.ayanamsa != used.ayanamsa) {
         io.Note("The file \"" + path + "\" was saved with the " +
-                std::string(AyanamsaDisplayName(*opened.ayanamsa)) + " ayanamsa; this reading uses " +
-                AyanamsaInWords(used) + ", as --ayanamsa asks.");
+                std::string(AyanamsaDisplayName(*opened.ayanamsa)) +
+                " ayanamsa; this reading uses " + AyanamsaInWords(used) + ", as --ayanamsa asks.");
     }
-    if (opened.node && *opened.node != used.options.node) {
+    if (opened.node && *opened.node != used.node) {
         io.Note("The file \"" + path + "\" was saved with the " +
                 std::string(LunarNodeKey(*opened.node)) + " node; this reading uses the " +
-                std::string(LunarNodeKey(used.options.node)) + " node, as --node asks.");
+                std::string(LunarNodeKey(used.node)) + " node, as --node asks.");
     }
 }
 
 int RunOneChart(const Options& options, const Streams& io) {
     ChartSession session;
     std::optional<Result<Birth, Refusal>> birth;
-    ChartChoices choices{ChosenEngine(options), options.chartOptions};
+    ChartOptions chosen = options.chartOptions;
     if (options.open) {
-        const ChartChoices asked{ChosenEngine(options), options.chartOptions};
+        const ChartOptions& asked = options.chartOptions;
         Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(*options.open, asked);
         if (!opened.ok()) {
             const bool unreadable = opened.error().reason == OpenRefusal::Reason::kUnreadable;
@@ -279,10 +269,11 @@ int RunOneChart(const Options& options, const Streams& io) {
         }
         if (!opened.value().notice.empty()) io.Note(opened.value().notice);
         // The file's engine, ayanamsa and node, unless the command line names its own.
-        choices = opened.value().ChoicesOver(asked);
-        if (options.ayanamsa) choices.options.ayanamsa = options.chartOptions.ayanamsa;
-        if (options.node) choices.options.node = options.chartOptions.node;
-        NoteOverriddenChoices(*options.open, opened.value(), choices, io);
+        ChartOptions used = opened.value().OptionsOver(asked);
+        if (options.ayanamsa) used.ayanamsa = asked.ayanamsa;
+        if (options.node) used.node = asked.node;
+        NoteOverriddenChoices(*options.open, opened.value(), used, io);
+        chosen = used;
         birth = opened.value().ReadBirth();
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
@@ -302,7 +293,7 @@ int RunOneChart(const Options& options, const Streams& io) {
         birth = ReadBirth(entry, session.birth());
     }
     if (!birth->ok()) return io.Fail(kExitRefused, birth->error().message);
-    session.Calculate(std::move(*birth).value(), choices.engine, choices.options);
+    session.Calculate(std::move(*birth).value(), chosen);
     const Reading& reading = session.reading();
     if (const std::optional<std::string> warning = DaylightTwiceWarning(reading)) {
         io.Note("warning: " + *warning + ".");
@@ -422,7 +413,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                    "Ayanamsa of the precise engine: " + AyanamsaKeyList(" (the default)"))
         ->type_name("NAME");
     app.add_option("--node", options.node, "Rahu as the mean node (the default) or the true one")
-        ->type_name("mean|true");
+        ->type_name(KeyChoices(kLunarNodeNames, &LunarNodeName::key));
     CLI::Option* places = app.add_option("--places", options.places,
                                          "List the atlas's places matching a query as JSON Lines")
                               ->type_name("QUERY");
@@ -474,6 +465,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         return io.Fail(kExitUsage, error.what());
     }
 
+    if (options.precise) options.chartOptions.engine = Engine::kPrecise;
     if (options.ayanamsa) {
         if (!options.precise) {
             return io.Fail(kExitUsage,
@@ -491,7 +483,8 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const std::optional<LunarNode> node = ParseLunarNode(*options.node);
         if (!node) {
             return io.Fail(kExitUsage,
-                           "--node: \"" + *options.node + "\" is neither mean nor true");
+                           "--node: \"" + *options.node + "\" is neither " +
+                               KeyList(kLunarNodeNames, &LunarNodeName::key, {}, {}, "nor"));
         }
         options.chartOptions.node = *node;
     }

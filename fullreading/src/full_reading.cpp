@@ -7,8 +7,8 @@ FullReading ComputeFullReading(const ChartSession& session, ReadingParts parts) 
     const Reading& reading = full.reading;
     if (parts.grahas) full.grahas = ComputeGrahaTable(reading);
     if (parts.timeWindow) {
-        full.timeWindow = timewindow::ComputeTimeWindow(
-            timewindow::WindowChartOf(reading, parts.grahas, reading.options));
+        full.timeWindow =
+            timewindow::ComputeTimeWindow(timewindow::WindowChartOf(reading, parts.grahas));
     }
     return full;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/precise/ephemeris.h"
 
 namespace tamovid::precise {

@@ -41,7 +41,7 @@ SheetGrahas MakeSheetGrahas(const GrahaTable& table) {
     }
     std::array<char, 32> ayanamsa{};
     std::snprintf(ayanamsa.data(), ayanamsa.size(), "%.4f", table.ayanamsa);
-    sheet.source = "Engine " + std::string(EngineName(table.engine)) + ", ayanamsa " +
+    sheet.source = "Engine " + std::string(EngineName(table.options.engine)) + ", ayanamsa " +
                    std::string(table.ayanamsaName) + " (" + ayanamsa.data() + "\u00B0), " +
                    std::string(LunarNodeKey(table.options.node)) + " node, ephemeris " +
                    std::string(precise::EphemerisKey(table.ephemeris));

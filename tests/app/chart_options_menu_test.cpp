@@ -8,17 +8,14 @@
 
 #include <memory>
 
-#include "tamovid/app/chart_options_menu.h"
-#include "tamovid/app/engine_menu.h"
+#include "tamovid/app/options_menus.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/test_support/birth_of.h"
 #include "window_driver.h"
 
 using tamovid::AyanamsaChoice;
-using tamovid::ChartOptionsMenu;
 using tamovid::Engine;
-using tamovid::EngineMenu;
 using tamovid::LunarNode;
 using tamovid::testing::WindowDriver;
 
@@ -31,8 +28,7 @@ class ChartOptionsMenuTest : public QObject {
 
     void StartWithMenus() {
         d_.Start();
-        auto* engine = new EngineMenu(*d_.window, settings_.get());
-        new ChartOptionsMenu(*d_.window, *engine, settings_.get());
+        tamovid::AddOptionsMenus(*d_.window, settings_.get());
     }
     QAction* item(const char* name) const {
         return d_.window->findChild<QAction*>(QString::fromLatin1(name));
@@ -40,7 +36,7 @@ class ChartOptionsMenuTest : public QObject {
     QAction* ayanamsaMenu() const {
         return d_.window->findChild<QMenu*>(QStringLiteral("mnuAyanamsa"))->menuAction();
     }
-    Engine ShownEngine() const { return d_.window->Printable()->reading.engine; }
+    Engine ShownEngine() const { return d_.window->Printable()->reading.options.engine; }
 
 private slots:
     void init() {
@@ -121,9 +117,10 @@ private slots:
     void aChartFileWithItsOwnOptionsOpensWithThem() {
         const QString path = dir_.filePath(QStringLiteral("raman.vug"));
         tamovid::ChartSession saved;
-        const tamovid::ChartOptions raman{AyanamsaChoice::kRaman, LunarNode::kTrue};
+        const tamovid::ChartOptions raman =
+            tamovid::OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman, LunarNode::kTrue);
         saved.Calculate(tamovid::testing_support::BirthOf(tamovid::testing_support::Delhi1947()),
-                       Engine::kPrecise, raman);
+                        raman);
         QVERIFY(saved.Save(path.toStdString()).ok());
 
         d_.window->OpenChartFile(path);
@@ -131,7 +128,7 @@ private slots:
         QVERIFY(printable.has_value());
         const tamovid::Reading& reading = printable->reading;
         QVERIFY(reading.options == raman);
-        QCOMPARE(reading.engine, Engine::kPrecise);
+        QCOMPARE(reading.options.engine, Engine::kPrecise);
         QVERIFY(reading.grahas.points == saved.reading().grahas.points);
         QVERIFY(reading.ascendant == saved.reading().ascendant);
         QVERIFY(item("mnuAyanamsa_raman")->isChecked());

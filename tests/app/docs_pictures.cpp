@@ -11,9 +11,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "tamovid/app/chart_options_menu.h"
+#include "tamovid/app/options_menus.h"
 #include "tamovid/app/chart_window.h"
-#include "tamovid/app/engine_menu.h"
 #include "tamovid/app/place_completer.h"
 #include "tamovid/report/reading_document.h"
 #include "window_driver.h"
@@ -53,8 +52,7 @@ int main(int argc, char** argv) {
     tamovid::testing::WindowDriver d;
     d.Start();
     // The menus the program adds at start-up, owned by the window.
-    auto* engine = new tamovid::EngineMenu(*d.window, nullptr);
-    new tamovid::ChartOptionsMenu(*d.window, *engine, nullptr);
+    tamovid::AddOptionsMenus(*d.window, nullptr);
     d.window->move(0, 0);
     bool ok = true;
 
@@ -83,8 +81,7 @@ int main(int argc, char** argv) {
 
     // The result panel, with each engine.
     d.Start();
-    engine = new tamovid::EngineMenu(*d.window, nullptr);
-    new tamovid::ChartOptionsMenu(*d.window, *engine, nullptr);
+    tamovid::AddOptionsMenus(*d.window, nullptr);
     d.window->move(0, 0);
     d.Enter("Asha Rao", {"14", "March", "1985", "10", "25", "Indian Time, IST, 5.3"}, false,
             {"18", "31", "optLat0"}, {"73", "52", "optLong0"}, {"Pune", "Maharashtra", "India"});

@@ -7,11 +7,10 @@
 
 #include <memory>
 
-#include "tamovid/app/engine_menu.h"
+#include "tamovid/app/options_menus.h"
 #include "window_driver.h"
 
 using tamovid::Engine;
-using tamovid::EngineMenu;
 using tamovid::testing::WindowDriver;
 
 class EngineMenuTest : public QObject {
@@ -21,6 +20,7 @@ class EngineMenuTest : public QObject {
     std::unique_ptr<QSettings> settings_;
     WindowDriver d_;
 
+    void AddMenu() { tamovid::AddOptionsMenus(*d_.window, settings_.get()); }
     QAction* precise() const {
         return d_.window->findChild<QAction*>(QStringLiteral("mnuPrecise"));
     }
@@ -38,7 +38,7 @@ private slots:
     }
 
     void comesAfterTheWindowsMenusAndStartsClassic() {
-        new EngineMenu(*d_.window, settings_.get());
+        AddMenu();
         QStringList texts;
         for (QAction* action : d_.window->menuBar()->actions()) texts << action->text();
         QCOMPARE(texts, QStringList({"&File", "&Help", "Donate", "O&ptions"}));
@@ -48,23 +48,23 @@ private slots:
     }
 
     void choiceIsRememberedAndAnUnknownValueMeansClassic() {
-        new EngineMenu(*d_.window, settings_.get());
+        AddMenu();
         precise()->trigger();
         QCOMPARE(d_.window->CurrentEngine(), Engine::kPrecise);
         d_.Start();  // the next run
-        new EngineMenu(*d_.window, settings_.get());
+        AddMenu();
         QVERIFY(precise()->isChecked());
         QCOMPARE(d_.window->CurrentEngine(), Engine::kPrecise);
 
         settings_->setValue(QStringLiteral("Settings/Engine"), QStringLiteral("fast"));
         d_.Start();
-        new EngineMenu(*d_.window, settings_.get());
+        AddMenu();
         QVERIFY(!precise()->isChecked());
         QCOMPARE(d_.window->CurrentEngine(), Engine::kClassic);
     }
 
     void readingShowsTheEngineThatComputedIt() {
-        new EngineMenu(*d_.window, settings_.get());
+        AddMenu();
         d_.EnterNewYork1976();
         d_.Click(QStringLiteral("cmdCalculate"));
         QCOMPARE(d_.Text(QStringLiteral("lblAsc")), QStringLiteral("05 Lib 13"));

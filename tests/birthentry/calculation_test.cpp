@@ -176,8 +176,8 @@ TEST(Calculate, EachEngineShowsTheLongitudesItReports) {
     };
     for (const Case& c : {Case{Engine::kClassic, "27 Can 59", "07 Tau 45"},
                           Case{Engine::kPrecise, "27 Can 59", "07 Tau 45"}}) {
-        const Reading r = Calculate(testing_support::BirthOf(Delhi1947()), c.engine);
-        EXPECT_EQ(r.engine, c.engine);
+        const Reading r = Calculate(testing_support::BirthOf(Delhi1947()), OptionsFor(c.engine));
+        EXPECT_EQ(r.options.engine, c.engine);
         EXPECT_EQ(CompactText(r.sun), c.sun) << EngineName(c.engine);
         EXPECT_EQ(CompactText(r.ascendant), c.ascendant) << EngineName(c.engine);
         EXPECT_EQ(r.grahas.points, CalcAprakashaGrahas(r.sun, r.ascendant).points);

@@ -16,7 +16,7 @@ namespace {
 // typed after it, and only the engine and options change.
 TEST(ChartSessionRecalculate, RepeatsTheLastGoodEntryWithTheNewEngine) {
     ChartSession session;
-    session.Recalculate(Engine::kPrecise, {});
+    session.Recalculate(OptionsFor(Engine::kPrecise));
     EXPECT_FALSE(session.calculated());
 
     session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()));
@@ -25,11 +25,12 @@ TEST(ChartSessionRecalculate, RepeatsTheLastGoodEntryWithTheNewEngine) {
     refused.txtName.clear();
     ASSERT_FALSE(ReadBirth(refused, session.birth()).ok());
 
-    const ChartOptions raman{AyanamsaChoice::kRaman, LunarNode::kTrue};
-    session.Recalculate(Engine::kPrecise, raman);
+    const ChartOptions raman =
+        OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman, LunarNode::kTrue);
+    session.Recalculate(raman);
     EXPECT_EQ(session.reading().record.strName, classic.record.strName);
     EXPECT_EQ(session.reading().record.intYear, classic.record.intYear);
-    EXPECT_EQ(session.reading().engine, Engine::kPrecise);
+    EXPECT_EQ(session.reading().options.engine, Engine::kPrecise);
     EXPECT_EQ(session.reading().options, raman);
     EXPECT_NE(session.reading().ascendant.minutes + 60 * session.reading().ascendant.degrees,
               classic.ascendant.minutes + 60 * classic.ascendant.degrees);
@@ -39,18 +40,18 @@ TEST(ChartSession, SavesTheReadingsOptionsAndAnUnknownOneOpensWithANotice) {
     const std::filesystem::path path =
         std::filesystem::path(testing::TempDir()) / "options-round-trip.vug";
     ChartSession session;
-    const ChartOptions raman{AyanamsaChoice::kRaman, LunarNode::kTrue};
-    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()), Engine::kPrecise, raman);
+    const ChartOptions raman =
+        OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman, LunarNode::kTrue);
+    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()), raman);
     ASSERT_TRUE(session.Save(path).ok());
 
     // The engine comes back too, whatever the program's own choice.
     auto opened = ChartSession::Open(path);
     ASSERT_TRUE(opened.ok()) << opened.error().message;
     EXPECT_EQ(opened.value().notice, "");
-    EXPECT_EQ(opened.value().ChoicesOver({}), (ChartChoices{Engine::kPrecise, raman}));
+    EXPECT_EQ(opened.value().OptionsOver({}), raman);
 
-    const ChartChoices krishnamurti{Engine::kClassic,
-                                    {AyanamsaChoice::kKrishnamurti, LunarNode::kMean}};
+    const ChartOptions krishnamurti = OptionsFor(Engine::kClassic, AyanamsaChoice::kKrishnamurti);
     std::ofstream(path, std::ios::binary | std::ios::app)
         << ScrambleText("ayanamsa=galactic") << "\r\n";
     opened = ChartSession::Open(path, krishnamurti);
@@ -60,14 +61,16 @@ TEST(ChartSession, SavesTheReadingsOptionsAndAnUnknownOneOpensWithANotice) {
                   "\" is damaged after its first 17 lines: the ayanamsa line (line 21) repeats an "
                   "earlier one; the chart uses Krishnamurti.");
     // The engine and node still come from the file; the ayanamsa is the program's.
-    EXPECT_EQ(opened.value().ChoicesOver(krishnamurti),
-              (ChartChoices{Engine::kPrecise, {AyanamsaChoice::kKrishnamurti, LunarNode::kTrue}}));
+    EXPECT_EQ(opened.value().OptionsOver(krishnamurti),
+              (OptionsFor(Engine::kPrecise, AyanamsaChoice::kKrishnamurti, LunarNode::kTrue)));
 
     // A file naming an ayanamsa but no engine (as older ones did) says the classic engine
     // will not use it.
-    ASSERT_TRUE(SaveChart(path, session.reading().record, 3, {}, raman, Engine::kClassic).ok());
-    std::ofstream(path, std::ios::binary | std::ios::app) << ScrambleText("ayanamsa=raman")
-                                                          << "\r\n";
+    ChartOptions classicRaman = raman;
+    classicRaman.engine = Engine::kClassic;
+    ASSERT_TRUE(SaveChart(path, session.reading().record, 3, {}, classicRaman).ok());
+    std::ofstream(path, std::ios::binary | std::ios::app)
+        << ScrambleText("ayanamsa=raman") << "\r\n";
     opened = ChartSession::Open(path);
     ASSERT_TRUE(opened.ok()) << opened.error().message;
     EXPECT_EQ(opened.value().notice, "The file \"" + path.string() +

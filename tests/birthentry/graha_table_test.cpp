@@ -44,7 +44,8 @@ constexpr PinnedRow kDelhi1947[kGrahaTableRows] = {
 
 TEST(GrahaTable, PinsTheDelhi1947ChartRowByRow) {
     ChartSession session;
-    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()), Engine::kPrecise);
+    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()),
+                      OptionsFor(Engine::kPrecise));
     const GrahaTable table = ComputeGrahaTable(session.reading());
     for (std::size_t r = 0; r < kGrahaTableRows; ++r) {
         const PinnedRow& pinned = kDelhi1947[r];

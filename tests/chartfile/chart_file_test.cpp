@@ -544,9 +544,10 @@ TEST_P(ChartFileOptionsTest, FollowTheExactZoneOnlyWhenNotTheDefaultAndReadBack)
     const BirthRecord record = Delhi1947Record();
     const std::string zoned =
         EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}).value();
+    ChartOptions options = c.options;
+    options.engine = c.engine;
     const std::string bytes =
-        EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}, c.options, c.engine)
-            .value();
+        EncodeChartFile(record, kIndianTimePosition, {345, "Asia/Kathmandu"}, options).value();
     ASSERT_EQ(bytes.substr(0, zoned.size()), zoned);
     std::string expected;
     for (std::string_view rest = c.lines; !rest.empty();) {
@@ -565,19 +566,18 @@ TEST_P(ChartFileOptionsTest, FollowTheExactZoneOnlyWhenNotTheDefaultAndReadBack)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ChartFileOptionsTest,
-    testing::Values(OptionsCase{"Defaults", {}, "", Engine::kClassic},
-                    OptionsCase{"PreciseLahiri", {}, "engine=precise\n"},
-                    OptionsCase{"Raman",
-                                {AyanamsaChoice::kRaman, LunarNode::kMean},
-                                "engine=precise\nayanamsa=raman\n"},
-                    OptionsCase{"TrueChitraTrueNode",
-                                {AyanamsaChoice::kTrueChitra, LunarNode::kTrue},
-                                "engine=precise\nayanamsa=true-chitra\nnode=true\n"},
-                    // The classic engine has its own ayanamsa: a chart of it names none.
-                    OptionsCase{"ClassicWithRamanChosen",
-                                {AyanamsaChoice::kRaman, LunarNode::kTrue},
-                                "node=true\n",
-                                Engine::kClassic}),
+    testing::Values(
+        OptionsCase{"Defaults", {}, "", Engine::kClassic},
+        OptionsCase{"PreciseLahiri", {}, "engine=precise\n"},
+        OptionsCase{"Raman", OptionsFor(Engine::kClassic, AyanamsaChoice::kRaman),
+                    "engine=precise\nayanamsa=raman\n"},
+        OptionsCase{"TrueChitraTrueNode",
+                    OptionsFor(Engine::kClassic, AyanamsaChoice::kTrueChitra, LunarNode::kTrue),
+                    "engine=precise\nayanamsa=true-chitra\nnode=true\n"},
+        // The classic engine has its own ayanamsa: a chart of it names none.
+        OptionsCase{"ClassicWithRamanChosen",
+                    OptionsFor(Engine::kClassic, AyanamsaChoice::kRaman, LunarNode::kTrue),
+                    "node=true\n", Engine::kClassic}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // An option this program does not know costs that option alone: the exact zone and the

@@ -270,7 +270,7 @@ Json ReferenceJson(const Reading& reading, std::size_t row) {
     json["ascendant"] = CompactText(reading.ascendant);
     json["sun_longitude"] = six(reading.sun.longitude);
     json["ascendant_longitude"] = six(reading.ascendant.longitude);
-    json["engine"] = EngineName(reading.engine);
+    json["engine"] = EngineName(reading.options.engine);
     json["points"] = std::move(points);
     return json;
 }

@@ -129,8 +129,8 @@ TEST(Accuracy, EveryGrahaAgreesWithTheLibrarysOwnValues) {
     for (int i = 0; i < kBirths; ++i) {
         Computed c;
         c.record = RandomBirth(random);
-        c.options = {static_cast<AyanamsaChoice>(i % 6),
-                     i % 2 ? LunarNode::kTrue : LunarNode::kMean};
+        c.options = OptionsFor(Engine::kPrecise, static_cast<AyanamsaChoice>(i % 6),
+                               i % 2 ? LunarNode::kTrue : LunarNode::kMean);
         c.chart = CalcPreciseGrahas(c.record, c.options);
         const TwoPartDate jd = UniversalJulianDate(c.record);
         c.jdUt = jd.whole + jd.fraction;
@@ -246,9 +246,9 @@ TEST(Accuracy, EveryGrahaAgreesWithVsop87AndElp) {
         if (row.year < 1950) continue;  // the pinned chart's row
         ++rows;
         const BirthRecord r = UniversalBirth(row);
-        const NineGrahas mean = CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, LunarNode::kMean});
-        const NineGrahas osculating =
-            CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, LunarNode::kTrue});
+        const NineGrahas mean = CalcPreciseGrahas(r, OptionsFor(Engine::kPrecise));
+        const NineGrahas osculating = CalcPreciseGrahas(
+            r, OptionsFor(Engine::kPrecise, AyanamsaChoice::kLahiri, LunarNode::kTrue));
         const double engineDeltaT = CalcPrecisePositions(r).deltaT;
         char where[64];
         std::snprintf(where, sizeof where, "%04d-%02d-%02d %02d:%02d UT", row.year, row.month,

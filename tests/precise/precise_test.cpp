@@ -79,7 +79,8 @@ TEST(CalcPrecisePositions, EachAyanamsaHasItsPublishedValueAtJ2000) {
                                      AyanamsaAtJ2000{AyanamsaChoice::kYukteshwar, 22.470},
                                      AyanamsaAtJ2000{AyanamsaChoice::kTrueChitra, 23.84},
                                      AyanamsaAtJ2000{AyanamsaChoice::kTruePushya, 22.72}}) {
-        const PrecisePositions p = CalcPrecisePositions(J2000(), {c.ayanamsa, LunarNode::kMean});
+        const PrecisePositions p =
+            CalcPrecisePositions(J2000(), OptionsFor(Engine::kPrecise, c.ayanamsa));
         EXPECT_NEAR(p.ayanamsa, c.degrees, 0.05) << AyanamsaKey(c.ayanamsa);
         EXPECT_NEAR(std::remainder(p.sunTropical - p.ayanamsa - p.sunSidereal, 360.0), 0, 1e-9);
     }
@@ -96,14 +97,13 @@ TEST(CalcPrecisePositions, LahiriKeepsItsDefiningValue) {
 
 TEST(CalcPrecisePositions, ThreadsWithDifferentAyanamsasDoNotDisturbEachOther) {
     const BirthRecord r = testing_support::Delhi1947Record();
-    const PrecisePositions lahiri =
-        CalcPrecisePositions(r, {AyanamsaChoice::kLahiri, LunarNode::kMean});
+    const PrecisePositions lahiri = CalcPrecisePositions(r, OptionsFor(Engine::kPrecise));
     const PrecisePositions raman =
-        CalcPrecisePositions(r, {AyanamsaChoice::kRaman, LunarNode::kMean});
+        CalcPrecisePositions(r, OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman));
     ASSERT_GT(std::fabs(lahiri.ayanamsa - raman.ayanamsa), 1.0);
     auto run = [&](AyanamsaChoice a, double expected, int& wrong) {
         for (int i = 0; i < 200; ++i) {
-            wrong += CalcPrecisePositions(r, {a, LunarNode::kMean}).ayanamsa != expected;
+            wrong += CalcPrecisePositions(r, OptionsFor(Engine::kPrecise, a)).ayanamsa != expected;
         }
     };
     int wrongLahiri = 0, wrongRaman = 0;
@@ -199,7 +199,8 @@ TEST(ClassicAscendant, IsTheRisingPointAbovePolarCircles) {
 TEST(NineGrahas, KetuStandsOppositeTheChosenRahu) {
     const BirthRecord r = testing_support::Delhi1947Record();
     for (const LunarNode node : {LunarNode::kMean, LunarNode::kTrue}) {
-        const NineGrahas chart = CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, node});
+        const NineGrahas chart =
+            CalcPreciseGrahas(r, OptionsFor(Engine::kPrecise, AyanamsaChoice::kLahiri, node));
         EXPECT_NEAR(std::fabs(std::remainder(
                         chart[Graha::kKetu].longitude - chart[Graha::kRahu].longitude, 360.0)),
                     180, 1e-9);
@@ -207,7 +208,9 @@ TEST(NineGrahas, KetuStandsOppositeTheChosenRahu) {
     }
     const double mean = CalcPreciseGrahas(r)[Graha::kRahu].longitude;
     const double osculating =
-        CalcPreciseGrahas(r, {AyanamsaChoice::kLahiri, LunarNode::kTrue})[Graha::kRahu].longitude;
+        CalcPreciseGrahas(r, OptionsFor(Engine::kPrecise, AyanamsaChoice::kLahiri,
+                                        LunarNode::kTrue))[Graha::kRahu]
+            .longitude;
     // The true node swings up to about 1.7 degrees about the mean one.
     EXPECT_GT(std::fabs(mean - osculating), 1e-3);
     EXPECT_LT(std::fabs(mean - osculating), 2.0);

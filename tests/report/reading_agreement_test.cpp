@@ -43,7 +43,7 @@ class ReadingAgreementTest : public ::testing::TestWithParam<Fixture> {};
 
 TEST_P(ReadingAgreementTest, TextJsonAndPageSayTheSameSpansAndSignMates) {
     ChartSession session;
-    session.Calculate(testing_support::BirthOf(GetParam().entry()), GetParam().engine);
+    session.Calculate(testing_support::BirthOf(GetParam().entry()), OptionsFor(GetParam().engine));
     const FullReading full = ComputeFullReading(session, kEveryPart);
     const ReadingSheet sheet = MakeReadingSheet(full.reading, "", &*full.grahas, &*full.timeWindow);
     std::ostringstream text;

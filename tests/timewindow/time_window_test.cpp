@@ -78,7 +78,7 @@ class AgreesWithEveryMinute : public testing::TestWithParam<BruteForceCase> {};
 // The coarse search must find the very minutes that trying each of the 1,441 finds.
 TEST_P(AgreesWithEveryMinute, ForEveryBodyAndTheHouseChange) {
     const BruteForceCase& c = GetParam();
-    const WindowChart chart{c.record, c.engine, {}, c.tz, c.withGrahas};
+    const WindowChart chart{c.record, OptionsFor(c.engine), c.tz, c.withGrahas};
     std::vector<std::vector<BodyState>> states;
     for (int shift = -kSearchMinutes; shift <= kSearchMinutes; ++shift) {
         states.push_back(StatesAt(chart, shift));
@@ -150,8 +150,7 @@ class ReadsTheLocalClock : public testing::TestWithParam<ClockCase> {};
 // that is 04:29 daylight time; with the offset alone it is 03:29.
 TEST_P(ReadsTheLocalClock, AcrossTheChangeOfTheClocks) {
     const ClockCase& c = GetParam();
-    const TimeWindow window =
-        ComputeTimeWindow({BeforeSpringForward(), Engine::kClassic, {}, c.tz, true});
+    const TimeWindow window = ComputeTimeWindow({BeforeSpringForward(), {}, c.tz, true});
     EXPECT_EQ(ClockText(window.birth, window.birth), "01:59");
     EXPECT_EQ(window.birth.utcOffsetMinutes, -300);
     const BodyWindow& ascendant = window.bodies[kAscendantBody];
@@ -178,7 +177,7 @@ TEST(ClockText, TimesAfterAnHour24BirthCarryTheNextDaysDate) {
     BirthRecord r = DelhiBeforeMidnight();
     r.intHour = 24;
     r.intMinute = 30;
-    const TimeWindow window = ComputeTimeWindow({r, Engine::kClassic, {}, ""});
+    const TimeWindow window = ComputeTimeWindow({r, {}, ""});
     EXPECT_EQ(ClockText(window.birth, window.birth), "24:30");
     LocalClock later = window.birth;
     later.day = 16;
@@ -191,8 +190,7 @@ TEST(ClockText, TimesAfterAnHour24BirthCarryTheNextDaysDate) {
 }
 
 TEST(HouseShiftSentence, NamesTheNearestChangeAndEveryPointItMoves) {
-    const TimeWindow window =
-        ComputeTimeWindow({BeforeSpringForward(), Engine::kClassic, {}, "America/New_York"});
+    const TimeWindow window = ComputeTimeWindow({BeforeSpringForward(), {}, "America/New_York"});
     EXPECT_EQ(HouseShiftSentence(window),
               "A birth 30 minutes earlier moves Dhuma from house 8 to house 9, Vyatipata from "
               "house 1 to house 2, Parivesha from house 7 to house 8, Chapa from house 2 to "

@@ -249,8 +249,7 @@ TEST(UpagrahaPlaces, LongitudeIsTheEnginesAscendantAtTheMoment) {
     record.intLatDeg = 17;
     record.intLatMin = 23;
     record.blnEast = true;
-    const UpagrahaChart chart =
-        ChartOf(record, Engine::kClassic, {}, CalcAscendant(record).ascendant);
+    const UpagrahaChart chart = ChartOf(record, {}, CalcAscendant(record).ascendant);
     const precise::LocalSky sky(chart.birth, chart.eastLongitude, chart.northLatitude);
     for (int shift = -1400; shift <= 1400; shift += 175) {
         BirthRecord moved = record;
@@ -262,10 +261,11 @@ TEST(UpagrahaPlaces, LongitudeIsTheEnginesAscendantAtTheMoment) {
                                 chart.northLatitude)
                         .ascendant,
                     CalcAscendant(moved).ascendant, 1e-6);
-        EXPECT_NEAR(
-            sky.SiderealAscendant(jd, AyanamsaChoice::kRaman),
-            precise::CalcPrecisePositions(moved, {AyanamsaChoice::kRaman}).ascendantSidereal,
-            1.0 / 3600);
+        EXPECT_NEAR(sky.SiderealAscendant(jd, AyanamsaChoice::kRaman),
+                    precise::CalcPrecisePositions(
+                        moved, OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman))
+                        .ascendantSidereal,
+                    1.0 / 3600);
     }
 }
 

@@ -47,8 +47,8 @@ std::string_view BodyName(int body) {
     return {};
 }
 
-WindowChart WindowChartOf(const Reading& reading, bool withGrahas, ChartOptions options) {
-    return {reading.record, reading.engine, options, reading.birth.zoneName, withGrahas};
+WindowChart WindowChartOf(const Reading& reading, bool withGrahas) {
+    return {reading.record, reading.options, reading.birth.zoneName, withGrahas};
 }
 
 BirthRecord ShiftedRecord(const BirthRecord& record, int shiftMinutes) {
@@ -70,7 +70,7 @@ std::vector<BodyState> StatesAt(const WindowChart& chart, int shiftMinutes) {
     const BirthRecord record = ShiftedRecord(chart.record, shiftMinutes);
     ZodiacPosition sun;
     ZodiacPosition ascendant;
-    if (chart.engine == Engine::kPrecise) {
+    if (chart.options.engine == Engine::kPrecise) {
         const precise::PrecisePositions positions =
             precise::CalcPrecisePositions(record, chart.options);
         sun = positions.sun;
@@ -92,7 +92,7 @@ std::vector<BodyState> StatesAt(const WindowChart& chart, int shiftMinutes) {
         states.push_back(StateOf(place.sign, ShownLongitude(place), ascendant.sign));
     }
     if (chart.withGrahas) {
-        const precise::NineGrahas grahas = chart.engine == Engine::kPrecise
+        const precise::NineGrahas grahas = chart.options.engine == Engine::kPrecise
                                                ? precise::CalcPreciseGrahas(record, chart.options)
                                                : precise::CalcClassicGrahas(record, chart.options);
         for (const GrahaPosition& graha : grahas.grahas) {

@@ -86,8 +86,7 @@ int PortionOf(Graha lord, int vara, bool night, LordRule rule) {
     return Modulo(l - first, kSlotCount);
 }
 
-UpagrahaChart ChartOf(const BirthRecord& record, Engine engine, ChartOptions options,
-                      double ascendant) {
+UpagrahaChart ChartOf(const BirthRecord& record, const ChartOptions& options, double ascendant) {
     const precise::TwoPartDate birth = precise::UniversalJulianDate(record);
     double eastLongitude = record.intLonDeg + record.intLonMin / kMinutesPerDegree;
     double northLatitude = record.intLatDeg + record.intLatMin / kMinutesPerDegree;
@@ -96,7 +95,7 @@ UpagrahaChart ChartOf(const BirthRecord& record, Engine engine, ChartOptions opt
     return {birth.whole + birth.fraction,
             eastLongitude,
             northLatitude,
-            engine,
+            options.engine,
             options.ayanamsa,
             ascendant};
 }
@@ -120,8 +119,8 @@ Result<Upagrahas, NoDay> CalcUpagrahas(const UpagrahaChart& chart, const Upagrah
     for (const UpagrahaName& row : kUpagrahaNames) {
         UpagrahaPlace& place = result.places[UpagrahaIndex(row.upagraha)];
         place.upagraha = row.upagraha;
-        place.lord = row.lord;
-        const int index = PortionOf(row.lord, day->vara, day->nightBirth, options.lords);
+        place.lord = LordOf(row.upagraha);
+        const int index = PortionOf(place.lord, day->vara, day->nightBirth, options.lords);
         place.moment =
             start +
             (index + kPointFraction[static_cast<std::size_t>(options.At(row.upagraha))]) * portion;

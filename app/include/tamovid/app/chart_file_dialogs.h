@@ -27,7 +27,7 @@ public:
 
     /// The form entry and the options the chart file restores, once what it set aside is
     /// told; nothing, once the reason is told, when the file cannot be read.
-    std::optional<OpenedChart> Open(const QString& name, ChartChoices current);
+    std::optional<OpenedChart> Open(const QString& name, ChartOptions current);
 
     /// The file name last chosen for saving.
     const QString& SaveFileName() const { return saveFileName_; }

@@ -11,7 +11,7 @@
 #include "tamovid/app/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/chart_session.h"
-#include "tamovid/birthentry/engine.h"
+#include "tamovid/choices/engine.h"
 #include "tamovid/fullreading/full_reading.h"
 #include "tamovid/positions/birth_record.h"
 
@@ -24,6 +24,7 @@ class BirthForm;
 class ChartWindow;
 class TimeWindowView;
 class LinkLabel;
+class Preferences;
 class ResultPanel;
 class UserInterface;
 
@@ -55,12 +56,13 @@ public:
     /// The file name last chosen for saving, offered again by the next Save.
     const QString& SaveFileName() const { return files_.SaveFileName(); }
 
-    /// The engine the next calculation uses (classic until told otherwise).
-    void SetEngine(Engine engine) { engine_ = engine; }
-    Engine CurrentEngine() const { return engine_; }
-    /// The precise engine's ayanamsa and the node the next calculation uses.
-    void SetChartOptions(ChartOptions options) { options_ = options; }
-    ChartOptions CurrentOptions() const { return options_; }
+    /// The options the next calculation uses: the remembered ones, or those of a chart
+    /// opened since (the defaults until preferences are given).
+    const ChartOptions& CurrentOptions() const { return options_; }
+    Engine CurrentEngine() const { return options_.engine; }
+    /// Starts from the remembered options, and takes each choice the user makes there,
+    /// recalculating the chart shown. The preferences must outlive the window.
+    void UsePreferences(Preferences& preferences);
     /// Calculates the shown chart again with the current engine and options, as a change of
     /// them asks; nothing happens while the input panel is in front or before a chart.
     void RecalculateShown();
@@ -81,10 +83,8 @@ public:
     void OpenChartFile(const QString& name);
 
 signals:
-    /// The options of a chart opened from a file, now those of the next calculation.
-    void chartOptionsShown(ChartOptions options);
-    /// The engine of a chart opened from a file, now that of the next calculation.
-    void engineShown(Engine engine);
+    /// The options now in use: chosen by the user, or those a chart file was saved with.
+    void chartOptionsShown(const tamovid::ChartOptions& options);
 
 public slots:
     /// Calculates the form once its checks pass and shows the chart; a refusal is told
@@ -131,7 +131,6 @@ private:
     ChartSession session_;
     /// The shown chart's reading; a view's parts are computed when it first shows them.
     mutable ShownReading shown_;
-    Engine engine_ = Engine::kClassic;
     ChartOptions options_;
     bool centred_ = false;
     QSettings* settings_ = nullptr;

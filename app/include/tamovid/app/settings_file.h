@@ -24,11 +24,15 @@ QString DefaultSettingsPath();
 
 /// What the program keeps between runs.
 enum class Setting {
-    kReminderDate,  ///< the day of the last update reminder
-    kEngine,        ///< the engine that calculates
-    kChartStyle,    ///< the chart window's drawing
-    kAyanamsa,      ///< the precise engine's ayanamsa
-    kNode,          ///< mean or true node
+    kReminderDate,    ///< the day of the last update reminder
+    kEngine,          ///< the engine that calculates
+    kChartStyle,      ///< the chart window's drawing
+    kAyanamsa,        ///< the precise engine's ayanamsa
+    kNode,            ///< mean or true node
+    kSunrise,         ///< what sunrise is, for the time-based upagrahas
+    kPortionLords,    ///< who rules the eight portions of the day and the night
+    kUpagrahaPoints,  ///< where in its portion each of the six rises
+    kDashaYear,       ///< the year the dasha periods are counted in
 };
 
 struct SettingKey {
@@ -46,6 +50,10 @@ inline constexpr std::array kSettingKeys = {
     SettingKey{Setting::kChartStyle, "Chart", "Style", false},
     SettingKey{Setting::kAyanamsa, "Settings", "Ayanamsa", false},
     SettingKey{Setting::kNode, "Settings", "Node", false},
+    SettingKey{Setting::kSunrise, "Settings", "Sunrise", false},
+    SettingKey{Setting::kPortionLords, "Settings", "PortionLords", false},
+    SettingKey{Setting::kUpagrahaPoints, "Settings", "UpagrahaPoints", false},
+    SettingKey{Setting::kDashaYear, "Settings", "DashaYear", false},
 };
 
 /// The key a setting is read and written under: "group/name", the name shifted where

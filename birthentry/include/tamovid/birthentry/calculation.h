@@ -2,9 +2,8 @@
 
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/birthentry/birth.h"
-#include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/messages.h"
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 #include "tamovid/positions/zodiac_position.h"
@@ -21,12 +20,11 @@ struct Reading {
     ZodiacPosition sun;        ///< sidereal
     ZodiacPosition ascendant;  ///< sidereal
     AprakashaResult grahas;
-    Engine engine = Engine::kClassic;  ///< the engine that computed the Sun and Ascendant
-    ChartOptions options;              ///< the precise engine's ayanamsa and node
+    ChartOptions options;      ///< the engine, ayanamsa, node .. it was calculated with
 };
 
 /// Computes the Ascendant, the Sun and the five points of a birth. The precise engine uses
 /// `options`' ayanamsa; the classic one has its own.
-Reading Calculate(Birth birth, Engine engine = Engine::kClassic, ChartOptions options = {});
+Reading Calculate(Birth birth, ChartOptions options = {});
 
 }  // namespace tamovid

@@ -12,8 +12,7 @@
 #include "tamovid/birthentry/validation.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
-#include "tamovid/grahas/chart_options.h"
-#include "tamovid/grahas/engine.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 
@@ -39,16 +38,9 @@ struct OpenRefusal {
     friend bool operator==(const OpenRefusal&, const OpenRefusal&) = default;
 };
 
-/// The engine and options a chart is calculated with.
-struct ChartChoices {
-    Engine engine = Engine::kClassic;
-    ChartOptions options;
-    friend bool operator==(const ChartChoices&, const ChartChoices&) = default;
-};
-
 /// "Raman" for the precise engine, "the classic engine's own" for the classic one: the
 /// ayanamsa a chart is calculated with, in words.
-std::string AyanamsaInWords(const ChartChoices& choices);
+std::string AyanamsaInWords(const ChartOptions& options);
 
 /// An opened chart's form, and what the user should know about the file.
 struct OpenedChart {
@@ -68,11 +60,11 @@ struct OpenedChart {
 
     /// The options to calculate the chart with: the file's, and `current` where it is silent.
     ChartOptions OptionsOver(ChartOptions current) const {
-        return {ayanamsa.value_or(current.ayanamsa), node.value_or(current.node)};
-    }
-    /// The engine and options likewise.
-    ChartChoices ChoicesOver(ChartChoices current) const {
-        return {engine.value_or(current.engine), OptionsOver(current.options)};
+        ChartOptions options = current;
+        options.engine = engine.value_or(current.engine);
+        options.ayanamsa = ayanamsa.value_or(current.ayanamsa);
+        options.node = node.value_or(current.node);
+        return options;
     }
 };
 
@@ -82,7 +74,7 @@ struct OpenedChart {
 /// typed. The notice names what the chart uses instead of a setting the file could not
 /// give, taking the file's choices over `current`.
 Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
-                                           ChartChoices current = {});
+                                           ChartOptions current = {});
 
 /// Why a chart was not saved, with the sentence for the user.
 struct SaveRefusal {
@@ -103,7 +95,6 @@ struct SaveRefusal {
 Result<FileWritten, SaveRefusal> SaveChart(const std::filesystem::path& path,
                                            const BirthRecord& record, int timeZonePosition,
                                            const ChartExactZone& exact = {},
-                                           ChartOptions options = {},
-                                           Engine engine = Engine::kClassic);
+                                           ChartOptions options = {});
 
 }  // namespace tamovid

@@ -6,7 +6,6 @@
 #include "tamovid/birthentry/birth.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_document.h"
-#include "tamovid/birthentry/engine.h"
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/chartfile/file_io.h"
@@ -19,18 +18,18 @@ namespace tamovid {
 class ChartSession {
 public:
     /// Reads a chart file into a form entry (and a notice of what of it was set aside); the session
-    /// is unchanged until the entry is calculated with CalculateOpened. `current` is what the
-    /// chart uses where the file is silent.
+    /// is unchanged until the birth it gives is calculated. `current` is what the chart uses
+    /// where the file is silent.
     static Result<OpenedChart, OpenRefusal> Open(const std::filesystem::path& path,
-                                                 ChartChoices current = {});
+                                                 ChartOptions current = {});
 
     /// Calculates a birth; its reading becomes the session's chart.
-    void Calculate(Birth birth, Engine engine = Engine::kClassic, ChartOptions options = {});
+    void Calculate(Birth birth, ChartOptions options = {});
 
-    /// Calculates the last chart's birth again with another engine or options (a setting
-    /// changed while the chart is shown). Before the first calculation there is nothing to
-    /// recalculate and nothing changes.
-    void Recalculate(Engine engine, ChartOptions options);
+    /// Calculates the last chart's birth again with other options (a setting changed while
+    /// the chart is shown). Before the first calculation there is nothing to recalculate and
+    /// nothing changes.
+    void Recalculate(ChartOptions options);
 
     /// Whether a calculation has succeeded yet.
     bool calculated() const { return calculated_; }

@@ -5,8 +5,7 @@
 #include <string_view>
 
 #include "tamovid/birthentry/calculation.h"
-#include "tamovid/birthentry/engine.h"
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/grahas/conjunction_note.h"
 #include "tamovid/grahas/graha.h"
 #include "tamovid/grahas/nakshatra.h"
@@ -34,8 +33,7 @@ struct GrahaRow {
 /// Every position of one chart in one frame, with what it was computed with.
 struct GrahaTable {
     std::array<GrahaRow, kGrahaTableRows> rows{};
-    Engine engine = Engine::kClassic;
-    ChartOptions options;  ///< the ayanamsa (precise engine only) and the node
+    ChartOptions options;  ///< the engine, the ayanamsa (precise engine only) and the node
     double ayanamsa = 0;   ///< degrees: apparent tropical longitude of date less it is sidereal
     std::string_view ayanamsaName;  ///< "Lahiri" .., or "Classic" for the classic engine's own
     precise::EphemerisSource ephemeris = precise::EphemerisSource::kDataFiles;

@@ -6,8 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tamovid/grahas/chart_options.h"
-#include "tamovid/grahas/engine.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 
@@ -118,8 +117,7 @@ struct ChartExactZone {
 /// and the true node ("node=true"). The classic engine has its own ayanamsa, so its charts
 /// name none.
 ChartEncodeResult EncodeChartFile(const BirthRecord& record, int timeZonePosition,
-                                  const ChartExactZone& exact = {}, ChartOptions options = {},
-                                  Engine engine = Engine::kClassic);
+                                  const ChartExactZone& exact = {}, ChartOptions options = {});
 
 /// What is wrong with one line of a chart file.
 struct ChartDamage {

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tamovid/birthentry/engine.h"
 #include "tamovid/cli/chart_extras.h"
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 
 namespace tamovid::cli {
 
@@ -29,7 +28,7 @@ struct BatchResult {
 /// and not counted. A bad header stops the batch with kExitUsage, a read or write
 /// failure with kExitIoError. Nothing is kept from one row to the next but the atlas,
 /// loaded for the first row that names a place.
-BatchResult RunBatch(std::istream& in, std::ostream& out, Engine engine = Engine::kClassic,
-                     ChartOptions options = {}, ReadingParts extras = {});
+BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options = {},
+                     ReadingParts extras = {});
 
 }  // namespace tamovid::cli

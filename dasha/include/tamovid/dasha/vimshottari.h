@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "tamovid/dasha/dasha_year.h"
+#include "tamovid/choices/dasha_year.h"
 #include "tamovid/grahas/graha.h"
 
 namespace tamovid {

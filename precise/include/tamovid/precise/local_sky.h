@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/precise/ephemeris.h"
 
 namespace tamovid::precise {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/grahas/graha.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/precise/ephemeris.h"

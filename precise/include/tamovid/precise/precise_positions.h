@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/precise/ephemeris.h"
 #include "tamovid/positions/zodiac_position.h"

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "tamovid/birthentry/calculation.h"
-#include "tamovid/birthentry/engine.h"
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/civil_date_time.h"
 
@@ -32,15 +31,13 @@ std::string_view BodyName(int body);
 /// The chart a window is computed for, as it was calculated.
 struct WindowChart {
     BirthRecord record;                ///< filled, as the engines read it
-    Engine engine = Engine::kClassic;
-    ChartOptions options;              ///< the precise engine's ayanamsa and node
+    ChartOptions options;              ///< the engine, ayanamsa and node
     std::string tz;                    ///< the place's IANA zone; empty: the record's offset only
     bool withGrahas = false;           ///< the nine grahas too
 };
 
-/// The window's chart for a reading of the calculation driver.
-WindowChart WindowChartOf(const Reading& reading, bool withGrahas = false,
-                          ChartOptions options = {});
+/// The window's chart for a reading of the calculation driver, with its options.
+WindowChart WindowChartOf(const Reading& reading, bool withGrahas = false);
 
 /// Where one body stands at one moment.
 struct BodyState {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "tamovid/upagrahas/options.h"
+#include "tamovid/choices/upagraha_options.h"
 
 namespace tamovid::upagrahas {
 

@@ -3,13 +3,12 @@
 #include <array>
 #include <optional>
 
-#include "tamovid/grahas/engine.h"
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
+#include "tamovid/grahas/graha.h"
 #include "tamovid/grahas/nakshatra.h"
 #include "tamovid/positions/birth_record.h"
 #include "tamovid/positions/result.h"
 #include "tamovid/positions/zodiac_position.h"
-#include "tamovid/upagrahas/options.h"
 
 namespace tamovid::upagrahas {
 
@@ -31,6 +30,11 @@ struct BirthDay {
                               ///< in the place's local mean time
     bool nightBirth = false;  ///< born between the sunset and the next sunrise
 };
+
+/// Whose portion each of the six rises in, in Upagraha order.
+inline constexpr std::array<Graha, kUpagrahaCount> kUpagrahaLords{
+    Graha::kSun, Graha::kMars, Graha::kMercury, Graha::kJupiter, Graha::kSaturn, Graha::kSaturn};
+constexpr Graha LordOf(Upagraha u) { return kUpagrahaLords[UpagrahaIndex(u)]; }
 
 /// The lord of portion `portion` (0..7) of the day or the night of weekday `vara`;
 /// nothing for the portion without a lord.
@@ -76,8 +80,7 @@ struct UpagrahaChart {
 };
 
 /// The chart's values from a filled birth record: the moment both engines use.
-UpagrahaChart ChartOf(const BirthRecord& record, Engine engine, ChartOptions options,
-                      double ascendant);
+UpagrahaChart ChartOf(const BirthRecord& record, const ChartOptions& options, double ascendant);
 
 /// The day holding the birth and the six in it. Fails only where the Sun does not rise
 /// or set around the birth (above the polar circles). Safe to call from several threads.

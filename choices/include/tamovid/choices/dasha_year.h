@@ -35,13 +35,3 @@ constexpr double DashaYearDays(DashaYear year) { return DashaYearRowOf(year).day
 std::optional<DashaYear> ParseDashaYear(std::string_view text);
 
 }  // namespace tamovid
-
-namespace tamovid::detail {
-constexpr bool DashaYearRowsInEnumOrder() {
-    for (std::size_t i = 0; i < kDashaYears.size(); ++i) {
-        if (static_cast<std::size_t>(kDashaYears[i].year) != i) return false;
-    }
-    return true;
-}
-static_assert(DashaYearRowsInEnumOrder(), "kDashaYears is indexed by DashaYear");
-}  // namespace tamovid::detail

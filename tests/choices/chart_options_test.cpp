@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tamovid/grahas/chart_options.h"
+#include "tamovid/choices/chart_options.h"
 
 namespace tamovid {
 namespace {
@@ -29,7 +29,8 @@ TEST(ParseLunarNode, ReadsMeanAndTrueOnly) {
 }
 
 TEST(ChartOptions, DefaultIsLahiriWithTheMeanNode) {
-    EXPECT_EQ(ChartOptions{}, (ChartOptions{AyanamsaChoice::kLahiri, LunarNode::kMean}));
+    EXPECT_EQ(ChartOptions{},
+              (OptionsFor(Engine::kClassic, AyanamsaChoice::kLahiri, LunarNode::kMean)));
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 #include <optional>
 #include <string_view>
 
+#include "tamovid/choices/dasha_year.h"
+#include "tamovid/choices/engine.h"
+#include "tamovid/choices/upagraha_options.h"
+
 namespace tamovid {
 
 /// The sidereal zero points the precise engine offers; Lahiri is the default.
@@ -37,12 +41,26 @@ inline constexpr std::array<LunarNodeName, 2> kLunarNodeNames{{
     {LunarNode::kTrue, "true"},
 }};
 
-/// What a precise chart is computed with.
+/// Everything a chart is calculated with besides the birth: one value, held by the chart,
+/// remembered by the window, written to a chart file where it is not the default.
 struct ChartOptions {
-    AyanamsaChoice ayanamsa = AyanamsaChoice::kLahiri;
+    Engine engine = Engine::kClassic;                   ///< what computes the Sun and the Ascendant
+    AyanamsaChoice ayanamsa = AyanamsaChoice::kLahiri;  ///< the precise engine's zero point
     LunarNode node = LunarNode::kMean;
+    upagrahas::UpagrahaOptions upagrahas;  ///< sunrise, portion lords, where each point rises
+    DashaYear dashaYear = kDefaultDashaYear;
     friend bool operator==(const ChartOptions&, const ChartOptions&) = default;
 };
+
+/// The default options with this engine, ayanamsa and node.
+constexpr ChartOptions OptionsFor(Engine engine, AyanamsaChoice ayanamsa = AyanamsaChoice::kLahiri,
+                                  LunarNode node = LunarNode::kMean) {
+    ChartOptions options;
+    options.engine = engine;
+    options.ayanamsa = ayanamsa;
+    options.node = node;
+    return options;
+}
 
 std::string_view AyanamsaKey(AyanamsaChoice ayanamsa);
 std::string_view AyanamsaDisplayName(AyanamsaChoice ayanamsa);

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "tamovid/grahas/graha.h"
-
 namespace tamovid::upagrahas {
 
 /// The six points that rise with the portions of the day and the night, in the order
@@ -19,23 +17,21 @@ struct UpagrahaName {
     Upagraha upagraha;
     std::string_view name;   ///< "Gulika"
     std::string_view label;  ///< two letters for a chart, "Gk"
-    Graha lord;              ///< whose portion it rises in
 };
 
 inline constexpr std::array<UpagrahaName, kUpagrahaCount> kUpagrahaNames{{
-    {Upagraha::kKala, "Kala", "Kl", Graha::kSun},
-    {Upagraha::kMrityu, "Mrityu", "Mr", Graha::kMars},
-    {Upagraha::kArdhaprahara, "Ardhaprahara", "Ap", Graha::kMercury},
-    {Upagraha::kYamaghantaka, "Yamaghantaka", "Yg", Graha::kJupiter},
-    {Upagraha::kGulika, "Gulika", "Gk", Graha::kSaturn},
-    {Upagraha::kMandi, "Mandi", "Md", Graha::kSaturn},
+    {Upagraha::kKala, "Kala", "Kl"},
+    {Upagraha::kMrityu, "Mrityu", "Mr"},
+    {Upagraha::kArdhaprahara, "Ardhaprahara", "Ap"},
+    {Upagraha::kYamaghantaka, "Yamaghantaka", "Yg"},
+    {Upagraha::kGulika, "Gulika", "Gk"},
+    {Upagraha::kMandi, "Mandi", "Md"},
 }};
 
 constexpr std::size_t UpagrahaIndex(Upagraha u) { return static_cast<std::size_t>(u); }
 constexpr std::string_view UpagrahaNameOf(Upagraha u) {
     return kUpagrahaNames[UpagrahaIndex(u)].name;
 }
-constexpr Graha LordOf(Upagraha u) { return kUpagrahaNames[UpagrahaIndex(u)].lord; }
 
 /// What sunrise is.
 enum class SunriseRule {
