@@ -99,16 +99,6 @@ Result<Angle, Refusal> ReadCoordinate(const std::string& degreesText,
     return Angle{*degrees, *minutes};
 }
 
-/// The text without the blanks around it, keeping its storage: a batch reads many places.
-std::string Trimmed(std::string text) {
-    const std::string_view kept = TrimBlanks(text);
-    if (kept.empty()) return {};  // all blanks: the view points nowhere in the text
-    const auto start = static_cast<std::size_t>(kept.data() - text.data());
-    text.erase(start + kept.size());
-    text.erase(0, start);
-    return text;
-}
-
 bool IsZoneRow(int position) { return position >= 0 && position < static_cast<int>(kTimeZoneCount); }
 
 /// The zone the form gives: the place's exact offset, else the chosen row with the box. With
@@ -155,19 +145,19 @@ Result<Birth, Refusal> ReadBirth(BirthEntry entry, const Birth& previous) {
 
     Birth birth;
     birth.name = std::move(entry.txtName);
-    // The date lists were checked above; an hour or minute list with nothing chosen keeps
-    // the last chart's.
-    birth.clock = {kFirstYear + entry.cboYear, entry.cboMonth + 1, kFirstDay + entry.cboDate,
-                   HourListValue(entry.cboHour).value_or(previous.clock.hour),
-                   MinuteListValue(entry.cboMinute).value_or(previous.clock.minute)};
     birth.coordinates = {latitude.value().degrees, latitude.value().minutes,
                          entry.optLat == LatitudeOption::kSouth, longitude.value().degrees,
                          longitude.value().minutes, entry.optLong == LongitudeOption::kEast};
     birth.zone = ZoneOf(entry, previous.zone);
     birth.zoneName = std::move(entry.tz);
-    birth.city = Trimmed(std::move(entry.txtCity));
-    birth.state = Trimmed(std::move(entry.txtState));
-    birth.country = Trimmed(std::move(entry.txtCountry));
+    birth.city = TrimmedText(std::move(entry.txtCity));
+    birth.state = TrimmedText(std::move(entry.txtState));
+    birth.country = TrimmedText(std::move(entry.txtCountry));
+    // The date lists were checked above; an hour or minute list with nothing chosen keeps
+    // the last chart's.
+    birth.clock = {kFirstYear + entry.cboYear, entry.cboMonth + 1, kFirstDay + entry.cboDate,
+                   HourListValue(entry.cboHour).value_or(previous.clock.hour),
+                   MinuteListValue(entry.cboMinute).value_or(previous.clock.minute)};
     return birth;
 }
 

@@ -79,6 +79,7 @@ TEST(ReadBirth, GivesTheRecordTheFormDescribes) {
              e.cboHour = 24;
              e.txtCity = "  New Delhi ";
          }},
+        {"a state of blanks alone", [](BirthEntry& e) { e.txtState = "   "; }},
     };
     for (const Case& c : cases) {
         BirthEntry entry = Delhi1947();
