@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/cli/json_writer.h"
 #include "tamovid/cli/reading_output.h"
 
@@ -34,7 +35,7 @@ std::vector<tamovid::Reading> SampleReadings() {
                                         .txtCountry = "Country",
                                         .utcOffsetMinutes = std::nullopt,
                                         .tz = {}};
-        readings.push_back(tamovid::Calculate(entry).value());
+        readings.push_back(tamovid::Calculate(tamovid::ReadBirth(entry, tamovid::BlankBirth()).value()));
     }
     return readings;
 }
@@ -78,7 +79,7 @@ BENCHMARK(BM_ReadingJsonText);
 
 // A point's interpretation, the longest text a reading holds, escaped as a string.
 void BM_JsonString(benchmark::State& state) {
-    const std::string value(SampleReadings().front().grahas.strAprInterpretations[0]);
+    const std::string value(SampleReadings().front().grahas.points[0].interpretation);
     std::string text;
     std::size_t bytes = 0;
     for (auto _ : state) {

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/render/chart_image.h"
 
 namespace {
@@ -30,7 +31,7 @@ tamovid::ChartInput DelhiInput() {
     e.txtCity = "New Delhi";
     e.txtState = "Delhi";
     e.txtCountry = "India";
-    const auto reading = tamovid::Calculate(e).value();
+    const auto reading = tamovid::Calculate(tamovid::ReadBirth(e, tamovid::BlankBirth()).value());
     return tamovid::ChartInputFromReading(reading);
 }
 

@@ -308,7 +308,7 @@ void BirthForm::ShowEntry(const BirthEntry& entry) {
     atlasZone_->Restore(entry);
 }
 
-std::optional<BirthEntry> BirthForm::EntryToCalculate() {
+std::optional<Birth> BirthForm::BirthToCalculate(const Birth& last) {
     // The form's checks first: a day that does not exist has no clock changes to settle.
     if (const Result<void, Refusal> checked = ValidateInput(ReadEntry()); !checked.ok()) {
         Tell(checked.error());
@@ -325,7 +325,13 @@ std::optional<BirthEntry> BirthForm::EntryToCalculate() {
         cboHour_->setFocus(Qt::OtherFocusReason);
         return std::nullopt;
     }
-    return ReadEntry();
+    // Settling may choose another zone row; the form passed its checks either way.
+    Result<Birth, Refusal> birth = ReadBirth(ReadEntry(), last);
+    if (!birth.ok()) {
+        Tell(birth.error());
+        return std::nullopt;
+    }
+    return std::move(birth).value();
 }
 
 void BirthForm::Tell(const Refusal& refusal) {

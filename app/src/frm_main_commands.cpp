@@ -11,27 +11,34 @@
 #include "tamovid/app/result_panel.h"
 #include "tamovid/app/time_window_view.h"
 #include "tamovid/app/user_interface.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/report/full_reading.h"
 
 namespace tamovid {
 
 void FrmMain::cmdCalculate_Click() {
-    if (const std::optional<BirthEntry> entry = Frame1_->EntryToCalculate()) {
-        ShowCalculated(session_.Calculate(*entry, options_));
+    if (std::optional<Birth> birth = Frame1_->BirthToCalculate(session_.birth())) {
+        ShowCalculated(std::move(*birth));
     }
 }
 
 void FrmMain::mnuCalculate_Click() {
     // The menu item promises the chart: it calculates as the button does, then shows it.
-    const std::optional<BirthEntry> entry = Frame1_->EntryToCalculate();
-    if (entry && ShowCalculated(session_.Calculate(*entry, options_))) cmdChart_Click();
+    std::optional<Birth> birth = Frame1_->BirthToCalculate(session_.birth());
+    if (birth && ShowCalculated(std::move(*birth))) cmdChart_Click();
 }
 
-bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
-    if (!calculated.ok()) {
-        Frame1_->Tell(calculated.error());
+bool FrmMain::ShowCalculated(const Result<Birth, Refusal>& birth) {
+    if (!birth.ok()) {
+        Frame1_->Tell(birth.error());
         return false;
     }
+    session_.Calculate(birth.value(), options_);
+    ShowSessionReading();
+    return true;
+}
+
+void FrmMain::ShowSessionReading() {
     shown_.Reset(session_);
     Frame2_->ShowReading(shown_.Current().reading);
     panels_->setCurrentWidget(Frame2_);
@@ -40,7 +47,6 @@ bool FrmMain::ShowCalculated(const Result<void, Refusal>& calculated) {
         timeWindow_->ShowReading(shown_.With(session_, kEveryPart));
     }
     if (dasha_ != nullptr && dasha_->isVisible()) ShowInDashaView();
-    return true;
 }
 
 void FrmMain::UsePreferences(Preferences& preferences) {
@@ -56,16 +62,10 @@ void FrmMain::UsePreferences(Preferences& preferences) {
 
 void FrmMain::RecalculateShown() {
     if (!session_.calculated() || panels_->currentWidget() != Frame2_) return;
-    const Result<void, Refusal> again = session_.Recalculate(options_);
-    if (!again.ok()) {
-        ui_.message(Text(again.error().message) + u' ' +
-                        tr("The chart shown was calculated with the earlier setting and stays "
-                           "as it was."),
-                    BoxIcon(again.error().icon));
-        return;
-    }
+    // The birth shown passed the form's checks once; other choices cannot refuse it.
+    session_.Recalculate(options_);
     const int tab = Frame2_->CurrentTab();
-    ShowCalculated(again);
+    ShowSessionReading();
     Frame2_->SetCurrentTab(tab);  // the reader stays on the point they were reading
 }
 
@@ -141,7 +141,8 @@ void FrmMain::OpenChartFile(const QString& name) {
         emit chartOptionsShown(options_);
     }
     // The form as shown, so that what the window shows is what is calculated.
-    ShowCalculated(session_.CalculateOpened(Frame1_->ReadEntry(), options_));
+    // Nothing of the chart shown before fills a list the file left empty.
+    ShowCalculated(ReadBirth(Frame1_->ReadEntry(), BlankBirth()));
 }
 
 std::optional<PrintableReading> FrmMain::Printable() const {

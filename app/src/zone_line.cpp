@@ -1,7 +1,7 @@
 #include "tamovid/app/zone_line.h"
 
 #include "tamovid/app/look.h"
-#include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/form_record.h"
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/positions/utc_offset.h"
 

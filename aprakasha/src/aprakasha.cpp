@@ -83,9 +83,9 @@ int HouseFrom(int sign, int ascendantSign) {
 AprakashaResult CalcAprakashaGrahas(const ZodiacPosition& sun, const ZodiacPosition& ascendant) {
     AprakashaResult result;
     auto store = [&](AprakashaPoint point, Place p) {
-        result.points[point] = {p.sign, p.degrees, p.minutes,
-                                static_cast<double>(ArcMinutes({p.sign, p.degrees, p.minutes})) /
-                                    kMinutesPerDegree};
+        result.points[point].position = {
+            p.sign, p.degrees, p.minutes,
+            static_cast<double>(ArcMinutes({p.sign, p.degrees, p.minutes})) / kMinutesPerDegree};
         return p;
     };
     const int ascendantSign = (ascendant.sign % kSignCount + kSignCount) % kSignCount;
@@ -98,12 +98,13 @@ AprakashaResult CalcAprakashaGrahas(const ZodiacPosition& sun, const ZodiacPosit
 
     for (int i = 0; i < kAprakashaPointCount; ++i) {
         const auto point = static_cast<AprakashaPoint>(i);
-        const int house = HouseFrom(result.points[point].sign, ascendantSign);
-        result.intAprHouses[point] = static_cast<std::int16_t>(house);
-        result.strAprNames[point] = kAprNames[point];
-        result.strAprLords[point] = kAprLords[point];
-        result.strAprDescriptions[point] = kAprDescriptions[point];
-        result.strAprInterpretations[point] = Interpretation(point, house);
+        AprakashaGraha& graha = result.points[point];
+        const int house = HouseFrom(graha.position.sign, ascendantSign);
+        graha.house = static_cast<std::int16_t>(house);
+        graha.name = kAprNames[point];
+        graha.lord = kAprLords[point];
+        graha.description = kAprDescriptions[point];
+        graha.interpretation = Interpretation(point, house);
     }
     return result;
 }
@@ -111,7 +112,7 @@ AprakashaResult CalcAprakashaGrahas(const ZodiacPosition& sun, const ZodiacPosit
 std::array<std::string, kAprakashaPointCount> PointTexts(const AprakashaResult& result) {
     std::array<std::string, kAprakashaPointCount> texts;
     if (!HasPoints(result)) return texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = PointText(result.points[i]);
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = PointText(result.points[i].position);
     return texts;
 }
 

@@ -27,12 +27,13 @@ std::array<std::string, 5> ResultLines(const AprakashaResult& result, AprakashaP
 
     std::string position = "Position at ";
     position += PointTexts(from)[i];
+    const AprakashaGraha& graha = from.points[i];
     std::string lord = "Lord is ";
-    lord += from.strAprLords[i];
-    std::string house(from.strAprNames[i]);
-    house += " is in the house " + std::to_string(from.intAprHouses[i]) + " from the Ascendant";
-    return {std::move(position), std::move(lord), std::string(from.strAprDescriptions[i]),
-            std::move(house), std::string(from.strAprInterpretations[i])};
+    lord += graha.lord;
+    std::string house(graha.name);
+    house += " is in the house " + std::to_string(graha.house) + " from the Ascendant";
+    return {std::move(position), std::move(lord), std::string(graha.description),
+            std::move(house), std::string(graha.interpretation)};
 }
 
 }  // namespace tamovid

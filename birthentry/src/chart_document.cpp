@@ -74,18 +74,6 @@ std::string UpagrahaPointsInWords(const upagrahas::UpagrahaOptions& options) {
 
 bool IsChartFileName(const std::filesystem::path& path) { return HasChartFileEnding(path.native()); }
 
-ChartBase OpenedChartBase() {
-    ChartBase base;
-    for (std::size_t row = 0; row < kTimeZoneCount; ++row) {
-        if (intTZHours[row] == base.record.vntZoneHour &&
-            intTZMinutes[row] == base.record.vntZoneMinute) {
-            base.timeZonePosition = static_cast<int>(row);
-            break;
-        }
-    }
-    return base;
-}
-
 std::string AyanamsaInWords(const ChartOptions& options) {
     if (options.engine == Engine::kClassic) return "the classic engine's own";
     return std::string(AyanamsaDisplayName(options.ayanamsa));

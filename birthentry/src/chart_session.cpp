@@ -1,57 +1,55 @@
 #include "tamovid/birthentry/chart_session.h"
 
 #include <utility>
+#include <variant>
 
 #include "tamovid/positions/tables.h"
 
 namespace tamovid {
+namespace {
+
+/// The offset lines a saved chart adds after its seventeen: only an exact zone has them.
+ChartExactZone ExactZoneOf(const Birth& birth) {
+    if (const auto* exact = std::get_if<ExactZone>(&birth.zone)) {
+        return {exact->offsetMinutes, birth.zoneName};
+    }
+    return {};
+}
+
+}  // namespace
 
 Result<OpenedChart, OpenRefusal> ChartSession::Open(const std::filesystem::path& path,
                                                     ChartOptions current) {
     return OpenChart(path, current);
 }
 
-Result<void, Refusal> ChartSession::Calculate(const BirthEntry& entry, ChartOptions options) {
-    return CalculateFrom(BirthEntry(entry), reading_.record, filePosition_, options);
+Reading ChartSession::BlankReading() {
+    Reading blank;
+    blank.birth = BlankBirth();
+    return blank;
 }
 
-Result<void, Refusal> ChartSession::CalculateOpened(BirthEntry entry, ChartOptions options) {
-    // The same blank chart every time: found once, as a batch opens a chart a row.
-    static const ChartBase kBase = OpenedChartBase();
-    return CalculateFrom(std::move(entry), kBase.record, kBase.timeZonePosition, options);
-}
-
-Result<void, Refusal> ChartSession::CalculateFrom(BirthEntry&& entry, const BirthRecord& base,
-                                                  int baseFilePosition, ChartOptions options) {
-    Result<Reading, Refusal> outcome = tamovid::Calculate(entry, base, options);
-    if (!outcome.ok()) return Failure{outcome.error()};
-    reading_ = std::move(outcome).value();
+void ChartSession::Calculate(Birth birth, ChartOptions options) {
+    reading_ = tamovid::Calculate(std::move(birth), options);
     calculated_ = true;
-    filePosition_ = entry.cboTimeZone >= 0 ? entry.cboTimeZone : baseFilePosition;
-    exact_ = {entry.utcOffsetMinutes, entry.tz};
-    entry_ = std::move(entry);
-    base_ = base;
-    baseFilePosition_ = baseFilePosition;
-    return {};
 }
 
-Result<void, Refusal> ChartSession::Recalculate(ChartOptions options) {
-    if (!calculated_) return {};
-    // Copies: a success overwrites the members they come from.
-    const BirthRecord base = base_;
-    return CalculateFrom(BirthEntry(entry_), base, baseFilePosition_, options);
+void ChartSession::Recalculate(ChartOptions options) {
+    if (!calculated_) return;
+    reading_ = tamovid::Calculate(reading_.birth, options);
 }
 
-int ChartSession::ZoneRow() const { return reading_.zoneRow.value_or(-1); }
+int ChartSession::ZoneRow() const { return reading_.birth.TableRow().value_or(-1); }
 
 std::string_view ChartSession::ZoneLabel() const {
-    return reading_.zoneRow ? strTimeZones[static_cast<std::size_t>(*reading_.zoneRow)]
-                            : std::string_view{};
+    const std::optional<int> row = reading_.birth.TableRow();
+    return row ? strTimeZones[static_cast<std::size_t>(*row)] : std::string_view{};
 }
 
 Result<void, SaveRefusal> ChartSession::CheckSavable() const {
-    const ChartEncodeResult encoded =
-        EncodeChartFile(reading_.record, filePosition_, exact_, reading_.options);
+    const ChartEncodeResult encoded = EncodeChartFile(
+        reading_.record, reading_.birth.ShownZone().row, ExactZoneOf(reading_.birth),
+        reading_.options);
     if (!encoded.ok()) {
         return Failure{SaveRefusal{SaveRefusal::Reason::kCannotStore,
                                    DescribeChartEncodeError(encoded.error())}};
@@ -60,7 +58,8 @@ Result<void, SaveRefusal> ChartSession::CheckSavable() const {
 }
 
 Result<FileWritten, SaveRefusal> ChartSession::Save(const std::filesystem::path& path) const {
-    return SaveChart(path, reading_.record, filePosition_, exact_, reading_.options);
+    return SaveChart(path, reading_.record, reading_.birth.ShownZone().row,
+                     ExactZoneOf(reading_.birth), reading_.options);
 }
 
 }  // namespace tamovid

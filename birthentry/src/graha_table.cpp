@@ -54,7 +54,7 @@ GrahaTable ComputeGrahaTable(const Reading& reading) {
     }
     std::array<double, kNotedPointCount> points{};
     for (std::size_t p = 0; p < kNotedPointCount; ++p) {
-        const ZodiacPosition& position = reading.grahas.points[p];
+        const ZodiacPosition& position = reading.grahas.points[p].position;
         points[p] = position.longitude;
         table.rows[kFirstPointRow + p] =
             RowAt(kAprNames[p], kPointLabels[p], position, ascendantSign, false);

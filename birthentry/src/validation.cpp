@@ -1,9 +1,14 @@
 #include "tamovid/birthentry/validation.h"
 
 #include <array>
+#include <cstdlib>
+#include <utility>
 
 #include "number_text.h"
 #include "tamovid/birthentry/form_lists.h"
+#include "tamovid/positions/blanks.h"
+#include "tamovid/positions/tables.h"
+#include "tamovid/positions/utc_offset.h"
 
 namespace tamovid {
 namespace {
@@ -76,8 +81,13 @@ Result<void, Refusal> CheckDate(const BirthEntry& entry) {
 
 namespace {
 
+struct Angle {
+    int degrees = 0;
+    int minutes = 0;
+};
+
 // Degrees up to `limit` (the limit itself only with zero minutes) and minutes up to 59.
-Result<void, Refusal> CheckCoordinate(const std::string& degreesText,
+Result<Angle, Refusal> ReadCoordinate(const std::string& degreesText,
                                       const std::string& minutesText, int limit, Refusal badDegrees,
                                       Refusal badMinutes) {
     const std::optional<int> degrees = ParseFormNumber(degreesText);
@@ -86,13 +96,32 @@ Result<void, Refusal> CheckCoordinate(const std::string& degreesText,
         return Failure{std::move(badDegrees)};
     }
     if (!minutes || *minutes > 59) return Failure{std::move(badMinutes)};
-    return {};
+    return Angle{*degrees, *minutes};
+}
+
+bool IsZoneRow(int position) { return position >= 0 && position < static_cast<int>(kTimeZoneCount); }
+
+/// The zone the form gives: the place's exact offset, else the chosen row with the box. With
+/// no row chosen, the last chart's zone stands, with the box as it is now.
+BirthZone ZoneOf(const BirthEntry& entry, const BirthZone& previous) {
+    const bool rowChosen = IsZoneRow(entry.cboTimeZone);
+    if (entry.utcOffsetMinutes && std::abs(*entry.utcOffsetMinutes) <= kMaxUtcOffsetMinutes) {
+        const int shownRow = rowChosen ? entry.cboTimeZone : ShownZone(previous).row;
+        return ExactZone{*entry.utcOffsetMinutes, {shownRow, entry.chkDST}};
+    }
+    if (rowChosen) return TableZone{entry.cboTimeZone, entry.chkDST};
+    if (const auto* table = std::get_if<TableZone>(&previous)) {
+        return TableZone{table->row, entry.chkDST};
+    }
+    return previous;
 }
 
 }  // namespace
 
-Result<void, Refusal> ValidateInput(const BirthEntry& entry) {
-    if (auto filled = FirstEmpty(entry, kRequiredFields); !filled.ok()) return filled;
+Result<Birth, Refusal> ReadBirth(BirthEntry entry, const Birth& previous) {
+    if (auto filled = FirstEmpty(entry, kRequiredFields); !filled.ok()) {
+        return Failure{filled.error()};
+    }
     if (entry.optLat == LatitudeOption::kNone) {
         return Failure{Refusal{"Please Select Direction For The Latitude", MessageIcon::kCritical,
                                FormField::kNone, Refusal::Choose::kNorth}};
@@ -101,20 +130,40 @@ Result<void, Refusal> ValidateInput(const BirthEntry& entry) {
         return Failure{Refusal{"Please Select Direction For The Longitude", MessageIcon::kCritical,
                                FormField::kNone, Refusal::Choose::kEast}};
     }
-    if (auto date = CheckDate(entry); !date.ok()) return date;
+    if (auto date = CheckDate(entry); !date.ok()) return Failure{date.error()};
     // A place that cannot exist is refused after every other check.
-    if (auto latitude = CheckCoordinate(entry.txtLatDeg, entry.txtLatMin, 90,
-                                        {"Please Enter Correct Degree of Latitude",
-                                         MessageIcon::kCritical, FormField::txtLatDeg},
-                                        {"Please Enter Correct Minutes of Latitude",
-                                         MessageIcon::kCritical, FormField::txtLatMin});
-        !latitude.ok()) {
-        return latitude;
-    }
-    return CheckCoordinate(
+    const Result<Angle, Refusal> latitude = ReadCoordinate(
+        entry.txtLatDeg, entry.txtLatMin, 90,
+        {"Please Enter Correct Degree of Latitude", MessageIcon::kCritical, FormField::txtLatDeg},
+        {"Please Enter Correct Minutes of Latitude", MessageIcon::kCritical, FormField::txtLatMin});
+    if (!latitude.ok()) return Failure{latitude.error()};
+    const Result<Angle, Refusal> longitude = ReadCoordinate(
         entry.txtLonDeg, entry.txtLonMin, 180,
         {"Please Enter Correct Degree of Longitude", MessageIcon::kCritical, FormField::txtLonDeg},
         {"Please Enter Correct Minute of Longitude", MessageIcon::kCritical, FormField::txtLonMin});
+    if (!longitude.ok()) return Failure{longitude.error()};
+
+    Birth birth;
+    birth.name = std::move(entry.txtName);
+    birth.coordinates = {latitude.value().degrees, latitude.value().minutes,
+                         entry.optLat == LatitudeOption::kSouth, longitude.value().degrees,
+                         longitude.value().minutes, entry.optLong == LongitudeOption::kEast};
+    birth.zone = ZoneOf(entry, previous.zone);
+    birth.zoneName = std::move(entry.tz);
+    birth.city = TrimmedText(std::move(entry.txtCity));
+    birth.state = TrimmedText(std::move(entry.txtState));
+    birth.country = TrimmedText(std::move(entry.txtCountry));
+    // The date lists were checked above; an hour or minute list with nothing chosen keeps
+    // the last chart's.
+    birth.clock = {kFirstYear + entry.cboYear, entry.cboMonth + 1, kFirstDay + entry.cboDate,
+                   HourListValue(entry.cboHour).value_or(previous.clock.hour),
+                   MinuteListValue(entry.cboMinute).value_or(previous.clock.minute)};
+    return birth;
+}
+
+Result<void, Refusal> ValidateInput(const BirthEntry& entry) {
+    if (auto birth = ReadBirth(entry, Birth{}); !birth.ok()) return Failure{birth.error()};
+    return {};
 }
 
 Result<std::string, Refusal> LookupQuery(const BirthEntry& entry) {

@@ -25,14 +25,14 @@ ZoneInUse ZoneInUseOf(const Reading& reading) {
     const BirthRecord& r = reading.record;
     ZoneInUse used;
     used.offsetMinutes = RecordOffsetMinutes(r);
-    if (reading.tz.empty()) {
-        used.row = reading.zoneRow;
+    if (reading.birth.zoneName.empty()) {
+        used.row = reading.birth.TableRow();
         used.daylightBox = r.blnDST;
         return used;
     }
-    used.zone = reading.tz;
+    used.zone = reading.birth.zoneName;
     const auto local =
-        atlas::ResolveLocalTime(reading.tz, r.intYear, r.intMonth, r.intDate, r.intHour, r.intMinute);
+        atlas::ResolveLocalTime(reading.birth.zoneName, r.intYear, r.intMonth, r.intDate, r.intHour, r.intMinute);
     if (!local.ok()) return used;
     if (const atlas::ZoneOffset* offset = OffsetUsed(local.value(), used.offsetMinutes)) {
         used.abbreviation = offset->abbreviation;

@@ -123,7 +123,7 @@ ChartInput ChartInputFromReading(const Reading& reading) {
     add(ChartBody::kSun, reading.sun);
     for (int i = 0; i < kAprakashaPointCount; ++i) {
         add(static_cast<ChartBody>(static_cast<int>(ChartBody::kDhuma) + i),
-            reading.grahas.points[static_cast<std::size_t>(i)]);
+            reading.grahas.points[static_cast<std::size_t>(i)].position);
     }
     input.ascendantSign = reading.ascendant.sign;
     return input;

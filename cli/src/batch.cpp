@@ -7,6 +7,7 @@
 
 #include "batch_writer.h"
 #include "tamovid/birthentry/chart_session.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/cli/chart_fields.h"
 #include "tamovid/cli/csv.h"
 #include "tamovid/cli/exit_codes.h"
@@ -158,10 +159,10 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
         texts, entry.value(), atlas, " Give the offset to use in a utc_offset column.");
     if (!placed.ok()) return fail(placed.error());
     // Each row is a chart of its own, calculated from nothing as an opened file is.
+    Result<Birth, Refusal> birth = ReadBirth(std::move(entry).value(), BlankBirth());
+    if (!birth.ok()) return fail(birth.error().message);
     ChartSession& session = answer.chart.emplace();
-    const Result<void, Refusal> calculated =
-        session.CalculateOpened(std::move(entry).value(), options);
-    if (!calculated.ok()) return fail(calculated.error().message);
+    session.Calculate(std::move(birth).value(), options);
     warned = CountsDaylightTwice(session.reading());
     if (parts.Any()) {
         const FullReading full = ComputeFullReading(session, parts);

@@ -56,14 +56,14 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     AppendCoordinateText(text, r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W');
     text += '"';
     text += ",\"tz\":"sv;
-    if (reading.tz.empty()) {
+    if (reading.birth.zoneName.empty()) {
         text += "null"sv;
     } else {
-        AppendJsonString(text, reading.tz);
+        AppendJsonString(text, reading.birth.zoneName);
     }
     text += ",\"zone_row\":"sv;
-    if (reading.zoneRow) {
-        AppendJsonInteger(text, *reading.zoneRow);
+    if (const std::optional<int> zoneRow = reading.birth.TableRow()) {
+        AppendJsonInteger(text, *zoneRow);
     } else {
         text += "null"sv;
     }
@@ -87,10 +87,10 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     const bool calculated = HasPoints(grahas);
     for (const AprakashaPoint point : kPoints) {
         const auto i = static_cast<std::size_t>(point);
-        const int house = grahas.intAprHouses[i];
-        const std::array<std::string_view, 4> sources = {
-            grahas.strAprNames[i], grahas.strAprLords[i], grahas.strAprDescriptions[i],
-            grahas.strAprInterpretations[i]};
+        const AprakashaGraha& graha = grahas.points[i];
+        const int house = graha.house;
+        const std::array<std::string_view, 4> sources = {graha.name, graha.lord, graha.description,
+                                                         graha.interpretation};
         PointMembers fresh;
         PointMembers* members = &fresh;
         if (house >= 0 && house < static_cast<int>(kHouseSlots)) {
@@ -105,29 +105,29 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         if (members->before.empty() || !sameTexts) {
             members->sources = sources;
             members->before = "{\"name\":";
-            AppendJsonString(members->before, grahas.strAprNames[i]);
+            AppendJsonString(members->before, graha.name);
             members->before += ",\"position\":";
             members->after = ",\"lord\":";
-            AppendJsonString(members->after, grahas.strAprLords[i]);
+            AppendJsonString(members->after, graha.lord);
             members->after += ",\"house\":" + std::to_string(house);
             members->after += ",\"description\":";
-            AppendJsonString(members->after, grahas.strAprDescriptions[i]);
+            AppendJsonString(members->after, graha.description);
             members->after += ",\"interpretation\":";
-            AppendJsonString(members->after, grahas.strAprInterpretations[i]);
+            AppendJsonString(members->after, graha.interpretation);
             members->after += '}';
         }
         if (i != 0) text += ',';
         text += members->before;
         text += '"';
-        if (calculated) AppendPointText(text, grahas.points[i]);
+        if (calculated) AppendPointText(text, graha.position);
         text += '"';
         if (extras && extras->vargas) {
             text += ",\"longitude\":"sv;
-            AppendJsonNumber(text, SixDecimalDegrees(grahas.points[i].longitude));
+            AppendJsonNumber(text, SixDecimalDegrees(graha.position.longitude));
         }
         if (extras && extras->grahas) {
             text.append(members->after, 0, members->after.size() - 1);
-            AppendNakshatraJson(text, grahas.points[i].longitude);
+            AppendNakshatraJson(text, graha.position.longitude);
             text += '}';
         } else {
             text += members->after;
@@ -140,9 +140,8 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
         static const std::array<std::string, kTimeZoneCount> kWarningMembers = [] {
             std::array<std::string, kTimeZoneCount> members;
             Reading warned;
-            warned.record.blnDST = true;
             for (std::size_t zone = 0; zone < kTimeZoneCount; ++zone) {
-                warned.zoneRow = static_cast<int>(zone);
+                warned.birth.zone = TableZone{static_cast<int>(zone), true};
                 if (const std::optional<std::string> warning = DaylightTwiceWarning(warned)) {
                     members[zone] = ",\"warning\":";
                     AppendJsonString(members[zone], *warning);
@@ -150,21 +149,23 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
             }
             return members;
         }();
-        text += kWarningMembers[static_cast<std::size_t>(*reading.zoneRow)];
+        text += kWarningMembers[static_cast<std::size_t>(*reading.birth.TableRow())];
     }
     text += '}';
 }
 
 bool CountsDaylightTwice(const Reading& reading) {
-    return reading.record.blnDST && reading.zoneRow &&
-           kTimeZoneRows[static_cast<std::size_t>(*reading.zoneRow)].kind != ZoneKind::kStandard;
+    const auto* table = std::get_if<TableZone>(&reading.birth.zone);
+    return table != nullptr && table->dst &&
+           kTimeZoneRows[static_cast<std::size_t>(table->row)].kind != ZoneKind::kStandard;
 }
 
 std::optional<std::string> DaylightTwiceWarning(const Reading& reading) {
     if (!CountsDaylightTwice(reading)) return std::nullopt;
-    const TimeZoneRow& zone = kTimeZoneRows[static_cast<std::size_t>(*reading.zoneRow)];
+    const int row = *reading.birth.TableRow();
+    const TimeZoneRow& zone = kTimeZoneRows[static_cast<std::size_t>(row)];
     const std::string_view label = zone.label.substr(0, zone.label.find(','));
-    return "the daylight-saving box is set on zone row " + std::to_string(*reading.zoneRow) +
+    return "the daylight-saving box is set on zone row " + std::to_string(row) +
            " (" + std::string(label) +
            "), which already includes the daylight hour: the chart counts that hour twice, as "
            "the window does";
@@ -219,7 +220,7 @@ void WriteTextReading(std::ostream& out, const Reading& reading, const FullReadi
         reading.options.ayanamsa != ChartOptions{}.ayanamsa)
         out << "Ayanamsa:  " << AyanamsaDisplayName(reading.options.ayanamsa) << '\n';
     for (const AprakashaPoint point : kPoints) {
-        out << '\n' << reading.grahas.strAprNames[static_cast<std::size_t>(point)] << '\n';
+        out << '\n' << reading.grahas[point].name << '\n';
         for (const std::string& line : ResultLines(reading.grahas, point)) out << line << '\n';
     }
     if (extras) WriteExtrasText(out, *extras, charts);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "tamovid/birthentry/chart_session.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/choices/table_rows.h"
 #include "tamovid/cli/batch.h"
 #include "tamovid/cli/chart_extras.h"
@@ -353,7 +354,8 @@ void NoteOverriddenChoices(const std::string& path, const OpenedChart& opened,
 
 int RunOneChart(const Options& options, const Streams& io) {
     ChartSession session;
-    Result<void, Refusal> calculated;
+    std::optional<Result<Birth, Refusal>> birth;
+    ChartOptions chosen = options.chartOptions;
     if (options.open) {
         const ChartOptions& asked = options.chartOptions;
         Result<OpenedChart, OpenRefusal> opened = ChartSession::Open(*options.open, asked);
@@ -371,7 +373,8 @@ int RunOneChart(const Options& options, const Streams& io) {
         for (const std::string& point : options.upagrahaAt)
             (void)upagrahas::SetPointFromText(used.upagrahas, point);  // read before, so valid
         NoteOverriddenChoices(*options.open, opened.value(), used, io);
-        calculated = session.CalculateOpened(opened.value().entry, used);
+        chosen = used;
+        birth = opened.value().ReadBirth();
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);
@@ -387,9 +390,10 @@ int RunOneChart(const Options& options, const Streams& io) {
         if (!placed.ok()) {
             return io.Fail(atlas.Failed() ? kExitIoError : kExitRefused, placed.error());
         }
-        calculated = session.Calculate(entry, options.chartOptions);
+        birth = ReadBirth(entry, session.birth());
     }
-    if (!calculated.ok()) return io.Fail(kExitRefused, calculated.error().message);
+    if (!birth->ok()) return io.Fail(kExitRefused, birth->error().message);
+    session.Calculate(std::move(*birth).value(), chosen);
     const Reading& reading = session.reading();
     if (const std::optional<std::string> warning = DaylightTwiceWarning(reading)) {
         io.Note("warning: " + *warning + ".");

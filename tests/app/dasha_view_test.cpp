@@ -7,6 +7,7 @@
 
 #include "tamovid/app/dasha_view.h"
 #include "tamovid/fullreading/full_reading.h"
+#include "tamovid/test_support/birth_of.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "window_driver.h"
 
@@ -35,7 +36,7 @@ private slots:
         QCOMPARE(tree->topLevelItem(8)->childCount(), 9);
 
         tamovid::ChartSession session;
-        QVERIFY(session.Calculate(tamovid::testing_support::Delhi1947()).ok());
+        session.Calculate(tamovid::testing_support::BirthOf(tamovid::testing_support::Delhi1947()));
         const tamovid::FullReading full = ComputeFullReading(session, {.dasha = true});
         const tamovid::Vimshottari& dasha = *full.dasha;
         const double aYearOn = dasha.maha[1].period.start + 365;

@@ -85,7 +85,7 @@ private slots:
 
         QCOMPARE(QString::fromStdString(out.str()),
                  QString::fromStdString(tamovid::cli::ReadingJsonText(printable->reading) + "\n"));
-        const auto zoneRow = printable->reading.zoneRow;
+        const auto zoneRow = printable->reading.birth.TableRow();
         const std::string cliZone =
             zoneRow ? std::string(tamovid::strTimeZones[static_cast<std::size_t>(*zoneRow)]) : "";
         QCOMPARE(QString::fromStdString(printable->zoneLabel), QString::fromStdString(cliZone));

@@ -385,8 +385,8 @@ private slots:
         clickTab(tab == 0 ? 1 : 0);  // start from another tab so the click is a change
         clickTab(tab);
         QCOMPARE(child<QTabBar>("TS")->tabText(tab),
-                 QString::fromUtf8(reading.strAprNames[tab].data(),
-                                   static_cast<qsizetype>(reading.strAprNames[tab].size())));
+                 QString::fromUtf8(reading.points[tab].name.data(),
+                                   static_cast<qsizetype>(reading.points[tab].name.size())));
         QCOMPARE(resultLines(),
                  Lines(tamovid::ResultLines(reading, static_cast<AprakashaPoint>(tab))));
         QCOMPARE(child<QLabel>("lblSun")->text(), QStringLiteral("16 Sag 31"));

@@ -34,9 +34,9 @@ TEST_P(ReferenceValues, PositionsAndForwardCountedHouses) {
                                                   testing_support::Compact(c.ascendant));
     const std::array<std::string, 5> texts = PointTexts(r);
     for (int i = 0; i < kAprakashaPointCount; ++i) {
-        SCOPED_TRACE(r.strAprNames[i]);
+        SCOPED_TRACE(r.points[i].name);
         EXPECT_EQ(texts[i], c.positions[i]);
-        EXPECT_EQ(r.intAprHouses[i], c.houses[i]);
+        EXPECT_EQ(r.points[i].house, c.houses[i]);
     }
 }
 
@@ -92,7 +92,7 @@ TEST(AprakashaEndToEnd, FirstOfJanuary2000AtNoonOnTheEquatorAndPrimeMeridian) {
 
     const AprakashaResult r = CalcAprakashaGrahas(planets.sun, planets.ascendant);
     EXPECT_EQ(PointTexts(r)[kDhuma], "29 Ari 51");
-    EXPECT_EQ(r.intAprHouses[kUpaketu], 9);
+    EXPECT_EQ(r[kUpaketu].house, 9);
 }
 
 // Reads a point text independently of the library and insists on the plain form
@@ -121,11 +121,11 @@ std::string Mismatch(const AprakashaResult& r, int sunMinutes, int ascendantSign
     for (int i = 0; i < kAprakashaPointCount; ++i) {
         const int sign = expected[i] / 1800;
         const int house = (sign - ascendantSign + 12) % 12 + 1;
-        if (PointMinutes(texts[i]) != expected[i] || ArcMinutes(r.points[i]) != expected[i] ||
-            r.points[i].longitude != expected[i] / 60.0 || r.intAprHouses[i] != house ||
-            r.strAprInterpretations[i] != Interpretation(static_cast<AprakashaPoint>(i), house)) {
+        if (PointMinutes(texts[i]) != expected[i] || ArcMinutes(r.points[i].position) != expected[i] ||
+            r.points[i].position.longitude != expected[i] / 60.0 || r.points[i].house != house ||
+            r.points[i].interpretation != Interpretation(static_cast<AprakashaPoint>(i), house)) {
             return "point " + std::to_string(i) + " \"" + texts[i] + "\" house " +
-                   std::to_string(r.intAprHouses[i]) + ", expected minutes " +
+                   std::to_string(r.points[i].house) + ", expected minutes " +
                    std::to_string(expected[i]) + " house " + std::to_string(house);
         }
     }
@@ -158,7 +158,7 @@ TEST_P(OutOfRangeInput, IsTakenRoundTheCircle) {
     const OutOfRangeCase& c = GetParam();
     const AprakashaResult r = CalcAprakashaGrahas(c.sun, c.ascendant);
     EXPECT_EQ(Mismatch(r, c.sunMinutesReadAs, c.ascendantSignReadAs), "");
-    EXPECT_EQ(r.strAprLords[kDhuma], "Mars");
+    EXPECT_EQ(r[kDhuma].lord, "Mars");
 }
 
 constexpr int At(int sign, int degrees, int minutes) {

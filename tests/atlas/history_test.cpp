@@ -5,6 +5,7 @@
 #include "tamovid/atlas/atlas.h"
 #include "tamovid/atlas/zone_time.h"
 #include "tamovid/birthentry/calculation.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/positions/birth_record.h"
 
@@ -58,9 +59,9 @@ TEST_P(ZoneHistory, OffsetRowAndUniversalTime) {
     EXPECT_EQ(entry.chkDST, c.box);
     EXPECT_EQ(!entry.utcOffsetMinutes.has_value(), c.exact);
 
-    const auto reading = Calculate(entry);
-    ASSERT_TRUE(reading.ok());
-    const BirthRecord& record = reading.value().record;
+    const auto birth = ReadBirth(entry, BlankBirth());
+    ASSERT_TRUE(birth.ok());
+    const BirthRecord& record = Calculate(birth.value()).record;
     EXPECT_EQ(UniversalTimeText(record), c.ut);
     EXPECT_EQ(RecordOffsetMinutes(record), c.offset);
 }

@@ -4,8 +4,10 @@
 #include <fstream>
 
 #include "tamovid/birthentry/chart_session.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/chartfile/text_shift.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid {
 namespace {
@@ -14,18 +16,18 @@ namespace {
 // typed after it, and only the engine and options change.
 TEST(ChartSessionRecalculate, RepeatsTheLastGoodEntryWithTheNewEngine) {
     ChartSession session;
-    EXPECT_TRUE(session.Recalculate(OptionsFor(Engine::kPrecise)).ok());
+    session.Recalculate(OptionsFor(Engine::kPrecise));
     EXPECT_FALSE(session.calculated());
 
-    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947()).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()));
     const Reading classic = session.reading();
     BirthEntry refused = testing_support::Pune1975();
     refused.txtName.clear();
-    ASSERT_FALSE(session.Calculate(refused).ok());
+    ASSERT_FALSE(ReadBirth(refused, session.birth()).ok());
 
     const ChartOptions raman =
         OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman, LunarNode::kTrue);
-    ASSERT_TRUE(session.Recalculate(raman).ok());
+    session.Recalculate(raman);
     EXPECT_EQ(session.reading().record.strName, classic.record.strName);
     EXPECT_EQ(session.reading().record.intYear, classic.record.intYear);
     EXPECT_EQ(session.reading().options.engine, Engine::kPrecise);
@@ -40,7 +42,7 @@ TEST(ChartSession, SavesTheReadingsOptionsAndAnUnknownOneOpensWithANotice) {
     ChartSession session;
     const ChartOptions raman =
         OptionsFor(Engine::kPrecise, AyanamsaChoice::kRaman, LunarNode::kTrue);
-    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947(), raman).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()), raman);
     ASSERT_TRUE(session.Save(path).ok());
 
     // The engine comes back too, whatever the program's own choice.
@@ -74,6 +76,22 @@ TEST(ChartSession, SavesTheReadingsOptionsAndAnUnknownOneOpensWithANotice) {
     EXPECT_EQ(opened.value().notice, "The file \"" + path.string() +
                                          "\" names the Raman ayanamsa, which the classic engine "
                                          "does not use.");
+    std::filesystem::remove(path);
+}
+
+// A chart whose zone list had nothing chosen used the blank chart's offset (none) but was
+// saved under the first row (Alaska/Hawaii, -9:00): reopened, it was another birth.
+TEST(ChartSession, SavesTheZoneItCalculatedWith) {
+    const std::filesystem::path path =
+        std::filesystem::path(testing::TempDir()) / "no-zone-chosen.vug";
+    BirthEntry entry = testing_support::Delhi1947();
+    entry.cboTimeZone = -1;
+    ChartSession session;
+    session.Calculate(ReadBirth(entry, session.birth()).value());
+    ASSERT_TRUE(session.Save(path).ok());
+    const auto opened = ChartSession::Open(path);
+    ASSERT_TRUE(opened.ok()) << opened.error().message;
+    EXPECT_EQ(RecordOf(opened.value().ReadBirth().value()), session.reading().record);
     std::filesystem::remove(path);
 }
 

@@ -5,6 +5,7 @@
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/birthentry/graha_table.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid {
 namespace {
@@ -43,7 +44,8 @@ constexpr PinnedRow kDelhi1947[kGrahaTableRows] = {
 
 TEST(GrahaTable, PinsTheDelhi1947ChartRowByRow) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947(), OptionsFor(Engine::kPrecise)).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()),
+                      OptionsFor(Engine::kPrecise));
     const GrahaTable table = ComputeGrahaTable(session.reading());
     for (std::size_t r = 0; r < kGrahaTableRows; ++r) {
         const PinnedRow& pinned = kDelhi1947[r];

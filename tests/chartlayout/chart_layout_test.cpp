@@ -11,6 +11,7 @@
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/chartlayout/chart_layout.h"
 #include "tamovid/grahas/graha.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid {
 namespace {
@@ -19,7 +20,7 @@ namespace {
 constexpr double kClearance = 0.004;
 
 ChartLayout Delhi(ChartStyle style) {
-    const auto reading = Calculate(testing_support::Delhi1947()).value();
+    const auto reading = Calculate(testing_support::BirthOf(testing_support::Delhi1947()));
     return LayoutChart(style, ChartInputFromReading(reading));
 }
 

@@ -14,6 +14,7 @@
 #include "tamovid/cli/place_fields.h"
 #include "tamovid/cli/reading_output.h"
 #include "tamovid/positions/utc_offset.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid::cli {
 namespace {
@@ -240,12 +241,13 @@ Json ReferenceJson(const Reading& reading, std::size_t row) {
     const std::array<std::string, kAprakashaPointCount> positions = PointTexts(g);
     Json points = Json::array();
     for (std::size_t i = 0; i < positions.size(); ++i) {
-        points.push_back({{"name", g.strAprNames[i]},
+        const AprakashaGraha& p = g.points[i];
+        points.push_back({{"name", p.name},
                           {"position", positions[i]},
-                          {"lord", g.strAprLords[i]},
-                          {"house", g.intAprHouses[i]},
-                          {"description", g.strAprDescriptions[i]},
-                          {"interpretation", g.strAprInterpretations[i]}});
+                          {"lord", p.lord},
+                          {"house", p.house},
+                          {"description", p.description},
+                          {"interpretation", p.interpretation}});
     }
     auto six = [](double x) {
         const double rounded = std::round(x * 1e6) / 1e6;
@@ -259,8 +261,8 @@ Json ReferenceJson(const Reading& reading, std::size_t row) {
     json["country"] = r.strCountry;
     json["lat"] = CoordinateText(r.intLatDeg, r.intLatMin, !r.blnSouth, 'N', 'S');
     json["lon"] = CoordinateText(r.intLonDeg, r.intLonMin, r.blnEast, 'E', 'W');
-    json["tz"] = reading.tz.empty() ? Json() : Json(reading.tz);
-    json["zone_row"] = reading.zoneRow ? Json(*reading.zoneRow) : Json();
+    json["tz"] = reading.birth.zoneName.empty() ? Json() : Json(reading.birth.zoneName);
+    json["zone_row"] = reading.birth.TableRow() ? Json(*reading.birth.TableRow()) : Json();
     json["dst"] = r.blnDST;
     json["utc_offset"] = UtcOffsetText(RecordOffsetMinutes(r));
     json["ut"] = UniversalTimeText(r);
@@ -293,10 +295,8 @@ TEST(ReadingJsonWriter, WritesTheSameTextAsTheJsonValueForEveryHouse) {
         entry.txtLonDeg = std::to_string(i % 180);
         entry.txtLonMin = "30";
         entry.txtCity = entry.txtState = entry.txtCountry = "X";
-        const auto result = Calculate(entry);
-        ASSERT_TRUE(result.ok());
-        const Reading& reading = result.value();
-        for (const auto house : reading.grahas.intAprHouses) housesSeen.insert(house);
+        const Reading reading = Calculate(testing_support::BirthOf(entry));
+        for (const AprakashaGraha& p : reading.grahas.points) housesSeen.insert(p.house);
         std::string text;
         writer.Append(text, reading, i);
         ASSERT_EQ(text, JsonText(ReferenceJson(reading, static_cast<std::size_t>(i))))

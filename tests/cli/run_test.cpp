@@ -19,6 +19,7 @@
 #include "tamovid/cli/exit_codes.h"
 #include "tamovid/test_support/delhi_1947_record.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid::cli {
 namespace {
@@ -279,9 +280,7 @@ TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
     const Outcome outcome = Cli(kPuneOptions);
     ASSERT_EQ(outcome.status, kExitOk);
 
-    const auto result = Calculate(testing_support::Pune1975());
-    ASSERT_TRUE(result.ok());
-    const Reading& reading = result.value();
+    const Reading reading = Calculate(testing_support::BirthOf(testing_support::Pune1975()));
 
     std::string expected =
         "Name:      Ravi Kumar\nBorn:      3 December 1975, 10:30 local clock time\n"
@@ -289,7 +288,7 @@ TEST(Cli, TextReadingShowsTheWindowsLinesForEveryPoint) {
         "Sun:       " +
         CompactText(reading.sun) + "\nAscendant: " + CompactText(reading.ascendant) + "\n";
     for (const AprakashaPoint point : {kDhuma, kVyatipata, kParivesha, kChapa, kUpaketu}) {
-        expected += "\n" + std::string(reading.grahas.strAprNames[point]) + "\n";
+        expected += "\n" + std::string(reading.grahas[point].name) + "\n";
         for (const std::string& line : ResultLines(reading.grahas, point)) expected += line + "\n";
     }
     EXPECT_EQ(outcome.out, expected);

@@ -3,6 +3,7 @@
 #include "tamovid/fullreading/full_reading.h"
 #include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid {
 namespace {
@@ -10,7 +11,7 @@ namespace {
 // A view opened later gets the parts it asks for; a new chart keeps none of the last one's.
 TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947()).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()));
     ShownReading shown;
     shown.Reset(session);
     EXPECT_FALSE(shown.Current().grahas.has_value());
@@ -24,7 +25,7 @@ TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
               ComputeFullReading(session, {.timeWindow = true}).timeWindow->bodies.size() +
                   kGrahaCount + upagrahas::kUpagrahaCount);
 
-    ASSERT_TRUE(session.Calculate(testing_support::Pune1975()).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Pune1975()));
     shown.Reset(session);
     EXPECT_EQ(shown.Current().reading.record.strCity, session.reading().record.strCity);
     EXPECT_FALSE(shown.Current().grahas.has_value());
@@ -34,7 +35,7 @@ TEST(ShownReadingTest, ComputesPartsOnDemandAndForgetsThemWithTheNextChart) {
 // that did not ask for them; each body's Rasi sign is its sign in the graha table.
 TEST(FullReadingTest, VargasAndDashaComeWithoutTheGrahaPart) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(testing_support::Delhi1947()).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Delhi1947()));
     const FullReading full = ComputeFullReading(session, {.vargas = true, .dasha = true});
     EXPECT_FALSE(full.grahas.has_value());
     ASSERT_TRUE(full.vargas.has_value());
@@ -53,7 +54,7 @@ TEST(FullReadingTest, VargasAndDashaComeWithoutTheGrahaPart) {
 // the grahas, and reach a chart of any division as plain names and longitudes.
 TEST(FullReadingTest, PlacesTheSixWithTheChartAndNamesThemForOtherCharts) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(testing_support::Pune1975()).ok());
+    session.Calculate(testing_support::BirthOf(testing_support::Pune1975()));
     EXPECT_FALSE(ComputeFullReading(session, {.grahas = true}).upagrahas.has_value());
 
     const FullReading alone = ComputeFullReading(session, {.upagrahas = true});

@@ -15,12 +15,13 @@
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/render/chart_image.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid {
 namespace {
 
 ChartLayout Delhi(ChartStyle style) {
-    const auto reading = Calculate(testing_support::Delhi1947()).value();
+    const auto reading = Calculate(testing_support::BirthOf(testing_support::Delhi1947()));
     return LayoutChart(style, ChartInputFromReading(reading));
 }
 

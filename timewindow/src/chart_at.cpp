@@ -52,7 +52,7 @@ std::string_view BodyName(int body) {
 }
 
 WindowChart WindowChartOf(const Reading& reading, bool withGrahas) {
-    return {reading.record, reading.options, reading.tz, withGrahas};
+    return {reading.record, reading.options, reading.birth.zoneName, withGrahas};
 }
 
 BirthRecord ShiftedRecord(const BirthRecord& record, int shiftMinutes) {
@@ -91,7 +91,8 @@ std::vector<BodyState> StatesAt(const WindowChart& chart, int shiftMinutes) {
     std::vector<BodyState> states;
     states.reserve(chart.withGrahas ? kBodyCountWithGrahas : kFirstGrahaBody);
     states.push_back(StateOf(ascendant.sign, ShownLongitude(ascendant), ascendant.sign));
-    for (const ZodiacPosition& place : points.points) {
+    for (const AprakashaGraha& point : points.points) {
+        const ZodiacPosition& place = point.position;
         states.push_back(StateOf(place.sign, ShownLongitude(place), ascendant.sign));
     }
     if (chart.withGrahas) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "tamovid/birthentry/birth.h"
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/birthentry/place_zone.h"
@@ -42,10 +43,11 @@ public:
     /// entry's zone as it stands; the place counts as the user's own from now on.
     void ShowEntry(const BirthEntry& entry);
 
-    /// The entry to calculate once the form's checks pass, the city still names the
+    /// The birth to calculate once the form's checks pass, the city still names the
     /// place filled in and the clock time is settled; otherwise the user has been told
-    /// why, the focus is on the field to mend, and there is none.
-    std::optional<BirthEntry> EntryToCalculate();
+    /// why, the focus is on the field to mend, and there is none. A list with nothing
+    /// chosen keeps `last`'s value.
+    std::optional<Birth> BirthToCalculate(const Birth& last);
 
     /// Tells a refusal: its message, then the direction it chooses and the field it
     /// puts the focus on.

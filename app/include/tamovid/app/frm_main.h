@@ -123,8 +123,10 @@ private:
     /// True once a chart is calculated; otherwise tells the user there is nothing to
     /// `verb` yet.
     bool HasChart(const QString& verb);
-    /// Shows the session's reading after a calculation, or tells why there is none.
-    bool ShowCalculated(const Result<void, Refusal>& calculated);
+    /// Calculates a birth and shows its reading, or tells why the birth was refused.
+    bool ShowCalculated(const Result<Birth, Refusal>& birth);
+    /// Shows the session's reading in every view that is open.
+    void ShowSessionReading();
     /// The session's chart and its positions table in the chart window.
     void ShowInChartWindow();
     void ShowInDashaView();

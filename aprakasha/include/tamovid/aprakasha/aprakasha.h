@@ -13,22 +13,32 @@ namespace tamovid {
 enum AprakashaPoint : int { kDhuma = 0, kVyatipata = 1, kParivesha = 2, kChapa = 3, kUpaketu = 4 };
 inline constexpr int kAprakashaPointCount = 5;
 
-/// The five points of one chart. Default-constructed it stands for "before the
-/// first calculation": empty texts and houses 0.
+/// One point of a chart: where it lies, the house it falls in and its fixed texts.
+struct AprakashaGraha {
+    ZodiacPosition position;  ///< whole degrees and minutes
+    /// Counted forward from the Ascendant, 1..12; 0 before a calculation.
+    std::int16_t house = 0;
+    std::string_view name;
+    std::string_view lord;
+    std::string_view description;
+    /// The text chosen by the house; "" for a house outside 1..12.
+    std::string_view interpretation;
+
+    friend bool operator==(const AprakashaGraha&, const AprakashaGraha&) = default;
+};
+
+/// The five points of one chart, in AprakashaPoint order. Default-constructed it stands
+/// for "before the first calculation": empty texts and houses 0.
 struct AprakashaResult {
-    /// Where each point lies, in whole degrees and minutes.
-    std::array<ZodiacPosition, 5> points{};
-    /// Houses counted forward from the Ascendant, 1..12; 0 before a calculation.
-    std::array<std::int16_t, 5> intAprHouses{};
-    std::array<std::string_view, 5> strAprNames{};
-    std::array<std::string_view, 5> strAprLords{};
-    std::array<std::string_view, 5> strAprDescriptions{};
-    /// The text chosen by each point's house; "" for a house outside 1..12.
-    std::array<std::string_view, 5> strAprInterpretations{};
+    std::array<AprakashaGraha, kAprakashaPointCount> points{};
+
+    const AprakashaGraha& operator[](AprakashaPoint point) const {
+        return points[static_cast<std::size_t>(point)];
+    }
 };
 
 /// Whether the result comes from a calculation: houses are 1..12 after one, 0 before.
-inline bool HasPoints(const AprakashaResult& result) { return result.intAprHouses[0] != 0; }
+inline bool HasPoints(const AprakashaResult& result) { return result.points[0].house != 0; }
 
 /// The five points from the Sun's place and the Ascendant's sign, in whole degrees and
 /// minutes (the longitudes are not read). Never fails: a Sun whose degrees or minutes

@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "tamovid/birthentry/birth.h"
 #include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/validation.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/base/file_io.h"
 #include "tamovid/choices/chart_options.h"
@@ -44,6 +46,9 @@ std::string AyanamsaInWords(const ChartOptions& options);
 /// An opened chart's form, and what the user should know about the file.
 struct OpenedChart {
     BirthEntry entry;
+    /// The birth the file gives, after the form's checks; nothing of a chart shown before
+    /// fills a line the file leaves empty.
+    Result<Birth, Refusal> ReadBirth() const { return tamovid::ReadBirth(entry, BlankBirth()); }
     /// Why the stored exact zone was not used, or empty: damaged lines after the
     /// seventeen, or a zone name that is unknown or disagrees with the stored offset;
     /// and an ayanamsa or node that could not be read.
@@ -78,15 +83,6 @@ struct OpenedChart {
 /// give, taking the file's choices over `current`.
 Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
                                            ChartOptions current = {});
-
-/// What a calculation of an opened chart starts from, so that a list the file left with
-/// nothing chosen takes no value from the chart shown before: a blank record, whose zone
-/// correction (none) is that of the time-zone list position given beside it.
-struct ChartBase {
-    BirthRecord record;
-    int timeZonePosition = 0;
-};
-ChartBase OpenedChartBase();
 
 /// Why a chart was not saved, with the sentence for the user.
 struct SaveRefusal {

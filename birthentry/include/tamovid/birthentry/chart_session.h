@@ -3,48 +3,41 @@
 #include <filesystem>
 #include <string_view>
 
-#include "tamovid/birthentry/birth_entry.h"
+#include "tamovid/birthentry/birth.h"
 #include "tamovid/birthentry/calculation.h"
 #include "tamovid/birthentry/chart_document.h"
 #include "tamovid/birthentry/graha_table.h"
-#include "tamovid/birthentry/messages.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/base/file_io.h"
 #include "tamovid/base/result.h"
 
 namespace tamovid {
 
-/// The chart a program works on: the last good calculation, the zone it used and where a
-/// saved file puts it. The window and the command-line tool both go through one, so that
+/// The chart a program works on: the last good calculation and the birth it was made of. The window and the command-line tool both go through one, so that
 /// they calculate, print and save a chart alike.
 class ChartSession {
 public:
     /// Reads a chart file into a form entry (and a notice of what of it was set aside); the session
-    /// is unchanged until the entry is calculated with CalculateOpened. `current` is what the
-    /// chart uses where the file is silent.
+    /// is unchanged until the birth it gives is calculated. `current` is what the chart uses
+    /// where the file is silent.
     static Result<OpenedChart, OpenRefusal> Open(const std::filesystem::path& path,
                                                  ChartOptions current = {});
 
-    /// Calculates a typed entry. A value the form leaves unread (a list with nothing
-    /// chosen) keeps the last good calculation's. On success the reading becomes the
-    /// session's chart; a refusal leaves the session as it was.
-    Result<void, Refusal> Calculate(const BirthEntry& entry, ChartOptions options = {});
+    /// Calculates a birth; its reading becomes the session's chart.
+    void Calculate(Birth birth, ChartOptions options = {});
 
-    /// The same for an entry restored from a chart file: it starts from a blank chart,
-    /// so nothing of the chart calculated before survives. Taken by value, so that a
-    /// caller done with its entry (a batch row) can hand it over instead of copying it.
-    Result<void, Refusal> CalculateOpened(BirthEntry entry, ChartOptions options = {});
-
-    /// Calculates the last good chart's entry again, exactly as it was calculated then, with
-    /// another engine or options (a setting changed while the chart is shown). Before the
-    /// first calculation there is nothing to recalculate and nothing changes; a refusal
-    /// leaves the session as it was.
-    Result<void, Refusal> Recalculate(ChartOptions options);
+    /// Calculates the last chart's birth again with other options (a setting changed while
+    /// the chart is shown). Before the first calculation there is nothing to recalculate and
+    /// nothing changes.
+    void Recalculate(ChartOptions options);
 
     /// Whether a calculation has succeeded yet.
     bool calculated() const { return calculated_; }
     /// The last good reading; an empty one before the first.
     const Reading& reading() const { return reading_; }
+    /// The last chart's birth, what a form's list with nothing chosen keeps; a blank one
+    /// before the first calculation.
+    const Birth& birth() const { return reading_.birth; }
 
     /// The zone-list row the reading's offset came from, or -1 when none did (an exact
     /// offset, or a chart whose zone could not be read).
@@ -59,19 +52,10 @@ public:
     Result<FileWritten, SaveRefusal> Save(const std::filesystem::path& path) const;
 
 private:
-    Result<void, Refusal> CalculateFrom(BirthEntry&& entry, const BirthRecord& base,
-                                        int baseFilePosition, ChartOptions options);
-
-    Reading reading_;
+    Reading reading_ = BlankReading();
     bool calculated_ = false;
-    /// What the last good calculation started from, for Recalculate.
-    BirthEntry entry_;
-    BirthRecord base_;
-    int baseFilePosition_ = 0;
-    /// The zone-list position a saved file names: the entry's, or the base's when the list
-    /// had nothing chosen.
-    int filePosition_ = 0;
-    ChartExactZone exact_;
+
+    static Reading BlankReading();
 };
 
 }  // namespace tamovid

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "tamovid/birthentry/birth.h"
 #include "tamovid/birthentry/birth_entry.h"
 #include "tamovid/birthentry/messages.h"
 #include "tamovid/base/result.h"
@@ -10,6 +11,10 @@ namespace tamovid {
 
 /// The form's checks in their fixed order; the first that fails gives the refusal.
 Result<void, Refusal> ValidateInput(const BirthEntry& entry);
+
+/// The birth the form gives, read once after the same checks. A list with nothing chosen
+/// (the hour, the minute, the zone) keeps `previous`'s value.
+Result<Birth, Refusal> ReadBirth(BirthEntry entry, const Birth& previous);
 
 /// The form's date checks alone: whether the chosen day exists in its month and year.
 /// Ahead of anything that needs a real date, such as a zone's clock changes.
