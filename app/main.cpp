@@ -1,3 +1,3 @@
-#include "tamovid/app/startup.h"
+#include "tamovid/app/desktop/startup.h"
 
 int main(int argc, char** argv) { return tamovid::RunApplication(argc, argv); }

@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "fake_user_interface.h"
-#include "tamovid/app/frm_about.h"
-#include "tamovid/app/frm_main.h"
-#include "tamovid/app/user_interface.h"
-#include "tamovid/app/web_links.h"
+#include "tamovid/app/dialogs/frm_about.h"
+#include "tamovid/app/mainform/frm_main.h"
+#include "tamovid/app/dialogs/user_interface.h"
+#include "tamovid/app/desktop/web_links.h"
 
 using tamovid::FrmAbout;
 using tamovid::WebPage;

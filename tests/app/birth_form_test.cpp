@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "fake_user_interface.h"
-#include "tamovid/app/birth_form.h"
+#include "tamovid/app/mainform/birth_form.h"
 
 using tamovid::BirthEntry;
 using tamovid::LatitudeOption;

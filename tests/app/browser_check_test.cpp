@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "tamovid/app/browser_check.h"
+#include "tamovid/app/desktop/browser_check.h"
 
 using tamovid::BrowserAvailable;
 using tamovid::BrowserProbe;

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "tamovid/app/options_menus.h"
+#include "tamovid/app/options/options_menus.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/test_support/birth_of.h"

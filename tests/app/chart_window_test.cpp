@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "tamovid/app/chart_window.h"
+#include "tamovid/app/chartwindow/chart_window.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/test_support/birth_of.h"

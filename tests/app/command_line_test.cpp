@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "tamovid/app/command_line.h"
+#include "tamovid/app/desktop/command_line.h"
 #include "tamovid/version.h"
 
 using tamovid::WindowCommandLine;

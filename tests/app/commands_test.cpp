@@ -20,11 +20,11 @@
 #include <functional>
 #include <string>
 
-#include "tamovid/app/chart_dialog.h"
-#include "tamovid/app/chart_window.h"
-#include "tamovid/app/field_filter.h"
-#include "tamovid/app/reading_export.h"
-#include "tamovid/app/web_links.h"
+#include "tamovid/app/dialogs/chart_dialog.h"
+#include "tamovid/app/chartwindow/chart_window.h"
+#include "tamovid/app/mainform/field_filter.h"
+#include "tamovid/app/dialogs/reading_export.h"
+#include "tamovid/app/desktop/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/chartfile/text_shift.h"
 #include "window_driver.h"

@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "tamovid/app/dasha_view.h"
+#include "tamovid/app/dashaview/dasha_view.h"
 #include "tamovid/fullreading/full_reading.h"
 #include "tamovid/test_support/birth_of.h"
 #include "tamovid/test_support/sample_entries.h"

@@ -12,10 +12,10 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "tamovid/app/options_menus.h"
-#include "tamovid/app/chart_window.h"
-#include "tamovid/app/dasha_view.h"
-#include "tamovid/app/place_completer.h"
+#include "tamovid/app/options/options_menus.h"
+#include "tamovid/app/chartwindow/chart_window.h"
+#include "tamovid/app/dashaview/dasha_view.h"
+#include "tamovid/app/mainform/place_completer.h"
 #include "tamovid/report/reading_document.h"
 #include "window_driver.h"
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "tamovid/app/options_menus.h"
+#include "tamovid/app/options/options_menus.h"
 #include "window_driver.h"
 
 using tamovid::Engine;

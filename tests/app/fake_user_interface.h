@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "tamovid/app/user_interface.h"
+#include "tamovid/app/dialogs/user_interface.h"
 
 namespace tamovid::testing {
 

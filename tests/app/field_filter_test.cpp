@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "tamovid/app/field_filter.h"
+#include "tamovid/app/mainform/field_filter.h"
 #include "window_driver.h"
 
 using tamovid::FieldFilter;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "fake_user_interface.h"
-#include "tamovid/app/frm_main.h"
+#include "tamovid/app/mainform/frm_main.h"
 #include "tamovid/chartfile/text_shift.h"
 #include "tamovid/cli/reading_output.h"
 #include "tamovid/cli/run.h"

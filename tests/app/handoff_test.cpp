@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "fake_user_interface.h"
-#include "tamovid/app/chart_handoff.h"
-#include "tamovid/app/chart_window.h"
-#include "tamovid/app/frm_main.h"
-#include "tamovid/app/startup.h"
-#include "tamovid/app/update_reminder.h"
+#include "tamovid/app/desktop/chart_handoff.h"
+#include "tamovid/app/chartwindow/chart_window.h"
+#include "tamovid/app/mainform/frm_main.h"
+#include "tamovid/app/desktop/startup.h"
+#include "tamovid/app/desktop/update_reminder.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "window_driver.h"
 

@@ -15,9 +15,9 @@
 #include <QtTest>
 
 #include "fake_user_interface.h"
-#include "tamovid/app/frm_main.h"
-#include "tamovid/app/promotion.h"
-#include "tamovid/app/web_links.h"
+#include "tamovid/app/mainform/frm_main.h"
+#include "tamovid/app/mainform/promotion.h"
+#include "tamovid/app/desktop/web_links.h"
 #include "tamovid/aprakasha/aprakasha.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/test_support/compact_position.h"

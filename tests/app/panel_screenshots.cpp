@@ -10,12 +10,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "tamovid/app/chart_options_menu.h"
-#include "tamovid/app/chart_window.h"
-#include "tamovid/app/engine_menu.h"
-#include "tamovid/app/place_completer.h"
-#include "tamovid/app/web_link_opener.h"
-#include "tamovid/app/web_links.h"
+#include "tamovid/app/options/chart_options_menu.h"
+#include "tamovid/app/chartwindow/chart_window.h"
+#include "tamovid/app/options/engine_menu.h"
+#include "tamovid/app/mainform/place_completer.h"
+#include "tamovid/app/desktop/web_link_opener.h"
+#include "tamovid/app/desktop/web_links.h"
 #include "tamovid/report/reading_document.h"
 #include "window_driver.h"
 

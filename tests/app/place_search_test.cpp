@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "tamovid/app/atlas_zone.h"
-#include "tamovid/app/place_completer.h"
+#include "tamovid/app/mainform/atlas_zone.h"
+#include "tamovid/app/mainform/place_completer.h"
 #include "tamovid/report/reading_sheet.h"
 #include "window_driver.h"
 

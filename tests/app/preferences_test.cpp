@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "tamovid/app/preferences.h"
+#include "tamovid/app/options/preferences.h"
 
 using tamovid::ChartOptions;
 using tamovid::Preferences;

@@ -9,12 +9,12 @@
 #include <optional>
 
 #include "fake_user_interface.h"
-#include "tamovid/app/frm_main.h"
-#include "tamovid/app/settings_file.h"
-#include "tamovid/app/single_instance.h"
-#include "tamovid/app/startup.h"
-#include "tamovid/app/update_reminder.h"
-#include "tamovid/app/web_links.h"
+#include "tamovid/app/mainform/frm_main.h"
+#include "tamovid/app/options/settings_file.h"
+#include "tamovid/app/desktop/single_instance.h"
+#include "tamovid/app/desktop/startup.h"
+#include "tamovid/app/desktop/update_reminder.h"
+#include "tamovid/app/desktop/web_links.h"
 #include "tamovid/chartfile/codepage.h"
 #include "tamovid/chartfile/text_shift.h"
 

@@ -4,7 +4,7 @@
 #include <QClipboard>
 #include <QtTest>
 
-#include "tamovid/app/time_window_view.h"
+#include "tamovid/app/timewindow/time_window_view.h"
 #include "tamovid/timewindow/window_text.h"
 #include "window_driver.h"
 

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "fake_user_interface.h"
-#include "tamovid/app/frm_main.h"
+#include "tamovid/app/mainform/frm_main.h"
 
 namespace tamovid::testing {
 

@@ -1,0 +1,85 @@
+#include "tamovid/app/options/chart_options_menu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+#include "tamovid/app/options/engine_menu.h"
+#include "tamovid/app/mainform/frm_main.h"
+#include "tamovid/app/options/preferences.h"
+#include "tamovid/app/mainform/program_texts.h"
+
+namespace tamovid {
+namespace {
+
+constexpr std::array<const char*, kLunarNodeNames.size()> kNodeCaptions = {"&Mean Node",
+                                                                           "&True Node"};
+
+QString AyanamsaCaption(std::size_t i) {
+    // The first letter as the accelerator, the second where two names share it.
+    const QString name = Text(kAyanamsaNames[i].name);
+    const bool sharesT = kAyanamsaNames[i].ayanamsa == AyanamsaChoice::kTruePushya;
+    return sharesT ? name.left(5) + u'&' + name.mid(5) : u'&' + name;
+}
+
+}  // namespace
+
+ChartOptionsMenu::ChartOptionsMenu(FrmMain& window, EngineMenu& engineMenu,
+                                   Preferences& preferences)
+    : QObject(&window) {
+    QMenu* options = engineMenu.menu();
+    options->setToolTipsVisible(true);
+    options->addSeparator();
+    mnuAyanamsa_ = options->addMenu(tr("&Ayanamsa"));
+    mnuAyanamsa_->setObjectName(QStringLiteral("mnuAyanamsa"));
+    mnuNode_ = options->addMenu(tr("Lunar &Node"));
+    mnuNode_->setObjectName(QStringLiteral("mnuNode"));
+
+    auto* ayanamsaGroup = new QActionGroup(this);
+    for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
+        QAction* item = mnuAyanamsa_->addAction(AyanamsaCaption(i));
+        item->setObjectName(QStringLiteral("mnuAyanamsa_") + Text(kAyanamsaNames[i].key));
+        item->setCheckable(true);
+        ayanamsaGroup->addAction(item);
+        ayanamsas_[i] = item;
+        connect(item, &QAction::triggered, this, [&window, &preferences, i] {
+            ChartOptions chosen = window.CurrentOptions();
+            chosen.ayanamsa = kAyanamsaNames[i].ayanamsa;
+            preferences.setChartOptions(chosen);
+        });
+    }
+    auto* nodeGroup = new QActionGroup(this);
+    for (std::size_t i = 0; i < kLunarNodeNames.size(); ++i) {
+        QAction* item = mnuNode_->addAction(tr(kNodeCaptions[i]));
+        item->setObjectName(QStringLiteral("mnuNode_") + Text(kLunarNodeNames[i].key));
+        item->setCheckable(true);
+        nodeGroup->addAction(item);
+        nodes_[i] = item;
+        connect(item, &QAction::triggered, this, [&window, &preferences, i] {
+            ChartOptions chosen = window.CurrentOptions();
+            chosen.node = kLunarNodeNames[i].node;
+            preferences.setChartOptions(chosen);
+        });
+    }
+    mnuNode_->menuAction()->setToolTip(tr("Rahu as the Moon's mean or true node; Ketu opposite"));
+    Show(window.CurrentOptions());
+    connect(&window, &FrmMain::chartOptionsShown, this, &ChartOptionsMenu::Show);
+}
+
+void ChartOptionsMenu::Show(const ChartOptions& options) {
+    for (std::size_t i = 0; i < ayanamsas_.size(); ++i) {
+        ayanamsas_[i]->setChecked(kAyanamsaNames[i].ayanamsa == options.ayanamsa);
+    }
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        nodes_[i]->setChecked(kLunarNodeNames[i].node == options.node);
+    }
+    const bool precise = options.engine == Engine::kPrecise;
+    QAction* item = mnuAyanamsa_->menuAction();
+    item->setEnabled(precise);
+    item->setToolTip(precise ? tr("The zero point of the sidereal zodiac")
+                             : tr("The classic engine has an ayanamsa of its own: choose Precise "
+                                  "Positions to pick another"));
+    item->setStatusTip(item->toolTip());
+}
+
+}  // namespace tamovid
