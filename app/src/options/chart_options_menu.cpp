@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "tamovid/app/options/engine_menu.h"
+#include "tamovid/app/options/exclusive_choices.h"
 #include "tamovid/app/mainform/frm_main.h"
 #include "tamovid/app/options/preferences.h"
 #include "tamovid/app/mainform/program_texts.h"
@@ -35,44 +36,34 @@ ChartOptionsMenu::ChartOptionsMenu(FrmMain& window, EngineMenu& engineMenu,
     mnuNode_ = options->addMenu(tr("Lunar &Node"));
     mnuNode_->setObjectName(QStringLiteral("mnuNode"));
 
-    auto* ayanamsaGroup = new QActionGroup(this);
+    std::array<QString, kAyanamsaNames.size()> ayanamsaCaptions;
+    std::array<QString, kAyanamsaNames.size()> ayanamsaItems;
     for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
-        QAction* item = mnuAyanamsa_->addAction(AyanamsaCaption(i));
-        item->setObjectName(QStringLiteral("mnuAyanamsa_") + Text(kAyanamsaNames[i].key));
-        item->setCheckable(true);
-        ayanamsaGroup->addAction(item);
-        ayanamsas_[i] = item;
-        connect(item, &QAction::triggered, this, [&window, &preferences, i] {
-            ChartOptions chosen = window.CurrentOptions();
-            chosen.ayanamsa = kAyanamsaNames[i].ayanamsa;
-            preferences.setChartOptions(chosen);
-        });
+        ayanamsaCaptions[i] = AyanamsaCaption(i);
+        ayanamsaItems[i] = QStringLiteral("mnuAyanamsa_") + Text(kAyanamsaNames[i].key);
     }
-    auto* nodeGroup = new QActionGroup(this);
+    ayanamsas_ = AddExclusiveChoices(mnuAyanamsa_, window, preferences, ayanamsaCaptions,
+                                     ayanamsaItems, [](ChartOptions& chosen, std::size_t i) {
+                                         chosen.ayanamsa = kAyanamsaNames[i].ayanamsa;
+                                     });
+    std::array<QString, kLunarNodeNames.size()> nodeCaptions;
+    std::array<QString, kLunarNodeNames.size()> nodeItems;
     for (std::size_t i = 0; i < kLunarNodeNames.size(); ++i) {
-        QAction* item = mnuNode_->addAction(tr(kNodeCaptions[i]));
-        item->setObjectName(QStringLiteral("mnuNode_") + Text(kLunarNodeNames[i].key));
-        item->setCheckable(true);
-        nodeGroup->addAction(item);
-        nodes_[i] = item;
-        connect(item, &QAction::triggered, this, [&window, &preferences, i] {
-            ChartOptions chosen = window.CurrentOptions();
-            chosen.node = kLunarNodeNames[i].node;
-            preferences.setChartOptions(chosen);
-        });
+        nodeCaptions[i] = tr(kNodeCaptions[i]);
+        nodeItems[i] = QStringLiteral("mnuNode_") + Text(kLunarNodeNames[i].key);
     }
+    nodes_ = AddExclusiveChoices(
+        mnuNode_, window, preferences, nodeCaptions, nodeItems,
+        [](ChartOptions& chosen, std::size_t i) { chosen.node = kLunarNodeNames[i].node; });
     mnuNode_->menuAction()->setToolTip(tr("Rahu as the Moon's mean or true node; Ketu opposite"));
     Show(window.CurrentOptions());
     connect(&window, &FrmMain::chartOptionsShown, this, &ChartOptionsMenu::Show);
 }
 
 void ChartOptionsMenu::Show(const ChartOptions& options) {
-    for (std::size_t i = 0; i < ayanamsas_.size(); ++i) {
-        ayanamsas_[i]->setChecked(kAyanamsaNames[i].ayanamsa == options.ayanamsa);
-    }
-    for (std::size_t i = 0; i < nodes_.size(); ++i) {
-        nodes_[i]->setChecked(kLunarNodeNames[i].node == options.node);
-    }
+    CheckChosen(ayanamsas_,
+                [&](std::size_t i) { return kAyanamsaNames[i].ayanamsa == options.ayanamsa; });
+    CheckChosen(nodes_, [&](std::size_t i) { return kLunarNodeNames[i].node == options.node; });
     const bool precise = options.engine == Engine::kPrecise;
     QAction* item = mnuAyanamsa_->menuAction();
     item->setEnabled(precise);

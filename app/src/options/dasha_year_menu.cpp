@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "tamovid/app/options/engine_menu.h"
+#include "tamovid/app/options/exclusive_choices.h"
 #include "tamovid/app/mainform/frm_main.h"
 #include "tamovid/app/options/preferences.h"
 #include "tamovid/app/mainform/program_texts.h"
@@ -25,28 +26,22 @@ DashaYearMenu::DashaYearMenu(FrmMain& window, EngineMenu& engineMenu, Preference
     mnuDashaYear_->setObjectName(QStringLiteral("mnuDashaYear"));
     mnuDashaYear_->menuAction()->setToolTip(
         tr("The length of the year the Vimshottari periods are counted in"));
-    auto* group = new QActionGroup(this);
+    std::array<QString, kDashaYears.size()> captions;
+    std::array<QString, kDashaYears.size()> items;
     for (std::size_t i = 0; i < kDashaYears.size(); ++i) {
-        QAction* item = mnuDashaYear_->addAction(
-            tr(kYearCaptions[i]).arg(QString::number(kDashaYears[i].days, 'g', kDayDigits)));
-        item->setObjectName(QStringLiteral("mnuDashaYear_") + Text(kDashaYears[i].key));
-        item->setCheckable(true);
-        group->addAction(item);
-        years_[i] = item;
-        connect(item, &QAction::triggered, this, [&window, &preferences, i] {
-            ChartOptions chosen = window.CurrentOptions();
-            chosen.dashaYear = kDashaYears[i].year;
-            preferences.setChartOptions(chosen);
-        });
+        captions[i] =
+            tr(kYearCaptions[i]).arg(QString::number(kDashaYears[i].days, 'g', kDayDigits));
+        items[i] = QStringLiteral("mnuDashaYear_") + Text(kDashaYears[i].key);
     }
+    years_ = AddExclusiveChoices(
+        mnuDashaYear_, window, preferences, captions, items,
+        [](ChartOptions& chosen, std::size_t i) { chosen.dashaYear = kDashaYears[i].year; });
     Show(window.CurrentOptions());
     connect(&window, &FrmMain::chartOptionsShown, this, &DashaYearMenu::Show);
 }
 
 void DashaYearMenu::Show(const ChartOptions& options) {
-    for (std::size_t i = 0; i < years_.size(); ++i) {
-        years_[i]->setChecked(kDashaYears[i].year == options.dashaYear);
-    }
+    CheckChosen(years_, [&](std::size_t i) { return kDashaYears[i].year == options.dashaYear; });
 }
 
 }  // namespace tamovid
