@@ -36,6 +36,7 @@
 #include "tamovid/app/dialogs/user_interface.h"
 #include "tamovid/app/chartwindow/varga_choice.h"
 #include "tamovid/birthentry/chart_naming.h"
+#include "tamovid/choices/upagraha_options.h"
 #include "tamovid/chartlayout/image_format.h"
 #include "tamovid/fullreading/reading_texts.h"
 #include "tamovid/positions/blanks.h"
@@ -398,6 +399,20 @@ void ChartWindow::FitTable() {
     resize(size().expandedTo(sizeHint()));
 }
 
+std::vector<VargaBody> ChartWindow::ShownDivisions() const {
+    // Gulika and Mandi always, the other four time-based points only when asked, as in the Rasi.
+    if (chkAllUpagrahas_->isChecked()) return divisions_;
+    std::vector<VargaBody> shown;
+    for (const VargaBody& body : divisions_) {
+        const std::optional<upagrahas::Upagraha> point = upagrahas::ParseUpagraha(body.name);
+        if (!point || *point == upagrahas::Upagraha::kGulika ||
+            *point == upagrahas::Upagraha::kMandi) {
+            shown.push_back(body);
+        }
+    }
+    return shown;
+}
+
 void ChartWindow::SetDivisions(std::vector<VargaBody> bodies) {
     divisions_ = std::move(bodies);
     FillNavamsaColumn();
@@ -406,11 +421,13 @@ void ChartWindow::SetDivisions(std::vector<VargaBody> bodies) {
 }
 
 void ChartWindow::FillNavamsaColumn() {
-    const std::size_t rows = std::min(divisions_.size(), static_cast<std::size_t>(grdGrahas_->rowCount()));
+    const std::size_t rows =
+        std::min(divisions_.size(), static_cast<std::size_t>(grdGrahas_->rowCount()));
     for (std::size_t r = 0; r < rows; ++r) {
         const int sign = divisions_[r].signs[VargaIndex(Varga::kD9)];
         QTableWidgetItem* item = grdGrahas_->item(static_cast<int>(r), kNavamsaColumn);
-        if (item != nullptr && sign >= 0) item->setText(Text(kSignNames[static_cast<std::size_t>(sign)]));
+        if (item != nullptr && sign >= 0)
+            item->setText(Text(kSignNames[static_cast<std::size_t>(sign)]));
     }
 }
 
@@ -458,8 +475,9 @@ void ChartWindow::SetStyle(ChartStyle style) {
 
 void ChartWindow::Relayout() {
     const bool rasi = varga_ == Varga::kD1;
-    layout_ = LayoutChart(style_, rasi ? input_
-                                       : VargaChartInput(divisions_, varga_, readingInput_.centreLines));
+    layout_ = LayoutChart(
+        style_,
+        rasi ? input_ : VargaChartInput(ShownDivisions(), varga_, readingInput_.centreLines));
     view_->SetLayout(layout_);
     // A divisional chart's picture is named for it, so that it does not take the Rasi's name.
     const std::string fallback = std::string(RuleOf(varga_).name) + " chart";

@@ -85,6 +85,9 @@ public slots:
 private:
     void Relayout();
     void FillNavamsaColumn();
+    /// The bodies a divisional chart draws: all but the four time-based points the user
+    /// has not asked for.
+    std::vector<VargaBody> ShownDivisions() const;
     /// The chart's bodies: the reading's, the grahas and the six that are shown.
     void ComposeInput();
     void AddTableRow(const GrahaRow& row);
