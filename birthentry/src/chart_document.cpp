@@ -147,6 +147,7 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
             std::string(AyanamsaDisplayName(*opened.ayanamsa)) +
             " ayanamsa, which the classic engine does not use.");
     }
+    opened.birth = ReadBirth(reading.contents);
     opened.entry = RestoreEntry(reading.contents);
     return opened;
 }

@@ -1,7 +1,9 @@
 #include "tamovid/birthentry/chart_restore.h"
 
 #include <string>
+#include <utility>
 
+#include "entered_birth.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/positions/tables.h"
 
@@ -15,6 +17,13 @@ void SelectEntry(const std::optional<int>& value, std::optional<int> (*position)
                  int& list) {
     if (!value) return;
     if (const std::optional<int> found = position(std::to_string(*value))) list = *found;
+}
+
+/// A stored number the list offers, as the list reads it; nothing for one it does not.
+std::optional<int> OnList(const std::optional<int>& value,
+                          std::optional<int> (*position)(std::string_view)) {
+    if (!value || !position(std::to_string(*value))) return std::nullopt;
+    return value;
 }
 
 void SetText(const std::optional<std::string>& value, std::string& field) {
@@ -66,6 +75,37 @@ BirthEntry RestoreEntry(const ChartFileContents& contents) {
     entry.utcOffsetMinutes = contents.utcOffsetMinutes;
     entry.tz = contents.tz.value_or("");
     return entry;
+}
+
+Result<Birth, Refusal> ReadBirth(const ChartFileContents& contents) {
+    EnteredBirth entered;
+    entered.south = contents.south;
+    entered.east = contents.east;
+    entered.year = OnList(contents.year, YearListPosition);
+    if (contents.month && *contents.month >= 1 &&
+        *contents.month <= static_cast<int>(kMonthNames.size())) {
+        entered.month = contents.month;
+    }
+    entered.day = OnList(contents.date, DateListPosition);
+    entered.hour = OnList(contents.hour, HourListPosition);
+    entered.minute = OnList(contents.minute, MinuteListPosition);
+    if (contents.timeZone && *contents.timeZone >= 0 &&
+        *contents.timeZone < static_cast<int>(kTimeZoneCount)) {
+        entered.zoneRow = contents.timeZone;
+    }
+    entered.dst = contents.dst.value_or(false);
+    entered.utcOffsetMinutes = contents.utcOffsetMinutes;
+    entered.zoneName = contents.tz.value_or("");
+    entered.name = contents.name.value_or("");
+    entered.latDeg = ReadNumberField(contents.latDeg.value_or(""));
+    entered.latMin = ReadNumberField(contents.latMin.value_or(""));
+    entered.lonDeg = ReadNumberField(contents.lonDeg.value_or(""));
+    entered.lonMin = ReadNumberField(contents.lonMin.value_or(""));
+    entered.city = ReadTextField(contents.city.value_or(""));
+    entered.state = ReadTextField(contents.state.value_or(""));
+    entered.country = ReadTextField(contents.country.value_or(""));
+    // Nothing of a chart shown before fills a line the file leaves empty.
+    return CheckedBirth(std::move(entered), BlankBirth());
 }
 
 }  // namespace tamovid

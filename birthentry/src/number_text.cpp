@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include <utility>
+
 #include "tamovid/positions/blanks.h"
 #include "tamovid/base/digits.h"
 
@@ -21,6 +23,15 @@ std::optional<int> ParseFormNumber(std::string_view text) {
     }
     if (value > kLargestFormNumber) return std::nullopt;
     return value;
+}
+
+GivenNumber ReadNumberField(std::string_view text) {
+    return {!text.empty(), ParseFormNumber(text)};
+}
+
+GivenText ReadTextField(std::string text) {
+    const bool given = !text.empty();
+    return {given, TrimmedText(std::move(text))};
 }
 
 }  // namespace tamovid

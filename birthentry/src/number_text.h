@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tamovid {
@@ -9,5 +10,22 @@ namespace tamovid {
 /// else that is not a digit, or a value beyond 32767 (the record's 16-bit fields),
 /// makes it unreadable.
 std::optional<int> ParseFormNumber(std::string_view text);
+
+/// A number field as given: whether it holds any text at all, and the number it reads as.
+struct GivenNumber {
+    bool given = false;
+    std::optional<int> value;
+};
+
+GivenNumber ReadNumberField(std::string_view text);
+
+/// A text field as given: whether it holds any text at all (blanks count), and the text
+/// without the blanks around it.
+struct GivenText {
+    bool given = false;
+    std::string text;
+};
+
+GivenText ReadTextField(std::string text);
 
 }  // namespace tamovid

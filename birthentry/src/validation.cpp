@@ -4,82 +4,88 @@
 #include <cstdlib>
 #include <utility>
 
+#include "entered_birth.h"
 #include "number_text.h"
 #include "tamovid/birthentry/form_lists.h"
-#include "tamovid/positions/blanks.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/positions/utc_offset.h"
 
 namespace tamovid {
 namespace {
 
+template <typename Fields>
 struct RequiredField {
-    std::string BirthEntry::*text;
+    bool (*filled)(const Fields&);
     std::string_view message;
     FormField focus;
 };
 
 // A field counts as empty only when its text is exactly empty; blanks are content.
-constexpr std::array<RequiredField, 8> kRequiredFields = {{
-    {&BirthEntry::txtName, "Please Enter Your Name", FormField::txtName},
-    {&BirthEntry::txtLatDeg, "Please Enter Degree of Latitude", FormField::txtLatDeg},
-    {&BirthEntry::txtLatMin, "Please Enter Minutes of Latitude", FormField::txtLatMin},
-    {&BirthEntry::txtLonDeg, "Please Enter Degree of Longitude", FormField::txtLonDeg},
-    {&BirthEntry::txtLonMin, "Please Enter Minute of Longitude", FormField::txtLonMin},
-    {&BirthEntry::txtCity, "Please Enter Your City name", FormField::txtCity},
-    {&BirthEntry::txtState, "Please Enter Your State name", FormField::txtState},
-    {&BirthEntry::txtCountry, "Please Enter Your Country name", FormField::txtCountry},
+constexpr std::array<RequiredField<EnteredBirth>, 8> kRequiredFields = {{
+    {[](const EnteredBirth& e) { return !e.name.empty(); }, "Please Enter Your Name",
+     FormField::txtName},
+    {[](const EnteredBirth& e) { return e.latDeg.given; }, "Please Enter Degree of Latitude",
+     FormField::txtLatDeg},
+    {[](const EnteredBirth& e) { return e.latMin.given; }, "Please Enter Minutes of Latitude",
+     FormField::txtLatMin},
+    {[](const EnteredBirth& e) { return e.lonDeg.given; }, "Please Enter Degree of Longitude",
+     FormField::txtLonDeg},
+    {[](const EnteredBirth& e) { return e.lonMin.given; }, "Please Enter Minute of Longitude",
+     FormField::txtLonMin},
+    {[](const EnteredBirth& e) { return e.city.given; }, "Please Enter Your City name",
+     FormField::txtCity},
+    {[](const EnteredBirth& e) { return e.state.given; }, "Please Enter Your State name",
+     FormField::txtState},
+    {[](const EnteredBirth& e) { return e.country.given; }, "Please Enter Your Country name",
+     FormField::txtCountry},
 }};
 
-constexpr std::array<RequiredField, 3> kLookupFields = {{
-    {&BirthEntry::txtCity, "Please Enter City", FormField::txtCity},
-    {&BirthEntry::txtState, "Please Enter State", FormField::txtState},
-    {&BirthEntry::txtCountry, "Please Enter Country", FormField::txtCountry},
+constexpr std::array<RequiredField<BirthEntry>, 3> kLookupFields = {{
+    {[](const BirthEntry& e) { return !e.txtCity.empty(); }, "Please Enter City",
+     FormField::txtCity},
+    {[](const BirthEntry& e) { return !e.txtState.empty(); }, "Please Enter State",
+     FormField::txtState},
+    {[](const BirthEntry& e) { return !e.txtCountry.empty(); }, "Please Enter Country",
+     FormField::txtCountry},
 }};
 
 // The two date messages differ only in the blank before the exclamation mark.
 constexpr std::string_view kFebruaryMessage = "Please Enter Correct Date Or Month!";
 constexpr std::string_view kThirtyDayMonthMessage = "Please Enter Correct Date Or Month !";
 
-constexpr int kFebruary = 1;
-constexpr int kLastDayPosition = 30;  // day 31
+constexpr int kFebruary = 2;
+constexpr int kLastDay = 31;
+constexpr std::array<int, 4> kThirtyDayMonths = {4, 6, 9, 11};
 
-template <std::size_t N>
-Result<void, Refusal> FirstEmpty(const BirthEntry& entry,
-                                 const std::array<RequiredField, N>& fields) {
-    for (const RequiredField& field : fields) {
-        if ((entry.*field.text).empty()) {
+template <typename Fields, std::size_t N>
+Result<void, Refusal> FirstEmpty(const Fields& fields,
+                                 const std::array<RequiredField<Fields>, N>& required) {
+    for (const RequiredField<Fields>& field : required) {
+        if (!field.filled(fields)) {
             return Failure{Refusal{field.message, MessageIcon::kCritical, field.focus}};
         }
     }
     return {};
 }
 
-}  // namespace
-
-Result<void, Refusal> CheckDate(const BirthEntry& entry) {
+/// Whether the chosen day exists in its month and year; a list with nothing chosen gives
+/// no date to compute.
+Result<void, Refusal> CheckDay(std::optional<int> year, std::optional<int> month,
+                               std::optional<int> day) {
     const Failure february{Refusal{kFebruaryMessage, MessageIcon::kInformation}};
-    if (entry.cboDate < 0 || entry.cboDate >= kDayCount || entry.cboMonth < 0 ||
-        entry.cboMonth >= static_cast<int>(kMonthNames.size()) || entry.cboYear < 0 ||
-        entry.cboYear >= kYearCount) {
-        return february;  // nothing chosen in a date list: no date to compute
-    }
-    if (entry.cboMonth == kFebruary) {
+    if (!year || !month || !day) return february;
+    if (*month == kFebruary) {
         // Every fourth year is a leap year; within 1901..2050 that is the calendar's rule.
-        const int year = kFirstYear + entry.cboYear;
-        const int firstMissingDayPosition = year % 4 == 0 ? 29 : 28;
-        if (entry.cboDate >= firstMissingDayPosition) return february;
+        const int lastDay = *year % 4 == 0 ? 29 : 28;
+        if (*day > lastDay) return february;
     }
-    constexpr std::array<int, 4> kThirtyDayMonths = {3, 5, 8, 10};
-    for (const int month : kThirtyDayMonths) {
-        if (entry.cboMonth == month && entry.cboDate == kLastDayPosition) {
+    for (const int thirtyDays : kThirtyDayMonths) {
+        if (*month == thirtyDays && *day == kLastDay) {
             return Failure{Refusal{kThirtyDayMonthMessage, MessageIcon::kInformation}};
         }
     }
     return {};
 }
-
-namespace {
 
 struct Angle {
     int degrees = 0;
@@ -87,11 +93,10 @@ struct Angle {
 };
 
 // Degrees up to `limit` (the limit itself only with zero minutes) and minutes up to 59.
-Result<Angle, Refusal> ReadCoordinate(const std::string& degreesText,
-                                      const std::string& minutesText, int limit, Refusal badDegrees,
-                                      Refusal badMinutes) {
-    const std::optional<int> degrees = ParseFormNumber(degreesText);
-    const std::optional<int> minutes = ParseFormNumber(minutesText);
+Result<Angle, Refusal> ReadCoordinate(GivenNumber degreesField, GivenNumber minutesField, int limit,
+                                      Refusal badDegrees, Refusal badMinutes) {
+    const std::optional<int> degrees = degreesField.value;
+    const std::optional<int> minutes = minutesField.value;
     if (!degrees || *degrees > limit || (*degrees == limit && minutes.value_or(0) > 0)) {
         return Failure{std::move(badDegrees)};
     }
@@ -99,66 +104,116 @@ Result<Angle, Refusal> ReadCoordinate(const std::string& degreesText,
     return Angle{*degrees, *minutes};
 }
 
-bool IsZoneRow(int position) { return position >= 0 && position < static_cast<int>(kTimeZoneCount); }
+bool IsZoneRow(int position) {
+    return position >= 0 && position < static_cast<int>(kTimeZoneCount);
+}
 
-/// The zone the form gives: the place's exact offset, else the chosen row with the box. With
-/// no row chosen, the last chart's zone stands, with the box as it is now.
-BirthZone ZoneOf(const BirthEntry& entry, const BirthZone& previous) {
-    const bool rowChosen = IsZoneRow(entry.cboTimeZone);
-    if (entry.utcOffsetMinutes && std::abs(*entry.utcOffsetMinutes) <= kMaxUtcOffsetMinutes) {
-        const int shownRow = rowChosen ? entry.cboTimeZone : ShownZone(previous).row;
-        return ExactZone{*entry.utcOffsetMinutes, {shownRow, entry.chkDST}};
+/// The zone given: the place's exact offset, else the chosen row with the box. With no row
+/// chosen, the last chart's zone stands, with the box as it is now.
+BirthZone ZoneOf(const EnteredBirth& entered, const BirthZone& previous) {
+    if (entered.utcOffsetMinutes && std::abs(*entered.utcOffsetMinutes) <= kMaxUtcOffsetMinutes) {
+        const int shownRow = entered.zoneRow.value_or(ShownZone(previous).row);
+        return ExactZone{*entered.utcOffsetMinutes, {shownRow, entered.dst}};
     }
-    if (rowChosen) return TableZone{entry.cboTimeZone, entry.chkDST};
+    if (entered.zoneRow) return TableZone{*entered.zoneRow, entered.dst};
     if (const auto* table = std::get_if<TableZone>(&previous)) {
-        return TableZone{table->row, entry.chkDST};
+        return TableZone{table->row, entered.dst};
     }
     return previous;
 }
 
+std::optional<bool> ChosenSouth(LatitudeOption option) {
+    if (option == LatitudeOption::kNone) return std::nullopt;
+    return option == LatitudeOption::kSouth;
+}
+
+std::optional<bool> ChosenEast(LongitudeOption option) {
+    if (option == LongitudeOption::kNone) return std::nullopt;
+    return option == LongitudeOption::kEast;
+}
+
+std::optional<int> MonthListValue(int position) {
+    if (position < 0 || position >= static_cast<int>(kMonthNames.size())) return std::nullopt;
+    return position + 1;
+}
+
+/// The form's list positions as the values their entries read.
+EnteredBirth EnteredOf(BirthEntry entry) {
+    EnteredBirth entered;
+    entered.name = std::move(entry.txtName);
+    entered.latDeg = ReadNumberField(entry.txtLatDeg);
+    entered.latMin = ReadNumberField(entry.txtLatMin);
+    entered.lonDeg = ReadNumberField(entry.txtLonDeg);
+    entered.lonMin = ReadNumberField(entry.txtLonMin);
+    entered.city = ReadTextField(std::move(entry.txtCity));
+    entered.state = ReadTextField(std::move(entry.txtState));
+    entered.country = ReadTextField(std::move(entry.txtCountry));
+    entered.south = ChosenSouth(entry.optLat);
+    entered.east = ChosenEast(entry.optLong);
+    entered.year = YearListValue(entry.cboYear);
+    entered.month = MonthListValue(entry.cboMonth);
+    entered.day = DateListValue(entry.cboDate);
+    entered.hour = HourListValue(entry.cboHour);
+    entered.minute = MinuteListValue(entry.cboMinute);
+    if (IsZoneRow(entry.cboTimeZone)) entered.zoneRow = entry.cboTimeZone;
+    entered.dst = entry.chkDST;
+    entered.utcOffsetMinutes = entry.utcOffsetMinutes;
+    entered.zoneName = std::move(entry.tz);
+    return entered;
+}
+
 }  // namespace
 
-Result<Birth, Refusal> ReadBirth(BirthEntry entry, const Birth& previous) {
-    if (auto filled = FirstEmpty(entry, kRequiredFields); !filled.ok()) {
+Result<Birth, Refusal> CheckedBirth(EnteredBirth entered, const Birth& previous) {
+    if (auto filled = FirstEmpty(entered, kRequiredFields); !filled.ok()) {
         return Failure{filled.error()};
     }
-    if (entry.optLat == LatitudeOption::kNone) {
+    if (!entered.south) {
         return Failure{Refusal{"Please Select Direction For The Latitude", MessageIcon::kCritical,
                                FormField::kNone, Refusal::Choose::kNorth}};
     }
-    if (entry.optLong == LongitudeOption::kNone) {
+    if (!entered.east) {
         return Failure{Refusal{"Please Select Direction For The Longitude", MessageIcon::kCritical,
                                FormField::kNone, Refusal::Choose::kEast}};
     }
-    if (auto date = CheckDate(entry); !date.ok()) return Failure{date.error()};
+    if (auto date = CheckDay(entered.year, entered.month, entered.day); !date.ok())
+        return Failure{date.error()};
     // A place that cannot exist is refused after every other check.
     const Result<Angle, Refusal> latitude = ReadCoordinate(
-        entry.txtLatDeg, entry.txtLatMin, 90,
+        entered.latDeg, entered.latMin, 90,
         {"Please Enter Correct Degree of Latitude", MessageIcon::kCritical, FormField::txtLatDeg},
         {"Please Enter Correct Minutes of Latitude", MessageIcon::kCritical, FormField::txtLatMin});
     if (!latitude.ok()) return Failure{latitude.error()};
     const Result<Angle, Refusal> longitude = ReadCoordinate(
-        entry.txtLonDeg, entry.txtLonMin, 180,
+        entered.lonDeg, entered.lonMin, 180,
         {"Please Enter Correct Degree of Longitude", MessageIcon::kCritical, FormField::txtLonDeg},
         {"Please Enter Correct Minute of Longitude", MessageIcon::kCritical, FormField::txtLonMin});
     if (!longitude.ok()) return Failure{longitude.error()};
 
     Birth birth;
-    birth.name = std::move(entry.txtName);
-    birth.coordinates = {latitude.value().degrees, latitude.value().minutes,
-                         entry.optLat == LatitudeOption::kSouth, longitude.value().degrees,
-                         longitude.value().minutes, entry.optLong == LongitudeOption::kEast};
-    birth.zone = ZoneOf(entry, previous.zone);
-    birth.zoneName = std::move(entry.tz);
-    birth.city = TrimmedText(std::move(entry.txtCity));
-    birth.state = TrimmedText(std::move(entry.txtState));
-    birth.country = TrimmedText(std::move(entry.txtCountry));
-    // The date lists were checked above; an hour or minute list with nothing chosen keeps
-    // the last chart's.
-    birth.clock = {kFirstYear + entry.cboYear, entry.cboMonth + 1, kFirstDay + entry.cboDate,
-                   HourListValue(entry.cboHour).value_or(previous.clock.hour),
-                   MinuteListValue(entry.cboMinute).value_or(previous.clock.minute)};
+    birth.name = std::move(entered.name);
+    birth.coordinates = {latitude.value().degrees,  latitude.value().minutes,  *entered.south,
+                         longitude.value().degrees, longitude.value().minutes, *entered.east};
+    birth.zone = ZoneOf(entered, previous.zone);
+    birth.zoneName = std::move(entered.zoneName);
+    birth.city = std::move(entered.city.text);
+    birth.state = std::move(entered.state.text);
+    birth.country = std::move(entered.country.text);
+    // The date was checked above; an hour or minute with nothing chosen keeps the last
+    // chart's.
+    birth.clock = {*entered.year, *entered.month, *entered.day,
+                   entered.hour.value_or(previous.clock.hour),
+                   entered.minute.value_or(previous.clock.minute)};
     return birth;
+}
+
+Result<void, Refusal> CheckDate(const BirthEntry& entry) {
+    return CheckDay(YearListValue(entry.cboYear), MonthListValue(entry.cboMonth),
+                    DateListValue(entry.cboDate));
+}
+
+Result<Birth, Refusal> ReadBirth(BirthEntry entry, const Birth& previous) {
+    return CheckedBirth(EnteredOf(std::move(entry)), previous);
 }
 
 Result<void, Refusal> ValidateInput(const BirthEntry& entry) {

@@ -374,7 +374,7 @@ int RunOneChart(const Options& options, const Streams& io) {
             (void)upagrahas::SetPointFromText(used.upagrahas, point);  // read before, so valid
         NoteOverriddenChoices(*options.open, opened.value(), used, io);
         chosen = used;
-        birth = opened.value().ReadBirth();
+        birth = std::move(opened.value().birth);
     } else {
         const ChartFieldTexts texts = TextsFromOptions(options);
         Result<BirthEntry, FieldError> fromOptions = EntryFromFieldTexts(texts);

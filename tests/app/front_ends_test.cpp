@@ -100,10 +100,16 @@ private slots:
             << QByteArray::fromStdString(Shifted(With(6, QStringLiteral("71"))));
         QTest::newRow("no daylight line")
             << QByteArray::fromStdString(Shifted(With(13, QStringLiteral("Maybe"))));
+        // Lines that read well but give no birth: the form's own refusals, in its order.
+        QTest::newRow("no name") << QByteArray::fromStdString(Shifted(With(0, QString())));
+        QStringList february = With(2, QStringLiteral("30"));
+        february[1] = QStringLiteral("2");
+        QTest::newRow("30 February") << QByteArray::fromStdString(Shifted(february));
     }
 
-    // A line that cannot be read as its field makes the file damaged: neither program
-    // calculates a chart from the rest, and both say the same.
+    // A line that cannot be read as its field makes the file damaged, and a file whose
+    // lines give no birth is refused: neither program calculates a chart, and both say the
+    // same.
     void damagedFilesAreRefusedAlike() {
         QFETCH(QByteArray, bytes);
         const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');

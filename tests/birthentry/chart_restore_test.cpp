@@ -2,6 +2,11 @@
 
 #include "tamovid/birthentry/chart_restore.h"
 
+#include <functional>
+#include <vector>
+
+#include "tamovid/birthentry/validation.h"
+
 namespace tamovid {
 namespace {
 
@@ -51,6 +56,47 @@ TEST(RestoreEntry, ExactZoneComesFromTheFile) {
     const BirthEntry e = RestoreEntry(chart);
     EXPECT_EQ(e.utcOffsetMinutes, -270);
     EXPECT_EQ(e.tz, "America/Caracas");
+}
+
+// A chart file's birth is read straight from its values: it must be the birth, or the
+// refusal, that the form gives once it shows the same file.
+TEST(ReadBirthFromChartFile, AgreesWithTheFormShowingTheFile) {
+    const ChartFileContents whole{
+        "Ravi", 12,   3,    1975,          24,           59, 70,      "118", "15", "34", "3",
+        false,  true, true, "Los Angeles", "California", " USA ", std::nullopt, "", std::nullopt,
+        std::nullopt, std::nullopt};
+    using Change = std::function<void(ChartFileContents&)>;
+    const std::vector<Change> changes = {
+        [](ChartFileContents&) {},
+        [](ChartFileContents& c) { c.name = ""; },
+        [](ChartFileContents& c) { c.latMin.reset(); },
+        [](ChartFileContents& c) { c.country = ""; },
+        [](ChartFileContents& c) { c.south.reset(); },
+        [](ChartFileContents& c) { c.east.reset(); },
+        [](ChartFileContents& c) { c.year = 1900; },
+        [](ChartFileContents& c) { c.month = 13; },
+        [](ChartFileContents& c) { c.month = 2, c.date = 29, c.year = 1975; },
+        [](ChartFileContents& c) { c.month = 2, c.date = 29, c.year = 1976; },
+        [](ChartFileContents& c) { c.month = 11, c.date = 31; },
+        [](ChartFileContents& c) { c.latDeg = "91"; },
+        [](ChartFileContents& c) { c.lonDeg = "180", c.lonMin = "1"; },
+        [](ChartFileContents& c) { c.hour = 25, c.minute.reset(); },
+        [](ChartFileContents& c) { c.timeZone = 71, c.dst.reset(); },
+        [](ChartFileContents& c) { c.utcOffsetMinutes = -270, c.tz = "America/Caracas"; },
+        [](ChartFileContents& c) { c.utcOffsetMinutes = -270, c.timeZone.reset(); },
+    };
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        ChartFileContents chart = whole;
+        changes[i](chart);
+        const Result<Birth, Refusal> direct = ReadBirth(chart);
+        const Result<Birth, Refusal> form = ReadBirth(RestoreEntry(chart), BlankBirth());
+        ASSERT_EQ(direct.ok(), form.ok()) << "change " << i;
+        if (direct.ok()) {
+            EXPECT_EQ(direct.value(), form.value()) << "change " << i;
+        } else {
+            EXPECT_EQ(direct.error(), form.error()) << "change " << i;
+        }
+    }
 }
 
 }  // namespace

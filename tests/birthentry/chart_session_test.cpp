@@ -91,7 +91,7 @@ TEST(ChartSession, SavesTheZoneItCalculatedWith) {
     ASSERT_TRUE(session.Save(path).ok());
     const auto opened = ChartSession::Open(path);
     ASSERT_TRUE(opened.ok()) << opened.error().message;
-    EXPECT_EQ(RecordOf(opened.value().ReadBirth().value()), session.reading().record);
+    EXPECT_EQ(RecordOf(opened.value().birth.value()), session.reading().record);
     std::filesystem::remove(path);
 }
 

@@ -10,7 +10,7 @@
 
 #include "tamovid/birthentry/birth.h"
 #include "tamovid/birthentry/birth_entry.h"
-#include "tamovid/birthentry/validation.h"
+#include "tamovid/birthentry/messages.h"
 #include "tamovid/chartfile/chart_file.h"
 #include "tamovid/base/file_io.h"
 #include "tamovid/choices/chart_options.h"
@@ -43,12 +43,14 @@ struct OpenRefusal {
 /// ayanamsa a chart is calculated with, in words.
 std::string AyanamsaInWords(const ChartOptions& options);
 
-/// An opened chart's form, and what the user should know about the file.
+/// An opened chart: its birth, the form that shows it, and what the user should know about
+/// the file.
 struct OpenedChart {
-    BirthEntry entry;
     /// The birth the file gives, after the form's checks; nothing of a chart shown before
     /// fills a line the file leaves empty.
-    Result<Birth, Refusal> ReadBirth() const { return tamovid::ReadBirth(entry, BlankBirth()); }
+    Result<Birth, Refusal> birth = BlankBirth();
+    /// The file's lines in the window's form.
+    BirthEntry entry;
     /// Why the stored exact zone was not used, or empty: damaged lines after the
     /// seventeen, or a zone name that is unknown or disagrees with the stored offset;
     /// and an ayanamsa or node that could not be read.
