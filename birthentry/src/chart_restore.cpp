@@ -1,9 +1,11 @@
 #include "tamovid/birthentry/chart_restore.h"
 
+#include <array>
 #include <string>
 #include <utility>
 
 #include "entered_birth.h"
+#include "tamovid/base/digits.h"
 #include "tamovid/birthentry/form_lists.h"
 #include "tamovid/positions/tables.h"
 
@@ -19,11 +21,23 @@ void SelectEntry(const std::optional<int>& value, std::optional<int> (*position)
     if (const std::optional<int> found = position(std::to_string(*value))) list = *found;
 }
 
-/// A stored number the list offers, as the list reads it; nothing for one it does not.
-std::optional<int> OnList(const std::optional<int>& value,
-                          std::optional<int> (*position)(std::string_view)) {
-    if (!value || !position(std::to_string(*value))) return std::nullopt;
+/// A stored number the form's list offers (first .. first + count - 1), or nothing.
+std::optional<int> OnList(const std::optional<int>& value, int first, int count) {
+    if (!value || *value < first || *value >= first + count) return std::nullopt;
     return value;
+}
+
+/// The file holds each coordinate as a run of digits: read as the file reads them.
+void ReadStoredCoordinates(const ChartFileContents& contents, EnteredBirth& entered) {
+    const std::array<std::pair<const std::optional<std::string>*, GivenNumber*>, 4> fields = {{
+        {&contents.latDeg, &entered.latDeg},
+        {&contents.latMin, &entered.latMin},
+        {&contents.lonDeg, &entered.lonDeg},
+        {&contents.lonMin, &entered.lonMin},
+    }};
+    for (const auto& [text, number] : fields) {
+        if (*text) *number = {!(*text)->empty(), ParseDigitRun(**text)};
+    }
 }
 
 void SetText(const std::optional<std::string>& value, std::string& field) {
@@ -81,14 +95,14 @@ Result<Birth, Refusal> ReadBirth(const ChartFileContents& contents) {
     EnteredBirth entered;
     entered.south = contents.south;
     entered.east = contents.east;
-    entered.year = OnList(contents.year, YearListPosition);
+    entered.year = OnList(contents.year, kFirstYear, kYearCount);
     if (contents.month && *contents.month >= 1 &&
         *contents.month <= static_cast<int>(kMonthNames.size())) {
         entered.month = contents.month;
     }
-    entered.day = OnList(contents.date, DateListPosition);
-    entered.hour = OnList(contents.hour, HourListPosition);
-    entered.minute = OnList(contents.minute, MinuteListPosition);
+    entered.day = OnList(contents.date, kFirstDay, kDayCount);
+    entered.hour = OnList(contents.hour, 0, kHourCount);
+    entered.minute = OnList(contents.minute, 0, kMinuteCount);
     if (contents.timeZone && *contents.timeZone >= 0 &&
         *contents.timeZone < static_cast<int>(kTimeZoneCount)) {
         entered.zoneRow = contents.timeZone;
@@ -97,13 +111,10 @@ Result<Birth, Refusal> ReadBirth(const ChartFileContents& contents) {
     entered.utcOffsetMinutes = contents.utcOffsetMinutes;
     entered.zoneName = contents.tz.value_or("");
     entered.name = contents.name.value_or("");
-    entered.latDeg = ReadNumberField(contents.latDeg.value_or(""));
-    entered.latMin = ReadNumberField(contents.latMin.value_or(""));
-    entered.lonDeg = ReadNumberField(contents.lonDeg.value_or(""));
-    entered.lonMin = ReadNumberField(contents.lonMin.value_or(""));
-    entered.city = ReadTextField(contents.city.value_or(""));
-    entered.state = ReadTextField(contents.state.value_or(""));
-    entered.country = ReadTextField(contents.country.value_or(""));
+    entered.city = contents.city.value_or("");
+    entered.state = contents.state.value_or("");
+    entered.country = contents.country.value_or("");
+    ReadStoredCoordinates(contents, entered);
     // Nothing of a chart shown before fills a line the file leaves empty.
     return CheckedBirth(std::move(entered), BlankBirth());
 }

@@ -10,18 +10,18 @@
 
 namespace tamovid {
 
-/// A birth as the form or a chart file gives it, read but not yet checked: the name as it
-/// stands, the place's texts and the coordinates' numbers as read, and each list's value,
-/// with nothing where nothing is chosen.
+/// A birth as the form or a chart file gives it, read but not yet checked: the texts as
+/// they stand, the coordinates' numbers as each reads them, and each list's value, with
+/// nothing where nothing is chosen.
 struct EnteredBirth {
     std::string name;
     GivenNumber latDeg;
     GivenNumber latMin;
     GivenNumber lonDeg;
     GivenNumber lonMin;
-    GivenText city;
-    GivenText state;
-    GivenText country;
+    std::string city;
+    std::string state;
+    std::string country;
     std::optional<bool> south;  ///< nothing when neither direction is chosen
     std::optional<bool> east;
     std::optional<int> year;  ///< values on the form's lists, as the lists read them

@@ -1,7 +1,5 @@
 #include "number_text.h"
 
-#include <utility>
-
 #include "tamovid/positions/blanks.h"
 #include "tamovid/base/digits.h"
 
@@ -27,11 +25,6 @@ std::optional<int> ParseFormNumber(std::string_view text) {
 
 GivenNumber ReadNumberField(std::string_view text) {
     return {!text.empty(), ParseFormNumber(text)};
-}
-
-GivenText ReadTextField(std::string text) {
-    const bool given = !text.empty();
-    return {given, TrimmedText(std::move(text))};
 }
 
 }  // namespace tamovid

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace tamovid {
@@ -18,14 +17,5 @@ struct GivenNumber {
 };
 
 GivenNumber ReadNumberField(std::string_view text);
-
-/// A text field as given: whether it holds any text at all (blanks count), and the text
-/// without the blanks around it.
-struct GivenText {
-    bool given = false;
-    std::string text;
-};
-
-GivenText ReadTextField(std::string text);
 
 }  // namespace tamovid

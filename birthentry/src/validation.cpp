@@ -7,6 +7,7 @@
 #include "entered_birth.h"
 #include "number_text.h"
 #include "tamovid/birthentry/form_lists.h"
+#include "tamovid/positions/blanks.h"
 #include "tamovid/positions/tables.h"
 #include "tamovid/positions/utc_offset.h"
 
@@ -32,11 +33,11 @@ constexpr std::array<RequiredField<EnteredBirth>, 8> kRequiredFields = {{
      FormField::txtLonDeg},
     {[](const EnteredBirth& e) { return e.lonMin.given; }, "Please Enter Minute of Longitude",
      FormField::txtLonMin},
-    {[](const EnteredBirth& e) { return e.city.given; }, "Please Enter Your City name",
+    {[](const EnteredBirth& e) { return !e.city.empty(); }, "Please Enter Your City name",
      FormField::txtCity},
-    {[](const EnteredBirth& e) { return e.state.given; }, "Please Enter Your State name",
+    {[](const EnteredBirth& e) { return !e.state.empty(); }, "Please Enter Your State name",
      FormField::txtState},
-    {[](const EnteredBirth& e) { return e.country.given; }, "Please Enter Your Country name",
+    {[](const EnteredBirth& e) { return !e.country.empty(); }, "Please Enter Your Country name",
      FormField::txtCountry},
 }};
 
@@ -145,9 +146,9 @@ EnteredBirth EnteredOf(BirthEntry entry) {
     entered.latMin = ReadNumberField(entry.txtLatMin);
     entered.lonDeg = ReadNumberField(entry.txtLonDeg);
     entered.lonMin = ReadNumberField(entry.txtLonMin);
-    entered.city = ReadTextField(std::move(entry.txtCity));
-    entered.state = ReadTextField(std::move(entry.txtState));
-    entered.country = ReadTextField(std::move(entry.txtCountry));
+    entered.city = std::move(entry.txtCity);
+    entered.state = std::move(entry.txtState);
+    entered.country = std::move(entry.txtCountry);
     entered.south = ChosenSouth(entry.optLat);
     entered.east = ChosenEast(entry.optLong);
     entered.year = YearListValue(entry.cboYear);
@@ -196,9 +197,9 @@ Result<Birth, Refusal> CheckedBirth(EnteredBirth entered, const Birth& previous)
                          longitude.value().degrees, longitude.value().minutes, *entered.east};
     birth.zone = ZoneOf(entered, previous.zone);
     birth.zoneName = std::move(entered.zoneName);
-    birth.city = std::move(entered.city.text);
-    birth.state = std::move(entered.state.text);
-    birth.country = std::move(entered.country.text);
+    birth.city = TrimmedText(std::move(entered.city));
+    birth.state = TrimmedText(std::move(entered.state));
+    birth.country = TrimmedText(std::move(entered.country));
     // The date was checked above; an hour or minute with nothing chosen keeps the last
     // chart's.
     birth.clock = {*entered.year, *entered.month, *entered.day,
