@@ -11,7 +11,6 @@ namespace {
 inline constexpr int kSignCount = 12;
 inline constexpr int kDegreesPerSign = 30;
 inline constexpr int kMinutesPerDegree = 60;
-inline constexpr int kMinutesPerCircle = kSignCount * kDegreesPerSign * kMinutesPerDegree;
 
 // Dhuma lies 133°20' after the Sun: four whole signs and 13°20'.
 inline constexpr int kDhumaSigns = 4;
@@ -83,7 +82,7 @@ int HouseFrom(int sign, int ascendantSign) {
 AprakashaResult CalcAprakashaGrahas(const ZodiacPosition& sun, const ZodiacPosition& ascendant) {
     AprakashaResult result;
     auto store = [&](AprakashaPoint point, Place p) {
-        result.points[point].position = {
+        result.points[static_cast<std::size_t>(point)].position = {
             p.sign, p.degrees, p.minutes,
             static_cast<double>(ArcMinutes({p.sign, p.degrees, p.minutes})) / kMinutesPerDegree};
         return p;
@@ -98,12 +97,13 @@ AprakashaResult CalcAprakashaGrahas(const ZodiacPosition& sun, const ZodiacPosit
 
     for (int i = 0; i < kAprakashaPointCount; ++i) {
         const auto point = static_cast<AprakashaPoint>(i);
-        AprakashaGraha& graha = result.points[point];
+        const auto index = static_cast<std::size_t>(i);
+        AprakashaGraha& graha = result.points[index];
         const int house = HouseFrom(graha.position.sign, ascendantSign);
         graha.house = static_cast<std::int16_t>(house);
-        graha.name = kAprNames[point];
-        graha.lord = kAprLords[point];
-        graha.description = kAprDescriptions[point];
+        graha.name = kAprNames[index];
+        graha.lord = kAprLords[index];
+        graha.description = kAprDescriptions[index];
         graha.interpretation = Interpretation(point, house);
     }
     return result;

@@ -48,7 +48,7 @@ std::string SafeStem(std::string_view name) {
 }
 
 std::string IsoDate(const BirthRecord& r) {
-    std::array<char, 16> text{};
+    std::array<char, 40> text{};  // room for any three ints, so nothing is cut
     std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", r.intYear, r.intMonth, r.intDate);
     return text.data();
 }
