@@ -4,7 +4,8 @@
 
 namespace tamovid::cli {
 
-BatchWriter::BatchWriter(std::ostream& out) : out_(out), thread_([this] { Run(); }) {}
+BatchWriter::BatchWriter(std::ostream& out, ChartOptions options)
+    : out_(out), options_(options), thread_([this] { Run(); }) {}
 
 BatchWriter::~BatchWriter() {
     {
@@ -62,9 +63,12 @@ void BatchWriter::Run() {
         lock.unlock();
         bool written = true;
         if (!skip) {
-            for (const RowAnswer& answer : block.answers) {
-                if (answer.chart) {
-                    json_.Append(lines_, answer.chart->reading(), answer.row);
+            for (RowAnswer& answer : block.answers) {
+                if (answer.birth) {
+                    // Each row is a chart of its own, calculated from nothing as an opened
+                    // file is.
+                    const Reading reading = Calculate(std::move(*answer.birth), options_);
+                    json_.Append(lines_, reading, answer.row);
                 } else {
                     lines_ += answer.text;
                 }

@@ -10,29 +10,31 @@
 #include <thread>
 #include <vector>
 
-#include "tamovid/birthentry/chart_session.h"
+#include "tamovid/birthentry/birth.h"
+#include "tamovid/choices/chart_options.h"
 #include "tamovid/cli/reading_output.h"
 
 namespace tamovid::cli {
 
-/// One data row's answer: its chart, or its JSON text when that is made already (a
-/// refused row, or a reading with extras).
+/// One data row's answer: the birth to calculate, or its JSON text when that is made
+/// already (a refused row, or a reading with extras).
 struct RowAnswer {
     std::size_t row = 0;
-    std::optional<ChartSession> chart;
+    std::optional<Birth> birth;
     std::string text;
 };
 
-/// Writes a batch's answers as JSON lines, one a row, on a thread of its own: the JSON
-/// of the charts and the writes to the stream overlap the reading and computing of the
-/// next rows. Lines go out in pieces of about kPieceBytes; at most two blocks of answers
+/// Calculates a batch's births and writes their answers as JSON lines, one a row, on a
+/// thread of its own: the charts, their JSON and the writes to the stream overlap the
+/// reading and checking of the next rows. Lines go out in pieces of about kPieceBytes; at most two blocks of answers
 /// wait at a time, so a long batch runs in the same memory. Only this writer may touch
 /// the stream while it lives.
 class BatchWriter {
 public:
     static constexpr std::size_t kPieceBytes = 256 * 1024;
 
-    explicit BatchWriter(std::ostream& out);
+    /// Births are calculated with `options`.
+    BatchWriter(std::ostream& out, ChartOptions options);
     /// Writes what was handed over and not yet written, then stops the thread.
     ~BatchWriter();
     BatchWriter(const BatchWriter&) = delete;
@@ -58,6 +60,7 @@ private:
     bool WriteOut();
 
     std::ostream& out_;
+    const ChartOptions options_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Block> waiting_;
