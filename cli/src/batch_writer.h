@@ -26,9 +26,11 @@ struct RowAnswer {
 
 /// Calculates a batch's births and writes their answers as JSON lines, one a row, on a
 /// thread of its own: the charts, their JSON and the writes to the stream overlap the
-/// reading and checking of the next rows. Lines go out in pieces of about kPieceBytes; at most two blocks of answers
-/// wait at a time, so a long batch runs in the same memory. Only this writer may touch
-/// the stream while it lives.
+/// reading and checking of the next rows. When the thread falls behind, the caller makes
+/// the lines of the blocks it hands over itself rather than wait, so both share the work.
+/// Lines go out in pieces of about kPieceBytes; at most two blocks wait at a time, so a
+/// long batch runs in the same memory. Only this writer may touch the stream while it
+/// lives.
 class BatchWriter {
 public:
     static constexpr std::size_t kPieceBytes = 256 * 1024;
@@ -52,10 +54,14 @@ private:
     static constexpr std::size_t kMaxWaiting = 2;
     struct Block {
         std::vector<RowAnswer> answers;
+        std::string lines;  // the lines of answers made already, when there are none
         bool now = false;
     };
 
     void Run();
+    /// Appends the answers' lines to `lines`, calculating the births among them.
+    void AppendLines(ReadingJsonWriter& json, std::vector<RowAnswer>& answers,
+                     std::string& lines) const;
     /// Writes the lines made so far to the stream; false when that failed.
     bool WriteOut();
 
@@ -67,6 +73,11 @@ private:
     bool writing_ = false;
     bool failed_ = false;
     bool stopping_ = false;
+    /// Storage for the lines the caller makes, handed back once written: no more than
+    /// the blocks and the piece that can be on their way at once.
+    std::vector<std::string> spareLines_;
+    // Used by the caller of Send alone.
+    ReadingJsonWriter senderJson_;
     // Used by the thread alone.
     ReadingJsonWriter json_;
     std::string lines_;
