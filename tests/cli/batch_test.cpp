@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -302,6 +303,13 @@ TEST(Batch, AnOutputThatFallsBehindKeepsTheRowsInOrder) {
             EXPECT_EQ(expected.compare(0, sink.text().size(), sink.text()), 0);
         }
     }
+}
+
+TEST(CoordinateText, PadsMinutesAndFitsTheWidestNumbers) {
+    EXPECT_EQ(CoordinateText(28, 9, true, 'N', 'S'), "28N09");
+    EXPECT_EQ(CoordinateText(118, 15, false, 'E', 'W'), "118W15");
+    constexpr int kMin = std::numeric_limits<int>::min();
+    EXPECT_EQ(CoordinateText(kMin, kMin, true, 'N', 'S'), "-2147483648N0-2147483648");
 }
 
 // The reading as a json value, member by member: what the writer's text must equal.
