@@ -72,8 +72,8 @@ void BM_CsvBatch(benchmark::State& state) {
     state.counters["rows"] = benchmark::Counter(static_cast<double>(state.iterations()) * kRows,
                                                 benchmark::Counter::kIsRate);
 }
-// Real time: the JSON is written on a second thread, whose work the main thread's
-// processor time would leave out.
+// Real time: the charts are calculated and their JSON written on a second thread as well,
+// whose work the main thread's processor time would leave out.
 BENCHMARK(BM_CsvBatch)->ArgName("tz")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -132,10 +132,10 @@ std::string StandInNotice(const std::vector<StandIn>& standIns) {
 /// calculation.
 bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::string>& fields,
                const std::vector<StandIn>& standIns, ChartOptions options, ReadingParts parts,
-               std::span<const Varga> charts, ReadingJsonWriter& writer, AtlasSource& atlas,
-               RowAnswer& answer, bool& warned) {
+               std::span<const Varga> charts, const Birth& blank, ReadingJsonWriter& writer,
+               AtlasSource& atlas, RowAnswer& answer, bool& warned) {
     auto fail = [&](std::string_view message) {
-        answer.chart.reset();
+        answer.birth.reset();
         // The row's name, where it has one, tells a reader which birth failed.
         std::string_view name;
         for (std::size_t i = 0; i < columns.size() && i < fields.size(); ++i) {
@@ -158,17 +158,19 @@ bool AnswerRow(const std::vector<ChartField>& columns, const std::vector<std::st
     const Result<void, std::string> placed = ApplyPlaceAndZone(
         texts, entry.value(), atlas, " Give the offset to use in a utc_offset column.");
     if (!placed.ok()) return fail(placed.error());
-    // Each row is a chart of its own, calculated from nothing as an opened file is.
-    Result<Birth, Refusal> birth = ReadBirth(std::move(entry).value(), BlankBirth());
+    // Each row is a chart of its own, read from nothing as an opened file is.
+    Result<Birth, Refusal> birth = ReadBirth(std::move(entry).value(), blank);
     if (!birth.ok()) return fail(birth.error().message);
-    ChartSession& session = answer.chart.emplace();
-    session.Calculate(std::move(birth).value(), options);
-    warned = CountsDaylightTwice(session.reading());
+    warned = CountsDaylightTwice(birth.value());
     if (parts.Any()) {
+        ChartSession session;
+        session.Calculate(std::move(birth).value(), options);
         const FullReading full = ComputeFullReading(session, parts);
         writer.Append(answer.text, full.reading, answer.row, &full, charts);
-        answer.chart.reset();
+        return true;
     }
+    // The plain reading is calculated and written by the batch's writer.
+    answer.birth = std::move(birth).value();
     return true;
 }
 
@@ -233,7 +235,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options,
     // slowly are answered at once.
     std::vector<RowAnswer> answers;
     answers.reserve(kRowsPerBlock);
-    BatchWriter output(out);
+    BatchWriter output(out, options);
+    const Birth blank = BlankBirth();
     auto writeFailed = [&] {
         result.exitCode = kExitIoError;
         result.error = "cannot write the output";
@@ -260,8 +263,8 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, ChartOptions options,
             answer.text = RowErrorJsonText(row, split.error());
         } else {
             bool warned = false;
-            answered = AnswerRow(columns, fields, standIns, options, extras, charts, writer,
-                                 atlas, answer, warned);
+            answered = AnswerRow(columns, fields, standIns, options, extras, charts, blank,
+                                 writer, atlas, answer, warned);
             if (warned) ++result.warnedRows;
         }
         if (!answered) ++result.failedRows;

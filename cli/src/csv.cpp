@@ -22,10 +22,19 @@ bool LineReader::Fill() {
     // a line typed or piped in is answered without waiting for more.
     if (Traits::eq_int_type(buffer.sgetc(), Traits::eof())) return false;
     if (ahead_.empty()) ahead_.resize(kReadAheadBytes);
-    const std::streamsize held = std::max<std::streamsize>(buffer.in_avail(), 1);
     begin_ = 0;
-    end_ = static_cast<std::size_t>(
-        buffer.sgetn(ahead_.data(), std::min(held, static_cast<std::streamsize>(ahead_.size()))));
+    end_ = 0;
+    // The stream's own buffer may hold less than the read-ahead: what the file or pipe
+    // holds beyond it is taken too, in the same call, as long as none of it has to be
+    // waited for.
+    std::streamsize held = std::max<std::streamsize>(buffer.in_avail(), 1);
+    while (held > 0 && end_ < ahead_.size()) {
+        const auto room = static_cast<std::streamsize>(ahead_.size() - end_);
+        const std::streamsize got = buffer.sgetn(ahead_.data() + end_, std::min(held, room));
+        if (got <= 0) break;
+        end_ += static_cast<std::size_t>(got);
+        held = buffer.in_avail();
+    }
     return end_ > 0;
 }
 

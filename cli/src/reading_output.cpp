@@ -154,8 +154,10 @@ void ReadingJsonWriter::Append(std::string& text, const Reading& reading,
     text += '}';
 }
 
-bool CountsDaylightTwice(const Reading& reading) {
-    const auto* table = std::get_if<TableZone>(&reading.birth.zone);
+bool CountsDaylightTwice(const Reading& reading) { return CountsDaylightTwice(reading.birth); }
+
+bool CountsDaylightTwice(const Birth& birth) {
+    const auto* table = std::get_if<TableZone>(&birth.zone);
     return table != nullptr && table->dst &&
            kTimeZoneRows[static_cast<std::size_t>(table->row)].kind != ZoneKind::kStandard;
 }

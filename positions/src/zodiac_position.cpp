@@ -1,5 +1,7 @@
 #include "tamovid/positions/zodiac_position.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -17,10 +19,14 @@ constexpr int kMinutesPerDegree = 60;
 constexpr int kMinutesPerSign = kDegreesPerSign * kMinutesPerDegree;
 constexpr int kMinutesPerCircle = kSignCount * kMinutesPerSign;
 
-void AppendNumber(std::string& text, int value) {
-    char digits[12];
-    text.append(std::begin(digits), std::to_chars(std::begin(digits), std::end(digits), value).ptr);
-}
+constexpr std::size_t kIntChars = 11;  // the longest int: a sign and ten digits
+constexpr std::size_t kLongestAbbreviation = [] {
+    std::size_t longest = 0;
+    for (const std::string_view abbreviation : strSignAbbr) {
+        longest = std::max(longest, abbreviation.size());
+    }
+    return longest;
+}();
 
 std::string_view Abbreviation(int sign) {
     return strSignAbbr[static_cast<std::size_t>(sign >= 0 && sign < kSignCount ? sign : 12)];
@@ -57,11 +63,15 @@ void AppendCompactText(std::string& text, const ZodiacPosition& p) {
 }
 
 void AppendPointText(std::string& text, const ZodiacPosition& p) {
-    AppendNumber(text, p.degrees);
-    text += ' ';
-    text += Abbreviation(p.sign);
-    text += ' ';
-    AppendNumber(text, p.minutes);
+    // Made in one piece and added at once: a batch writes five of these a row.
+    std::array<char, 2 * kIntChars + kLongestAbbreviation + 2> piece;
+    char* end = std::to_chars(piece.data(), piece.data() + kIntChars, p.degrees).ptr;
+    *end++ = ' ';
+    const std::string_view sign = Abbreviation(p.sign);
+    end = std::copy(sign.begin(), sign.end(), end);
+    *end++ = ' ';
+    end = std::to_chars(end, end + kIntChars, p.minutes).ptr;
+    text.append(piece.data(), end);
 }
 
 std::string CompactText(const ZodiacPosition& p) {

@@ -18,6 +18,8 @@ TEST(Digits, ReadRunsOfDigitsOnlyAndWriteTwoDigitFields) {
     EXPECT_EQ(TwoDigits(7), "07");
     EXPECT_EQ(TwoDigits(0), "00");
     EXPECT_EQ(TwoDigits(42), "42");
+    EXPECT_EQ(TwoDigits(99), "99");
+    EXPECT_EQ(TwoDigits(100), "100");
     EXPECT_EQ(TwoDigits(-3), "-3");
     EXPECT_EQ(TwoDigits(123), "123");
 }

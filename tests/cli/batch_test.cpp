@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "tamovid/birthentry/zone_choice.h"
 #include "tamovid/cli/exit_codes.h"
@@ -232,6 +236,80 @@ TEST(Batch, AFailedWriteStopsTheBatchAsAnIoError) {
     EXPECT_EQ(result.exitCode, kExitIoError);
     EXPECT_EQ(result.error, "cannot write the output");
     EXPECT_EQ(result.rows, 1u);
+}
+
+/// Takes what is written slowly, as a pipe to a slow reader does, and fails once it has
+/// taken `limit` bytes.
+class SlowSink : public std::streambuf {
+public:
+    explicit SlowSink(std::size_t limit) : limit_(limit) {}
+    const std::string& text() const { return text_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        const char ch = traits_type::to_char_type(c);
+        return xsputn(&ch, 1) == 1 ? c : traits_type::eof();
+    }
+    std::streamsize xsputn(const char* data, std::streamsize n) override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        if (text_.size() + static_cast<std::size_t>(n) > limit_) return 0;
+        text_.append(data, static_cast<std::size_t>(n));
+        return n;
+    }
+
+private:
+    std::size_t limit_;
+    std::string text_;
+};
+
+// An output slower than the rows makes the reading side write blocks of lines itself: the
+// lines must still come in row order, each as the row alone gives it, and a write that
+// fails must still stop the batch.
+TEST(Batch, AnOutputThatFallsBehindKeepsTheRowsInOrder) {
+    const std::array<std::string, 4> rows = {
+        kPuneRow,
+        "Ann,1975-02-30,10:30,34,0,18N31,73E51,Pune,Maharashtra,India\n",
+        "Maria,1982-07-31,6:05,53,1,34N03,118W15,Los Angeles,California,USA\n",
+        "Bo,2001-09-11,23:59,0,0,-33.87,151.21,Sydney,NSW,Australia\n",
+    };
+    std::array<std::string, rows.size()> alone;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::istringstream in(kHeader + rows[i]);
+        std::ostringstream out;
+        RunBatch(in, out);
+        alone[i] = out.str().substr(std::string_view("{\"row\":1").size());
+    }
+    constexpr std::size_t kRows = 2000;
+    std::string csv = kHeader;
+    std::string expected;
+    for (std::size_t row = 1; row <= kRows; ++row) {
+        csv += rows[(row - 1) % rows.size()];
+        expected += "{\"row\":" + std::to_string(row) + alone[(row - 1) % rows.size()];
+    }
+    struct Case {
+        std::size_t limit;
+        int exitCode;
+    };
+    for (const Case c : {Case{SIZE_MAX, kExitOk}, Case{expected.size() / 2, kExitIoError}}) {
+        SlowSink sink(c.limit);
+        std::ostream out(&sink);
+        std::istringstream in(csv);
+        const BatchResult result = RunBatch(in, out);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.error;
+        if (c.exitCode == kExitOk) {
+            EXPECT_EQ(result.rows, kRows);
+            EXPECT_EQ(sink.text(), expected);
+        } else {
+            EXPECT_EQ(expected.compare(0, sink.text().size(), sink.text()), 0);
+        }
+    }
+}
+
+TEST(CoordinateText, PadsMinutesAndFitsTheWidestNumbers) {
+    EXPECT_EQ(CoordinateText(28, 9, true, 'N', 'S'), "28N09");
+    EXPECT_EQ(CoordinateText(118, 15, false, 'E', 'W'), "118W15");
+    constexpr int kMin = std::numeric_limits<int>::min();
+    EXPECT_EQ(CoordinateText(kMin, kMin, true, 'N', 'S'), "-2147483648N0-2147483648");
 }
 
 // The reading as a json value, member by member: what the writer's text must equal.

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <limits>
 #include <vector>
 
 #include "tamovid/positions/longitude_text.h"
@@ -69,6 +71,10 @@ TEST(ZodiacPosition, AgreesWithTheTextFormsEverywhere) {
         ASSERT_EQ(PositionInMinutes(ArcMinutes(p)).sign, p.sign) << x;
     }
     EXPECT_EQ(PointText({11, 0, 0, 330}), "0 Pis 0");
+    // The widest numbers and a sign out of range still fit the text's piece.
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    EXPECT_EQ(PointText({12, kMin, kMax, 0}), "-2147483648  2147483647");
     EXPECT_EQ(PositionInMinutes(-1), (ZodiacPosition{11, 29, 59, 21599 / 60.0}));
 }
 

@@ -45,6 +45,8 @@ private:
 std::optional<std::string> DaylightTwiceWarning(const Reading& reading);
 /// Whether DaylightTwiceWarning has a sentence for the reading, without making it.
 bool CountsDaylightTwice(const Reading& reading);
+/// The same, from the birth alone, before it is calculated.
+bool CountsDaylightTwice(const Birth& birth);
 
 /// One reading's JSON text.
 std::string ReadingJsonText(const Reading& reading, std::optional<std::size_t> row = std::nullopt,
