@@ -8,6 +8,7 @@
 
 #include "atlas_data.h"
 #include "atlas_format.h"
+#include "tamovid/base/file_io.h"
 #include "tamovid/atlas/atlas.h"
 #include "tamovid/atlas/fold.h"
 
@@ -134,7 +135,6 @@ Failure<AtlasError> Unreadable(const std::string& shown, int error) {
                        std::strerror(error) + ")." + std::string(kByHand)}};
 }
 
-std::string Shown(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
 
 }  // namespace
 
@@ -187,7 +187,7 @@ Result<Atlas, AtlasError> Atlas::FromBytes(std::string_view bytes) {
 }
 
 Result<Atlas, AtlasError> Atlas::Load(const std::filesystem::path& path) {
-    const std::string shown = Shown(path);
+    const std::string shown = QuotedPath(path);
     const FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) return Unreadable(shown, errno);
     struct stat info {};

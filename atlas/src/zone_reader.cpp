@@ -18,6 +18,8 @@
 #include <system_error>
 #include <tuple>
 
+#include "tamovid/base/file_io.h"
+
 namespace tamovid::atlas::detail {
 namespace {
 
@@ -154,7 +156,7 @@ Result<std::string, ReadFailure> ReadZoneFile(const std::filesystem::path& path)
     } closer{fd};
     struct stat info {};
     if (::fstat(fd, &info) != 0) return Failure{SystemError(errno)};
-    const std::string shown = "\"" + path.string() + "\"";
+    const std::string shown = QuotedPath(path);
     if (!S_ISREG(info.st_mode)) return Failure{ReadFailure{0, shown + " is not a regular file"}};
     const ReadFailure tooLarge{0, shown + " is larger than any zone file"};
     if (static_cast<std::uintmax_t>(info.st_size) > kMaxZoneFileBytes) return Failure{tooLarge};
@@ -206,7 +208,7 @@ Result<cctz::time_zone, AtlasError> ReadZone(const std::filesystem::path& folder
         return CannotRead(name, bytes.error().why);
     }
     std::optional<cctz::time_zone> zone = ParseZone(path.string(), std::move(bytes).value());
-    if (!zone) return CannotRead(name, "\"" + path.string() + "\" is damaged");
+    if (!zone) return CannotRead(name, QuotedPath(path) + " is damaged");
     return *zone;
 }
 

@@ -31,7 +31,6 @@ constexpr std::string_view kTemporarySuffix = ".tmp";
 constexpr std::size_t kMaxPidDigits = 10;     // a pid_t is at most 2^31 - 1
 constexpr std::size_t kRandomHexDigits = 16;  // 64 random bits
 
-std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 
 std::string ErrnoText(int error) { return std::strerror(error); }
 
@@ -326,7 +325,7 @@ std::string KeepAttributes(int fd, const fs::path& path, const struct stat& prev
         ::fchown(fd, static_cast<uid_t>(-1), previous.st_gid);
         struct stat now {};
         if (::fstat(fd, &now) == 0 && now.st_uid != previous.st_uid) {
-            notice = Quoted(path) + " now belongs to you; it belonged to another user.";
+            notice = QuotedPath(path) + " now belongs to you; it belonged to another user.";
         }
     }
     ::fchmod(fd, previous.st_mode & kPermissionBits);
@@ -335,16 +334,25 @@ std::string KeepAttributes(int fd, const fs::path& path, const struct stat& prev
             notice += ' ';
         }
         notice +=
-            "The other names (hard links) of " + Quoted(path) + " still show the earlier chart.";
+            "The other names (hard links) of " + QuotedPath(path) + " still show the earlier chart.";
     }
     return notice;
 }
 
 Failure<std::string> NotSaved(const fs::path& path, const std::string& what, int error) {
-    return {"Could not save " + Quoted(path) + ": " + what + " (" + ErrnoText(error) + ")."};
+    return {"Could not save " + QuotedPath(path) + ": " + what + " (" + ErrnoText(error) + ")."};
 }
 
 }  // namespace
+
+std::string QuotedPath(const fs::path& path) {
+    // Appended piece by piece: `"\"" + text` makes some compilers warn of an overlap that
+    // cannot happen.
+    std::string text(1, '"');
+    text += path.string();
+    text += '"';
+    return text;
+}
 
 FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     IgnoreFileSizeSignal();
@@ -355,10 +363,10 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
     if (const int error = OpenSaveTarget(path, target); error != 0) {
         switch (target.refused) {
             case RefusedLink::kFile:
-                return Failure{"Could not save " + Quoted(path) +
+                return Failure{"Could not save " + QuotedPath(path) +
                                ": it is a link that another user made in a shared folder."};
             case RefusedLink::kFolder:
-                return Failure{"Could not save " + Quoted(path) +
+                return Failure{"Could not save " + QuotedPath(path) +
                                ": a folder on its way is a link that another user made in a "
                                "shared folder."};
             case RefusedLink::kNone:
@@ -372,11 +380,11 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
         ::fstatat(folder.get(), target.name.c_str(), &previous, AT_SYMLINK_NOFOLLOW) == 0;
     // Renaming over a device, a pipe or a folder would replace it, not write into it.
     if (exists && !S_ISREG(previous.st_mode)) {
-        return Failure{"Could not save " + Quoted(path) + ": it is " +
+        return Failure{"Could not save " + QuotedPath(path) + ": it is " +
                        std::string(NotAFileKind(previous.st_mode)) + ", not a regular file."};
     }
     if (exists && IsWriteProtected(target, previous)) {
-        return Failure{"Could not save " + Quoted(path) + ": it is write-protected."};
+        return Failure{"Could not save " + QuotedPath(path) + ": it is write-protected."};
     }
     RemoveLeftovers(folder.get());
 
@@ -424,7 +432,7 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
 
 FileReadResult ReadSmallFile(const fs::path& path, std::size_t maxBytes) {
     const auto failure = [&path](const std::string& why) {
-        return Failure{"Could not open " + Quoted(path) + ": " + why + "."};
+        return Failure{"Could not open " + QuotedPath(path) + ": " + why + "."};
     };
     // Non-blocking, so that opening a pipe cannot hang; it is refused just below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

@@ -25,8 +25,6 @@ std::string NoChartMessage(const std::filesystem::path& path) {
     return "The file \"" + path.string() + "\" holds no chart that can be opened.";
 }
 
-std::string Quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
-
 /// The stored zone at the chart's moment, when this system can tell it.
 std::optional<atlas::LocalTimeInZone> StoredZoneAtTheChart(const ChartFileContents& c) {
     if (!c.year || !c.month || !c.date || !c.hour || !c.minute || !atlas::IsKnownZone(*c.tz)) {
@@ -46,13 +44,13 @@ std::string CheckStoredZone(const std::filesystem::path& path, ChartFileContents
     std::string notice;
     const std::optional<atlas::LocalTimeInZone> local = StoredZoneAtTheChart(c);
     if (!local) {
-        notice = "The file " + Quoted(path) + " names the time zone \"" + *c.tz +
+        notice = "The file " + QuotedPath(path) + " names the time zone \"" + *c.tz +
                  "\", which this system does not know; the chart uses the stored offset " + offset +
                  ".";
     } else if (*c.utcOffsetMinutes != local->offset.minutes &&
                (local->kind == atlas::LocalTimeInZone::Kind::kUnique ||
                 *c.utcOffsetMinutes != local->later.minutes)) {
-        notice = "The file " + Quoted(path) + " gives the offset " + offset + ", but " + *c.tz +
+        notice = "The file " + QuotedPath(path) + " gives the offset " + offset + ", but " + *c.tz +
                  " was UTC" + UtcOffsetText(local->offset.minutes) +
                  " at the chart's moment; the chart uses the stored offset, without the zone.";
     }
@@ -98,7 +96,7 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
     // A chart made of what a damaged file still holds would be a different birth.
     if (reading.damage) {
         return Failure{OpenRefusal{OpenRefusal::Reason::kDamaged,
-                                   "The file " + Quoted(path) +
+                                   "The file " + QuotedPath(path) +
                                        " is damaged: " + DescribeChartDamage(*reading.damage) +
                                        ". Nothing was opened."}};
     }
@@ -119,7 +117,7 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
     // chart uses instead.
     const auto note = [&](const std::optional<ChartDamage>& damage, const std::string& instead) {
         if (!damage) return;
-        add("The file " + Quoted(path) + " is damaged after its first " +
+        add("The file " + QuotedPath(path) + " is damaged after its first " +
             std::to_string(kChartFileLineCount) + " lines: " + DescribeChartDamage(*damage) +
             "; " + instead + ".");
     };
@@ -143,7 +141,7 @@ Result<OpenedChart, OpenRefusal> OpenChart(const std::filesystem::path& path,
     note(reading.strayDamage, "it is left out");
     // An ayanamsa the reading will not use is said, never silently dropped.
     if (opened.ayanamsa && used.engine == Engine::kClassic) {
-        add("The file " + Quoted(path) + " names the " +
+        add("The file " + QuotedPath(path) + " names the " +
             std::string(AyanamsaDisplayName(*opened.ayanamsa)) +
             " ayanamsa, which the classic engine does not use.");
     }

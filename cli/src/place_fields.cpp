@@ -78,8 +78,9 @@ std::string OtherPlacesNote(std::string_view query, std::span<const atlas::Place
         }
     }
     if (others.empty()) return {};
-    std::string note = "\"" + std::string(query) + "\" was taken as " +
-                       atlas::DisplayName(found.front()) + "; it also matches ";
+    std::string note(1, '"');
+    note += query;
+    note += "\" was taken as " + atlas::DisplayName(found.front()) + "; it also matches ";
     for (std::size_t i = 0; i < others.size(); ++i) {
         if (i > 0) note += i + 1 == others.size() ? " and " : "; ";
         note += atlas::DisplayName(*others[i]);

@@ -484,7 +484,9 @@ void ChartWindow::Relayout() {
     constexpr std::string_view kEnding = ".png";
     std::string proposal = ProposedFileName(record_, fallback, kEnding);
     if (!rasi && proposal != fallback + std::string(kEnding)) {
-        proposal.insert(proposal.size() - kEnding.size(), " " + std::string(RuleOf(varga_).name));
+        std::string named(1, ' ');
+        named += RuleOf(varga_).name;
+        proposal.insert(proposal.size() - kEnding.size(), named);
     }
     imageProposal_ = Text(proposal);
     view_->setAccessibleName(rasi ? tr("Rasi chart") : Text(VargaTitle(varga_)));

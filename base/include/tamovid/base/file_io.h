@@ -30,6 +30,9 @@ using FileWriteResult = Result<FileWritten, std::string>;
 /// which takes the old file's permissions and, where allowed, its owner, is flushed to
 /// disk and then renamed over the target. A temporary file that a killed save left behind
 /// is removed by the next save of the same user into that folder; no other file is touched.
+/// The path in double quotes, as messages name a file: "\"/home/asha/Ravi.vug\"".
+std::string QuotedPath(const std::filesystem::path& path);
+
 FileWriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 /// The whole file, or a sentence for the user naming the file and the reason.
