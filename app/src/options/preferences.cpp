@@ -56,20 +56,19 @@ bool YesNoFromText(std::string_view text) {
 }
 
 constexpr std::array kChoiceRows = {
-    ChoiceRow{Setting::kEngine, true,
-              [](const RememberedChoices& c) { return std::string(EngineName(c.chart.engine)); },
+    ChoiceRow{
+        Setting::kEngine, true,
+        [](const RememberedChoices& c) { return std::string(EngineName(c.chart.engine)); },
+        [](RememberedChoices& c, std::string_view t) { SetIf(c.chart.engine, ParseEngine(t)); }},
+    ChoiceRow{Setting::kAyanamsa, true,
+              [](const RememberedChoices& c) { return std::string(AyanamsaKey(c.chart.ayanamsa)); },
               [](RememberedChoices& c, std::string_view t) {
-                  SetIf(c.chart.engine, ParseEngine(t));
+                  SetIf(c.chart.ayanamsa, ParseAyanamsa(t));
               }},
     ChoiceRow{
-        Setting::kAyanamsa, true,
-        [](const RememberedChoices& c) { return std::string(AyanamsaKey(c.chart.ayanamsa)); },
-        [](RememberedChoices& c, std::string_view t) { SetIf(c.chart.ayanamsa, ParseAyanamsa(t)); }},
-    ChoiceRow{Setting::kNode, true,
-              [](const RememberedChoices& c) { return std::string(LunarNodeKey(c.chart.node)); },
-              [](RememberedChoices& c, std::string_view t) {
-                  SetIf(c.chart.node, ParseLunarNode(t));
-              }},
+        Setting::kNode, true,
+        [](const RememberedChoices& c) { return std::string(LunarNodeKey(c.chart.node)); },
+        [](RememberedChoices& c, std::string_view t) { SetIf(c.chart.node, ParseLunarNode(t)); }},
     ChoiceRow{Setting::kSunrise, true,
               [](const RememberedChoices& c) {
                   return std::string(SunriseRuleKeyOf(c.chart.upagrahas.sunrise));
@@ -85,11 +84,12 @@ constexpr std::array kChoiceRows = {
                   SetIf(c.chart.upagrahas.lords, ParseLordRule(t));
               }},
     ChoiceRow{Setting::kUpagrahaPoints, true, PointsText, ReadPoints},
-    ChoiceRow{Setting::kDashaYear, true,
-              [](const RememberedChoices& c) { return std::string(DashaYearKey(c.chart.dashaYear)); },
-              [](RememberedChoices& c, std::string_view t) {
-                  SetIf(c.chart.dashaYear, ParseDashaYear(t));
-              }},
+    ChoiceRow{
+        Setting::kDashaYear, true,
+        [](const RememberedChoices& c) { return std::string(DashaYearKey(c.chart.dashaYear)); },
+        [](RememberedChoices& c, std::string_view t) {
+            SetIf(c.chart.dashaYear, ParseDashaYear(t));
+        }},
     ChoiceRow{Setting::kChartStyle, false,
               [](const RememberedChoices& c) { return std::string(ChartStyleName(c.chartStyle)); },
               [](RememberedChoices& c, std::string_view t) {
