@@ -120,6 +120,17 @@ void WriteChoices(QSettings* settings, const RememberedChoices& choices, Wanted 
     settings->sync();
 }
 
+/// Sets one choice of its own row and writes that row; false when it already held `value`.
+template <typename T>
+bool Remember(QSettings* settings, RememberedChoices& choices, T RememberedChoices::*choice,
+              T value, Setting setting) {
+    if (choices.*choice == value) return false;
+    choices.*choice = value;
+    WriteChoices(settings, choices,
+                 [setting](const ChoiceRow& row) { return row.setting == setting; });
+    return true;
+}
+
 }  // namespace
 
 Preferences::Preferences(QSettings* settings, QObject* parent)
@@ -139,19 +150,14 @@ void Preferences::setChartOptions(const ChartOptions& options) {
 }
 
 void Preferences::setChartStyle(ChartStyle style) {
-    if (style == choices_.chartStyle) return;
-    choices_.chartStyle = style;
-    WriteChoices(settings_, choices_,
-                 [](const ChoiceRow& row) { return row.setting == Setting::kChartStyle; });
-    emit chartStyleChanged(style);
+    if (Remember(settings_, choices_, &RememberedChoices::chartStyle, style, Setting::kChartStyle))
+        emit chartStyleChanged(style);
 }
 
 void Preferences::setAllUpagrahas(bool all) {
-    if (all == choices_.allUpagrahas) return;
-    choices_.allUpagrahas = all;
-    WriteChoices(settings_, choices_,
-                 [](const ChoiceRow& row) { return row.setting == Setting::kAllUpagrahas; });
-    emit allUpagrahasChanged(all);
+    if (Remember(settings_, choices_, &RememberedChoices::allUpagrahas, all,
+                 Setting::kAllUpagrahas))
+        emit allUpagrahasChanged(all);
 }
 
 }  // namespace tamovid
