@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "tamovid/app/chartwindow/chart_window.h"
+#include "tamovid/app/options/preferences.h"
 #include "tamovid/birthentry/chart_session.h"
 #include "tamovid/test_support/sample_entries.h"
 #include "tamovid/test_support/birth_of.h"
@@ -48,6 +49,14 @@ private:
     WindowDriver d_;
     QTemporaryDir dir_;
     std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<tamovid::Preferences> preferences_;
+    std::unique_ptr<tamovid::Preferences> nextRun_;
+
+    // A chart window as the next run opens it, from what this one stored.
+    std::unique_ptr<ChartWindow> NextRunsWindow() {
+        nextRun_ = std::make_unique<tamovid::Preferences>(settings_.get());
+        return std::make_unique<ChartWindow>(d_.ui, *nextRun_);
+    }
 
     QString path(const QString& name) const { return dir_.filePath(name); }
 
@@ -75,7 +84,8 @@ private slots:
             std::make_unique<QSettings>(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
         settings_->clear();
         d_.Start();
-        d_.window->SetSettings(settings_.get());
+        preferences_ = std::make_unique<tamovid::Preferences>(settings_.get());
+        d_.window->UsePreferences(*preferences_);
     }
     void cleanup() { d_.window.reset(); }
 
@@ -102,10 +112,10 @@ private slots:
         QCOMPARE(chart->Layout().style, ChartStyle::kNorth);
         Photograph(chart, "chart-north.png");
 
-        ChartWindow again(d_.ui, settings_.get());
-        QCOMPARE(again.Style(), ChartStyle::kNorth);
+        QCOMPARE(NextRunsWindow()->Style(), ChartStyle::kNorth);
+        QCOMPARE(d_.window->Printable()->style, ChartStyle::kNorth);
         settings_->setValue(QStringLiteral("Chart/Style"), QStringLiteral("sideways"));
-        QCOMPARE(ChartWindow(d_.ui, settings_.get()).Style(), ChartStyle::kSouth);
+        QCOMPARE(NextRunsWindow()->Style(), ChartStyle::kSouth);
     }
 
     void followsEachNewCalculation() {
@@ -233,8 +243,8 @@ private slots:
         Photograph(chart, "chart-six-south.png");
         chart->SetStyle(ChartStyle::kNorth);
         Photograph(chart, "chart-six-north.png");
-        ChartWindow again(d_.ui, settings_.get());
-        QVERIFY(again.findChild<QCheckBox*>(QStringLiteral("chkAllUpagrahas"))->isChecked());
+        QVERIFY(NextRunsWindow()->findChild<QCheckBox*>(QStringLiteral("chkAllUpagrahas"))
+                    ->isChecked());
     }
 
     void refusedBeforeAnyCalculationAndOpenedByItsMnemonic() {

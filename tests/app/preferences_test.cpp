@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -6,7 +7,9 @@
 #include "tamovid/app/options/preferences.h"
 
 using tamovid::ChartOptions;
+using tamovid::ChartStyle;
 using tamovid::Preferences;
+using tamovid::RememberedChoices;
 
 class PreferencesTest : public QObject {
     Q_OBJECT
@@ -27,12 +30,29 @@ private slots:
         {
             Preferences first(&settings);
             QSignalSpy announced(&first, &Preferences::chartOptionsChanged);
+            QSignalSpy drawn(&first, &Preferences::chartStyleChanged);
+            QSignalSpy six(&first, &Preferences::allUpagrahasChanged);
             first.setChartOptions(chosen);
+            for (int twice = 0; twice < 2; ++twice) {
+                first.setChartStyle(ChartStyle::kNorth);
+                first.setAllUpagrahas(true);
+            }
             QCOMPARE(announced.count(), 1);
+            QCOMPARE(drawn.count(), 1);
+            QCOMPARE(six.count(), 1);
         }
-        QVERIFY(Preferences(&settings).chartOptions() == chosen);
+        const RememberedChoices remembered{chosen, ChartStyle::kNorth, true};
+        QVERIFY(Preferences(&settings).choices() == remembered);
+        // The window's two choices as the first releases stored them, byte for byte.
+        settings.sync();
+        QFile file(settings.fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray stored = file.readAll();
+        QVERIFY2(stored.contains("[Chart]\nAllUpagrahas=true\nStyle=north\n"), stored.constData());
 
         settings.setValue(QStringLiteral("Settings/Sunrise"), QStringLiteral("dawn"));
+        settings.setValue(QStringLiteral("Chart/Style"), QStringLiteral("sideways"));
+        settings.setValue(QStringLiteral("Chart/AllUpagrahas"), QStringLiteral("FALSE"));
         settings.setValue(QStringLiteral("Settings/UpagrahaPoints"),
                           QStringLiteral("Gulika=end,Mandi=nowhere,Kala=start"));
         ChartOptions expected = chosen;
@@ -40,7 +60,7 @@ private slots:
         expected.upagrahas.at = ChartOptions{}.upagrahas.at;
         expected.upagrahas.at[4] = tamovid::upagrahas::PortionPoint::kEnd;
         expected.upagrahas.at[0] = tamovid::upagrahas::PortionPoint::kStart;
-        QVERIFY(Preferences(&settings).chartOptions() == expected);
+        QVERIFY(Preferences(&settings).choices() == (RememberedChoices{expected}));
     }
 };
 

@@ -16,7 +16,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QShortcut>
 #include <QStyleOptionFocusRect>
 #include <QTableWidget>
@@ -32,7 +31,7 @@
 #include <vector>
 
 #include "tamovid/app/mainform/look.h"
-#include "tamovid/app/options/settings_file.h"
+#include "tamovid/app/options/preferences.h"
 #include "tamovid/app/dialogs/user_interface.h"
 #include "tamovid/app/chartwindow/varga_choice.h"
 #include "tamovid/birthentry/chart_naming.h"
@@ -46,8 +45,6 @@
 namespace tamovid {
 namespace {
 
-const QString kStyleKey = SettingsKey(Setting::kChartStyle);
-const QString kAllUpagrahasKey = SettingsKey(Setting::kAllUpagrahas);
 constexpr int kSmallestSide = 320;  // pixels of the chart below which labels stop being readable
 constexpr int kPreferredSide = 560;
 constexpr int kClipboardSide = kChartImageSide;
@@ -121,16 +118,6 @@ QString Description(const ChartLayout& layout) {
 
 }  // namespace
 
-ChartStyle ReadChartStyle(const QSettings& settings) {
-    return ChartStyleFromName(settings.value(kStyleKey).toString().toStdString())
-        .value_or(ChartStyle::kSouth);
-}
-
-void WriteChartStyle(QSettings& settings, ChartStyle style) {
-    settings.setValue(kStyleKey, Text(std::string(ChartStyleName(style))));
-    settings.sync();
-}
-
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chartView"));
     setFocusPolicy(Qt::StrongFocus);
@@ -183,8 +170,8 @@ bool ChartView::event(QEvent* event) {
     return true;
 }
 
-ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), ui_(ui), settings_(settings) {
+ChartWindow::ChartWindow(UserInterface& ui, Preferences& preferences, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui_(ui), preferences_(preferences) {
     setObjectName(QStringLiteral("frmChart"));
     setWindowTitle(tr("Rasi Chart"));
     setWindowIcon(AppIcon());
@@ -245,8 +232,7 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     chkAllUpagrahas_->setToolTip(
         tr("Draw Kala, Mrityu, Ardhaprahara and Yamaghantaka too, beside Gulika and Mandi"));
     chkAllUpagrahas_->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
-    chkAllUpagrahas_->setChecked(settings_ != nullptr &&
-                                 settings_->value(kAllUpagrahasKey, false).toBool());
+    chkAllUpagrahas_->setChecked(preferences_.allUpagrahas());
     for (QPushButton* button : {cmdSaveImage_, cmdCopy_, cmdCopyTable_, cmdClose_}) {
         button->setAutoDefault(false);
     }
@@ -301,15 +287,15 @@ ChartWindow::ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent
     connect(optNorth_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) SetStyle(ChartStyle::kNorth);
     });
-    connect(chkAllUpagrahas_, &QCheckBox::toggled, this, [this](bool on) {
-        if (settings_ != nullptr) {
-            settings_->setValue(kAllUpagrahasKey, on);
-            settings_->sync();
-        }
+    connect(chkAllUpagrahas_, &QCheckBox::toggled, &preferences_, &Preferences::setAllUpagrahas);
+    // The window follows the remembered choices, whoever changes them.
+    connect(&preferences_, &Preferences::allUpagrahasChanged, this, [this](bool all) {
+        chkAllUpagrahas_->setChecked(all);
         ComposeInput();
     });
+    connect(&preferences_, &Preferences::chartStyleChanged, this, &ChartWindow::FollowStyle);
 
-    style_ = settings_ != nullptr ? ReadChartStyle(*settings_) : ChartStyle::kSouth;
+    style_ = preferences_.chartStyle();
     (style_ == ChartStyle::kNorth ? optNorth_ : optSouth_)->setChecked(true);
     Relayout();
 }
@@ -465,11 +451,12 @@ void ChartWindow::CopyTable() {
     QApplication::clipboard()->setText(TabSeparated(rows));
 }
 
-void ChartWindow::SetStyle(ChartStyle style) {
+void ChartWindow::SetStyle(ChartStyle style) { preferences_.setChartStyle(style); }
+
+void ChartWindow::FollowStyle(ChartStyle style) {
     (style == ChartStyle::kNorth ? optNorth_ : optSouth_)->setChecked(true);
     if (style == style_) return;
     style_ = style;
-    if (settings_ != nullptr) WriteChartStyle(*settings_, style_);
     Relayout();
 }
 

@@ -74,7 +74,6 @@ std::unique_ptr<Session> StartSession(const StartupContext& context) {
 
     s.window_ = std::make_unique<FrmMain>(*s.ui_);
     FrmMain& window = *s.window_;
-    window.SetSettings(context.settings);
     AddOptionsMenus(window, context.settings);
     window.show();
     window.ShowPromotion(PromotionForRandom(context.random()));

@@ -1,5 +1,4 @@
 // The main window's commands: calculate, save and open, the chart, print and export.
-#include <QSettings>
 #include <QStackedWidget>
 
 #include "tamovid/app/mainform/birth_form.h"
@@ -50,6 +49,7 @@ void FrmMain::ShowSessionReading() {
 }
 
 void FrmMain::UsePreferences(Preferences& preferences) {
+    preferences_ = &preferences;
     options_ = preferences.chartOptions();
     emit chartOptionsShown(options_);
     connect(&preferences, &Preferences::chartOptionsChanged, this,
@@ -90,7 +90,8 @@ bool FrmMain::HasChart(const QString& verb) {
 void FrmMain::cmdChart_Click() {
     if (!HasChart(tr("show"))) return;
     if (chart_ == nullptr) {
-        chart_ = new ChartWindow(ui_, settings_, this);
+        if (preferences_ == nullptr) preferences_ = new Preferences(nullptr, this);
+        chart_ = new ChartWindow(ui_, *preferences_, this);
     }
     ShowInChartWindow();
     chart_->show();
@@ -150,9 +151,8 @@ std::optional<PrintableReading> FrmMain::Printable() const {
         return std::nullopt;
     }
     // The style the chart window shows, or the one it will open in.
-    const ChartStyle style = chart_ != nullptr      ? chart_->Style()
-                             : settings_ != nullptr ? ReadChartStyle(*settings_)
-                                                    : ChartStyle::kSouth;
+    const ChartStyle style =
+        preferences_ != nullptr ? preferences_->chartStyle() : RememberedChoices{}.chartStyle;
     return PrintableOf(shown_.With(session_, kEveryPart), std::string(session_.ZoneLabel()), style);
 }
 

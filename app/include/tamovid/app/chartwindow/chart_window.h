@@ -16,11 +16,11 @@ class QLabel;
 class QCheckBox;
 class QRadioButton;
 class QPushButton;
-class QSettings;
 class QTableWidget;
 
 namespace tamovid {
 
+class Preferences;
 class UserInterface;
 class VargaChoice;
 
@@ -42,12 +42,12 @@ private:
 };
 
 /// The Rasi chart of the current reading in a window of its own: South or North Indian
-/// style (remembered in the settings), saving as SVG or PNG and copying to the clipboard.
+/// style (remembered in the preferences), saving as SVG or PNG and copying to the clipboard.
 class ChartWindow : public QWidget {
     Q_OBJECT
 public:
-    /// settings may be null; the style is then not remembered.
-    ChartWindow(UserInterface& ui, QSettings* settings, QWidget* parent = nullptr);
+    /// The preferences give the style and the "All six" choice and must outlive the window.
+    ChartWindow(UserInterface& ui, Preferences& preferences, QWidget* parent = nullptr);
 
     /// Shows the chart of this reading from now on. The positions table is emptied until
     /// SetGrahaTable gives the reading's.
@@ -65,10 +65,11 @@ public:
     void ShowVarga(Varga varga);
     /// Adds the six time-based upagrahas to the table (or, where the Sun gave no day, a
     /// row that says why) and draws Gulika and Mandi, and the other four when
-    /// chkAllUpagrahas is on (remembered in the settings). After SetGrahaTable.
+    /// chkAllUpagrahas is on (remembered in the preferences). After SetGrahaTable.
     void SetUpagrahas(const FullReading& full);
 
     ChartStyle Style() const { return style_; }
+    /// Chooses the drawing for this window and the next runs, through the preferences.
     void SetStyle(ChartStyle style);
     const ChartLayout& Layout() const { return layout_; }
 
@@ -83,6 +84,8 @@ public slots:
     void CopyTable();
 
 private:
+    /// Draws in the style the preferences now give.
+    void FollowStyle(ChartStyle style);
     void Relayout();
     void FillNavamsaColumn();
     /// The bodies a divisional chart draws: all but the four time-based points the user
@@ -95,7 +98,7 @@ private:
     void FitTable();
 
     UserInterface& ui_;
-    QSettings* settings_;
+    Preferences& preferences_;
     ChartStyle style_ = ChartStyle::kSouth;
     ChartInput readingInput_;  // the reading's own points, before the grahas are added
     std::vector<GrahaPosition> grahas_;
@@ -120,9 +123,5 @@ private:
     QPushButton* cmdCopy_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 };
-
-/// The chart style stored in the settings; South when nothing or something unknown is stored.
-ChartStyle ReadChartStyle(const QSettings& settings);
-void WriteChartStyle(QSettings& settings, ChartStyle style);
 
 }  // namespace tamovid

@@ -15,7 +15,6 @@
 #include "tamovid/fullreading/full_reading.h"
 #include "tamovid/positions/birth_record.h"
 
-class QSettings;
 class QStackedWidget;
 
 namespace tamovid {
@@ -62,7 +61,9 @@ public:
     const ChartOptions& CurrentOptions() const { return options_; }
     Engine CurrentEngine() const { return options_.engine; }
     /// Starts from the remembered options, and takes each choice the user makes there,
-    /// recalculating the chart shown. The preferences must outlive the window.
+    /// recalculating the chart shown; the chart window and the printed reading take their
+    /// drawing from them too. Given before the chart window opens; the preferences must
+    /// outlive the window.
     void UsePreferences(Preferences& preferences);
     /// Calculates the shown chart again with the current engine and options, as a change of
     /// them asks; nothing happens while the input panel is in front or before a chart.
@@ -70,9 +71,6 @@ public:
 
     /// Brings one of the promotional labels to the front.
     void ShowPromotion(Promotion promotion);
-
-    /// The settings store the chart window remembers its style in; may stay unset.
-    void SetSettings(QSettings* settings) { settings_ = settings; }
 
     /// The birth-time window, once it has been opened (null before).
     TimeWindowView* TimeWindow() const { return timeWindow_; }
@@ -139,7 +137,7 @@ private:
     mutable ShownReading shown_;
     ChartOptions options_;
     bool centred_ = false;
-    QSettings* settings_ = nullptr;
+    Preferences* preferences_ = nullptr;  // choices for this run only until some are given
     ChartWindow* chart_ = nullptr;
     TimeWindowView* timeWindow_ = nullptr;
     DashaView* dasha_ = nullptr;
