@@ -6,7 +6,7 @@
 
 #include "entered_birth.h"
 #include "tamovid/base/digits.h"
-#include "tamovid/birthentry/form_lists.h"
+#include "tamovid/positions/record_text.h"
 #include "tamovid/positions/tables.h"
 
 namespace tamovid {
@@ -14,12 +14,9 @@ namespace {
 
 constexpr int kNothingChosen = -1;
 
-/// Selects the list entry whose text is the stored number, as the window does.
-void SelectEntry(const std::optional<int>& value, std::optional<int> (*position)(std::string_view),
-                 int& list) {
-    if (!value) return;
-    if (const std::optional<int> found = position(std::to_string(*value))) list = *found;
-}
+constexpr int kFirstMonth = 1;
+constexpr int kMonthCount = static_cast<int>(kMonthNames.size());
+constexpr int kZoneRowCount = static_cast<int>(kTimeZoneCount);
 
 /// A stored number the form's list offers (first .. first + count - 1), or nothing.
 std::optional<int> OnList(const std::optional<int>& value, int first, int count) {
@@ -61,18 +58,16 @@ BirthEntry EmptyForm() {
 BirthEntry RestoreEntry(const ChartFileContents& contents) {
     BirthEntry entry = EmptyForm();
     SetText(contents.name, entry.txtName);
-    if (contents.month && *contents.month >= 1 &&
-        *contents.month <= static_cast<int>(kMonthNames.size())) {
-        entry.cboMonth = *contents.month - 1;
-    }
-    SelectEntry(contents.date, DateListPosition, entry.cboDate);
-    SelectEntry(contents.year, YearListPosition, entry.cboYear);
-    SelectEntry(contents.hour, HourListPosition, entry.cboHour);
-    SelectEntry(contents.minute, MinuteListPosition, entry.cboMinute);
-    if (contents.timeZone && *contents.timeZone >= 0 &&
-        *contents.timeZone < static_cast<int>(kTimeZoneCount)) {
-        entry.cboTimeZone = *contents.timeZone;
-    }
+    // Each list shows the entry of the stored number; a number it does not offer leaves it empty.
+    const auto select = [](const std::optional<int>& value, int first, int count, int& list) {
+        if (const std::optional<int> offered = OnList(value, first, count)) list = *offered - first;
+    };
+    select(contents.month, kFirstMonth, kMonthCount, entry.cboMonth);
+    select(contents.date, kFirstDay, kDayCount, entry.cboDate);
+    select(contents.year, kFirstYear, kYearCount, entry.cboYear);
+    select(contents.hour, 0, kHourCount, entry.cboHour);
+    select(contents.minute, 0, kMinuteCount, entry.cboMinute);
+    select(contents.timeZone, 0, kZoneRowCount, entry.cboTimeZone);
     SetText(contents.lonDeg, entry.txtLonDeg);
     SetText(contents.lonMin, entry.txtLonMin);
     SetText(contents.latDeg, entry.txtLatDeg);
@@ -96,17 +91,11 @@ Result<Birth, Refusal> ReadBirth(const ChartFileContents& contents) {
     entered.south = contents.south;
     entered.east = contents.east;
     entered.year = OnList(contents.year, kFirstYear, kYearCount);
-    if (contents.month && *contents.month >= 1 &&
-        *contents.month <= static_cast<int>(kMonthNames.size())) {
-        entered.month = contents.month;
-    }
+    entered.month = OnList(contents.month, kFirstMonth, kMonthCount);
     entered.day = OnList(contents.date, kFirstDay, kDayCount);
     entered.hour = OnList(contents.hour, 0, kHourCount);
     entered.minute = OnList(contents.minute, 0, kMinuteCount);
-    if (contents.timeZone && *contents.timeZone >= 0 &&
-        *contents.timeZone < static_cast<int>(kTimeZoneCount)) {
-        entered.zoneRow = contents.timeZone;
-    }
+    entered.zoneRow = OnList(contents.timeZone, 0, kZoneRowCount);
     entered.dst = contents.dst.value_or(false);
     entered.utcOffsetMinutes = contents.utcOffsetMinutes;
     entered.zoneName = contents.tz.value_or("");
